@@ -1,0 +1,115 @@
+#include "app/appstate.h"
+
+#include "app/paths.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLocale>
+
+#include <algorithm>
+
+QFont& baseApplicationFont()
+{
+    static QFont font = QApplication::font();
+    return font;
+}
+
+QColor& accentColorRef()
+{
+    static QColor color(QStringLiteral("#00897B"));
+    return color;
+}
+
+int& weekStartDayRef()
+{
+    static int day = static_cast<int>(QLocale().firstDayOfWeek());
+    return day;
+}
+
+int& fontScalePercentRef()
+{
+    static int percent = 100;
+    return percent;
+}
+
+int fontScaleFromPreference(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return 100;
+    return std::clamp(value, 70, 160);
+}
+
+std::optional<QColor> accentFromPreference(const QString& text)
+{
+    const QColor color(text);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<int> weekStartFromPreference(const std::optional<QString>& text)
+{
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const int day = text->toInt(&ok, 10);
+    if (!ok || day < 1 || day > 7)
+        return std::nullopt;
+    return day;
+}
+
+AppState::AppState(QObject* parent)
+    : QObject(parent)
+{
+}
+
+AppState::~AppState() = default;
+
+bool AppState::initialize()
+{
+    m_database = new Database(this);
+    const QString path = databasePath();
+    qInfo().noquote() << "Opening database at:" << path;
+    if (!m_database->open(path))
+        return false;
+    if (!m_database->migrate())
+        return false;
+
+    m_accounts = new AccountRepository(m_database, this);
+    m_preferences = new PreferencesRepository(m_database, this);
+
+    applyStoredPreferences();
+
+    if (const std::optional<QString> last = m_preferences->value(QStringLiteral("lastViewedAccountId")))
+        m_currentAccountId = *last;
+
+    emit databaseReady();
+    return true;
+}
+
+void AppState::applyStoredPreferences()
+{
+    baseApplicationFont() = QApplication::font();
+    fontScalePercentRef() = fontScaleFromPreference(m_preferences->valueOr(QStringLiteral("fontScale"), QStringLiteral("100")));
+    if (const auto accent = accentFromPreference(m_preferences->valueOr(QStringLiteral("accentColor"), QStringLiteral("#00897B"))))
+        accentColorRef() = *accent;
+    setAmountAutoDecimal(m_preferences->boolValue(QStringLiteral("amountAutoDecimal"), false));
+    if (const auto day = weekStartFromPreference(m_preferences->value(QStringLiteral("weekStartDay"))))
+        weekStartDayRef() = *day;
+}
+
+void AppState::setCurrentAccountId(const QString& accountId)
+{
+    if (accountId == m_currentAccountId)
+        return;
+    m_currentAccountId = accountId;
+    if (m_preferences)
+        m_preferences->setValue(QStringLiteral("lastViewedAccountId"), accountId);
+    emit currentAccountChanged(accountId);
+}

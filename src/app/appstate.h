@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class Database;
+class AccountRepository;
+class PreferencesRepository;
+
+// Holder of every long-lived object of the running application. Screens and
+// dialogs get a non-owning pointer and reach everything through it.
+class AppState : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AppState(QObject* parent = nullptr);
+    ~AppState() override;
+
+    // Opens and migrates the database, creates the repositories and
+    // services and applies the stored preferences. Called once.
+    bool initialize();
+
+    Database* database() const { return m_database; }
+    AccountRepository* accountRepository() const { return m_accounts; }
+    PreferencesRepository* preferences() const { return m_preferences; }
+
+    QString currentAccountId() const { return m_currentAccountId; }
+    void setCurrentAccountId(const QString& accountId);
+
+signals:
+    void currentAccountChanged(const QString& accountId);
+    void databaseReady();
+
+private:
+    void applyStoredPreferences();
+
+    Database* m_database = nullptr;
+    AccountRepository* m_accounts = nullptr;
+    PreferencesRepository* m_preferences = nullptr;
+    QString m_currentAccountId;
+};
+
+// Application-wide values read by the theme, the settings screen and the
+// date widgets; created on first use, alive until exit.
+QFont& baseApplicationFont();
+QColor& accentColorRef();
+int& weekStartDayRef();     // Qt::DayOfWeek, 1 = Monday ... 7 = Sunday
+int& fontScalePercentRef(); // 70 to 160
+
+// How the stored preference texts are read at start-up.
+int fontScaleFromPreference(const QString& text);             // clamped 70..160, 100 when not a number
+std::optional<QColor> accentFromPreference(const QString& text); // empty when not a colour
+std::optional<int> weekStartFromPreference(const std::optional<QString>& text); // empty unless 1..7

@@ -1,0 +1,179 @@
+#include "data/database.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+struct Migration
+{
+    int version;
+    const char* name;
+    const char* resource;
+};
+
+const Migration kMigrations[] = {
+    {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
+    {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+    {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
+    {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
+    {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+};
+
+void addStatement(QStringList& out, const QString& buffer)
+{
+    QString stmt = buffer.trimmed();
+    if (stmt.isEmpty() || stmt == QLatin1String(";"))
+        return;
+    if (stmt.endsWith(QLatin1Char(';')))
+        stmt.chop(1);
+    stmt = stmt.trimmed();
+    if (!stmt.isEmpty())
+        out.append(stmt);
+}
+
+} // namespace
+
+QStringList splitSqlStatements(const QString& script)
+{
+    QStringList result;
+    QString buffer;
+    int depth = 0;
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const QString t = line.trimmed();
+        if (t.startsWith(QLatin1String("--")))
+            continue;
+        buffer += line;
+        buffer += QLatin1Char('\n');
+        const QString upper = t.toUpper();
+        if (upper.contains(QLatin1String("BEGIN")))
+            ++depth;
+        if (upper.startsWith(QLatin1String("END")) && depth >= 1)
+            --depth;
+        if (depth == 0 && t.endsWith(QLatin1Char(';'))) {
+            addStatement(result, buffer);
+            buffer.clear();
+        }
+    }
+    addStatement(result, buffer);
+    return result;
+}
+
+Database::Database(QObject* parent)
+    : QObject(parent)
+{
+}
+
+Database::~Database()
+{
+    if (m_isOpen) {
+        m_db.close();
+        m_isOpen = false;
+    }
+    // Release the named connection so a later Database can add it again.
+    if (m_db.isValid()) {
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName());
+    }
+}
+
+QString Database::connectionName()
+{
+    return QString::fromLatin1(QSqlDatabase::defaultConnection);
+}
+
+bool Database::open(const QString& path)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName());
+    m_db.setDatabaseName(path);
+    if (!m_db.open()) {
+        qCritical().noquote() << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery pragma(m_db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_isOpen = true;
+    return true;
+}
+
+bool Database::migrate()
+{
+    QSqlQuery create(m_db);
+    if (!create.exec(QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
+        qCritical().noquote() << "Failed to create schema_version table:" << create.lastError().text();
+        return false;
+    }
+
+    // A failing read of the current version must not be taken as version 0:
+    // re-running migration 1 over a live schema would fail on every start.
+    QSqlQuery current(m_db);
+    if (!current.exec(QStringLiteral("SELECT MAX(version) FROM schema_version"))) {
+        qCritical().noquote() << "Failed to read schema version:" << current.lastError().text();
+        return false;
+    }
+    int currentVersion = 0;
+    if (current.next())
+        currentVersion = current.value(0).toInt();
+    current.finish();
+
+    for (const Migration& m : kMigrations) {
+        if (m.version <= currentVersion)
+            continue;
+        const QString resource = QString::fromLatin1(m.resource);
+        QFile file(resource);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message = QStringLiteral("Cannot read migration file: %1").arg(resource);
+            qCritical().noquote() << message;
+            emit migrationError(m.version, message);
+            return false;
+        }
+        const QString script = QString::fromUtf8(file.readAll());
+        if (!applyMigration(m.version, QString::fromLatin1(m.name), script))
+            return false;
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString& name, const QString& script)
+{
+    if (!m_db.transaction()) {
+        const QString error = m_db.lastError().text();
+        qCritical().noquote() << "Migration" << version << "failed:" << "cannot begin transaction:" << error;
+        emit migrationError(version, error);
+        return false;
+    }
+
+    const QStringList statements = splitSqlStatements(script);
+    for (const QString& statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            qCritical().noquote() << "Migration" << version << "failed:" << error
+                                  << "\nStatement:" << statement.left(200);
+            query.finish();
+            m_db.rollback();
+            emit migrationError(version, error);
+            return false;
+        }
+    }
+
+    QSqlQuery insert(m_db);
+    insert.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+    insert.addBindValue(version);
+    insert.addBindValue(name);
+    if (insert.exec() && m_db.commit()) {
+        qInfo().noquote() << "Applied migration" << version << name;
+        emit migrationApplied(version, name);
+        return true;
+    }
+    const QString error = insert.lastError().isValid() ? insert.lastError().text() : m_db.lastError().text();
+    insert.finish();
+    m_db.rollback();
+    emit migrationError(version, error);
+    return false;
+}

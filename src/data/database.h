@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Owns the process's one SQLite connection (Qt's default connection) and
+// brings its schema up to date from the embedded migration scripts.
+class Database : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Database(QObject* parent = nullptr);
+    ~Database() override;
+
+    bool open(const QString& path);
+    bool migrate();
+    bool applyMigration(int version, const QString& name, const QString& script);
+
+    QSqlDatabase& database() { return m_db; }
+    bool isOpen() const { return m_isOpen; }
+
+    // Set while a bulk write (an import) holds a database transaction open on
+    // this connection; sync cycles and automatic posting wait until it clears.
+    bool bulkWriteActive() const { return m_bulkWriteActive; }
+    void setBulkWriteActive(bool active) { m_bulkWriteActive = active; }
+
+    static QString connectionName();
+
+signals:
+    void migrationApplied(int version, const QString& name);
+    void migrationError(int version, const QString& error);
+
+private:
+    QSqlDatabase m_db;
+    bool m_isOpen = false;
+    bool m_bulkWriteActive = false;
+};
+
+// Splits a migration script into statements; trigger bodies between a line
+// holding BEGIN and a line starting with END stay one statement.
+QStringList splitSqlStatements(const QString& script);
+
+// RAII guard for Database::setBulkWriteActive.
+class BulkWriteScope
+{
+public:
+    explicit BulkWriteScope(Database* db) : m_db(db) { if (m_db) m_db->setBulkWriteActive(true); }
+    ~BulkWriteScope() { if (m_db) m_db->setBulkWriteActive(false); }
+    BulkWriteScope(const BulkWriteScope&) = delete;
+    BulkWriteScope& operator=(const BulkWriteScope&) = delete;
+
+private:
+    Database* m_db;
+};

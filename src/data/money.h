@@ -1,0 +1,22 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QString>
+
+// Money amounts are qint64 counts of the currency's smallest unit. Text is
+// locale-independent: English digit grouping and a point before the cents.
+
+QString currencySymbol(CurrencyCode currency);
+QString formatAmount(qint64 amount, CurrencyCode currency);
+QString formatAmountPlain(qint64 amount, CurrencyCode currency);
+
+// Text to minor units; 0 when the text is not a number.
+qint64 parseAmount(const QString& text, CurrencyCode currency);
+// As parseAmount, but tells an unreadable text (false) from a typed zero.
+bool tryParseAmount(const QString& text, CurrencyCode currency, qint64* amount);
+// The digits of the text taken as minor units ("12.34" and "1234" give 1234).
+qint64 parseAutoDecimalAmount(const QString& text);
+
+bool amountAutoDecimal();
+void setAmountAutoDecimal(bool enabled);
