@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs what building Tallyleaf needs on Debian 12 (only what is missing),
+# then configures and builds it into ./build.
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    build-essential
+    cmake
+    ninja-build
+    pkg-config
+    libgl-dev
+    libsqlite3-dev
+    qt6-base-dev
+    qt6-base-private-dev
+    libqt6sql6-sqlite
+    qt6-tools-dev
+    qt6-tools-dev-tools
+    qt6-l10n-tools
+    qt6-translations-l10n
+    fonts-material-design-icons-iconfont
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then
+        SUDO="sudo"
+    fi
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+BUILD_DIR="${BUILD_DIR:-build}"
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+cmake --build "$BUILD_DIR" --parallel
