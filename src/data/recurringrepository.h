@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QObject>
+#include <QVariantList>
+
+#include <optional>
+
+class Database;
+class QSqlQuery;
+
+// A schedule date that is invalid or earlier than 2000-01-01: no schedule
+// may post on it.
+bool isBrokenScheduleDate(const QDate& date);
+
+// Reads and writes table recurring_transactions. Every successful write
+// emits recurringChanged() once; the account cascades only when they change
+// a row.
+class RecurringRepository : public QObject
+{
+    Q_OBJECT
+public:
+    RecurringRepository(Database* database, QObject* parent = nullptr);
+
+    QList<RecurringTransaction> findAll() const;
+    std::optional<RecurringTransaction> findById(const QString& id) const;
+    // Live active schedules due today (local date) or earlier.
+    QList<RecurringTransaction> findDue() const;
+    QList<RecurringTransaction> findPendingSync() const;
+
+    bool insert(const RecurringTransaction& recurring);
+    bool update(const RecurringTransaction& recurring);
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    // Revives the account's schedules whose deleted_at text is at or after
+    // deletedSince (a UTC timestamp text).
+    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int markAllPendingForResync();
+    bool markSynced(const QString& id, const QString& serverId);
+
+signals:
+    void recurringChanged();
+
+private:
+    QList<RecurringTransaction> select(const QString& tail, const QVariantList& values = {}) const;
+    static void warnIfBrokenNextDueDate(const RecurringTransaction& recurring, const char* operation);
+    int execCount(QSqlQuery& query, const char* operation);
+
+    Database* m_database;
+};

@@ -1,0 +1,203 @@
+#include "testsupport.h"
+
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "services/categoryservice.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTranslator>
+
+namespace {
+
+// Prefixes every catalogue name so a "translated" seeding is recognisable.
+class PrefixTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation = nullptr,
+                      int n = -1) const override
+    {
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(context, "CategoryService") == 0)
+            return QStringLiteral("DE:") + QString::fromUtf8(sourceText);
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+struct SeededRow
+{
+    QString id;
+    QString name;
+    QString parentId;
+};
+
+QList<SeededRow> rowsInInsertOrder()
+{
+    QList<SeededRow> rows;
+    QSqlQuery q(QSqlDatabase::database());
+    q.exec(QStringLiteral("SELECT id, name, parent_id FROM categories ORDER BY rowid"));
+    while (q.next())
+        rows.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    return rows;
+}
+
+int countWhere(const QString& condition)
+{
+    return TestSupport::scalar(QStringLiteral("SELECT COUNT(*) FROM categories WHERE ") + condition).toInt();
+}
+
+} // namespace
+
+class TestCategoryService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stableIds_data();
+    void stableIds();
+    void freshDatabaseGetsTheCatalogue();
+    void translatedNamesKeepIds();
+    void seedsOnlyWhenNoLiveCategory();
+    void allDeletedReseedFailsAndKeepsRowsDeleted();
+};
+
+void TestCategoryService::stableIds_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("parentKey");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("id");
+    QTest::newRow("top-level expense") << "expense" << "" << "Charitable Donations"
+                                       << "7f07774b-f677-5f76-9b37-c190c8a585bd";
+    QTest::newRow("income") << "income" << "" << "Salary / Wages" << "df7ff46f-2565-5c9d-831c-e01e79747397";
+    QTest::newRow("subcategory") << "expense" << "Business Expenses" << "Home Office"
+                                 << "7ac27a40-d9d3-5c60-af4b-fc3c84e61133";
+    // Place markers inside the parts must stay literal text.
+    QTest::newRow("place markers") << "expense" << "%3" << "%1" << "41c2a3eb-6d11-58b0-8c3b-9dedf831bc2c";
+}
+
+void TestCategoryService::stableIds()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, parentKey);
+    QFETCH(QString, key);
+    QFETCH(QString, id);
+    QCOMPARE(CategoryService::stableCategoryId(type, parentKey, key), id);
+}
+
+void TestCategoryService::freshDatabaseGetsTheCatalogue()
+{
+    TestSupport::TempDatabase db;
+    CategoryRepository repo(db.db());
+    CategoryService service(&repo);
+    service.seedIfEmpty();
+
+    const QStringList expected = QStringLiteral(
+        "Charitable Donations|Medical Expenses|Business Expenses|Home Office|Education Expenses|"
+        "State & Local Taxes|Mortgage Interest|Property Tax|Housing|Rent/Mortgage Payment|Maintenance|HOA|"
+        "Utilities|Electric|Gas|Water|Internet|Phone|Transportation|Gas/Fuel|Car Payment|Auto Insurance|"
+        "Maintenance|Public Transit|Groceries|Dining & Restaurants|Personal Care|Pets|Subscriptions|Gifts|"
+        "Miscellaneous|Entertainment|Streaming|Movies|Events|Shopping|Clothing|Electronics|Household|Insurance|"
+        "Health|Life|Home/Renters|Auto|Fees & Charges|Bank Fees|ATM Fees|Late Fees|Salary / Wages|"
+        "Interest Income|Dividend Income|Rental Income|Freelance / Consulting|Refunds|Gifts Received|Other Income")
+                                     .split(QLatin1Char('|'));
+    QStringList names;
+    for (const SeededRow& row : rowsInInsertOrder())
+        names << row.name;
+    QCOMPARE(names, expected);
+
+    QCOMPARE(countWhere(QStringLiteral("is_default = 1 AND sync_status = 'pending' AND version = 1 "
+                                       "AND deleted_at IS NULL AND created_at = updated_at")),
+             56);
+    QCOMPARE(countWhere(QStringLiteral("is_tax_relevant = 1 AND category_type = 'expense' AND tax_category != ''")), 8);
+    QCOMPARE(countWhere(QStringLiteral("is_tax_relevant = 1 AND category_type = 'income' AND tax_category != ''")), 4);
+    QCOMPARE(countWhere(QStringLiteral("category_type = 'income'")), 8);
+    QCOMPARE(countWhere(QStringLiteral("parent_id IN (SELECT id FROM categories WHERE parent_id IS NOT NULL)")), 0);
+    QCOMPARE(countWhere(QStringLiteral("id = lower(id) AND length(id) = 36")), 56);
+    QCOMPARE(repo.categoryPath(CategoryService::defaultCategoryId(QStringLiteral("Home Office"))),
+             QStringLiteral("Business Expenses > Home Office"));
+    QVERIFY(CategoryService::defaultCategoryId(QStringLiteral("Nonexistent")).isEmpty());
+
+    // The two "Maintenance" rows: distinct ids under distinct parents; the later one owns the key.
+    const QString housing = QStringLiteral("daf59c16-ae84-5a09-be11-bd9dcd047413");
+    const QString transport = QStringLiteral("5128844d-e078-502e-877e-a6a67d8a3261");
+    QCOMPARE(repo.categoryPath(housing), QStringLiteral("Housing > Maintenance"));
+    QCOMPARE(repo.categoryPath(transport), QStringLiteral("Transportation > Maintenance"));
+    QCOMPARE(CategoryService::defaultCategoryId(QStringLiteral("Maintenance")), transport);
+}
+
+void TestCategoryService::translatedNamesKeepIds()
+{
+    QList<SeededRow> english;
+    {
+        TestSupport::TempDatabase db;
+        CategoryRepository repo(db.db());
+        CategoryService(&repo).seedIfEmpty();
+        english = rowsInInsertOrder();
+    }
+    PrefixTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QList<SeededRow> german;
+    {
+        TestSupport::TempDatabase db;
+        CategoryRepository repo(db.db());
+        CategoryService(&repo).seedIfEmpty();
+        german = rowsInInsertOrder();
+    }
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(german.size(), 56);
+    QCOMPARE(english.size(), 56);
+    for (int i = 0; i < english.size(); ++i) {
+        QCOMPARE(german.at(i).id, english.at(i).id);
+        QCOMPARE(german.at(i).parentId, english.at(i).parentId);
+        QCOMPARE(german.at(i).name, QStringLiteral("DE:") + english.at(i).name);
+    }
+}
+
+void TestCategoryService::seedsOnlyWhenNoLiveCategory()
+{
+    TestSupport::TempDatabase db;
+    CategoryRepository repo(db.db());
+    CategoryService service(&repo);
+    service.seedIfEmpty();
+    QSignalSpy spy(&repo, &CategoryRepository::categoriesChanged);
+    service.seedIfEmpty();
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(countWhere(QStringLiteral("1")), 56);
+
+    // One live user category, every default one deleted: still not seeded.
+    TestSupport::exec(QStringLiteral("UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z'"));
+    Category own;
+    own.id = QStringLiteral("own");
+    own.name = QStringLiteral("Mine");
+    QVERIFY(repo.insert(own));
+    spy.clear();
+    service.seedIfEmpty();
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(countWhere(QStringLiteral("1")), 57);
+}
+
+void TestCategoryService::allDeletedReseedFailsAndKeepsRowsDeleted()
+{
+    TestSupport::TempDatabase db;
+    CategoryRepository repo(db.db());
+    CategoryService service(&repo);
+    service.seedIfEmpty();
+    TestSupport::exec(QStringLiteral("UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z'"));
+
+    for (int i = 0; i < 56; ++i)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CategoryRepository::insert failed:")));
+    service.seedIfEmpty();
+    QCOMPARE(countWhere(QStringLiteral("1")), 56);
+    QCOMPARE(repo.count(), 0);
+    // The ids are recorded even though every insert failed.
+    QCOMPARE(CategoryService::defaultCategoryId(QStringLiteral("Charitable Donations")),
+             QStringLiteral("7f07774b-f677-5f76-9b37-c190c8a585bd"));
+}
+
+TALLYLEAF_TEST_MAIN(TestCategoryService)
+#include "tst_categoryservice.moc"
