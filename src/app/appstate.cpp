@@ -2,9 +2,13 @@
 
 #include "app/paths.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "services/categoryservice.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -82,9 +86,16 @@ bool AppState::initialize()
         return false;
 
     m_accounts = new AccountRepository(m_database, this);
+    m_categories = new CategoryRepository(m_database, this);
     m_preferences = new PreferencesRepository(m_database, this);
+    m_recurring = new RecurringRepository(m_database, this);
+    m_reconciliations = new ReconciliationRepository(m_database, this);
+
+    m_categoryService = new CategoryService(m_categories, this);
 
     applyStoredPreferences();
+
+    m_categoryService->seedIfEmpty();
 
     if (const std::optional<QString> last = m_preferences->value(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;

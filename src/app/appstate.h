@@ -9,7 +9,11 @@
 
 class Database;
 class AccountRepository;
+class CategoryRepository;
+class CategoryService;
 class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
 
 // Holder of every long-lived object of the running application. Screens and
 // dialogs get a non-owning pointer and reach everything through it.
@@ -26,7 +30,11 @@ public:
 
     Database* database() const { return m_database; }
     AccountRepository* accountRepository() const { return m_accounts; }
+    CategoryRepository* categoryRepository() const { return m_categories; }
     PreferencesRepository* preferences() const { return m_preferences; }
+    RecurringRepository* recurringRepository() const { return m_recurring; }
+    ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
+    CategoryService* categoryService() const { return m_categoryService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& accountId);
@@ -40,7 +48,11 @@ private:
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
+    CategoryRepository* m_categories = nullptr;
     PreferencesRepository* m_preferences = nullptr;
+    RecurringRepository* m_recurring = nullptr;
+    ReconciliationRepository* m_reconciliations = nullptr;
+    CategoryService* m_categoryService = nullptr;
     QString m_currentAccountId;
 };
 
