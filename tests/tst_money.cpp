@@ -134,6 +134,7 @@ void MoneyTest::parse()
     qint64 amount = 12345;
     QCOMPARE(tryParseAmount(text, currency, &amount), readable);
     QCOMPARE(amount, expected);
+    QCOMPARE(tryParseAmount(text, currency, nullptr), readable);
 }
 
 void MoneyTest::parseRoundTrip_data()
