@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QProcess>
 #include <QTimer>
 
 // This test needs the real Application object (a QApplication subclass), so it
@@ -31,6 +32,8 @@ class ApplicationTest : public QObject
 private slots:
     void identity();
     void corruptDatabaseThenFreshStart();
+    void messageFilterOfTheProgram_data();
+    void messageFilterOfTheProgram();
     void cleanupTestCase();
 };
 
@@ -99,6 +102,46 @@ void ApplicationTest::corruptDatabaseThenFreshStart()
                  .toString(),
              QStringLiteral("1initial,2recon_sync,3recurring_lead_days,4recurring_interval,5recurring_semimonthly"));
     QVERIFY(QFile::exists(fresh.filePath(QStringLiteral("tallyleaf.db"))));
+}
+
+void ApplicationTest::messageFilterOfTheProgram_data()
+{
+    QTest::addColumn<QByteArray>("verbose");
+    QTest::addColumn<bool>("infoWritten");
+    QTest::newRow("unset") << QByteArray() << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("set") << QByteArray("1") << true;
+}
+
+void ApplicationTest::messageFilterOfTheProgram()
+{
+    QFETCH(QByteArray, verbose);
+    QFETCH(bool, infoWritten);
+    // The built program beside the tests; on a fresh directory it migrates
+    // and, without a main window, ends with 0.
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/tallyleaf");
+    if (!QFile::exists(program))
+        QSKIP("the tallyleaf program is not built beside the tests");
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("TALLYLEAF_DATA_DIR"), home.filePath(QStringLiteral("tallyleaf")));
+    env.remove(QStringLiteral("TALLYLEAF_VERBOSE"));
+    if (!verbose.isNull())
+        env.insert(QStringLiteral("TALLYLEAF_VERBOSE"), QString::fromLatin1(verbose));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, {});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(err.contains("Applied migration 5 recurring_semimonthly"), infoWritten);
+    QCOMPARE(err.contains("Opening database at:"), infoWritten);
+    QVERIFY(QFile::exists(home.filePath(QStringLiteral("tallyleaf/tallyleaf.db"))));
 }
 
 void ApplicationTest::cleanupTestCase()
