@@ -60,6 +60,10 @@ QString formatAmountPlain(qint64 amount, CurrencyCode currency)
 
 bool tryParseAmount(const QString& text, CurrencyCode currency, qint64* amount)
 {
+    // A caller may only want to know whether the text reads.
+    qint64 unused = 0;
+    if (!amount)
+        amount = &unused;
     *amount = 0;
     QString s = text;
     s.remove(currencySymbol(currency));

@@ -13,7 +13,8 @@ QString formatAmountPlain(qint64 amount, CurrencyCode currency);
 
 // Text to minor units; 0 when the text is not a number.
 qint64 parseAmount(const QString& text, CurrencyCode currency);
-// As parseAmount, but tells an unreadable text (false) from a typed zero.
+// As parseAmount, but tells an unreadable text (false) from a typed zero;
+// amount may be null.
 bool tryParseAmount(const QString& text, CurrencyCode currency, qint64* amount);
 // The digits of the text taken as minor units ("12.34" and "1234" give 1234).
 qint64 parseAutoDecimalAmount(const QString& text);
