@@ -174,6 +174,7 @@ void TestCategoryService::seedsOnlyWhenNoLiveCategory()
     Category own;
     own.id = QStringLiteral("own");
     own.name = QStringLiteral("Mine");
+    own.createdAt = own.updatedAt = QDateTime::currentDateTimeUtc();
     QVERIFY(repo.insert(own));
     spy.clear();
     service.seedIfEmpty();

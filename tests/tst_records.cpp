@@ -255,6 +255,7 @@ void RecordsTest::bindings()
         {QStringLiteral("date set"), SqlValue::date(std::optional<QDate>(QDate(2025, 1, 2)))},
         {QStringLiteral("timestamp"),
          SqlValue::timestamp(QDateTime(QDate(2025, 3, 1), QTime(14, 5, 9, 500), Qt::UTC))},
+        {QStringLiteral("timestamp invalid"), SqlValue::timestamp(QDateTime())},
         {QStringLiteral("flag true"), SqlValue::flag(true)},
         {QStringLiteral("flag false"), SqlValue::flag(false)},
     };
@@ -282,6 +283,7 @@ void RecordsTest::bindings()
                          QStringLiteral("date unset=null:"),
                          QStringLiteral("date set=text:2025-01-02"),
                          QStringLiteral("timestamp=text:2025-03-01T14:05:09Z"),
+                         QStringLiteral("timestamp invalid=null:"),
                          QStringLiteral("flag true=integer:1"),
                          QStringLiteral("flag false=integer:0"),
                      }));

@@ -39,8 +39,9 @@ QVariant date(const std::optional<QDate>& value)
 
 QVariant timestamp(const QDateTime& value)
 {
-    const QString t = timestampText(value);
-    return QVariant(t.isNull() ? QStringLiteral("") : t);
+    // Like an invalid date, an invalid time binds NULL so NOT NULL columns
+    // refuse the row rather than store ''.
+    return value.isValid() ? QVariant(timestampText(value)) : QVariant(QMetaType::fromType<QString>());
 }
 
 QVariant flag(bool value)

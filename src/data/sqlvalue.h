@@ -25,7 +25,8 @@ QVariant ref(const QString& id);
 // NULL date column refuses the row instead of storing ''.
 QVariant date(const QDate& value);
 QVariant date(const std::optional<QDate>& value);
-// Timestamp text as above (never a QDateTime: the driver would add ms).
+// Timestamp text as above (never a QDateTime: the driver would add ms);
+// an invalid time binds as NULL.
 QVariant timestamp(const QDateTime& value);
 QVariant flag(bool value);
 
