@@ -16,14 +16,11 @@ private slots:
     void cleanupTestCase();
     void init();
 
-    void initialState();
     void accountCount_data();
     void accountCount();
     void recurringDue_data();
     void recurringDue();
-    void dueLabelKeepsColourUntilNextCount();
     void showMessageHidesBusyIndicator();
-    void directMessageLeavesBusyIndicator();
     void updateColors_data();
     void updateColors();
     void syncStatusIsPlainText();
@@ -50,19 +47,6 @@ void TestStatusBar::init()
     QApplication::setPalette(themePalette(false, QColor(QStringLiteral("#00897B"))));
 }
 
-void TestStatusBar::initialState()
-{
-    StatusBar bar;
-    QCOMPARE(label(bar, "syncLabel")->text(), QStringLiteral("Offline"));
-    QCOMPARE(label(bar, "accountCountLabel")->text(), QString());
-    QVERIFY(label(bar, "recurringDueLabel")->isHidden());
-    QVERIFY(label(bar, "busyLabel")->isHidden());
-    auto* busyBar = bar.findChild<QProgressBar*>(QStringLiteral("busyBar"));
-    QVERIFY(busyBar->isHidden());
-    QCOMPARE(busyBar->maximum(), 0);
-    QCOMPARE(bar.styleSheet(), QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
-}
-
 void TestStatusBar::accountCount_data()
 {
     QTest::addColumn<int>("count");
@@ -71,7 +55,6 @@ void TestStatusBar::accountCount_data()
     QTest::newRow("none") << 0 << "0 accounts";
     QTest::newRow("one") << 1 << "1 account";
     QTest::newRow("two") << 2 << "2 accounts";
-    QTest::newRow("many") << 21 << "21 accounts";
 }
 
 void TestStatusBar::accountCount()
@@ -120,19 +103,6 @@ void TestStatusBar::recurringDue()
     QVERIFY(due->isHidden());
 }
 
-void TestStatusBar::dueLabelKeepsColourUntilNextCount()
-{
-    QApplication::setPalette(themePalette(true, QColor(QStringLiteral("#00897B"))));
-    StatusBar bar;
-    QLabel* due = label(bar, "recurringDueLabel");
-    bar.setRecurringDueCount(2);
-    QApplication::setPalette(themePalette(false, QColor(QStringLiteral("#00897B"))));
-    bar.updateColors();
-    QVERIFY(due->styleSheet().contains(QStringLiteral("#FFA726")));
-    bar.setRecurringDueCount(2);
-    QVERIFY(due->styleSheet().contains(QStringLiteral("#E65100")));
-}
-
 void TestStatusBar::showMessageHidesBusyIndicator()
 {
     StatusBar bar;
@@ -154,15 +124,6 @@ void TestStatusBar::showMessageHidesBusyIndicator()
     bar.hideProgress();
     QVERIFY(busy->isHidden());
     QVERIFY(busyBar->isHidden());
-}
-
-void TestStatusBar::directMessageLeavesBusyIndicator()
-{
-    StatusBar bar;
-    bar.showProgress(QStringLiteral("Syncing…"));
-    static_cast<QStatusBar&>(bar).showMessage(QStringLiteral("Sync complete"), 2000);
-    QVERIFY(!label(bar, "busyLabel")->isHidden());
-    QCOMPARE(bar.currentMessage(), QStringLiteral("Sync complete"));
 }
 
 void TestStatusBar::updateColors_data()

@@ -22,19 +22,15 @@ private slots:
     void roleFontSizes_data();
     void roleFontSizes();
     void pixelSizedBaseScalesFromTen();
-    void monoIsFixedPitchFamily();
     void scaleDoesNotCompound();
     void fontScaleIsClamped_data();
     void fontScaleIsClamped();
     void markedWidgetKeepsRoleAndWeight();
-    void unmarkedWidgetIsLeftAlone();
-    void nullWidgetsAreIgnored();
 
     void themeNames_data();
     void themeNames();
     void systemThemeFollowsPlatformScheme_data();
     void systemThemeFollowsPlatformScheme();
-    void paletteEntries();
 
     void invalidAccentIsIgnored();
     void validAccentSavesAndRestyles();
@@ -84,18 +80,14 @@ void TestThemeManager::roleFontSizes_data()
 
     const int normal = QFont().weight();
     QTest::newRow("100 body") << 100 << 0 << 9 << normal;
-    QTest::newRow("100 strong") << 100 << 1 << 9 << 500;
     QTest::newRow("100 caption") << 100 << 2 << 7 << normal;
-    QTest::newRow("100 subtitle") << 100 << 3 << 10 << 500;
     QTest::newRow("100 title") << 100 << 4 << 13 << 600;
     QTest::newRow("100 heading") << 100 << 5 << 17 << 600;
     QTest::newRow("100 display") << 100 << 6 << 23 << 700;
-    QTest::newRow("100 mono") << 100 << 7 << 9 << normal;
     QTest::newRow("70 body") << 70 << 0 << 6 << normal;
     QTest::newRow("70 caption floor") << 70 << 2 << 7 << normal;
     QTest::newRow("70 display") << 70 << 6 << 20 << 700;
     QTest::newRow("115 body") << 115 << 0 << 10 << normal;
-    QTest::newRow("160 heading") << 160 << 5 << 22 << 600;
     QTest::newRow("role 9 is body") << 100 << 9 << 9 << normal;
     QTest::newRow("role -1 is body") << 100 << -1 << 9 << normal;
 }
@@ -121,14 +113,6 @@ void TestThemeManager::pixelSizedBaseScalesFromTen()
     fontScalePercentRef() = 70;
     QCOMPARE(scaledFont().pointSize(), 7);
     QCOMPARE(roleFont(FontRole::Title).pointSize(), 11);
-}
-
-void TestThemeManager::monoIsFixedPitchFamily()
-{
-    const QFont mono = monospaceFont();
-    QCOMPARE(mono.family(), QStringLiteral("monospace"));
-    QCOMPARE(mono.styleHint(), QFont::Monospace);
-    QCOMPARE(mono.pointSize(), 9);
 }
 
 void TestThemeManager::scaleDoesNotCompound()
@@ -190,25 +174,6 @@ void TestThemeManager::markedWidgetKeepsRoleAndWeight()
     QCOMPARE(title.font().weight(), 400);
     QCOMPARE(caption.font().pointSize(), 9);
     QVERIFY(caption.font().italic());
-}
-
-void TestThemeManager::unmarkedWidgetIsLeftAlone()
-{
-    ThemeManager manager(m_prefs.get());
-    QLabel label;
-    QFont own = label.font();
-    own.setPointSize(21);
-    label.setFont(own);
-    manager.setFontScale(150);
-    QCOMPARE(label.font().pointSize(), 21);
-}
-
-void TestThemeManager::nullWidgetsAreIgnored()
-{
-    setFontRole(nullptr, FontRole::Title);
-    applyFontRole(nullptr, 4, 400);
-    setAccentButton(nullptr);
-    refontWidget(nullptr);
 }
 
 void TestThemeManager::themeNames_data()
@@ -274,23 +239,6 @@ void TestThemeManager::systemThemeFollowsPlatformScheme()
     // An explicit choice wins over the platform.
     manager.setTheme(dark ? ThemeManager::Light : ThemeManager::Dark);
     QCOMPARE(isDarkPalette(), !dark);
-}
-
-void TestThemeManager::paletteEntries()
-{
-    const QColor accent(QStringLiteral("#FFA726"));
-    const QPalette dark = themePalette(true, accent);
-    const QPalette light = themePalette(false, accent);
-
-    QCOMPARE(dark.color(QPalette::Active, QPalette::Window).name(), QStringLiteral("#0f1e19"));
-    QCOMPARE(dark.color(QPalette::Inactive, QPalette::Base).name(), QStringLiteral("#152420"));
-    QCOMPARE(dark.color(QPalette::Active, QPalette::Highlight).name(), QStringLiteral("#ffcb7f"));
-    QCOMPARE(dark.color(QPalette::Disabled, QPalette::Text).name(), QStringLiteral("#3a5a4a"));
-    QCOMPARE(dark.color(QPalette::Disabled, QPalette::Window).name(), QStringLiteral("#0f1e19"));
-    QCOMPARE(light.color(QPalette::Active, QPalette::Highlight).name(), QStringLiteral("#ffa726"));
-    QCOMPARE(light.color(QPalette::Active, QPalette::PlaceholderText).name(), QStringLiteral("#6e8a7e"));
-    QCOMPARE(light.color(QPalette::Disabled, QPalette::ButtonText).name(), QStringLiteral("#a0b5a8"));
-    QCOMPARE(light.color(QPalette::Active, QPalette::Dark).name(), QStringLiteral("#9bb0a3"));
 }
 
 void TestThemeManager::invalidAccentIsIgnored()
