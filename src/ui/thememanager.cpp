@@ -1,0 +1,203 @@
+#include "ui/thememanager.h"
+
+#include "app/appstate.h"
+#include "data/preferencesrepository.h"
+#include "ui/style.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QWidget>
+#include <QtGlobal>
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformtheme.h>
+#endif
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+ThemeManager::ColorSchemeProvider& schemeProvider()
+{
+    static ThemeManager::ColorSchemeProvider provider;
+    return provider;
+}
+
+// The palette the platform gave the application, taken before we install
+// our own; afterwards the application palette only reflects our choice.
+std::optional<QPalette>& platformPalette()
+{
+    static std::optional<QPalette> palette;
+    return palette;
+}
+
+void capturePlatformPalette()
+{
+    if (!platformPalette() && qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        platformPalette() = QGuiApplication::palette();
+}
+
+ThemeManager::ColorScheme queryPlatformScheme()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return ThemeManager::ColorScheme::Unknown;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    switch (QGuiApplication::styleHints()->colorScheme()) {
+    case Qt::ColorScheme::Dark:
+        return ThemeManager::ColorScheme::Dark;
+    case Qt::ColorScheme::Light:
+        return ThemeManager::ColorScheme::Light;
+    default:
+        break;
+    }
+#else
+    if (const QPlatformTheme* theme = QGuiApplicationPrivate::platformTheme()) {
+        switch (theme->appearance()) {
+        case QPlatformTheme::Appearance::Dark:
+            return ThemeManager::ColorScheme::Dark;
+        case QPlatformTheme::Appearance::Light:
+            return ThemeManager::ColorScheme::Light;
+        default:
+            break;
+        }
+    }
+#endif
+    capturePlatformPalette();
+    if (platformPalette())
+        return platformPalette()->color(QPalette::Window).lightness() < 128 ? ThemeManager::ColorScheme::Dark
+                                                                             : ThemeManager::ColorScheme::Light;
+    return ThemeManager::ColorScheme::Unknown;
+}
+
+struct PaletteEntry
+{
+    QPalette::ColorRole role;
+    const char* dark;
+    const char* light;
+};
+
+} // namespace
+
+QString themeName(ThemeManager::Theme theme)
+{
+    switch (theme) {
+    case ThemeManager::Light:
+        return QStringLiteral("light");
+    case ThemeManager::Dark:
+        return QStringLiteral("dark");
+    default:
+        return QStringLiteral("system");
+    }
+}
+
+QPalette themePalette(bool dark, const QColor& accent)
+{
+    static const PaletteEntry entries[] = {
+        {QPalette::Window, "#0F1E19", "#FAFBFA"},
+        {QPalette::WindowText, "#D8E8DF", "#1B2D26"},
+        {QPalette::Base, "#152420", "#FFFFFF"},
+        {QPalette::AlternateBase, "#1A2E28", "#F2F7F4"},
+        {QPalette::Text, "#D8E8DF", "#1B2D26"},
+        {QPalette::Button, "#1E3530", "#E0EBE5"},
+        {QPalette::ButtonText, "#D8E8DF", "#1B2D26"},
+        {QPalette::HighlightedText, "#0F1E19", "#FFFFFF"},
+        {QPalette::ToolTipBase, "#1E3530", "#FFFFFF"},
+        {QPalette::ToolTipText, "#D8E8DF", "#1B2D26"},
+        {QPalette::PlaceholderText, "#8FAF9F", "#6E8A7E"},
+        {QPalette::Mid, "#2A4038", "#D8E0DB"},
+        {QPalette::Light, "#2A4038", "#FFFFFF"},
+        {QPalette::Dark, "#0A1510", "#9BB0A3"},
+    };
+
+    QPalette palette;
+    for (const PaletteEntry& entry : entries)
+        palette.setColor(entry.role, QColor(QLatin1String(dark ? entry.dark : entry.light)));
+    palette.setColor(QPalette::Highlight, dark ? accent.lighter(135) : accent);
+
+    const QColor disabled(QLatin1String(dark ? "#3A5A4A" : "#A0B5A8"));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabled);
+    return palette;
+}
+
+ThemeManager::ThemeManager(PreferencesRepository* preferences, QObject* parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+{
+    capturePlatformPalette();
+}
+
+ThemeManager::~ThemeManager() = default;
+
+void ThemeManager::setColorSchemeProvider(ColorSchemeProvider provider)
+{
+    schemeProvider() = std::move(provider);
+}
+
+ThemeManager::ColorScheme ThemeManager::platformColorScheme()
+{
+    if (schemeProvider())
+        return schemeProvider()();
+    return queryPlatformScheme();
+}
+
+void ThemeManager::setThemeName(const QString& name)
+{
+    if (name == QLatin1String("light"))
+        setTheme(Light);
+    else if (name == QLatin1String("dark"))
+        setTheme(Dark);
+    else
+        setTheme(System);
+}
+
+void ThemeManager::setTheme(Theme theme)
+{
+    if (theme != Light && theme != Dark)
+        theme = System;
+    m_theme = theme;
+
+    const bool dark = theme == Dark || (theme == System && platformColorScheme() == ColorScheme::Dark);
+    capturePlatformPalette();
+    QApplication::setPalette(themePalette(dark, accentColorRef()));
+    QApplication::setFont(scaledFont());
+
+    if (m_preferences)
+        m_preferences->setValue(QStringLiteral("theme"), themeName(theme));
+    emit themeChanged(theme);
+}
+
+void ThemeManager::setAccentColor(const QColor& color)
+{
+    if (!color.isValid())
+        return;
+    accentColorRef() = color;
+    if (m_preferences)
+        m_preferences->setValue(QStringLiteral("accentColor"), color.name());
+    setTheme(m_theme);
+
+    const QString sheet = accentButtonStyleSheet();
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* widget : widgets) {
+        if (widget->property(AccentButtonProperty).toBool())
+            widget->setStyleSheet(sheet);
+    }
+    emit accentChanged(color);
+}
+
+void ThemeManager::setFontScale(int percent)
+{
+    const int clamped = std::clamp(percent, 70, 160);
+    fontScalePercentRef() = clamped;
+    if (m_preferences)
+        m_preferences->setValue(QStringLiteral("fontScale"), QString::number(clamped));
+    setTheme(m_theme);
+
+    const QWidgetList widgets = QApplication::allWidgets();
+    for (QWidget* widget : widgets)
+        refontWidget(widget);
+    emit fontScaleChanged(clamped);
+}

@@ -1,0 +1,314 @@
+#include "testsupport.h"
+
+#include "app/appstate.h"
+#include "data/preferencesrepository.h"
+#include "ui/style.h"
+#include "ui/thememanager.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+
+class TestThemeManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void roleFontSizes_data();
+    void roleFontSizes();
+    void pixelSizedBaseScalesFromTen();
+    void scaleDoesNotCompound();
+    void fontScaleIsClamped_data();
+    void fontScaleIsClamped();
+    void markedWidgetKeepsRoleAndWeight();
+
+    void themeNames_data();
+    void themeNames();
+    void systemThemeFollowsPlatformScheme_data();
+    void systemThemeFollowsPlatformScheme();
+
+    void invalidAccentIsIgnored();
+    void validAccentSavesAndRestyles();
+    void accentButtonStyleSheetText();
+    void accentButtonTextColour_data();
+    void accentButtonTextColour();
+
+private:
+    std::unique_ptr<TestSupport::TempDatabase> m_db;
+    std::unique_ptr<PreferencesRepository> m_prefs;
+};
+
+void TestThemeManager::initTestCase()
+{
+    m_db = std::make_unique<TestSupport::TempDatabase>();
+    m_prefs = std::make_unique<PreferencesRepository>(m_db->db());
+}
+
+void TestThemeManager::cleanupTestCase()
+{
+    m_prefs.reset();
+    m_db.reset();
+}
+
+void TestThemeManager::init()
+{
+    TestSupport::exec(QStringLiteral("DELETE FROM preferences"));
+    QFont base = QApplication::font();
+    base.setPointSize(9);
+    baseApplicationFont() = base;
+    fontScalePercentRef() = 100;
+    accentColorRef() = QColor(QStringLiteral("#00897B"));
+    ThemeManager::setColorSchemeProvider({});
+}
+
+void TestThemeManager::cleanup()
+{
+    ThemeManager::setColorSchemeProvider({});
+}
+
+void TestThemeManager::roleFontSizes_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("weight");
+
+    const int normal = QFont().weight();
+    QTest::newRow("100 body") << 100 << 0 << 9 << normal;
+    QTest::newRow("100 caption") << 100 << 2 << 7 << normal;
+    QTest::newRow("100 title") << 100 << 4 << 13 << 600;
+    QTest::newRow("100 heading") << 100 << 5 << 17 << 600;
+    QTest::newRow("100 display") << 100 << 6 << 23 << 700;
+    QTest::newRow("70 body") << 70 << 0 << 6 << normal;
+    QTest::newRow("70 caption floor") << 70 << 2 << 7 << normal;
+    QTest::newRow("70 display") << 70 << 6 << 20 << 700;
+    QTest::newRow("115 body") << 115 << 0 << 10 << normal;
+    QTest::newRow("role 9 is body") << 100 << 9 << 9 << normal;
+    QTest::newRow("role -1 is body") << 100 << -1 << 9 << normal;
+}
+
+void TestThemeManager::roleFontSizes()
+{
+    QFETCH(int, scale);
+    QFETCH(int, role);
+    QFETCH(int, points);
+    QFETCH(int, weight);
+
+    fontScalePercentRef() = scale;
+    const QFont font = roleFont(static_cast<FontRole>(role));
+    QCOMPARE(font.pointSize(), points);
+    QCOMPARE(font.weight(), weight);
+}
+
+void TestThemeManager::pixelSizedBaseScalesFromTen()
+{
+    QFont base = QApplication::font();
+    base.setPixelSize(13);
+    baseApplicationFont() = base;
+    fontScalePercentRef() = 70;
+    QCOMPARE(scaledFont().pointSize(), 7);
+    QCOMPARE(roleFont(FontRole::Title).pointSize(), 11);
+}
+
+void TestThemeManager::scaleDoesNotCompound()
+{
+    ThemeManager manager(m_prefs.get());
+    manager.setFontScale(150);
+    QCOMPARE(QApplication::font().pointSize(), 13);
+    manager.setFontScale(100);
+    QCOMPARE(QApplication::font().pointSize(), 9);
+    QCOMPARE(scaledFont().pointSize(), 9);
+    QCOMPARE(baseApplicationFont().pointSize(), 9);
+}
+
+void TestThemeManager::fontScaleIsClamped_data()
+{
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("stored");
+
+    QTest::newRow("below") << 50 << 70;
+    QTest::newRow("low edge") << 70 << 70;
+    QTest::newRow("inside") << 115 << 115;
+    QTest::newRow("high edge") << 160 << 160;
+    QTest::newRow("above") << 200 << 160;
+}
+
+void TestThemeManager::fontScaleIsClamped()
+{
+    QFETCH(int, requested);
+    QFETCH(int, stored);
+
+    ThemeManager manager(m_prefs.get());
+    QSignalSpy scaleSpy(&manager, &ThemeManager::fontScaleChanged);
+    QSignalSpy themeSpy(&manager, &ThemeManager::themeChanged);
+    manager.setFontScale(requested);
+
+    QCOMPARE(fontScalePercent(), stored);
+    QCOMPARE(m_prefs->value(QStringLiteral("fontScale")), std::optional<QString>(QString::number(stored)));
+    QCOMPARE(m_prefs->value(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("system")));
+    QCOMPARE(scaleSpy.count(), 1);
+    QCOMPARE(scaleSpy.at(0).at(0).toInt(), stored);
+    QCOMPARE(themeSpy.count(), 1);
+}
+
+void TestThemeManager::markedWidgetKeepsRoleAndWeight()
+{
+    ThemeManager manager(m_prefs.get());
+    QLabel title;
+    applyFontRole(&title, static_cast<int>(FontRole::Title), 400);
+    QLabel caption;
+    caption.setProperty(FontItalicProperty, true);
+    setFontRole(&caption, FontRole::Caption);
+    QCOMPARE(title.font().pointSize(), 13);
+    QCOMPARE(title.font().weight(), 400);
+
+    manager.setFontScale(130); // S = 11
+    QCOMPARE(title.property(FontRoleProperty).toInt(), static_cast<int>(FontRole::Title));
+    QCOMPARE(title.property(FontWeightProperty).toInt(), 400);
+    QCOMPARE(title.font().pointSize(), 15);
+    QCOMPARE(title.font().weight(), 400);
+    QCOMPARE(caption.font().pointSize(), 9);
+    QVERIFY(caption.font().italic());
+}
+
+void TestThemeManager::themeNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("light") << "light" << int(ThemeManager::Light) << "light";
+    QTest::newRow("dark") << "dark" << int(ThemeManager::Dark) << "dark";
+    QTest::newRow("system") << "system" << int(ThemeManager::System) << "system";
+    QTest::newRow("capital") << "Dark" << int(ThemeManager::System) << "system";
+    QTest::newRow("empty") << "" << int(ThemeManager::System) << "system";
+    QTest::newRow("unknown") << "sepia" << int(ThemeManager::System) << "system";
+}
+
+void TestThemeManager::themeNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, theme);
+    QFETCH(QString, saved);
+
+    ThemeManager::setColorSchemeProvider([] { return ThemeManager::ColorScheme::Light; });
+    ThemeManager manager(m_prefs.get());
+    QSignalSpy spy(&manager, &ThemeManager::themeChanged);
+    manager.setThemeName(name);
+
+    QCOMPARE(int(manager.theme()), theme);
+    QCOMPARE(m_prefs->value(QStringLiteral("theme")), std::optional<QString>(saved));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<ThemeManager::Theme>(), ThemeManager::Theme(theme));
+    QCOMPARE(isDarkPalette(), theme == ThemeManager::Dark);
+}
+
+void TestThemeManager::systemThemeFollowsPlatformScheme_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("negative");
+    QTest::addColumn<QString>("positive");
+
+    QTest::newRow("dark") << int(ThemeManager::ColorScheme::Dark) << true << "#ff8a80" << "#66bb6a";
+    QTest::newRow("light") << int(ThemeManager::ColorScheme::Light) << false << "#c62828" << "#2e7d32";
+    QTest::newRow("unknown") << int(ThemeManager::ColorScheme::Unknown) << false << "#c62828" << "#2e7d32";
+}
+
+void TestThemeManager::systemThemeFollowsPlatformScheme()
+{
+    QFETCH(int, scheme);
+    QFETCH(bool, dark);
+    QFETCH(QString, negative);
+    QFETCH(QString, positive);
+
+    ThemeManager::setColorSchemeProvider([scheme] { return ThemeManager::ColorScheme(scheme); });
+    ThemeManager manager(m_prefs.get());
+    manager.setTheme(ThemeManager::System);
+
+    QCOMPARE(isDarkPalette(), dark);
+    QCOMPARE(negativeColor().name(), negative);
+    QCOMPARE(positiveColor().name(), positive);
+    QCOMPARE(QApplication::palette().color(QPalette::Highlight).name(), dark ? QStringLiteral("#00b9a6") : QStringLiteral("#00897b"));
+
+    // An explicit choice wins over the platform.
+    manager.setTheme(dark ? ThemeManager::Light : ThemeManager::Dark);
+    QCOMPARE(isDarkPalette(), !dark);
+}
+
+void TestThemeManager::invalidAccentIsIgnored()
+{
+    ThemeManager manager(m_prefs.get());
+    QSignalSpy themeSpy(&manager, &ThemeManager::themeChanged);
+    QSignalSpy accentSpy(&manager, &ThemeManager::accentChanged);
+    manager.setAccentColor(QColor());
+    manager.setAccentColor(QColor(QStringLiteral("not a colour")));
+
+    QCOMPARE(themeSpy.count(), 0);
+    QCOMPARE(accentSpy.count(), 0);
+    QVERIFY(!m_prefs->value(QStringLiteral("accentColor")));
+    QVERIFY(!m_prefs->value(QStringLiteral("theme")));
+    QCOMPARE(accentColorRef().name(), QStringLiteral("#00897b"));
+}
+
+void TestThemeManager::validAccentSavesAndRestyles()
+{
+    ThemeManager::setColorSchemeProvider([] { return ThemeManager::ColorScheme::Light; });
+    ThemeManager manager(m_prefs.get());
+    QPushButton accentButton;
+    setAccentButton(&accentButton);
+    QPushButton plain;
+    plain.setStyleSheet(QStringLiteral("color: red;"));
+
+    QStringList order;
+    connect(&manager, &ThemeManager::themeChanged, this, [&order] { order << QStringLiteral("theme"); });
+    connect(&manager, &ThemeManager::accentChanged, this, [&order] { order << QStringLiteral("accent"); });
+    QSignalSpy accentSpy(&manager, &ThemeManager::accentChanged);
+
+    manager.setAccentColor(QColor(QStringLiteral("#FFA726")));
+
+    QCOMPARE(order, (QStringList{QStringLiteral("theme"), QStringLiteral("accent")}));
+    QCOMPARE(accentSpy.at(0).at(0).value<QColor>(), QColor(QStringLiteral("#FFA726")));
+    QCOMPARE(m_prefs->value(QStringLiteral("accentColor")), std::optional<QString>(QStringLiteral("#ffa726")));
+    QCOMPARE(m_prefs->value(QStringLiteral("theme")), std::optional<QString>(QStringLiteral("system")));
+    QCOMPARE(QApplication::palette().color(QPalette::Highlight).name(), QStringLiteral("#ffa726"));
+    QVERIFY(accentButton.styleSheet().startsWith(QStringLiteral("QPushButton {  background-color: #ffa726;")));
+    QCOMPARE(plain.styleSheet(), QStringLiteral("color: red;"));
+}
+
+void TestThemeManager::accentButtonStyleSheetText()
+{
+    QCOMPARE(accentButtonStyleSheet(),
+             QStringLiteral("QPushButton {  background-color: #00897b;  color: #FFFFFF;  border: none;  "
+                            "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  min-width: 80px;}"
+                            "QPushButton:hover {  background-color: #00776b;}"
+                            "QPushButton:pressed {  background-color: #006258;}"));
+}
+
+void TestThemeManager::accentButtonTextColour_data()
+{
+    QTest::addColumn<QString>("accent");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("teal") << "#00897B" << "#FFFFFF";
+    QTest::newRow("orange") << "#FFA726" << "#12211B";
+    QTest::newRow("just dark") << "#969696" << "#FFFFFF";  // 150000
+    QTest::newRow("threshold") << "#979797" << "#12211B"; // 151000
+}
+
+void TestThemeManager::accentButtonTextColour()
+{
+    QFETCH(QString, accent);
+    QFETCH(QString, text);
+
+    accentColorRef() = QColor(accent);
+    QVERIFY(accentButtonStyleSheet().contains(QStringLiteral("  color: %1;").arg(text)));
+}
+
+TALLYLEAF_TEST_MAIN(TestThemeManager)
+#include "tst_thememanager.moc"
