@@ -9,6 +9,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "services/categoryservice.h"
+#include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -111,6 +112,8 @@ void AppState::applyStoredPreferences()
     if (const auto accent = accentFromPreference(m_preferences->valueOr(QStringLiteral("accentColor"), QStringLiteral("#00897B"))))
         accentColorRef() = *accent;
     setAmountAutoDecimal(m_preferences->boolValue(QStringLiteral("amountAutoDecimal"), false));
+    m_themeManager = new ThemeManager(m_preferences, this);
+    m_themeManager->setThemeName(m_preferences->valueOr(QStringLiteral("theme"), QStringLiteral("system")));
     if (const auto day = weekStartFromPreference(m_preferences->value(QStringLiteral("weekStartDay"))))
         weekStartDayRef() = *day;
 }

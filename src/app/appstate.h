@@ -14,6 +14,7 @@ class CategoryService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class ThemeManager;
 
 // Holder of every long-lived object of the running application. Screens and
 // dialogs get a non-owning pointer and reach everything through it.
@@ -35,6 +36,7 @@ public:
     RecurringRepository* recurringRepository() const { return m_recurring; }
     ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
+    ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& accountId);
@@ -53,6 +55,7 @@ private:
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
+    ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
 

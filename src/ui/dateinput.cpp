@@ -79,8 +79,9 @@ bool handleDateShortcutKey(const QKeyEvent* event, QDate& date)
     if (key.size() != 1)
         return false;
 
-    // Days from the first day of the week to the date, 0..6.
-    const int intoWeek = (date.dayOfWeek() - weekStartDay() + 7) % 7;
+    // "w" and "k" always use a Sunday-to-Saturday week; only the calendar
+    // popup follows the week-start preference. Days since Sunday, 0..6.
+    const int intoWeek = date.dayOfWeek() % 7;
 
     switch (key.at(0).unicode()) {
     case 't':
