@@ -82,6 +82,12 @@ struct RegisterRow : Transaction
     QString categoryName;
 };
 
+// Only Qt value members, none pointing into its own record, so rows may be
+// moved by memcpy: a register list of 100,000 rows then grows by realloc
+// instead of moving every row. Keep it so when adding fields.
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(RegisterRow, Q_RELOCATABLE_TYPE);
+
 struct Category
 {
     QString id;

@@ -1,0 +1,359 @@
+// Times the register read, the search and the payee list on large data and,
+// when the sqlite3 C library is linked, the same SQL stepped through it in
+// the same process, as a ratio.
+//
+// Usage: bench_register [rows-per-account [accounts [database-path [only]]]]
+// Defaults: 100000 rows in each of 10 accounts (1,000,000 rows). With a
+// database path that already exists, the data is not built again; `only`
+// runs just the cases whose name contains that text.
+
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/records.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUuid>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#ifdef TALLYLEAF_HAVE_SQLITE3
+#include <sqlite3.h>
+#endif
+
+namespace {
+
+const char* const kPayees[] = {
+    "Grocery Outlet", "Green Valley Market", "Shell", "Chevron", "Amazon", "amazon", "Target", "Walmart",
+    "Costco", "Trader Joe's", "Whole Foods", "City Water", "PG&E", "AT&T", "Verizon", "Comcast", "Netflix",
+    "Spotify", "Starbucks", "Blue Bottle Coffee", "Peet's Coffee", "Home Depot", "Lowe's", "IKEA", "Best Buy",
+    "Apple", "Barnes and Noble", "Walgreens", "CVS Pharmacy", "Kaiser", "Dr. Ramirez", "State Farm", "Geico",
+    "Landlord", "Payroll", "Employer Inc", "Interest", "Transfer", "Uber", "Lyft", "Delta", "United",
+    "Marriott", "Airbnb", "Chipotle", "Panera", "Pizza Palace", "Sushi Zen", "Library", "Gym Membership"};
+const char* const kMemos[] = {
+    "", "", "", "", "weekly groceries", "fuel", "rent", "monthly bill", "dinner out", "coffee", "gift",
+    "refund", "reimbursement pending", "school supplies", "car repair", "vacation", "subscription",
+    "household", "medical copay", "insurance premium"};
+
+constexpr int kPayeeCount = int(sizeof(kPayees) / sizeof(kPayees[0]));
+constexpr int kMemoCount = int(sizeof(kMemos) / sizeof(kMemos[0]));
+
+struct Figures
+{
+    double best = 0;
+    double median = 0;
+    qsizetype rows = 0;
+};
+
+Figures measure(int repeats, const std::function<qsizetype()>& run)
+{
+    std::vector<double> times;
+    Figures f;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        f.rows = run();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    f.best = times.front();
+    f.median = times[times.size() / 2];
+    return f;
+}
+
+void print(const char* name, const Figures& f)
+{
+    std::printf("%-44s %9.1f ms (best %8.1f)  rows %lld\n", name, f.median, f.best, static_cast<long long>(f.rows));
+}
+
+#ifdef TALLYLEAF_HAVE_SQLITE3
+// Steps a statement and touches every column, as a client that reads the
+// rows would; the running sum keeps the work from being optimised away.
+qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArray>& texts, const QList<qint64>& numbers)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "raw prepare failed: %s\n", sqlite3_errmsg(db));
+        return -1;
+    }
+    int index = 1;
+    for (const QByteArray& t : texts)
+        sqlite3_bind_text(stmt, index++, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    for (qint64 n : numbers)
+        sqlite3_bind_int64(stmt, index++, n);
+    qsizetype rows = 0;
+    qint64 sum = 0;
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
+                sum += sqlite3_column_int64(stmt, c);
+            } else {
+                sqlite3_column_text(stmt, c);
+                sum += sqlite3_column_bytes(stmt, c);
+            }
+        }
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    static volatile qint64 sink = 0;
+    sink = sink + sum;
+    return rows;
+}
+#endif
+
+void printRatio(const char* name, const Figures& qt, const Figures& raw)
+{
+    print(name, raw);
+    if (raw.median > 0)
+        std::printf("%-44s %9.2fx\n", "  ratio (repository / raw)", qt.median / raw.median);
+}
+
+bool build(Database& database, int perAccount, int accountCount, QStringList& accountIds, QStringList& categoryIds)
+{
+    AccountRepository accounts(&database);
+    TransactionRepository transactions(&database);
+    QSqlDatabase& db = database.database();
+    const QDateTime base(QDate(2015, 1, 1), QTime(8, 0), Qt::UTC);
+
+    if (!db.transaction())
+        return false;
+
+    // Categories: a dozen top-level ones with three children each.
+    QSqlQuery cat(db);
+    cat.prepare(QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, created_at, updated_at) "
+                               "VALUES (?, ?, 'expense', ?, ?, ?)"));
+    for (int p = 0; p < 12; ++p) {
+        const QString parentId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString now = SqlValue::timestampText(base);
+        cat.bindValue(0, parentId);
+        cat.bindValue(1, QStringLiteral("Parent %1").arg(p));
+        cat.bindValue(2, QVariant(QMetaType::fromType<QString>()));
+        cat.bindValue(3, now);
+        cat.bindValue(4, now);
+        if (!cat.exec())
+            return false;
+        categoryIds.append(parentId);
+        for (int c = 0; c < 3; ++c) {
+            const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            cat.bindValue(0, id);
+            cat.bindValue(1, QStringLiteral("Child %1.%2").arg(p).arg(c));
+            cat.bindValue(2, parentId);
+            cat.bindValue(3, now);
+            cat.bindValue(4, now);
+            if (!cat.exec())
+                return false;
+            categoryIds.append(id);
+        }
+    }
+
+    quint32 seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+
+    for (int a = 0; a < accountCount; ++a) {
+        Account account;
+        account.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        account.name = QStringLiteral("Account %1").arg(a);
+        account.startingBalance = 250000;
+        account.createdAt = base;
+        account.updatedAt = base;
+        if (!accounts.insert(account))
+            return false;
+        accountIds.append(account.id);
+
+        for (int i = 0; i < perAccount; ++i) {
+            Transaction t;
+            t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            t.accountId = account.id;
+            // About 27 rows a day over ten years.
+            t.date = base.date().addDays(qint64(i) * 3650 / perAccount);
+            t.payee = QLatin1String(kPayees[next() % kPayeeCount]);
+            t.memo = QLatin1String(kMemos[next() % kMemoCount]);
+            t.amount = qint64(next() % 20000) - 15000;
+            const quint32 c = next() % 10;
+            if (c > 0)
+                t.categoryId = categoryIds.at(int(next() % quint32(categoryIds.size())));
+            if (next() % 10 == 0)
+                t.checkNumber = QString::number(1000 + i % 9000);
+            t.cleared = next() % 4 != 0;
+            t.reconciled = t.cleared && next() % 2 == 0;
+            t.createdAt = base.addSecs(qint64(a) * perAccount + i);
+            t.updatedAt = t.createdAt;
+            if (!transactions.insert(t)) {
+                db.rollback();
+                return false;
+            }
+        }
+        std::printf("built account %d of %d\n", a + 1, accountCount);
+        std::fflush(stdout);
+    }
+    if (!db.commit())
+        return false;
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA optimize"));
+    return true;
+}
+
+bool loadIds(Database& database, QStringList& accountIds, QStringList& categoryIds)
+{
+    QSqlQuery q(database.database());
+    q.exec(QStringLiteral("SELECT id FROM accounts ORDER BY name"));
+    while (q.next())
+        accountIds.append(q.value(0).toString());
+    q.exec(QStringLiteral("SELECT id FROM categories ORDER BY rowid"));
+    while (q.next())
+        categoryIds.append(q.value(0).toString());
+    return !accountIds.isEmpty() && !categoryIds.isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int perAccount = args.size() > 1 ? qMax(1, args.at(1).toInt()) : 100000;
+    const int accountCount = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 10;
+    QTemporaryDir tempDir;
+    const QString path = args.size() > 3 ? args.at(3) : tempDir.filePath(QStringLiteral("bench.db"));
+    const bool reuse = args.size() > 3 && QFileInfo::exists(path);
+    const int repeats = 7;
+
+    Database database;
+    if (!database.open(path) || !database.migrate()) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+        return 1;
+    }
+
+    QStringList accountIds;
+    QStringList categoryIds;
+    QElapsedTimer buildTimer;
+    buildTimer.start();
+    if (reuse) {
+        if (!loadIds(database, accountIds, categoryIds)) {
+            std::fprintf(stderr, "no data in %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("reusing %s\n", qPrintable(path));
+    } else {
+        if (!build(database, perAccount, accountCount, accountIds, categoryIds)) {
+            std::fprintf(stderr, "build failed: %s\n", qPrintable(database.database().lastError().text()));
+            return 1;
+        }
+        std::printf("built %d x %d rows in %.1f s\n", accountCount, perAccount, buildTimer.elapsed() / 1000.0);
+    }
+    auto scalar = [&database](const QString& sql) {
+        QSqlQuery q(database.database());
+        return q.exec(sql) && q.next() ? q.value(0).toLongLong() : -1;
+    };
+    std::printf("\nrows in table: %lld in %d accounts\n\n", scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")),
+                int(accountIds.size()));
+
+    TransactionRepository repository(&database);
+    const QString account = accountIds.first();
+
+#ifdef TALLYLEAF_HAVE_SQLITE3
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "raw open failed\n");
+        return 1;
+    }
+#endif
+    // The statements the repository runs, repeated here for the raw side.
+    const QString columns = QLatin1String(Columns::transaction);
+    const QString categoryName = QStringLiteral(
+        "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
+        "'') || ' > ' || c.name ELSE c.name END AS category_name");
+    const QString selectPlain = QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
+                                               "t.category_id = c.id WHERE t.deleted_at IS NULL")
+                                    .arg(columns, categoryName);
+    const QString selectFts = QStringLiteral("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON "
+                                             "fts.rowid = t.rowid LEFT JOIN categories c ON t.category_id = c.id "
+                                             "WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?")
+                                  .arg(columns, categoryName);
+    const QString newest = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200");
+
+    struct Case
+    {
+        const char* name;
+        std::function<qsizetype()> run;
+        QString sql;
+        QList<QByteArray> texts;
+        QList<qint64> numbers;
+    };
+    const QDate from(2019, 1, 1);
+    const QDate to(2019, 12, 31);
+    TransactionSearchFilter narrow;
+    narrow.accountId = accountIds.last();
+    narrow.dateFrom = from;
+    narrow.dateTo = to;
+    narrow.cleared = false;
+    TransactionSearchFilter inAccount;
+    inAccount.accountId = accountIds.last();
+    TransactionSearchFilter inCategory;
+    inCategory.categoryId = categoryIds.at(5);
+
+    const QList<Case> cases = {
+        {"findRegisterRows (one account)", [&] { return repository.findRegisterRows(account).size(); },
+         QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                        "WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                        "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC")
+             .arg(columns, categoryName),
+         {account.toUtf8()}, {}},
+        {"search \"gro\" (common prefix)", [&] { return repository.search(QStringLiteral("gro"), {}).size(); },
+         selectFts + newest, {QByteArray("\"gro\"*")}, {}},
+        {"search \"coffee\" in one account",
+         [&] { return repository.search(QStringLiteral("coffee"), inAccount).size(); },
+         selectFts + QStringLiteral(" AND t.account_id = ?") + newest,
+         {QByteArray("\"coffee\"*"), accountIds.last().toUtf8()}, {}},
+        {"search \"1042\" (rare)", [&] { return repository.search(QStringLiteral("1042"), {}).size(); },
+         selectFts + newest, {QByteArray("\"1042\"*")}, {}},
+        {"search \"zen\" (2% of rows)", [&] { return repository.search(QStringLiteral("zen"), {}).size(); },
+         selectFts + newest, {QByteArray("\"zen\"*")}, {}},
+        {"search \"s\" (one letter)", [&] { return repository.search(QStringLiteral("s"), {}).size(); },
+         selectFts + newest, {QByteArray("\"s\"*")}, {}},
+        {"search filters only: none", [&] { return repository.search(QString(), {}).size(); }, selectPlain + newest,
+         {}, {}},
+        {"search filters only: account", [&] { return repository.search(QString(), inAccount).size(); },
+         selectPlain + QStringLiteral(" AND t.account_id = ?") + newest, {accountIds.last().toUtf8()}, {}},
+        {"search filters only: account+dates+uncleared", [&] { return repository.search(QString(), narrow).size(); },
+         selectPlain + QStringLiteral(" AND t.account_id = ? AND t.date >= ? AND t.date <= ? AND t.cleared = ?")
+             + newest,
+         {accountIds.last().toUtf8(), from.toString(Qt::ISODate).toUtf8(), to.toString(Qt::ISODate).toUtf8()},
+         {0}},
+        {"search filters only: category", [&] { return repository.search(QString(), inCategory).size(); },
+         selectPlain + QStringLiteral(" AND t.category_id = ?") + newest, {categoryIds.at(5).toUtf8()}, {}},
+        {"distinctPayees", [&] { return repository.distinctPayees().size(); },
+         QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' "
+                        "ORDER BY payee"),
+         {}, {}},
+    };
+
+    const QString only = args.size() > 4 ? args.at(4) : QString();
+    for (const Case& c : cases) {
+        if (!only.isEmpty() && !QString::fromLatin1(c.name).contains(only))
+            continue;
+        const Figures qt = measure(repeats, c.run);
+        print(c.name, qt);
+#ifdef TALLYLEAF_HAVE_SQLITE3
+        const QByteArray sql = c.sql.toUtf8();
+        const Figures rawFigures = measure(repeats, [&] { return rawRun(raw, sql, c.texts, c.numbers); });
+        printRatio("  raw sqlite3, plain statement", qt, rawFigures);
+#endif
+    }
+#ifdef TALLYLEAF_HAVE_SQLITE3
+    sqlite3_close(raw);
+#endif
+    return 0;
+}

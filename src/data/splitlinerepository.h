@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QObject>
+
+class Database;
+
+// Reads and writes table split_lines. Lines belong to their transaction and
+// carry no sync columns; whoever changes them also writes the transaction,
+// and that write announces the change, so this class has no signal.
+class SplitLineRepository : public QObject
+{
+    Q_OBJECT
+public:
+    SplitLineRepository(Database* database, QObject* parent = nullptr);
+
+    // The transaction's lines in the order they were written.
+    QList<SplitLine> findByTransaction(const QString& transactionId) const;
+
+    bool insert(const SplitLine& line);
+    // Hard delete of every line of the transaction.
+    bool deleteByTransaction(const QString& transactionId);
+
+    // Replaces the transaction's lines with `lines` (each stored under
+    // `transactionId`, whatever its own transactionId holds) as one unit: when
+    // any step fails the old lines stay and the result is false. Runs in a
+    // savepoint, so it also nests inside a caller's open transaction.
+    bool replaceForTransaction(const QString& transactionId, const QList<SplitLine>& lines);
+
+private:
+    Database* m_database;
+};

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+
+// The only reader and writer of table transactions. It stores what it is
+// given: callers fill ids, times, version and sync status. Every successful
+// write emits transactionsChanged() once with the account it concerns.
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+public:
+    TransactionRepository(Database* database, QObject* parent = nullptr);
+
+    // Soft-deleted rows are found too.
+    std::optional<Transaction> findById(const QString& id) const;
+    // Live rows, newest first.
+    QList<Transaction> findByAccount(const QString& accountId) const;
+    // Live, not reconciled rows, oldest first.
+    QList<Transaction> findUnreconciled(const QString& accountId) const;
+    // Every pending row, soft-deleted ones included so deletions are pushed.
+    QList<Transaction> findPendingSync() const;
+
+    bool insert(const Transaction& transaction);
+    // Never changes account_id, created_at or deleted_at.
+    bool update(const Transaction& transaction);
+    // False, silently, when no row has the id.
+    bool softDelete(const QString& id);
+    int softDeleteByAccount(const QString& accountId);
+    // Revives the account's rows whose deleted_at is at or after
+    // `deletedSince` (a timestamp text).
+    int restoreByAccount(const QString& accountId, const QString& deletedSince);
+    int markAllPendingForResync();
+    bool markSynced(const QString& id, const QString& serverId);
+
+    // The account's live rows oldest first with running balances, after an
+    // "Opening Balance" row when the starting balance is not zero.
+    QList<RegisterRow> findRegisterRows(const QString& accountId) const;
+    // Distinct non-empty payees of all live rows, in byte order.
+    QStringList distinctPayees() const;
+    // Same list as distinctPayees(); the account does not narrow it.
+    QStringList payeesForAccount(const QString& accountId) const;
+    // Newest live row of the account with exactly this payee.
+    std::optional<Transaction> findLastByPayee(const QString& payee, const QString& accountId) const;
+    // Newest 200 live rows matching the words of `text` and the filter.
+    QList<RegisterRow> search(const QString& text, const TransactionSearchFilter& filter) const;
+
+signals:
+    void transactionsChanged(const QString& accountId);
+
+private:
+    QList<Transaction> select(const QString& tail, const QVariantList& values = {}) const;
+    int runCascade(const char* operation, const QString& sql, const QVariantList& values, const QString& accountId);
+
+    Database* m_database;
+};
+
+// Full-text query of the words of `text`: each run of letters and digits
+// becomes a quoted prefix term ("word"*), terms separated by one space, so
+// that every word must match. Empty when the text has no such run.
+QString buildFtsMatchExpression(const QString& text);
