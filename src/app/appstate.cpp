@@ -8,6 +8,8 @@
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "ui/thememanager.h"
 
@@ -87,8 +89,10 @@ bool AppState::initialize()
         return false;
 
     m_accounts = new AccountRepository(m_database, this);
+    m_transactions = new TransactionRepository(m_database, this);
     m_categories = new CategoryRepository(m_database, this);
     m_preferences = new PreferencesRepository(m_database, this);
+    m_splitLines = new SplitLineRepository(m_database, this);
     m_recurring = new RecurringRepository(m_database, this);
     m_reconciliations = new ReconciliationRepository(m_database, this);
 

@@ -14,7 +14,9 @@ class CategoryService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class SplitLineRepository;
 class ThemeManager;
+class TransactionRepository;
 
 // Holder of every long-lived object of the running application. Screens and
 // dialogs get a non-owning pointer and reach everything through it.
@@ -31,8 +33,10 @@ public:
 
     Database* database() const { return m_database; }
     AccountRepository* accountRepository() const { return m_accounts; }
+    TransactionRepository* transactionRepository() const { return m_transactions; }
     CategoryRepository* categoryRepository() const { return m_categories; }
     PreferencesRepository* preferences() const { return m_preferences; }
+    SplitLineRepository* splitLineRepository() const { return m_splitLines; }
     RecurringRepository* recurringRepository() const { return m_recurring; }
     ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
@@ -50,8 +54,10 @@ private:
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
+    TransactionRepository* m_transactions = nullptr;
     CategoryRepository* m_categories = nullptr;
     PreferencesRepository* m_preferences = nullptr;
+    SplitLineRepository* m_splitLines = nullptr;
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
