@@ -269,6 +269,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "raw open failed\n");
         return 1;
     }
+    std::printf("sqlite %s; times are medians of %d runs\n\n", sqlite3_libversion(), repeats);
 #endif
     // The statements the repository runs, repeated here for the raw side.
     const QString columns = QLatin1String(Columns::transaction);

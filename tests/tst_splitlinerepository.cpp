@@ -60,14 +60,22 @@ private slots:
         m_db.reset();
     }
 
-    void readsInWrittenOrder()
+    void readDeleteAndReinsert()
     {
         const QList<SplitLine> lines = m_repo->findByTransaction(QStringLiteral("t1"));
-        QCOMPARE(describe(lines), (QStringList{"old-b t1 c2 -200", "old-a t1 c1 -100"}));
+        QCOMPARE(describe(lines), (QStringList{"old-b t1 c2 -200", "old-a t1 c1 -100"})); // written order
         QCOMPARE(lines.first().memo, QStringLiteral("memo old-b"));
-        QCOMPARE(lines.first().createdAt, kCreated);
         QCOMPARE(lines.first().updatedAt, kCreated.addSecs(1));
         QVERIFY(m_repo->findByTransaction(QStringLiteral("nope")).isEmpty());
+
+        // Soft-deleting the transaction leaves its lines.
+        QVERIFY(TransactionRepository(m_db->db()).softDelete(QStringLiteral("t1")));
+        QCOMPARE(m_repo->findByTransaction(QStringLiteral("t1")).size(), 2);
+
+        QVERIFY(m_repo->deleteByTransaction(QStringLiteral("t1")));
+        QVERIFY(m_repo->findByTransaction(QStringLiteral("t1")).isEmpty());
+        QCOMPARE(m_repo->findByTransaction(QStringLiteral("t2")).size(), 1);
+        QVERIFY(m_repo->insert(line(QStringLiteral("old-a"), QStringLiteral("c1"), -300))); // the id is free again
     }
 
     void insertRefusesBadLines_data()
@@ -85,21 +93,6 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SplitLineRepository::insert failed: .+")));
         QVERIFY(!m_repo->insert(line(QStringLiteral("new"), category, -1, transaction)));
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), 3);
-    }
-
-    void deleteFreesIds()
-    {
-        QVERIFY(m_repo->deleteByTransaction(QStringLiteral("t1")));
-        QVERIFY(m_repo->findByTransaction(QStringLiteral("t1")).isEmpty());
-        QCOMPARE(m_repo->findByTransaction(QStringLiteral("t2")).size(), 1);
-        QVERIFY(m_repo->insert(line(QStringLiteral("old-a"), QStringLiteral("c1"), -300)));
-    }
-
-    void softDeletedTransactionKeepsLines()
-    {
-        TransactionRepository transactions(m_db->db());
-        QVERIFY(transactions.softDelete(QStringLiteral("t1")));
-        QCOMPARE(m_repo->findByTransaction(QStringLiteral("t1")).size(), 2);
     }
 
     void replaceSwapsTheWholeSet()
@@ -137,21 +130,15 @@ private slots:
         QCOMPARE(describe(m_repo->findByTransaction(QStringLiteral("t1"))),
                  (QStringList{"old-b t1 c2 -200", "old-a t1 c1 -100"}));
         if (outerTransaction) {
-            // The caller's transaction is still open and its work intact.
-            QVERIFY(m_repo->replaceForTransaction(QStringLiteral("t1"), {lines.first()}));
-            QVERIFY(db.commit());
+            // The caller's transaction is still open, its work intact, and
+            // a replacement inside it goes with the caller's rollback.
             QCOMPARE(m_repo->findByTransaction(QStringLiteral("t2")).size(), 2);
-            QCOMPARE(describe(m_repo->findByTransaction(QStringLiteral("t1"))), QStringList{"n1 t1 c1 -100"});
+            QVERIFY(m_repo->replaceForTransaction(QStringLiteral("t1"), {lines.first()}));
+            QCOMPARE(m_repo->findByTransaction(QStringLiteral("t1")).size(), 1);
+            QVERIFY(db.rollback());
+            QCOMPARE(m_repo->findByTransaction(QStringLiteral("t1")).size(), 2);
+            QCOMPARE(m_repo->findByTransaction(QStringLiteral("t2")).size(), 1);
         }
-    }
-
-    void replaceInsideRolledBackTransaction()
-    {
-        QSqlDatabase& db = m_db->db()->database();
-        QVERIFY(db.transaction());
-        QVERIFY(m_repo->replaceForTransaction(QStringLiteral("t1"), {line(QStringLiteral("n1"), QStringLiteral("c1"), -1)}));
-        QVERIFY(db.rollback());
-        QCOMPARE(m_repo->findByTransaction(QStringLiteral("t1")).size(), 2);
     }
 
 private:

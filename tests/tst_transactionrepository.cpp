@@ -1,10 +1,10 @@
 #include "testsupport.h"
 
 #include "data/database.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 
 using TestSupport::exec;
 using TestSupport::scalar;
@@ -13,25 +13,38 @@ namespace {
 
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 
-Transaction makeTransaction(const QString& id, const QString& account, const QDate& date, qint64 amount = -100)
+// Every field as text, timestamps with their time spec.
+QString describe(const Transaction& t)
+{
+    auto stamp = [](const QDateTime& d) { return d.toString(Qt::ISODateWithMs) + QString::number(d.timeSpec()); };
+    return QStringList{t.id, t.accountId, t.date.toString(Qt::ISODate), t.payee, t.memo, QString::number(t.amount),
+                       t.categoryId, t.checkNumber, QString::number(t.cleared), QString::number(t.reconciled),
+                       t.transferLinkId, t.transferDestAccountId, QString::number(t.isSplit), t.recurringId,
+                       QString::number(t.version), syncStatusToString(t.syncStatus), t.serverId, stamp(t.createdAt),
+                       stamp(t.updatedAt), t.deletedAt ? stamp(*t.deletedAt) : QStringLiteral("live")}
+        .join(QLatin1Char('|'));
+}
+
+template <typename Row>
+QStringList ids(const QList<Row>& rows)
+{
+    QStringList out;
+    for (const Row& r : rows)
+        out << r.id;
+    return out;
+}
+
+Transaction make(const QString& id, const QString& account, const QDate& date, qint64 amount = -1,
+                 const QString& payee = QStringLiteral("Payee"))
 {
     Transaction t;
     t.id = id;
     t.accountId = account;
     t.date = date;
-    t.payee = QStringLiteral("Payee ") + id;
+    t.payee = payee;
     t.amount = amount;
-    t.createdAt = kCreated;
-    t.updatedAt = kCreated;
+    t.createdAt = t.updatedAt = kCreated;
     return t;
-}
-
-QStringList ids(const QList<Transaction>& rows)
-{
-    QStringList out;
-    for (const Transaction& t : rows)
-        out << t.id;
-    return out;
 }
 
 } // namespace
@@ -40,6 +53,14 @@ class TestTransactionRepository : public QObject
 {
     Q_OBJECT
 
+private:
+    void add(const Transaction& t) { QVERIFY(m_repo->insert(t)); }
+    void add(const QString& id, const QString& account, const QDate& date, qint64 amount = -1,
+             const QString& payee = QStringLiteral("Payee"))
+    {
+        add(make(id, account, date, amount, payee));
+    }
+
 private slots:
     void init()
     {
@@ -47,9 +68,11 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         m_db = std::make_unique<TestSupport::TempDatabase>();
         m_repo = std::make_unique<TransactionRepository>(m_db->db());
-        exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
-                            "('a1', 'One', 'x', 'x'), ('a2', 'Two', 'x', 'x')"));
-        exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c1', 'Food', 'x', 'x')"));
+        exec(QStringLiteral("INSERT INTO accounts (id, name, starting_balance, created_at, updated_at) VALUES "
+                            "('a1', 'One', 10000, 'x', 'x'), ('a2', 'Two', 0, 'x', 'x'), ('a3', 'Three', 500, 'x', 'x')"));
+        exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                            "('food', 'Food', NULL, 'x', 'x'), ('groc', 'Groceries', 'food', 'x', 'x'), "
+                            "('prod', 'Produce', 'groc', 'x', 'x')"));
     }
     void cleanup()
     {
@@ -57,51 +80,30 @@ private slots:
         m_db.reset();
     }
 
-    void insertKeepsEveryField()
+    void insertStoresWhatItIsGiven()
     {
-        Transaction t = makeTransaction(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 2, 29), -12345);
+        Transaction t = make(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 2, 29), -12345);
         t.memo = QStringLiteral("memo");
-        t.categoryId = QStringLiteral("c1");
+        t.categoryId = QStringLiteral("food");
         t.checkNumber = QStringLiteral("0042");
-        t.cleared = true;
+        t.cleared = t.isSplit = true;
         t.transferLinkId = QStringLiteral("t9");
         t.transferDestAccountId = QStringLiteral("a2");
-        t.isSplit = true;
         t.recurringId = QStringLiteral("r1");
         t.version = 7;
         t.syncStatus = SyncStatus::Conflict;
         t.serverId = QStringLiteral("s1");
         t.updatedAt = kCreated.addSecs(5);
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
-        QVERIFY(m_repo->insert(t));
+        add(t);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("a1"));
-
-        const Transaction r = m_repo->findById(QStringLiteral("t1")).value();
-        QCOMPARE(r.date, t.date);
-        QCOMPARE(r.memo, t.memo);
-        QCOMPARE(r.amount, t.amount);
-        QCOMPARE(r.categoryId, t.categoryId);
-        QCOMPARE(r.checkNumber, t.checkNumber);
-        QVERIFY(r.cleared && !r.reconciled && r.isSplit);
-        QCOMPARE(r.transferLinkId, t.transferLinkId);
-        QCOMPARE(r.transferDestAccountId, t.transferDestAccountId);
-        QCOMPARE(r.recurringId, t.recurringId);
-        QCOMPARE(r.version, 7);
-        QCOMPARE(r.syncStatus, SyncStatus::Conflict);
-        QCOMPARE(r.serverId, t.serverId);
-        QCOMPARE(r.createdAt, kCreated);
-        QCOMPARE(r.updatedAt, t.updatedAt);
-        QVERIFY(!r.deletedAt);
+        QCOMPARE(describe(m_repo->findById(QStringLiteral("t1")).value()), describe(t));
         QCOMPARE(scalar(QStringLiteral("SELECT created_at FROM transactions")).toString(),
                  QStringLiteral("2024-01-01T12:00:00Z"));
-    }
 
-    void emptyCategoryIsStoredAsNull()
-    {
-        QVERIFY(m_repo->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1))));
-        QCOMPARE(scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions")).toInt(), 1);
-        QVERIFY(m_repo->findById(QStringLiteral("t1"))->categoryId.isEmpty());
+        add(QStringLiteral("t2"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        QCOMPARE(scalar(QStringLiteral("SELECT category_id IS NULL FROM transactions WHERE id = 't2'")).toInt(), 1);
     }
 
     void insertFailures_data()
@@ -118,8 +120,8 @@ private slots:
         QFETCH(QString, categoryId);
         QFETCH(QDate, date);
         QFETCH(QString, id);
-        QVERIFY(m_repo->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1))));
-        Transaction t = makeTransaction(id, QStringLiteral("a1"), date);
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        Transaction t = make(id, QStringLiteral("a1"), date);
         t.categoryId = categoryId;
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^TransactionRepository::insert failed: .+")));
@@ -130,27 +132,22 @@ private slots:
 
     void updateLeavesAccountCreationAndDeletion()
     {
-        QVERIFY(m_repo->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1))));
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1));
         exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-05-01T00:00:00Z'"));
-        Transaction t = makeTransaction(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 6, 1), 500);
+        Transaction t = make(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 6, 1), 500, QStringLiteral("New"));
         t.createdAt = kCreated.addDays(9);
         t.updatedAt = kCreated.addDays(10);
-        t.deletedAt.reset();
-        t.payee = QStringLiteral("Changed");
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
         QVERIFY(m_repo->update(t));
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("a2"));
-
-        const Transaction r = m_repo->findById(QStringLiteral("t1")).value();
-        QCOMPARE(r.accountId, QStringLiteral("a1"));
-        QCOMPARE(r.createdAt, kCreated);
-        QCOMPARE(r.deletedAt.value(), QDateTime(QDate(2024, 5, 1), QTime(0, 0), Qt::UTC));
-        QCOMPARE(r.payee, QStringLiteral("Changed"));
-        QCOMPARE(r.amount, 500);
-        QCOMPARE(r.updatedAt, t.updatedAt);
+        Transaction expected = t;
+        expected.accountId = QStringLiteral("a1");
+        expected.createdAt = kCreated;
+        expected.deletedAt = QDateTime(QDate(2024, 5, 1), QTime(0, 0), Qt::UTC);
+        QCOMPARE(describe(m_repo->findById(QStringLiteral("t1")).value()), describe(expected));
 
         // No row with that id: still a success that announces the change.
-        QVERIFY(m_repo->update(makeTransaction(QStringLiteral("ghost"), QStringLiteral("a2"), QDate(2024, 1, 1))));
+        QVERIFY(m_repo->update(make(QStringLiteral("ghost"), QStringLiteral("a3"), QDate(2024, 1, 1))));
         QCOMPARE(spy.size(), 2);
     }
 
@@ -158,40 +155,21 @@ private slots:
     {
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
         QVERIFY(!m_repo->softDelete(QStringLiteral("ghost")));
-        QCOMPARE(spy.size(), 0);
-
-        QVERIFY(m_repo->insert(makeTransaction(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 1, 1))));
-        exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced'"));
-        spy.clear();
+        add(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 1, 1));
+        QVERIFY(m_repo->markSynced(QStringLiteral("t1"), QStringLiteral("s")));
+        QCOMPARE(spy.size(), 1); // the insert only
         QVERIFY(m_repo->softDelete(QStringLiteral("t1")));
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("a2"));
+        QCOMPARE(spy.size(), 2);
+        QCOMPARE(spy.at(1).at(0).toString(), QStringLiteral("a2"));
         const Transaction r = m_repo->findById(QStringLiteral("t1")).value();
         QVERIFY(r.deletedAt.has_value());
-        QCOMPARE(r.syncStatus, SyncStatus::Pending);
         QCOMPARE(r.updatedAt, *r.deletedAt);
+        QCOMPARE(ids(m_repo->findPendingSync()), QStringList{"t1"});
         QVERIFY(m_repo->findByAccount(QStringLiteral("a2")).isEmpty());
         QVERIFY(m_repo->findUnreconciled(QStringLiteral("a2")).isEmpty());
-        QCOMPARE(ids(m_repo->findPendingSync()), QStringList{QStringLiteral("t1")});
-        QVERIFY(m_repo->softDelete(QStringLiteral("t1"))); // again: stamped anew
     }
 
-    void cascadeCounts()
-    {
-        QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
-        QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("a1")), 0);
-        QCOMPARE(spy.size(), 0);
-        for (const char* id : {"t1", "t2", "t3"})
-            QVERIFY(m_repo->insert(makeTransaction(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 1, 1))));
-        QVERIFY(m_repo->insert(makeTransaction(QStringLiteral("t4"), QStringLiteral("a2"), QDate(2024, 1, 1))));
-        spy.clear();
-        QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("a1")), 3);
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("a1"));
-        QCOMPARE(m_repo->findByAccount(QStringLiteral("a2")).size(), 1);
-    }
-
-    void restoreBoundary_data()
+    void cascadeAndRestoreBoundary_data()
     {
         QTest::addColumn<QString>("since");
         QTest::addColumn<int>("restored");
@@ -199,36 +177,40 @@ private slots:
         QTest::newRow("exactly at the cutoff") << "2024-05-01T10:00:00Z" << 2;
         QTest::newRow("one second after") << "2024-05-01T10:00:01Z" << 0;
     }
-    void restoreBoundary()
+    void cascadeAndRestoreBoundary()
     {
         QFETCH(QString, since);
         QFETCH(int, restored);
-        for (const char* id : {"t1", "t2", "old"})
-            QVERIFY(m_repo->insert(makeTransaction(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 1, 1))));
-        // Two rows deleted with the account, one long before.
-        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-05-01T10:00:00Z'"));
-        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-04-01T08:00:00Z' WHERE id = 'old'"));
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
+        QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("a1")), 0);
+        QCOMPARE(spy.size(), 0);
+        for (const char* id : {"t1", "t2", "old"})
+            add(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 1, 1));
+        add(QStringLiteral("other"), QStringLiteral("a2"), QDate(2024, 1, 1));
+        QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("a1")), 3);
+        QCOMPARE(spy.last().at(0).toString(), QStringLiteral("a1"));
+        QVERIFY(!m_repo->findById(QStringLiteral("other"))->deletedAt);
+
+        // Two rows deleted with the account, one long before.
+        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-05-01T10:00:00Z' WHERE account_id = 'a1'"));
+        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-04-01T08:00:00Z' WHERE id = 'old'"));
+        spy.clear();
         QCOMPARE(m_repo->restoreByAccount(QStringLiteral("a1"), since), restored);
         QCOMPARE(spy.size(), restored > 0 ? 1 : 0);
         QCOMPARE(m_repo->findByAccount(QStringLiteral("a1")).size(), restored);
-        QVERIFY(m_repo->findById(QStringLiteral("old"))->deletedAt.has_value());
     }
 
-    void resyncAndMarkSynced()
+    void resync()
     {
         for (const char* id : {"t1", "t2", "t3"})
-            QVERIFY(m_repo->insert(makeTransaction(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 1, 1))));
+            add(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 1, 1));
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
         QCOMPARE(m_repo->markAllPendingForResync(), 0);
-        for (const char* id : {"t1", "t2", "t3"})
-            QVERIFY(m_repo->markSynced(QLatin1String(id), QStringLiteral("srv-") + QLatin1String(id)));
-        QVERIFY(m_repo->markSynced(QStringLiteral("ghost"), QStringLiteral("x")));
-        QCOMPARE(spy.size(), 0);
-        QCOMPARE(m_repo->findById(QStringLiteral("t2"))->serverId, QStringLiteral("srv-t2"));
-        QCOMPARE(m_repo->findById(QStringLiteral("t2"))->version, 1);
-        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 't3'"));
-
+        for (const char* id : {"t1", "t2", "t3", "ghost"})
+            QVERIFY(m_repo->markSynced(QLatin1String(id), QStringLiteral("srv")));
+        QVERIFY(m_repo->softDelete(QStringLiteral("t3")));
+        QVERIFY(m_repo->markSynced(QStringLiteral("t3"), QStringLiteral("srv")));
+        spy.clear();
         QCOMPARE(m_repo->markAllPendingForResync(), 2);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QString());
@@ -237,25 +219,347 @@ private slots:
 
     void listOrdersBreakTiesByInsertion()
     {
-        // Same date and the same whole-second creation time: insertion order
-        // decides, reversed for the newest-first list.
-        Transaction late = makeTransaction(QStringLiteral("z-late"), QStringLiteral("a1"), QDate(2024, 3, 2));
+        // Same date, same whole-second creation time: insertion order decides.
+        for (const char* id : {"m", "b", "x"})
+            add(QLatin1String(id), QStringLiteral("a1"), QDate(2024, 3, 1));
+        Transaction late = make(QStringLiteral("late"), QStringLiteral("a1"), QDate(2024, 3, 2));
         late.createdAt = kCreated.addSecs(-60);
-        const QStringList tied = {QStringLiteral("m"), QStringLiteral("b"), QStringLiteral("x")};
-        for (const QString& id : tied)
-            QVERIFY(m_repo->insert(makeTransaction(id, QStringLiteral("a1"), QDate(2024, 3, 1))));
-        QVERIFY(m_repo->insert(late));
-        Transaction reconciled = makeTransaction(QStringLiteral("r"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        add(late);
+        Transaction reconciled = make(QStringLiteral("r"), QStringLiteral("a1"), QDate(2024, 1, 1));
         reconciled.cleared = reconciled.reconciled = true;
-        QVERIFY(m_repo->insert(reconciled));
-        Transaction cleared = makeTransaction(QStringLiteral("c"), QStringLiteral("a1"), QDate(2024, 1, 2));
+        add(reconciled);
+        Transaction cleared = make(QStringLiteral("c"), QStringLiteral("a1"), QDate(2024, 1, 2));
         cleared.cleared = true;
-        QVERIFY(m_repo->insert(cleared));
+        add(cleared);
+        QCOMPARE(ids(m_repo->findByAccount(QStringLiteral("a1"))), (QStringList{"late", "x", "b", "m", "c", "r"}));
+        QCOMPARE(ids(m_repo->findUnreconciled(QStringLiteral("a1"))), (QStringList{"c", "m", "b", "x", "late"}));
+        QCOMPARE(ids(m_repo->findRegisterRows(QStringLiteral("a2"))), QStringList{});
+        QCOMPARE(ids(m_repo->findRegisterRows(QStringLiteral("a1"))), (QStringList{"", "r", "c", "m", "b", "x", "late"}));
+    }
 
-        QCOMPARE(ids(m_repo->findByAccount(QStringLiteral("a1"))),
-                 (QStringList{"z-late", "x", "b", "m", "c", "r"}));
-        QCOMPARE(ids(m_repo->findUnreconciled(QStringLiteral("a1"))), (QStringList{"c", "m", "b", "x", "z-late"}));
-        QVERIFY(m_repo->findByAccount(QStringLiteral("a2")).isEmpty());
+    void runningBalance_data()
+    {
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<QStringList>("payees");
+        QTest::addColumn<QList<qint64>>("balances");
+        QTest::newRow("opening row") << qint64(10000) << QStringList{"Opening Balance", "plus", "minus"}
+                                     << QList<qint64>{10000, 11000, 8500};
+        QTest::newRow("zero start") << qint64(0) << QStringList{"plus", "minus"} << QList<qint64>{1000, -1500};
+    }
+    void runningBalance()
+    {
+        QFETCH(qint64, start);
+        QFETCH(QStringList, payees);
+        QFETCH(QList<qint64>, balances);
+        exec(QStringLiteral("UPDATE accounts SET starting_balance = %1 WHERE id = 'a1'").arg(start));
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 3, 5), -2500, QStringLiteral("minus"));
+        add(QStringLiteral("t2"), QStringLiteral("a1"), QDate(2024, 3, 1), 1000, QStringLiteral("plus"));
+        add(QStringLiteral("gone"), QStringLiteral("a1"), QDate(2024, 2, 1), -999);
+        QVERIFY(m_repo->softDelete(QStringLiteral("gone")));
+
+        const QList<RegisterRow> rows = m_repo->findRegisterRows(QStringLiteral("a1"));
+        QStringList gotPayees;
+        QList<qint64> gotBalances;
+        for (const RegisterRow& r : rows) {
+            gotPayees << r.payee;
+            gotBalances << r.runningBalance;
+        }
+        QCOMPARE(gotPayees, payees);
+        QCOMPARE(gotBalances, balances);
+        if (start != 0) {
+            RegisterRow expected;
+            expected.date = QDate(2024, 3, 1); // earliest live date, not the deleted row's
+            expected.payee = QStringLiteral("Opening Balance");
+            expected.amount = start;
+            expected.cleared = expected.reconciled = true;
+            QCOMPARE(describe(rows.first()), describe(expected));
+        }
+    }
+
+    void openingRowAlone()
+    {
+        add(QStringLiteral("gone"), QStringLiteral("a3"), QDate(2020, 1, 1));
+        QVERIFY(m_repo->softDelete(QStringLiteral("gone")));
+        const QList<RegisterRow> rows = m_repo->findRegisterRows(QStringLiteral("a3"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().date, QDate::currentDate());
+        QCOMPARE(rows.first().runningBalance, 500);
+        QVERIFY(m_repo->findRegisterRows(QStringLiteral("nope")).isEmpty());
+    }
+
+    // The register has its own quick row reader; it must agree with the
+    // record reader on odd stored texts too.
+    void registerReadsLikeFindById()
+    {
+        Transaction full = make(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 2, 29), -1, QStringLiteral("Café"));
+        full.memo = QStringLiteral("m");
+        full.categoryId = QStringLiteral("groc");
+        full.cleared = true;
+        add(full);
+        for (const char* id : {"t2", "t3", "t4"})
+            add(QLatin1String(id), QStringLiteral("a2"), QDate(2024, 3, 1));
+        exec(QStringLiteral("UPDATE transactions SET created_at = '2024-01-01 10:00:00', updated_at = '' WHERE id = 't2'"));
+        exec(QStringLiteral("UPDATE transactions SET created_at = '2024-02-30T10:00:00Z', updated_at = "
+                            "'2024-01-01T10:00:00+02:00', sync_status = 'Synced', version = 4 WHERE id = 't3'"));
+        exec(QStringLiteral("UPDATE transactions SET date = '2024-3-2', updated_at = '2024-01-01T24:00:00Z', "
+                            "server_id = 'srv', transfer_link_id = 'x', recurring_id = 'r' WHERE id = 't4'"));
+        const QList<RegisterRow> rows = m_repo->findRegisterRows(QStringLiteral("a2"));
+        QCOMPARE(rows.size(), 4);
+        for (const RegisterRow& row : rows)
+            QCOMPARE(describe(row), describe(m_repo->findById(row.id).value()));
+        QCOMPARE(describe(rows.value(0)), describe(full));
+    }
+
+    void categoryText_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("top level") << "food" << "Food";
+        QTest::newRow("subcategory") << "groc" << "Food > Groceries";
+        QTest::newRow("one parent level only") << "prod" << "Groceries > Produce";
+        QTest::newRow("missing parent") << "orphan" << " > Orphan";
+        QTest::newRow("soft-deleted category") << "old" << "Old";
+        QTest::newRow("none") << "" << "";
+    }
+    void categoryText()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, text);
+        exec(QStringLiteral("PRAGMA foreign_keys=OFF"));
+        exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, deleted_at, created_at, updated_at) VALUES "
+                            "('orphan', 'Orphan', 'missing', NULL, 'x', 'x'), ('old', 'Old', NULL, 'y', 'x', 'x')"));
+        exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+        Transaction t = make(QStringLiteral("t1"), QStringLiteral("a2"), QDate(2024, 1, 1));
+        t.categoryId = category;
+        add(t);
+        QCOMPARE(m_repo->findRegisterRows(QStringLiteral("a2")).value(0).categoryName, text);
+        const QList<RegisterRow> found = m_repo->search(QStringLiteral("payee"), {});
+        QCOMPARE(found.value(0).categoryName, text);
+        QCOMPARE(found.value(0).runningBalance, 0);
+    }
+
+    void ftsExpression_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expression");
+        QTest::newRow("two words") << "Coffee shop" << R"("Coffee"* "shop"*)";
+        QTest::newRow("ampersand") << "AT&T" << R"("AT"* "T"*)";
+        QTest::newRow("accented") << "Café" << R"("Café"*)";
+        QTest::newRow("check number") << "#1042" << R"("1042"*)";
+        QTest::newRow("operators stay words") << "Barnes AND Noble" << R"("Barnes"* "AND"* "Noble"*)";
+        QTest::newRow("quotes dropped") << R"(say "hi")" << R"("say"* "hi"*)";
+        QTest::newRow("spaces and dashes") << " - -- " << "";
+        // U+10400, a letter outside the Basic Multilingual Plane; U+1F600, an emoji.
+        QTest::newRow("supplementary letter") << QStringLiteral("a\U00010400b") << QStringLiteral("\"a\U00010400b\"*");
+        QTest::newRow("emoji separates") << QStringLiteral("dog\U0001F600food") << R"("dog"* "food"*)";
+        QTest::newRow("broken surrogate") << QStringLiteral("ab") + QChar(0xD800) + QStringLiteral("cd")
+                                          << R"("ab"* "cd"*)";
+    }
+    void ftsExpression()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expression);
+        QCOMPARE(buildFtsMatchExpression(text), expression);
+    }
+
+    void searchWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("prefix, deleted left out") << "gro" << QStringList{"t3"};
+        QTest::newRow("all words, any column and case") << "COFFEE shop" << QStringList{"t5", "t4"};
+        QTest::newRow("check number") << "1042" << QStringList{"t6"};
+        QTest::newRow("AND as a word") << "Barnes AND Noble" << QStringList{"t1"};
+        QTest::newRow("OR as a word") << "OR" << QStringList{"t7"};
+        QTest::newRow("NOT as a word") << "not" << QStringList{"t7"};
+        QTest::newRow("ampersand") << "AT&T" << QStringList{"t2"};
+        QTest::newRow("no words: filter only") << " - " << QStringList{"t7", "t6", "t5", "t4", "t3", "t2", "t1"};
+        QTest::newRow("no hit") << "zzz" << QStringList{};
+    }
+    void searchWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, expected);
+        const char* rows[][3] = {{"Barnes and Noble", "books", ""}, {"AT&T", "phone bill", ""},
+                                 {"Groceries R Us", "weekly", ""},  {"Coffee Shop", "", ""},
+                                 {"Shop", "coffee beans", ""},      {"Corner Store", "", "1042"},
+                                 {"OR NOT Inc", "", ""},            {"Groceries gone", "", ""}};
+        for (int i = 0; i < 8; ++i) {
+            Transaction t = make(QStringLiteral("t%1").arg(i + 1), QStringLiteral("a2"), QDate(2024, 1, 1 + i), 1,
+                                 QLatin1String(rows[i][0]));
+            t.memo = QLatin1String(rows[i][1]);
+            t.checkNumber = QLatin1String(rows[i][2]);
+            add(t);
+        }
+        QVERIFY(m_repo->softDelete(QStringLiteral("t8")));
+        QCOMPARE(ids(m_repo->search(text, {})), expected);
+    }
+
+    void searchFilters_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<int>("cleared"); // -1 either
+        QTest::addColumn<QStringList>("expected");
+        const QDate open;
+        QTest::newRow("account") << "a1" << "" << open << open << -1 << QStringList{"t4", "t2"};
+        QTest::newRow("own category only") << "" << "food" << open << open << -1 << QStringList{"t1"};
+        QTest::newRow("from, inclusive") << "" << "" << QDate(2024, 1, 3) << open << -1 << QStringList{"t4", "t3"};
+        QTest::newRow("to only") << "" << "" << open << QDate(2024, 1, 2) << -1 << QStringList{"t2", "t1"};
+        QTest::newRow("uncleared") << "" << "" << open << open << 0 << QStringList{"t3", "t2"};
+        QTest::newRow("cleared") << "" << "" << open << open << 1 << QStringList{"t4", "t1"};
+        QTest::newRow("together") << "a1" << "" << QDate(2024, 1, 2) << QDate(2024, 1, 4) << 1 << QStringList{"t4"};
+    }
+    void searchFilters()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, category);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(int, cleared);
+        QFETCH(QStringList, expected);
+        for (int i = 1; i <= 4; ++i) {
+            Transaction t = make(QStringLiteral("t%1").arg(i), i % 2 ? QStringLiteral("a2") : QStringLiteral("a1"),
+                                 QDate(2024, 1, i));
+            t.categoryId = i == 1 ? QStringLiteral("food") : i == 2 ? QStringLiteral("groc") : QString();
+            t.cleared = i == 1 || i == 4;
+            add(t);
+        }
+        TransactionSearchFilter filter;
+        filter.accountId = account;
+        filter.categoryId = category;
+        filter.dateFrom = from;
+        filter.dateTo = to;
+        if (cleared >= 0)
+            filter.cleared = cleared == 1;
+        QCOMPARE(ids(m_repo->search(QString(), filter)), expected);
+    }
+
+    // The search picks among statements by estimated cost (the rows below
+    // lead it to each of them); all must give the plain statement's rows.
+    void searchPlansAgree_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<int>("cleared");
+        QTest::newRow("common word") << "common" << "" << "" << -1;
+        QTest::newRow("rare word") << "rare" << "" << "" << -1;
+        QTest::newRow("large account") << "" << "a1" << "" << -1;
+        QTest::newRow("small account") << "" << "a2" << "" << -1;
+        QTest::newRow("common word, small account") << "common" << "a2" << "" << -1;
+        QTest::newRow("rare word, large account") << "rare" << "a1" << "" << 1;
+        QTest::newRow("large category") << "" << "" << "food" << -1;
+        QTest::newRow("small category") << "" << "" << "groc" << -1;
+        QTest::newRow("common word, small category") << "common" << "" << "groc" << 0;
+        QTest::newRow("everything") << "comm" << "a1" << "food" << 0;
+    }
+    void searchPlansAgree()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, account);
+        QFETCH(QString, category);
+        QFETCH(int, cleared);
+        QVERIFY(m_db->db()->database().transaction());
+        for (int i = 0; i < 600; ++i) {
+            Transaction t = make(QStringLiteral("t%1").arg(i), i % 60 == 7 ? QStringLiteral("a2") : QStringLiteral("a1"),
+                                 QDate(2024, 1, 1).addDays(i % 97), 1, QStringLiteral("Common payee"));
+            t.memo = i % 150 == 3 ? QStringLiteral("rare") : QString();
+            t.categoryId = i % 100 == 5 ? QStringLiteral("groc") : i % 2 ? QStringLiteral("food") : QString();
+            t.cleared = i % 3 == 0;
+            t.createdAt = kCreated.addSecs(i % 5);
+            add(t);
+        }
+        QVERIFY(m_db->db()->database().commit());
+
+        TransactionSearchFilter filter;
+        filter.accountId = account;
+        filter.categoryId = category;
+        QString sql = text.isEmpty() ? QStringLiteral("SELECT t.id FROM transactions t WHERE t.deleted_at IS NULL")
+                                     : QStringLiteral("SELECT t.id FROM transactions t JOIN transactions_fts fts ON "
+                                                      "fts.rowid = t.rowid WHERE t.deleted_at IS NULL AND "
+                                                      "transactions_fts MATCH '%1*'")
+                                           .arg(text);
+        if (!account.isEmpty())
+            sql += QStringLiteral(" AND t.account_id = '%1'").arg(account);
+        if (!category.isEmpty())
+            sql += QStringLiteral(" AND t.category_id = '%1'").arg(category);
+        if (cleared >= 0) {
+            filter.cleared = cleared == 1;
+            sql += QStringLiteral(" AND t.cleared = %1").arg(cleared);
+        }
+        QSqlQuery q(m_db->db()->database());
+        QVERIFY(q.exec(sql + QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200")));
+        QStringList expected;
+        while (q.next())
+            expected << q.value(0).toString();
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(ids(m_repo->search(text, filter)), expected);
+    }
+
+    void searchLimitIndexAndTies()
+    {
+        QVERIFY(m_db->db()->database().transaction());
+        for (int i = 0; i < 250; ++i)
+            add(QStringLiteral("t%1").arg(i), QStringLiteral("a2"), QDate(2024, 1, 1), 1, QStringLiteral("Old Name"));
+        QVERIFY(m_db->db()->database().commit());
+        const QList<RegisterRow> found = m_repo->search(QString(), {});
+        QCOMPARE(found.size(), 200);
+        QCOMPARE(found.first().id, QStringLiteral("t249")); // last inserted first
+        QCOMPARE(found.last().id, QStringLiteral("t50"));
+
+        // The full-text index follows updates and deletions.
+        Transaction t = m_repo->findById(QStringLiteral("t7")).value();
+        t.payee = QStringLiteral("New Name");
+        QVERIFY(m_repo->update(t));
+        QCOMPARE(m_repo->search(QStringLiteral("old"), {}).size(), 200);
+        QCOMPARE(ids(m_repo->search(QStringLiteral("new"), {})), QStringList{"t7"});
+        QVERIFY(m_repo->softDelete(QStringLiteral("t7")));
+        QVERIFY(m_repo->search(QStringLiteral("new"), {}).isEmpty());
+    }
+
+    void payees()
+    {
+        int n = 0;
+        for (const char* payee : {"amazon", "Zeta", "Amazon", "", "beta", "Amazon", "Ghost"}) {
+            ++n;
+            add(QStringLiteral("t%1").arg(n), n % 2 ? QStringLiteral("a1") : QStringLiteral("a2"), QDate(2024, 1, 1), 1,
+                QLatin1String(payee));
+        }
+        QVERIFY(m_repo->softDelete(QStringLiteral("t7")));
+        const QStringList expected{"Amazon", "Zeta", "amazon", "beta"};
+        QCOMPARE(m_repo->distinctPayees(), expected);
+        QCOMPARE(m_repo->payeesForAccount(QStringLiteral("a1")), expected);
+        QCOMPARE(m_repo->payeesForAccount(QStringLiteral("a3")), expected);
+    }
+
+    void lastByPayee_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("newest live of the account") << "Amazon" << "a1" << "t2";
+        QTest::newRow("exact letter case") << "amazon" << "a1" << "";
+        QTest::newRow("other account") << "Amazon" << "a3" << "";
+        QTest::newRow("tie on date and second") << "Tie" << "a1" << "t6";
+    }
+    void lastByPayee()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, account);
+        QFETCH(QString, expected);
+        const QString amazon = QStringLiteral("Amazon");
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1), 1, amazon);
+        add(QStringLiteral("t2"), QStringLiteral("a1"), QDate(2024, 2, 1), 2, amazon);
+        add(QStringLiteral("t3"), QStringLiteral("a2"), QDate(2024, 3, 1), 3, amazon);
+        add(QStringLiteral("t4"), QStringLiteral("a1"), QDate(2024, 4, 1), 4, amazon);
+        QVERIFY(m_repo->softDelete(QStringLiteral("t4")));
+        add(QStringLiteral("t5"), QStringLiteral("a1"), QDate(2024, 1, 1), 5, QStringLiteral("Tie"));
+        add(QStringLiteral("t6"), QStringLiteral("a1"), QDate(2024, 1, 1), 6, QStringLiteral("Tie"));
+        const std::optional<Transaction> found = m_repo->findLastByPayee(payee, account);
+        QCOMPARE(found ? found->id : QString(), expected);
     }
 
 private:
