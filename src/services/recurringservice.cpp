@@ -281,9 +281,13 @@ bool RecurringService::postTransfer(const RecurringTransaction& recurring)
     if (!m_transactions->insert(second)) {
         qWarning().noquote() << "RecurringService: second leg of transfer" << recurring.id
                              << "could not be written — removing the first leg";
-        return false;
+        scope.rollback();
+    } else if (scope.commit()) {
+        return true;
     }
-    return scope.commit();
+    // Views reloaded on the first leg's insert; let them drop it again.
+    emit m_transactions->transactionsChanged(first.accountId);
+    return false;
 }
 
 bool RecurringService::confirm(const QString& recurringId)

@@ -80,6 +80,7 @@ RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* appState, con
     return dialog;
 }
 
+// Every field carries an object name so tests and style sheets can reach it.
 void RecurringFormDialog::setupUi()
 {
     setMinimumWidth(480);
@@ -88,11 +89,14 @@ void RecurringFormDialog::setupUi()
     m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 
     m_accountCombo = new QComboBox(this);
+    m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
     m_form->addRow(tr("Account:"), m_accountCombo);
 
     auto* typeRow = new QHBoxLayout;
     m_paymentRadio = new QRadioButton(tr("Payment"), this);
+    m_paymentRadio->setObjectName(QStringLiteral("paymentRadio"));
     m_depositRadio = new QRadioButton(tr("Deposit"), this);
+    m_depositRadio->setObjectName(QStringLiteral("depositRadio"));
     m_paymentRadio->setChecked(true);
     typeRow->addWidget(m_paymentRadio);
     typeRow->addWidget(m_depositRadio);
@@ -100,6 +104,7 @@ void RecurringFormDialog::setupUi()
     m_form->addRow(tr("Type:"), typeRow);
 
     m_payeeEdit = new QLineEdit(this);
+    m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
     m_payeeCompleter = new QCompleter(this);
     m_payeeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
@@ -109,11 +114,13 @@ void RecurringFormDialog::setupUi()
     m_form->addRow(tr("Payee:"), m_payeeEdit);
 
     m_amountField = new SmartAmountField(this);
+    m_amountField->setObjectName(QStringLiteral("amountField"));
     m_amountField->setRange(0.0, 99999999.99);
     m_amountField->setPrefix(tr("$ "));
     m_form->addRow(tr("Amount:"), m_amountField);
 
     m_categoryCombo = new QComboBox(this);
+    m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
     m_categoryCombo->setEditable(true);
     // Typed text only picks an existing category; it never adds an item.
     m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
@@ -125,10 +132,12 @@ void RecurringFormDialog::setupUi()
     m_form->addRow(tr("Category:"), m_categoryCombo);
 
     m_memoEdit = new QLineEdit(this);
+    m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
     m_memoEdit->setPlaceholderText(tr("Optional"));
     m_form->addRow(tr("Memo:"), m_memoEdit);
 
     m_frequencyCombo = new QComboBox(this);
+    m_frequencyCombo->setObjectName(QStringLiteral("frequencyCombo"));
     m_frequencyCombo->addItem(tr("Daily"), frequencyToString(RecurringFrequency::Daily));
     m_frequencyCombo->addItem(tr("Weekly"), frequencyToString(RecurringFrequency::Weekly));
     m_frequencyCombo->addItem(tr("Bi-weekly"), frequencyToString(RecurringFrequency::Biweekly));
@@ -141,26 +150,32 @@ void RecurringFormDialog::setupUi()
     m_form->addRow(tr("Frequency:"), m_frequencyCombo);
 
     m_intervalSpin = new QSpinBox(this);
+    m_intervalSpin->setObjectName(QStringLiteral("intervalSpin"));
     m_intervalSpin->setRange(1, 99);
     m_intervalSpin->setValue(1);
     m_form->addRow(tr("Repeat every:"), m_intervalSpin);
 
     m_day1Combo = new QComboBox(this);
+    m_day1Combo->setObjectName(QStringLiteral("firstDayCombo"));
     fillDayCombo(m_day1Combo);
     m_day1Combo->setCurrentIndex(0);
     m_form->addRow(tr("First day:"), m_day1Combo);
 
     m_day2Combo = new QComboBox(this);
+    m_day2Combo->setObjectName(QStringLiteral("secondDayCombo"));
     fillDayCombo(m_day2Combo);
     m_day2Combo->setCurrentIndex(14);
     m_form->addRow(tr("Second day:"), m_day2Combo);
 
     m_startDateField = new DateField(this);
+    m_startDateField->setObjectName(QStringLiteral("startDateField"));
     m_form->addRow(tr("Start Date:"), m_startDateField);
 
     auto* endRow = new QHBoxLayout;
     m_hasEndDateCheck = new QCheckBox(tr("Has end date"), this);
+    m_hasEndDateCheck->setObjectName(QStringLiteral("hasEndDateCheck"));
     m_endDateField = new DateField(this);
+    m_endDateField->setObjectName(QStringLiteral("endDateField"));
     m_endDateField->setEnabled(false);
     endRow->addWidget(m_hasEndDateCheck);
     endRow->addWidget(m_endDateField, 1);
@@ -168,9 +183,11 @@ void RecurringFormDialog::setupUi()
     connect(m_hasEndDateCheck, &QCheckBox::toggled, m_endDateField, &QWidget::setEnabled);
 
     m_autoPostCheck = new QCheckBox(tr("Auto-post when due"), this);
+    m_autoPostCheck->setObjectName(QStringLiteral("autoPostCheck"));
     m_form->addRow(m_autoPostCheck);
 
     m_leadDaysSpin = new QSpinBox(this);
+    m_leadDaysSpin->setObjectName(QStringLiteral("leadDaysSpin"));
     m_leadDaysSpin->setRange(0, 60);
     m_leadDaysSpin->setSuffix(tr(" days"));
     m_leadDaysSpin->setEnabled(false);
@@ -178,6 +195,7 @@ void RecurringFormDialog::setupUi()
     connect(m_autoPostCheck, &QCheckBox::toggled, m_leadDaysSpin, &QWidget::setEnabled);
 
     m_activeCheck = new QCheckBox(tr("Active"), this);
+    m_activeCheck->setObjectName(QStringLiteral("activeCheck"));
     m_activeCheck->setChecked(true);
     m_form->addRow(m_activeCheck);
 
