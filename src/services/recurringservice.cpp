@@ -1,0 +1,448 @@
+#include "services/recurringservice.h"
+
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Namespace of the name-based posting ids {a1b9f7f3-2f2a-4c6b-9e1a-8b7c6d5a3f2e};
+// every installation must use this exact value or postings would double.
+constexpr QUuid kPostingNamespace(0xa1b9f7f3, 0x2f2a, 0x4c6b, 0x9e, 0x1a, 0x8b, 0x7c, 0x6d, 0x5a, 0x3f, 0x2e);
+
+// Most postings of one schedule in one catch-up or enter-early call.
+constexpr int kCatchupCap = 365;
+constexpr int kMaxLeadDays = 60;
+
+const char* const kDestinationSuffix = "dest";
+
+QString dateForLog(const QDate& date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QStringLiteral("(invalid)");
+}
+
+bool isLive(const std::optional<RecurringTransaction>& recurring)
+{
+    return recurring && recurring->isActive && !recurring->deletedAt;
+}
+
+// Adds months, taking the target month's last day when it is shorter.
+QDate addMonthsClamped(const QDate& from, qint64 months)
+{
+    // Far beyond any calendar a schedule can reach; avoids int overflow.
+    if (months > std::numeric_limits<int>::max() / 2)
+        return QDate();
+    return from.addMonths(static_cast<int>(months));
+}
+
+QDate semimonthlyNext(const QDate& from, int day1, int day2)
+{
+    const QDate firstOfMonth(from.year(), from.month(), 1);
+    for (int step = 0; step < 2; ++step) {
+        const QDate month = firstOfMonth.addMonths(step);
+        const int lastDay = month.daysInMonth();
+        // 0, negative or past the month's end all mean the last day.
+        auto anchor = [&](int day) {
+            return QDate(month.year(), month.month(), (day >= 1 && day <= lastDay) ? day : lastDay);
+        };
+        QDate earlier = anchor(day1);
+        QDate later = anchor(day2);
+        if (later < earlier)
+            std::swap(earlier, later);
+        if (from < earlier)
+            return earlier;
+        if (from < later)
+            return later;
+    }
+    return from.addMonths(1);
+}
+
+// Writes the legs of one transfer as a unit. When the connection is idle it
+// opens its own transaction; when someone else (an import) already holds
+// one, it nests a savepoint, so undoing our legs never undoes their rows.
+class PostingScope
+{
+public:
+    PostingScope()
+        : m_db(QSqlDatabase::database(Database::connectionName(), false))
+    {
+    }
+    ~PostingScope() { rollback(); }
+    PostingScope(const PostingScope&) = delete;
+    PostingScope& operator=(const PostingScope&) = delete;
+
+    bool begin()
+    {
+        if (m_db.transaction()) {
+            m_mode = Mode::OwnTransaction;
+            return true;
+        }
+        QSqlQuery q(m_db);
+        if (q.exec(QStringLiteral("SAVEPOINT recurring_posting"))) {
+            m_mode = Mode::Savepoint;
+            return true;
+        }
+        qWarning().noquote() << "RecurringService: cannot start a transaction for a transfer posting:"
+                             << q.lastError().text();
+        return false;
+    }
+
+    bool commit()
+    {
+        bool ok = true;
+        QString error;
+        if (m_mode == Mode::OwnTransaction) {
+            ok = m_db.commit();
+            if (!ok)
+                error = m_db.lastError().text();
+        } else if (m_mode == Mode::Savepoint) {
+            QSqlQuery q(m_db);
+            ok = q.exec(QStringLiteral("RELEASE SAVEPOINT recurring_posting"));
+            if (!ok)
+                error = q.lastError().text();
+        }
+        if (!ok) {
+            qWarning().noquote() << "RecurringService: committing a transfer posting failed:" << error;
+            rollback();
+            return false;
+        }
+        m_mode = Mode::None;
+        return true;
+    }
+
+    void rollback()
+    {
+        if (m_mode == Mode::OwnTransaction) {
+            m_db.rollback();
+        } else if (m_mode == Mode::Savepoint) {
+            QSqlQuery q(m_db);
+            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT recurring_posting"));
+            q.exec(QStringLiteral("RELEASE SAVEPOINT recurring_posting"));
+        }
+        m_mode = Mode::None;
+    }
+
+private:
+    enum class Mode { None, OwnTransaction, Savepoint };
+    QSqlDatabase m_db;
+    Mode m_mode = Mode::None;
+};
+
+} // namespace
+
+RecurringService::RecurringService(RecurringRepository* recurring, TransactionRepository* transactions,
+                                   AccountRepository* accounts, QObject* parent)
+    : QObject(parent)
+    , m_recurring(recurring)
+    , m_transactions(transactions)
+    , m_accounts(accounts)
+{
+}
+
+RecurringService::~RecurringService() = default;
+
+void RecurringService::setDatabase(Database* database)
+{
+    m_database = database;
+}
+
+QDate RecurringService::nextOccurrence(QDate from, RecurringFrequency frequency, int intervalCount,
+                                       int semimonthlyDay1, int semimonthlyDay2)
+{
+    if (!from.isValid())
+        return QDate();
+    const qint64 n = intervalCount < 1 ? 1 : intervalCount;
+    switch (frequency) {
+    case RecurringFrequency::Daily:
+        return from.addDays(n);
+    case RecurringFrequency::Weekly:
+        return from.addDays(7 * n);
+    case RecurringFrequency::Biweekly:
+        return from.addDays(14 * n);
+    case RecurringFrequency::Monthly:
+        return addMonthsClamped(from, n);
+    case RecurringFrequency::Semimonthly:
+        return semimonthlyNext(from, semimonthlyDay1, semimonthlyDay2);
+    case RecurringFrequency::Quarterly:
+        return addMonthsClamped(from, 3 * n);
+    case RecurringFrequency::SemiAnnual:
+        return addMonthsClamped(from, 6 * n);
+    case RecurringFrequency::Annual:
+        return from.addYears(static_cast<int>(n));
+    }
+    return addMonthsClamped(from, n);
+}
+
+QString RecurringService::postingId(const QString& recurringId, QDate date, const QString& suffix)
+{
+    // One multi-argument arg(): a "%1" inside an id is never substituted again.
+    const QString dateText = date.toString(Qt::ISODate);
+    const QString name = suffix.isEmpty() ? QStringLiteral("%1:%2").arg(recurringId, dateText)
+                                          : QStringLiteral("%1:%2:%3").arg(recurringId, dateText, suffix);
+    return QUuid::createUuidV5(kPostingNamespace, name.toUtf8()).toString(QUuid::WithoutBraces).toLower();
+}
+
+Transaction RecurringService::buildTransaction(const RecurringTransaction& recurring) const
+{
+    Transaction t;
+    t.id = postingId(recurring.id, recurring.nextDueDate, QString());
+    t.accountId = recurring.accountId;
+    t.date = recurring.nextDueDate;
+    t.payee = recurring.payee;
+    t.memo = recurring.memo;
+    t.amount = recurring.amount;
+    t.categoryId = recurring.categoryId;
+    t.recurringId = recurring.id;
+    t.createdAt = QDateTime::currentDateTimeUtc();
+    t.updatedAt = t.createdAt;
+    return t;
+}
+
+bool RecurringService::advance(RecurringTransaction& recurring)
+{
+    const QDate next = nextOccurrence(recurring.nextDueDate, recurring.frequency, recurring.intervalCount,
+                                      recurring.semimonthlyDay1, recurring.semimonthlyDay2);
+    if (!next.isValid())
+        return false;
+    recurring.nextDueDate = next;
+    recurring.updatedAt = QDateTime::currentDateTimeUtc();
+    recurring.syncStatus = SyncStatus::Pending;
+    // A due date equal to the end date is still to be posted.
+    if (recurring.endDate && next > *recurring.endDate)
+        recurring.isActive = false;
+    return true;
+}
+
+void RecurringService::deactivate(RecurringTransaction recurring)
+{
+    recurring.isActive = false;
+    recurring.updatedAt = QDateTime::currentDateTimeUtc();
+    recurring.syncStatus = SyncStatus::Pending;
+    m_recurring->update(recurring);
+}
+
+bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurring) const
+{
+    const std::optional<Account> source = m_accounts->findById(recurring.accountId);
+    const std::optional<Account> destination = m_accounts->findById(recurring.transferDestAccountId);
+    // Half a transfer would leave money appearing from nowhere.
+    if (!source || !destination || source->deletedAt || destination->deletedAt) {
+        qWarning().noquote() << "RecurringService: skipping transfer post for" << recurring.id
+                             << "— source or destination account is missing or deleted";
+        return false;
+    }
+    if (source->currency != destination->currency) {
+        qWarning().noquote() << "RecurringService: skipping transfer post for" << recurring.id
+                             << "— source and destination currencies differ";
+        return false;
+    }
+    return true;
+}
+
+bool RecurringService::postTransfer(const RecurringTransaction& recurring)
+{
+    Transaction first = buildTransaction(recurring);
+
+    Transaction second;
+    second.id = postingId(recurring.id, recurring.nextDueDate, QLatin1String(kDestinationSuffix));
+    second.accountId = recurring.transferDestAccountId;
+    second.date = recurring.nextDueDate;
+    second.payee = recurring.payee;
+    second.memo = recurring.memo;
+    second.categoryId = recurring.categoryId;
+    second.amount = -recurring.amount;
+    second.transferLinkId = first.id;
+    second.transferDestAccountId = recurring.accountId;
+    second.recurringId = recurring.id;
+    second.createdAt = QDateTime::currentDateTimeUtc();
+    second.updatedAt = second.createdAt;
+
+    // Both ids are known up front, so the first leg is written already
+    // linked and no follow-up update can fail halfway.
+    first.transferLinkId = second.id;
+    first.transferDestAccountId = recurring.transferDestAccountId;
+
+    PostingScope scope;
+    if (!scope.begin())
+        return false;
+    if (!m_transactions->insert(first))
+        return false; // the scope rolls back
+    if (!m_transactions->insert(second)) {
+        qWarning().noquote() << "RecurringService: second leg of transfer" << recurring.id
+                             << "could not be written — removing the first leg";
+        scope.rollback();
+    } else if (scope.commit()) {
+        return true;
+    }
+    // Views reloaded on the first leg's insert; let them drop it again.
+    emit m_transactions->transactionsChanged(first.accountId);
+    return false;
+}
+
+bool RecurringService::confirm(const QString& recurringId)
+{
+    std::optional<RecurringTransaction> loaded = m_recurring->findById(recurringId);
+    if (!loaded)
+        return false;
+    RecurringTransaction recurring = *loaded;
+
+    if (isBrokenScheduleDate(recurring.nextDueDate)) {
+        qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << recurring.id
+                             << recurring.payee << dateForLog(recurring.nextDueDate)
+                             << "— quarantining (deactivating)";
+        deactivate(recurring);
+        return false;
+    }
+
+    if (!recurring.transferDestAccountId.isEmpty()) {
+        if (!transferAccountsUsable(recurring) || !postTransfer(recurring))
+            return false;
+    } else if (!m_transactions->insert(buildTransaction(recurring))) {
+        // Usually the occurrence exists already (posted here or on another
+        // device); the schedule keeps its due date.
+        return false;
+    }
+
+    if (advance(recurring))
+        m_recurring->update(recurring);
+    emit pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::skip(const QString& recurringId)
+{
+    std::optional<RecurringTransaction> loaded = m_recurring->findById(recurringId);
+    if (!loaded)
+        return false;
+    RecurringTransaction recurring = *loaded;
+    if (!advance(recurring)) {
+        qWarning().noquote() << "RecurringService::skip cannot advance record with invalid date:" << recurring.id
+                             << recurring.payee;
+        return false;
+    }
+    if (!m_recurring->update(recurring))
+        return false;
+    emit pendingCountChanged(pendingCount());
+    return true;
+}
+
+int RecurringService::confirmAllDue()
+{
+    int posted = 0;
+    const QList<RecurringTransaction> due = m_recurring->findDue();
+    for (const RecurringTransaction& recurring : due) {
+        if (confirm(recurring.id))
+            ++posted;
+    }
+    return posted;
+}
+
+int RecurringService::enterEarlyUntil(QDate until)
+{
+    if (!until.isValid())
+        return 0;
+    int total = 0;
+    const QList<RecurringTransaction> schedules = m_recurring->findAll();
+    for (const RecurringTransaction& schedule : schedules) {
+        if (!schedule.isActive || isBrokenScheduleDate(schedule.nextDueDate))
+            continue;
+        QDate previous;
+        int posted = 0;
+        while (posted < kCatchupCap) {
+            const std::optional<RecurringTransaction> current = m_recurring->findById(schedule.id);
+            if (!isLive(current))
+                break;
+            const QDate due = current->nextDueDate;
+            if (isBrokenScheduleDate(due) || due > until || due == previous)
+                break;
+            previous = due;
+            if (!confirm(schedule.id))
+                break;
+            ++posted;
+        }
+        total += posted;
+    }
+    return total;
+}
+
+int RecurringService::processAutoPost()
+{
+    // An import holds its transaction open; postings made now would be
+    // undone with it if it fails. The next tick catches up.
+    if (m_database && m_database->bulkWriteActive())
+        return 0;
+
+    int total = 0;
+    const QDate today = QDate::currentDate();
+    const QList<RecurringTransaction> schedules = m_recurring->findAll();
+    for (const RecurringTransaction& schedule : schedules) {
+        if (!schedule.isActive || !schedule.autoPost)
+            continue;
+        if (isBrokenScheduleDate(schedule.nextDueDate)) {
+            quarantine(schedule, "broken next_due_date");
+            continue;
+        }
+        const QDate windowEnd = today.addDays(std::clamp(schedule.leadDays, 0, kMaxLeadDays));
+
+        QDate previous;
+        int posted = 0;
+        while (posted < kCatchupCap) {
+            const std::optional<RecurringTransaction> current = m_recurring->findById(schedule.id);
+            if (!isLive(current))
+                break;
+            const QDate due = current->nextDueDate;
+            if (!due.isValid())
+                break;
+            if (isBrokenScheduleDate(due)) {
+                quarantine(*current, "advanced to broken date during catchup");
+                break;
+            }
+            if (due > windowEnd || due == previous)
+                break;
+            previous = due;
+            if (!confirm(schedule.id))
+                break;
+            ++posted;
+        }
+        total += posted;
+
+        if (posted == kCatchupCap) {
+            // Only a schedule still behind after the cap is suspect; one that
+            // has exactly caught up is left running.
+            const std::optional<RecurringTransaction> current = m_recurring->findById(schedule.id);
+            if (isLive(current) && current->nextDueDate <= windowEnd)
+                quarantine(*current, "hit catchup cap in single tick");
+        }
+    }
+    return total;
+}
+
+void RecurringService::quarantine(const RecurringTransaction& recurring, const char* reason)
+{
+    qWarning().noquote() << "Quarantining recurring" << recurring.id << recurring.payee
+                         << "— auto-deactivating. Reason:" << reason
+                         << QStringLiteral("nextDueDate=%1").arg(dateForLog(recurring.nextDueDate));
+    if (const std::optional<RecurringTransaction> current = m_recurring->findById(recurring.id))
+        deactivate(*current);
+}
+
+int RecurringService::pendingCount() const
+{
+    return static_cast<int>(m_recurring->findDue().size());
+}
+
+QList<RecurringTransaction> RecurringService::all() const
+{
+    return m_recurring->findAll();
+}

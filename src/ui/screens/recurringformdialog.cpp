@@ -1,0 +1,446 @@
+#include "ui/screens/recurringformdialog.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "ui/datefield.h"
+#include "ui/smartamountfield.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDebug>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStringListModel>
+#include <QUuid>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+QString dateForLog(const QDate& date)
+{
+    return date.isValid() ? date.toString(Qt::ISODate) : QStringLiteral("(invalid)");
+}
+
+const char* boolText(bool value)
+{
+    return value ? "true" : "false";
+}
+
+} // namespace
+
+RecurringFormDialog::RecurringFormDialog(AppState* appState, QWidget* parent)
+    : QDialog(parent)
+    , m_appState(appState)
+{
+    setWindowTitle(tr("New Recurring Transaction"));
+    setupUi();
+    populateAccounts();
+    populateCategories();
+    m_startDateField->setDate(QDate::currentDate());
+    m_paymentRadio->setChecked(true);
+}
+
+RecurringFormDialog::RecurringFormDialog(AppState* appState, const RecurringTransaction& record, QWidget* parent)
+    : QDialog(parent)
+    , m_appState(appState)
+    , m_original(record)
+    , m_editMode(true)
+{
+    setWindowTitle(tr("Edit Recurring Transaction"));
+    setupUi();
+    populateAccounts();
+    populateCategories();
+    loadRecurring(record);
+    // Saving never moves a schedule to another account, so the choice is
+    // not offered instead of being silently dropped.
+    m_accountCombo->setEnabled(false);
+}
+
+RecurringFormDialog::~RecurringFormDialog() = default;
+
+RecurringFormDialog* RecurringFormDialog::createFromSeed(AppState* appState, const RecurringTransaction& seed,
+                                                         QWidget* parent)
+{
+    auto* dialog = new RecurringFormDialog(appState, seed, parent);
+    dialog->m_editMode = false;
+    dialog->isCreateFromSeed = true;
+    dialog->m_accountCombo->setEnabled(true);
+    dialog->setWindowTitle(tr("Memorize Transaction"));
+    return dialog;
+}
+
+// Every field carries an object name so tests and style sheets can reach it.
+void RecurringFormDialog::setupUi()
+{
+    setMinimumWidth(480);
+    auto* layout = new QVBoxLayout(this);
+    m_form = new QFormLayout;
+    m_form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+
+    m_accountCombo = new QComboBox(this);
+    m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
+    m_form->addRow(tr("Account:"), m_accountCombo);
+
+    auto* typeRow = new QHBoxLayout;
+    m_paymentRadio = new QRadioButton(tr("Payment"), this);
+    m_paymentRadio->setObjectName(QStringLiteral("paymentRadio"));
+    m_depositRadio = new QRadioButton(tr("Deposit"), this);
+    m_depositRadio->setObjectName(QStringLiteral("depositRadio"));
+    m_paymentRadio->setChecked(true);
+    typeRow->addWidget(m_paymentRadio);
+    typeRow->addWidget(m_depositRadio);
+    typeRow->addStretch();
+    m_form->addRow(tr("Type:"), typeRow);
+
+    m_payeeEdit = new QLineEdit(this);
+    m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
+    m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
+    m_payeeCompleter = new QCompleter(this);
+    m_payeeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
+    m_payeeCompleter->setFilterMode(Qt::MatchContains);
+    m_payeeCompleter->setCompletionMode(QCompleter::PopupCompletion);
+    m_payeeEdit->setCompleter(m_payeeCompleter);
+    m_form->addRow(tr("Payee:"), m_payeeEdit);
+
+    m_amountField = new SmartAmountField(this);
+    m_amountField->setObjectName(QStringLiteral("amountField"));
+    m_amountField->setRange(0.0, 99999999.99);
+    m_amountField->setPrefix(tr("$ "));
+    m_form->addRow(tr("Amount:"), m_amountField);
+
+    m_categoryCombo = new QComboBox(this);
+    m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
+    m_categoryCombo->setEditable(true);
+    // Typed text only picks an existing category; it never adds an item.
+    m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
+    if (QCompleter* completer = m_categoryCombo->completer()) {
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setFilterMode(Qt::MatchContains);
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+    }
+    m_form->addRow(tr("Category:"), m_categoryCombo);
+
+    m_memoEdit = new QLineEdit(this);
+    m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
+    m_memoEdit->setPlaceholderText(tr("Optional"));
+    m_form->addRow(tr("Memo:"), m_memoEdit);
+
+    m_frequencyCombo = new QComboBox(this);
+    m_frequencyCombo->setObjectName(QStringLiteral("frequencyCombo"));
+    m_frequencyCombo->addItem(tr("Daily"), frequencyToString(RecurringFrequency::Daily));
+    m_frequencyCombo->addItem(tr("Weekly"), frequencyToString(RecurringFrequency::Weekly));
+    m_frequencyCombo->addItem(tr("Bi-weekly"), frequencyToString(RecurringFrequency::Biweekly));
+    m_frequencyCombo->addItem(tr("Monthly"), frequencyToString(RecurringFrequency::Monthly));
+    m_frequencyCombo->addItem(tr("Semi-monthly"), frequencyToString(RecurringFrequency::Semimonthly));
+    m_frequencyCombo->addItem(tr("Quarterly"), frequencyToString(RecurringFrequency::Quarterly));
+    m_frequencyCombo->addItem(tr("Semi-annual"), frequencyToString(RecurringFrequency::SemiAnnual));
+    m_frequencyCombo->addItem(tr("Annual"), frequencyToString(RecurringFrequency::Annual));
+    m_frequencyCombo->setCurrentIndex(3);
+    m_form->addRow(tr("Frequency:"), m_frequencyCombo);
+
+    m_intervalSpin = new QSpinBox(this);
+    m_intervalSpin->setObjectName(QStringLiteral("intervalSpin"));
+    m_intervalSpin->setRange(1, 99);
+    m_intervalSpin->setValue(1);
+    m_form->addRow(tr("Repeat every:"), m_intervalSpin);
+
+    m_day1Combo = new QComboBox(this);
+    m_day1Combo->setObjectName(QStringLiteral("firstDayCombo"));
+    fillDayCombo(m_day1Combo);
+    m_day1Combo->setCurrentIndex(0);
+    m_form->addRow(tr("First day:"), m_day1Combo);
+
+    m_day2Combo = new QComboBox(this);
+    m_day2Combo->setObjectName(QStringLiteral("secondDayCombo"));
+    fillDayCombo(m_day2Combo);
+    m_day2Combo->setCurrentIndex(14);
+    m_form->addRow(tr("Second day:"), m_day2Combo);
+
+    m_startDateField = new DateField(this);
+    m_startDateField->setObjectName(QStringLiteral("startDateField"));
+    m_form->addRow(tr("Start Date:"), m_startDateField);
+
+    auto* endRow = new QHBoxLayout;
+    m_hasEndDateCheck = new QCheckBox(tr("Has end date"), this);
+    m_hasEndDateCheck->setObjectName(QStringLiteral("hasEndDateCheck"));
+    m_endDateField = new DateField(this);
+    m_endDateField->setObjectName(QStringLiteral("endDateField"));
+    m_endDateField->setEnabled(false);
+    endRow->addWidget(m_hasEndDateCheck);
+    endRow->addWidget(m_endDateField, 1);
+    m_form->addRow(tr("End Date:"), endRow);
+    connect(m_hasEndDateCheck, &QCheckBox::toggled, m_endDateField, &QWidget::setEnabled);
+
+    m_autoPostCheck = new QCheckBox(tr("Auto-post when due"), this);
+    m_autoPostCheck->setObjectName(QStringLiteral("autoPostCheck"));
+    m_form->addRow(m_autoPostCheck);
+
+    m_leadDaysSpin = new QSpinBox(this);
+    m_leadDaysSpin->setObjectName(QStringLiteral("leadDaysSpin"));
+    m_leadDaysSpin->setRange(0, 60);
+    m_leadDaysSpin->setSuffix(tr(" days"));
+    m_leadDaysSpin->setEnabled(false);
+    m_form->addRow(tr("Enter in advance:"), m_leadDaysSpin);
+    connect(m_autoPostCheck, &QCheckBox::toggled, m_leadDaysSpin, &QWidget::setEnabled);
+
+    m_activeCheck = new QCheckBox(tr("Active"), this);
+    m_activeCheck->setObjectName(QStringLiteral("activeCheck"));
+    m_activeCheck->setChecked(true);
+    m_form->addRow(m_activeCheck);
+
+    layout->addLayout(m_form);
+    layout->addSpacing(12);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_accountCombo, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::reloadPayeeCompleter);
+    connect(m_frequencyCombo, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::updateIntervalSuffix);
+    connect(m_intervalSpin, &QSpinBox::valueChanged, this, &RecurringFormDialog::updateIntervalSuffix);
+    connect(m_frequencyCombo, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::updateSemimonthlyRows);
+    updateIntervalSuffix();
+    updateSemimonthlyRows();
+}
+
+void RecurringFormDialog::populateAccounts()
+{
+    if (!m_appState || !m_appState->accountRepository())
+        return;
+    const QList<Account> accounts = m_appState->accountRepository()->findAll();
+    for (const Account& account : accounts)
+        m_accountCombo->addItem(account.name, account.id);
+}
+
+void RecurringFormDialog::populateCategories()
+{
+    m_categoryCombo->clear();
+    m_categoryCombo->addItem(tr("(none)"), QString());
+    if (!m_appState || !m_appState->categoryRepository())
+        return;
+    const QList<Category> categories = m_appState->categoryRepository()->findAll();
+    QHash<QString, QString> names;
+    for (const Category& category : categories)
+        names.insert(category.id, category.name);
+    for (const Category& category : categories) {
+        const auto parent = category.parentId.isEmpty() ? names.cend() : names.constFind(category.parentId);
+        const QString label = parent != names.cend() ? QStringLiteral("%1 > %2").arg(*parent, category.name)
+                                                      : category.name;
+        m_categoryCombo->addItem(label, category.id);
+    }
+}
+
+void RecurringFormDialog::fillDayCombo(QComboBox* combo)
+{
+    for (int day = 1; day <= 31; ++day)
+        combo->addItem(QString::number(day), day);
+    combo->addItem(tr("Last day"), 0);
+}
+
+void RecurringFormDialog::updateIntervalSuffix()
+{
+    const RecurringFrequency frequency = frequencyFromString(m_frequencyCombo->currentData().toString());
+    const bool one = m_intervalSpin->value() == 1;
+    QString unit;
+    switch (frequency) {
+    case RecurringFrequency::Daily:
+        unit = one ? tr("day") : tr("days");
+        break;
+    case RecurringFrequency::Weekly:
+        unit = one ? tr("week") : tr("weeks");
+        break;
+    case RecurringFrequency::Monthly:
+        unit = one ? tr("month") : tr("months");
+        break;
+    case RecurringFrequency::Quarterly:
+        unit = one ? tr("quarter") : tr("quarters");
+        break;
+    case RecurringFrequency::Annual:
+        unit = one ? tr("year") : tr("years");
+        break;
+    case RecurringFrequency::Biweekly:
+    case RecurringFrequency::Semimonthly:
+    case RecurringFrequency::SemiAnnual:
+        break;
+    }
+    m_intervalSpin->setSuffix(unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+}
+
+void RecurringFormDialog::updateSemimonthlyRows()
+{
+    const bool semimonthly =
+        frequencyFromString(m_frequencyCombo->currentData().toString()) == RecurringFrequency::Semimonthly;
+    m_form->setRowVisible(m_intervalSpin, !semimonthly);
+    m_form->setRowVisible(m_day1Combo, semimonthly);
+    m_form->setRowVisible(m_day2Combo, semimonthly);
+}
+
+void RecurringFormDialog::reloadPayeeCompleter()
+{
+    const QString accountId = m_accountCombo->currentData().toString();
+    if (accountId.isEmpty() || !m_appState || !m_appState->transactionRepository())
+        return;
+    const QStringList payees = m_appState->transactionRepository()->payeesForAccount(accountId);
+    // setModel deletes the previous model, which the completer owns.
+    m_payeeCompleter->setModel(new QStringListModel(payees, m_payeeCompleter));
+}
+
+void RecurringFormDialog::selectAccount(const QString& accountId)
+{
+    const int index = m_accountCombo->findData(accountId);
+    if (index >= 0) {
+        m_accountCombo->setCurrentIndex(index);
+        return;
+    }
+    if (accountId.isEmpty())
+        return;
+    // A deleted (or unknown) account is still the schedule's account: show
+    // it rather than pretending the schedule belongs to the first one.
+    QString name = accountId;
+    if (m_appState && m_appState->accountRepository()) {
+        if (const std::optional<Account> account = m_appState->accountRepository()->findById(accountId))
+            name = account->name;
+    }
+    m_accountCombo->addItem(name, accountId);
+    m_accountCombo->setCurrentIndex(m_accountCombo->count() - 1);
+}
+
+void RecurringFormDialog::selectCategory(const QString& categoryId)
+{
+    if (categoryId.isEmpty())
+        return;
+    const int index = m_categoryCombo->findData(categoryId);
+    if (index >= 0) {
+        m_categoryCombo->setCurrentIndex(index);
+        return;
+    }
+    // A category deleted since keeps its place in the schedule instead of
+    // being dropped on the next save.
+    if (m_appState && m_appState->categoryRepository()) {
+        if (const std::optional<Category> category = m_appState->categoryRepository()->findById(categoryId)) {
+            m_categoryCombo->addItem(category->name, category->id);
+            m_categoryCombo->setCurrentIndex(m_categoryCombo->count() - 1);
+        }
+    }
+}
+
+QString RecurringFormDialog::selectedCategoryId() const
+{
+    // Typed text counts only when it is exactly an item's label.
+    const QString text = m_categoryCombo->currentText();
+    const int current = m_categoryCombo->currentIndex();
+    if (current >= 0 && m_categoryCombo->itemText(current) == text)
+        return m_categoryCombo->itemData(current).toString();
+    for (int i = 0; i < m_categoryCombo->count(); ++i) {
+        if (m_categoryCombo->itemText(i) == text)
+            return m_categoryCombo->itemData(i).toString();
+    }
+    return QString();
+}
+
+void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
+{
+    selectAccount(record.accountId);
+    if (record.amount < 0)
+        m_paymentRadio->setChecked(true);
+    else
+        m_depositRadio->setChecked(true);
+    m_payeeEdit->setText(record.payee);
+    m_amountField->setValue(std::abs(static_cast<double>(record.amount)) / 100.0);
+    m_memoEdit->setText(record.memo);
+    selectCategory(record.categoryId);
+
+    const int frequencyIndex = m_frequencyCombo->findData(frequencyToString(record.frequency));
+    if (frequencyIndex >= 0)
+        m_frequencyCombo->setCurrentIndex(frequencyIndex);
+    m_intervalSpin->setValue(record.intervalCount);
+    const int day1 = m_day1Combo->findData(record.semimonthlyDay1);
+    if (day1 >= 0)
+        m_day1Combo->setCurrentIndex(day1);
+    const int day2 = m_day2Combo->findData(record.semimonthlyDay2);
+    if (day2 >= 0)
+        m_day2Combo->setCurrentIndex(day2);
+    updateSemimonthlyRows();
+
+    m_startDateField->setDate(record.startDate);
+    if (record.endDate) {
+        m_hasEndDateCheck->setChecked(true);
+        m_endDateField->setDate(*record.endDate);
+    }
+
+    m_autoPostCheck->setChecked(record.autoPost);
+    m_leadDaysSpin->setValue(record.leadDays);
+    m_leadDaysSpin->setEnabled(record.autoPost);
+    m_activeCheck->setChecked(record.isActive);
+}
+
+RecurringTransaction RecurringFormDialog::recurring() const
+{
+    RecurringTransaction r = m_original;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!m_editMode) {
+        r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        r.createdAt = now;
+    }
+
+    r.accountId = m_editMode ? m_original.accountId : m_accountCombo->currentData().toString();
+    r.payee = m_payeeEdit->text().trimmed();
+    const qint64 cents = std::llround(m_amountField->value() * 100.0);
+    r.amount = m_paymentRadio->isChecked() ? -cents : cents;
+    r.categoryId = selectedCategoryId();
+    r.memo = m_memoEdit->text().trimmed();
+    r.frequency = frequencyFromString(m_frequencyCombo->currentData().toString());
+    r.intervalCount = m_intervalSpin->value();
+    r.semimonthlyDay1 = m_day1Combo->currentData().toInt();
+    r.semimonthlyDay2 = m_day2Combo->currentData().toInt();
+
+    const QDate fieldDate = m_startDateField->date();
+    qInfo().noquote().nospace() << "RecurringFormDialog::recurring() — m_editMode=" << boolText(m_editMode)
+                                << " isCreateFromSeed=" << boolText(isCreateFromSeed)
+                                << " widget.date=" << dateForLog(fieldDate)
+                                << " m_original.startDate=" << dateForLog(m_original.startDate)
+                                << " m_original.nextDueDate=" << dateForLog(m_original.nextDueDate);
+
+    if (m_hasEndDateCheck->isChecked())
+        r.endDate = m_endDateField->date();
+    else
+        r.endDate.reset();
+
+    // An edit that leaves the start date alone keeps the schedule's place;
+    // a new start date restarts it there.
+    if (!m_editMode || fieldDate != m_original.startDate) {
+        r.startDate = fieldDate;
+        r.nextDueDate = fieldDate;
+    }
+    if (isBrokenScheduleDate(r.startDate)) {
+        qWarning().noquote() << "RecurringFormDialog: rejecting invalid startDate" << dateForLog(r.startDate)
+                             << "— falling back to today";
+        r.startDate = QDate::currentDate();
+    }
+    if (isBrokenScheduleDate(r.nextDueDate)) {
+        qWarning().noquote() << "RecurringFormDialog: rejecting invalid nextDueDate" << dateForLog(r.nextDueDate)
+                             << "— falling back to startDate" << dateForLog(r.startDate);
+        r.nextDueDate = r.startDate;
+    }
+
+    r.autoPost = m_autoPostCheck->isChecked();
+    r.leadDays = r.autoPost ? m_leadDaysSpin->value() : 0;
+    r.isActive = m_activeCheck->isChecked();
+
+    r.syncStatus = SyncStatus::Pending;
+    r.updatedAt = now;
+    if (m_editMode)
+        r.version = m_original.version + 1;
+    return r;
+}

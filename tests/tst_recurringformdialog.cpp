@@ -1,0 +1,260 @@
+#include "testsupport.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "ui/datefield.h"
+#include "ui/screens/recurringformdialog.h"
+#include "ui/smartamountfield.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+template <typename T>
+T* field(QWidget* dialog, const char* name)
+{
+    T* widget = dialog->findChild<T*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no field %s", name);
+    return widget;
+}
+
+// The schedule fields the form decides, as one text.
+QString summary(const RecurringTransaction& r)
+{
+    return QStringList{r.accountId, QString::number(r.amount), frequencyToString(r.frequency),
+                       QString::number(r.intervalCount), r.startDate.toString(Qt::ISODate),
+                       r.nextDueDate.toString(Qt::ISODate), r.endDate ? r.endDate->toString(Qt::ISODate) : "-",
+                       QString::number(r.autoPost), QString::number(r.leadDays), QString::number(r.isActive),
+                       QString::number(r.version), syncStatusToString(r.syncStatus)}
+        .join(QLatin1Char('|'));
+}
+
+RecurringTransaction existingSchedule()
+{
+    RecurringTransaction r;
+    r.id = QStringLiteral("sched-1");
+    r.accountId = QStringLiteral("acc-b");
+    r.amount = -120000;
+    r.frequency = RecurringFrequency::Quarterly;
+    r.intervalCount = 2;
+    r.startDate = QDate(2024, 1, 1);
+    r.nextDueDate = QDate(2024, 7, 1);
+    r.autoPost = true;
+    r.leadDays = 5;
+    r.version = 3;
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = QDateTime(QDate(2024, 1, 1), QTime(8, 0), Qt::UTC);
+    return r;
+}
+
+} // namespace
+
+class TestRecurringFormDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void newSchedule_data();
+    void newSchedule();
+    void editKeepsOrRestartsPosition();
+    void editShowsDeletedAccountLocked();
+    void autoPostEndDateAndBrokenDates();
+    void frequencyRows();
+    void categoryTakesExactLabelOnly();
+    void createFromSeed();
+
+private:
+    AppState m_state;
+};
+
+void TestRecurringFormDialog::initTestCase()
+{
+    QVERIFY(m_state.initialize());
+    int order = 0;
+    for (const char* name : {"acc-a", "acc-b", "acc-old"}) {
+        Account a;
+        a.id = QLatin1String(name);
+        a.name = a.id.toUpper();
+        a.sortOrder = order++;
+        a.createdAt = a.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(m_state.accountRepository()->insert(a));
+    }
+    QVERIFY(m_state.accountRepository()->softDelete(QStringLiteral("acc-old")));
+}
+
+void TestRecurringFormDialog::newSchedule_data()
+{
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QTest::addColumn<bool>("payment");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("typedStart"); // empty = leave today
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("defaults, payment 25.00") << true << 25.0 << "" << "acc-a|-2500|monthly|1|" + today + "|" + today
+                                                                          + "|-|0|0|1|1|pending";
+    QTest::newRow("deposit 25.00") << false << 25.0 << "" << "acc-a|2500|monthly|1|" + today + "|" + today
+                                                                 + "|-|0|0|1|1|pending";
+    QTest::newRow("19.99 not truncated") << true << 19.99 << "" << "acc-a|-1999|monthly|1|" + today + "|" + today
+                                                                       + "|-|0|0|1|1|pending";
+    QTest::newRow("two-digit 69 is 2069") << true << 1.0 << "1/1/69" << "acc-a|-100|monthly|1|2069-01-01|2069-01-01"
+                                                                        "|-|0|0|1|1|pending";
+    QTest::newRow("2000-01-01 is sound") << true << 1.0 << "1/1/2000" << "acc-a|-100|monthly|1|2000-01-01|2000-01-01"
+                                                                          "|-|0|0|1|1|pending";
+    QTest::newRow("1999 becomes today") << true << 1.0 << "12/31/99" << "acc-a|-100|monthly|1|" + today + "|" + today
+                                                                         + "|-|0|0|1|1|pending";
+}
+
+void TestRecurringFormDialog::newSchedule()
+{
+    QFETCH(bool, payment);
+    QFETCH(double, value);
+    QFETCH(QString, typedStart);
+    QFETCH(QString, expected);
+    RecurringFormDialog dialog(&m_state);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("New Recurring Transaction"));
+    QCOMPARE(field<QComboBox>(&dialog, "accountCombo")->count(), 2); // live accounts only
+    field<QRadioButton>(&dialog, payment ? "paymentRadio" : "depositRadio")->setChecked(true);
+    field<SmartAmountField>(&dialog, "amountField")->setValue(value);
+    field<QLineEdit>(&dialog, "payeeEdit")->setText(QStringLiteral("  Gym  "));
+    if (!typedStart.isEmpty())
+        field<DateField>(&dialog, "startDateField")->setText(typedStart);
+    if (typedStart == QLatin1String("12/31/99")) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^RecurringFormDialog: rejecting invalid startDate 1999-12-31 — "
+                                               "falling back to today$")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid nextDueDate")));
+    }
+    const RecurringTransaction r = dialog.recurring();
+    QCOMPARE(summary(r), expected);
+    QCOMPARE(r.payee, QStringLiteral("Gym"));
+    QCOMPARE(r.id.size(), 36);
+    QVERIFY(r.createdAt.isValid());
+}
+
+void TestRecurringFormDialog::editKeepsOrRestartsPosition()
+{
+    const RecurringTransaction original = existingSchedule();
+    RecurringFormDialog dialog(&m_state, original);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit Recurring Transaction"));
+    QVERIFY(!field<QComboBox>(&dialog, "accountCombo")->isEnabled());
+    RecurringTransaction r = dialog.recurring();
+    QCOMPARE(summary(r), QStringLiteral("acc-b|-120000|quarterly|2|2024-01-01|2024-07-01|-|1|5|1|4|pending"));
+    QCOMPARE(r.id, original.id);
+    QCOMPARE(r.createdAt, original.createdAt);
+
+    field<DateField>(&dialog, "startDateField")->setText(QStringLiteral("3/5/25"));
+    r = dialog.recurring();
+    QCOMPARE(r.startDate, QDate(2025, 3, 5));
+    QCOMPARE(r.nextDueDate, QDate(2025, 3, 5));
+}
+
+void TestRecurringFormDialog::editShowsDeletedAccountLocked()
+{
+    RecurringTransaction original = existingSchedule();
+    original.accountId = QStringLiteral("acc-old");
+    RecurringFormDialog dialog(&m_state, original);
+    QComboBox* accounts = field<QComboBox>(&dialog, "accountCombo");
+    QVERIFY(!accounts->isEnabled());
+    QCOMPARE(accounts->currentText(), QStringLiteral("ACC-OLD"));
+    QCOMPARE(dialog.recurring().accountId, QStringLiteral("acc-old"));
+}
+
+void TestRecurringFormDialog::autoPostEndDateAndBrokenDates()
+{
+    // Untouched broken dates: the start falls back to today, the due date to the start.
+    RecurringTransaction original = existingSchedule();
+    original.startDate = QDate(1999, 5, 1);
+    original.nextDueDate = QDate(1999, 6, 1);
+    RecurringFormDialog dialog(&m_state, original);
+    QSpinBox* lead = field<QSpinBox>(&dialog, "leadDaysSpin");
+    DateField* end = field<DateField>(&dialog, "endDateField");
+    QVERIFY(lead->isEnabled());
+    field<QCheckBox>(&dialog, "autoPostCheck")->setChecked(false);
+    QVERIFY(!lead->isEnabled());
+    QVERIFY(!end->isEnabled());
+    field<QCheckBox>(&dialog, "hasEndDateCheck")->setChecked(true);
+    QVERIFY(end->isEnabled());
+    end->setDate(QDate(2026, 12, 31));
+
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("rejecting invalid startDate 1999-05-01")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                           "^RecurringFormDialog: rejecting invalid nextDueDate 1999-06-01 — falling "
+                                           "back to startDate %1$").arg(today)));
+    QCOMPARE(summary(dialog.recurring()),
+             "acc-b|-120000|quarterly|2|" + today + "|" + today + "|2026-12-31|0|0|1|4|pending");
+}
+
+void TestRecurringFormDialog::frequencyRows()
+{
+    RecurringFormDialog dialog(&m_state);
+    QFormLayout* form = dialog.findChild<QFormLayout*>();
+    QComboBox* frequency = field<QComboBox>(&dialog, "frequencyCombo");
+    QSpinBox* interval = field<QSpinBox>(&dialog, "intervalSpin");
+    QComboBox* day2 = field<QComboBox>(&dialog, "secondDayCombo");
+    QVERIFY(form->isRowVisible(interval));
+    QVERIFY(!form->isRowVisible(day2));
+
+    frequency->setCurrentIndex(frequency->findText(QStringLiteral("Weekly")));
+    QCOMPARE(interval->suffix(), QStringLiteral(" week"));
+    interval->setValue(2);
+    QCOMPARE(interval->suffix(), QStringLiteral(" weeks"));
+    frequency->setCurrentIndex(frequency->findText(QStringLiteral("Bi-weekly")));
+    QCOMPARE(interval->suffix(), QString());
+
+    frequency->setCurrentIndex(frequency->findText(QStringLiteral("Semi-monthly")));
+    QVERIFY(!form->isRowVisible(interval));
+    QVERIFY(form->isRowVisible(day2));
+    day2->setCurrentIndex(day2->findText(QStringLiteral("Last day")));
+    const RecurringTransaction r = dialog.recurring();
+    QCOMPARE(r.frequency, RecurringFrequency::Semimonthly);
+    QCOMPARE(r.semimonthlyDay1, 1);
+    QCOMPARE(r.semimonthlyDay2, 0);
+}
+
+void TestRecurringFormDialog::categoryTakesExactLabelOnly()
+{
+    RecurringFormDialog dialog(&m_state);
+    QComboBox* categories = field<QComboBox>(&dialog, "categoryCombo");
+    const int count = categories->count();
+    const int index = categories->findText(QStringLiteral("Transportation > Maintenance"));
+    QVERIFY(index > 0);
+    const QString id = categories->itemData(index).toString();
+    categories->setCurrentIndex(index);
+    QCOMPARE(dialog.recurring().categoryId, id);
+
+    for (const char* typed : {"transportation > maintenance", "Maint", "(none)"}) {
+        categories->lineEdit()->setText(QLatin1String(typed));
+        QVERIFY2(dialog.recurring().categoryId.isEmpty(), typed);
+    }
+    categories->lineEdit()->setText(QStringLiteral("Transportation > Maintenance"));
+    QCOMPARE(dialog.recurring().categoryId, id);
+    QCOMPARE(categories->count(), count); // typing never adds an item
+}
+
+void TestRecurringFormDialog::createFromSeed()
+{
+    RecurringTransaction seed;
+    seed.id = QStringLiteral("seed-id");
+    seed.accountId = QStringLiteral("acc-b");
+    seed.amount = 4550;
+    seed.startDate = QDate(2025, 3, 15);
+    seed.nextDueDate = seed.startDate;
+
+    std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(&m_state, seed));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Memorize Transaction"));
+    QVERIFY(field<QComboBox>(dialog.get(), "accountCombo")->isEnabled());
+    const RecurringTransaction r = dialog->recurring();
+    QCOMPARE(summary(r), QStringLiteral("acc-b|4550|monthly|1|2025-03-15|2025-03-15|-|0|0|1|1|pending"));
+    QVERIFY(r.id != seed.id);
+    QVERIFY(r.createdAt.isValid());
+}
+
+TALLYLEAF_TEST_MAIN(TestRecurringFormDialog)
+#include "tst_recurringformdialog.moc"
