@@ -11,6 +11,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
+#include "services/recurringservice.h"
 #include "ui/thememanager.h"
 
 #include <QApplication>
@@ -97,6 +98,8 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categories, this);
+    m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
+    m_recurringService->setDatabase(m_database);
 
     applyStoredPreferences();
 

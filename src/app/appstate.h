@@ -14,6 +14,7 @@ class CategoryService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -40,6 +41,7 @@ public:
     RecurringRepository* recurringRepository() const { return m_recurring; }
     ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
+    RecurringService* recurringService() const { return m_recurringService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -61,6 +63,7 @@ private:
     RecurringRepository* m_recurring = nullptr;
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
+    RecurringService* m_recurringService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
