@@ -48,20 +48,15 @@ class TestReportService : public QObject
     Q_OBJECT
 
 private:
-    // One transaction row written directly, so that edge values (an empty
-    // transfer link, a NULL memo, a deletion mark) can be stored as they are.
-    void tx(const QString& id, const QString& account, const QString& date, qint64 amount,
-            const QString& payee = QStringLiteral("Payee"), const QString& category = QString(), bool cleared = false,
-            const QString& link = QString(), bool deleted = false, const QString& memo = QString())
+    // Transactions written directly, so that edge values (an empty transfer
+    // link, a NULL memo, a deletion mark) are stored as they are. Each row:
+    // id, account, date, amount, payee, category, cleared, link, memo, deleted.
+    static void rows(const char* values)
     {
-        const QString null = QStringLiteral("NULL");
-        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, "
-                            "transfer_link_id, created_at, updated_at, deleted_at) VALUES ('%1', '%2', '%3', '%4', %5, "
-                            "%6, %7, %8, %9, 'x', 'x', %10)")
-                 .arg(id, account, date, payee, memo.isEmpty() ? null : memo, QString::number(amount),
-                      category.isEmpty() ? null : QLatin1Char('\'') + category + QLatin1Char('\''),
-                      cleared ? QStringLiteral("1") : QStringLiteral("0"), link.isEmpty() ? null : link,
-                      deleted ? QStringLiteral("'2024-06-01T00:00:00Z'") : null));
+        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, amount, payee, category_id, cleared, "
+                            "transfer_link_id, memo, deleted_at, created_at, updated_at) "
+                            "SELECT *, 'x', 'x' FROM (VALUES %1)")
+                 .arg(QString::fromUtf8(values)));
     }
 
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -77,16 +72,13 @@ private slots:
             "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, updated_at, "
             "deleted_at) VALUES ('a1', 'Zeta', 'checking', 10000, 0, 'x', 'x', NULL), "
             "('a2', 'Alpha', 'savings', 700, 1, 'x', 'x', NULL), ('a3', 'Beta', 'Weird', 0, 0, 'x', 'x', NULL), "
-            "('a4', 'Gone', 'cash', 5, 0, 'x', 'x', '2024-01-01T00:00:00Z')"));
+            "('a4', 'Gone', 'cash', 5, 0, 'x', 'x', 'D')"));
         exec(QStringLiteral(
-            "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, created_at, "
-            "updated_at, deleted_at) VALUES ('food', 'Food', 'expense', NULL, 0, NULL, 'x', 'x', NULL), "
-            "('m1', 'Maintenance', 'expense', NULL, 0, NULL, 'x', 'x', NULL), "
-            "('m2', 'Maintenance', 'expense', 'food', 0, NULL, 'x', 'x', NULL), "
-            "('sal', 'Salary', 'income', NULL, 1, 'w2_wages', 'x', 'x', NULL), "
-            "('char', 'Charity', 'expense', NULL, 1, 'charitable', 'x', 'x', '2024-01-01T00:00:00Z'), "
-            "('med', 'Medical', 'expense', NULL, 1, 'charitable', 'x', 'x', NULL), "
-            "('low', 'apple', 'expense', NULL, 0, NULL, 'x', 'x', NULL)"));
+            "INSERT INTO categories (id, name, parent_id, is_tax_relevant, tax_category, created_at, updated_at, "
+            "deleted_at) VALUES ('food', 'Food', NULL, 0, NULL, 'x', 'x', NULL), "
+            "('m1', 'Maintenance', NULL, 0, NULL, 'x', 'x', NULL), ('m2', 'Maintenance', 'food', 0, NULL, 'x', 'x', NULL), "
+            "('sal', 'Salary', NULL, 1, 'w2_wages', 'x', 'x', NULL), ('char', 'Charity', NULL, 1, 'charitable', 'x', 'x', 'D'), "
+            "('med', 'Medical', NULL, 1, 'charitable', 'x', 'x', NULL), ('low', 'apple', NULL, 0, NULL, 'x', 'x', NULL)"));
     }
     void cleanup()
     {
@@ -96,17 +88,16 @@ private slots:
 
     void accountSummary()
     {
-        tx(QStringLiteral("t1"), QStringLiteral("a1"), QStringLiteral("2024-01-05"), 500, {}, {}, true);
-        tx(QStringLiteral("t2"), QStringLiteral("a1"), QStringLiteral("1999-01-05"), -200);
-        tx(QStringLiteral("t3"), QStringLiteral("a1"), QStringLiteral("2024-01-06"), -999, {}, {}, true, {}, true);
-        tx(QStringLiteral("t4"), QStringLiteral("a4"), QStringLiteral("2024-01-06"), -1);
-
+        rows("('t1', 'a1', '2024-01-05', 500, 'P', NULL, 1, NULL, NULL, NULL), "
+             "('t2', 'a1', '1999-01-05', -200, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('t3', 'a1', '2024-01-06', -999, 'P', NULL, 1, NULL, NULL, 'D'), "
+             "('t4', 'a4', '2024-01-06', -1, 'P', NULL, 0, NULL, NULL, NULL)");
         QStringList got;
         for (const AccountSummaryRow& r : m_reports->accountSummary())
             got << join({r.name, r.accountType, QString::number(r.clearedBalance), QString::number(r.unclearedAmount),
                          QString::number(r.balance)});
-        // Sort order first, then name; the deleted account has no row and
-        // the deleted transaction counts nowhere.
+        // Sort order first, then name; the deleted account has no row, the
+        // deleted transaction counts nowhere, dates play no part.
         QCOMPARE(got, QStringList({"Beta|Weird|0|0|0", "Zeta|checking|10500|-200|10300", "Alpha|savings|700|0|700"}));
     }
 
@@ -131,24 +122,20 @@ private slots:
         QFETCH(bool, income);
         QFETCH(QString, account);
         QFETCH(QStringList, expected);
-        tx(QStringLiteral("in"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), 10000);
-        tx(QStringLiteral("out"), QStringLiteral("a1"), QStringLiteral("2024-01-20"), -2500);
-        tx(QStringLiteral("x1"), QStringLiteral("a1"), QStringLiteral("2024-01-15"), -3000, {}, {}, false,
-           QStringLiteral("'x2'"));
-        tx(QStringLiteral("x2"), QStringLiteral("a2"), QStringLiteral("2024-01-15"), 3000, {}, {}, false,
-           QStringLiteral("'x1'"));
-        tx(QStringLiteral("nolink"), QStringLiteral("a2"), QStringLiteral("2024-03-02"), 40, {}, {}, false,
-           QStringLiteral("''"));
-        tx(QStringLiteral("last"), QStringLiteral("a1"), QStringLiteral("2024-03-31"), -100);
-        tx(QStringLiteral("before"), QStringLiteral("a1"), QStringLiteral("2023-12-31"), -7);
-        tx(QStringLiteral("after"), QStringLiteral("a1"), QStringLiteral("2024-04-01"), -7);
-        tx(QStringLiteral("deleted"), QStringLiteral("a1"), QStringLiteral("2024-02-10"), -50, {}, {}, false, {}, true);
-
+        rows("('in', 'a1', '2024-01-01', 10000, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('out', 'a1', '2024-01-20', -2500, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('x1', 'a1', '2024-01-15', -3000, 'P', NULL, 0, 'x2', NULL, NULL), "
+             "('x2', 'a2', '2024-01-15', 3000, 'P', NULL, 0, 'x1', NULL, NULL), "
+             "('nolink', 'a2', '2024-03-02', 40, 'P', NULL, 0, '', NULL, NULL), "
+             "('last', 'a1', '2024-03-31', -100, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('before', 'a1', '2023-12-31', -7, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('after', 'a1', '2024-04-01', -7, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('deleted', 'a1', '2024-02-10', -50, 'P', NULL, 0, NULL, NULL, 'D')");
         const QDate from(2024, 1, 1);
         const QDate to(2024, 3, 31);
-        const QList<MonthlyFlowRow> rows =
+        const QList<MonthlyFlowRow> result =
             income ? m_reports->incomeVsExpenses(from, to, account) : m_reports->cashFlow(from, to, account);
-        QCOMPARE(flows(rows), expected);
+        QCOMPARE(flows(result), expected);
     }
 
     void categorySpending_data()
@@ -164,41 +151,38 @@ private slots:
     {
         QFETCH(QString, account);
         QFETCH(QStringList, expected);
-        tx(QStringLiteral("f1"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), -3000, {}, QStringLiteral("food"));
-        tx(QStringLiteral("f2"), QStringLiteral("a1"), QStringLiteral("2024-01-02"), 2900, {}, QStringLiteral("food"));
-        tx(QStringLiteral("m1"), QStringLiteral("a1"), QStringLiteral("2024-01-03"), -5000, {}, QStringLiteral("m1"));
-        tx(QStringLiteral("m2"), QStringLiteral("a2"), QStringLiteral("2024-12-31"), -4000, {}, QStringLiteral("m2"));
-        tx(QStringLiteral("u1"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), -1200);
-        tx(QStringLiteral("gone"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), -99999, {},
-           QStringLiteral("food"), false, {}, true);
-        tx(QStringLiteral("old"), QStringLiteral("a1"), QStringLiteral("2023-12-31"), -99999, {}, QStringLiteral("food"));
+        rows("('f1', 'a1', '2024-01-01', -3000, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('f2', 'a1', '2024-01-02', 2900, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('m1', 'a1', '2024-01-03', -5000, 'P', 'm1', 0, NULL, NULL, NULL), "
+             "('m2', 'a2', '2024-12-31', -4000, 'P', 'm2', 0, NULL, NULL, NULL), "
+             "('u1', 'a1', '2024-02-01', -1200, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('gone', 'a1', '2024-02-01', -99999, 'P', 'food', 0, NULL, NULL, 'D'), "
+             "('old', 'a1', '2023-12-31', -99999, 'P', 'food', 0, NULL, NULL, NULL)");
         QCOMPARE(spending(m_reports->categorySpending(QDate(2024, 1, 1), QDate(2024, 12, 31), account)), expected);
     }
 
     void payeeSummary()
     {
-        tx(QStringLiteral("p1"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), -100, QStringLiteral("Shop"));
-        tx(QStringLiteral("p2"), QStringLiteral("a2"), QStringLiteral("2024-01-31"), -250, QStringLiteral("Shop"));
-        tx(QStringLiteral("p3"), QStringLiteral("a1"), QStringLiteral("2024-01-10"), -300, QStringLiteral("shop"));
-        tx(QStringLiteral("p4"), QStringLiteral("a1"), QStringLiteral("2024-01-10"), 900, QStringLiteral("Boss"));
-        tx(QStringLiteral("p5"), QStringLiteral("a1"), QStringLiteral("2024-01-10"), -5000, QStringLiteral("Boss"),
-           {}, false, {}, true);
+        rows("('p1', 'a1', '2024-01-01', -100, 'Shop', NULL, 0, NULL, NULL, NULL), "
+             "('p2', 'a2', '2024-01-31', -250, 'Shop', NULL, 0, NULL, NULL, NULL), "
+             "('p3', 'a1', '2024-01-10', -300, 'shop', NULL, 0, NULL, NULL, NULL), "
+             "('p4', 'a1', '2024-01-10', 900, 'Boss', NULL, 0, NULL, NULL, NULL), "
+             "('p5', 'a1', '2024-01-10', -5000, 'Boss', NULL, 0, NULL, NULL, 'D')");
         QStringList got;
         for (const PayeeSummaryRow& r : m_reports->payeeSummary(QDate(2024, 1, 1), QDate(2024, 1, 31), kAll))
             got << join({r.payee, QString::number(r.total), QString::number(r.count)});
         QCOMPARE(got, QStringList({"Shop|-350|2", "shop|-300|1", "Boss|900|1"}));
-
         QCOMPARE(m_reports->payeeSummary(QDate(2024, 1, 1), QDate(2024, 1, 31), QStringLiteral("a2")).size(), 1);
     }
 
     void taxReport()
     {
-        tx(QStringLiteral("s1"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), 500000, {}, QStringLiteral("sal"));
-        tx(QStringLiteral("s2"), QStringLiteral("a2"), QStringLiteral("2024-02-01"), -1000, {}, QStringLiteral("sal"));
-        tx(QStringLiteral("c1"), QStringLiteral("a2"), QStringLiteral("2024-03-01"), -2500, {}, QStringLiteral("char"));
-        tx(QStringLiteral("d1"), QStringLiteral("a1"), QStringLiteral("2024-03-01"), -800, {}, QStringLiteral("med"));
-        tx(QStringLiteral("f1"), QStringLiteral("a1"), QStringLiteral("2024-03-01"), -800, {}, QStringLiteral("food"));
-        tx(QStringLiteral("n1"), QStringLiteral("a1"), QStringLiteral("2024-03-01"), -800);
+        rows("('s1', 'a1', '2024-01-01', 500000, 'P', 'sal', 0, NULL, NULL, NULL), "
+             "('s2', 'a2', '2024-02-01', -1000, 'P', 'sal', 0, NULL, NULL, NULL), "
+             "('c1', 'a2', '2024-03-01', -2500, 'P', 'char', 0, NULL, NULL, NULL), "
+             "('d1', 'a1', '2024-03-01', -800, 'P', 'med', 0, NULL, NULL, NULL), "
+             "('f1', 'a1', '2024-03-01', -800, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('n1', 'a1', '2024-03-01', -800, 'P', NULL, 0, NULL, NULL, NULL)");
         QStringList got;
         for (const TaxReportRow& r : m_reports->taxReport(QDate(2024, 1, 1), QDate(2024, 12, 31)))
             got << join({r.category, r.taxCategory, QString::number(r.amount)});
@@ -223,15 +207,11 @@ private slots:
         QFETCH(QString, account);
         QFETCH(QString, category);
         QFETCH(QStringList, expected);
-        tx(QStringLiteral("l1"), QStringLiteral("a1"), QStringLiteral("2024-01-31"), -3, QStringLiteral("A"),
-           QStringLiteral("m2"));
-        tx(QStringLiteral("l2"), QStringLiteral("a2"), QStringLiteral("2024-01-01"), -2, QStringLiteral("B"),
-           QStringLiteral("food"));
-        tx(QStringLiteral("l3"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), -1, QStringLiteral("A"), {}, false,
-           {}, false, QStringLiteral("'note'"));
-        tx(QStringLiteral("l4"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), -4, QStringLiteral("A"));
-        tx(QStringLiteral("l5"), QStringLiteral("a1"), QStringLiteral("2024-01-15"), -5, QStringLiteral("A"), {}, false,
-           {}, true);
+        rows("('l1', 'a1', '2024-01-31', -3, 'A', 'm2', 0, NULL, NULL, NULL), "
+             "('l2', 'a2', '2024-01-01', -2, 'B', 'food', 0, NULL, NULL, NULL), "
+             "('l3', 'a1', '2024-01-01', -1, 'A', NULL, 0, NULL, 'note', NULL), "
+             "('l4', 'a1', '2024-02-01', -4, 'A', NULL, 0, NULL, NULL, NULL), "
+             "('l5', 'a1', '2024-01-15', -5, 'A', NULL, 0, NULL, NULL, 'D')");
         QStringList got;
         for (const TransactionListRow& r :
              m_reports->transactionList(QDate(2024, 1, 1), QDate(2024, 1, 31), account, category))
@@ -241,18 +221,16 @@ private slots:
 
     void yearOverYear()
     {
-        tx(QStringLiteral("p1"), QStringLiteral("a1"), QStringLiteral("2023-01-01"), -10000, {}, QStringLiteral("food"));
-        tx(QStringLiteral("c1"), QStringLiteral("a1"), QStringLiteral("2024-12-31"), -15000, {}, QStringLiteral("food"));
-        tx(QStringLiteral("c2"), QStringLiteral("a1"), QStringLiteral("2024-06-01"), 500, {}, QStringLiteral("food"));
-        tx(QStringLiteral("p2"), QStringLiteral("a1"), QStringLiteral("2023-12-31"), -700, {}, QStringLiteral("m1"));
-        tx(QStringLiteral("p3"), QStringLiteral("a2"), QStringLiteral("2023-05-01"), -300, {}, QStringLiteral("m2"));
-        tx(QStringLiteral("c3"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), -40, {}, QStringLiteral("low"));
-        tx(QStringLiteral("c4"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), 900, {}, QStringLiteral("sal"));
-        tx(QStringLiteral("c5"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), -60);
-        tx(QStringLiteral("gone"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), -5, {}, QStringLiteral("sal"),
-           false, {}, true);
-        tx(QStringLiteral("out"), QStringLiteral("a1"), QStringLiteral("2025-01-01"), -5, {}, QStringLiteral("med"));
-
+        rows("('p1', 'a1', '2023-01-01', -10000, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('c1', 'a1', '2024-12-31', -15000, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('c2', 'a1', '2024-06-01', 500, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('p2', 'a1', '2023-12-31', -700, 'P', 'm1', 0, NULL, NULL, NULL), "
+             "('p3', 'a2', '2023-05-01', -300, 'P', 'm2', 0, NULL, NULL, NULL), "
+             "('c3', 'a1', '2024-01-01', -40, 'P', 'low', 0, NULL, NULL, NULL), "
+             "('c4', 'a1', '2024-02-01', 900, 'P', 'sal', 0, NULL, NULL, NULL), "
+             "('c5', 'a1', '2024-02-01', -60, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('gone', 'a1', '2024-02-01', -5, 'P', 'sal', 0, NULL, NULL, 'D'), "
+             "('out', 'a1', '2025-01-01', -5, 'P', 'med', 0, NULL, NULL, NULL)");
         const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
         // Capitals before small letters; positives count with their sign.
         QCOMPARE(yoy(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
@@ -270,7 +248,6 @@ private slots:
         QTest::newRow("empty database") << false << QDate(2000, 1, 1) << QDate(2100, 1, 1);
         QTest::newRow("reversed range") << true << QDate(2024, 12, 31) << QDate(2024, 1, 1);
         QTest::newRow("invalid from") << true << QDate() << QDate(2100, 1, 1);
-        QTest::newRow("invalid to") << true << QDate(2000, 1, 1) << QDate();
     }
     void emptyAndBadRanges()
     {
@@ -278,7 +255,7 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         if (withData)
-            tx(QStringLiteral("t"), QStringLiteral("a1"), QStringLiteral("2024-06-01"), -5, {}, QStringLiteral("sal"));
+            rows("('t', 'a1', '2024-06-01', -5, 'P', 'sal', 0, NULL, NULL, NULL)");
         else
             exec(QStringLiteral("DELETE FROM accounts"));
         QVERIFY(m_reports->cashFlow(from, to, kAll).isEmpty());
@@ -295,9 +272,9 @@ private slots:
     // no crash, nothing logged.
     void overflowingSumGivesEmptyList()
     {
-        tx(QStringLiteral("ok"), QStringLiteral("a1"), QStringLiteral("2024-01-01"), -1);
-        tx(QStringLiteral("big1"), QStringLiteral("a1"), QStringLiteral("2024-02-01"), Q_INT64_C(9223372036854775807));
-        tx(QStringLiteral("big2"), QStringLiteral("a1"), QStringLiteral("2024-02-02"), Q_INT64_C(9223372036854775807));
+        rows("('ok', 'a1', '2024-01-01', -1, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('big1', 'a1', '2024-02-01', 9223372036854775807, 'P', NULL, 0, NULL, NULL, NULL), "
+             "('big2', 'a1', '2024-02-02', 9223372036854775807, 'P', NULL, 0, NULL, NULL, NULL)");
         QVERIFY(m_reports->cashFlow(QDate(2024, 1, 1), QDate(2024, 12, 31), kAll).isEmpty());
         QVERIFY(m_reports->yearOverYear(QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2024, 1, 1),
                                         QDate(2024, 12, 31), kAll)
