@@ -32,6 +32,10 @@
 #include <functional>
 #include <vector>
 
+#ifdef TALLYLEAF_HAVE_SQLITE3
+#include <sqlite3.h>
+#endif
+
 namespace {
 
 const char* const kPayees[] = {
@@ -161,6 +165,67 @@ void print(const char* name, const Figures& f, qsizetype rows)
                 static_cast<long long>(rows));
 }
 
+#ifdef TALLYLEAF_HAVE_SQLITE3
+// The report statements as the service runs them, stepped through the C
+// library with every column touched: the floor the statements themselves
+// set, without the Qt driver.
+qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArray>& texts)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+        std::fprintf(stderr, "raw prepare failed: %s\n", sqlite3_errmsg(db));
+        return -1;
+    }
+    int index = 1;
+    for (const QByteArray& t : texts)
+        sqlite3_bind_text(stmt, index++, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    qsizetype rows = 0;
+    qint64 sum = 0;
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
+                sum += sqlite3_column_int64(stmt, c);
+            } else {
+                sqlite3_column_text(stmt, c);
+                sum += sqlite3_column_bytes(stmt, c);
+            }
+        }
+        ++rows;
+    }
+    sqlite3_finalize(stmt);
+    static volatile qint64 sink = 0;
+    sink = sink + sum;
+    return rows;
+}
+
+const char* const kRawStatements[] = {
+    "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN categories c ON "
+    "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ? GROUP BY "
+    "COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC",
+    "SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND "
+    "t.date <= ? GROUP BY t.payee ORDER BY SUM(t.amount) ASC",
+    "SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON t.category_id = c.id WHERE "
+    "t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ? GROUP BY c.name, c.tax_category "
+    "ORDER BY c.tax_category, c.name",
+    "SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
+    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE t.deleted_at IS NULL  "
+    " AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   AND t.date >= ? AND t.date <= ? GROUP BY month "
+    "ORDER BY month",
+    "SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
+    "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows FROM transactions t WHERE t.deleted_at IS NULL "
+    "AND t.date >= ? AND t.date <= ? GROUP BY month ORDER BY month",
+    "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 "
+    "END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
+    "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND "
+    "t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name",
+    "SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS category_name,        "
+    "COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN "
+    "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? ORDER BY "
+    "t.date, t.payee",
+};
+#endif
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -262,6 +327,23 @@ int main(int argc, char** argv)
         reports.transactionList(from, today, oneAccount, QString());
     });
 
+#ifdef TALLYLEAF_HAVE_SQLITE3
+    // Seven of the eight statements (year over year runs the category
+    // totals twice over narrow ranges, a few ms), all dates "All Time".
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        const QList<QByteArray> bounds{from.toString(Qt::ISODate).toUtf8(), today.toString(Qt::ISODate).toUtf8()};
+        const Figures rawFigures = measure(repeats, [&] {
+            for (const char* sql : kRawStatements) {
+                const QByteArray text(sql);
+                rawRun(raw, text, text.contains('?') ? bounds : QList<QByteArray>());
+            }
+        });
+        std::printf("\n%-40s %8.1f ms (first %7.1f, best %7.1f)", "raw sqlite3, seven statements", rawFigures.median,
+                    rawFigures.first, rawFigures.best);
+    }
+    sqlite3_close(raw);
+#endif
     std::printf("\n%-40s %8.1f ms (first %7.1f, best %7.1f)\n", "all eight, All Time, all accounts", together.median,
                 together.first, together.best);
     std::printf("%-40s %8.1f ms (first %7.1f, best %7.1f)\n", "all eight, All Time, one account", filtered.median,
