@@ -12,6 +12,7 @@
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "ui/thememanager.h"
 
 #include <QApplication>
@@ -100,6 +101,7 @@ bool AppState::initialize()
     m_categoryService = new CategoryService(m_categories, this);
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
     m_recurringService->setDatabase(m_database);
+    m_reportService = new ReportService(m_database, this);
 
     applyStoredPreferences();
 

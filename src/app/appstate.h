@@ -15,6 +15,7 @@ class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
@@ -42,6 +43,7 @@ public:
     ReconciliationRepository* reconciliationRepository() const { return m_reconciliations; }
     CategoryService* categoryService() const { return m_categoryService; }
     RecurringService* recurringService() const { return m_recurringService; }
+    ReportService* reportService() const { return m_reportService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -64,6 +66,7 @@ private:
     ReconciliationRepository* m_reconciliations = nullptr;
     CategoryService* m_categoryService = nullptr;
     RecurringService* m_recurringService = nullptr;
+    ReportService* m_reportService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
