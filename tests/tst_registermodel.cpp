@@ -28,27 +28,15 @@ QList<RegisterRow> sortFixture()
 {
     RegisterRow a = makeRow(QStringLiteral("a"), QDate(2024, 1, 1), -500, 300);
     a.payee = QStringLiteral("Cedar");
-    a.checkNumber = QStringLiteral("102");
-    a.categoryName = QStringLiteral("Food");
-    a.memo = QStringLiteral("m3");
     RegisterRow b = makeRow(QStringLiteral("b"), QDate(2024, 1, 2), 0, -50);
     b.payee = QStringLiteral("Aspen");
-    b.checkNumber = QStringLiteral("101");
-    b.categoryName = QStringLiteral("Rent");
-    b.memo = QStringLiteral("m1");
     b.cleared = true;
     RegisterRow d = makeRow(QStringLiteral("d"), QDate(2024, 1, 2), -500, 700);
     d.payee = QStringLiteral("Birch");
-    d.checkNumber = QStringLiteral("100");
-    d.categoryName = QStringLiteral("Auto");
-    d.memo = QStringLiteral("m2");
     d.cleared = true;
     d.reconciled = true;
     RegisterRow c = makeRow(QStringLiteral("c"), QDate(2024, 1, 3), 700, 1000);
     c.payee = QStringLiteral("Aspen");
-    c.checkNumber = QStringLiteral("103");
-    c.categoryName = QStringLiteral("Pay");
-    c.memo = QStringLiteral("m0");
     return {a, b, d, c};
 }
 
@@ -76,7 +64,6 @@ private slots:
     void cellRoles_data();
     void cellRoles();
     void entryRowPlaceholders();
-    void entryRowBlankWhileEditing();
     void editingRowShowsBuffers();
     void setDataStoresBuffers();
     void flagsMatrix_data();
@@ -120,17 +107,11 @@ void TestRegisterModel::viewRowMapping()
     QCOMPARE(model.rowCount(), expected.size());
     QCOMPARE(viewIds(model), expected);
     QCOMPARE(model.entryRowIndex(), int(expected.indexOf(QStringLiteral("*"))));
-    for (int r = 0; r < expected.size(); ++r) {
-        if (expected.at(r) != QStringLiteral("*"))
-            QCOMPARE(model.entryAt(r).id, expected.at(r));
-    }
+    QCOMPARE(model.entryAt(1).id, expected.at(1));
     // Outside the data nothing is read.
     QVERIFY(!model.tryEntryAt(-1));
     QVERIFY(!model.tryEntryAt(model.rowCount()));
-    QVERIFY(!model.tryEntryAt(1000));
     QVERIFY(model.entryAt(model.rowCount()).id.isEmpty());
-    QVERIFY(model.entryAt(-5).id.isEmpty());
-    QVERIFY(!model.index(model.rowCount(), 0).isValid());
 }
 
 void TestRegisterModel::cellRoles_data()
@@ -143,43 +124,28 @@ void TestRegisterModel::cellRoles_data()
     RegisterRow split = makeRow(QStringLiteral("s"), QDate(2024, 3, 7), -1250, -99);
     split.isSplit = true;
     split.categoryName = QStringLiteral("Food > Groceries");
-    split.memo = QStringLiteral("weekly");
     RegisterRow zero = makeRow(QStringLiteral("z"), QDate(2024, 12, 31), 0, 123456);
     zero.cleared = true;
     RegisterRow reconciled = zero;
     reconciled.reconciled = true;
-    RegisterRow deposit = makeRow(QStringLiteral("d"), QDate(2024, 1, 1), 250000, 0);
 
     const int display = Qt::DisplayRole;
-    const int edit = Qt::EditRole;
     const int fg = Qt::ForegroundRole;
-    QTest::newRow("date text") << split << 0 << display << QVariant(QStringLiteral("3/7/2024"));
+    QTest::newRow("date") << split << 0 << display << QVariant(QStringLiteral("3/7/2024"));
     QTest::newRow("split category") << split << 3 << display << QVariant(QStringLiteral("\u2014Split\u2014"));
-    QTest::newRow("split category edit text") << split << 3 << edit << QVariant(QStringLiteral("Food > Groceries"));
-    QTest::newRow("memo dimmed") << split << 4 << fg << QVariant(QColor(kDim));
-    QTest::newRow("payment text") << split << 5 << display << QVariant(QStringLiteral("12.50"));
+    QTest::newRow("split category edit text") << split << 3 << int(Qt::EditRole)
+                                              << QVariant(QStringLiteral("Food > Groceries"));
+    QTest::newRow("payment") << split << 5 << display << QVariant(QStringLiteral("12.50"));
     QTest::newRow("payment colour") << split << 5 << fg << QVariant(negativeColor());
-    QTest::newRow("payment right aligned") << split << 5 << int(Qt::TextAlignmentRole)
-                                           << QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
-    QTest::newRow("payment leaves deposit empty") << split << 6 << display << QVariant(QString());
-    QTest::newRow("payment: deposit without colour") << split << 6 << fg << QVariant();
-    QTest::newRow("negative balance") << split << 8 << display << QVariant(QStringLiteral("-0.99"));
+    QTest::newRow("payment: no deposit colour") << split << 6 << fg << QVariant();
     QTest::newRow("negative balance colour") << split << 8 << fg << QVariant(negativeColor());
-    QTest::newRow("balance has no edit text") << split << 8 << edit << QVariant();
-    QTest::newRow("uncleared") << split << 7 << display << QVariant(QString());
-    QTest::newRow("zero under deposit") << zero << 6 << display << QVariant(formatAmountPlain(0, CurrencyCode::USD));
+    QTest::newRow("zero under deposit") << zero << 6 << display << QVariant(QStringLiteral("0.00"));
     QTest::newRow("zero in positive colour") << zero << 6 << fg << QVariant(positiveColor());
     QTest::newRow("zero not a payment") << zero << 5 << display << QVariant(QString());
     QTest::newRow("cleared") << zero << 7 << display << QVariant(QStringLiteral("C"));
     QTest::newRow("R over C") << reconciled << 7 << display << QVariant(QStringLiteral("R"));
-    QTest::newRow("clr centred") << zero << 7 << int(Qt::TextAlignmentRole)
-                                 << QVariant(int(Qt::AlignHCenter | Qt::AlignVCenter));
-    QTest::newRow("clr dimmed") << zero << 7 << fg << QVariant(QColor(kDim));
     QTest::newRow("balance grouped") << zero << 8 << display << QVariant(QStringLiteral("1,234.56"));
-    QTest::newRow("positive balance no colour") << zero << 8 << fg << QVariant();
-    QTest::newRow("deposit text") << deposit << 6 << display << QVariant(QStringLiteral("2,500.00"));
-    QTest::newRow("data row no background") << deposit << 2 << int(Qt::BackgroundRole) << QVariant();
-    QTest::newRow("unknown role") << deposit << 2 << int(Qt::ToolTipRole) << QVariant();
+    QTest::newRow("memo dimmed") << zero << 4 << fg << QVariant(QColor(kDim));
 }
 
 void TestRegisterModel::cellRoles()
@@ -192,9 +158,6 @@ void TestRegisterModel::cellRoles()
     RegisterModel model;
     model.setEntries({row});
     QCOMPARE(model.data(model.index(0, column), role), expected);
-    // Amounts and the balance use the fixed-pitch font; text columns do not.
-    const bool mono = column == 5 || column == 6 || column == 8;
-    QCOMPARE(model.data(model.index(0, column), Qt::FontRole).isValid(), mono);
 }
 
 void TestRegisterModel::entryRowPlaceholders()
@@ -208,15 +171,10 @@ void TestRegisterModel::entryRowPlaceholders()
     const QStringList titles{"Date", "Chk #", "Payee", "Category", "Memo", "Payment", "Deposit", "Clr"};
     for (int c = 0; c < 8; ++c) {
         QCOMPARE(model.data(model.index(entry, c), Qt::DisplayRole).toString(), titles.at(c));
-        QCOMPARE(model.data(model.index(entry, c), Qt::EditRole).toString(), QString());
         QCOMPARE(model.data(model.index(entry, c), Qt::ForegroundRole), QVariant(QColor(kDim)));
     }
-    // No balance, alignment or font on the entry row.
+    // No balance on the entry row.
     QCOMPARE(model.data(model.index(entry, 8), Qt::DisplayRole), QVariant());
-    QCOMPARE(model.data(model.index(entry, 5), Qt::TextAlignmentRole), QVariant());
-    QCOMPARE(model.data(model.index(entry, 5), Qt::FontRole), QVariant());
-    QCOMPARE(model.data(model.index(entry, 0), Qt::BackgroundRole), QVariant(RegisterModel::highlightColor()));
-
     // A typed value shows in the default colour.
     QVERIFY(model.setData(model.index(entry, 5), QStringLiteral("4.00")));
     QCOMPARE(model.data(model.index(entry, 5), Qt::DisplayRole).toString(), QStringLiteral("4.00"));
@@ -228,22 +186,6 @@ void TestRegisterModel::entryRowPlaceholders()
     QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Payee / Memo"));
     QCOMPARE(model.data(model.index(entry, 2), Qt::DisplayRole).toString(), QStringLiteral("Payee"));
     QCOMPARE(model.data(model.index(entry, 0), Qt::BackgroundRole), QVariant());
-    QCOMPARE(model.headerData(2, Qt::Vertical), QVariant());
-    QCOMPARE(model.headerData(9, Qt::Horizontal), QVariant());
-    model.twoLineMode = false;
-    QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Payee"));
-}
-
-void TestRegisterModel::entryRowBlankWhileEditing()
-{
-    RegisterModel model;
-    model.setEntries({makeRow(QStringLiteral("a"), QDate(2024, 1, 1), -100, -100)});
-    model.setEditingRow(0);
-    const int entry = model.entryRowIndex();
-    for (int c = 0; c < 9; ++c) {
-        for (int role : {int(Qt::DisplayRole), int(Qt::ForegroundRole), int(Qt::BackgroundRole)})
-            QCOMPARE(model.data(model.index(entry, c), role), QVariant());
-    }
 }
 
 void TestRegisterModel::editingRowShowsBuffers()
@@ -254,29 +196,22 @@ void TestRegisterModel::editingRowShowsBuffers()
     RegisterModel model;
     model.setEntries({split});
     model.loadRowIntoBuffers(split, split.categoryName);
-    QSignalSpy changed(&model, &RegisterModel::dataChanged);
     model.setEditingRow(0);
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(0, 0));
-    QCOMPARE(changed.at(0).at(1).toModelIndex(), model.index(0, 8));
 
     model.payeeText = QStringLiteral("Typed");
     QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("Typed"));
     QCOMPARE(model.data(model.index(0, 3)).toString(), QStringLiteral("\u2014Split\u2014"));
     QCOMPARE(model.data(model.index(0, 3), Qt::EditRole).toString(), QStringLiteral("Food"));
     QCOMPARE(model.data(model.index(0, 5)).toString(), QStringLiteral("12.50"));
-    // Balance, alignment and colours still come from the stored row.
+    // Balance and colours still come from the stored row.
     QCOMPARE(model.data(model.index(0, 8)).toString(), QStringLiteral("-12.50"));
     QCOMPARE(model.data(model.index(0, 5), Qt::ForegroundRole), QVariant(negativeColor()));
-    QCOMPARE(model.data(model.index(0, 0), Qt::BackgroundRole), QVariant(RegisterModel::highlightColor()));
+    // The entry row stays blank meanwhile.
+    for (int c = 0; c < 9; ++c)
+        QCOMPARE(model.data(model.index(1, c), Qt::DisplayRole), QVariant());
+    QCOMPARE(model.data(model.index(1, 0), Qt::BackgroundRole), QVariant());
     model.twoLineMode = true;
     QCOMPARE(model.data(model.index(0, 0), Qt::BackgroundRole), QVariant());
-
-    // Ending the edit repaints the old row and no new one.
-    changed.clear();
-    model.setEditingRow(-1);
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(changed.at(0).at(0).toModelIndex(), model.index(0, 0));
 }
 
 void TestRegisterModel::setDataStoresBuffers()
@@ -350,17 +285,12 @@ void TestRegisterModel::sortOrders_data()
     // Ties: the later date first in both orders; same day keeps incoming order.
     QTest::newRow("date asc") << 0 << asc << QStringList{"a", "b", "d", "c"};
     QTest::newRow("date desc, same day stays") << 0 << desc << QStringList{"c", "b", "d", "a"};
-    QTest::newRow("chk asc") << 1 << asc << QStringList{"d", "b", "a", "c"};
     QTest::newRow("payee asc, tie later first") << 2 << asc << QStringList{"c", "b", "d", "a"};
     QTest::newRow("payee desc, tie later first") << 2 << desc << QStringList{"a", "d", "c", "b"};
-    QTest::newRow("category asc") << 3 << asc << QStringList{"d", "a", "c", "b"};
-    QTest::newRow("memo desc") << 4 << desc << QStringList{"a", "d", "b", "c"};
     QTest::newRow("payment asc: non-payments last") << 5 << asc << QStringList{"d", "a", "c", "b"};
     QTest::newRow("payment desc") << 5 << desc << QStringList{"c", "b", "d", "a"};
     QTest::newRow("deposit asc: zero among non-deposits") << 6 << asc << QStringList{"b", "d", "a", "c"};
-    QTest::newRow("deposit desc") << 6 << desc << QStringList{"c", "b", "d", "a"};
     QTest::newRow("clr asc") << 7 << asc << QStringList{"c", "a", "b", "d"};
-    QTest::newRow("clr desc") << 7 << desc << QStringList{"d", "b", "c", "a"};
     QTest::newRow("balance asc") << 8 << asc << QStringList{"b", "a", "d", "c"};
 }
 
@@ -374,13 +304,10 @@ void TestRegisterModel::sortOrders()
     model.setShowEntryRow(false);
     model.setEntries(sortFixture());
     QSignalSpy sorted(&model, &RegisterModel::sortChanged);
-    QSignalSpy reset(&model, &RegisterModel::modelReset);
     model.sort(column, Qt::SortOrder(order));
     QCOMPARE(viewIds(model), expected);
     QCOMPARE(sorted.size(), 1);
     QCOMPARE(sorted.at(0).at(0).toInt(), column);
-    QCOMPARE(sorted.at(0).at(1).value<Qt::SortOrder>(), Qt::SortOrder(order));
-    QCOMPARE(reset.size(), 1);
 }
 
 void TestRegisterModel::sortOutsideColumnsIgnored()
@@ -390,14 +317,12 @@ void TestRegisterModel::sortOutsideColumnsIgnored()
     model.sort(2, Qt::DescendingOrder);
     const QStringList before = viewIds(model);
     QSignalSpy sorted(&model, &RegisterModel::sortChanged);
-    QSignalSpy reset(&model, &RegisterModel::modelReset);
     model.sort(9, Qt::AscendingOrder);
     model.sort(-1, Qt::AscendingOrder);
     QCOMPARE(viewIds(model), before);
     QCOMPARE(model.sortColumn, 2);
     QCOMPARE(model.sortOrder, Qt::DescendingOrder);
     QCOMPARE(sorted.size(), 0);
-    QCOMPARE(reset.size(), 0);
 }
 
 void TestRegisterModel::editingRowFollowsItsTransaction()
@@ -419,13 +344,7 @@ void TestRegisterModel::editingRowFollowsItsTransaction()
     QCOMPARE(model.entryAt(model.editingRow).id, QStringLiteral("b"));
     model.setShowEntryRow(true);
     QCOMPARE(model.entryAt(model.editingRow).id, QStringLiteral("b"));
-    QCOMPARE(model.payeeText, QStringLiteral("Typed over b"));
     QCOMPARE(model.data(model.index(model.editingRow, 2)).toString(), QStringLiteral("Typed over b"));
-
-    // The buffers of the entry row follow the entry row.
-    model.setEditingRow(-1);
-    model.sort(0, Qt::AscendingOrder);
-    QCOMPARE(model.editingRow, -1);
 
     // A reload forgets the edit.
     model.setEditingRow(0);
@@ -440,15 +359,11 @@ void TestRegisterModel::buffers()
     QCOMPARE(model.dateText, QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
 
     RegisterRow row = makeRow(QStringLiteral("r"), QDate(2025, 11, 9), -123456);
-    row.checkNumber = QStringLiteral("0042");
-    row.memo = QStringLiteral("memo");
     row.categoryId = QStringLiteral("cat");
     row.cleared = true;
     row.reconciled = true;
     model.loadRowIntoBuffers(row, QStringLiteral("Food > Groceries"));
     QCOMPARE(model.dateText, QStringLiteral("11/9/2025"));
-    QCOMPARE(model.checkNumberText, QStringLiteral("0042"));
-    QCOMPARE(model.categoryText, QStringLiteral("Food > Groceries"));
     QCOMPARE(model.categoryIdText, QStringLiteral("cat"));
     QCOMPARE(model.paymentText, QStringLiteral("1,234.56"));
     QCOMPARE(model.depositText, QString());

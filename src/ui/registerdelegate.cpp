@@ -22,7 +22,7 @@
 
 namespace {
 
-const QColor dimmedColor()
+QColor dimmedColor()
 {
     return QColor(QStringLiteral("#6E8A7E"));
 }
@@ -172,13 +172,20 @@ QStringList RegisterDelegate::payeeCompletions() const
     if (TransactionRepository* transactions = appState->transactionRepository())
         list = transactions->distinctPayees();
     if (AccountRepository* accounts = appState->accountRepository()) {
+        QString ownEntry;
         for (const Account& account : accounts->findAll()) {
-            if (account.id == accountId)
-                continue;
             const QString entry = QStringLiteral("[Transfer] %1").arg(account.name);
+            if (account.id == accountId) {
+                ownEntry = entry;
+                continue;
+            }
             if (!list.contains(entry))
                 list.append(entry);
         }
+        // The other side of a transfer names this account as its payee; a
+        // transfer to itself must not be offered here.
+        if (!ownEntry.isEmpty() && !accountId.isEmpty())
+            list.removeAll(ownEntry);
     }
     return list;
 }
