@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+class AppState;
+class RegisterModel;
+
+// Paints register rows in one-line or two-line mode and creates the inline
+// editor of each column.
+class RegisterDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    RegisterDelegate(AppState* appState, QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
+
+    // Payees for the completion: every known payee, then a transfer entry
+    // for every other live account.
+    QStringList payeeCompletions() const;
+
+    AppState* appState;
+    QString accountId;    // account of the register; set by the screen
+    bool twoLineMode = false;
+
+    static constexpr int TwoLineRowHeight = 52;
+    static constexpr int FirstLineHeight = 36;
+
+private:
+    QWidget* createPayeeEditor(QWidget* parent, const QModelIndex& index) const;
+    QWidget* createCategoryEditor(QWidget* parent) const;
+    void autofillEntryRow(RegisterModel* model, int viewRow) const;
+};

@@ -1,0 +1,197 @@
+#include "ui/registereditors.h"
+
+#include "ui/dateinput.h"
+#include "ui/style.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+bool insidePayeeMemoEditor(const QWidget* widget, const QWidget* stop)
+{
+    for (const QWidget* w = widget; w && w != stop; w = w->parentWidget()) {
+        if (w->objectName() == QLatin1String(PayeeMemoEditorName))
+            return true;
+    }
+    return false;
+}
+
+RegisterLineEdit::RegisterLineEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
+
+bool RegisterLineEdit::event(QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        QCompleter* c = completer();
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && c && c->popup()
+            && c->popup()->isVisible()) {
+            const QModelIndex current = c->popup()->currentIndex();
+            if (current.isValid())
+                setText(current.data(Qt::DisplayRole).toString());
+            c->popup()->hide();
+            e->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+SmartDateEdit::SmartDateEdit(QWidget* parent)
+    : RegisterLineEdit(parent)
+    , m_date(QDate::currentDate())
+{
+    updateDisplay();
+    QAction* action = addAction(calendarIcon(palette()), QLineEdit::TrailingPosition);
+    action->setToolTip(tr("Open calendar (F4)"));
+    connect(action, &QAction::triggered, this, &SmartDateEdit::openCalendarPopup);
+}
+
+void SmartDateEdit::setDate(const QDate& date)
+{
+    m_date = date;
+    updateDisplay();
+}
+
+QDate SmartDateEdit::date() const
+{
+    return parseTypedDate(text(), m_date);
+}
+
+void SmartDateEdit::updateDisplay()
+{
+    setText(dateDisplayText(m_date));
+    selectAll();
+}
+
+void SmartDateEdit::openCalendarPopup()
+{
+    QPointer<SmartDateEdit> self(this);
+    showCalendarPopup(this, date(), [self](const QDate& picked) {
+        if (self)
+            self->setDate(picked);
+    });
+}
+
+void SmartDateEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+        openCalendarPopup();
+        event->accept();
+        return;
+    }
+    // Shortcuts act on the stored date, not on half-typed text; the display
+    // is refreshed even when the date stays, so the text is selected again.
+    QDate shifted = m_date;
+    if (handleDateShortcutKey(event, shifted)) {
+        setDate(shifted);
+        event->accept();
+        return;
+    }
+    RegisterLineEdit::keyPressEvent(event);
+}
+
+RegisterComboBox::RegisterComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+}
+
+TabCompleter::TabCompleter(QObject* parent)
+    : QCompleter(parent)
+{
+    configure();
+}
+
+TabCompleter::TabCompleter(QAbstractItemModel* model, QObject* parent)
+    : QCompleter(model, parent)
+{
+    configure();
+}
+
+TabCompleter::TabCompleter(const QStringList& list, QObject* parent)
+    : QCompleter(list, parent)
+{
+    configure();
+}
+
+void TabCompleter::configure()
+{
+    setCaseSensitivity(Qt::CaseInsensitive);
+    setFilterMode(Qt::MatchContains);
+    setCompletionMode(QCompleter::PopupCompletion);
+}
+
+bool TabCompleter::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress || !popup() || !popup()->isVisible())
+        return QCompleter::eventFilter(watched, e);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+        return QCompleter::eventFilter(watched, e);
+
+    const QModelIndex current = popup()->currentIndex();
+    const QString text = current.isValid() ? current.data(Qt::DisplayRole).toString() : QString();
+    QWidget* target = widget();
+    if (!text.isEmpty()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+            edit->setText(text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+            const int item = combo->findText(text);
+            if (item >= 0)
+                combo->setCurrentIndex(item);
+            else
+                combo->setCurrentText(text);
+        }
+        emit activated(text);
+    }
+    popup()->hide();
+
+    // Inside the two-line payee cell Tab goes on to the memo line.
+    for (QWidget* w = target ? target->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        if (w->objectName() == QLatin1String(PayeeMemoEditorName)) {
+            if (auto* memo = w->findChild<QWidget*>(QLatin1String(MemoEditName)))
+                memo->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+
+    // Elsewhere the cell is written back and the next or previous one opens.
+    const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    for (QWidget* w = target ? target->parentWidget() : nullptr; w; w = w->parentWidget()) {
+        auto* view = qobject_cast<QAbstractItemView*>(w);
+        if (!view)
+            continue;
+        if (QAbstractItemDelegate* delegate = view->itemDelegate()) {
+            emit delegate->commitData(target);
+            emit delegate->closeEditor(target, backwards ? QAbstractItemDelegate::EditPreviousItem
+                                                         : QAbstractItemDelegate::EditNextItem);
+        }
+        break;
+    }
+    return true;
+}
+
+PayeeMemoEditor::PayeeMemoEditor(QWidget* parent)
+    : QWidget(parent)
+    , m_payee(new RegisterLineEdit(this))
+    , m_memo(new RegisterLineEdit(this))
+{
+    setObjectName(QLatin1String(PayeeMemoEditorName));
+    m_payee->setObjectName(QLatin1String(PayeeEditName));
+    m_memo->setObjectName(QLatin1String(MemoEditName));
+
+    m_memo->setProperty(FontRoleProperty, static_cast<int>(FontRole::Caption));
+    m_memo->setProperty(FontItalicProperty, true);
+    refontWidget(m_memo);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_payee);
+    layout->addWidget(m_memo);
+    setFocusProxy(m_payee);
+}

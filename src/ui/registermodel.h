@@ -1,0 +1,116 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+#include <QString>
+
+// Table model of one account's register: the rows in nine columns, sorted by
+// any column, plus one entry row in which a new transaction is typed. The
+// edit buffers serve the entry row or, while a transaction is edited inline,
+// that row. The model never touches the database; the register screen loads
+// the rows and moves values between the buffers and the repositories.
+class RegisterModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column {
+        DateColumn = 0,
+        CheckNumberColumn = 1,
+        PayeeColumn = 2,
+        CategoryColumn = 3,
+        MemoColumn = 4,
+        PaymentColumn = 5,
+        DepositColumn = 6,
+        ClearedColumn = 7,
+        BalanceColumn = 8,
+        ColumnCount = 9,
+    };
+
+    explicit RegisterModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    void setEntries(const QList<RegisterRow>& entries);
+    void setShowEntryRow(bool show);
+
+    // The row shown at a view row that holds a transaction. An entry row or
+    // a row outside the data gives an empty row rather than reading past
+    // the list; callers that may hit either use tryEntryAt.
+    const RegisterRow& entryAt(int viewRow) const;
+    // The row at a view row, or null for the entry row and rows outside the
+    // data (a click below the last row, a stale index).
+    const RegisterRow* tryEntryAt(int viewRow) const;
+
+    // View row of the entry row; -1 while it is hidden.
+    int entryRowIndex() const;
+    bool isEntryRow(int viewRow) const;
+    // Index into `rows` for a view row; may be outside the list.
+    int dataRowForViewRow(int viewRow) const;
+    // View row showing rows[dataRow].
+    int viewRowForDataRow(int dataRow) const;
+    // True when the view row is the entry row and the buffers belong to it.
+    bool isBufferedEntryRow(int viewRow) const;
+
+    void setEditBuffer(int column, const QString& text);
+    QString editBuffer(int column) const;
+    // Marks the view row whose transaction is in the buffers; -1 ends inline
+    // editing. Change editingRow only through here: the model remembers the
+    // transaction so that a later sort keeps pointing at it.
+    void setEditingRow(int viewRow);
+    void clearEntryRow();
+    void loadRowIntoBuffers(const RegisterRow& row, const QString& categoryText);
+    void applySort();
+
+    static QString columnTitle(int column);
+    static QColor highlightColor();
+
+    // Read directly by the register screen; see the buffers' comments.
+    QList<RegisterRow> rows;
+    int sortColumn = DateColumn;
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    bool twoLineMode = false;
+    bool showEntryRow = true;
+    int editingRow = -1;
+
+    QString dateText;        // column 0, as M/d/yyyy
+    QString checkNumberText; // column 1
+    QString payeeText;       // column 2
+    QString memoText;        // column 4
+    QString categoryText;    // column 3, the category path as shown
+    QString paymentText;     // column 5
+    QString depositText;     // column 6
+    QString clearedText;     // column 7: empty, "C" or "R"
+    QString categoryIdText;  // the chosen category's id
+    QString lastEntryDate;   // date text of the last row saved from the entry row
+
+signals:
+    void sortChanged(int column, Qt::SortOrder order);
+
+private:
+    QString* bufferFor(int column);
+    const QString* bufferFor(int column) const;
+    QVariant dataRowValue(const RegisterRow& row, int column, int role, bool editing) const;
+    void repointEditingRow();
+
+    // The transaction being edited, so that a sort or a change of the entry
+    // row's place leaves the edit on it. Ids are unique, and the one row
+    // without an id (the opening balance) is unique too.
+    bool m_editingDataRow = false;
+    QString m_editingId;
+};
+
+// Column order of two register rows: true when a sorts before b in the
+// column, ascending. Ties are equal (false both ways).
+bool registerColumnLess(int column, const RegisterRow& a, const RegisterRow& b);
+// Order of the register's stable sort: the column's order in the given
+// direction, and among rows equal in the column the later date first.
+bool registerRowLess(int column, bool ascending, const RegisterRow& a, const RegisterRow& b);

@@ -1,0 +1,135 @@
+#include "ui/registertableview.h"
+
+#include "ui/registereditors.h"
+#include "ui/registermodel.h"
+#include "ui/registerscreen.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+RegisterTableView::RegisterTableView(QWidget* parent)
+    : QTableView(parent)
+{
+}
+
+bool RegisterTableView::focusInsidePayeeMemoEditor() const
+{
+    return insidePayeeMemoEditor(QApplication::focusWidget(), this);
+}
+
+bool RegisterTableView::event(QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool shift = key->modifiers() & Qt::ShiftModifier;
+        const bool forward = key->key() == Qt::Key_Tab && !shift;
+        const bool backward = key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && shift);
+        if ((forward || backward) && !focusInsidePayeeMemoEditor()) {
+            // Tab walks the row's cells like the arrow keys and opens the
+            // cell it lands on.
+            QKeyEvent arrow(QEvent::KeyPress, forward ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+            QTableView::event(&arrow);
+            const QModelIndex current = currentIndex();
+            if (current.isValid() && (current.flags() & Qt::ItemIsEditable))
+                edit(current);
+            return true;
+        }
+    }
+    return QTableView::event(e);
+}
+
+void RegisterTableView::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex current = currentIndex();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int key = event->key();
+
+    if ((key == Qt::Key_Space || key == Qt::Key_C)
+        && !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && current.isValid()
+        && current.column() == RegisterModel::ClearedColumn && screen) {
+        screen->toggleCleared(current.row());
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Backtab || (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier))) {
+        if (screen)
+            screen->tabToPreviousField();
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Tab) {
+        if (screen)
+            screen->tabToNextField();
+        event->accept();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !(modifiers & ~Qt::KeypadModifier) && current.isValid()
+        && screen) {
+        if (const auto* model = qobject_cast<const RegisterModel*>(this->model())) {
+            if (model->isEntryRow(current.row())) {
+                QTableView::keyPressEvent(event);
+                return;
+            }
+            // A split row's Category and amounts are edited in the split
+            // editor; Return passes over them.
+            const RegisterRow* row = model->tryEntryAt(current.row());
+            const int column = current.column();
+            if (row && row->isSplit
+                && (column == RegisterModel::CategoryColumn || column == RegisterModel::PaymentColumn
+                    || column == RegisterModel::DepositColumn)) {
+                screen->tabToNextField();
+                event->accept();
+                return;
+            }
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);
+    if (next.isValid() && next.column() == RegisterModel::BalanceColumn)
+        return next.sibling(next.row(), RegisterModel::ClearedColumn);
+    return next;
+}
+
+void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    // The screen decides where Tab goes (hidden columns, the row's end), so
+    // the view's own move is replaced by the screen's once the editor is gone.
+    const QModelIndex current = currentIndex();
+    const int row = current.row();
+    const int column = current.column();
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (!screen)
+        return;
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    QTimer::singleShot(0, this, [this, row, column, forward] {
+        if (!screen || !model())
+            return;
+        setCurrentIndex(model()->index(row, column));
+        if (forward)
+            screen->tabToNextField();
+        else
+            screen->tabToPreviousField();
+    });
+}
+
+bool RegisterTableView::focusNextPrevChild(bool next)
+{
+    if (!screen)
+        return QTableView::focusNextPrevChild(next);
+    if (focusInsidePayeeMemoEditor())
+        return screen->focusNextPrevChild(next);
+    if (next)
+        screen->tabToNextField();
+    else
+        screen->tabToPreviousField();
+    return true;
+}

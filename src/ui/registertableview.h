@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QTableView>
+
+class RegisterScreen;
+
+// The register's table: Tab and Backtab move between fields through the
+// screen, Space or C toggles the cleared mark, and keyboard moves never land
+// on the Balance column.
+class RegisterTableView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit RegisterTableView(QWidget* parent = nullptr);
+
+    // The screen that takes the field moves; null until it sets itself.
+    QPointer<RegisterScreen> screen;
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    bool focusInsidePayeeMemoEditor() const;
+};
