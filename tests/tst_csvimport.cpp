@@ -317,6 +317,58 @@ private slots:
         QCOMPARE(visibleToOthers, (QList<int>{0, 99}));
         QCOMPARE(finished.size(), 1);
         QVERIFY(!m_db->db()->bulkWriteActive());
+        // The rows are in the full-text index, and rows inserted later still
+        // reach it.
+        QCOMPARE(m_transactions->search(QStringLiteral("Payee 249"), {}).size(), 1);
+        QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'payee'"))
+                     .toInt(),
+                 250);
+        QCOMPARE(import("2024-04-01,Later row,1\n", columns(0, 1, 2)).imported, 1);
+        Transaction t;
+        t.id = QStringLiteral("typed");
+        t.accountId = QStringLiteral("a1");
+        t.date = QDate(2024, 4, 2);
+        t.payee = QStringLiteral("Typed row");
+        t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(m_transactions->insert(t));
+        QCOMPARE(m_transactions->search(QStringLiteral("row"), {}).size(), 2);
+        exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
+    }
+
+    // Rows changed while the import runs, old ones and imported ones, are
+    // found by their new words afterwards.
+    void changesDuringImportReachTheIndex()
+    {
+        Transaction old;
+        old.id = QStringLiteral("old");
+        old.accountId = QStringLiteral("a2");
+        old.date = QDate(2023, 1, 1);
+        old.payee = QStringLiteral("Oldname");
+        old.createdAt = old.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(m_transactions->insert(old));
+
+        QByteArray file;
+        for (int i = 0; i < 150; ++i)
+            file += QStringLiteral("2024-03-01,Payee %1,-1\n").arg(i).toUtf8();
+        connect(m_service.get(), &ImportService::importProgress, this, [&](int current, int total) {
+            if (current != 100 || total != 150)
+                return;
+            Transaction renamed = old;
+            renamed.payee = QStringLiteral("Renamed");
+            QVERIFY(m_transactions->update(renamed));
+            const QList<Transaction> imported = m_transactions->findByAccount(QStringLiteral("a1"));
+            Transaction changed = imported.constLast();
+            changed.memo = QStringLiteral("Changed");
+            QVERIFY(m_transactions->update(changed));
+            QVERIFY(m_transactions->softDelete(imported.constFirst().id));
+        });
+        QCOMPARE(import(file, columns(0, 1, 2)).imported, 150);
+
+        QCOMPARE(m_transactions->search(QStringLiteral("Oldname"), {}).size(), 0);
+        QCOMPARE(m_transactions->search(QStringLiteral("Renamed"), {}).size(), 1);
+        QCOMPARE(m_transactions->search(QStringLiteral("Changed"), {}).size(), 1);
+        QCOMPARE(m_transactions->search(QStringLiteral("Payee"), {}).size(), 149);
+        exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
     }
 
     void headerOnlyStillReportsProgress()
@@ -428,6 +480,18 @@ private slots:
         exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.refuse"));
         exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.orphan"));
         QCOMPARE(import("2024-04-01,After,1\n", columns(0, 1, 2)).imported, 1);
+        Transaction t;
+        t.id = QStringLiteral("typed");
+        t.accountId = QStringLiteral("a1");
+        t.date = QDate(2024, 4, 2);
+        t.payee = QStringLiteral("Typed after");
+        t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(m_transactions->insert(t));
+        QCOMPARE(m_transactions->search(QStringLiteral("after"), {}).size(), 2);
+        QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'good'"))
+                     .toInt(),
+                 storedCount > 0 ? 1 : 0);
+        exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
     }
 
     void missingAccountCountsDatabaseErrors()

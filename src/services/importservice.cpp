@@ -168,6 +168,8 @@ bool ImportService::openImport(int total, ImportResult& result)
         endImport(total);
         return false;
     }
+    // Without the suspension the import is slower, not wrong.
+    m_indexingSuspended = m_database && m_database->suspendTransactionIndexing();
     return true;
 }
 
@@ -181,7 +183,10 @@ void ImportService::recordReached(int n, int total)
 
 void ImportService::closeImport(ImportResult& result, int total)
 {
-    if (!commitTransaction()) {
+    if (m_indexingSuspended && !m_database->resumeTransactionIndexing()) {
+        rollbackTransaction();
+        result.failed = true;
+    } else if (!commitTransaction()) {
         rollbackTransaction();
         result.failed = true;
     }
@@ -199,6 +204,7 @@ void ImportService::abortImport(const char* kind, const QString& reason, ImportR
 void ImportService::endImport(int total)
 {
     m_bulkWrite.reset();
+    m_indexingSuspended = false;
     m_running = false;
     emit importProgress(total, total);
     emit importFinished();
@@ -270,6 +276,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
 
     QSet<QString> keys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
+    QHash<QString, QDate> datesRead;
 
     if (!openImport(total, result))
         return result;
@@ -284,11 +291,18 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
         const QString& dateField = row.at(mapping.dateColumn);
-        QDate date;
-        if (!mapping.dateFormat.isEmpty())
-            date = dateFromText(dateField, mapping.dateFormat);
-        if (!date.isValid())
-            date = parseDate(dateField);
+        // A bank file repeats few distinct dates, and reading one may try
+        // fifteen formats, so each distinct text is read once.
+        auto cached = datesRead.constFind(dateField);
+        if (cached == datesRead.constEnd()) {
+            QDate read;
+            if (!mapping.dateFormat.isEmpty())
+                read = dateFromText(dateField, mapping.dateFormat);
+            if (!read.isValid())
+                read = parseDate(dateField);
+            cached = datesRead.insert(dateField, read);
+        }
+        const QDate date = cached.value();
         qint64 amount = 0;
         // A field that does not read as a number is no amount, not a zero.
         if (!date.isValid() || !tryParseAmount(row.at(mapping.amountColumn), CurrencyCode::USD, &amount)) {

@@ -29,8 +29,9 @@ struct CsvColumnMapping
     QString dateFormat;      // a QDate::fromString format; empty = automatic
 };
 
-// Outcome of one import. Every record read lands in exactly one count or in
-// `imported`; `failed` means nothing of the import was kept.
+// Outcome of one import. Every record processed lands in exactly one count;
+// `failed` means nothing of the import was kept (the counts then tell how
+// far it got).
 struct ImportResult
 {
     int imported = 0;
@@ -114,4 +115,5 @@ private:
     SplitLineRepository* m_splitLines;
     std::unique_ptr<BulkWriteScope> m_bulkWrite;
     bool m_running = false;
+    bool m_indexingSuspended = false;
 };
