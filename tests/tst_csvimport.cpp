@@ -59,6 +59,19 @@ QStringList storedRows(const QString& accountId)
     return out;
 }
 
+Transaction typedRow(const QString& id, const QString& account, const QDate& date, const QString& payee,
+                     qint64 amount = 0)
+{
+    Transaction t;
+    t.id = id;
+    t.accountId = account;
+    t.date = date;
+    t.payee = payee;
+    t.amount = amount;
+    t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+    return t;
+}
+
 } // namespace
 
 class TestCsvImport : public QObject
@@ -237,17 +250,8 @@ private slots:
 
     void existingRowsAreDuplicatesInTheirAccountOnly()
     {
-        Transaction t;
-        t.id = QStringLiteral("t1");
-        t.accountId = QStringLiteral("a1");
-        t.date = QDate(2024, 3, 1);
-        t.payee = QStringLiteral("Coffee Shop");
-        t.amount = -1250;
-        t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(m_transactions->insert(t));
-        t.id = QStringLiteral("t2");
-        t.date = QDate(2024, 3, 2);
-        QVERIFY(m_transactions->insert(t));
+        QVERIFY(m_transactions->insert(typedRow("t1", "a1", QDate(2024, 3, 1), "Coffee Shop", -1250)));
+        QVERIFY(m_transactions->insert(typedRow("t2", "a1", QDate(2024, 3, 2), "Coffee Shop", -1250)));
         QVERIFY(m_transactions->softDelete(QStringLiteral("t2")));
 
         const QByteArray file("03/01/2024,Coffee Shop,-12.50\n03/02/2024,Coffee Shop,-12.50\n");
@@ -324,13 +328,7 @@ private slots:
                      .toInt(),
                  250);
         QCOMPARE(import("2024-04-01,Later row,1\n", columns(0, 1, 2)).imported, 1);
-        Transaction t;
-        t.id = QStringLiteral("typed");
-        t.accountId = QStringLiteral("a1");
-        t.date = QDate(2024, 4, 2);
-        t.payee = QStringLiteral("Typed row");
-        t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(m_transactions->insert(t));
+        QVERIFY(m_transactions->insert(typedRow("typed", "a1", QDate(2024, 4, 2), "Typed row")));
         QCOMPARE(m_transactions->search(QStringLiteral("row"), {}).size(), 2);
         exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES ('integrity-check')"));
     }
@@ -339,12 +337,7 @@ private slots:
     // found by their new words afterwards.
     void changesDuringImportReachTheIndex()
     {
-        Transaction old;
-        old.id = QStringLiteral("old");
-        old.accountId = QStringLiteral("a2");
-        old.date = QDate(2023, 1, 1);
-        old.payee = QStringLiteral("Oldname");
-        old.createdAt = old.updatedAt = QDateTime::currentDateTimeUtc();
+        const Transaction old = typedRow("old", "a2", QDate(2023, 1, 1), "Oldname");
         QVERIFY(m_transactions->insert(old));
 
         QByteArray file;
@@ -480,13 +473,7 @@ private slots:
         exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.refuse"));
         exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.orphan"));
         QCOMPARE(import("2024-04-01,After,1\n", columns(0, 1, 2)).imported, 1);
-        Transaction t;
-        t.id = QStringLiteral("typed");
-        t.accountId = QStringLiteral("a1");
-        t.date = QDate(2024, 4, 2);
-        t.payee = QStringLiteral("Typed after");
-        t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(m_transactions->insert(t));
+        QVERIFY(m_transactions->insert(typedRow("typed", "a1", QDate(2024, 4, 2), "Typed after")));
         QCOMPARE(m_transactions->search(QStringLiteral("after"), {}).size(), 2);
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'good'"))
                      .toInt(),
