@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -176,4 +177,104 @@ bool Database::applyMigration(int version, const QString& name, const QString& s
     m_db.rollback();
     emit migrationError(version, error);
     return false;
+}
+
+namespace {
+
+// The full-text triggers of table transactions (first migration).
+const char* const kInsertTrigger = "transactions_ai";
+const char* const kUpdateTrigger = "transactions_au";
+const char* const kDeleteTrigger = "transactions_ad";
+
+QString triggerSql(QSqlDatabase& db, const char* name)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'trigger' AND name = ?"));
+    q.addBindValue(QLatin1String(name));
+    if (!q.exec() || !q.next())
+        return QString();
+    return q.value(0).toString();
+}
+
+// The trigger with "WHEN old.rowid <= upTo" before its body; empty when its
+// text has no plain "... BEGIN" head to put the condition in.
+QString guardedTrigger(const QString& sql, qint64 upTo)
+{
+    static const QRegularExpression begin(QStringLiteral("\\bBEGIN\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression when(QStringLiteral("\\bWHEN\\b"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = begin.match(sql);
+    if (!match.hasMatch() || when.match(sql.left(match.capturedStart())).hasMatch())
+        return QString();
+    QString guarded = sql;
+    guarded.insert(match.capturedStart(), QStringLiteral("WHEN old.rowid <= %1 ").arg(upTo));
+    return guarded;
+}
+
+bool execAll(QSqlDatabase& db, const QStringList& statements, const char* operation)
+{
+    QSqlQuery q(db);
+    for (const QString& statement : statements) {
+        if (!q.exec(statement)) {
+            qWarning().noquote() << "Database::" << operation << "failed:" << q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool Database::suspendTransactionIndexing()
+{
+    m_suspendedIndexTriggers.clear();
+    const QString insertSql = triggerSql(m_db, kInsertTrigger);
+    const QString updateSql = triggerSql(m_db, kUpdateTrigger);
+    const QString deleteSql = triggerSql(m_db, kDeleteTrigger);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (insertSql.isEmpty() || updateSql.isEmpty() || deleteSql.isEmpty()
+        || !q.exec(QStringLiteral("SELECT COALESCE(MAX(rowid), 0) FROM transactions")) || !q.next())
+        return false;
+    const qint64 upTo = q.value(0).toLongLong();
+    q.finish();
+    // Updates and deletes keep the index of the rows already in it; rows
+    // inserted from now on are indexed from their final content on resume.
+    const QString guardedUpdate = guardedTrigger(updateSql, upTo);
+    const QString guardedDelete = guardedTrigger(deleteSql, upTo);
+    if (guardedUpdate.isEmpty() || guardedDelete.isEmpty())
+        return false;
+    // In a savepoint, so that a failure half-way leaves every trigger in place.
+    if (!execAll(m_db, {QStringLiteral("SAVEPOINT suspend_indexing")}, "suspendTransactionIndexing"))
+        return false;
+    if (!execAll(m_db,
+                 {QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kInsertTrigger)),
+                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
+                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)), guardedUpdate, guardedDelete,
+                  QStringLiteral("RELEASE suspend_indexing")},
+                 "suspendTransactionIndexing")) {
+        QSqlQuery undo(m_db);
+        undo.exec(QStringLiteral("ROLLBACK TO suspend_indexing"));
+        undo.exec(QStringLiteral("RELEASE suspend_indexing"));
+        return false;
+    }
+    m_suspendedIndexTriggers = {insertSql, updateSql, deleteSql};
+    m_indexedUpToRowid = upTo;
+    return true;
+}
+
+bool Database::resumeTransactionIndexing()
+{
+    if (m_suspendedIndexTriggers.isEmpty())
+        return true;
+    const QStringList originals = m_suspendedIndexTriggers;
+    m_suspendedIndexTriggers.clear();
+    QStringList statements{
+        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
+        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)),
+        QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
+                       "SELECT rowid, payee, memo, check_number FROM transactions WHERE rowid > %1")
+            .arg(m_indexedUpToRowid)};
+    statements += originals;
+    return execAll(m_db, statements, "resumeTransactionIndexing");
 }

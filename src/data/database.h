@@ -28,6 +28,17 @@ public:
 
     static QString connectionName();
 
+    // For a bulk insert of transactions inside the caller's open database
+    // transaction, where FTS5 writes its pending index out at every
+    // statement: one index segment per inserted row. Suspending sets the
+    // full-text triggers aside for the rows inserted from then on (those
+    // already indexed stay maintained); resuming indexes the new rows from
+    // their current content in one statement and restores the triggers. A
+    // rollback undoes either. False from suspend leaves everything as it
+    // was; on false from resume, roll back.
+    bool suspendTransactionIndexing();
+    bool resumeTransactionIndexing();
+
 signals:
     void migrationApplied(int version, const QString& name);
     void migrationError(int version, const QString& error);
@@ -36,6 +47,8 @@ private:
     QSqlDatabase m_db;
     bool m_isOpen = false;
     bool m_bulkWriteActive = false;
+    QStringList m_suspendedIndexTriggers; // CREATE TRIGGER texts while suspended
+    qint64 m_indexedUpToRowid = 0;
 };
 
 // Splits a migration script into statements; trigger bodies between a line

@@ -1,0 +1,187 @@
+// Times a CSV import of generated rows into an account that already holds as
+// many rows, and sqlite3's own ".import" of the same file into a plain table
+// (through the sqlite3 command-line program, when it is on the PATH), as a
+// ratio. Change signals are received the way the main window should take
+// them: coalesced into one rebuild per event-loop turn.
+//
+// Usage: bench_csvimport [rows [existing-rows]]   (defaults 100000 100000)
+
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/importservice.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kPayees[] = {"Grocery Outlet", "Shell", "Amazon", "Target", "Costco", "City Water", "Verizon",
+                               "Netflix", "Starbucks", "Home Depot", "Apple", "Walgreens", "Payroll", "Uber",
+                               "Chipotle", "Pizza Palace", "Library", "Gym Membership", "Smith, J", "Caf\u00E9 Rouge"};
+const char* const kCategories[] = {"Groceries", "Fuel", "Shopping", "Utilities", "Dining", "Income", ""};
+constexpr int kPayeeCount = int(sizeof(kPayees) / sizeof(kPayees[0]));
+constexpr int kCategoryCount = int(sizeof(kCategories) / sizeof(kCategories[0]));
+
+long peakRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+QByteArray generateCsv(int rows)
+{
+    QByteArray csv("Date,Payee,Amount,Memo,Category\n");
+    csv.reserve(qsizetype(rows) * 64);
+    const QDate start(2015, 1, 1);
+    for (int i = 0; i < rows; ++i) {
+        const QDate date = start.addDays(i % 3650);
+        const qint64 cents = -((i * 7919) % 50000) - 1;
+        const QString payee = QString::fromUtf8(kPayees[i % kPayeeCount]);
+        csv += QStringLiteral("%1/%2/%3,\"%4 %5\",%6.%7,memo %8,%9\n")
+                   .arg(date.month())
+                   .arg(date.day())
+                   .arg(date.year())
+                   .arg(payee)
+                   .arg(i)
+                   .arg(cents / 100)
+                   .arg(qAbs(cents % 100), 2, 10, QLatin1Char('0'))
+                   .arg(i % 13)
+                   .arg(QString::fromUtf8(kCategories[i % kCategoryCount]))
+                   .toUtf8();
+    }
+    return csv;
+}
+
+bool fillExisting(Database& database, int rows)
+{
+    QSqlDatabase db = database.database();
+    if (!db.transaction())
+        return false;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, created_at, "
+                             "updated_at) VALUES (?, 'acct', ?, ?, '', ?, '2024-01-01T00:00:00Z', "
+                             "'2024-01-01T00:00:00Z')"));
+    for (int i = 0; i < rows; ++i) {
+        q.addBindValue(QStringLiteral("existing-%1").arg(i));
+        q.addBindValue(QDate(2010, 1, 1).addDays(i % 5000).toString(Qt::ISODate));
+        q.addBindValue(QStringLiteral("Existing %1").arg(i % 500));
+        q.addBindValue(qint64(-(i % 9000)));
+        if (!q.exec())
+            return false;
+    }
+    return db.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int rows = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    const int existing = argc > 2 ? QByteArray(argv[2]).toInt() : 100000;
+
+    QTemporaryDir dir;
+    const QString csvPath = dir.filePath(QStringLiteral("import.csv"));
+    {
+        QFile csv(csvPath);
+        const QByteArray content = generateCsv(rows);
+        if (!csv.open(QIODevice::WriteOnly) || csv.write(content) != content.size()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(csvPath));
+            return 1;
+        }
+        std::printf("CSV file: %d rows, %.1f MB\n", rows, content.size() / 1048576.0);
+    }
+
+    Database database;
+    if (!database.open(dir.filePath(QStringLiteral("tallyleaf.db"))) || !database.migrate()) {
+        std::fprintf(stderr, "cannot create the database\n");
+        return 1;
+    }
+    QSqlQuery account(database.database());
+    if (!account.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                     "('acct', 'Checking', 'x', 'x')"))
+        || !fillExisting(database, existing)) {
+        std::fprintf(stderr, "cannot build the account: %s\n", qPrintable(database.database().lastError().text()));
+        return 1;
+    }
+    std::printf("account holds %d rows\n", existing);
+
+    TransactionRepository transactions(&database);
+    CategoryRepository categories(&database);
+    SplitLineRepository splitLines(&database);
+    ImportService service(&database, &transactions, &categories, &splitLines);
+
+    // The main window's reaction: one rebuild per event-loop turn, however
+    // many change signals arrived.
+    int signalsReceived = 0;
+    int rebuilds = 0;
+    QTimer rebuild;
+    rebuild.setSingleShot(true);
+    rebuild.setInterval(0);
+    QObject::connect(&rebuild, &QTimer::timeout, [&rebuilds] { ++rebuilds; });
+    QObject::connect(&transactions, &TransactionRepository::transactionsChanged, [&](const QString&) {
+        ++signalsReceived;
+        if (!rebuild.isActive())
+            rebuild.start();
+    });
+
+    CsvColumnMapping mapping;
+    mapping.dateColumn = 0;
+    mapping.payeeColumn = 1;
+    mapping.amountColumn = 2;
+    mapping.memoColumn = 3;
+    mapping.categoryColumn = 4;
+    mapping.hasHeader = true;
+
+    QElapsedTimer timer;
+    timer.start();
+    const ImportResult result = service.importCsv(csvPath, QStringLiteral("acct"), mapping);
+    const double importMs = double(timer.nsecsElapsed()) / 1e6;
+    QCoreApplication::processEvents();
+
+    std::printf("importCsv                   %9.1f ms  imported %d, duplicates %d, unparseable %d, database %d%s\n",
+                importMs, result.imported, result.duplicatesSkipped, result.unparseableSkipped,
+                result.databaseErrorSkipped, result.failed ? ", FAILED" : "");
+    std::printf("  change signals %d, coalesced rebuilds %d\n", signalsReceived, rebuilds);
+    std::printf("  target: under 3000 ms -> %s\n", importMs < 3000.0 ? "met" : "MISSED");
+
+    const QString sqlite3 = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (sqlite3.isEmpty()) {
+        std::printf("sqlite3 .import: no sqlite3 program on the PATH\n");
+    } else {
+        const QString plainDb = dir.filePath(QStringLiteral("plain.db"));
+        QProcess process;
+        timer.restart();
+        process.start(sqlite3, {plainDb, QStringLiteral(".mode csv"),
+                                QStringLiteral(".import '%1' plain").arg(csvPath)});
+        process.waitForFinished(-1);
+        const double plainMs = double(timer.nsecsElapsed()) / 1e6;
+        if (process.exitCode() != 0)
+            std::printf("sqlite3 .import failed: %s\n", process.readAllStandardError().constData());
+        else
+            std::printf("sqlite3 .import             %9.1f ms  (ratio importCsv / .import %.1fx)\n", plainMs,
+                        importMs / plainMs);
+    }
+
+    const long peak = peakRssKb();
+    std::printf("peak memory %.1f MB (target under 300 MB -> %s)\n", peak / 1024.0,
+                peak >= 0 && peak < 300 * 1024 ? "met" : "MISSED");
+    return 0;
+}

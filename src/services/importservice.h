@@ -1,0 +1,119 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QDate>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+
+class BulkWriteScope;
+class CategoryRepository;
+class Database;
+class SplitLineRepository;
+class TransactionRepository;
+
+// Which columns of a CSV file hold what. The required columns are 0-based
+// indices; the optional ones use -1 for none.
+struct CsvColumnMapping
+{
+    int dateColumn = 0;
+    int payeeColumn = 1;
+    int amountColumn = 2;
+    int memoColumn = -1;
+    int categoryColumn = -1;
+    bool hasHeader = false;  // the first row names the columns
+    QString dateFormat;      // a QDate::fromString format; empty = automatic
+};
+
+// Outcome of one import. Every record processed lands in exactly one count;
+// `failed` means nothing of the import was kept (the counts then tell how
+// far it got).
+struct ImportResult
+{
+    int imported = 0;
+    int duplicatesSkipped = 0;
+    int unparseableSkipped = 0;
+    int metadataSkipped = 0;
+    int unmappedSkipped = 0;
+    int transfersLinked = 0;
+    int retroactiveLinks = 0;
+    int databaseErrorSkipped = 0;
+    bool failed = false;
+};
+
+// Imports transactions from files into the database. An import runs to its
+// end inside one call on the GUI thread, in one database transaction on the
+// default connection, with the database's bulk-write flag set meanwhile so
+// that sync and automatic posting keep away from rows a rollback may still
+// remove. Every 100 records it lets the event loop run for at most 5 ms with
+// user input held back, so a progress dialog repaints.
+class ImportService : public QObject
+{
+    Q_OBJECT
+public:
+    ImportService(Database* database, TransactionRepository* transactions, CategoryRepository* categories,
+                  SplitLineRepository* splitLines, QObject* parent = nullptr);
+    ~ImportService() override;
+
+    // Imports the rows of one CSV file into the account. An unreadable file
+    // gives `failed` without any signal.
+    ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
+
+    // "yyyy-MM-dd|amount|payee": two rows with the same key are one
+    // transaction imported twice.
+    static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
+    // The first of the usual bank date forms that reads the text, month
+    // first before day first; invalid when none does.
+    static QDate parseDate(const QString& text);
+    // QDate::fromString, except that a two-digit year means 2000-2069 for
+    // 00-69 and 1970-1999 for 70-99.
+    static QDate dateFromText(const QString& text, const QString& format);
+
+    // The import's transaction on the default connection.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+
+signals:
+    // Once per import, before the first record.
+    void importStarted(int totalRecords);
+    // After every 100th record and once at the end with current == total.
+    void importProgress(int currentRecord, int totalRecords);
+    // After an import's transaction has closed (committed or not) and the
+    // bulk-write flag is clear: the moment to schedule a sync.
+    void importFinished();
+
+private:
+    // Emits importStarted, raises the bulk-write flag and opens the
+    // transaction; on false the import is over and `result` says failed.
+    bool openImport(int total, ImportResult& result);
+    // Progress and a short turn of the event loop every 100 records.
+    void recordReached(int n, int total);
+    // Commits (a failed commit rolls back and sets failed) and ends.
+    void closeImport(ImportResult& result, int total);
+    // Logs "<kind> import aborted:" with the reason, rolls back and ends.
+    void abortImport(const char* kind, const QString& reason, ImportResult& result, int total);
+    void endImport(int total);
+    // True when SQLite has rolled the open transaction back on its own after
+    // a failed statement (RAISE(ROLLBACK), a full disk, an I/O error).
+    bool transactionLost();
+
+    QSet<QString> loadDuplicateKeys(const QString& accountId) const;
+    // Exact name -> id of every live category.
+    QHash<QString, QString> loadCategoryIds() const;
+    // The id of the category with this exact name, inserting it (and adding
+    // it to `ids`) when there is none; empty when that insert fails.
+    QString categoryIdFor(const QString& name, CategoryType type, QHash<QString, QString>& ids);
+
+    Database* m_database;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    SplitLineRepository* m_splitLines;
+    std::unique_ptr<BulkWriteScope> m_bulkWrite;
+    bool m_running = false;
+    bool m_indexingSuspended = false;
+};
