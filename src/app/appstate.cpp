@@ -11,6 +11,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "ui/thememanager.h"
@@ -102,6 +103,7 @@ bool AppState::initialize()
     m_recurringService = new RecurringService(m_recurring, m_transactions, m_accounts, this);
     m_recurringService->setDatabase(m_database);
     m_reportService = new ReportService(m_database, this);
+    m_importService = new ImportService(m_database, m_transactions, m_categories, m_splitLines, this);
 
     applyStoredPreferences();
 

@@ -11,6 +11,7 @@ class Database;
 class AccountRepository;
 class CategoryRepository;
 class CategoryService;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -44,6 +45,7 @@ public:
     CategoryService* categoryService() const { return m_categoryService; }
     RecurringService* recurringService() const { return m_recurringService; }
     ReportService* reportService() const { return m_reportService; }
+    ImportService* importService() const { return m_importService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -67,6 +69,7 @@ private:
     CategoryService* m_categoryService = nullptr;
     RecurringService* m_recurringService = nullptr;
     ReportService* m_reportService = nullptr;
+    ImportService* m_importService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
