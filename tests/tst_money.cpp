@@ -19,6 +19,8 @@ private slots:
     void format_data();
     void format();
     void formatIgnoresUserLocale();
+    void displayAmount_data();
+    void displayAmount();
     void parse_data();
     void parse();
     void parseRoundTrip_data();
@@ -84,6 +86,32 @@ void MoneyTest::formatIgnoresUserLocale()
         QCOMPARE(parseAmount(QStringLiteral("1,234.56"), CurrencyCode::EUR), qint64(123456));
         QCOMPARE(parseAmount(QStringLiteral("1.234"), CurrencyCode::USD), qint64(123));
     }
+}
+
+void MoneyTest::displayAmount_data()
+{
+    QTest::addColumn<qint64>("hundredths");
+    QTest::addColumn<CurrencyCode>("currency");
+    QTest::addColumn<QString>("text");
+
+    const qint64 min = std::numeric_limits<qint64>::min();
+    QTest::newRow("JPY whole") << qint64(100000) << CurrencyCode::JPY << "¥1,000";
+    QTest::newRow("JPY 49 below half") << qint64(149) << CurrencyCode::JPY << "¥1";
+    QTest::newRow("JPY 50 half up") << qint64(150) << CurrencyCode::JPY << "¥2";
+    QTest::newRow("JPY -50 half away") << qint64(-150) << CurrencyCode::JPY << "-¥2";
+    QTest::newRow("JPY -49") << qint64(-149) << CurrencyCode::JPY << "-¥1";
+    QTest::newRow("JPY -0.49 is zero") << qint64(-49) << CurrencyCode::JPY << "¥0";
+    QTest::newRow("JPY most negative") << min << CurrencyCode::JPY << "-¥92,233,720,368,547,758";
+    QTest::newRow("USD unchanged") << qint64(100000) << CurrencyCode::USD << "$1,000.00";
+    QTest::newRow("EUR unchanged") << qint64(-150) << CurrencyCode::EUR << "-€1.50";
+}
+
+void MoneyTest::displayAmount()
+{
+    QFETCH(qint64, hundredths);
+    QFETCH(CurrencyCode, currency);
+    QFETCH(QString, text);
+    QCOMPARE(formatDisplayAmount(hundredths, currency), text);
 }
 
 void MoneyTest::parse_data()

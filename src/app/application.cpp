@@ -5,6 +5,7 @@
 #include "app/paths.h"
 #include "app/updateconfig.h"
 #include "data/preferencesrepository.h"
+#include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
 #include "update/core/version.h"
 
@@ -116,10 +117,13 @@ int Application::run()
         return 1;
     }
 
-    // The main window, the release notes and the update check start here
-    // once they exist; without a window there is no event loop to run.
-    if (!m_mainWindow)
-        return 0;
+    delete m_mainWindow.data();
+    auto* window = new MainWindow(m_appState);
+    m_mainWindow = window;
+    window->show();
+
+    // The release notes (once per new version) and the delayed update check
+    // start here once their clients exist.
 
     return exec();
 }

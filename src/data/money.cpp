@@ -58,6 +58,21 @@ QString formatAmountPlain(qint64 amount, CurrencyCode currency)
     return amount < 0 ? QStringLiteral("-%1").arg(number) : number;
 }
 
+QString formatDisplayAmount(qint64 hundredths, CurrencyCode currency)
+{
+    if (currency != CurrencyCode::JPY)
+        return formatAmount(hundredths, currency);
+    // Division truncates toward zero; the remainder carries the sign, so a
+    // half or more moves one unit away from zero.
+    qint64 yen = hundredths / 100;
+    const qint64 rest = hundredths % 100;
+    if (rest >= 50)
+        ++yen;
+    else if (rest <= -50)
+        --yen;
+    return formatAmount(yen, currency);
+}
+
 bool tryParseAmount(const QString& text, CurrencyCode currency, qint64* amount)
 {
     // A caller may only want to know whether the text reads.

@@ -10,6 +10,11 @@
 QString currencySymbol(CurrencyCode currency);
 QString formatAmount(qint64 amount, CurrencyCode currency);
 QString formatAmountPlain(qint64 amount, CurrencyCode currency);
+// A stored amount (hundredths in every currency, as the forms and the
+// register keep them) as display text: for JPY the hundredths become whole
+// yen, half away from zero, before formatting; other currencies format
+// unchanged.
+QString formatDisplayAmount(qint64 hundredths, CurrencyCode currency);
 
 // Text to minor units; 0 when the text is not a number.
 qint64 parseAmount(const QString& text, CurrencyCode currency);

@@ -613,3 +613,17 @@ QString buildFtsMatchExpression(const QString& text)
     flush();
     return result;
 }
+
+QHash<QString, qint64> TransactionRepository::liveSumsByAccount() const
+{
+    QSqlQuery q(m_database->database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT account_id, SUM(amount) FROM transactions WHERE deleted_at IS NULL "
+                             "GROUP BY account_id"));
+    QHash<QString, qint64> sums;
+    if (!q.exec())
+        return sums;
+    while (q.next())
+        sums.insert(q.value(0).toString(), q.value(1).toLongLong());
+    return sums;
+}

@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -51,6 +52,10 @@ public:
     std::optional<Transaction> findLastByPayee(const QString& payee, const QString& accountId) const;
     // Newest 200 live rows matching the words of `text` and the filter.
     QList<RegisterRow> search(const QString& text, const TransactionSearchFilter& filter) const;
+    // Sum of the live amounts of every account that has live rows, in one
+    // grouped query: an account's balance is its starting balance plus its
+    // sum, the same as the last running balance of its register.
+    QHash<QString, qint64> liveSumsByAccount() const;
 
 signals:
     void transactionsChanged(const QString& accountId);

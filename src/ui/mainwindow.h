@@ -1,0 +1,142 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+class CategoriesScreen;
+class ImportScreen;
+class PayeeScreen;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
+class ReportsScreen;
+class SearchScreen;
+class SettingsScreen;
+class StatusBar;
+class WelcomeScreen;
+
+// The application's one top-level window: the account list with balances
+// and totals on the left, and a page stack on the right holding the
+// welcome page, the register and the empty-state page. It opens the
+// feature windows and runs the account dialogs.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState* appState, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Rebuilds the list, the footer total, the status-bar account count and
+    // the Alt+digit shortcuts now. Change signals go through a zero-delay
+    // timer instead, so that a burst of them rebuilds once.
+    void refreshAccountList();
+    // The current account's register, else the first account's, else the
+    // empty-state page (signed in) or the welcome page (signed out).
+    void showStartPage();
+
+    static QString styleSheetForAccountList();
+    // Shows a feature window as its own top-level window owned by
+    // mainWindow; only the first showing sets the size.
+    static void showAsToolWindow(QWidget* window, const QString& title, const QSize& size, QWidget* mainWindow);
+
+    // The account list's context menu for the item with that id (an empty
+    // id gives the menu of the list's empty area); the caller owns it.
+    QMenu* createAccountContextMenu(const QString& accountId);
+
+    QListWidget* accountList() const { return m_accountList; }
+    QLabel* footerLabel() const { return m_footerLabel; }
+    QSplitter* splitter() const { return m_splitter; }
+    QStackedWidget* pages() const { return m_pages; }
+    WelcomeScreen* welcomePage() const { return m_welcomeScreen; }
+    QWidget* registerPage() const { return m_registerPage; }
+    QWidget* emptyStatePage() const { return m_emptyStatePage; }
+    StatusBar* appStatusBar() const { return m_statusBar; }
+    const QList<QShortcut*>& accountShortcuts() const { return m_accountShortcuts; }
+
+public slots:
+    void onAccountClicked(QListWidgetItem* item);
+    void onAccountsChanged();
+    void selectAccount(const QString& accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
+    void showShareAccountDialog();
+    void onAccountContextMenu(const QPoint& pos);
+    void deleteAccount(const QString& accountId);
+    void deleteCurrentAccount();
+    // The tab is the account window's tab index; 0 is its first tab.
+    void showLarkspurAccountScreen(int tab = 0);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildEmptyStatePage();
+    void setupAccountList();
+    void setupAccountShortcuts();
+    void fitAccountItemsToWidth();
+    void saveAccountOrder();
+    void scheduleAccountListRefresh();
+
+    // The account when it exists and is not soft-deleted.
+    std::optional<Account> liveAccount(const QString& accountId) const;
+    bool isSignedIn() const;
+    // Empty-state page when signed in, else the welcome page.
+    void showNoAccountPage();
+    // False, with the status message, when no account is current.
+    bool requireCurrentAccount();
+    void reloadRegister();
+    void startSignIn();
+    bool createAccount(Account account, qint64 openingBalance, const QDate& asOf);
+
+    AppState* m_appState;
+    QListWidget* m_accountList = nullptr;
+    QLabel* m_footerLabel = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    WelcomeScreen* m_welcomeScreen = nullptr;
+    // Stands in for the register screen until it exists.
+    QWidget* m_registerPage = nullptr;
+    QWidget* m_emptyStatePage = nullptr;
+    StatusBar* m_statusBar = nullptr;
+    QList<QShortcut*> m_accountShortcuts;
+    QTimer* m_refreshTimer = nullptr;
+
+    // Menu actions that follow the sign-in state; the menus create them.
+    QAction* m_accountAction = nullptr;
+    QAction* m_signOutAction = nullptr;
+
+    // Feature windows, created on first use and kept until exit.
+    ReportsScreen* m_reportsScreen = nullptr;
+    RecurringScreen* m_recurringScreen = nullptr;
+    SearchScreen* m_searchScreen = nullptr;
+    CategoriesScreen* m_categoriesScreen = nullptr;
+    SettingsScreen* m_settingsScreen = nullptr;
+    ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
+    ImportScreen* m_importScreen = nullptr;
+    PayeeScreen* m_payeeScreen = nullptr;
+};
