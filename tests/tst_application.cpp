@@ -100,7 +100,8 @@ void ApplicationTest::corruptDatabaseThenFreshStart()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT group_concat(version || name, ',') FROM schema_version"))
                  .toString(),
-             QStringLiteral("1initial,2recon_sync,3recurring_lead_days,4recurring_interval,5recurring_semimonthly"));
+             QStringLiteral("1initial,2recon_sync,3recurring_lead_days,4recurring_interval,5recurring_semimonthly,"
+                            "6register_indexes"));
     QVERIFY(QFile::exists(fresh.filePath(QStringLiteral("tallyleaf.db"))));
 }
 
@@ -139,7 +140,7 @@ void ApplicationTest::messageFilterOfTheProgram()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     const QByteArray err = process.readAllStandardError();
-    QCOMPARE(err.contains("Applied migration 5 recurring_semimonthly"), infoWritten);
+    QCOMPARE(err.contains("Applied migration 6 register_indexes"), infoWritten);
     QCOMPARE(err.contains("Opening database at:"), infoWritten);
     QVERIFY(QFile::exists(home.filePath(QStringLiteral("tallyleaf/tallyleaf.db"))));
 }
