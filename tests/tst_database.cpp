@@ -67,7 +67,7 @@ class DatabaseTest : public QObject
     Q_OBJECT
 
 private slots:
-    void freshDatabaseRecordsFiveMigrations();
+    void freshDatabaseRecordsEveryMigration();
     void columns_data();
     void columns();
     void foreignKeys_data();
@@ -87,7 +87,7 @@ private slots:
     void split();
 };
 
-void DatabaseTest::freshDatabaseRecordsFiveMigrations()
+void DatabaseTest::freshDatabaseRecordsEveryMigration()
 {
     QTemporaryDir dir;
     Database db;
@@ -100,10 +100,11 @@ void DatabaseTest::freshDatabaseRecordsFiveMigrations()
         "SELECT version || ' ' || name || ' ' || (applied_at <> '') FROM schema_version ORDER BY version"));
     QCOMPARE(rows, QStringList({QStringLiteral("1 initial 1"), QStringLiteral("2 recon_sync 1"),
                                 QStringLiteral("3 recurring_lead_days 1"), QStringLiteral("4 recurring_interval 1"),
-                                QStringLiteral("5 recurring_semimonthly 1")}));
-    QCOMPARE(applied.count(), 5);
-    QCOMPARE(applied.at(4).at(0).toInt(), 5);
-    QCOMPARE(applied.at(4).at(1).toString(), QStringLiteral("recurring_semimonthly"));
+                                QStringLiteral("5 recurring_semimonthly 1"),
+                                QStringLiteral("6 register_indexes 1")}));
+    QCOMPARE(applied.count(), 6);
+    QCOMPARE(applied.at(5).at(0).toInt(), 6);
+    QCOMPARE(applied.at(5).at(1).toString(), QStringLiteral("register_indexes"));
 
     // The connection is Qt's default one, and foreign keys are enforced.
     QCOMPARE(Database::connectionName(), QStringLiteral("qt_sql_default_connection"));
@@ -112,7 +113,7 @@ void DatabaseTest::freshDatabaseRecordsFiveMigrations()
 
     // A second migrate is a no-op.
     QVERIFY(db.migrate());
-    QCOMPARE(applied.count(), 5);
+    QCOMPARE(applied.count(), 6);
 }
 
 void DatabaseTest::columns_data()
@@ -207,12 +208,19 @@ void DatabaseTest::indexesFtsAndTriggers()
     TestSupport::TempDatabase db;
     const QStringList indexes = column(db->database(), QStringLiteral(
         "SELECT m.name || ' ' || m.tbl_name || '(' || i.name || ')' FROM sqlite_master m, "
-        "pragma_index_info(m.name) i WHERE m.type = 'index' AND m.sql IS NOT NULL ORDER BY m.name"));
+        "pragma_index_info(m.name) i WHERE m.type = 'index' AND m.sql IS NOT NULL ORDER BY m.name, i.seqno"));
     QCOMPARE(indexes, QStringList({
                           QStringLiteral("idx_split_lines_transaction_id split_lines(transaction_id)"),
+                          QStringLiteral("idx_transactions_account_date transactions(account_id)"),
+                          QStringLiteral("idx_transactions_account_date transactions(date)"),
+                          QStringLiteral("idx_transactions_account_date transactions(created_at)"),
                           QStringLiteral("idx_transactions_account_id transactions(account_id)"),
+                          QStringLiteral("idx_transactions_account_live_amount transactions(account_id)"),
+                          QStringLiteral("idx_transactions_account_live_amount transactions(amount)"),
                           QStringLiteral("idx_transactions_category_id transactions(category_id)"),
                           QStringLiteral("idx_transactions_date transactions(date)"),
+                          QStringLiteral("idx_transactions_payee transactions(payee)"),
+                          QStringLiteral("idx_transactions_payee transactions(deleted_at)"),
                           QStringLiteral("idx_transactions_sync_status transactions(sync_status)"),
                           QStringLiteral("idx_transactions_transfer_link_id transactions(transfer_link_id)"),
                       }));
@@ -302,11 +310,11 @@ void DatabaseTest::upgradeFromVersionTwo()
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.open(path));
     QVERIFY(db.migrate());
-    QCOMPARE(applied.count(), 3);
+    QCOMPARE(applied.count(), 4);
     QCOMPARE(applied.at(0).at(0).toInt(), 3);
-    QCOMPARE(applied.at(2).at(0).toInt(), 5);
+    QCOMPARE(applied.at(3).at(0).toInt(), 6);
     QCOMPARE(column(db.database(), QStringLiteral("SELECT version FROM schema_version ORDER BY version")),
-             QStringList({"1", "2", "3", "4", "5"}));
+             QStringList({"1", "2", "3", "4", "5", "6"}));
 
     QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT name || sort_order FROM accounts WHERE id = 'a1'")).toString(),
              QStringLiteral("Old3"));
@@ -329,17 +337,17 @@ void DatabaseTest::failingMigrationLeavesNoTrace()
     QSignalSpy errors(db.db(), &Database::migrationError);
     QSignalSpy applied(db.db(), &Database::migrationApplied);
     QTest::ignoreMessage(QtCriticalMsg,
-                         QRegularExpression(QStringLiteral("^Migration 6 failed: .*no such table: missing_table.*"
+                         QRegularExpression(QStringLiteral("^Migration 7 failed: .*no such table: missing_table.*"
                                                            "\nStatement: INSERT INTO missing_table")));
-    QVERIFY(!db->applyMigration(6, QStringLiteral("broken"),
+    QVERIFY(!db->applyMigration(7, QStringLiteral("broken"),
                                 QStringLiteral("-- two statements, the second fails\n"
                                                "CREATE TABLE half_done (x INTEGER);\n"
                                                "INSERT INTO missing_table VALUES (1);\n")));
     QVERIFY(!tableExists(db->database(), QStringLiteral("half_done")));
-    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 5);
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 6);
     QCOMPARE(applied.count(), 0);
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.at(0).at(0).toInt(), 6);
+    QCOMPARE(errors.at(0).at(0).toInt(), 7);
     QVERIFY(errors.at(0).at(1).toString().contains(QLatin1String("missing_table")));
 
     // Nothing is left open: the connection takes a new transaction.
@@ -359,8 +367,8 @@ void DatabaseTest::migrationInsideOpenTransactionRefused()
     QVERIFY(db->database().transaction());
     TestSupport::exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('outer', '1')"));
 
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 6 failed: cannot begin transaction")));
-    QVERIFY(!db->applyMigration(6, QStringLiteral("inner"), QStringLiteral("CREATE TABLE inner_table (x);")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Migration 7 failed: cannot begin transaction")));
+    QVERIFY(!db->applyMigration(7, QStringLiteral("inner"), QStringLiteral("CREATE TABLE inner_table (x);")));
     QCOMPARE(errors.count(), 1);
 
     // The caller's transaction is untouched: rolling it back removes its row and
@@ -368,7 +376,7 @@ void DatabaseTest::migrationInsideOpenTransactionRefused()
     QVERIFY(db->database().rollback());
     QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT count(*) FROM preferences")).toInt(), 0);
     QVERIFY(!tableExists(db->database(), QStringLiteral("inner_table")));
-    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 5);
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 6);
 }
 
 void DatabaseTest::unreadableVersionTableFailsMigrate()

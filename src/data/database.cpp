@@ -21,6 +21,7 @@ const Migration kMigrations[] = {
     {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
     {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+    {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
 };
 
 void addStatement(QStringList& out, const QString& buffer)

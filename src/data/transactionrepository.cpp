@@ -1,32 +1,22 @@
 #include "data/transactionrepository.h"
 
 #include "data/database.h"
+#include "data/registerreader.h"
 #include "data/sqlvalue.h"
 
 #include <QDebug>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
 
-// Category text of a row: "Parent > Child" for a subcategory (one level
-// only), the plain name otherwise, empty without a category.
-const char* const kCategoryNameColumn =
-    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
-    "'') || ' > ' || c.name ELSE c.name END AS category_name";
-
-QString registerSelect()
-{
-    return QStringLiteral("SELECT %1, %2 FROM transactions t ")
-        .arg(QLatin1String(Columns::transaction), QLatin1String(kCategoryNameColumn));
-}
-
 // How a search reaches its newest 200 rows. Plain lets SQLite plan (with
 // words it walks every full-text match, then sorts); ByDate walks the date
 // index newest first and stops after 200 hits, which wins when hits are
 // common but reads the whole index when they are rare; ByAccount and
-// ByCategory start from that filter's index.
+// ByCategory start from that filter's index. The account's index is ordered
+// by date within the account, so ByAccount stops after 200 hits as well (the
+// estimate below still prices it as reading the whole account: never more).
 enum class SearchPlan { Plain, ByDate, ByAccount, ByCategory };
 
 qint64 countRows(QSqlDatabase& db, const QString& sql, const QVariantList& values)
@@ -113,142 +103,13 @@ QString searchStatement(SearchPlan plan, bool hasWords)
             + categories + QStringLiteral(" AND transactions_fts MATCH ?");
     }
     const char* index = plan == SearchPlan::ByDate      ? "idx_transactions_date"
-                        : plan == SearchPlan::ByAccount ? "idx_transactions_account_id"
+                        : plan == SearchPlan::ByAccount ? "idx_transactions_account_date"
                                                         : "idx_transactions_category_id";
     QString sql = select + QStringLiteral("FROM transactions t INDEXED BY %1 ").arg(QLatin1String(index)) + categories;
     if (hasWords)
         sql += QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
     return sql;
 }
-
-// Reads register rows (the transaction columns, then the category text) the
-// way readTransactionInto does, but quicker over long results: the register
-// reads whole accounts on every reload. Rows arrive date-ordered, so a date
-// or stamp text often repeats the previous row's and its parsed value is
-// reused; stamps in the stored shape "yyyy-MM-ddTHH:mm:ssZ" and dates in
-// "yyyy-MM-dd" are parsed directly, anything else as the reader would.
-class RegisterRowReader
-{
-public:
-    void read(const QSqlQuery& q, RegisterRow& t)
-    {
-        t.id = q.value(0).toString();
-        t.accountId = shared(q.value(1).toString());
-        t.date = date(q.value(2).toString());
-        t.payee = shared(q.value(3).toString());
-        t.memo = shared(q.value(4).toString());
-        t.amount = q.value(5).toLongLong();
-        t.categoryId = shared(q.value(6).toString());
-        t.checkNumber = q.value(7).toString();
-        t.cleared = q.value(8).toBool();
-        t.reconciled = q.value(9).toBool();
-        t.transferLinkId = q.value(10).toString();
-        t.transferDestAccountId = shared(q.value(11).toString());
-        t.isSplit = q.value(12).toBool();
-        t.recurringId = q.value(13).toString();
-        t.version = q.value(14).toInt();
-        t.syncStatus = syncStatusFromString(q.value(15).toString());
-        t.serverId = q.value(16).toString();
-        t.createdAt = stamp(q.value(17).toString(), m_created);
-        t.updatedAt = stamp(q.value(18).toString(), m_updated);
-        const QString deleted = q.value(19).toString();
-        if (deleted.isEmpty())
-            t.deletedAt.reset();
-        else
-            t.deletedAt = SqlValue::toTimestamp(deleted);
-        t.categoryName = shared(q.value(20).toString());
-    }
-
-private:
-    // One copy of each repeated text (account, payee, memo, category) for
-    // the whole list instead of one allocation per row.
-    QString shared(const QString& text)
-    {
-        if (text.isEmpty())
-            return text;
-        const auto it = m_pool.constFind(text);
-        if (it != m_pool.cend())
-            return *it;
-        m_pool.insert(text);
-        return text;
-    }
-
-    struct Cached
-    {
-        QString text;
-        QDateTime value;
-    };
-
-    static int digits(const QChar* p, int n)
-    {
-        int v = 0;
-        for (int i = 0; i < n; ++i) {
-            const char16_t c = p[i].unicode();
-            if (c < u'0' || c > u'9')
-                return -1;
-            v = v * 10 + (c - u'0');
-        }
-        return v;
-    }
-
-    // "yyyy-MM-dd" at p; invalid for any other shape.
-    static QDate dateAt(const QChar* p)
-    {
-        if (p[4] != u'-' || p[7] != u'-')
-            return QDate();
-        const int y = digits(p, 4), m = digits(p + 5, 2), d = digits(p + 8, 2);
-        if (y < 0 || m < 0 || d < 0 || !QDate::isValid(y, m, d))
-            return QDate();
-        return QDate(y, m, d);
-    }
-
-    static QDate parseDate(const QString& text)
-    {
-        if (text.size() == 10) {
-            const QDate day = dateAt(text.constData());
-            if (day.isValid())
-                return day;
-        }
-        return SqlValue::toDate(text);
-    }
-
-    static QDateTime parseStamp(const QString& text)
-    {
-        if (text.size() == 20 && text.at(10) == u'T' && text.at(13) == u':' && text.at(16) == u':'
-            && text.at(19) == u'Z') {
-            const QChar* p = text.constData();
-            const QDate day = dateAt(p);
-            const int h = digits(p + 11, 2), m = digits(p + 14, 2), s = digits(p + 17, 2);
-            if (day.isValid() && h >= 0 && m >= 0 && s >= 0 && QTime::isValid(h, m, s))
-                return QDateTime(day, QTime(h, m, s), Qt::UTC);
-        }
-        return SqlValue::toTimestamp(text);
-    }
-
-    QDate date(const QString& text)
-    {
-        if (text != m_dateText) {
-            m_dateText = text;
-            m_date = parseDate(text);
-        }
-        return m_date;
-    }
-
-    static QDateTime stamp(const QString& text, Cached& cache)
-    {
-        if (text != cache.text) {
-            cache.text = text;
-            cache.value = parseStamp(text);
-        }
-        return cache.value;
-    }
-
-    QSet<QString> m_pool;
-    QString m_dateText;
-    QDate m_date;
-    Cached m_created;
-    Cached m_updated;
-};
 
 } // namespace
 
@@ -427,11 +288,13 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
 {
     // Stamps compare as text, which orders like time because they all have
-    // one shape; the boundary itself is included.
+    // one shape; the boundary itself is included. An empty cutoff binds NULL
+    // and so restores nothing; as '' it would revive every deletion the
+    // account ever had.
     return runCascade("restoreByAccount",
                       QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, "
                                      "sync_status = 'pending' WHERE account_id = ? AND deleted_at >= ?"),
-                      {SqlValue::nowText(), SqlValue::text(accountId), SqlValue::text(deletedSince)}, accountId);
+                      {SqlValue::nowText(), SqlValue::text(accountId), SqlValue::ref(deletedSince)}, accountId);
 }
 
 int TransactionRepository::markAllPendingForResync()
@@ -466,19 +329,21 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString& accoun
             startingBalance = q.value(0).toLongLong();
     }
 
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(registerSelect()
-              + QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id "
-                               "WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                               "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC"));
-    q.addBindValue(SqlValue::text(accountId));
-    q.exec();
-
     QList<RegisterRow> rows;
-    qint64 balance = startingBalance;
     if (startingBalance != 0) {
         RegisterRow opening;
+        // Dated like the earliest live row, today when there is none; its
+        // own statement, an index seek, so that a stored date of another
+        // shape is judged by this stricter format and not the row reader's.
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                 "ORDER BY date ASC LIMIT 1"));
+        q.addBindValue(SqlValue::text(accountId));
+        if (q.exec() && q.next())
+            opening.date = QDate::fromString(q.value(0).toString(), QStringLiteral("yyyy-MM-dd"));
+        if (!opening.date.isValid())
+            opening.date = QDate::currentDate();
         opening.payee = QStringLiteral("Opening Balance");
         opening.amount = startingBalance;
         opening.runningBalance = startingBalance;
@@ -486,20 +351,14 @@ QList<RegisterRow> TransactionRepository::findRegisterRows(const QString& accoun
         opening.reconciled = true;
         rows.append(opening);
     }
-    const bool hasOpening = !rows.isEmpty();
-    RegisterRowReader reader;
-    while (q.next()) {
-        rows.emplace_back();
-        RegisterRow& row = rows.last();
-        reader.read(q, row);
-        balance += row.amount;
-        row.runningBalance = balance;
-    }
-    // The rows come oldest first, so the first one carries the earliest live
-    // date; the opening row takes it (today when there is none).
-    if (hasOpening) {
-        const QDate first = rows.size() > 1 ? rows.at(1).date : QDate();
-        rows.first().date = first.isValid() ? first : QDate::currentDate();
+
+    const qsizetype first = rows.size();
+    if (!readRegisterRowsDirect(db, accountId, rows))
+        readRegisterRowsWithQuery(db, accountId, rows);
+    qint64 balance = startingBalance;
+    for (qsizetype i = first; i < rows.size(); ++i) {
+        balance += rows.at(i).amount;
+        rows[i].runningBalance = balance;
     }
     return rows;
 }
@@ -576,13 +435,7 @@ QList<RegisterRow> TransactionRepository::search(const QString& text, const Tran
     for (const QVariant& v : values)
         q.addBindValue(v);
     q.exec();
-    QList<RegisterRow> rows;
-    RegisterRowReader reader;
-    while (q.next()) {
-        rows.emplace_back();
-        reader.read(q, rows.last());
-    }
-    return rows;
+    return readRegisterRows(q);
 }
 
 QString buildFtsMatchExpression(const QString& text)

@@ -1,0 +1,524 @@
+#include "data/registerreader.h"
+
+#include "data/sqlvalue.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlDriver>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+#include <cstring>
+
+const char* const kCategoryNameColumn =
+    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
+    "'') || ' > ' || c.name ELSE c.name END AS category_name";
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Stored shapes parsed directly. Dates are stored as "yyyy-MM-dd" and stamps
+// as "yyyy-MM-ddTHH:mm:ssZ"; for texts of exactly that shape these give what
+// the ISO parsers of SqlValue give, far quicker. Any other text is left to
+// those parsers (an empty optional here).
+
+inline char16_t unit(QChar c) { return c.unicode(); }
+inline char16_t unit(char c) { return char16_t(uchar(c)); }
+
+template <typename Char>
+int digits(const Char* p, int n)
+{
+    int v = 0;
+    for (int i = 0; i < n; ++i) {
+        const char16_t c = unit(p[i]);
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+template <typename Char>
+QDate dateAt(const Char* p)
+{
+    if (unit(p[4]) != u'-' || unit(p[7]) != u'-')
+        return QDate();
+    const int y = digits(p, 4), m = digits(p + 5, 2), d = digits(p + 8, 2);
+    if (y < 0 || m < 0 || d < 0 || !QDate::isValid(y, m, d))
+        return QDate();
+    return QDate(y, m, d);
+}
+
+template <typename Char>
+std::optional<QDate> quickDate(const Char* p, qsizetype n)
+{
+    if (n != 10)
+        return std::nullopt;
+    const QDate day = dateAt(p);
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+template <typename Char>
+std::optional<QDateTime> quickStamp(const Char* p, qsizetype n)
+{
+    if (n != 20 || unit(p[10]) != u'T' || unit(p[13]) != u':' || unit(p[16]) != u':' || unit(p[19]) != u'Z')
+        return std::nullopt;
+    const QDate day = dateAt(p);
+    const int h = digits(p + 11, 2), m = digits(p + 14, 2), s = digits(p + 17, 2);
+    if (!day.isValid() || h < 0 || m < 0 || s < 0 || !QTime::isValid(h, m, s))
+        return std::nullopt;
+    // The same value as QDateTime(day, QTime(h, m, s), Qt::UTC), built
+    // without its calendar arithmetic.
+    constexpr qint64 unixEpochDay = 2440588; // Julian day of 1970-01-01
+    const qint64 seconds = (day.toJulianDay() - unixEpochDay) * 86400 + h * 3600 + m * 60 + s;
+    return QDateTime::fromMSecsSinceEpoch(seconds * 1000, Qt::UTC);
+}
+
+// ---------------------------------------------------------------------------
+// QSqlQuery reader: the register's fallback and the search.
+
+class QueryRowReader
+{
+public:
+    void read(const QSqlQuery& q, RegisterRow& t)
+    {
+        t.id = q.value(0).toString();
+        t.accountId = shared(q.value(1).toString());
+        t.date = date(q.value(2).toString());
+        t.payee = shared(q.value(3).toString());
+        t.memo = shared(q.value(4).toString());
+        t.amount = q.value(5).toLongLong();
+        t.categoryId = shared(q.value(6).toString());
+        t.checkNumber = q.value(7).toString();
+        t.cleared = q.value(8).toBool();
+        t.reconciled = q.value(9).toBool();
+        t.transferLinkId = q.value(10).toString();
+        t.transferDestAccountId = shared(q.value(11).toString());
+        t.isSplit = q.value(12).toBool();
+        t.recurringId = q.value(13).toString();
+        t.version = q.value(14).toInt();
+        t.syncStatus = syncStatusFromString(q.value(15).toString());
+        t.serverId = q.value(16).toString();
+        t.createdAt = stamp(q.value(17).toString(), m_created);
+        t.updatedAt = stamp(q.value(18).toString(), m_updated);
+        const QString deleted = q.value(19).toString();
+        if (deleted.isEmpty())
+            t.deletedAt.reset();
+        else
+            t.deletedAt = SqlValue::toTimestamp(deleted);
+        t.categoryName = shared(q.value(20).toString());
+    }
+
+private:
+    // One copy of each repeated text (account, payee, memo, category) for
+    // the whole list instead of one allocation per row.
+    QString shared(const QString& text)
+    {
+        if (text.isEmpty())
+            return text;
+        const auto it = m_pool.constFind(text);
+        if (it != m_pool.cend())
+            return *it;
+        m_pool.insert(text);
+        return text;
+    }
+
+    struct Cached
+    {
+        QString text;
+        QDateTime value;
+    };
+
+    // Rows arrive date-ordered, so a date or stamp often repeats the
+    // previous row's and its parsed value is reused.
+    QDate date(const QString& text)
+    {
+        if (text != m_dateText) {
+            m_dateText = text;
+            const std::optional<QDate> quick = quickDate(text.constData(), text.size());
+            m_date = quick ? *quick : SqlValue::toDate(text);
+        }
+        return m_date;
+    }
+
+    static QDateTime stamp(const QString& text, Cached& cache)
+    {
+        if (text != cache.text) {
+            cache.text = text;
+            const std::optional<QDateTime> quick = quickStamp(text.constData(), text.size());
+            cache.value = quick ? *quick : SqlValue::toTimestamp(text);
+        }
+        return cache.value;
+    }
+
+    QSet<QString> m_pool;
+    QString m_dateText;
+    QDate m_date;
+    Cached m_created;
+    Cached m_updated;
+};
+
+QString registerStatement(bool withCategory)
+{
+    QString sql = QStringLiteral("SELECT %1").arg(QLatin1String(Columns::transaction));
+    if (withCategory) {
+        sql += QStringLiteral(", %1 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id ")
+                   .arg(QLatin1String(kCategoryNameColumn));
+    } else {
+        sql += QStringLiteral(" FROM transactions t ");
+    }
+    // The rowid keeps rows of one date stamped in the same second in
+    // insertion order. Index idx_transactions_account_date yields exactly
+    // this order, so the database sorts nothing.
+    return sql
+        + QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                         "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+}
+
+// ---------------------------------------------------------------------------
+// Direct reader. Stepping 100,000 rows through QSqlQuery costs more than the
+// query itself (a QVariant and a UTF-16 copy per value); here each value is
+// taken as SQLite stores it and repeated texts are converted once. Every
+// conversion gives what Qt's SQLite driver and QVariant would.
+
+sqlite3* sqliteHandle(QSqlDatabase& db)
+{
+    // Debian's Qt SQLite plugin links the system libsqlite3, the library this
+    // code links, so the connection's handle is one this code may use.
+    const QSqlDriver* driver = db.driver();
+    const QVariant handle = driver ? driver->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+class Statement
+{
+public:
+    Statement(sqlite3* db, const QString& sql)
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+        }
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    sqlite3_stmt* get() const { return m_stmt; }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// Holds the connection's mutex (none when Qt opened it without one) while
+// values are read through sqlite3_value, which, unlike the sqlite3_column
+// calls, takes no lock per call.
+class ConnectionLock
+{
+public:
+    explicit ConnectionLock(sqlite3* db) : m_mutex(sqlite3_db_mutex(db)) { sqlite3_mutex_enter(m_mutex); }
+    ~ConnectionLock() { sqlite3_mutex_leave(m_mutex); }
+    ConnectionLock(const ConnectionLock&) = delete;
+    ConnectionLock& operator=(const ConnectionLock&) = delete;
+
+private:
+    sqlite3_mutex* m_mutex;
+};
+
+// One column value of the current row with its storage class.
+struct Value
+{
+    Value(sqlite3_stmt* s, int c) : v(sqlite3_column_value(s, c)), type(sqlite3_value_type(v)) {}
+
+    // Stored bytes of a text or blob value.
+    QByteArray raw() const
+    {
+        const void* p = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(v)) : sqlite3_value_blob(v);
+        return QByteArray::fromRawData(p ? static_cast<const char*>(p) : "", sqlite3_value_bytes(v));
+    }
+
+    sqlite3_value* v;
+    int type;
+};
+
+QString utf16Text(const Value& value)
+{
+    const void* p = sqlite3_value_text16(value.v);
+    return QString(static_cast<const QChar*>(p), sqlite3_value_bytes16(value.v) / int(sizeof(QChar)));
+}
+
+// The value Qt's SQLite driver makes of a column: integers as qint64, reals
+// as double, blobs as bytes, NULL as a null string, text as UTF-16 converted
+// by SQLite.
+QVariant driverValue(const Value& value)
+{
+    switch (value.type) {
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_value_int64(value.v));
+    case SQLITE_FLOAT:
+        return sqlite3_value_double(value.v);
+    case SQLITE_BLOB: {
+        const QByteArray bytes = value.raw();
+        return QByteArray(bytes.constData(), bytes.size());
+    }
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    default:
+        return utf16Text(value);
+    }
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    unsigned char bits = 0;
+    for (const char c : bytes)
+        bits |= uchar(c);
+    return bits < 0x80;
+}
+
+// A value as QVariant::toString of the driver's value. ASCII text, nearly
+// every stored text, is widened directly; other text goes through SQLite's
+// own UTF-16 conversion, as the driver's does (it treats malformed UTF-8
+// unlike QString::fromUtf8).
+QString text(const Value& value)
+{
+    if (value.type == SQLITE_NULL)
+        return QString();
+    if (value.type != SQLITE_TEXT)
+        return driverValue(value).toString();
+    const QByteArray bytes = value.raw();
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    return utf16Text(value);
+}
+
+qint64 toInt64(const Value& value)
+{
+    return value.type == SQLITE_INTEGER ? sqlite3_value_int64(value.v) : driverValue(value).toLongLong();
+}
+
+int toInt(const Value& value)
+{
+    return value.type == SQLITE_INTEGER ? int(sqlite3_value_int64(value.v)) : driverValue(value).toInt();
+}
+
+bool toFlag(const Value& value)
+{
+    return value.type == SQLITE_INTEGER ? sqlite3_value_int64(value.v) != 0 : driverValue(value).toBool();
+}
+
+// Something converted from a short stored text (a date or a stamp), kept
+// with a copy of that text's bytes: rows arrive date-ordered, so the next
+// row's text often repeats and needs no parsing.
+template <typename Converted>
+class Kept
+{
+public:
+    bool matches(const QByteArray& raw) const
+    {
+        return m_size >= 0 && raw.size() == m_size && std::memcmp(raw.constData(), m_bytes, size_t(m_size)) == 0;
+    }
+    const Converted& value() const { return m_value; }
+    const Converted& keep(const QByteArray& raw, const Converted& value)
+    {
+        m_size = raw.size() <= qsizetype(sizeof(m_bytes)) ? raw.size() : -1;
+        if (m_size > 0)
+            std::memcpy(m_bytes, raw.constData(), size_t(m_size));
+        m_value = value;
+        return m_value;
+    }
+
+private:
+    char m_bytes[32];
+    qsizetype m_size = -1;
+    Converted m_value;
+};
+
+// The texts of a repeating column (account, payee, memo...): one shared
+// QString per distinct text, converted on first sight.
+class TextColumn
+{
+public:
+    QString text(const Value& value)
+    {
+        if (value.type != SQLITE_TEXT)
+            return ::text(value);
+        const QByteArray raw = value.raw();
+        // Most often the previous row's text again. The iterator stays valid
+        // until the next insert, which replaces it.
+        if (m_last != m_texts.cend() && m_last.key() == raw)
+            return *m_last;
+        m_last = m_texts.constFind(raw);
+        if (m_last == m_texts.cend()) {
+            // The key is copied first: converting may move the bytes.
+            const QByteArray key(raw.constData(), raw.size());
+            m_last = m_texts.insert(key, ::text(value));
+        }
+        return *m_last;
+    }
+
+private:
+    QHash<QByteArray, QString> m_texts;
+    QHash<QByteArray, QString>::const_iterator m_last = m_texts.cend();
+};
+
+QDate toDate(const Value& value, Kept<QDate>& last)
+{
+    if (value.type != SQLITE_TEXT)
+        return SqlValue::toDate(text(value));
+    const QByteArray raw = value.raw();
+    if (last.matches(raw))
+        return last.value();
+    const std::optional<QDate> quick = quickDate(raw.constData(), raw.size());
+    if (quick)
+        return last.keep(raw, *quick);
+    const QByteArray bytes(raw.constData(), raw.size()); // copied first: converting may move the bytes
+    return last.keep(bytes, SqlValue::toDate(text(value)));
+}
+
+// `other` is the row's other stamp column: updated_at mostly equals
+// created_at.
+QDateTime toStamp(const Value& value, Kept<QDateTime>& last, const Kept<QDateTime>* other = nullptr)
+{
+    if (value.type != SQLITE_TEXT)
+        return SqlValue::toTimestamp(text(value));
+    const QByteArray raw = value.raw();
+    if (last.matches(raw))
+        return last.value();
+    if (other && other->matches(raw))
+        return last.keep(raw, other->value());
+    const std::optional<QDateTime> quick = quickStamp(raw.constData(), raw.size());
+    if (quick)
+        return last.keep(raw, *quick);
+    const QByteArray bytes(raw.constData(), raw.size()); // copied first: converting may move the bytes
+    return last.keep(bytes, SqlValue::toTimestamp(text(value)));
+}
+
+// Category id and text per stored category id. The texts are read once with
+// the very expression the register statement would evaluate per row, so the
+// rows need no join and no subquery each. The join matches equal values of
+// equal storage class, so text and blob ids are kept apart; a NULL id
+// matches nothing.
+class CategoryColumn
+{
+public:
+    bool load(sqlite3* db)
+    {
+        Statement stmt(db, QStringLiteral("SELECT c.id, %1 FROM categories c").arg(QLatin1String(kCategoryNameColumn)));
+        sqlite3_stmt* s = stmt.get();
+        if (!s)
+            return false;
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+            const Value id(s, 0);
+            if (id.type == SQLITE_TEXT || id.type == SQLITE_BLOB) {
+                const QByteArray raw = id.raw();
+                const QByteArray key(raw.constData(), raw.size());
+                (id.type == SQLITE_TEXT ? m_byTextId : m_byBlobId).insert(key, text(Value(s, 1)));
+            }
+        }
+        return rc == SQLITE_DONE;
+    }
+
+    void read(const Value& value, RegisterRow& t)
+    {
+        if (value.type == SQLITE_NULL)
+            return;
+        const QByteArray raw = value.raw();
+        if (value.type != SQLITE_TEXT) {
+            t.categoryName = m_byBlobId.value(raw);
+            t.categoryId = text(value);
+            return;
+        }
+        auto it = m_seen.constFind(raw);
+        if (it == m_seen.cend()) {
+            const QByteArray key(raw.constData(), raw.size());
+            it = m_seen.insert(key, {text(value), m_byTextId.value(key)});
+        }
+        t.categoryId = it->id;
+        t.categoryName = it->name;
+    }
+
+private:
+    struct Seen
+    {
+        QString id;
+        QString name;
+    };
+    QHash<QByteArray, QString> m_byTextId;
+    QHash<QByteArray, QString> m_byBlobId;
+    QHash<QByteArray, Seen> m_seen;
+};
+
+} // namespace
+
+QList<RegisterRow> readRegisterRows(QSqlQuery& q)
+{
+    QList<RegisterRow> rows;
+    QueryRowReader reader;
+    while (q.next()) {
+        rows.emplace_back();
+        reader.read(q, rows.last());
+    }
+    return rows;
+}
+
+void readRegisterRowsWithQuery(QSqlDatabase& db, const QString& accountId, QList<RegisterRow>& rows)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(registerStatement(true));
+    q.addBindValue(SqlValue::text(accountId));
+    q.exec();
+    rows.append(readRegisterRows(q));
+}
+
+bool readRegisterRowsDirect(QSqlDatabase& db, const QString& accountId, QList<RegisterRow>& rows)
+{
+    sqlite3* handle = sqliteHandle(db);
+    if (!handle)
+        return false;
+    ConnectionLock lock(handle);
+    Statement stmt(handle, registerStatement(false));
+    sqlite3_stmt* s = stmt.get();
+    CategoryColumn category;
+    if (!s || !category.load(handle))
+        return false;
+    // Bound as UTF-16, as the driver binds a QString.
+    sqlite3_bind_text16(s, 1, accountId.utf16(), int(accountId.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+
+    TextColumn account, payee, memo, transferAccount, recurring, syncStatus;
+    Kept<QDate> date;
+    Kept<QDateTime> created, updated;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        rows.emplace_back();
+        RegisterRow& t = rows.last();
+        t.id = text(Value(s, 0));
+        t.accountId = account.text(Value(s, 1));
+        t.date = toDate(Value(s, 2), date);
+        t.payee = payee.text(Value(s, 3));
+        t.memo = memo.text(Value(s, 4));
+        t.amount = toInt64(Value(s, 5));
+        category.read(Value(s, 6), t);
+        t.checkNumber = text(Value(s, 7));
+        t.cleared = toFlag(Value(s, 8));
+        t.reconciled = toFlag(Value(s, 9));
+        t.transferLinkId = text(Value(s, 10));
+        t.transferDestAccountId = transferAccount.text(Value(s, 11));
+        t.isSplit = toFlag(Value(s, 12));
+        t.recurringId = recurring.text(Value(s, 13));
+        t.version = toInt(Value(s, 14));
+        t.syncStatus = syncStatusFromString(syncStatus.text(Value(s, 15)));
+        t.serverId = text(Value(s, 16));
+        t.createdAt = toStamp(Value(s, 17), created);
+        t.updatedAt = toStamp(Value(s, 18), updated, &created);
+        const QString deleted = text(Value(s, 19));
+        if (!deleted.isEmpty())
+            t.deletedAt = SqlValue::toTimestamp(deleted);
+    }
+    return true;
+}

@@ -1,0 +1,12 @@
+-- The register reads an account's live rows in date order: with this index
+-- they come out of it already ordered (the rowid, the last tie-breaker, ends
+-- every index entry), so a long register needs no sort.
+CREATE INDEX IF NOT EXISTS idx_transactions_account_date ON transactions(account_id, date, created_at);
+
+-- The payee list walks this covering index in payee order instead of reading
+-- the whole table and sorting its distinct payees.
+CREATE INDEX IF NOT EXISTS idx_transactions_payee ON transactions(payee, deleted_at);
+
+-- Account balances (starting balance plus the sum of live amounts) read this
+-- small covering index instead of every row of the table.
+CREATE INDEX IF NOT EXISTS idx_transactions_account_live_amount ON transactions(account_id, amount) WHERE deleted_at IS NULL;
