@@ -79,7 +79,17 @@ AppState::AppState(QObject* parent)
 {
 }
 
-AppState::~AppState() = default;
+AppState::~AppState()
+{
+    // Repositories may hold prepared statements: they go before the
+    // connection they were prepared on.
+    const QObjectList owned = children();
+    for (QObject* child : owned) {
+        if (child != m_database)
+            delete child;
+    }
+    delete m_database;
+}
 
 bool AppState::initialize()
 {

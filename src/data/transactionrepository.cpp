@@ -8,6 +8,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <iterator>
+
 namespace {
 
 // How a search reaches its newest 200 rows. Plain lets SQLite plan (with
@@ -119,6 +121,8 @@ TransactionRepository::TransactionRepository(Database* database, QObject* parent
 {
 }
 
+TransactionRepository::~TransactionRepository() = default;
+
 QList<Transaction> TransactionRepository::select(const QString& tail, const QVariantList& values) const
 {
     QSqlQuery q(m_database->database());
@@ -164,32 +168,31 @@ QList<Transaction> TransactionRepository::findPendingSync() const
 
 bool TransactionRepository::insert(const Transaction& t)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral(
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
-        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
-        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(SqlValue::text(t.id));
-    q.addBindValue(SqlValue::text(t.accountId));
-    q.addBindValue(SqlValue::date(t.date));
-    q.addBindValue(SqlValue::text(t.payee));
-    q.addBindValue(SqlValue::text(t.memo));
-    q.addBindValue(t.amount);
-    q.addBindValue(SqlValue::ref(t.categoryId));
-    q.addBindValue(SqlValue::text(t.checkNumber));
-    q.addBindValue(SqlValue::flag(t.cleared));
-    q.addBindValue(SqlValue::flag(t.reconciled));
-    q.addBindValue(SqlValue::text(t.transferLinkId));
-    q.addBindValue(SqlValue::text(t.transferDestAccountId));
-    q.addBindValue(SqlValue::flag(t.isSplit));
-    q.addBindValue(SqlValue::text(t.recurringId));
-    q.addBindValue(t.version);
-    q.addBindValue(syncStatusToString(t.syncStatus));
-    q.addBindValue(SqlValue::text(t.serverId));
-    q.addBindValue(SqlValue::timestamp(t.createdAt));
-    q.addBindValue(SqlValue::timestamp(t.updatedAt));
-    if (!q.exec()) {
-        qWarning().noquote() << "TransactionRepository::insert failed:" << q.lastError().text();
+    // Prepared once and reused: an import inserts rows by the thousand, and
+    // preparing the statement anew is a third of each insert's cost.
+    if (!m_insert) {
+        m_insert = std::make_unique<QSqlQuery>(m_database->database());
+        m_insert->prepare(QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+            "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, "
+            "sync_status, server_id, created_at, updated_at) "
+            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    }
+    QSqlQuery& q = *m_insert;
+    const QVariant values[] = {
+        SqlValue::text(t.id), SqlValue::text(t.accountId), SqlValue::date(t.date), SqlValue::text(t.payee),
+        SqlValue::text(t.memo), t.amount, SqlValue::ref(t.categoryId), SqlValue::text(t.checkNumber),
+        SqlValue::flag(t.cleared), SqlValue::flag(t.reconciled), SqlValue::text(t.transferLinkId),
+        SqlValue::text(t.transferDestAccountId), SqlValue::flag(t.isSplit), SqlValue::text(t.recurringId),
+        t.version, syncStatusToString(t.syncStatus), SqlValue::text(t.serverId), SqlValue::timestamp(t.createdAt),
+        SqlValue::timestamp(t.updatedAt)};
+    for (int i = 0; i < int(std::size(values)); ++i)
+        q.bindValue(i, values[i]);
+    const bool ok = q.exec();
+    const QString error = ok ? QString() : q.lastError().text();
+    q.finish();
+    if (!ok) {
+        qWarning().noquote() << "TransactionRepository::insert failed:" << error;
         return false;
     }
     emit transactionsChanged(t.accountId);

@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class Database;
+class QSqlQuery;
 
 // The only reader and writer of table transactions. It stores what it is
 // given: callers fill ids, times, version and sync status. Every successful
@@ -19,6 +21,7 @@ class TransactionRepository : public QObject
     Q_OBJECT
 public:
     TransactionRepository(Database* database, QObject* parent = nullptr);
+    ~TransactionRepository() override;
 
     // Soft-deleted rows are found too.
     std::optional<Transaction> findById(const QString& id) const;
@@ -65,6 +68,7 @@ private:
     int runCascade(const char* operation, const QString& sql, const QVariantList& values, const QString& accountId);
 
     Database* m_database;
+    std::unique_ptr<QSqlQuery> m_insert;
 };
 
 // Full-text query of the words of `text`: each run of letters and digits
