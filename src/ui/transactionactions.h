@@ -1,0 +1,72 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QString>
+
+class AppState;
+class QWidget;
+
+// The payee of a transfer being entered: this prefix, then the exact name
+// of the other account.
+extern const QString transferPayeePrefix;
+
+// Result of TransactionActions::resolveTransfer.
+enum class TransferCheck : int {
+    NotTransfer = 0,      // the payee does not start with the prefix
+    Ok = 1,               // target found and usable; the payee was rewritten
+    AccountNotFound = 2,  // no live account has the name after the prefix
+    CurrencyMismatch = 3, // both accounts exist and their currencies differ
+};
+
+// The user-level operations on one transaction, shared by the register,
+// search and reconciliation screens. They run modal dialogs through
+// MessageBoxes and report failed writes to the user; each returns true only
+// when something was stored. The opening-balance row (empty id) is refused
+// by every operation on an existing transaction.
+namespace TransactionActions {
+
+using ::TransferCheck;
+using ::transferPayeePrefix;
+
+// Asks, then soft-deletes the transaction and, for a transfer, its other
+// side, both or neither. Also the details dialog's delete.
+bool confirmDelete(AppState* appState, const Transaction& transaction, QWidget* parent);
+// Opens the new-transaction form seeded with a copy dated today; a transfer
+// whose other account still exists is proposed as a new transfer.
+bool duplicate(AppState* appState, const Transaction& transaction, QWidget* parent);
+// Edits in the form; the transaction and its split lines are written as
+// one unit.
+bool edit(AppState* appState, const Transaction& transaction, QWidget* parent);
+// Edits only the split lines; the amount stays as it is.
+bool editSplits(AppState* appState, const Transaction& transaction, QWidget* parent);
+// Runs the new-transaction form (seeded when `seed` is not null) until it
+// is cancelled or its transfer checks pass, then stores the result.
+bool addTransaction(AppState* appState, const QString& accountId, const Transaction* seed, QWidget* parent);
+// Inverts the cleared flag; refused (false, nothing written) when
+// reconciled. A failed write is reported with `parent` as the box's parent.
+bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent = nullptr);
+
+// Reads a "[Transfer] <account>" payee: finds the target account (first
+// exact name in account order) and rewrites the payee to "Transfer to %1".
+TransferCheck resolveTransfer(AppState* appState, const QString& sourceAccountId, QString& payee,
+                              QString& targetAccountId);
+// Builds the other side of a transfer (not stored) and links `source` to it.
+// Store the counterpart first, then the source (see insertTransaction).
+Transaction makeTransferCounterpart(AppState* appState, Transaction& source, const QString& targetAccountId);
+// Replaces the transaction's stored split lines atomically: when any line
+// fails the old ones stay. Returns false on failure; the caller reports it.
+bool saveSplitLines(AppState* appState, const Transaction& transaction, const QList<SplitLine>& lines);
+
+// Stores a new transaction with, when given, the other side of its transfer
+// (written first) and its split lines, as one database unit: when any write
+// fails nothing stays and false is returned (the caller tells the user).
+bool insertTransaction(AppState* appState, const Transaction& transaction, const Transaction* counterpart,
+                       const QList<SplitLine>& lines);
+
+// Shows the details dialog; afterwards re-reads the transaction by id and
+// runs edit or duplicate when one was asked. True when anything was written.
+bool showDetails(AppState* appState, const Transaction& transaction, QWidget* parent);
+
+} // namespace TransactionActions
