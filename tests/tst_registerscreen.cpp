@@ -155,7 +155,8 @@ void TestRegisterScreen::totals_data()
     QTest::addColumn<QStringList>("texts"); // cleared, uncleared, balance, balance colour
 
     // Rows: cleared -2500 and uncleared +1000, after the opening row.
-    QTest::newRow("opening row counts once") << qint64(10000) << "" << QStringList{"$75.00", "$10.00", "$85.00", "#2E7D32"};
+    QTest::newRow("opening row counts once") << qint64(10000) << ""
+                                             << QStringList{"$75.00", "$10.00", "$85.00", "#2E7D32"};
     QTest::newRow("negative") << qint64(0) << "" << QStringList{"-$25.00", "$10.00", "-$15.00", "#C62828"};
     QTest::newRow("zero is positive") << qint64(1500) << "" << QStringList{"-$10.00", "$10.00", "$0.00", "#2E7D32"};
     QTest::newRow("filter hiding all rows") << qint64(10000) << R"({"dateTo":"2000-01-01"})"
@@ -344,8 +345,9 @@ void TestRegisterScreen::filterButton()
     m_screen->setAccount(id);
     QCOMPARE(button()->text(), text);
     QTEST(int(button()->font().weight()), "weight");
-    QCOMPARE(button()->toolTip(), stored.isEmpty() ? QStringLiteral("Filter which transactions are listed")
-                                                   : QStringLiteral("Filters are applied. Click to change or clear them."));
+    const QString tip = stored.isEmpty() ? QStringLiteral("Filter which transactions are listed")
+                                         : QStringLiteral("Filters are applied. Click to change or clear them.");
+    QCOMPARE(button()->toolTip(), tip);
 }
 
 void TestRegisterScreen::filterDialogSavesAndClears()

@@ -276,9 +276,7 @@ void RegisterScreen::setAccount(const QString& id)
     abandonEditing();
     accountId = id;
     delegate->accountId = id;
-    const QString stored =
-        appState->preferences()->valueOr(filterPreferenceKey(id), QString());
-    filter = RegisterFilter::fromJson(stored);
+    filter = RegisterFilter::fromJson(appState->preferences()->valueOr(filterPreferenceKey(id), QString()));
     updateFilterButton();
     reload();
     focusEntryRow();
@@ -368,8 +366,10 @@ void RegisterScreen::reload()
     view->setColumnHidden(RegisterModel::BalanceColumn, !preferences->boolValue(kShowBalanceKey, true));
 
     model->setShowEntryRow(true);
-    model->setEntries(rows);
-    rows.clear(); // the model holds the only copy from here on
+    // Handed over: a model that takes the list by rvalue sorts it in place
+    // instead of copying all rows first.
+    model->setEntries(std::move(rows));
+    rows = {};
     setAccountControlsEnabled(true);
 
     const CurrencyCode currency = account->currency;
