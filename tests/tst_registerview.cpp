@@ -13,7 +13,7 @@
 
 #include <QAbstractItemView>
 #include <QHeaderView>
-#include <QVBoxLayout>
+#include <QLayout>
 
 namespace {
 
@@ -201,8 +201,8 @@ void TestRegisterView::init()
     m_view->setTabKeyNavigation(false);
     m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     m_view->screen = m_screen;
-    auto* layout = new QVBoxLayout(m_screen);
-    layout->addWidget(m_view);
+    // The screen lays out its own page; this view joins it.
+    m_screen->layout()->addWidget(m_view);
     // Date ascending: Grocer, Grocer, [Transfer] Savings, Split Shop, entry row.
     m_model->setEntries(m_state->transactionRepository()->findRegisterRows(kChecking));
     m_screen->resize(1000, 400);
