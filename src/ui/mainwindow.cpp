@@ -4,9 +4,11 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/recurringservice.h"
 #include "ui/accountformdialog.h"
 #include "ui/accountlistwidgets.h"
 #include "ui/elidedlabel.h"
@@ -17,12 +19,15 @@
 #include "ui/thememanager.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMap>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,8 +45,13 @@ namespace {
 
 const char* const kGeometryKey = "mainwindow/geometry";
 const char* const kSplitterKey = "mainwindow/splitter";
+const int kSyncDoneTimeout = 2000;
 const int kConfirmationTimeout = 3000;
 const int kErrorTimeout = 5000;
+// Auto-posting reports as long as an error does.
+const int kAutoPostTimeout = 5000;
+const int kRecurringInterval = 60 * 60 * 1000;
+const char* const kHasSignedInBeforeKey = "auth/hasSignedInBefore";
 // The list's style sheet pads every item by 7 pixels above and below, and
 // the view places a row widget inside that padding: the item is made that
 // much taller, so the row keeps its full height.
@@ -87,9 +97,22 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::refreshAccountList);
+    m_registerReloadTimer = new QTimer(this);
+    m_registerReloadTimer->setSingleShot(true);
+    m_registerReloadTimer->setInterval(0);
+    connect(m_registerReloadTimer, &QTimer::timeout, this, &MainWindow::reloadRegister);
+
+    setupMenuBar();
 
     m_registerPage = new QWidget;
     m_registerPage->setObjectName(QStringLiteral("registerPage"));
+    // RegisterScreen::reconcileRequested (to showReconciliationWindow) and
+    // RegisterScreen::errorMessage (to m_statusBar->showMessage for
+    // kErrorTimeout) connect here once the screen has them.
+    connect(m_appState->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
+        if (reloadsRegister(key))
+            reloadRegister();
+    });
     connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
             [this] { scheduleAccountListRefresh(); });
 
@@ -125,8 +148,25 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
 
+    setupSyncAndAuth();
     refreshAccountList();
+
+    autoPostRecurring();
+    m_recurringTimer = new QTimer(this);
+    m_recurringTimer->setObjectName(QStringLiteral("recurringTimer"));
+    m_recurringTimer->setInterval(kRecurringInterval);
+    connect(m_recurringTimer, &QTimer::timeout, this, &MainWindow::autoPostRecurring);
+    m_recurringTimer->start();
+    updateRecurringDueIndicator();
+    if (RecurringService* recurring = m_appState->recurringService())
+        connect(recurring, &RecurringService::pendingCountChanged, this, &MainWindow::updateRecurringDueIndicator);
+    connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, this,
+            &MainWindow::updateRecurringDueIndicator);
+
     showStartPage();
+    // SyncEngine::syncCompleted connects here a second time, last, to run
+    // showStartPage while no account is current (an account may have
+    // arrived with the pull).
 }
 
 MainWindow::~MainWindow() = default;
@@ -388,7 +428,15 @@ bool MainWindow::requireCurrentAccount()
 
 void MainWindow::reloadRegister()
 {
-    // The register screen reloads here once it replaces the stand-in page.
+    if (!m_registerScreen)
+        return;
+    // RegisterScreen::reload joins here.
+}
+
+void MainWindow::scheduleRegisterReload()
+{
+    if (!m_registerReloadTimer->isActive())
+        m_registerReloadTimer->start();
 }
 
 void MainWindow::startSignIn()
@@ -401,6 +449,7 @@ void MainWindow::selectAccount(const QString& accountId)
     if (!liveAccount(accountId))
         return;
     m_appState->setCurrentAccountId(accountId);
+    // RegisterScreen::setAccount joins here, guarded by m_registerScreen.
     m_pages->setCurrentWidget(m_registerPage);
     for (int i = 0; i < m_accountList->count(); ++i) {
         if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
@@ -707,4 +756,281 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_splitter)
         settings.setValue(QLatin1String(kSplitterKey), m_splitter->saveState());
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::setupMenuBar()
+{
+    // Actions are made before the pages exist; what they reach is looked up
+    // when they trigger.
+    auto add = [this](QMenu* menu, const QString& text, const QKeySequence& shortcut, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const QKeySequence none;
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    add(file, tr("&New Transaction"), QKeySequence(QStringLiteral("Ctrl+N")), [this] {
+        if (!m_registerScreen)
+            return;
+        // RegisterScreen::insertNew joins here.
+    });
+    add(file, tr("New &Account"), QKeySequence(QStringLiteral("Ctrl+Shift+N")), &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    add(file, tr("&Import..."), none, &MainWindow::showImportWindow);
+    file->addSeparator();
+    m_accountAction = add(file, tr("Larkspur &Account..."), none, [this] { showLarkspurAccountScreen(0); });
+    m_accountAction->setStatusTip(tr("Sign in or sign up"));
+    file->addSeparator();
+    m_signOutAction = add(file, tr("Sign &Out"), none, &MainWindow::signOut);
+    m_signOutAction->setVisible(false);
+    file->addSeparator();
+    add(file, tr("&Quit"), QKeySequence(QKeySequence::Quit), [this] { close(); })->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    add(edit, tr("&Find..."), QKeySequence(QKeySequence::Find), &MainWindow::showSearchWindow);
+    edit->addSeparator();
+    add(edit, tr("&Preferences..."), none, &MainWindow::showSettingsWindow)->setMenuRole(QAction::PreferencesRole);
+
+    QMenu* account = menuBar()->addMenu(tr("&Account"));
+    add(account, tr("&Edit..."), none, &MainWindow::showEditAccountDialog);
+    add(account, tr("&Reconcile..."), QKeySequence(QStringLiteral("Ctrl+R")), &MainWindow::showReconciliationWindow);
+    add(account, tr("Reconciliation &History..."), none, &MainWindow::showReconciliationHistoryWindow);
+    add(account, tr("Rename &Payees..."), none, &MainWindow::showPayeesWindow);
+    account->addSeparator();
+    add(account, tr("&Share..."), none, &MainWindow::showShareAccountDialog);
+    account->addSeparator();
+    add(account, tr("&Delete"), none, &MainWindow::deleteCurrentAccount);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    add(view, tr("&Reports"), QKeySequence(QStringLiteral("Ctrl+2")), &MainWindow::showReportsWindow);
+    add(view, tr("Re&curring Transactions"), QKeySequence(QStringLiteral("Ctrl+3")), &MainWindow::showRecurringWindow);
+    add(view, tr("C&ategories"), QKeySequence(QStringLiteral("Ctrl+4")), &MainWindow::showCategoriesWindow);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("&About Larkspur Tallyleaf"), none, &MainWindow::showAbout)->setMenuRole(QAction::AboutRole);
+    add(help, tr("What's &New..."), none, &MainWindow::showWhatsNew);
+    add(help, tr("Check for &Updates..."), none, &MainWindow::checkForUpdates);
+    add(help, tr("Send &Feedback..."), none, &MainWindow::sendFeedback);
+    help->addSeparator();
+    add(help, tr("&Keyboard Shortcuts"), none, &MainWindow::showKeyboardShortcuts);
+    // Set but empty counts as unset.
+    if (!qEnvironmentVariableIsEmpty("TALLYLEAF_DEV")) {
+        help->addSeparator();
+        add(help, tr("Load &Sample Data"), none, &MainWindow::onLoadSampleData);
+        add(help, tr("&Clear Sample Data"), none, &MainWindow::onClearSampleData);
+    }
+}
+
+void MainWindow::setupSyncAndAuth()
+{
+    // The account client's AuthClient::stateChanged (updateAuthUI),
+    // loginSucceeded and loginFailed, and the sync engine's stateChanged
+    // (StatusBar::setSyncStatus with SyncEngine::stateLabel), syncCompleted,
+    // syncFailed and dataChanged connect here to the reactions below once
+    // those services exist. Until then nobody is signed in.
+    updateAuthUI();
+}
+
+void MainWindow::showStatus(const QString& text, int timeout)
+{
+    m_statusBar->QStatusBar::showMessage(text, timeout);
+}
+
+void MainWindow::onLoginSucceeded()
+{
+    showStatus(tr("Signed in successfully"), kConfirmationTimeout);
+}
+
+void MainWindow::onLoginFailed(const QString& error)
+{
+    showStatus(tr("Sign-in failed: %1").arg(error), kErrorTimeout);
+}
+
+void MainWindow::onSyncCompleted()
+{
+    showStatus(tr("Sync complete"), kSyncDoneTimeout);
+}
+
+void MainWindow::onSyncFailed(const QString& error)
+{
+    showStatus(tr("Sync failed: %1").arg(error), kErrorTimeout);
+}
+
+void MainWindow::onSyncDataChanged()
+{
+    // A pull of thousands of rows rebuilds the list and the register once.
+    scheduleAccountListRefresh();
+    scheduleRegisterReload();
+}
+
+bool MainWindow::reloadsRegister(const QString& key)
+{
+    // Re-applying the theme writes "theme", so font-scale and accent
+    // changes reload too.
+    static const QStringList keys{QStringLiteral("registerTwoLine"), QStringLiteral("registerNewestFirst"),
+                                  QStringLiteral("registerShowBalance"), QStringLiteral("weekStartDay"),
+                                  QStringLiteral("theme")};
+    return keys.contains(key);
+}
+
+void MainWindow::autoPostRecurring()
+{
+    RecurringService* recurring = m_appState->recurringService();
+    if (!recurring)
+        return;
+    const int posted = recurring->processAutoPost();
+    if (posted <= 0)
+        return;
+    showStatus(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), kAutoPostTimeout);
+    refreshAccountList();
+    // The register shows the postings as the account list does.
+    reloadRegister();
+}
+
+void MainWindow::updateRecurringDueIndicator()
+{
+    if (RecurringService* recurring = m_appState->recurringService())
+        m_statusBar->setRecurringDueCount(recurring->pendingCount());
+}
+
+void MainWindow::updateAuthUI()
+{
+    applyAuthState(isSignedIn());
+}
+
+void MainWindow::applyAuthState(bool signedIn)
+{
+    m_signOutAction->setVisible(signedIn);
+    m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
+    if (!signedIn) {
+        m_statusBar->setSyncStatus(tr("Not signed in"));
+        m_welcomeScreen->setReturningUser(QSettings().value(QLatin1String(kHasSignedInBeforeKey), false).toBool());
+        m_pages->setCurrentWidget(m_welcomeScreen);
+        return;
+    }
+    // The sync label takes SyncEngine::stateLabel of the engine's state
+    // here once the engine exists.
+    m_welcomeScreen->setReturningUser(false);
+    if (m_pages->currentWidget() != m_welcomeScreen)
+        return;
+    // Leaving the welcome page: the current account, else the first one,
+    // so that existing accounts are not hidden behind the empty state.
+    const QString current = m_appState->currentAccountId();
+    if (liveAccount(current)) {
+        selectAccount(current);
+        return;
+    }
+    const QList<Account> accounts = m_appState->accountRepository()->findAll();
+    if (!accounts.isEmpty())
+        selectAccount(accounts.first().id);
+    else
+        m_pages->setCurrentWidget(m_emptyStatePage);
+}
+
+void MainWindow::signOut()
+{
+    // LarkAccount::AuthClient::logout joins here; its state change reaches
+    // updateAuthUI.
+}
+
+QString MainWindow::keyboardShortcutsText()
+{
+    static const char* const keys[] = {"Ctrl+Return", "Ctrl+I", "Ctrl+D", "Ctrl+N", "Ctrl+Shift+N",
+                                       "Ctrl+R",      "Ctrl+F", "Ctrl+2", "Ctrl+3", "Ctrl+4",
+                                       "Alt+1",       "Alt+9",  "Alt+0"};
+    QStringList k;
+    for (const char* key : keys)
+        k.append(QKeySequence(QString::fromLatin1(key)).toString(QKeySequence::NativeText).toHtmlEscaped());
+    // One multi-argument pass, so a key text is never read as a placeholder.
+    return tr("<h3>Register</h3><table cellspacing='6'>"
+              "<tr><td><b>%1</b></td><td>Save transaction</td></tr>"
+              "<tr><td><b>%2</b></td><td>Insert new transaction</td></tr>"
+              "<tr><td><b>%3</b></td><td>Delete current transaction</td></tr>"
+              "<tr><td><b>Tab / Shift+Tab</b></td><td>Next / previous field</td></tr>"
+              "<tr><td><b>' (apostrophe)</b></td><td>Copy value from field above</td></tr></table>"
+              "<h3>Date Field</h3><table cellspacing='6'>"
+              "<tr><td><b>t</b></td><td>Today</td></tr>"
+              "<tr><td><b>+ / -</b></td><td>Next / previous day</td></tr>"
+              "<tr><td><b>m / h</b></td><td>First / last day of month</td></tr>"
+              "<tr><td><b>y / r</b></td><td>First / last day of year</td></tr>"
+              "<tr><td><b>w / k</b></td><td>First / last day of week</td></tr></table>"
+              "<h3>General</h3><table cellspacing='6'>"
+              "<tr><td><b>%4</b></td><td>New transaction</td></tr>"
+              "<tr><td><b>%5</b></td><td>New account</td></tr>"
+              "<tr><td><b>%6</b></td><td>Reconcile account</td></tr>"
+              "<tr><td><b>%7</b></td><td>Search transactions</td></tr>"
+              "<tr><td><b>%8</b></td><td>Reports</td></tr>"
+              "<tr><td><b>%9</b></td><td>Recurring transactions</td></tr>"
+              "<tr><td><b>%10</b></td><td>Categories</td></tr></table>"
+              "<h3>Accounts</h3><table cellspacing='6'>"
+              "<tr><td><b>%11 &ndash; %12</b></td><td>Switch to account 1&ndash;9</td></tr>"
+              "<tr><td><b>%13</b></td><td>Switch to account 10</td></tr></table>")
+        .arg(k[0], k[1], k[2], k[3], k[4], k[5], k[6], k[7], k[8], k[9], k[10], k[11], k[12]);
+}
+
+void MainWindow::showKeyboardShortcuts()
+{
+    QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), keyboardShortcutsText(), QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::RichText);
+    MessageBoxes::exec(&box);
+}
+
+QString MainWindow::aboutText()
+{
+    return tr("<h3>%1</h3>"
+              "<p>Version %2</p>"
+              "<p>A digital check register for keeping track of your household finances.</p>"
+              "<p>Published by Larkspur. Visit <a href='https://larkspur.app/tallyleaf'>larkspur.app/tallyleaf</a>."
+              "</p>"
+              "<p><small>This application uses the Qt framework under the "
+              "<a href='https://www.gnu.org/licenses/lgpl-3.0.html'>GNU Lesser General Public License "
+              "version 3</a>. See <a href='https://www.qt.io/'>qt.io</a>; the Qt source code is available at "
+              "<a href='https://download.qt.io/official_releases/qt/'>download.qt.io</a>.</small></p>")
+        .arg(tr("Larkspur Tallyleaf").toHtmlEscaped(), QCoreApplication::applicationVersion().toHtmlEscaped());
+}
+
+void MainWindow::showAbout()
+{
+    // What QMessageBox::about shows, run through the seam so it never blocks
+    // a test.
+    QMessageBox box(QMessageBox::NoIcon, tr("About Larkspur Tallyleaf"), aboutText(), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::RichText);
+    const QIcon icon = windowIcon();
+    if (!icon.isNull())
+        box.setIconPixmap(icon.pixmap(64, 64));
+    MessageBoxes::exec(&box);
+}
+
+void MainWindow::showWhatsNew()
+{
+    // LarkUpdate::showWhatsNew joins here with makeUpdateConfig(), the
+    // display name, this window and the hooks: progress to
+    // StatusBar::showProgress, finished to StatusBar::hideProgress, message
+    // to StatusBar::showMessage.
+}
+
+void MainWindow::checkForUpdates()
+{
+    // LarkUpdate::checkForUpdatesInteractive joins here with the same
+    // arguments as showWhatsNew.
+}
+
+void MainWindow::sendFeedback()
+{
+    // openFeedbackBoard joins here with feedbackUrl() and this window.
+}
+
+void MainWindow::onLoadSampleData()
+{
+    // SampleDataService joins here: "already loaded" box, else load it,
+    // rebuild the list and confirm in the status bar.
+}
+
+void MainWindow::onClearSampleData()
+{
+    // SampleDataService joins here: clear it, rebuild the list, show the
+    // no-account page and confirm; "nothing to clear" box otherwise.
 }

@@ -25,6 +25,7 @@ class QStackedWidget;
 class QTimer;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
+class RegisterScreen;
 class ReportsScreen;
 class SearchScreen;
 class SettingsScreen;
@@ -33,8 +34,9 @@ class WelcomeScreen;
 
 // The application's one top-level window: the account list with balances
 // and totals on the left, and a page stack on the right holding the
-// welcome page, the register and the empty-state page. It opens the
-// feature windows and runs the account dialogs.
+// welcome page, the register and the empty-state page. It holds the menus,
+// opens the feature windows, runs the account dialogs, posts due recurring
+// transactions every hour and follows the sign-in and sync state.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -59,6 +61,16 @@ public:
     // id gives the menu of the list's empty area); the caller owns it.
     QMenu* createAccountContextMenu(const QString& accountId);
 
+    // Preference keys whose change alters what the register shows.
+    static bool reloadsRegister(const QString& key);
+    // The rich text of the Keyboard Shortcuts box, key names in the
+    // platform's own spelling.
+    static QString keyboardShortcutsText();
+    static QString aboutText();
+    // Actions, status label and page for the given sign-in state;
+    // updateAuthUI passes the account client's state.
+    void applyAuthState(bool signedIn);
+
     QListWidget* accountList() const { return m_accountList; }
     QLabel* footerLabel() const { return m_footerLabel; }
     QSplitter* splitter() const { return m_splitter; }
@@ -68,6 +80,9 @@ public:
     QWidget* emptyStatePage() const { return m_emptyStatePage; }
     StatusBar* appStatusBar() const { return m_statusBar; }
     const QList<QShortcut*>& accountShortcuts() const { return m_accountShortcuts; }
+    QAction* accountAction() const { return m_accountAction; }
+    QAction* signOutAction() const { return m_signOutAction; }
+    QTimer* recurringTimer() const { return m_recurringTimer; }
 
 public slots:
     void onAccountClicked(QListWidgetItem* item);
@@ -91,16 +106,33 @@ public slots:
     // The tab is the account window's tab index; 0 is its first tab.
     void showLarkspurAccountScreen(int tab = 0);
 
+    void autoPostRecurring();
+    void updateRecurringDueIndicator();
+    void updateAuthUI();
+    void showKeyboardShortcuts();
+    void showAbout();
+    void showWhatsNew();
+    void checkForUpdates();
+    void sendFeedback();
+    void onLoadSampleData();
+    void onClearSampleData();
+    void signOut();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setupMenuBar();
+    void setupSyncAndAuth();
     QWidget* buildEmptyStatePage();
     void setupAccountList();
     void setupAccountShortcuts();
     void fitAccountItemsToWidth();
     void saveAccountOrder();
     void scheduleAccountListRefresh();
+    void scheduleRegisterReload();
+    // A timed message that leaves the busy indicator as it is.
+    void showStatus(const QString& text, int timeout);
 
     // The account when it exists and is not soft-deleted.
     std::optional<Account> liveAccount(const QString& accountId) const;
@@ -111,6 +143,13 @@ private:
     bool requireCurrentAccount();
     void reloadRegister();
     void startSignIn();
+    // Reactions to the account client and the sync engine, connected by
+    // setupSyncAndAuth once those services exist.
+    void onLoginSucceeded();
+    void onLoginFailed(const QString& error);
+    void onSyncCompleted();
+    void onSyncFailed(const QString& error);
+    void onSyncDataChanged();
     bool createAccount(Account account, qint64 openingBalance, const QDate& asOf);
 
     AppState* m_appState;
@@ -121,10 +160,15 @@ private:
     WelcomeScreen* m_welcomeScreen = nullptr;
     // Stands in for the register screen until it exists.
     QWidget* m_registerPage = nullptr;
+    // The register screen on the register page; null until it is hosted
+    // there, so every call into it is guarded.
+    RegisterScreen* m_registerScreen = nullptr;
     QWidget* m_emptyStatePage = nullptr;
     StatusBar* m_statusBar = nullptr;
     QList<QShortcut*> m_accountShortcuts;
     QTimer* m_refreshTimer = nullptr;
+    QTimer* m_registerReloadTimer = nullptr;
+    QTimer* m_recurringTimer = nullptr;
 
     // Menu actions that follow the sign-in state; the menus create them.
     QAction* m_accountAction = nullptr;
