@@ -13,6 +13,7 @@
 #include "ui/accountlistwidgets.h"
 #include "ui/elidedlabel.h"
 #include "ui/messageboxes.h"
+#include "ui/registerscreen.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/statusbar.h"
 #include "ui/style.h"
@@ -104,11 +105,12 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
 
     setupMenuBar();
 
-    m_registerPage = new QWidget;
+    m_registerScreen = new RegisterScreen(m_appState);
+    m_registerPage = m_registerScreen;
     m_registerPage->setObjectName(QStringLiteral("registerPage"));
-    // RegisterScreen::reconcileRequested (to showReconciliationWindow) and
-    // RegisterScreen::errorMessage (to m_statusBar->showMessage for
-    // kErrorTimeout) connect here once the screen has them.
+    connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, [this] { showReconciliationWindow(); });
+    connect(m_registerScreen, &RegisterScreen::errorMessage, this,
+            [this](const QString& text) { m_statusBar->showMessage(text, kErrorTimeout); });
     connect(m_appState->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
         if (reloadsRegister(key))
             reloadRegister();
@@ -428,9 +430,8 @@ bool MainWindow::requireCurrentAccount()
 
 void MainWindow::reloadRegister()
 {
-    if (!m_registerScreen)
-        return;
-    // RegisterScreen::reload joins here.
+    if (m_registerScreen)
+        m_registerScreen->reload();
 }
 
 void MainWindow::scheduleRegisterReload()
@@ -449,7 +450,8 @@ void MainWindow::selectAccount(const QString& accountId)
     if (!liveAccount(accountId))
         return;
     m_appState->setCurrentAccountId(accountId);
-    // RegisterScreen::setAccount joins here, guarded by m_registerScreen.
+    if (m_registerScreen)
+        m_registerScreen->setAccount(accountId);
     m_pages->setCurrentWidget(m_registerPage);
     for (int i = 0; i < m_accountList->count(); ++i) {
         if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {

@@ -388,9 +388,14 @@ void RegisterModel::applySort()
 {
     const int column = sortColumn;
     const bool ascending = sortOrder == Qt::AscendingOrder;
-    std::stable_sort(rows.begin(), rows.end(), [column, ascending](const RegisterRow& a, const RegisterRow& b) {
+    const auto less = [column, ascending](const RegisterRow& a, const RegisterRow& b) {
         return registerRowLess(column, ascending, a, b);
-    });
+    };
+    // Rows usually arrive in register order already; checking is far cheaper
+    // than sorting 100,000 rows again.
+    if (std::is_sorted(rows.cbegin(), rows.cend(), less))
+        return;
+    std::stable_sort(rows.begin(), rows.end(), less);
 }
 
 void RegisterModel::sort(int column, Qt::SortOrder order)
@@ -430,8 +435,13 @@ void RegisterModel::repointEditingRow()
 
 void RegisterModel::setEntries(const QList<RegisterRow>& entries)
 {
+    setEntries(QList<RegisterRow>(entries));
+}
+
+void RegisterModel::setEntries(QList<RegisterRow>&& entries)
+{
     beginResetModel();
-    rows = entries;
+    rows = std::move(entries);
     applySort();
     editingRow = -1;
     m_editingDataRow = false;

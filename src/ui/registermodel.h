@@ -40,6 +40,7 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void setEntries(const QList<RegisterRow>& entries);
+    void setEntries(QList<RegisterRow>&& entries);
     void setShowEntryRow(bool show);
 
     // The row shown at a view row that holds a transaction. An entry row or

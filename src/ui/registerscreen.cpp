@@ -28,25 +28,6 @@
 #include <algorithm>
 #include <limits>
 
-// ---------------------------------------------------------------------------
-// TEMPORARY, delete at merge: stand-in for formatDisplayAmount of
-// data/money.h, which is being added at the same time. Same name and
-// signature, so removing this block is the whole change.
-static QString formatDisplayAmount(qint64 hundredths, CurrencyCode currency)
-{
-    if (currency != CurrencyCode::JPY)
-        return formatAmount(hundredths, currency);
-    // Whole yen, half away from zero.
-    qint64 yen = hundredths / 100;
-    const qint64 rest = hundredths % 100;
-    if (rest >= 50)
-        ++yen;
-    else if (rest <= -50)
-        --yen;
-    return formatAmount(yen, currency);
-}
-// ---------------------------------------------------------------------------
-
 namespace {
 
 const char* const kDimmed = "#6E8A7E";
