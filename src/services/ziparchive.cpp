@@ -111,15 +111,18 @@ void Reader::parse()
     const quint16 entries = u16(d + end + 10);
     const quint32 directorySize = u32(d + end + 12);
     const quint32 directoryOffset = u32(d + end + 16);
-    if (disk != 0 || directoryDisk != 0 || entriesOnDisk != entries || entries == 0xFFFF
-        || directoryOffset == 0xFFFFFFFFu || qint64(directoryOffset) + directorySize > end)
+    if (disk != 0 || directoryDisk != 0 || entriesOnDisk != entries || directoryOffset == 0xFFFFFFFFu
+        || directorySize == 0xFFFFFFFFu || qint64(directoryOffset) + directorySize > end)
         return;
 
+    // The 16-bit entry count wraps: QZipWriter writes more than 65,535
+    // entries without ZIP64 and stores the count modulo 65,536. The
+    // directory's byte size is exact, so the headers are read up to it and
+    // the count only checked modulo 65,536.
     const qint64 directoryEnd = qint64(directoryOffset) + directorySize;
     qint64 pos = directoryOffset;
     QList<Entry> list;
-    list.reserve(entries);
-    for (int i = 0; i < entries; ++i) {
+    while (pos < directoryEnd) {
         if (pos + kCentralHeaderSize > directoryEnd || u32(d + pos) != kCentralHeaderSignature)
             return;
         const quint16 nameLength = u16(d + pos + 28);
@@ -137,6 +140,8 @@ void Reader::parse()
         list.append(e);
         pos = next;
     }
+    if (quint16(list.size()) != entries)
+        return;
     m_entries = list;
     m_open = true;
 }

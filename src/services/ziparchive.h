@@ -40,8 +40,9 @@ private:
 // out) and looks every entry up by a linear search of its name.
 //
 // Data that carries no end-of-central-directory record reads as an archive
-// without entries; a directory that points outside the data, or a ZIP64 or
-// multi-disk archive, does not open.
+// without entries; a directory that points outside the data or does not
+// parse, or a ZIP64 or multi-disk archive, does not open. Archives of more
+// than 65,535 entries, as QZipWriter writes them, read in full.
 class Reader
 {
 public:
