@@ -89,11 +89,11 @@ QByteArray patched(QByteArray zip, int offset, quint32 value)
     return zip;
 }
 
-QByteArray account(const QString& id, const QString& extraKey = QString())
+QByteArray account(const QString& id, const QString& extraKey = QString(), double extraValue = 1)
 {
     QJsonObject o{{"id", id}, {"name", id}, {"created_at", ""}, {"updated_at", ""}};
     if (!extraKey.isEmpty())
-        o.insert(extraKey, 1);
+        o.insert(extraKey, extraValue);
     return QJsonDocument(o).toJson();
 }
 
@@ -290,6 +290,9 @@ private slots:
                        {"accounts/m.json", R"({"id": 7, "name": "m", "created_at": "", "updated_at": ""})"},
                        {"accounts/v.json", R"({"id": "v", "name": ["x"], "created_at": "", "updated_at": ""})"}}
             << QStringList() << 3 << QString();
+        QTest::newRow("fraction, out of range") << Entries{{"accounts/f.json", account("f", "starting_balance", 0.5)},
+                                                           {"accounts/h.json", account("h", "starting_balance", 1e300)}}
+                                                << QStringList() << 2 << QString();
         QTest::newRow("too large") << Entries{{"accounts/big.json", QByteArray(BackupService::kMaxEntrySize + 1, ' ')}}
                                    << QStringList("accounts/big.json: entry too large") << 0 << QString();
         QTest::newRow("refused by the database") << Entries{{"accounts/nn.json", R"({"id": "nn", "created_at": "", "updated_at": ""})"}}

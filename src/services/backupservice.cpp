@@ -77,17 +77,22 @@ QString quoted(const QString& identifier)
     return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-// A JSON value as a bound SQL value; arrays and objects have none.
+// A JSON value as a bound SQL value. Arrays and objects have none, and
+// neither has a number that is not a 64-bit integer (every number column
+// holds integers): such a row is refused rather than written with 0.
 bool toBindValue(const QJsonValue& value, QVariant* out)
 {
     switch (value.type()) {
     case QJsonValue::Null:
         *out = QVariant();
         return true;
-    case QJsonValue::Double:
-        // As the archive format defines it: integers only, a fraction binds 0.
-        *out = QVariant(qint64(value.toInteger()));
+    case QJsonValue::Double: {
+        const qint64 integer = value.toInteger(0);
+        if (integer == 0 && value.toDouble() != 0.0)
+            return false;
+        *out = QVariant(integer);
         return true;
+    }
     case QJsonValue::Bool:
         *out = SqlValue::flag(value.toBool());
         return true;
@@ -332,16 +337,16 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     }
 
     QSqlDatabase& db = m_database->database();
-    // One transaction for the whole restore, a savepoint per row: a row the
-    // database refuses is undone alone, and the restore either completes
-    // or leaves the data as it was. A transaction already open belongs to
-    // the caller; the rows then join it.
     // Each row's savepoint keeps the pages it changes in a sub-journal,
-    // which by default is a temporary file; in memory the restore runs
-    // about a third faster. The connection's setting comes back afterwards.
+    // by default a temporary file; in memory the restore runs about a third
+    // faster. The connection's setting is put back at the end.
     QSqlQuery pragma(db);
     const int tempStore = pragma.exec(QStringLiteral("PRAGMA temp_store")) && pragma.next() ? pragma.value(0).toInt() : 0;
     pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    // One transaction for the whole restore and a savepoint per row: a row
+    // the database refuses is undone alone, and the restore either
+    // completes or leaves the data as it was. A transaction already open
+    // belongs to the caller; the rows then join it.
     const bool ownTransaction = db.transaction();
     BulkWriteScope bulkWrite(ownTransaction ? m_database : nullptr);
     bool aborted = false;
