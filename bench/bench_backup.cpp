@@ -2,7 +2,12 @@
 // categories, split lines, schedules and reconciliations) and the restore of
 // that archive into an empty database.
 //
-// Usage: bench_backup [transactions]   (default 100000)
+// Usage: bench_backup [transactions]   (default 10000)
+//
+// An archive holds at most 65,534 rows, which 50,000 transactions (with a
+// split of three lines in every tenth) just fit; more are refused. The
+// restore grows with the square of the entry count, since QZipReader finds
+// each entry by a linear search of the names.
 
 #include "data/database.h"
 #include "services/backupservice.h"
@@ -132,10 +137,11 @@ std::unique_ptr<Database> openDatabase(const QString& path)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int transactions = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    const int transactions = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
     QTemporaryDir dir;
 
     QByteArray archive;
+    QString error;
     double exportMs = 0;
     {
         auto source = openDatabase(dir.filePath("source.db"));
@@ -144,8 +150,13 @@ int main(int argc, char** argv)
         BackupService service(source.get());
         QElapsedTimer timer;
         timer.start();
-        archive = service.exportBackup();
+        archive = service.exportBackup(&error);
         exportMs = double(timer.nsecsElapsed()) / 1e6;
+    }
+    std::printf("transactions                 %9d\n", transactions);
+    if (archive.isEmpty()) {
+        std::printf("export refused after         %9.1f ms: %s\n", exportMs, qPrintable(error));
+        return 1;
     }
 
     auto target = openDatabase(dir.filePath("target.db"));
@@ -159,10 +170,9 @@ int main(int argc, char** argv)
 
     const int imported = r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
         + r.recurringImported + r.reconciliationsImported;
-    std::printf("transactions                 %9d\n", transactions);
     std::printf("archive size                 %9.1f MB\n", double(archive.size()) / (1024 * 1024));
-    std::printf("export                       %9.1f ms  (target < 5000)\n", exportMs);
-    std::printf("restore into empty database  %9.1f ms  (target < 10000)  rows %d, errors %lld\n", restoreMs,
+    std::printf("export                       %9.1f ms  (target < 5000 at 100,000)\n", exportMs);
+    std::printf("restore into empty database  %9.1f ms  (target < 10000 at 100,000)  rows %d, errors %lld\n", restoreMs,
                 imported, static_cast<long long>(r.errors.size()));
     return 0;
 }

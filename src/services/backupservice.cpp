@@ -113,6 +113,8 @@ struct PendingRow
 
 } // namespace
 
+static_assert(BackupService::kMaxRows + 1 == ZipArchive::kMaxEntries, "every row entry and the manifest fit");
+
 BackupService::BackupService(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -138,12 +140,25 @@ const QList<BackupService::Table>& BackupService::tables()
     return list;
 }
 
-QByteArray BackupService::exportBackup()
+QByteArray BackupService::exportBackup(QString* error)
 {
+    if (error)
+        error->clear();
     ZipArchive::Writer zip;
     QJsonObject manifest;
-    for (const Table& table : tables())
-        manifest.insert(table.countKey, exportTable(zip, table));
+    int rows = 0;
+    for (const Table& table : tables()) {
+        const int count = exportTable(zip, table);
+        manifest.insert(table.countKey, count);
+        rows += count;
+    }
+    // Refused rather than written: an archive with more entries would read
+    // back without its manifest and could never be restored.
+    if (rows > kMaxRows) {
+        if (error)
+            *error = tr("This backup would hold %n rows; a backup archive holds at most 65534.", nullptr, rows);
+        return QByteArray();
+    }
     manifest.insert(QStringLiteral("version"), 1);
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::nowText());
     zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
@@ -166,10 +181,13 @@ int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
 
     int count = 0;
     while (q.next()) {
+        ++count;
+        // Past the limit the rows are only counted, for the refusal.
+        if (zip.count() >= kMaxRows)
+            continue;
         const QJsonObject row = rowToJson(q, columns);
         const QString id = idColumn >= 0 ? q.value(idColumn).toString() : QString();
         zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id), QJsonDocument(row).toJson(QJsonDocument::Indented));
-        ++count;
     }
     return count;
 }

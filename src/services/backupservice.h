@@ -53,10 +53,15 @@ class BackupService : public QObject
 public:
     // Largest entry a restore reads (row or manifest).
     static constexpr qint64 kMaxEntrySize = 4 * 1024 * 1024;
+    // Most rows one archive holds: every entry but the manifest, which is
+    // written last and would be the first entry lost beyond the limit.
+    static constexpr int kMaxRows = 65534;
 
     explicit BackupService(Database* database, QObject* parent = nullptr);
 
-    QByteArray exportBackup();
+    // The archive, or empty when the database holds more rows than an
+    // archive can; error (when given) then tells why, else it is cleared.
+    QByteArray exportBackup(QString* error = nullptr);
     BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
 
 private:
