@@ -12,6 +12,7 @@ PACKAGES=(
     pkg-config
     libgl-dev
     libsqlite3-dev
+    zlib1g-dev
     qt6-base-dev
     qt6-base-private-dev
     libqt6sql6-sqlite

@@ -10,6 +10,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
@@ -114,6 +115,7 @@ bool AppState::initialize()
     m_recurringService->setDatabase(m_database);
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_database, m_transactions, m_categories, m_splitLines, this);
+    m_backupService = new BackupService(m_database, this);
 
     applyStoredPreferences();
 

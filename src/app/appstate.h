@@ -10,6 +10,7 @@
 class Database;
 class AccountRepository;
 class CategoryRepository;
+class BackupService;
 class CategoryService;
 class ImportService;
 class PreferencesRepository;
@@ -46,6 +47,7 @@ public:
     RecurringService* recurringService() const { return m_recurringService; }
     ReportService* reportService() const { return m_reportService; }
     ImportService* importService() const { return m_importService; }
+    BackupService* backupService() const { return m_backupService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -70,6 +72,7 @@ private:
     RecurringService* m_recurringService = nullptr;
     ReportService* m_reportService = nullptr;
     ImportService* m_importService = nullptr;
+    BackupService* m_backupService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -1,0 +1,178 @@
+// Times the backup export of a database with many transactions (with their
+// categories, split lines, schedules and reconciliations) and the restore of
+// that archive into an empty database.
+//
+// Usage: bench_backup [transactions]   (default 10000)
+//
+// An archive holds at most 65,534 rows, which 50,000 transactions (with a
+// split of three lines in every tenth) just fit; more are refused. The
+// restore grows with the square of the entry count, since QZipReader finds
+// each entry by a linear search of the names.
+
+#include "data/database.h"
+#include "services/backupservice.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const char* const kPayees[] = {"Grocery Outlet", "Shell", "Amazon", "Target", "City Water", "Payroll", "Starbucks",
+                               "Home Depot", "Kaiser", "Landlord"};
+
+bool exec(QSqlQuery& q)
+{
+    if (q.exec())
+        return true;
+    std::fprintf(stderr, "SQL failed: %s\n", qPrintable(q.lastError().text()));
+    return false;
+}
+
+bool build(Database& database, int transactions)
+{
+    QSqlDatabase& db = database.database();
+    db.transaction();
+    const QString now = QStringLiteral("2024-06-01T12:00:00Z");
+
+    QSqlQuery account(db);
+    account.prepare("INSERT INTO accounts (id, name, starting_balance, sort_order, created_at, updated_at) "
+                    "VALUES (?, ?, ?, ?, ?, ?)");
+    for (int a = 0; a < 10; ++a) {
+        for (const QVariant& v : {QVariant(QStringLiteral("acct-%1").arg(a)), QVariant(QStringLiteral("Account %1").arg(a)),
+                                  QVariant(qint64(a) * 100000), QVariant(a), QVariant(now), QVariant(now)})
+            account.addBindValue(v);
+        if (!exec(account))
+            return false;
+    }
+
+    QSqlQuery category(db);
+    category.prepare("INSERT INTO categories (id, name, parent_id, is_tax_relevant, created_at, updated_at) "
+                     "VALUES (?, ?, ?, ?, ?, ?)");
+    for (int c = 0; c < 100; ++c) {
+        const QVariant parent = c < 20 ? QVariant(QMetaType::fromType<QString>()) : QVariant(QStringLiteral("cat-%1").arg(c % 20));
+        for (const QVariant& v : {QVariant(QStringLiteral("cat-%1").arg(c)), QVariant(QStringLiteral("Category %1").arg(c)),
+                                  parent, QVariant(c % 7 == 0 ? 1 : 0), QVariant(now), QVariant(now)})
+            category.addBindValue(v);
+        if (!exec(category))
+            return false;
+    }
+
+    QSqlQuery txn(db);
+    txn.prepare("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+                "cleared, is_split, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    QSqlQuery split(db);
+    split.prepare("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    const QDate first(2015, 1, 1);
+    for (int t = 0; t < transactions; ++t) {
+        const QString id = QStringLiteral("txn-%1").arg(t);
+        const bool isSplit = t % 10 == 0;
+        const qint64 amount = -qint64(100 + (t * 7919) % 50000);
+        for (const QVariant& v :
+             {QVariant(id), QVariant(QStringLiteral("acct-%1").arg(t % 10)),
+              QVariant(first.addDays(t / 30).toString(Qt::ISODate)), QVariant(QString::fromLatin1(kPayees[t % 10])),
+              QVariant(t % 3 ? QString() : QStringLiteral("memo %1").arg(t)), QVariant(amount),
+              isSplit ? QVariant(QMetaType::fromType<QString>()) : QVariant(QStringLiteral("cat-%1").arg(t % 100)),
+              QVariant(t % 5 ? QString() : QString::number(1000 + t)), QVariant(t % 2), QVariant(isSplit ? 1 : 0),
+              QVariant(now), QVariant(now)})
+            txn.addBindValue(v);
+        if (!exec(txn))
+            return false;
+        if (!isSplit)
+            continue;
+        for (int s = 0; s < 3; ++s) {
+            for (const QVariant& v : {QVariant(QStringLiteral("%1-s%2").arg(id).arg(s)), QVariant(id),
+                                      QVariant(QStringLiteral("cat-%1").arg((t + s) % 100)),
+                                      QVariant(s < 2 ? amount / 3 : amount - 2 * (amount / 3)), QVariant(QString()),
+                                      QVariant(now), QVariant(now)})
+                split.addBindValue(v);
+            if (!exec(split))
+                return false;
+        }
+    }
+
+    QSqlQuery recurring(db);
+    recurring.prepare("INSERT INTO recurring_transactions (id, account_id, payee, amount, category_id, start_date, "
+                      "next_due_date, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int r = 0; r < 50; ++r) {
+        for (const QVariant& v : {QVariant(QStringLiteral("rec-%1").arg(r)), QVariant(QStringLiteral("acct-%1").arg(r % 10)),
+                                  QVariant(QString::fromLatin1(kPayees[r % 10])), QVariant(qint64(-1000 * r)),
+                                  QVariant(QStringLiteral("cat-%1").arg(r)), QVariant("2024-01-01"),
+                                  QVariant("2024-07-01"), QVariant(now), QVariant(now)})
+            recurring.addBindValue(v);
+        if (!exec(recurring))
+            return false;
+    }
+
+    QSqlQuery recon(db);
+    recon.prepare("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+                  "completed_at, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    for (int r = 0; r < 20; ++r) {
+        for (const QVariant& v : {QVariant(QStringLiteral("recon-%1").arg(r)), QVariant(QStringLiteral("acct-%1").arg(r % 10)),
+                                  QVariant("2024-05-31"), QVariant(qint64(r) * 1000), QVariant(qint64(r) * 1000),
+                                  QVariant(now), QVariant(now), QVariant(now)})
+            recon.addBindValue(v);
+        if (!exec(recon))
+            return false;
+    }
+    return db.commit();
+}
+
+std::unique_ptr<Database> openDatabase(const QString& path)
+{
+    auto db = std::make_unique<Database>();
+    if (!db->open(path) || !db->migrate())
+        return nullptr;
+    return db;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int transactions = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
+    QTemporaryDir dir;
+
+    QByteArray archive;
+    QString error;
+    double exportMs = 0;
+    {
+        auto source = openDatabase(dir.filePath("source.db"));
+        if (!source || !build(*source, transactions))
+            return 1;
+        BackupService service(source.get());
+        QElapsedTimer timer;
+        timer.start();
+        archive = service.exportBackup(&error);
+        exportMs = double(timer.nsecsElapsed()) / 1e6;
+    }
+    std::printf("transactions                 %9d\n", transactions);
+    if (archive.isEmpty()) {
+        std::printf("export refused after         %9.1f ms: %s\n", exportMs, qPrintable(error));
+        return 1;
+    }
+
+    auto target = openDatabase(dir.filePath("target.db"));
+    if (!target)
+        return 1;
+    BackupService service(target.get());
+    QElapsedTimer timer;
+    timer.start();
+    const BackupImportResult r = service.importBackup(archive, BackupImportMode::ReplaceAll);
+    const double restoreMs = double(timer.nsecsElapsed()) / 1e6;
+
+    const int imported = r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
+        + r.recurringImported + r.reconciliationsImported;
+    std::printf("archive size                 %9.1f MB\n", double(archive.size()) / (1024 * 1024));
+    std::printf("export                       %9.1f ms  (target < 5000 at 100,000)\n", exportMs);
+    std::printf("restore into empty database  %9.1f ms  (target < 10000 at 100,000)  rows %d, errors %lld\n", restoreMs,
+                imported, static_cast<long long>(r.errors.size()));
+    return 0;
+}

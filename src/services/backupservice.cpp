@@ -1,0 +1,481 @@
+#include "services/backupservice.h"
+
+#include "data/database.h"
+#include "data/sqlvalue.h"
+#include "services/ziparchive.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <exception>
+
+struct BackupService::Table
+{
+    QString name;
+    QString folder;
+    QString countKey;
+    bool synced; // carries version, sync_status and server_id
+    int BackupImportResult::*imported;
+    int BackupImportResult::*skipped;
+};
+
+// State of one restore: the table being restored, its real columns and the
+// statements reused from row to row.
+struct BackupService::Restore
+{
+    Restore(QSqlDatabase& database, BackupImportMode importMode)
+        : db(database)
+        , mode(importMode)
+        , savepoint(database)
+        , release(database)
+        , rollbackTo(database)
+    {
+        savepoint.prepare(QStringLiteral("SAVEPOINT backup_row"));
+        release.prepare(QStringLiteral("RELEASE backup_row"));
+        rollbackTo.prepare(QStringLiteral("ROLLBACK TO backup_row"));
+    }
+
+    // Undoes what a row wrote since its savepoint; false when the enclosing
+    // transaction is gone.
+    bool undoRow()
+    {
+        if (!rollbackTo.exec() || !release.exec()) {
+            error = rollbackTo.lastError().text();
+            return false;
+        }
+        return true;
+    }
+
+    QSqlDatabase& db;
+    BackupImportMode mode;
+    QSet<QString> columns;
+    QSqlQuery lookup;
+    QSqlQuery savepoint;
+    QSqlQuery release;
+    QSqlQuery rollbackTo;
+    QHash<QString, QSqlQuery> statements; // by SQL text
+    QString error;                         // of the last failed statement
+};
+
+namespace {
+
+const QString kIdKey = QStringLiteral("id");
+const QString kUpdatedAtKey = QStringLiteral("updated_at");
+const QString kManifestPath = QStringLiteral("manifest.json");
+const QString kJsonSuffix = QStringLiteral(".json");
+// Distinct key sets are rare (one per table in an archive we wrote); a
+// crafted archive must not make the statement cache grow without end.
+constexpr int kMaxCachedStatements = 64;
+
+QString quoted(const QString& identifier)
+{
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// A JSON value as a bound SQL value. Arrays and objects have none, and
+// neither has a number that is not a 64-bit integer (every number column
+// holds integers): such a row is refused rather than written with 0.
+bool toBindValue(const QJsonValue& value, QVariant* out)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        *out = QVariant();
+        return true;
+    case QJsonValue::Double: {
+        const qint64 integer = value.toInteger(0);
+        if (integer == 0 && value.toDouble() != 0.0)
+            return false;
+        *out = QVariant(integer);
+        return true;
+    }
+    case QJsonValue::Bool:
+        *out = SqlValue::flag(value.toBool());
+        return true;
+    case QJsonValue::String:
+        *out = SqlValue::text(value.toString());
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct PendingRow
+{
+    QString path;
+    QJsonObject row;
+    QString error;
+};
+
+} // namespace
+
+static_assert(BackupService::kMaxRows + 1 == ZipArchive::kMaxEntries, "every row entry and the manifest fit");
+
+BackupService::BackupService(Database* database, QObject* parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+const QList<BackupService::Table>& BackupService::tables()
+{
+    static const QList<Table> list = {
+        {QStringLiteral("accounts"), QStringLiteral("accounts"), QStringLiteral("accountCount"), true,
+         &BackupImportResult::accountsImported, &BackupImportResult::accountsSkipped},
+        {QStringLiteral("categories"), QStringLiteral("categories"), QStringLiteral("categoryCount"), true,
+         &BackupImportResult::categoriesImported, &BackupImportResult::categoriesSkipped},
+        {QStringLiteral("transactions"), QStringLiteral("transactions"), QStringLiteral("transactionCount"), true,
+         &BackupImportResult::transactionsImported, &BackupImportResult::transactionsSkipped},
+        {QStringLiteral("split_lines"), QStringLiteral("split_lines"), QStringLiteral("splitLineCount"), false,
+         &BackupImportResult::splitLinesImported, &BackupImportResult::splitLinesSkipped},
+        {QStringLiteral("recurring_transactions"), QStringLiteral("recurring"), QStringLiteral("recurringCount"), true,
+         &BackupImportResult::recurringImported, &BackupImportResult::recurringSkipped},
+        {QStringLiteral("reconciliations"), QStringLiteral("reconciliations"), QStringLiteral("reconciliationCount"),
+         true, &BackupImportResult::reconciliationsImported, &BackupImportResult::reconciliationsSkipped},
+    };
+    return list;
+}
+
+QByteArray BackupService::exportBackup(QString* error)
+{
+    if (error)
+        error->clear();
+    ZipArchive::Writer zip;
+    QJsonObject manifest;
+    int rows = 0;
+    for (const Table& table : tables()) {
+        const int count = exportTable(zip, table);
+        manifest.insert(table.countKey, count);
+        rows += count;
+    }
+    // Refused rather than written: an archive with more entries would read
+    // back without its manifest and could never be restored.
+    if (rows > kMaxRows) {
+        if (error)
+            *error = tr("This backup would hold %n rows; a backup archive holds at most 65534.", nullptr, rows);
+        return QByteArray();
+    }
+    manifest.insert(QStringLiteral("version"), 1);
+    manifest.insert(QStringLiteral("exportedAt"), SqlValue::nowText());
+    zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
+    return zip.finish();
+}
+
+int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
+{
+    QSqlQuery q(m_database->database());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(table.name))) {
+        qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
+        return 0;
+    }
+    const QSqlRecord record = q.record();
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i)
+        columns.append(record.fieldName(i));
+    const int idColumn = int(columns.indexOf(kIdKey));
+
+    int count = 0;
+    while (q.next()) {
+        ++count;
+        // Past the limit the rows are only counted, for the refusal.
+        if (zip.count() >= kMaxRows)
+            continue;
+        const QJsonObject row = rowToJson(q, columns);
+        const QString id = idColumn >= 0 ? q.value(idColumn).toString() : QString();
+        zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id), QJsonDocument(row).toJson(QJsonDocument::Indented));
+    }
+    return count;
+}
+
+QJsonObject BackupService::rowToJson(const QSqlQuery& query, const QStringList& columns)
+{
+    QJsonObject row;
+    for (int i = 0; i < columns.size(); ++i) {
+        // The driver's nulls are typed (a NULL text column is a null
+        // QString), so nullness is asked of the query, not of the type.
+        if (query.isNull(i)) {
+            row.insert(columns.at(i), QJsonValue(QJsonValue::Null));
+            continue;
+        }
+        const QVariant value = query.value(i);
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            row.insert(columns.at(i), QJsonValue(value.toLongLong()));
+            break;
+        case QMetaType::Double:
+            row.insert(columns.at(i), QJsonValue(value.toDouble()));
+            break;
+        case QMetaType::Bool:
+            row.insert(columns.at(i), QJsonValue(value.toBool()));
+            break;
+        default:
+            row.insert(columns.at(i), QJsonValue(value.toString()));
+            break;
+        }
+    }
+    return row;
+}
+
+void BackupService::markForResync(const Table& table, QJsonObject& row)
+{
+    if (!table.synced)
+        return;
+    row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
+    row.insert(QStringLiteral("server_id"), QJsonValue(QJsonValue::Null));
+    row.insert(QStringLiteral("version"), 1);
+}
+
+BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, QJsonObject row)
+{
+    markForResync(table, row);
+    const QString id = row.value(kIdKey).toString();
+    if (id.isEmpty())
+        return Outcome::Skipped;
+
+    // Only the table's own columns reach the SQL text, so an archive can
+    // never run statements of its own.
+    const QStringList keys = row.keys();
+    QVariantList values;
+    values.reserve(keys.size());
+    for (const QString& key : keys) {
+        QVariant value;
+        if (!restore.columns.contains(key) || !toBindValue(row.value(key), &value))
+            return Outcome::Skipped;
+        values.append(value);
+    }
+
+    restore.lookup.bindValue(0, id);
+    if (!restore.lookup.exec()) {
+        restore.error = restore.lookup.lastError().text();
+        return Outcome::Failed;
+    }
+    const bool found = restore.lookup.next();
+    const QString storedUpdatedAt =
+        found && !restore.lookup.isNull(1) ? restore.lookup.value(1).toString() : QString();
+    restore.lookup.finish();
+
+    QString sql;
+    QStringList quotedKeys;
+    QVariantList binds;
+    if (!found) {
+        for (const QString& key : keys)
+            quotedKeys.append(quoted(key));
+        QStringList marks;
+        marks.fill(QStringLiteral("?"), keys.size());
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+        binds = values;
+    } else {
+        if (restore.mode == BackupImportMode::SkipExisting)
+            return Outcome::Skipped;
+        if (restore.mode == BackupImportMode::KeepNewer) {
+            const QString incoming = row.value(kUpdatedAtKey).toString();
+            if (!incoming.isEmpty() && !(incoming > storedUpdatedAt))
+                return Outcome::Skipped;
+        }
+        for (int i = 0; i < keys.size(); ++i) {
+            if (keys.at(i) == kIdKey)
+                continue;
+            quotedKeys.append(quoted(keys.at(i)) + QLatin1String(" = ?"));
+            binds.append(values.at(i));
+        }
+        if (quotedKeys.isEmpty())
+            return Outcome::Skipped;
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")));
+        binds.append(id);
+    }
+
+    auto cached = restore.statements.find(sql);
+    if (cached == restore.statements.end()) {
+        if (restore.statements.size() >= kMaxCachedStatements)
+            restore.statements.clear();
+        QSqlQuery q(restore.db);
+        if (!q.prepare(sql)) {
+            restore.error = q.lastError().text();
+            return Outcome::Failed;
+        }
+        cached = restore.statements.insert(sql, q);
+    }
+    QSqlQuery& q = cached.value();
+    for (int i = 0; i < binds.size(); ++i)
+        q.bindValue(i, binds.at(i));
+
+    if (!restore.savepoint.exec()) {
+        restore.error = restore.savepoint.lastError().text();
+        return Outcome::Aborted;
+    }
+    if (!q.exec()) {
+        restore.error = q.lastError().text();
+        return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
+    }
+    if (!restore.release.exec()) {
+        restore.error = restore.release.lastError().text();
+        return Outcome::Aborted;
+    }
+    return Outcome::Imported;
+}
+
+BackupImportResult BackupService::importBackup(const QByteArray& archive, BackupImportMode mode)
+{
+    BackupImportResult result;
+    const ZipArchive::Reader zip(archive);
+    if (!zip.isOpen()) {
+        result.errors.append(tr("Failed to open ZIP archive"));
+        return result;
+    }
+
+    QByteArray content;
+    const int manifestIndex = zip.indexOf(kManifestPath);
+    if (manifestIndex >= 0) {
+        switch (zip.read(manifestIndex, kMaxEntrySize, &content)) {
+        case ZipArchive::Reader::ReadStatus::Ok:
+            break;
+        case ZipArchive::Reader::ReadStatus::TooLarge:
+            result.errors.append(tr("Invalid backup: manifest.json is too large"));
+            return result;
+        case ZipArchive::Reader::ReadStatus::Damaged:
+            result.errors.append(tr("Invalid backup: manifest.json is damaged"));
+            return result;
+        }
+    }
+    if (content.isEmpty()) {
+        result.errors.append(tr("Invalid backup: missing manifest.json"));
+        return result;
+    }
+    const int version = QJsonDocument::fromJson(content).object().value(QStringLiteral("version")).toInt(0);
+    if (version != 1) {
+        result.errors.append(tr("Unsupported backup version: %1").arg(version));
+        return result;
+    }
+
+    QSqlDatabase& db = m_database->database();
+    // Each row's savepoint keeps the pages it changes in a sub-journal,
+    // by default a temporary file; in memory the restore runs about a third
+    // faster. The connection's setting is put back at the end.
+    QSqlQuery pragma(db);
+    const int tempStore = pragma.exec(QStringLiteral("PRAGMA temp_store")) && pragma.next() ? pragma.value(0).toInt() : 0;
+    pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    // One transaction for the whole restore and a savepoint per row: a row
+    // the database refuses is undone alone, and the restore either
+    // completes or leaves the data as it was. A transaction already open
+    // belongs to the caller; the rows then join it.
+    const bool ownTransaction = db.transaction();
+    BulkWriteScope bulkWrite(ownTransaction ? m_database : nullptr);
+    bool aborted = false;
+    QString abortError;
+    {
+        Restore restore(db, mode);
+        for (const Table& table : tables()) {
+            restore.columns.clear();
+            const QSqlRecord record = db.record(table.name);
+            for (int i = 0; i < record.count(); ++i)
+                restore.columns.insert(record.fieldName(i));
+            restore.lookup = QSqlQuery(db);
+            restore.lookup.setForwardOnly(true);
+            restore.lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quoted(table.name)));
+            restore.statements.clear();
+
+            const QString prefix = table.folder + QLatin1Char('/');
+            QList<PendingRow> refused;
+            auto handle = [&](const QString& path, const QJsonObject& row) {
+                switch (upsertRow(restore, table, row)) {
+                case Outcome::Imported:
+                    ++(result.*table.imported);
+                    break;
+                case Outcome::Skipped:
+                    ++(result.*table.skipped);
+                    break;
+                case Outcome::Failed:
+                    refused.append({path, row, restore.error});
+                    break;
+                case Outcome::Aborted:
+                    aborted = true;
+                    abortError = restore.error;
+                    break;
+                }
+            };
+
+            for (int i = 0; i < zip.count() && !aborted; ++i) {
+                const QString path = zip.path(i);
+                if (!path.startsWith(prefix) || !path.endsWith(kJsonSuffix))
+                    continue;
+                try {
+                    switch (zip.read(i, kMaxEntrySize, &content)) {
+                    case ZipArchive::Reader::ReadStatus::Ok:
+                        break;
+                    case ZipArchive::Reader::ReadStatus::TooLarge:
+                        result.errors.append(tr("%1: entry too large").arg(path));
+                        continue;
+                    case ZipArchive::Reader::ReadStatus::Damaged:
+                        result.errors.append(tr("%1: damaged entry").arg(path));
+                        continue;
+                    }
+                    const QJsonObject row = QJsonDocument::fromJson(content).object();
+                    if (row.isEmpty()) {
+                        result.errors.append(tr("%1: invalid JSON").arg(path));
+                        continue;
+                    }
+                    handle(path, row);
+                } catch (const std::exception&) {
+                    restore.undoRow();
+                    result.errors.append(tr("%1: unexpected error").arg(path));
+                }
+            }
+
+            // A refused row may only be waiting for another row of its own
+            // table (a category whose parent comes later in the archive):
+            // try the refused rows again while any of them gets through.
+            while (!aborted && !refused.isEmpty()) {
+                const QList<PendingRow> previous = refused;
+                refused.clear();
+                for (const PendingRow& pending : previous) {
+                    if (aborted)
+                        break;
+                    try {
+                        handle(pending.path, pending.row);
+                    } catch (const std::exception&) {
+                        restore.undoRow();
+                        result.errors.append(tr("%1: unexpected error").arg(pending.path));
+                    }
+                }
+                if (refused.size() == previous.size())
+                    break;
+            }
+            for (const PendingRow& pending : refused) {
+                ++(result.*table.skipped);
+                qWarning().noquote() << "BackupService::upsertRow failed:" << pending.path << pending.error;
+            }
+            if (aborted)
+                break;
+        }
+    }
+
+    auto discardImported = [&result]() {
+        for (const Table& table : tables())
+            result.*table.imported = 0;
+    };
+    if (aborted) {
+        qWarning().noquote() << "BackupService::importBackup failed:" << abortError;
+        if (ownTransaction) {
+            db.rollback();
+            discardImported();
+            result.errors.append(tr("The restore stopped and changed nothing: %1").arg(abortError));
+        } else {
+            result.errors.append(tr("The restore stopped: %1").arg(abortError));
+        }
+    } else if (ownTransaction && !db.commit()) {
+        const QString error = db.lastError().text();
+        qWarning().noquote() << "BackupService::importBackup failed:" << error;
+        db.rollback();
+        discardImported();
+        result.errors.append(tr("The restore stopped and changed nothing: %1").arg(error));
+    }
+    pragma.exec(QStringLiteral("PRAGMA temp_store = %1").arg(tempStore));
+    return result;
+}

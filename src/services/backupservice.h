@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+namespace ZipArchive {
+class Writer;
+}
+
+// What a restore does with an archive row whose id is already stored; a row
+// whose id is not stored is always inserted, and no mode deletes rows.
+enum class BackupImportMode {
+    SkipExisting = 0, // leave the stored row, count the archive row as skipped
+    ReplaceAll = 1,   // overwrite the stored row
+    KeepNewer = 2,    // overwrite only when the archive row's updated_at is later (or empty)
+};
+
+struct BackupImportResult
+{
+    int accountsImported = 0;
+    int categoriesImported = 0;
+    int transactionsImported = 0;
+    int splitLinesImported = 0;
+    int recurringImported = 0;
+    int reconciliationsImported = 0;
+    int accountsSkipped = 0;
+    int categoriesSkipped = 0;
+    int transactionsSkipped = 0;
+    int splitLinesSkipped = 0;
+    int recurringSkipped = 0;
+    int reconciliationsSkipped = 0;
+    QStringList errors;
+};
+
+// Backs the six data tables up into one ZIP archive ("<folder>/<id>.json"
+// per row plus "manifest.json") and restores such an archive. Both work on
+// bytes in memory; the caller reads and writes the file.
+//
+// An archive is a file the user picks and may be damaged or crafted, so a
+// restore checks every entry's size before reading it and every JSON key
+// against the table's columns before it reaches SQL, and runs in one
+// database transaction: it either completes or leaves the data as it was.
+class BackupService : public QObject
+{
+    Q_OBJECT
+public:
+    // Largest entry a restore reads (row or manifest).
+    static constexpr qint64 kMaxEntrySize = 4 * 1024 * 1024;
+    // Most rows one archive holds: every entry but the manifest, which is
+    // written last and would be the first entry lost beyond the limit.
+    static constexpr int kMaxRows = 65534;
+
+    explicit BackupService(Database* database, QObject* parent = nullptr);
+
+    // The archive, or empty when the database holds more rows than an
+    // archive can; error (when given) then tells why, else it is cleared.
+    QByteArray exportBackup(QString* error = nullptr);
+    BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
+
+private:
+    struct Table;
+    enum class Outcome { Imported, Skipped, Failed, Aborted };
+    struct Restore;
+
+    static const QList<Table>& tables();
+    int exportTable(ZipArchive::Writer& zip, const Table& table);
+    static QJsonObject rowToJson(const QSqlQuery& query, const QStringList& columns);
+    static void markForResync(const Table& table, QJsonObject& row);
+    Outcome upsertRow(Restore& restore, const Table& table, QJsonObject row);
+
+    Database* m_database;
+};

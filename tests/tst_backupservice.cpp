@@ -1,0 +1,430 @@
+#include "testsupport.h"
+
+#include "data/database.h"
+#include "services/backupservice.h"
+#include "services/ziparchive.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using Entries = QList<QPair<QString, QByteArray>>;
+using Dump = QMap<QString, QStringList>;
+
+namespace {
+
+const QByteArray kManifest = R"({"version": 1})";
+
+// All six tables, with what a restore must keep apart: NULL and '' texts, a
+// soft-deleted row, an amount beyond double precision, synced rows with a
+// server id, a child category, split lines.
+void fill()
+{
+    using TestSupport::exec;
+    const QString ts = QStringLiteral("'2024-02-01T00:00:00Z'");
+    exec("INSERT INTO accounts (id, name, institution, account_number_last4, version, sync_status, server_id, "
+         "created_at, updated_at, deleted_at) VALUES ('a1', 'Checking', NULL, '', 4, 'synced', 'srv-a1', "
+         + ts + ", " + ts + ", NULL), ('a2', 'Old', '', NULL, 1, 'pending', NULL, " + ts + ", " + ts + ", " + ts + ")");
+    exec("INSERT INTO categories (id, name, parent_id, icon, sync_status, server_id, created_at, updated_at) VALUES "
+         "('c1', 'Food', NULL, '', 'conflict', 'srv-c1', " + ts + ", " + ts + "), "
+         "('c2', 'Groceries', 'c1', NULL, 'synced', 'srv-c2', " + ts + ", " + ts + ")");
+    exec("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, is_split, "
+         "version, created_at, updated_at, deleted_at) VALUES "
+         "('t1', 'a1', '2024-03-01', 'Market', NULL, 9007199254740993, 'c2', '', 0, 2, " + ts + ", " + ts + ", NULL), "
+         "('t2', 'a1', '2024-03-02', 'Shop', '', -2500, NULL, NULL, 1, 1, " + ts + ", " + ts + ", " + ts + ")");
+    exec("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) VALUES "
+         "('s1', 't2', 'c1', -1000, NULL, " + ts + ", " + ts + "), ('s2', 't2', 'c2', -1500, '', " + ts + ", " + ts + ")");
+    exec("INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, end_date, next_due_date, "
+         "lead_days, sync_status, created_at, updated_at) VALUES ('r1', 'a1', 'Rent', -90000, '2024-01-01', NULL, "
+         "'2024-04-01', 3, 'synced', " + ts + ", " + ts + ")");
+    exec("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+         "completed_at, created_at, updated_at) VALUES ('rc1', 'a1', '2024-02-29', 10, 10, " + ts + ", " + ts + ", "
+         + ts + ")");
+}
+
+// Every row as text that tells NULL from '' and numbers from texts;
+// resetSync shows the synced tables as a restore leaves them.
+Dump dumpAll(bool resetSync = false)
+{
+    Dump all;
+    for (const char* table : {"accounts", "categories", "transactions", "split_lines", "recurring_transactions",
+                              "reconciliations"}) {
+        const bool synced = resetSync && QByteArray(table) != "split_lines";
+        QSqlQuery q(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
+        while (q.next()) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i) {
+                const QString name = q.record().fieldName(i);
+                QString cell = q.isNull(i) ? "NULL" : QStringLiteral("%1:%2").arg(q.value(i).typeName(), q.value(i).toString());
+                if (synced && name == "version")
+                    cell = "qlonglong:1";
+                else if (synced && name == "sync_status")
+                    cell = "QString:pending";
+                else if (synced && name == "server_id")
+                    cell = "NULL";
+                cells << name + '=' + cell;
+            }
+            all[table] << cells.join(' ');
+        }
+    }
+    return all;
+}
+
+QByteArray zipOf(const Entries& entries, bool compress = false)
+{
+    ZipArchive::Writer zip(compress);
+    for (const auto& e : entries)
+        zip.add(e.first, e.second);
+    return zip.finish();
+}
+
+// Overwrites a 32-bit field of the first central directory header.
+QByteArray patched(QByteArray zip, int offset, quint32 value)
+{
+    const qsizetype at = zip.indexOf(QByteArray("PK\x01\x02", 4));
+    for (int i = 0; i < 4; ++i)
+        zip[at + offset + i] = char((value >> (8 * i)) & 0xff);
+    return zip;
+}
+
+QByteArray account(const QString& id, const QString& extraKey = QString(), double extraValue = 1)
+{
+    QJsonObject o{{"id", id}, {"name", id}, {"created_at", ""}, {"updated_at", ""}};
+    if (!extraKey.isEmpty())
+        o.insert(extraKey, extraValue);
+    return QJsonDocument(o).toJson();
+}
+
+int imported(const BackupImportResult& r)
+{
+    return r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
+        + r.recurringImported + r.reconciliationsImported;
+}
+
+int skipped(const BackupImportResult& r)
+{
+    return r.accountsSkipped + r.categoriesSkipped + r.transactionsSkipped + r.splitLinesSkipped + r.recurringSkipped
+        + r.reconciliationsSkipped;
+}
+
+void addModes()
+{
+    QTest::addColumn<BackupImportMode>("mode");
+    QTest::newRow("skip existing") << BackupImportMode::SkipExisting;
+    QTest::newRow("replace all") << BackupImportMode::ReplaceAll;
+    QTest::newRow("keep newer") << BackupImportMode::KeepNewer;
+}
+
+} // namespace
+
+class BackupServiceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportWritesRowsAndManifest()
+    {
+        TestSupport::TempDatabase db;
+        BackupService service(db.db());
+        QCOMPARE(ZipArchive::Reader(service.exportBackup()).count(), 1);
+        fill();
+        ZipArchive::Reader zip(service.exportBackup());
+        QStringList paths;
+        for (int i = 0; i < zip.count(); ++i)
+            paths << zip.path(i);
+        QCOMPARE(paths, QStringList({"accounts/a1.json", "accounts/a2.json", "categories/c1.json", "categories/c2.json",
+                                     "transactions/t1.json", "transactions/t2.json", "split_lines/s1.json",
+                                     "split_lines/s2.json", "recurring/r1.json", "reconciliations/rc1.json",
+                                     "manifest.json"}));
+        QByteArray data;
+        zip.read(zip.indexOf("manifest.json"), 1 << 20, &data);
+        QJsonObject manifest = QJsonDocument::fromJson(data).object();
+        QVERIFY(QRegularExpression("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$").match(manifest.take("exportedAt").toString()).hasMatch());
+        QCOMPARE(manifest, QJsonObject({{"version", 1}, {"accountCount", 2}, {"categoryCount", 2}, {"transactionCount", 2},
+                                        {"splitLineCount", 2}, {"recurringCount", 1}, {"reconciliationCount", 1}}));
+        zip.read(zip.indexOf("transactions/t1.json"), 1 << 20, &data);
+        const QJsonObject t1 = QJsonDocument::fromJson(data).object();
+        QVERIFY(t1.value("memo").isNull());
+        QCOMPARE(t1.value("check_number"), QJsonValue(""));
+        QCOMPARE(t1.value("amount").toInteger(), Q_INT64_C(9007199254740993));
+    }
+
+    void roundTripIntoEmptyDatabase_data() { addModes(); }
+    void roundTripIntoEmptyDatabase()
+    {
+        QFETCH(BackupImportMode, mode);
+        QByteArray archive;
+        Dump expected;
+        {
+            TestSupport::TempDatabase source;
+            fill();
+            archive = BackupService(source.db()).exportBackup();
+            expected = dumpAll(true);
+        }
+        TestSupport::TempDatabase target;
+        const BackupImportResult r = BackupService(target.db()).importBackup(archive, mode);
+        QCOMPARE(r.errors, QStringList());
+        QCOMPARE(QList<int>({r.accountsImported, r.categoriesImported, r.transactionsImported, r.splitLinesImported,
+                             r.recurringImported, r.reconciliationsImported}),
+                 QList<int>({2, 2, 2, 2, 1, 1}));
+        QCOMPARE(skipped(r), 0);
+        QCOMPARE(dumpAll(), expected);
+        QCOMPARE(TestSupport::scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'market'").toInt(), 1);
+        QCOMPARE(TestSupport::scalar("PRAGMA temp_store").toInt(), 0);
+    }
+
+    void restoreIntoSource_data() { addModes(); }
+    void restoreIntoSource()
+    {
+        QFETCH(BackupImportMode, mode);
+        TestSupport::TempDatabase db;
+        fill();
+        BackupService service(db.db());
+        const QByteArray archive = service.exportBackup();
+        const Dump before = dumpAll();
+        const Dump reset = dumpAll(true);
+        TestSupport::exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a3', 'Kept', '', '')");
+
+        const BackupImportResult r = service.importBackup(archive, mode);
+        const int overwritten = mode == BackupImportMode::ReplaceAll ? 10 : 0; // keep newer: all timestamps equal
+        QCOMPARE(r.errors, QStringList());
+        QCOMPARE(imported(r), overwritten);
+        QCOMPARE(skipped(r), 10 - overwritten);
+        QCOMPARE(TestSupport::scalar("SELECT name FROM accounts WHERE id = 'a3'").toString(), QStringLiteral("Kept"));
+        TestSupport::exec("DELETE FROM accounts WHERE id = 'a3'");
+        QCOMPARE(dumpAll(), overwritten ? reset : before);
+    }
+
+    void keepNewerComparesTimestamps_data()
+    {
+        QTest::addColumn<QJsonValue>("archiveUpdatedAt");
+        QTest::addColumn<bool>("overwrites");
+        QTest::newRow("equal") << QJsonValue("2024-02-01T00:00:00Z") << false;
+        QTest::newRow("older") << QJsonValue("2024-01-31T23:59:59Z") << false;
+        QTest::newRow("later by a second") << QJsonValue("2024-02-01T00:00:01Z") << true;
+        QTest::newRow("empty") << QJsonValue("") << true;
+        QTest::newRow("absent") << QJsonValue(QJsonValue::Undefined) << true;
+    }
+    void keepNewerComparesTimestamps()
+    {
+        QFETCH(QJsonValue, archiveUpdatedAt);
+        QFETCH(bool, overwrites);
+        TestSupport::TempDatabase db;
+        fill();
+        QJsonObject row{{"id", "a1"}, {"name", "From backup"}};
+        if (!archiveUpdatedAt.isUndefined())
+            row.insert("updated_at", archiveUpdatedAt);
+        const BackupImportResult r = BackupService(db.db()).importBackup(
+            zipOf({{"accounts/a1.json", QJsonDocument(row).toJson()}, {"manifest.json", kManifest}}),
+            BackupImportMode::KeepNewer);
+        QCOMPARE(r.accountsImported, overwrites ? 1 : 0);
+        QCOMPARE(r.accountsSkipped, overwrites ? 0 : 1);
+        QCOMPARE(TestSupport::scalar("SELECT name FROM accounts WHERE id = 'a1'").toString(),
+                 overwrites ? QStringLiteral("From backup") : QStringLiteral("Checking"));
+    }
+
+    // Archives refused as a whole, or whose only row is unreadable: nothing changes.
+    void refusedArchives_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("warning");
+        const QByteArray row = account("new");
+        const QString missing = "Invalid backup: missing manifest.json";
+        const QString damaged = "accounts/new.json: damaged entry";
+        const QByteArray good = zipOf({{"accounts/new.json", row}, {"manifest.json", kManifest}});
+        auto withManifest = [&](const QByteArray& manifest) {
+            return zipOf({{"accounts/new.json", row}, {"manifest.json", manifest}});
+        };
+        const QString none;
+        // QZipReader reads data that is no ZIP, or is cut off before its
+        // directory, as an archive without entries.
+        QTest::newRow("garbage") << QByteArray("this is not a zip file at all") << missing << "^QZip: not a zip file!$";
+        QTest::newRow("cut off") << good.left(good.size() / 2) << missing << "^QZip: EndOfDirectory not found$";
+        QTest::newRow("no manifest") << zipOf({{"accounts/new.json", row}}) << missing << none;
+        QTest::newRow("empty manifest") << withManifest("") << missing << none;
+        QTest::newRow("version 2") << withManifest(R"({"version": 2})") << "Unsupported backup version: 2" << none;
+        QTest::newRow("manifest not JSON") << withManifest("version=1") << "Unsupported backup version: 0" << none;
+        QTest::newRow("version absurd") << withManifest(R"({"version": 1e300})") << "Unsupported backup version: 0"
+                                        << none;
+        QTest::newRow("row outside the data") << patched(good, 42, 0x7fffffff) << damaged << "^QBuffer::seek: Invalid pos";
+        QTest::newRow("row checksum") << patched(good, 16, 0x12345678) << damaged << none;
+        QTest::newRow("manifest too large")
+            << zipOf({{"manifest.json", QByteArray(BackupService::kMaxEntrySize + 1, ' ')}}, true)
+            << "Invalid backup: manifest.json is too large" << none;
+        // Claims 14 bytes, inflates to 16 MB: refused once read.
+        QTest::newRow("manifest understating its size")
+            << patched(zipOf({{"manifest.json", kManifest + QByteArray(16 << 20, ' ')}}, true), 24, kManifest.size())
+            << "Invalid backup: manifest.json is damaged" << none;
+        // QZipReader doubles its buffer until allocation fails.
+        QTest::newRow("manifest compressed size out of range")
+            << patched(zipOf({{"manifest.json", kManifest}}, true), 20, 0x80000001u)
+            << "Invalid backup: manifest.json is damaged" << "Called with maxSize < 0";
+    }
+    void refusedArchives()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(QString, error);
+        QFETCH(QString, warning);
+        TestSupport::TempDatabase db;
+        fill();
+        const Dump before = dumpAll();
+        if (warning.isEmpty())
+            QTest::failOnWarning(QRegularExpression(".*"));
+        else
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        const BackupImportResult r = BackupService(db.db()).importBackup(archive, BackupImportMode::ReplaceAll);
+        QCOMPARE(r.errors, QStringList(error));
+        QCOMPARE(imported(r), 0);
+        QCOMPARE(dumpAll(), before);
+    }
+
+    // Bad rows beside one good row: the good one is restored, nothing else changes.
+    void badEntries_data()
+    {
+        QTest::addColumn<Entries>("entries");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<int>("skipped");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("not JSON, array") << Entries{{"accounts/bad.json", "{oops"}, {"accounts/x.json", "[1]"}}
+                                         << QStringList({"accounts/bad.json: invalid JSON", "accounts/x.json: invalid JSON"})
+                                         << 0 << QString();
+        QTest::newRow("other names ignored") << Entries{{"accounts/x.txt", account("x")}, {"notes/x.json", account("x")},
+                                                        {"accounts/", ""}}
+                                             << QStringList() << 0 << QString();
+        // QZipReader lists "../accounts/x.json" as "accounts/x.json" but finds
+        // no entry by that name; of two entries of one name it reads the first.
+        QTest::newRow("name rewritten, name shared")
+            << Entries{{"../accounts/x.json", account("x")}, {"accounts/d.json", account("d")},
+                       {"accounts/d.json", account("e")}}
+            << QStringList({"accounts/x.json: damaged entry", "accounts/d.json: damaged entry",
+                            "accounts/d.json: damaged entry"})
+            << 0 << QString();
+        QTest::newRow("unknown column") << Entries{{"accounts/u.json", account("u", "nickname")}} << QStringList() << 1
+                                        << QString();
+        QTest::newRow("injection-style key")
+            << Entries{{"accounts/i.json", account("i", "name\") VALUES ('x'); DROP TABLE transactions; --")}}
+            << QStringList() << 1 << QString();
+        QTest::newRow("id missing, numeric; nested value")
+            << Entries{{"accounts/n.json", R"({"name": "n", "created_at": "", "updated_at": ""})"},
+                       {"accounts/m.json", R"({"id": 7, "name": "m", "created_at": "", "updated_at": ""})"},
+                       {"accounts/v.json", R"({"id": "v", "name": ["x"], "created_at": "", "updated_at": ""})"}}
+            << QStringList() << 3 << QString();
+        QTest::newRow("fraction, out of range") << Entries{{"accounts/f.json", account("f", "starting_balance", 0.5)},
+                                                           {"accounts/h.json", account("h", "starting_balance", 1e300)}}
+                                                << QStringList() << 2 << QString();
+        QTest::newRow("too large") << Entries{{"accounts/big.json", QByteArray(BackupService::kMaxEntrySize + 1, ' ')}}
+                                   << QStringList("accounts/big.json: entry too large") << 0 << QString();
+        QTest::newRow("refused by the database") << Entries{{"accounts/nn.json", R"({"id": "nn", "created_at": "", "updated_at": ""})"}}
+                                                 << QStringList() << 1
+                                                 << "^BackupService::upsertRow failed: accounts/nn.json .*NOT NULL";
+    }
+    void badEntries()
+    {
+        QFETCH(Entries, entries);
+        QFETCH(QStringList, errors);
+        QFETCH(int, skipped);
+        QFETCH(QString, warning);
+        TestSupport::TempDatabase db;
+        fill();
+        const Dump before = dumpAll();
+        entries << qMakePair(QStringLiteral("accounts/ok.json"), account("ok"))
+                << qMakePair(QStringLiteral("manifest.json"), kManifest);
+        // No warning unless expected: a row refused by its keys never reaches SQL.
+        if (warning.isEmpty())
+            QTest::failOnWarning(QRegularExpression(".*"));
+        else
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        const BackupImportResult r = BackupService(db.db()).importBackup(zipOf(entries, true), BackupImportMode::ReplaceAll);
+        QCOMPARE(r.errors, errors);
+        QCOMPARE(r.accountsImported, 1);
+        QCOMPARE(r.accountsSkipped, skipped);
+        TestSupport::exec("DELETE FROM accounts WHERE id = 'ok'");
+        QCOMPARE(dumpAll(), before);
+    }
+
+    void childCategoryBeforeItsParent()
+    {
+        TestSupport::TempDatabase db;
+        const QByteArray archive = zipOf({
+            {"categories/g.json", R"({"id": "g", "name": "G", "parent_id": "c", "created_at": "", "updated_at": ""})"},
+            {"categories/c.json", R"({"id": "c", "name": "C", "parent_id": "p", "created_at": "", "updated_at": ""})"},
+            {"categories/p.json", R"({"id": "p", "name": "P", "created_at": "", "updated_at": ""})"},
+            {"transactions/t.json", R"({"id": "t", "account_id": "a", "date": "2024-01-01", "payee": "P", "amount": 5,
+                                        "category_id": "g", "created_at": "", "updated_at": ""})"},
+            {"accounts/a.json", account("a")},
+            {"manifest.json", kManifest},
+        });
+        const BackupImportResult r = BackupService(db.db()).importBackup(archive, BackupImportMode::SkipExisting);
+        QCOMPARE(r.errors, QStringList());
+        QCOMPARE(imported(r), 5);
+        QCOMPARE(TestSupport::scalar("SELECT category_id FROM transactions WHERE id = 't'").toString(), QStringLiteral("g"));
+    }
+
+    void garbageNeverCrashes()
+    {
+        QByteArray valid;
+        {
+            TestSupport::TempDatabase source;
+            fill();
+            valid = BackupService(source.db()).exportBackup();
+        }
+        TestSupport::TempDatabase db;
+        BackupService service(db.db());
+        QRandomGenerator random(17);
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        for (int round = 0; round < 300; ++round) {
+            QByteArray bytes = valid;
+            if (round % 3 == 0) {
+                bytes = QByteArray(int(random.bounded(2000)), Qt::Uninitialized);
+                for (char& c : bytes)
+                    c = char(random.bounded(256));
+            } else {
+                for (int i = 0; i <= round % 8; ++i)
+                    bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+                if (round % 3 == 2)
+                    bytes.truncate(random.bounded(int(bytes.size())));
+            }
+            service.importBackup(bytes, BackupImportMode(round % 3));
+        }
+        qInstallMessageHandler(previous);
+        // A damaged row never lands under another id.
+        QVERIFY(TestSupport::scalar("SELECT count(*) FROM accounts WHERE id NOT IN ('a1', 'a2')").toInt() == 0);
+    }
+
+    void exportRefusesMoreRowsThanAnArchiveHolds_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("at the limit") << 65534 << QString();
+        QTest::newRow("one more") << 65535 << "This backup would hold 65535 rows; a backup archive holds at most 65534.";
+    }
+    void exportRefusesMoreRowsThanAnArchiveHolds()
+    {
+        QFETCH(int, rows);
+        QFETCH(QString, error);
+        TestSupport::TempDatabase db;
+        TestSupport::exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                         "INSERT INTO accounts (id, name, created_at, updated_at) "
+                                         "SELECT 'a' || i, '', '', '' FROM n")
+                              .arg(rows));
+        QString message = "stale";
+        const QByteArray archive = BackupService(db.db()).exportBackup(&message);
+        QCOMPARE(message, error);
+        if (!error.isEmpty()) {
+            QVERIFY(archive.isEmpty());
+            return;
+        }
+        // The manifest, written last, still reads back.
+        const ZipArchive::Reader zip(archive);
+        QCOMPARE(zip.count(), rows + 1);
+        QByteArray data;
+        QVERIFY(zip.read(zip.indexOf("manifest.json"), 1 << 20, &data) == ZipArchive::Reader::ReadStatus::Ok);
+        QCOMPARE(QJsonDocument::fromJson(data).object().value("accountCount").toInt(), rows);
+    }
+};
+
+TALLYLEAF_TEST_MAIN(BackupServiceTest)
+#include "tst_backupservice.moc"
