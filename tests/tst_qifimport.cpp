@@ -454,7 +454,7 @@ private slots:
         QTest::newRow("split line refused")
             << QStringList{"CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.split_lines "
                            "BEGIN SELECT RAISE(ABORT, 'forced'); END"}
-            << QStringList{"^SplitLineRepository::replaceForTransaction failed:",
+            << QStringList{"^SplitLineRepository::insert failed:",
                            aborted + "failed to store the split lines of "}
             << "imported 1, duplicates 0, unparseable 0, metadata 0, unmapped 0, linked 0, retroactive 0, database 0, "
                "failed"

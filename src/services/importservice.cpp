@@ -719,9 +719,13 @@ bool ImportService::storeSplitLines(QifRun& run, const QifImportRecord& record, 
         line.updatedAt = t.createdAt;
         lines.append(line);
     }
-    if (!m_splitLines->replaceForTransaction(t.id, lines)) {
-        abortQif(run, QStringLiteral("failed to store the split lines of %1").arg(t.id));
-        return false;
+    // Checked one by one: the transaction is new, so there is nothing to
+    // replace, and a failure rolls the whole import back anyway.
+    for (const SplitLine& line : std::as_const(lines)) {
+        if (!m_splitLines->insert(line)) {
+            abortQif(run, QStringLiteral("failed to store the split lines of %1").arg(t.id));
+            return false;
+        }
     }
     return true;
 }
