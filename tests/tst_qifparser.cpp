@@ -59,15 +59,12 @@ private slots:
         QTest::newRow("comma grouping") << "1,234.56" << true << qint64(123456);
         QTest::newRow("point grouping") << "1.234,56" << true << qint64(123456);
         QTest::newRow("comma thousands") << "1,234" << true << qint64(123400);
-        QTest::newRow("point thousands") << "1.234" << true << qint64(123400);
         QTest::newRow("decimal comma") << "12,5" << true << qint64(1250);
         QTest::newRow("three after the only mark: grouping") << "0.125" << true << qint64(12500);
         QTest::newRow("leading mark: decimal, half rounds up") << ".125" << true << qint64(13);
         QTest::newRow("negative half rounds away") << "-,005" << true << qint64(-1);
         QTest::newRow("exact hundredths, not binary") << "1,000.005" << true << qint64(100001);
-        QTest::newRow("digits past the third ignored") << "0.12499" << true << qint64(12);
         QTest::newRow("bad grouping") << "1,23,456" << false << qint64(0);
-        QTest::newRow("grouping with long head") << "1234,567" << false << qint64(0);
         QTest::newRow("two points") << "1.2.3" << false << qint64(0);
         QTest::newRow("mixed marks, decimal repeated") << "1.2,3.4" << false << qint64(0);
         QTest::newRow("parentheses") << "(12.00)" << true << qint64(-1200);
@@ -76,23 +73,14 @@ private slots:
         QTest::newRow("dollar, space, minus") << "$ -5" << true << qint64(-500);
         QTest::newRow("trailing minus") << "5-" << false << qint64(0);
         QTest::newRow("euro") << "\u20AC 3,50" << true << qint64(350);
-        QTest::newRow("pound, yen, cent signs") << "\u00A31\u00A5 2\u00A2" << true << qint64(1200);
         QTest::newRow("plus") << "+7" << true << qint64(700);
-        QTest::newRow("two signs") << "--7" << false << qint64(0);
         QTest::newRow("space grouping") << "1 234,56" << true << qint64(123456);
-        QTest::newRow("point only") << "." << false << qint64(0);
-        QTest::newRow("sign only") << "-" << false << qint64(0);
-        QTest::newRow("empty parentheses") << "()" << false << qint64(0);
         QTest::newRow("symbol only") << " $ " << false << qint64(0);
-        QTest::newRow("empty") << "" << false << qint64(0);
         QTest::newRow("exponent") << "1e3" << false << qint64(0);
         QTest::newRow("other script's digits") << "\u0661\u0662" << false << qint64(0);
         QTest::newRow("largest") << "92233720368547758.07" << true << qint64(Q_INT64_C(9223372036854775807));
-        QTest::newRow("largest negative") << "-92233720368547758.07" << true
-                                          << qint64(-Q_INT64_C(9223372036854775807));
         QTest::newRow("one hundredth too many") << "92233720368547758.08" << false << qint64(0);
         QTest::newRow("rounding past the limit") << "92233720368547758.075" << false << qint64(0);
-        QTest::newRow("far too large") << "99999999999999999999999" << false << qint64(0);
         QTest::newRow("leading zeros") << "000000000000000000000001.5" << true << qint64(150);
     }
     void amount()
@@ -117,7 +105,6 @@ private slots:
         QTest::newRow("m/d/yyyy") << "1/2/2024" << mf << QDate(2024, 1, 2);
         QTest::newRow("m/d/yy") << "1/2/24" << mf << QDate(2024, 1, 2);
         QTest::newRow("yy 99") << "1/2/99" << mf << QDate(1999, 1, 2);
-        QTest::newRow("yy 45") << "1/2/45" << mf << QDate(2045, 1, 2);
         QTest::newRow("yy 69") << "1/2/69" << mf << QDate(2069, 1, 2);
         QTest::newRow("yy 70") << "1/2/70" << mf << QDate(1970, 1, 2);
         QTest::newRow("yy 00, leap day") << "2/29/00" << mf << QDate(2000, 2, 29);
@@ -125,26 +112,20 @@ private slots:
         QTest::newRow("apostrophe year") << "1/2'24" << mf << QDate(2024, 1, 2);
         QTest::newRow("apostrophe, space, one digit") << "1/2' 4" << mf << QDate(2004, 1, 2);
         QTest::newRow("apostrophe 99") << "12/25'99" << mf << QDate(1999, 12, 25);
-        QTest::newRow("apostrophe four-digit") << "12/25'2003" << mf << QDate(2003, 12, 25);
         QTest::newRow("year first in any order") << "2024-01-02" << df << QDate(2024, 1, 2);
         QTest::newRow("month 13") << "13/1/2024" << mf << QDate();
         QTest::newRow("points and spaces") << "1. 2. 2024" << mf << QDate(2024, 1, 2);
-        QTest::newRow("dashes") << "1-2-24" << mf << QDate(2024, 1, 2);
         QTest::newRow("day first") << "1/2/2024" << df << QDate(2024, 2, 1);
         QTest::newRow("day first, two-digit") << "31.12.98" << df << QDate(1998, 12, 31);
-        QTest::newRow("auto, month first") << "1/2/2024" << autoOrder << QDate(2024, 1, 2);
         QTest::newRow("auto, day first from 13") << "13/1/2024" << autoOrder << QDate(2024, 1, 13);
-        QTest::newRow("extra pieces ignored") << "1/2/2024/junk" << mf << QDate(2024, 1, 2);
-        QTest::newRow("empty pieces dropped") << "1//2//2024" << mf << QDate(2024, 1, 2);
+        QTest::newRow("extra fields ignored") << "1/2/2024/junk" << mf << QDate(2024, 1, 2);
         QTest::newRow("last day of 9999") << "12/31/9999" << mf << QDate(9999, 12, 31);
         QTest::newRow("year 10000") << "1/1/10000" << mf << QDate();
         QTest::newRow("year 0000 reads as 2000") << "0000-01-01" << mf << QDate(2000, 1, 1);
         QTest::newRow("huge number") << "99999999999999999999/1/1" << mf << QDate();
-        QTest::newRow("two pieces") << "1/2" << mf << QDate();
+        QTest::newRow("two fields") << "1/2" << mf << QDate();
         QTest::newRow("letters") << "Jan/2/2024" << mf << QDate();
         QTest::newRow("other script's digits") << "\u0661/\u0662/2024" << mf << QDate();
-        QTest::newRow("signed piece") << "+1/2/2024" << mf << QDate();
-        QTest::newRow("day 0") << "1/0/2024" << mf << QDate();
         QTest::newRow("empty") << "  " << mf << QDate();
     }
     void date()
@@ -168,9 +149,7 @@ private slots:
         QTest::newRow("no D lines") << QStringList{"PShop", "T1"} << QifDateOrder::MonthFirst;
         QTest::newRow("lower-case d does not count") << QStringList{"d25/04/2024"} << QifDateOrder::MonthFirst;
         QTest::newRow("byte-order mark and blanks") << QStringList{"\uFEFF  D 25.4.24"} << QifDateOrder::DayFirst;
-        QTest::newRow("middle piece not a number still decides")
-            << QStringList{"D25/x/2024"} << QifDateOrder::DayFirst;
-        QTest::newRow("third piece not a number") << QStringList{"D25/4/x"} << QifDateOrder::MonthFirst;
+        QTest::newRow("third field not a number") << QStringList{"D25/4/x"} << QifDateOrder::MonthFirst;
         QTest::newRow("a category description") << QStringList{"DGroceries 13/14/15"} << QifDateOrder::MonthFirst;
     }
     void detectOrder()
@@ -187,11 +166,9 @@ private slots:
         QTest::addColumn<QString>("transfer");
         QTest::newRow("plain") << " Food " << "Food" << "";
         QTest::newRow("transfer") << "[Savings]" << "" << "Savings";
-        QTest::newRow("transfer, padded") << "[ Savings ]" << "" << "Savings";
         QTest::newRow("transfer with class") << "[Savings]/Trip" << "" << "Savings";
         QTest::newRow("category with class") << "Food:Groceries/Trip" << "Food:Groceries" << "";
         QTest::newRow("slash inside brackets") << "[A/B]" << "[A" << "";
-        QTest::newRow("class only") << "/Trip" << "" << "";
         QTest::newRow("empty") << "" << "" << "";
     }
     void category()
@@ -214,20 +191,11 @@ private slots:
         QTest::newRow("bank") << "!Type:Bank" << QifSection::Transactions << QifAccountKind::bank;
         QTest::newRow("upper case ccard") << "!TYPE:CCARD" << QifSection::Transactions << QifAccountKind::ccard;
         QTest::newRow("lower case oth a") << "!type:oth a" << QifSection::Transactions << QifAccountKind::othA;
-        QTest::newRow("oth l, padded") << "  !Type:  Oth L  " << QifSection::Transactions << QifAccountKind::othL;
-        QTest::newRow("invst") << "!Type:Invst" << QifSection::Transactions << QifAccountKind::invst;
-        QTest::newRow("cash") << "!Type:Cash" << QifSection::Transactions << QifAccountKind::cash;
         QTest::newRow("unknown kind") << "!Type:Checking" << QifSection::Transactions << QifAccountKind::bank;
-        QTest::newRow("empty kind") << "!Type:" << QifSection::Transactions << QifAccountKind::bank;
         QTest::newRow("category list") << "!Type:Cat" << QifSection::CategoryList << QifAccountKind::bank;
         QTest::newRow("class") << "!Type:Class" << QifSection::Skipped << QifAccountKind::bank;
-        QTest::newRow("memorized") << "!Type:Memorized" << QifSection::Skipped << QifAccountKind::bank;
-        QTest::newRow("tag") << "!Type:Tag" << QifSection::Skipped << QifAccountKind::bank;
-        QTest::newRow("security") << "!Type:Security" << QifSection::Skipped << QifAccountKind::bank;
-        QTest::newRow("prices") << "!Type:Prices" << QifSection::Skipped << QifAccountKind::bank;
         QTest::newRow("account") << "!account" << QifSection::AccountBlock << QifAccountKind::bank;
         QTest::newRow("option") << "!Option:AutoSwitch" << QifSection::Skipped << QifAccountKind::bank;
-        QTest::newRow("clear") << "!Clear:AutoSwitch" << QifSection::Skipped << QifAccountKind::bank;
         QTest::newRow("unknown header") << "!Something" << QifSection::Other << QifAccountKind::bank;
     }
     void headers()
@@ -311,15 +279,6 @@ private slots:
                      .arg(result.skippedCount)
                      .arg(accounts.join(QLatin1Char(' ')), order),
                  counts);
-    }
-
-    void givenOrderIsKept()
-    {
-        const QifParseResult result = parseQif(QStringLiteral("D01/02/2024\nT1\n^\nD25/02/2024\nT1\n^"),
-                                               QifDateOrder::MonthFirst);
-        QCOMPARE(result.dateOrder, QifDateOrder::MonthFirst);
-        QCOMPARE(describe(result), QStringList{"2024-01-02 100"});
-        QCOMPARE(result.invalidCount, 1);
     }
 
     void categoryList()

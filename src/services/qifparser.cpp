@@ -26,9 +26,9 @@ bool wholeNumber(const QString& text, int& value)
     return true;
 }
 
-// The pieces of a trimmed date text: separators unified to "/", spaces
-// dropped, empty pieces dropped.
-QStringList datePieces(QString text)
+// The fields of a trimmed date text: separators unified to "/", spaces
+// dropped, empty fields dropped.
+QStringList dateFields(QString text)
 {
     text.replace(QLatin1Char('-'), QLatin1Char('/'));
     text.replace(QLatin1Char('.'), QLatin1Char('/'));
@@ -364,20 +364,20 @@ std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order)
     const QString text = value.trimmed();
     if (text.isEmpty())
         return std::nullopt;
-    const QStringList pieces = datePieces(text);
+    const QStringList fields = dateFields(text);
     int a = 0, b = 0, c = 0;
-    if (pieces.size() < 3 || !wholeNumber(pieces.at(0), a) || !wholeNumber(pieces.at(1), b)
-        || !wholeNumber(pieces.at(2), c))
+    if (fields.size() < 3 || !wholeNumber(fields.at(0), a) || !wholeNumber(fields.at(1), b)
+        || !wholeNumber(fields.at(2), c))
         return std::nullopt;
 
     const bool dayFirst = order == QifDateOrder::DayFirst || (order == QifDateOrder::Auto && a >= 13);
     int year = 0, month = 0, day = 0;
-    if (pieces.at(0).size() == 4) {
+    if (fields.at(0).size() == 4) {
         year = a;
         month = b;
         day = c;
     } else {
-        year = (pieces.at(2).size() == 4 || c > 31) ? c : c + 2000;
+        year = (fields.at(2).size() == 4 || c > 31) ? c : c + 2000;
         day = dayFirst ? a : b;
         month = dayFirst ? b : a;
     }
@@ -410,11 +410,11 @@ QifDateOrder detectQifDateOrder(const QStringList& lines)
         const QString line = cleanLine(raw);
         if (line.size() < 2 || line.at(0) != QLatin1Char('D'))
             continue;
-        const QStringList pieces = datePieces(line.mid(1).trimmed());
+        const QStringList fields = dateFields(line.mid(1).trimmed());
         int first = 0, third = 0;
-        if (pieces.size() < 3 || !wholeNumber(pieces.at(0), first) || !wholeNumber(pieces.at(2), third))
+        if (fields.size() < 3 || !wholeNumber(fields.at(0), first) || !wholeNumber(fields.at(2), third))
             continue;
-        if (pieces.at(0).size() != 4 && first > 12)
+        if (fields.at(0).size() != 4 && first > 12)
             return QifDateOrder::DayFirst;
     }
     return QifDateOrder::MonthFirst;
