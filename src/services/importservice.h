@@ -1,14 +1,17 @@
 #pragma once
 
 #include "data/records.h"
+#include "services/qifparser.h"
 
 #include <QDate>
 #include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class BulkWriteScope;
 class CategoryRepository;
@@ -45,6 +48,37 @@ struct ImportResult
     bool failed = false;
 };
 
+// One account found in the QIF files, for the user to map to a target.
+struct QifSourceAccount
+{
+    QString key;   // the account name as written; for a file without names, its path
+    QString label; // the name, or "<file name> (no account header)"
+    bool noAccountHeader = false;
+    AccountType suggestedType = AccountType::Checking;
+};
+
+struct QifAnalysis
+{
+    QList<QifSourceAccount> accounts;
+    int transactionCount = 0; // usable records in all readable files
+};
+
+// A parsed record on its way into the database. The id is given before any
+// insert so that the two legs of a transfer can name each other.
+struct QifImportRecord : QifTransaction
+{
+    QString targetAccountId; // empty = not imported
+    int partnerIndex = -1;   // the other leg in the import list, -1 = none
+    QString id;
+};
+
+// "[→ Savings]": leads the memo of a transfer leg whose other side is not
+// (yet) in the database, so that a later import can link the two.
+QString transferMarker(const QString& accountName);
+// Whether the memo starts with a transfer marker; then the account name in
+// it (as written, not trimmed) and the memo text after it and one space.
+bool parseTransferMarker(const QString& memo, QString* accountName = nullptr, QString* rest = nullptr);
+
 // Imports transactions from files into the database. An import runs to its
 // end inside one call on the GUI thread, in one database transaction on the
 // default connection, with the database's bulk-write flag set meanwhile so
@@ -62,6 +96,22 @@ public:
     // Imports the rows of one CSV file into the account. An unreadable file
     // gives `failed` without any signal.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
+
+    // The source accounts of the QIF files (each name once, letter case
+    // ignored; one entry per file that names none), with suggested types.
+    QifAnalysis analyzeQifFiles(const QStringList& filePaths);
+    // Imports the records of the QIF files into the accounts that
+    // `accountMapping` gives for their source keys (letter case ignored;
+    // an empty or missing id skips the source). Creates the files'
+    // categories, links the two legs of transfers between imported
+    // accounts, marks legs whose other side is missing, and links such a
+    // leg of an earlier import when its other side arrives. `failed` means
+    // the import was rolled back as a whole.
+    ImportResult importQif(const QStringList& filePaths, const QHash<QString, QString>& accountMapping);
+    // Pairs each transfer leg with the first later unpaired leg of the
+    // other account (other target, same date, opposite amount, account
+    // names crossed, letter case ignored); returns the number of pairs.
+    static int pairTransfers(QList<QifImportRecord>& records);
 
     // "yyyy-MM-dd|amount|payee": two rows with the same key are one
     // transaction imported twice.
@@ -101,6 +151,27 @@ private:
     // True when SQLite has rolled the open transaction back on its own after
     // a failed statement (RAISE(ROLLBACK), a full disk, an I/O error).
     bool transactionLost();
+
+    struct QifRun;
+    struct AccountImportIndex;
+    struct RetroactiveMatch;
+    // Duplicate keys and retroactive candidates of a target account, read
+    // once per import.
+    AccountImportIndex& loadAccountIndex(QifRun& run, const QString& accountId);
+    // The record's category by name, inserted when missing; empty when that
+    // insert failed (then not tried again in this import).
+    QString qifCategoryId(QifRun& run, const QString& name, CategoryType type);
+    QString qifPayee(const QifTransaction& record) const;
+    // A transfer leg without a partner in the import: links it to a marked
+    // row of an earlier import when one fits (returned, changed, for
+    // writing after the leg), else puts the marker into the memo.
+    std::optional<RetroactiveMatch> linkUnpaired(QifRun& run, const QifImportRecord& record, Transaction& t);
+    bool writeRetroactiveLink(QifRun& run, const RetroactiveMatch& match);
+    bool storeSplitLines(QifRun& run, const QifImportRecord& record, const Transaction& t);
+    // Legs whose partner was not inserted lose their link and are treated
+    // as unpaired; then the pairs are counted.
+    bool settlePairs(QifRun& run);
+    void abortQif(QifRun& run, const QString& reason);
 
     QSet<QString> loadDuplicateKeys(const QString& accountId) const;
     // Exact name -> id of every live category.
