@@ -211,12 +211,14 @@ void DatabaseTest::indexesFtsAndTriggers()
         "pragma_index_info(m.name) i WHERE m.type = 'index' AND m.sql IS NOT NULL ORDER BY m.name, i.seqno"));
     QCOMPARE(indexes, QStringList({
                           QStringLiteral("idx_split_lines_transaction_id split_lines(transaction_id)"),
+                          QStringLiteral("idx_transactions_account_amounts transactions(account_id)"),
+                          QStringLiteral("idx_transactions_account_amounts transactions(deleted_at)"),
+                          QStringLiteral("idx_transactions_account_amounts transactions(cleared)"),
+                          QStringLiteral("idx_transactions_account_amounts transactions(amount)"),
                           QStringLiteral("idx_transactions_account_date transactions(account_id)"),
                           QStringLiteral("idx_transactions_account_date transactions(date)"),
                           QStringLiteral("idx_transactions_account_date transactions(created_at)"),
                           QStringLiteral("idx_transactions_account_id transactions(account_id)"),
-                          QStringLiteral("idx_transactions_account_live_amount transactions(account_id)"),
-                          QStringLiteral("idx_transactions_account_live_amount transactions(amount)"),
                           QStringLiteral("idx_transactions_category_id transactions(category_id)"),
                           QStringLiteral("idx_transactions_date transactions(date)"),
                           QStringLiteral("idx_transactions_payee transactions(payee)"),
