@@ -9,6 +9,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
+#include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
 #include "ui/accountlistwidgets.h"
 #include "ui/elidedlabel.h"
@@ -1027,12 +1028,48 @@ void MainWindow::sendFeedback()
 
 void MainWindow::onLoadSampleData()
 {
-    // SampleDataService joins here: "already loaded" box, else load it,
-    // rebuild the list and confirm in the status bar.
+    Database* database = m_appState->database();
+    if (!database)
+        return;
+    SampleDataService sampleData(database, nullptr);
+    if (sampleData.hasSampleData()) {
+        MessageBoxes::information(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    if (!sampleData.loadSampleData()) {
+        MessageBoxes::warning(this, tr("Sample Data"), tr("The sample data could not be loaded. Nothing was changed."));
+        return;
+    }
+    // The rows were written past the repositories, so no change signal
+    // told the list; the current page stays.
+    refreshAccountList();
+    updateRecurringDueIndicator();
+    showStatus(tr("Sample data loaded"), kConfirmationTimeout);
 }
 
 void MainWindow::onClearSampleData()
 {
-    // SampleDataService joins here: clear it, rebuild the list, show the
-    // no-account page and confirm; "nothing to clear" box otherwise.
+    Database* database = m_appState->database();
+    if (!database)
+        return;
+    SampleDataService sampleData(database, nullptr);
+    if (!sampleData.hasSampleData()) {
+        MessageBoxes::information(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    if (!sampleData.clearSampleData()) {
+        MessageBoxes::warning(this, tr("Sample Data"),
+                              tr("The sample data could not be cleared. Nothing was changed.\n\n"
+                                 "Transactions, schedules or reconciliations added to a sample account keep it "
+                                 "in place; delete them first."));
+        return;
+    }
+    // A sample account that was current is gone; its id would keep the
+    // account commands pointed at nothing.
+    if (!liveAccount(m_appState->currentAccountId()))
+        m_appState->setCurrentAccountId(QString());
+    refreshAccountList();
+    updateRecurringDueIndicator();
+    showNoAccountPage();
+    showStatus(tr("Sample data cleared"), kConfirmationTimeout);
 }
