@@ -8,6 +8,10 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+namespace {
+const char* const ClosedEditorProperty = "_larkEditorClosed";
+}
+
 RegisterTableView::RegisterTableView(QWidget* parent)
     : QTableView(parent)
 {
@@ -97,6 +101,14 @@ QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::Keyboar
 
 void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // Return in an editor also queues the delegate's own close; by the time
+    // it arrives the register has moved on and may have opened the next
+    // editor. Closing the old one again would reset the view's editing
+    // state under the new one.
+    if (editor && editor->property(ClosedEditorProperty).toBool())
+        return;
+    if (editor)
+        editor->setProperty(ClosedEditorProperty, true);
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
         QTableView::closeEditor(editor, hint);
         return;
