@@ -221,6 +221,33 @@ void RegisterScreen::setupUi()
         if (reloadPending)
             QTimer::singleShot(0, this, &RegisterScreen::runPendingReload);
     });
+    // A sort resets the model, which closes the open editor and forgets the
+    // current cell; a pressed header first writes the editor back, and the
+    // sort then puts the current cell back on the row being typed, so the
+    // edit goes on there instead of the view picking its first cell.
+    connect(columns, &QHeaderView::sectionPressed, this, [this] { flushEditor(); });
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = view->currentIndex();
+        placeBeforeReset = {};
+        if (!current.isValid())
+            return;
+        placeBeforeReset.valid = true;
+        placeBeforeReset.column = current.column();
+        placeBeforeReset.entryRow = model->isEntryRow(current.row());
+        if (const RegisterRow* row = model->tryEntryAt(current.row()))
+            placeBeforeReset.transactionId = row->id;
+    });
+    connect(model, &RegisterModel::sortChanged, this, [this] {
+        if (!placeBeforeReset.valid || view->currentIndex().isValid())
+            return;
+        const int row = placeBeforeReset.entryRow ? model->entryRowIndex()
+                                                  : rowOfTransaction(placeBeforeReset.transactionId);
+        if (row < 0)
+            return;
+        const QModelIndex cell = model->index(row, placeBeforeReset.column);
+        view->setCurrentIndex(cell);
+        view->scrollTo(cell);
+    });
     connect(view, &QAbstractItemView::clicked, this, &RegisterScreen::onClicked);
     connect(view, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onDoubleClicked);
     // After the view's own connection: the view has written back and closed

@@ -173,4 +173,12 @@ private:
     // commit applies only what the user changed on top of the stored row.
     QStringList loadedBuffers;
     QString loadedCategoryId;
+    // The current cell before a model reset, for a sort to restore.
+    struct Place
+    {
+        bool valid = false;
+        bool entryRow = false;
+        int column = 0;
+        QString transactionId;
+    } placeBeforeReset;
 };
