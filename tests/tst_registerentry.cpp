@@ -13,6 +13,7 @@
 #include "ui/registertableview.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -424,24 +425,29 @@ void TestRegisterEntry::changedRowAppliesOnlyEditedFields()
 void TestRegisterEntry::sortDuringEditCommitsEditedTransaction()
 {
     const QString id = addAccount(QStringLiteral("Sorted"));
-    const QString zulu = add(id, QStringLiteral("Zulu"), QDate(2024, 6, 1), -100);
-    const QString alpha = add(id, QStringLiteral("Alpha"), QDate(2024, 6, 2), -200);
+    QStringList ids;
+    for (int day = 1; day <= 4; ++day)
+        ids << add(id, QStringLiteral("Day %1").arg(day), QDate(2024, 6, day), -100 * day);
     show(id);
 
-    view()->setCurrentIndex(model()->index(0, RegisterModel::MemoColumn)); // Zulu
+    view()->setCurrentIndex(model()->index(2, RegisterModel::MemoColumn)); // Day 3
     key(Qt::Key_Return);
     type(QStringLiteral("edited memo"));
-    m_screen->flushEditor();
-    // Sorting by payee puts Alpha where Zulu was.
-    view()->sortByColumn(RegisterModel::PayeeColumn, Qt::AscendingOrder);
-    QCOMPARE(model()->entryAt(0).id, alpha);
-    view()->setFocus();
+    // A click on the Date header turns the register newest first while the
+    // memo editor is open; the edit stays with Day 3.
+    QHeaderView* header = view()->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(RegisterModel::DateColumn) + 10, header->height() / 2));
+    QCOMPARE(model()->sortOrder, Qt::DescendingOrder);
+    QCOMPARE(model()->entryAt(view()->currentIndex().row()).id, ids[2]);
+    QCOMPARE(model()->entryAt(2).id, ids[2]);
     key(Qt::Key_Return, Qt::ControlModifier);
 
-    QCOMPARE(m_state->transactionRepository()->findById(zulu)->memo, QStringLiteral("edited memo"));
-    const Transaction untouched = *m_state->transactionRepository()->findById(alpha);
-    QVERIFY(untouched.memo.isEmpty());
-    QCOMPARE(untouched.version, 1);
+    for (int i = 0; i < ids.size(); ++i) {
+        const Transaction stored = *m_state->transactionRepository()->findById(ids[i]);
+        QCOMPARE(stored.memo, i == 2 ? QStringLiteral("edited memo") : QString());
+        QCOMPARE(stored.version, i == 2 ? 2 : 1);
+    }
 }
 
 void TestRegisterEntry::filterHidesNewRow()
