@@ -777,7 +777,7 @@ void MainWindow::setupMenuBar()
     add(file, tr("&New Transaction"), QKeySequence(QStringLiteral("Ctrl+N")), [this] {
         if (!m_registerScreen)
             return;
-        // RegisterScreen::insertNew joins here.
+        m_registerScreen->insertNew();
     });
     add(file, tr("New &Account"), QKeySequence(QStringLiteral("Ctrl+Shift+N")), &MainWindow::showNewAccountDialog);
     file->addSeparator();

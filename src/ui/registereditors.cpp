@@ -18,6 +18,44 @@ bool insidePayeeMemoEditor(const QWidget* widget, const QWidget* stop)
     return false;
 }
 
+bool isRegisterCommandKey(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (modifiers == Qt::AltModifier)
+        return enter;
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_E:
+    case Qt::Key_D:
+    case Qt::Key_I:
+    case Qt::Key_N:
+    case Qt::Key_M:
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+// A command key is neither claimed as a shortcut override nor taken as a
+// key press: ignored, it travels on to the register's view.
+bool passCommandKey(QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride)
+        return false;
+    if (!isRegisterCommandKey(static_cast<QKeyEvent*>(e)))
+        return false;
+    e->ignore();
+    return true;
+}
+
+} // namespace
+
 RegisterLineEdit::RegisterLineEdit(QWidget* parent)
     : QLineEdit(parent)
 {
@@ -25,6 +63,8 @@ RegisterLineEdit::RegisterLineEdit(QWidget* parent)
 
 bool RegisterLineEdit::event(QEvent* e)
 {
+    if (passCommandKey(e))
+        return false;
     if (e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
         QCompleter* c = completer();
@@ -98,6 +138,13 @@ void SmartDateEdit::keyPressEvent(QKeyEvent* event)
 RegisterComboBox::RegisterComboBox(QWidget* parent)
     : QComboBox(parent)
 {
+}
+
+bool RegisterComboBox::event(QEvent* e)
+{
+    if (passCommandKey(e))
+        return false;
+    return QComboBox::event(e);
 }
 
 TabCompleter::TabCompleter(QObject* parent)

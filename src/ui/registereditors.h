@@ -19,6 +19,13 @@ inline constexpr char CategoryIdProperty[] = "_larkCategoryId";
 // payee editor.
 bool insidePayeeMemoEditor(const QWidget* widget, const QWidget* stop = nullptr);
 
+class QKeyEvent;
+// The register's command keys (Ctrl+Return, Ctrl+E, Ctrl+D, Ctrl+I, Ctrl+N,
+// Ctrl+M, Alt+Return). The cell editors pass them on to the register
+// instead of taking them: on Linux a line edit binds Ctrl+E and Ctrl+D to
+// cursor moves and deletion.
+bool isRegisterCommandKey(const QKeyEvent* key);
+
 // Line edit of the register's cells. Return or Enter while its completion
 // popup is open takes the popup's current entry instead of leaving the cell.
 class RegisterLineEdit : public QLineEdit
@@ -63,6 +70,9 @@ class RegisterComboBox : public QComboBox
     Q_OBJECT
 public:
     explicit RegisterComboBox(QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* e) override;
 };
 
 // Completer whose Tab takes the highlighted entry and moves on: inside the

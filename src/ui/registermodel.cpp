@@ -402,9 +402,11 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
+    // Set inside the reset: until it begins, view rows still map to the old
+    // order for those who look at them on modelAboutToBeReset.
+    beginResetModel();
     sortColumn = column;
     sortOrder = order;
-    beginResetModel();
     applySort();
     // The edit stays on its transaction, wherever the sort put it; the
     // buffers are left alone.

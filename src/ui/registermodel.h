@@ -67,6 +67,10 @@ public:
     // editing. Change editingRow only through here: the model remembers the
     // transaction so that a later sort keeps pointing at it.
     void setEditingRow(int viewRow);
+    // True while the buffers hold a transaction row (not the entry row);
+    // its id follows it through sorts.
+    bool isEditingTransaction() const { return m_editingDataRow; }
+    QString editingTransactionId() const { return m_editingId; }
     void clearEntryRow();
     void loadRowIntoBuffers(const RegisterRow& row, const QString& categoryText);
     void applySort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/records.h"
 #include "data/registerfilter.h"
 
 #include <QModelIndex>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 class AppState;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,7 +64,8 @@ public:
     RegisterTableView* tableView() const { return view; }
     RegisterDelegate* registerDelegate() const { return delegate; }
 
-    // Tab and Backtab moves between the fields of the current row.
+    // Tab and Backtab moves between the fields of the current row; they
+    // never save.
     virtual void tabToNextField();
     virtual void tabToPreviousField();
     // Space or C on the Clr cell of a view row.
@@ -70,12 +73,39 @@ public:
     // Public so the register view can pass Tab moves from inside the
     // two-line payee editor on to the screen.
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Writes the open cell editor, if any, into the edit buffers.
+    void flushEditor();
+    // A fresh entry row, current and open in its Date cell.
+    void insertNew();
+    // Row operations on the transaction shown at a view row. The entry row,
+    // rows outside the data and the opening-balance row are left alone.
+    void deleteTransaction(int row);
+    void duplicateTransaction(int row);
+    void editTransaction(int row);
+    void showTransactionDetails(int row);
+    void memorizeTransaction(int row);
+    // The entry row's buffers as a new transaction of this account, for the
+    // dialog; nothing is checked or looked up.
+    Transaction transactionFromEntryRow() const;
 
     // Installs the payee completion on a payee line edit of the cell at
     // `index`; choosing an entry fills the entry row from that payee.
     TabCompleter* attachPayeeCompleter(QLineEdit* edit, const QStringList& payees, const QModelIndex& index);
     // Fills the entry row from the payee's last transaction in the account.
     virtual void autofillFromPayee(const QModelIndex& index, const QString& payee);
+
+public slots:
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+    void presentNewTransactionDialog(const Transaction* seed, bool seedFromInlineRow);
+    void editNewRowInDialog();
 
 signals:
     void reconcileRequested(const QString& accountId);
@@ -92,6 +122,33 @@ private:
     // editing of a transaction row.
     void abandonEditing();
     void runPendingReload();
+
+    bool handleKey(QKeyEvent* key);
+    void onClicked(const QModelIndex& index);
+    void onDoubleClicked(const QModelIndex& index);
+    void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+    // The editor open on the current cell, or null.
+    QWidget* currentEditor() const;
+    // Closes the open editor without writing it back; the buffers stay.
+    void closeEditorWithoutSaving();
+    // Writes the open editor into the buffers, then closes it.
+    void finishEditing();
+    // Makes the cell current and opens its editor when the cell is editable.
+    void openCell(const QModelIndex& index);
+    // Field moves; `commitAtEnd` is the Return behaviour, else Tab's.
+    void moveToField(bool forward, bool commitAtEnd);
+    // Transaction at a view row for a row operation; null for the entry
+    // row, rows outside the data and the opening-balance row.
+    const RegisterRow* transactionRow(int row) const;
+    // A refused commit: the message, then the offending field again.
+    void refuseCommit(const QString& text, int row, int column);
+    // Amount of the buffers; `entered` tells whether either text was typed.
+    qint64 bufferAmount(bool* entered) const;
+    QDate bufferDate() const;
+    // The category id the buffers name: the chosen id, else a lookup by the
+    // typed text.
+    QString resolveBufferCategory() const;
+    void rememberLoadedBuffers();
 
     RegisterFilter filter;
     bool restoringLayout = false;
@@ -112,4 +169,16 @@ private:
 
     // A reload was asked for while an editor was open.
     bool reloadPending = false;
+    // The buffers as loaded from the transaction being edited inline, so a
+    // commit applies only what the user changed on top of the stored row.
+    QStringList loadedBuffers;
+    QString loadedCategoryId;
+    // The current cell before a model reset, for a sort to restore.
+    struct Place
+    {
+        bool valid = false;
+        bool entryRow = false;
+        int column = 0;
+        QString transactionId;
+    } placeBeforeReset;
 };

@@ -8,6 +8,10 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+namespace {
+const char* const ClosedEditorProperty = "_larkEditorClosed";
+}
+
 RegisterTableView::RegisterTableView(QWidget* parent)
     : QTableView(parent)
 {
@@ -95,8 +99,30 @@ QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::Keyboar
     return next;
 }
 
+bool RegisterTableView::isReleasedEditor(const QWidget* editor)
+{
+    // Released editors are hidden explicitly; a live one never is.
+    return editor && (editor->property(ClosedEditorProperty).toBool() || editor->isHidden());
+}
+
+void RegisterTableView::commitData(QWidget* editor)
+{
+    // Return in an editor queues the delegate's own write-back and close;
+    // by the time they arrive the register has already written the editor
+    // and moved on.
+    if (isReleasedEditor(editor))
+        return;
+    QTableView::commitData(editor);
+}
+
 void RegisterTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // Closing a released editor again would reset the view's editing state
+    // under the editor the register has opened since.
+    if (isReleasedEditor(editor))
+        return;
+    if (editor)
+        editor->setProperty(ClosedEditorProperty, true);
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
         QTableView::closeEditor(editor, hint);
         return;

@@ -21,9 +21,13 @@ protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     bool focusInsidePayeeMemoEditor() const;
+    // An editor the view has already let go of (closed, or dropped by a
+    // model reset) while a queued write-back for it was still on its way.
+    static bool isReleasedEditor(const QWidget* editor);
 };
