@@ -1,4 +1,1518 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1
+
+Please check file permissions and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupService</name>
+    <message numerus="yes">
+        <source>This backup would hold %n rows; a backup archive holds at most 65534.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: manifest.json is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: manifest.json is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: entry too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: damaged entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore stopped and changed nothing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The restore stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryService</name>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State &amp; Local Taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Care</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home/Renters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fees &amp; Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATM Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dividend Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freelance / Consulting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refunds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Larkspur Tallyleaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Larkspur Tallyleaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account order could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Larkspur account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larkspur &amp;Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Larkspur Tallyleaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;A digital check register for keeping track of your household finances.&lt;/p&gt;&lt;p&gt;Published by Larkspur. Visit &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License version 3&lt;/a&gt;. See &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; the Qt source code is available at &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Larkspur Tallyleaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared. Nothing was changed.
+
+Transactions, schedules or reconciliations added to a sample account keep it in place; delete them first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat every:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter in advance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quarters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterDelegate</name>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterFilterDialog</name>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit to a date range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterModel</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chk #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee / Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterScreen</name>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filters are applied. Click to change or clear them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter which transactions are listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The filter could not be saved for next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved. It isn&apos;t listed because of the current filter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Main Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitLinesWidget</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Add Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split line %1 has an amount but no category. Choose a category for it, or set its amount to 0 to drop it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionActions</name>
+    <message>
+        <source>Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer can&apos;t be split across categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared state could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionDetailsDialog</name>
+    <message>
+        <source>Transaction Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no split lines on record)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(uncategorized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared state could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use single category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop the split and return to a single-category transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Welcome to
+Larkspur Tallyleaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digital tallyleaf register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works fully offline. Your data stays on this device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record transactions as you spend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile when your statement arrives.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign in to keep your data synced across devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a different account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Your First Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
