@@ -425,24 +425,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation>
-            <numerusform>Auto-posted %n recurring transaction</source>
-        <translation>
-            <numerusform>Auto-posted %n recurring transaction</numerusform>
-            <numerusform>Auto-posted %n recurring transactions</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Larkspur Tallyleaf</numerusform>
-            <numerusform>Auto-posted %n recurring transactions</source>
-        <translation>
-            <numerusform>Auto-posted %n recurring transaction</numerusform>
-            <numerusform>Auto-posted %n recurring transactions</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Larkspur Tallyleaf</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Welcome to Larkspur Tallyleaf</source>
@@ -1222,38 +1205,7 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Offline</source>
-        <translation>
-            <numerusform>%n account</source>
-        <translation>
-            <numerusform>%n account</numerusform>
-            <numerusform>%n accounts</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>  •  %n recurring due</source>
-        <translation>
-            <numerusform>  •  %n recurring due</numerusform>
-            <numerusform>  •  %n recurring due</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Offline</numerusform>
-            <numerusform>%n accounts</source>
-        <translation>
-            <numerusform>%n account</numerusform>
-            <numerusform>%n accounts</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>  •  %n recurring due</source>
-        <translation>
-            <numerusform>  •  %n recurring due</numerusform>
-            <numerusform>  •  %n recurring due</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Offline</numerusform>
-        </translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
