@@ -60,6 +60,8 @@ private slots:
     void stableIds();
     void freshDatabaseGetsTheCatalogue();
     void translatedNamesKeepIds();
+    void shippedCatalogues_data();
+    void shippedCatalogues();
     void seedsOnlyWhenNoLiveCategory();
     void allDeletedReseedFailsAndKeepsRowsDeleted();
 };
@@ -156,6 +158,44 @@ void TestCategoryService::translatedNamesKeepIds()
         QCOMPARE(german.at(i).parentId, english.at(i).parentId);
         QCOMPARE(german.at(i).name, QStringLiteral("DE:") + english.at(i).name);
     }
+}
+
+void TestCategoryService::shippedCatalogues_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("groceries");
+    QTest::addColumn<QString>("wages");
+    QTest::newRow("de") << "de" << QStringLiteral("Lebensmittel") << QStringLiteral("Gehalt / Lohn");
+    QTest::newRow("es") << "es" << QStringLiteral("Supermercado") << QStringLiteral("Salario / Sueldo");
+    QTest::newRow("fr") << "fr" << QStringLiteral("Courses") << QStringLiteral("Salaire");
+    QTest::newRow("ja") << "ja" << QStringLiteral("食料品") << QStringLiteral("給与・賃金");
+}
+
+void TestCategoryService::shippedCatalogues()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, groceries);
+    QFETCH(QString, wages);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/tallyleaf_%1.qm").arg(language)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    TestSupport::TempDatabase db;
+    CategoryRepository repo(db.db());
+    CategoryService(&repo).seedIfEmpty();
+    QCoreApplication::removeTranslator(&translator);
+
+    // Every default category has a translated name; the ids stay the English ones.
+    QCOMPARE(repo.findById(CategoryService::stableCategoryId(QStringLiteral("expense"), QString(),
+                                                             QStringLiteral("Groceries")))->name,
+             groceries);
+    QCOMPARE(repo.findById(CategoryService::stableCategoryId(QStringLiteral("income"), QString(),
+                                                             QStringLiteral("Salary / Wages")))->name,
+             wages);
+    QSqlQuery untranslated(db->database());
+    QVERIFY(untranslated.exec(QStringLiteral("SELECT COUNT(*) FROM categories WHERE name IN ('Groceries', "
+                                             "'Maintenance', 'Other Income', 'Housing')")));
+    QVERIFY(untranslated.next());
+    QCOMPARE(untranslated.value(0).toInt(), 0);
 }
 
 void TestCategoryService::seedsOnlyWhenNoLiveCategory()

@@ -177,223 +177,223 @@ Please check file permissions and try again.</source>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsausgaben</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungsausgaben</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- und Gemeindesteuern</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Hypothekenrate</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkehr</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kraftstoff</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autokredit</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentlicher Nahverkehr</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Essen gehen</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankenversicherung</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensversicherung</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Wohngebäude</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Säumniszuschläge</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>

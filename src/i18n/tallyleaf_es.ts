@@ -177,223 +177,223 @@ Please check file permissions and try again.</source>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Donaciones benéficas</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de negocio</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Oficina en casa</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuestos estatales y locales</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intereses hipotecarios</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Impuesto sobre bienes inmuebles</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler/Hipoteca</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de propietarios</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicios</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Pago del coche</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro del coche</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transporte público</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermercado</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurantes</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado personal</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mascotas</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Varios</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cine</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ropa</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vida</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hogar/Inquilino</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Automóvil</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones y cargos</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones bancarias</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisiones de cajero</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargos por demora</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salario / Sueldo</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendos</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos por alquiler</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Autónomo / Consultoría</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reembolsos</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Regalos recibidos</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros ingresos</translation>
     </message>
 </context>
 <context>

@@ -177,223 +177,223 @@ Please check file permissions and try again.</source>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons caritatifs</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais professionnels</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau à domicile</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de scolarité</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts locaux et régionaux</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts d’emprunt immobilier</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer/Mensualité de prêt</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Charges de copropriété</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Services publics</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transport</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensualité auto</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports en commun</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Soins personnels</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaux</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinéma</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Achats</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vêtements</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Électronique</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurances</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitation</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais et commissions</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais bancaires</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de retrait</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalités de retard</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus locatifs</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Indépendant / Conseil</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux reçus</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres revenus</translation>
     </message>
 </context>
 <context>
