@@ -1,6 +1,7 @@
 #include "services/recurringservice.h"
 
 #include "data/accountrepository.h"
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -67,77 +68,6 @@ QDate semimonthlyNext(const QDate& from, int day1, int day2)
     }
     return from.addMonths(1);
 }
-
-// Writes the legs of one transfer as a unit. When the connection is idle it
-// opens its own transaction; when someone else (an import) already holds
-// one, it nests a savepoint, so undoing our legs never undoes their rows.
-class PostingScope
-{
-public:
-    PostingScope()
-        : m_db(QSqlDatabase::database(Database::connectionName(), false))
-    {
-    }
-    ~PostingScope() { rollback(); }
-    PostingScope(const PostingScope&) = delete;
-    PostingScope& operator=(const PostingScope&) = delete;
-
-    bool begin()
-    {
-        if (m_db.transaction()) {
-            m_mode = Mode::OwnTransaction;
-            return true;
-        }
-        QSqlQuery q(m_db);
-        if (q.exec(QStringLiteral("SAVEPOINT recurring_posting"))) {
-            m_mode = Mode::Savepoint;
-            return true;
-        }
-        qWarning().noquote() << "RecurringService: cannot start a transaction for a transfer posting:"
-                             << q.lastError().text();
-        return false;
-    }
-
-    bool commit()
-    {
-        bool ok = true;
-        QString error;
-        if (m_mode == Mode::OwnTransaction) {
-            ok = m_db.commit();
-            if (!ok)
-                error = m_db.lastError().text();
-        } else if (m_mode == Mode::Savepoint) {
-            QSqlQuery q(m_db);
-            ok = q.exec(QStringLiteral("RELEASE SAVEPOINT recurring_posting"));
-            if (!ok)
-                error = q.lastError().text();
-        }
-        if (!ok) {
-            qWarning().noquote() << "RecurringService: committing a transfer posting failed:" << error;
-            rollback();
-            return false;
-        }
-        m_mode = Mode::None;
-        return true;
-    }
-
-    void rollback()
-    {
-        if (m_mode == Mode::OwnTransaction) {
-            m_db.rollback();
-        } else if (m_mode == Mode::Savepoint) {
-            QSqlQuery q(m_db);
-            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT recurring_posting"));
-            q.exec(QStringLiteral("RELEASE SAVEPOINT recurring_posting"));
-        }
-        m_mode = Mode::None;
-    }
-
-private:
-    enum class Mode { None, OwnTransaction, Savepoint };
-    QSqlDatabase m_db;
-    Mode m_mode = Mode::None;
-};
 
 } // namespace
 
@@ -273,17 +203,23 @@ bool RecurringService::postTransfer(const RecurringTransaction& recurring)
     first.transferLinkId = second.id;
     first.transferDestAccountId = recurring.transferDestAccountId;
 
-    PostingScope scope;
-    if (!scope.begin())
+    // One unit, so two devices or a failure never leave half a transfer.
+    AtomicWrite scope(QSqlDatabase::database(Database::connectionName(), false), QStringLiteral("recurring_posting"));
+    QString error;
+    if (!scope.begin(&error)) {
+        qWarning().noquote() << "RecurringService: cannot start a transaction for a transfer posting:" << error;
         return false;
+    }
     if (!m_transactions->insert(first))
         return false; // the scope rolls back
     if (!m_transactions->insert(second)) {
         qWarning().noquote() << "RecurringService: second leg of transfer" << recurring.id
                              << "could not be written — removing the first leg";
         scope.rollback();
-    } else if (scope.commit()) {
+    } else if (scope.commit(&error)) {
         return true;
+    } else {
+        qWarning().noquote() << "RecurringService: committing a transfer posting failed:" << error;
     }
     // Views reloaded on the first leg's insert; let them drop it again.
     emit m_transactions->transactionsChanged(first.accountId);

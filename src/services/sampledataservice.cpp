@@ -1,5 +1,6 @@
 #include "services/sampledataservice.h"
 
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/sqlvalue.h"
 
@@ -137,71 +138,6 @@ QString sampleText(const char* text)
 {
     return QCoreApplication::translate("SampleDataService", text);
 }
-
-// The sample writes as one unit. When the connection is idle it opens its
-// own database transaction; when a caller already holds one it nests a
-// savepoint, so undoing the sample writes never undoes the caller's.
-class WriteScope
-{
-public:
-    explicit WriteScope(QSqlDatabase db) : m_db(std::move(db)) {}
-    ~WriteScope() { rollback(); }
-    WriteScope(const WriteScope&) = delete;
-    WriteScope& operator=(const WriteScope&) = delete;
-
-    bool begin(QString* error)
-    {
-        if (m_db.transaction()) {
-            m_mode = Mode::OwnTransaction;
-            return true;
-        }
-        QSqlQuery q(m_db);
-        if (q.exec(QStringLiteral("SAVEPOINT sample_data"))) {
-            m_mode = Mode::Savepoint;
-            return true;
-        }
-        *error = q.lastError().text();
-        return false;
-    }
-
-    bool commit(QString* error)
-    {
-        bool ok = true;
-        if (m_mode == Mode::OwnTransaction) {
-            ok = m_db.commit();
-            if (!ok)
-                *error = m_db.lastError().text();
-        } else if (m_mode == Mode::Savepoint) {
-            QSqlQuery q(m_db);
-            ok = q.exec(QStringLiteral("RELEASE SAVEPOINT sample_data"));
-            if (!ok)
-                *error = q.lastError().text();
-        }
-        if (!ok) {
-            rollback();
-            return false;
-        }
-        m_mode = Mode::None;
-        return true;
-    }
-
-    void rollback()
-    {
-        if (m_mode == Mode::OwnTransaction) {
-            m_db.rollback();
-        } else if (m_mode == Mode::Savepoint) {
-            QSqlQuery q(m_db);
-            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT sample_data"));
-            q.exec(QStringLiteral("RELEASE SAVEPOINT sample_data"));
-        }
-        m_mode = Mode::None;
-    }
-
-private:
-    enum class Mode { None, OwnTransaction, Savepoint };
-    QSqlDatabase m_db;
-    Mode m_mode = Mode::None;
-};
 
 } // namespace
 
@@ -407,7 +343,7 @@ bool SampleDataService::loadSampleData()
     m_today = QDate::currentDate();
     m_issuedIds.clear();
 
-    WriteScope scope(m_database->database());
+    AtomicWrite scope(m_database->database(), QStringLiteral("sample_data"));
     QString error;
     if (!scope.begin(&error)) {
         qWarning().noquote() << "SampleDataService::loadSampleData failed:" << error;
@@ -436,7 +372,7 @@ bool SampleDataService::clearSampleData()
         "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'",
     };
 
-    WriteScope scope(m_database->database());
+    AtomicWrite scope(m_database->database(), QStringLiteral("sample_data"));
     QString error;
     bool ok = scope.begin(&error);
     QSqlQuery q(m_database->database());

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
@@ -494,8 +495,8 @@ bool MainWindow::createAccount(Account account, qint64 openingBalance, const QDa
 {
     // The account and its opening transaction are stored together or not
     // at all, so a balance is never half entered.
-    QSqlDatabase& db = m_appState->database()->database();
-    if (!db.transaction())
+    AtomicWrite write(m_appState->database()->database(), QStringLiteral("new_account"));
+    if (!write.begin())
         return false;
     account.startingBalance = 0;
     bool ok = m_appState->accountRepository()->insert(account);
@@ -515,11 +516,7 @@ bool MainWindow::createAccount(Account account, qint64 openingBalance, const QDa
         opening.updatedAt = now;
         ok = m_appState->transactionRepository()->insert(opening);
     }
-    if (ok)
-        ok = db.commit();
-    if (!ok)
-        db.rollback();
-    return ok;
+    return ok && write.commit();
 }
 
 void MainWindow::showNewAccountDialog()
@@ -701,8 +698,8 @@ void MainWindow::deleteAccount(const QString& accountId)
 
     // All four writes or none: a failure must not leave an account without
     // its transactions, or transactions of a deleted account.
-    QSqlDatabase& db = m_appState->database()->database();
-    bool ok = db.transaction();
+    AtomicWrite write(m_appState->database()->database(), QStringLiteral("delete_account"));
+    bool ok = write.begin();
     int transactions = 0;
     int recurrings = 0;
     int reconciliations = 0;
@@ -724,12 +721,10 @@ void MainWindow::deleteAccount(const QString& accountId)
             for (const RecurringTransaction& schedule : schedules)
                 ok = ok && schedule.accountId != accountId;
         }
-        if (ok)
-            ok = db.commit();
-        if (!ok)
-            db.rollback();
+        ok = ok && write.commit();
     }
     if (!ok) {
+        write.rollback(); // before the list is rebuilt from the database
         MessageBoxes::warning(this, tr("Delete Account"),
                               tr("\"%1\" could not be deleted. Nothing was changed.").arg(account->name));
         refreshAccountList();

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "data/splitlinerepository.h"
@@ -47,18 +48,17 @@ void reportSaveFailure(QWidget* parent)
                                                       "The transaction could not be saved. Nothing was changed."));
 }
 
-// Several writes as one unit. When the connection is idle it opens its own
-// database transaction; when someone else (an import) already holds one, it
-// nests a savepoint, so undoing our writes never undoes theirs. Views were
-// told about each write as it happened; after an undo they are told again
-// so they drop what is gone.
+// The writes of one action as an all-or-nothing unit. Views were told about
+// each write as it happened; after an undo they are told again so that they
+// drop what is gone.
 class WriteUnit
 {
 public:
     explicit WriteUnit(AppState* appState)
         : m_appState(appState)
-        , m_db(appState->database() ? appState->database()->database()
-                                    : QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false))
+        , m_write(appState->database() ? appState->database()->database()
+                                       : QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false),
+                  QStringLiteral("transaction_actions"))
     {
     }
     ~WriteUnit() { rollback(); }
@@ -67,16 +67,10 @@ public:
 
     bool begin()
     {
-        if (m_db.transaction()) {
-            m_mode = Mode::OwnTransaction;
+        QString error;
+        if (m_write.begin(&error))
             return true;
-        }
-        QSqlQuery q(m_db);
-        if (q.exec(QStringLiteral("SAVEPOINT transaction_actions"))) {
-            m_mode = Mode::Savepoint;
-            return true;
-        }
-        qWarning().noquote() << "TransactionActions: cannot start a database transaction:" << q.lastError().text();
+        qWarning().noquote() << "TransactionActions: cannot start a database transaction:" << error;
         return false;
     }
 
@@ -88,50 +82,33 @@ public:
 
     bool commit()
     {
-        bool ok = true;
         QString error;
-        if (m_mode == Mode::OwnTransaction) {
-            ok = m_db.commit();
-            if (!ok)
-                error = m_db.lastError().text();
-        } else if (m_mode == Mode::Savepoint) {
-            QSqlQuery q(m_db);
-            ok = q.exec(QStringLiteral("RELEASE SAVEPOINT transaction_actions"));
-            if (!ok)
-                error = q.lastError().text();
-        }
-        if (!ok) {
-            qWarning().noquote() << "TransactionActions: commit failed:" << error;
-            rollback();
-            return false;
-        }
-        m_mode = Mode::None;
-        return true;
+        if (m_write.commit(&error))
+            return true;
+        qWarning().noquote() << "TransactionActions: commit failed:" << error;
+        announceUndo();
+        return false;
     }
 
     void rollback()
     {
-        if (m_mode == Mode::None)
+        if (!m_write.isActive())
             return;
-        if (m_mode == Mode::OwnTransaction) {
-            m_db.rollback();
-        } else {
-            QSqlQuery q(m_db);
-            q.exec(QStringLiteral("ROLLBACK TO SAVEPOINT transaction_actions"));
-            q.exec(QStringLiteral("RELEASE SAVEPOINT transaction_actions"));
-        }
-        m_mode = Mode::None;
+        m_write.rollback();
+        announceUndo();
+    }
+
+private:
+    void announceUndo()
+    {
         if (TransactionRepository* transactions = m_appState->transactionRepository()) {
             for (const QString& accountId : std::as_const(m_accounts))
                 emit transactions->transactionsChanged(accountId);
         }
     }
 
-private:
-    enum class Mode { None, OwnTransaction, Savepoint };
     AppState* m_appState;
-    QSqlDatabase m_db;
-    Mode m_mode = Mode::None;
+    AtomicWrite m_write;
     QStringList m_accounts;
 };
 
