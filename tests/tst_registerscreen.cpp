@@ -61,8 +61,6 @@ private slots:
     void filterButton();
     void filterDialogSavesAndClears();
     void filterDialogForm();
-    void columnLayout_data();
-    void columnLayout();
 
 private:
     QString addAccount(qint64 starting, CurrencyCode currency = CurrencyCode::USD, const QString& institution = {},
@@ -399,45 +397,6 @@ void TestRegisterScreen::filterDialogForm()
     withCategory.setFilter(stale);
     QCOMPARE(withCategory.categoryComboBox()->currentIndex(), 0);
     QVERIFY(!withCategory.filter().isActive());
-}
-
-void TestRegisterScreen::columnLayout_data()
-{
-    QTest::addColumn<int>("scale");
-    QTest::addColumn<QVariantMap>("stored");
-    QTest::addColumn<QList<int>>("widths");
-    QTest::addColumn<QList<bool>>("hidden");
-
-    const QList<bool> none(9, false);
-    QTest::newRow("scale 125") << 125 << QVariantMap() << QList<int>{162, 75, 312, 225, 225, 125, 125, 43, 137} << none;
-    // Date is always shown and Balance follows its preference.
-    QTest::newRow("stored layout, unusable widths ignored")
-        << 125
-        << QVariantMap{{"register/colWidth/2", 400}, {"register/colWidth/3", "wide"}, {"register/colWidth/4", 0},
-                       {"register/colHidden/0", true}, {"register/colHidden/8", true}, {"register/colHidden/1", true}}
-        << QList<int>{162, 75, 400, 225, 225, 125, 125, 43, 137}
-        << QList<bool>{false, true, false, false, false, false, false, false, false};
-}
-
-void TestRegisterScreen::columnLayout()
-{
-    QFETCH(int, scale);
-    QFETCH(QVariantMap, stored);
-    QFETCH(QList<int>, widths);
-    QFETCH(QList<bool>, hidden);
-
-    delete m_screen;
-    fontScalePercentRef() = scale;
-    QSettings settings;
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-        settings.setValue(it.key(), it.value());
-    m_screen = new RegisterScreen(m_state);
-    QHeaderView* header = view()->horizontalHeader();
-    for (int c = 0; c < 9; ++c) {
-        QCOMPARE(header->isSectionHidden(c), hidden.at(c));
-        if (!hidden.at(c))
-            QCOMPARE(header->sectionSize(c), widths.at(c));
-    }
 }
 
 TALLYLEAF_TEST_MAIN(TestRegisterScreen)

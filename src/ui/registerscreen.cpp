@@ -25,6 +25,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPersistentModelIndex>
 #include <QPushButton>
 #include <QSettings>
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -214,7 +216,12 @@ void RegisterScreen::setupUi()
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
 
+    connect(columns, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(columns, &QHeaderView::sectionResized, this, &RegisterScreen::saveColumnWidth);
+    connect(model, &RegisterModel::sortChanged, this, &RegisterScreen::saveSortState);
     restoreColumnLayout();
+    connect(appState->preferences(), &PreferencesRepository::changed, this, &RegisterScreen::onPreferenceChanged);
+    connect(view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     // Connected after the view's own connection, so a Tab move has opened
     // the next editor before this looks whether one is open.
     connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
@@ -524,12 +531,13 @@ void RegisterScreen::restoreColumnLayout()
         int width = kDefaultWidths[column];
         if (scale > 100)
             width = width * scale / 100;
-        // A stored width that is not a usable number would make the column
-        // vanish; the default serves instead.
+        // A stored width that is not a usable number, or narrower than a
+        // section may be (such as the 0 Qt reports for a hidden column),
+        // would make the column vanish; the default serves instead.
         bool ok = false;
         const int stored = settings.value(widthKey(column)).toInt(&ok);
-        if (ok && stored > 0)
-            width = std::max(stored, kMinimumSectionSize);
+        if (ok && stored >= kMinimumSectionSize && stored <= columns->maximumSectionSize())
+            width = stored;
         columns->resizeSection(column, width);
     }
 
@@ -569,6 +577,153 @@ void RegisterScreen::setTwoLineMode(bool on)
     emit model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
     view->verticalHeader()->setDefaultSectionSize(on ? kTwoLineRowHeight : kOneLineRowHeight);
     view->viewport()->update();
+}
+
+void RegisterScreen::saveSortState(int column, Qt::SortOrder order)
+{
+    QSettings settings;
+    settings.setValue(kSortColumnKey, column);
+    settings.setValue(kSortOrderKey, int(order));
+}
+
+void RegisterScreen::saveColumnWidth(int column, int oldSize, int newSize)
+{
+    Q_UNUSED(oldSize);
+    // Hiding a column resizes it to 0; keeping that would bring the column
+    // back invisible.
+    if (restoringLayout || newSize <= 0 || view->horizontalHeader()->isSectionHidden(column))
+        return;
+    QSettings().setValue(widthKey(column), newSize);
+}
+
+void RegisterScreen::onPreferenceChanged(const QString& key)
+{
+    if (key != kNewestFirstKey)
+        return;
+    const bool newestFirst = appState->preferences()->boolValue(kNewestFirstKey, false);
+    view->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings().remove(QStringLiteral("register"));
+    restoreColumnLayout();
+    // The defaults show Memo, which two-line mode draws inside the Payee
+    // cell instead.
+    setTwoLineMode(model->twoLineMode);
+}
+
+QMenu* RegisterScreen::createHeaderMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->addSection(tr("Show columns"));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QString title = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QAction* action = menu->addAction(title.replace(QLatin1Char('&'), QLatin1String("&&")));
+        action->setCheckable(true);
+        action->setChecked(!view->isColumnHidden(column));
+        if (column == RegisterModel::DateColumn) {
+            action->setEnabled(false);
+        } else if (column == RegisterModel::BalanceColumn) {
+            // A preference: the register follows when it reloads on it.
+            connect(action, &QAction::triggered, this,
+                    [this](bool checked) { appState->preferences()->setBool(kShowBalanceKey, checked); });
+        } else {
+            action->setEnabled(column != RegisterModel::MemoColumn || !model->twoLineMode);
+            connect(action, &QAction::triggered, this, [this, column](bool checked) {
+                view->setColumnHidden(column, !checked);
+                QSettings().setValue(hiddenKey(column), !checked);
+            });
+        }
+    }
+    menu->addSeparator();
+    connect(menu->addAction(tr("Reset register layout")), &QAction::triggered, this,
+            &RegisterScreen::resetColumnLayout);
+    return menu;
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(createHeaderMenu());
+    menu->exec(view->horizontalHeader()->mapToGlobal(pos));
+}
+
+QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
+{
+    auto* menu = new QMenu(this);
+    const auto add = [menu](const QString& text, const QKeySequence& keys = QKeySequence()) {
+        QAction* action = menu->addAction(text);
+        if (!keys.isEmpty()) {
+            // Shown for the user; the register's event filter handles the
+            // keys themselves.
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+            action->setShortcutVisibleInContextMenu(true);
+        }
+        return action;
+    };
+    const bool hasAccount = !accountId.isEmpty() && model->showEntryRow;
+
+    QAction* insert = add(tr("&Insert New"), QKeySequence(QStringLiteral("Ctrl+I")));
+    insert->setEnabled(hasAccount);
+    connect(insert, &QAction::triggered, this, &RegisterScreen::insertNew);
+    QAction* create = add(tr("&New Transaction..."), QKeySequence(QKeySequence::New));
+    create->setEnabled(hasAccount);
+    connect(create, &QAction::triggered, this, &RegisterScreen::newTransactionDialog);
+
+    if (!index.isValid())
+        return menu;
+    const int row = index.row();
+    if (model->isEntryRow(row)) {
+        QAction* edit = add(tr("&Edit in Dialog..."), QKeySequence(QStringLiteral("Ctrl+E")));
+        edit->setEnabled(hasAccount);
+        connect(edit, &QAction::triggered, this, &RegisterScreen::editNewRowInDialog);
+        return menu;
+    }
+    const RegisterRow* found = model->tryEntryAt(row);
+    if (!found)
+        return menu;
+
+    // The opening-balance row has no transaction behind it: its commands
+    // are listed but read only.
+    const bool editable = !found->id.isEmpty();
+    const QString id = found->id;
+    const auto onRow = [this, id](void (RegisterScreen::*operation)(int)) {
+        // By id: the row the click found may have moved by the time the
+        // action runs.
+        return [this, id, operation] {
+            const int at = rowOfTransaction(id);
+            if (at >= 0)
+                (this->*operation)(at);
+        };
+    };
+    const auto addRowAction = [&](const QString& text, void (RegisterScreen::*operation)(int),
+                                  const QKeySequence& keys = QKeySequence()) {
+        QAction* action = add(text, keys);
+        action->setEnabled(editable);
+        connect(action, &QAction::triggered, this, onRow(operation));
+        return action;
+    };
+
+    menu->addSeparator();
+    addRowAction(tr("Show &Details..."), &RegisterScreen::showTransactionDetails,
+                 QKeySequence(QStringLiteral("Alt+Return")));
+    addRowAction(found->isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), &RegisterScreen::editSplits);
+    addRowAction(tr("&Edit in Dialog..."), &RegisterScreen::editTransaction, QKeySequence(QStringLiteral("Ctrl+E")));
+    addRowAction(tr("D&uplicate..."), &RegisterScreen::duplicateTransaction);
+    // A reconciled transaction stays cleared, as on its Clr cell: clearing
+    // the flag alone would leave it reconciled but uncleared.
+    QAction* cleared = addRowAction(found->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
+                                    &RegisterScreen::toggleCleared);
+    cleared->setEnabled(editable && !found->reconciled);
+    addRowAction(tr("&Delete"), &RegisterScreen::deleteTransaction, QKeySequence(QStringLiteral("Ctrl+D")));
+    return menu;
+}
+
+void RegisterScreen::onContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(createRowMenu(view->indexAt(pos)));
+    menu->exec(view->viewport()->mapToGlobal(pos));
 }
 
 // ---- Keyboard -------------------------------------------------------------
@@ -1150,6 +1305,17 @@ void RegisterScreen::showTransactionDetails(int row)
     closeEditorWithoutSaving();
     TransactionActions::showDetails(appState, transaction, this);
     reload();
+}
+
+void RegisterScreen::editSplits(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    if (TransactionActions::editSplits(appState, transaction, this))
+        reload();
 }
 
 void RegisterScreen::memorizeTransaction(int row)

@@ -12,6 +12,8 @@ class AppState;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPoint;
 class QPushButton;
 class RegisterDelegate;
 class RegisterModel;
@@ -55,8 +57,17 @@ public:
 
     // Column widths, hidden columns and sort from the settings store.
     void restoreColumnLayout();
+    // The register's sort, kept for the next start.
+    void saveSortState(int column, Qt::SortOrder order);
     // Payee over memo in one cell, taller rows, no Memo column.
     void setTwoLineMode(bool on);
+
+    // The two context menus, built with their actions connected; the caller
+    // owns the menu. The slots below run them at the click.
+    QMenu* createHeaderMenu();
+    // For the cell at `index`: an invalid index is the empty space below the
+    // rows.
+    QMenu* createRowMenu(const QModelIndex& index);
 
     QString currentAccountId() const { return accountId; }
     const RegisterFilter& currentFilter() const { return filter; }
@@ -86,6 +97,8 @@ public:
     void editTransaction(int row);
     void showTransactionDetails(int row);
     void memorizeTransaction(int row);
+    // Edits the split lines of the transaction, or splits a plain one.
+    void editSplits(int row);
     // The entry row's buffers as a new transaction of this account, for the
     // dialog; nothing is checked or looked up.
     Transaction transactionFromEntryRow() const;
@@ -97,6 +110,7 @@ public:
     virtual void autofillFromPayee(const QModelIndex& index, const QString& payee);
 
 public slots:
+    void onContextMenu(const QPoint& pos);
     void commitCurrentRow();
     void deleteCurrentRow();
     void copyFromAbove();
@@ -106,6 +120,9 @@ public slots:
     void newTransactionDialog();
     void presentNewTransactionDialog(const Transaction* seed, bool seedFromInlineRow);
     void editNewRowInDialog();
+    void showHeaderContextMenu(const QPoint& pos);
+    // Forgets the stored widths, hidden columns and sort.
+    void resetColumnLayout();
 
 signals:
     void reconcileRequested(const QString& accountId);
@@ -122,6 +139,10 @@ private:
     // editing of a transaction row.
     void abandonEditing();
     void runPendingReload();
+    // A user's resize of a column; the program's own resizes and the zero
+    // width of a hidden column are not kept.
+    void saveColumnWidth(int column, int oldSize, int newSize);
+    void onPreferenceChanged(const QString& key);
 
     bool handleKey(QKeyEvent* key);
     void onClicked(const QModelIndex& index);
