@@ -94,7 +94,7 @@ bool databaseIntact()
     if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next() || q.value(0).toString() != QLatin1String("ok"))
         return false;
     q.finish();
-    return q.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts) VALUES('integrity-check')"));
+    return q.exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts, rank) VALUES('integrity-check', 1)"));
 }
 
 QString writeScratchFile(const QString& name, const QByteArray& content)

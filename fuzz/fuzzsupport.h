@@ -49,7 +49,8 @@ void resetScratchData();
 
 // Number of rows of a table of the scratch database.
 qint64 rowCount(const QString& table);
-// Whether SQLite's integrity check and the full-text index's own check pass.
+// Whether SQLite's integrity check passes and the full-text index matches
+// the transactions.
 bool databaseIntact();
 
 // A file in the scratch directory holding these bytes; its path.
