@@ -5,7 +5,6 @@
 
 #include <zlib.h>
 
-
 namespace ZipArchive {
 
 namespace {
@@ -31,8 +30,8 @@ quint32 le32(const QByteArray& data, qint64 at)
     return quint32(le16(data, at)) | quint32(le16(data, at + 2)) << 16;
 }
 
-// Inflates a raw deflate stream that must give exactly `size` bytes; empty
-// and false for anything else, without ever holding more than size + 1.
+// Inflates a raw deflate stream that must give exactly `size` bytes; false
+// for anything else. It never holds more than size + 1 bytes.
 bool inflateExactly(const char* compressed, qint64 compressedSize, qint64 size, QByteArray* out)
 {
     QByteArray buffer(size + 1, Qt::Uninitialized);
