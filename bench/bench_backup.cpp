@@ -5,9 +5,7 @@
 // Usage: bench_backup [transactions]   (default 10000)
 //
 // An archive holds at most 65,534 rows, which 50,000 transactions (with a
-// split of three lines in every tenth) just fit; more are refused. The
-// restore grows with the square of the entry count, since QZipReader finds
-// each entry by a linear search of the names.
+// split of three lines in every tenth) just fit; more are refused.
 
 #include "data/database.h"
 #include "services/backupservice.h"

@@ -249,7 +249,11 @@ private slots:
         QTest::newRow("manifest not JSON") << withManifest("version=1") << "Unsupported backup version: 0" << none;
         QTest::newRow("version absurd") << withManifest(R"({"version": 1e300})") << "Unsupported backup version: 0"
                                         << none;
-        QTest::newRow("row outside the data") << patched(good, 42, 0x7fffffff) << damaged << "^QBuffer::seek: Invalid pos";
+        QTest::newRow("row outside the data") << patched(good, 42, 0x7fffffff) << damaged << none;
+        // QZipReader would inflate past the end of the archive.
+        QTest::newRow("row compressed size past the end")
+            << patched(zipOf({{"accounts/new.json", row}, {"manifest.json", kManifest}}, true), 20, 0x7fff0000)
+            << damaged << none;
         QTest::newRow("row checksum") << patched(good, 16, 0x12345678) << damaged << none;
         QTest::newRow("manifest too large")
             << zipOf({{"manifest.json", QByteArray(BackupService::kMaxEntrySize + 1, ' ')}}, true)
@@ -258,10 +262,10 @@ private slots:
         QTest::newRow("manifest understating its size")
             << patched(zipOf({{"manifest.json", kManifest + QByteArray(16 << 20, ' ')}}, true), 24, kManifest.size())
             << "Invalid backup: manifest.json is damaged" << none;
-        // QZipReader doubles its buffer until allocation fails.
+        // QZipReader would double its buffer until allocation fails.
         QTest::newRow("manifest compressed size out of range")
             << patched(zipOf({{"manifest.json", kManifest}}, true), 20, 0x80000001u)
-            << "Invalid backup: manifest.json is damaged" << "Called with maxSize < 0";
+            << "Invalid backup: manifest.json is damaged" << none;
     }
     void refusedArchives()
     {

@@ -75,6 +75,7 @@ private slots:
     void newFormProposesRememberedDate();
     void splitFormSignsAndTotals();
     void rowsRoundOnTheirOwn();
+    void oneFocusTrackerPerTable();
     void editorRemaining_data();
     void editorRemaining();
     void categoryFromText_data();
@@ -193,6 +194,18 @@ void TestTransactionForms::rowsRoundOnTheirOwn()
     widget.removeCurrentLine();
     QCOMPARE(changed.size(), 0);
     QCOMPARE(widget.table()->rowCount(), 2);
+}
+
+void TestTransactionForms::oneFocusTrackerPerTable()
+{
+    // The rows share one plain QObject that follows the focus; looking it up
+    // once took any child of the table for it, so none was ever made.
+    SplitLinesWidget widget(&m_state);
+    widget.setLines({line(QStringLiteral("food"), 10), line(QStringLiteral("home"), 20), line(QStringLiteral("biz"), 30)});
+    int trackers = 0;
+    for (const QObject* child : widget.table()->children())
+        trackers += child->metaObject() == &QObject::staticMetaObject ? 1 : 0;
+    QCOMPARE(trackers, 1);
 }
 
 void TestTransactionForms::editorRemaining_data()

@@ -43,17 +43,19 @@ private:
     int m_count = 0;
 };
 
-// Reads an archive held in memory with Qt's QZipReader, guarding what that
-// class leaves open:
-//  - it reads an entry by name, taking the first entry whose stored name
-//    matches, and lists names with leading "." and "/" removed; an entry
-//    whose listed name it shares with another entry is therefore refused,
-//    so that the entry read is always the one whose size was checked;
-//  - it inflates without bound: an entry whose recorded size is above the
-//    limit is refused before reading, but one that understates its size is
-//    inflated in full (at most ~1,000 times its compressed size) and only
-//    then refused; a compressed size out of range makes it grow its buffer
-//    until allocation fails, which reads as a damaged entry;
+// Lists the entries of an archive held in memory with Qt's QZipReader and
+// reads them itself, guarding what that class leaves open:
+//  - QZipReader reads an entry by name, taking the first entry whose stored
+//    name matches, and lists names with leading "." and "/" removed; an
+//    entry whose listed name it shares with another entry is refused, and so
+//    is one whose stored name differs from its listed one, as QZipReader
+//    would not find it;
+//  - QZipReader::fileData trusts the recorded sizes: it inflates past the
+//    end of the data when the compressed size reaches beyond it, and grows
+//    its buffer until the whole stream is inflated (a thousand times the
+//    compressed size, or without end). Here an entry whose data lies outside
+//    the archive is refused unread, one whose recorded size is above the
+//    limit too, and inflating stops one byte past the recorded size;
 //  - it checks no checksum; the content is checked against the recorded
 //    size and CRC-32 here.
 // Data that is not a ZIP archive, or is cut off before its directory, reads
@@ -75,11 +77,21 @@ public:
     // The first entry of that name, or -1.
     int indexOf(const QString& path) const;
 
-    // Reads one entry's content, once per call: QZipReader finds an entry
-    // by a linear search of the names, so a caller reads each entry once.
+    // Reads one entry's content, anew at every call.
     ReadStatus read(int index, qint64 maxSize, QByteArray* data) const;
 
 private:
+    // An entry's central directory record, as far as reading needs it.
+    struct Record
+    {
+        QByteArray name; // as stored
+        quint16 versionNeeded = 0;
+        quint16 flags = 0;
+        quint32 compressedSize = 0;
+        quint32 localOffset = 0;
+    };
+    static QList<Record> centralDirectory(const QByteArray& archive);
+
     struct Entry
     {
         QString path;
@@ -91,6 +103,7 @@ private:
     QBuffer m_buffer;
     std::unique_ptr<QZipReader> m_zip;
     QList<Entry> m_entries;
+    QList<Record> m_records; // in the order of m_entries
     QHash<QString, int> m_firstIndex;
     bool m_open = false;
 };

@@ -154,7 +154,13 @@ void SplitLinesWidget::addLine()
 
     m_table->setItem(row, MemoColumn, new QTableWidgetItem);
 
-    auto* tracker = m_table->findChild<CellFocusTracker*>(QString(), Qt::FindDirectChildrenOnly);
+    // Not findChild: without Q_OBJECT the tracker has QObject's meta-object,
+    // so qobject_cast would take any child of the table for it.
+    CellFocusTracker* tracker = nullptr;
+    for (QObject* child : m_table->children()) {
+        if ((tracker = dynamic_cast<CellFocusTracker*>(child)))
+            break;
+    }
     if (!tracker)
         tracker = new CellFocusTracker(m_table);
     tracker->watch(combo);
