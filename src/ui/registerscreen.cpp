@@ -124,7 +124,15 @@ RegisterScreen::RegisterScreen(AppState* state, QWidget* parent)
     setupUi();
 }
 
-RegisterScreen::~RegisterScreen() = default;
+RegisterScreen::~RegisterScreen()
+{
+    // The model, delegate and view are deleted after this body, by the
+    // QWidget destructor, and closing an open editor then still emits: no
+    // signal of theirs may reach the handlers of a half-destroyed screen.
+    const QList<QObject*> children = findChildren<QObject*>();
+    for (QObject* child : children)
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 void RegisterScreen::setupUi()
 {
