@@ -12,6 +12,8 @@
 #include "data/transactionrepository.h"
 #include "ui/mainwindow.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -27,24 +29,8 @@
 
 namespace {
 
-struct Figures
-{
-    double best = 0;
-    double median = 0;
-};
-
-Figures measure(int repeats, const std::function<void()>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times.front(), times[times.size() / 2]};
-}
+using Bench::Figures;
+using Bench::measure;
 
 void print(const char* name, const Figures& f)
 {

@@ -13,6 +13,8 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 
+#include "benchsupport.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -47,26 +49,15 @@ const char* const kMemos[] = {
 constexpr int kPayeeCount = int(sizeof(kPayees) / sizeof(kPayees[0]));
 constexpr int kMemoCount = int(sizeof(kMemos) / sizeof(kMemos[0]));
 
-struct Figures
+struct Figures : Bench::Figures
 {
-    double best = 0;
-    double median = 0;
     qsizetype rows = 0;
 };
 
 Figures measure(int repeats, const std::function<qsizetype()>& run)
 {
-    std::vector<double> times;
     Figures f;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f.rows = run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    f.best = times.front();
-    f.median = times[times.size() / 2];
+    static_cast<Bench::Figures&>(f) = Bench::measure(repeats, [&] { f.rows = run(); });
     return f;
 }
 
@@ -76,39 +67,7 @@ void print(const char* name, const Figures& f)
 }
 
 #ifdef TALLYLEAF_HAVE_SQLITE3
-// Steps a statement and touches every column, as a client that reads the
-// rows would; the running sum keeps the work from being optimised away.
-qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArray>& texts, const QList<qint64>& numbers)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "raw prepare failed: %s\n", sqlite3_errmsg(db));
-        return -1;
-    }
-    int index = 1;
-    for (const QByteArray& t : texts)
-        sqlite3_bind_text(stmt, index++, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-    for (qint64 n : numbers)
-        sqlite3_bind_int64(stmt, index++, n);
-    qsizetype rows = 0;
-    qint64 sum = 0;
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < columns; ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
-                sum += sqlite3_column_int64(stmt, c);
-            } else {
-                sqlite3_column_text(stmt, c);
-                sum += sqlite3_column_bytes(stmt, c);
-            }
-        }
-        ++rows;
-    }
-    sqlite3_finalize(stmt);
-    static volatile qint64 sink = 0;
-    sink = sink + sum;
-    return rows;
-}
+using Bench::rawRun;
 #endif
 
 void printRatio(const char* name, const Figures& qt, const Figures& raw)

@@ -17,6 +17,8 @@
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,24 +60,8 @@ QString newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-struct Figures
-{
-    double median = 0;
-    double best = 0;
-};
-
-Figures measure(int repeats, const std::function<void()>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.front()};
-}
+using Bench::Figures;
+using Bench::measure;
 
 void print(const char* name, const Figures& f, const char* note = "")
 {

@@ -19,6 +19,8 @@
 #include "services/categoryservice.h"
 #include "services/reportservice.h"
 
+#include "benchsupport.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -135,29 +137,8 @@ bool build(Database& database, int perAccount, int accountCount)
     return db.commit();
 }
 
-struct Figures
-{
-    double first = 0;
-    double median = 0;
-    double best = 0;
-};
-
-Figures measure(int repeats, const std::function<void()>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    Figures f;
-    f.first = times.front();
-    std::sort(times.begin(), times.end());
-    f.best = times.front();
-    f.median = times[times.size() / 2];
-    return f;
-}
+using Bench::Figures;
+using Bench::measure;
 
 void print(const char* name, const Figures& f, qsizetype rows)
 {
@@ -166,38 +147,7 @@ void print(const char* name, const Figures& f, qsizetype rows)
 }
 
 #ifdef TALLYLEAF_HAVE_SQLITE3
-// The report statements as the service runs them, stepped through the C
-// library with every column touched: the floor the statements themselves
-// set, without the Qt driver.
-qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArray>& texts)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-        std::fprintf(stderr, "raw prepare failed: %s\n", sqlite3_errmsg(db));
-        return -1;
-    }
-    int index = 1;
-    for (const QByteArray& t : texts)
-        sqlite3_bind_text(stmt, index++, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-    qsizetype rows = 0;
-    qint64 sum = 0;
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < columns; ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_INTEGER) {
-                sum += sqlite3_column_int64(stmt, c);
-            } else {
-                sqlite3_column_text(stmt, c);
-                sum += sqlite3_column_bytes(stmt, c);
-            }
-        }
-        ++rows;
-    }
-    sqlite3_finalize(stmt);
-    static volatile qint64 sink = 0;
-    sink = sink + sum;
-    return rows;
-}
+using Bench::rawRun;
 
 const char* const kRawStatements[] = {
     "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN categories c ON "

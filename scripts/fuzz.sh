@@ -17,21 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(clang libclang-rt-14-dev)
-missing=()
-for pkg in "${PACKAGES[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$pkg")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    SUDO=""
-    if [ "$(id -u)" -ne 0 ]; then
-        SUDO="sudo"
-    fi
-    $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-packages.sh "${PACKAGES[@]}"
 
 BUILD_DIR="${FUZZ_BUILD_DIR:-build-fuzz}"
 BUILD_DIR="$BUILD_DIR" BUILD_TARGET=tallyleaf_fuzzers BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" \

@@ -41,7 +41,7 @@ void DateField::openCalendarPopup()
 
 void DateField::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+    if (isCalendarPopupKey(event)) {
         openCalendarPopup();
         event->accept();
         return;

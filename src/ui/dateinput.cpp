@@ -68,6 +68,11 @@ QString dateDisplayText(const QDate& date)
     return date.isValid() ? date.toString(QStringLiteral("M/d/yyyy")) : QString();
 }
 
+bool isCalendarPopupKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+}
+
 bool handleDateShortcutKey(const QKeyEvent* event, QDate& date)
 {
     if (!date.isValid())

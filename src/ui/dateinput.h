@@ -28,9 +28,13 @@ QString dateDisplayText(const QDate& date);
 // Applies a date shortcut key to the date (an invalid date first becomes
 // today). Returns false when the key is no shortcut:
 //   t today, + or = next day, - previous day, m/h first/last day of the
-//   month, y/r first/last day of the year, w/k first/last day of the week,
-//   the week starting on the day of weekStartDayRef.
+//   month, y/r first/last day of the year, w/k the Sunday on or before and
+//   the Saturday on or after (whatever the week-start preference, which only the
+//   calendar popup follows).
 bool handleDateShortcutKey(const QKeyEvent* event, QDate& date);
+
+// F4 or Alt+Down: the keys that open the calendar popup of a date editor.
+bool isCalendarPopupKey(const QKeyEvent* event);
 
 // Opens a calendar popup just under the anchor's left edge on the date
 // (today when invalid) and calls the callback with the day the user clicks.

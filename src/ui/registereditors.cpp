@@ -119,7 +119,7 @@ void SmartDateEdit::openCalendarPopup()
 
 void SmartDateEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier))) {
+    if (isCalendarPopupKey(event)) {
         openCalendarPopup();
         event->accept();
         return;
