@@ -13,9 +13,9 @@
 #include "data/preferencesrepository.h"
 #include "data/registerfilter.h"
 #include "data/transactionrepository.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include "benchsupport.h"
 

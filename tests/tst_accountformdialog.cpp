@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
 #include "app/appstate.h"
-#include "ui/accountformdialog.h"
-#include "ui/smartamountfield.h"
+#include "ui/dialogs/accountformdialog.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 
 #include "app/appstate.h"
 #include "data/money.h"
-#include "ui/datefield.h"
-#include "ui/dateinput.h"
-#include "ui/elidedlabel.h"
-#include "ui/smartamountfield.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/widgets/elidedlabel.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QAction>
 #include <QCalendarWidget>

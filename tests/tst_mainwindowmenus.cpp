@@ -7,9 +7,9 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/screens/welcomescreen.h"
-#include "ui/statusbar.h"
+#include "ui/widgets/statusbar.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,9 +2,9 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "ui/datefield.h"
+#include "ui/widgets/datefield.h"
 #include "ui/screens/recurringformdialog.h"
-#include "ui/smartamountfield.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,10 +7,10 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
-#include "ui/messageboxes.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include <QComboBox>
 #include <QHeaderView>

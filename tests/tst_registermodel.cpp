@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "data/money.h"
-#include "ui/registermodel.h"
+#include "ui/register/registermodel.h"
 #include "ui/style.h"
 
 #include <QSignalSpy>

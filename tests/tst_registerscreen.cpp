@@ -5,13 +5,13 @@
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
-#include "ui/datefield.h"
-#include "ui/messageboxes.h"
-#include "ui/registerdelegate.h"
-#include "ui/registerfilterdialog.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
+#include "ui/widgets/datefield.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registerfilterdialog.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include <QCheckBox>
 #include <QComboBox>

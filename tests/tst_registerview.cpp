@@ -5,11 +5,11 @@
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
-#include "ui/registerdelegate.h"
-#include "ui/registereditors.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registereditors.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>

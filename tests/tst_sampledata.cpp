@@ -6,9 +6,9 @@
 #include "services/categoryservice.h"
 #include "services/sampledataservice.h"
 #include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/screens/welcomescreen.h"
-#include "ui/statusbar.h"
+#include "ui/widgets/statusbar.h"
 
 #include <QListWidget>
 #include <QRegularExpression>

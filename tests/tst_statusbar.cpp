@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "ui/statusbar.h"
+#include "ui/widgets/statusbar.h"
 #include "ui/thememanager.h"
 
 #include <QLabel>

@@ -5,14 +5,14 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "ui/datefield.h"
-#include "ui/messageboxes.h"
-#include "ui/smartamountfield.h"
-#include "ui/spliteditordialog.h"
-#include "ui/splitlineswidget.h"
+#include "ui/widgets/datefield.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/transactionactions.h"
-#include "ui/transactiondetailsdialog.h"
-#include "ui/transactionformdialog.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

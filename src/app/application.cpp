@@ -6,7 +6,7 @@
 #include "app/updateconfig.h"
 #include "data/preferencesrepository.h"
 #include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 #include "update/core/version.h"
 
 #include <QFontDatabase>

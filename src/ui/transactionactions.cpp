@@ -7,10 +7,10 @@
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "ui/messageboxes.h"
-#include "ui/spliteditordialog.h"
-#include "ui/transactiondetailsdialog.h"
-#include "ui/transactionformdialog.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -5,8 +5,8 @@
 #include "data/categoryrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
-#include "ui/datefield.h"
-#include "ui/smartamountfield.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "ui/registertableview.h"
+#include "ui/register/registertableview.h"
 
-#include "ui/registereditors.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
+#include "ui/register/registereditors.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/transactiondetailsdialog.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
@@ -6,7 +6,7 @@
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/style.h"
 #include "ui/transactionactions.h"
 

@@ -1,4 +1,4 @@
-#include "ui/dateinput.h"
+#include "ui/widgets/dateinput.h"
 
 #include "app/appstate.h"
 

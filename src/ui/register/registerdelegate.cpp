@@ -1,14 +1,14 @@
-#include "ui/registerdelegate.h"
+#include "ui/register/registerdelegate.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
-#include "ui/dateinput.h"
-#include "ui/registereditors.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
+#include "ui/widgets/dateinput.h"
+#include "ui/register/registereditors.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
 #include "ui/style.h"
 
 #include <QApplication>

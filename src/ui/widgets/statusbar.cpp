@@ -1,4 +1,4 @@
-#include "ui/statusbar.h"
+#include "ui/widgets/statusbar.h"
 
 #include "ui/style.h"
 

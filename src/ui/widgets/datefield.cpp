@@ -1,6 +1,6 @@
-#include "ui/datefield.h"
+#include "ui/widgets/datefield.h"
 
-#include "ui/dateinput.h"
+#include "ui/widgets/dateinput.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "ui/spliteditordialog.h"
+#include "ui/dialogs/spliteditordialog.h"
 
 #include "data/money.h"
-#include "ui/splitlineswidget.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/style.h"
 
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "ui/smartamountfield.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include "data/money.h"
 

@@ -1,4 +1,4 @@
-#include "ui/elidedlabel.h"
+#include "ui/widgets/elidedlabel.h"
 
 #include <QFontMetrics>
 #include <QPainter>

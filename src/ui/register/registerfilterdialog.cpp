@@ -1,8 +1,8 @@
-#include "ui/registerfilterdialog.h"
+#include "ui/register/registerfilterdialog.h"
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
-#include "ui/datefield.h"
+#include "ui/widgets/datefield.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

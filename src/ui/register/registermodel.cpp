@@ -1,4 +1,4 @@
-#include "ui/registermodel.h"
+#include "ui/register/registermodel.h"
 
 #include "data/money.h"
 #include "ui/style.h"

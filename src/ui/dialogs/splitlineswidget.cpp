@@ -1,9 +1,9 @@
-#include "ui/splitlineswidget.h"
+#include "ui/dialogs/splitlineswidget.h"
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
-#include "ui/messageboxes.h"
-#include "ui/smartamountfield.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QComboBox>
 #include <QCompleter>

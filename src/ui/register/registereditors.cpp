@@ -1,6 +1,6 @@
-#include "ui/registereditors.h"
+#include "ui/register/registereditors.h"
 
-#include "ui/dateinput.h"
+#include "ui/widgets/dateinput.h"
 #include "ui/style.h"
 
 #include <QAbstractItemView>

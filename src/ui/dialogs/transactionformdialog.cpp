@@ -1,13 +1,13 @@
-#include "ui/transactionformdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
-#include "ui/datefield.h"
-#include "ui/smartamountfield.h"
-#include "ui/splitlineswidget.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/dialogs/splitlineswidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "ui/accountformdialog.h"
+#include "ui/dialogs/accountformdialog.h"
 
 #include "app/appstate.h"
-#include "ui/smartamountfield.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "ui/accountlistwidgets.h"
+#include "ui/widgets/accountlistwidgets.h"
 
 #include "app/appstate.h"
 #include "data/money.h"
-#include "ui/elidedlabel.h"
+#include "ui/widgets/elidedlabel.h"
 #include "ui/style.h"
 
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/messageboxes.h"
+#include "ui/dialogs/messageboxes.h"
 
 #include <QDialog>
 
