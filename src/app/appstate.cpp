@@ -15,6 +15,7 @@
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/transactionservice.h"
 #include "ui/thememanager.h"
 
 #include <QApplication>
@@ -116,6 +117,7 @@ bool AppState::initialize()
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_database, m_transactions, m_categories, m_splitLines, this);
     m_backupService = new BackupService(m_database, this);
+    m_transactionService = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
 
     applyStoredPreferences();
 

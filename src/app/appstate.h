@@ -21,6 +21,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class TransactionService;
 
 // Holder of every long-lived object of the running application. Screens and
 // dialogs get a non-owning pointer and reach everything through it.
@@ -48,6 +49,7 @@ public:
     ReportService* reportService() const { return m_reportService; }
     ImportService* importService() const { return m_importService; }
     BackupService* backupService() const { return m_backupService; }
+    TransactionService* transactionService() const { return m_transactionService; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -73,6 +75,7 @@ private:
     ReportService* m_reportService = nullptr;
     ImportService* m_importService = nullptr;
     BackupService* m_backupService = nullptr;
+    TransactionService* m_transactionService = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

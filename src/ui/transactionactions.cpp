@@ -2,27 +2,19 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/atomicwrite.h"
-#include "data/database.h"
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
 
 #include <limits>
 #include <optional>
-
-const QString transferPayeePrefix = QStringLiteral("[Transfer] ");
 
 namespace TransactionActions {
 
@@ -35,10 +27,14 @@ qint64 magnitude(qint64 amount)
     return amount < 0 ? -amount : amount;
 }
 
+TransactionService* service(AppState* appState)
+{
+    return appState ? appState->transactionService() : nullptr;
+}
+
 bool usable(AppState* appState)
 {
-    return appState && appState->transactionRepository() && appState->accountRepository()
-           && appState->splitLineRepository();
+    return service(appState) != nullptr;
 }
 
 void reportSaveFailure(QWidget* parent)
@@ -46,84 +42,6 @@ void reportSaveFailure(QWidget* parent)
     MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
                           QCoreApplication::translate("TransactionActions",
                                                       "The transaction could not be saved. Nothing was changed."));
-}
-
-// The writes of one action as an all-or-nothing unit. Views were told about
-// each write as it happened; after an undo they are told again so that they
-// drop what is gone.
-class WriteUnit
-{
-public:
-    explicit WriteUnit(AppState* appState)
-        : m_appState(appState)
-        , m_write(appState->database() ? appState->database()->database()
-                                       : QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false),
-                  QStringLiteral("transaction_actions"))
-    {
-    }
-    ~WriteUnit() { rollback(); }
-    WriteUnit(const WriteUnit&) = delete;
-    WriteUnit& operator=(const WriteUnit&) = delete;
-
-    bool begin()
-    {
-        QString error;
-        if (m_write.begin(&error))
-            return true;
-        qWarning().noquote() << "TransactionActions: cannot start a database transaction:" << error;
-        return false;
-    }
-
-    void touched(const QString& accountId)
-    {
-        if (!m_accounts.contains(accountId))
-            m_accounts.append(accountId);
-    }
-
-    bool commit()
-    {
-        QString error;
-        if (m_write.commit(&error))
-            return true;
-        qWarning().noquote() << "TransactionActions: commit failed:" << error;
-        announceUndo();
-        return false;
-    }
-
-    void rollback()
-    {
-        if (!m_write.isActive())
-            return;
-        m_write.rollback();
-        announceUndo();
-    }
-
-private:
-    void announceUndo()
-    {
-        if (TransactionRepository* transactions = m_appState->transactionRepository()) {
-            for (const QString& accountId : std::as_const(m_accounts))
-                emit transactions->transactionsChanged(accountId);
-        }
-    }
-
-    AppState* m_appState;
-    AtomicWrite m_write;
-    QStringList m_accounts;
-};
-
-// Writes the transaction and replaces its split lines, both or neither.
-bool updateWithLines(AppState* appState, const Transaction& transaction, const QList<SplitLine>& lines)
-{
-    WriteUnit unit(appState);
-    if (!unit.begin())
-        return false;
-    if (!appState->transactionRepository()->update(transaction))
-        return false;
-    unit.touched(transaction.accountId);
-    if (!saveSplitLines(appState, transaction, lines))
-        return false;
-    return unit.commit();
 }
 
 } // namespace
@@ -143,32 +61,12 @@ bool confirmDelete(AppState* appState, const Transaction& transaction, QWidget* 
         != QMessageBox::Yes)
         return false;
 
-    TransactionRepository* transactions = appState->transactionRepository();
-    auto fail = [parent, &title] {
-        MessageBoxes::warning(parent, title,
-                              QCoreApplication::translate(
-                                  "TransactionActions", "The transaction could not be deleted. Nothing was changed."));
-        return false;
-    };
-    WriteUnit unit(appState);
-    if (!unit.begin())
-        return fail();
-    if (transfer) {
-        // A side that is already gone (or was never stored) must not keep
-        // this one alive.
-        const std::optional<Transaction> other = transactions->findById(transaction.transferLinkId);
-        if (other && !other->deletedAt) {
-            if (!transactions->softDelete(other->id))
-                return fail();
-            unit.touched(other->accountId);
-        }
-    }
-    if (!transactions->softDelete(transaction.id))
-        return fail();
-    unit.touched(transaction.accountId);
-    if (!unit.commit())
-        return fail();
-    return true;
+    if (service(appState)->deleteTransaction(transaction))
+        return true;
+    MessageBoxes::warning(parent, title,
+                          QCoreApplication::translate("TransactionActions",
+                                                      "The transaction could not be deleted. Nothing was changed."));
+    return false;
 }
 
 bool duplicate(AppState* appState, const Transaction& transaction, QWidget* parent)
@@ -201,7 +99,7 @@ bool edit(AppState* appState, const Transaction& transaction, QWidget* parent)
     TransactionFormDialog dialog(appState, transaction, parent);
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return false;
-    if (!updateWithLines(appState, dialog.transaction(), dialog.splitLines())) {
+    if (!service(appState)->updateWithLines(dialog.transaction(), dialog.splitLines())) {
         reportSaveFailure(parent);
         return false;
     }
@@ -223,7 +121,7 @@ bool editSplits(AppState* appState, const Transaction& transaction, QWidget* par
         copy.categoryId.clear();
     copy.updatedAt = QDateTime::currentDateTimeUtc();
     copy.syncStatus = SyncStatus::Pending;
-    if (!updateWithLines(appState, copy, lines)) {
+    if (!service(appState)->updateWithLines(copy, lines)) {
         reportSaveFailure(parent);
         return false;
     }
@@ -283,106 +181,46 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
 
 bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent)
 {
-    if (!usable(appState) || transaction.id.isEmpty() || transaction.reconciled)
+    if (!usable(appState))
         return false;
-    transaction.cleared = !transaction.cleared;
-    transaction.updatedAt = QDateTime::currentDateTimeUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    if (!appState->transactionRepository()->update(transaction)) {
-        MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
-                              QCoreApplication::translate("TransactionActions",
-                                                          "The cleared state could not be saved."));
+    switch (service(appState)->toggleCleared(transaction.id)) {
+    case TransactionService::ToggleResult::Toggled:
+        return true;
+    case TransactionService::ToggleResult::Refused:
         return false;
+    case TransactionService::ToggleResult::Failed:
+        break;
     }
-    return true;
+    MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
+                          QCoreApplication::translate("TransactionActions", "The cleared state could not be saved."));
+    return false;
 }
 
 TransferCheck resolveTransfer(AppState* appState, const QString& sourceAccountId, QString& payee,
                               QString& targetAccountId)
 {
-    targetAccountId.clear();
-    if (!payee.startsWith(transferPayeePrefix, Qt::CaseSensitive))
-        return TransferCheck::NotTransfer;
-    const QString name = payee.mid(transferPayeePrefix.size());
-    if (!appState || !appState->accountRepository())
-        return TransferCheck::AccountNotFound;
-    AccountRepository* accounts = appState->accountRepository();
-
-    const QList<Account> live = accounts->findAll();
-    for (const Account& account : live) {
-        if (account.name == name) {
-            targetAccountId = account.id;
-            break;
-        }
-    }
-    if (targetAccountId.isEmpty())
-        return TransferCheck::AccountNotFound;
-
-    const std::optional<Account> source = accounts->findById(sourceAccountId);
-    const std::optional<Account> target = accounts->findById(targetAccountId);
-    if (source && target && source->currency != target->currency) {
+    if (!usable(appState)) {
         targetAccountId.clear();
-        return TransferCheck::CurrencyMismatch;
+        return payee.startsWith(transferPayeePrefix, Qt::CaseSensitive) ? TransferCheck::AccountNotFound
+                                                                        : TransferCheck::NotTransfer;
     }
-    payee = QStringLiteral("Transfer to %1").arg(name);
-    return TransferCheck::Ok;
+    return service(appState)->resolveTransfer(sourceAccountId, payee, targetAccountId);
 }
 
 Transaction makeTransferCounterpart(AppState* appState, Transaction& source, const QString& targetAccountId)
 {
-    Transaction other;
-    other.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    other.accountId = targetAccountId;
-    other.date = source.date;
-    // Callers pass the account on screen, which exists; should it not, the
-    // raw id still names where the money came from.
-    QString sourceName = source.accountId;
-    if (appState && appState->accountRepository()) {
-        if (const std::optional<Account> account = appState->accountRepository()->findById(source.accountId))
-            sourceName = account->name;
-    }
-    other.payee = QStringLiteral("Transfer from %1").arg(sourceName);
-    other.amount = source.amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max()
-                                                                       : -source.amount;
-    other.cleared = source.cleared;
-    other.reconciled = source.reconciled;
-    other.transferLinkId = source.id;
-    other.transferDestAccountId = source.accountId;
-    other.createdAt = source.createdAt;
-    other.updatedAt = source.updatedAt;
-
-    source.transferLinkId = other.id;
-    source.transferDestAccountId = targetAccountId;
-    return other;
+    return service(appState)->makeTransferCounterpart(source, targetAccountId);
 }
 
 bool saveSplitLines(AppState* appState, const Transaction& transaction, const QList<SplitLine>& lines)
 {
-    if (!appState || !appState->splitLineRepository() || transaction.id.isEmpty())
-        return false;
-    return appState->splitLineRepository()->replaceForTransaction(transaction.id, lines);
+    return usable(appState) && service(appState)->saveSplitLines(transaction, lines);
 }
 
 bool insertTransaction(AppState* appState, const Transaction& transaction, const Transaction* counterpart,
                        const QList<SplitLine>& lines)
 {
-    if (!usable(appState))
-        return false;
-    TransactionRepository* transactions = appState->transactionRepository();
-    WriteUnit unit(appState);
-    if (!unit.begin())
-        return false;
-    if (counterpart) {
-        if (!transactions->insert(*counterpart))
-            return false;
-        unit.touched(counterpart->accountId);
-    }
-    if (!transactions->insert(transaction))
-        return false;
-    unit.touched(transaction.accountId);
-    if (!lines.isEmpty() && !saveSplitLines(appState, transaction, lines))
-        return false;
-    return unit.commit();
+    return usable(appState) && service(appState)->insertTransaction(transaction, counterpart, lines);
 }
 
 bool showDetails(AppState* appState, const Transaction& transaction, QWidget* parent)

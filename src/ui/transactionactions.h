@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records.h"
+#include "services/transactionservice.h"
 
 #include <QList>
 #include <QString>
@@ -8,22 +9,11 @@
 class AppState;
 class QWidget;
 
-// The payee of a transfer being entered: this prefix, then the exact name
-// of the other account.
-extern const QString transferPayeePrefix;
-
-// Result of TransactionActions::resolveTransfer.
-enum class TransferCheck : int {
-    NotTransfer = 0,      // the payee does not start with the prefix
-    Ok = 1,               // target found and usable; the payee was rewritten
-    AccountNotFound = 2,  // no live account has the name after the prefix
-    CurrencyMismatch = 3, // both accounts exist and their currencies differ
-};
-
 // The user-level operations on one transaction, shared by the register,
-// search and reconciliation screens. They run modal dialogs through
-// MessageBoxes and report failed writes to the user; each returns true only
-// when something was stored. The opening-balance row (empty id) is refused
+// search and reconciliation screens: the dialogs and questions around the
+// writes of TransactionService. They run modal dialogs through MessageBoxes
+// and report failed writes to the user; each returns true only when
+// something was stored. The opening-balance row (empty id) is refused
 // by every operation on an existing transaction.
 namespace TransactionActions {
 
@@ -44,8 +34,9 @@ bool editSplits(AppState* appState, const Transaction& transaction, QWidget* par
 // Runs the new-transaction form (seeded when `seed` is not null) until it
 // is cancelled or its transfer checks pass, then stores the result.
 bool addTransaction(AppState* appState, const QString& accountId, const Transaction* seed, QWidget* parent);
-// Inverts the cleared flag; refused (false, nothing written) when
-// reconciled. A failed write is reported with `parent` as the box's parent.
+// Inverts the cleared flag of the stored row of the transaction's id;
+// refused (false, nothing written) when that row is gone or reconciled. A
+// failed write is reported with `parent` as the box's parent.
 bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent = nullptr);
 
 // Reads a "[Transfer] <account>" payee: finds the target account (first
