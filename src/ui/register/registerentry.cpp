@@ -702,6 +702,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction* seed, bool s
     focusEntryRow();
 }
 
+// ---- Payee completion -----------------------------------------------------
 
 TabCompleter* RegisterScreen::attachPayeeCompleter(QLineEdit* edit, const QStringList& payees,
                                                    const QModelIndex& index)
