@@ -1,0 +1,754 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registereditors.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen_p.h"
+#include "ui/register/registertableview.h"
+#include "ui/screens/recurringformdialog.h"
+#include "ui/transactionactions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPersistentModelIndex>
+#include <QUuid>
+
+#include <limits>
+
+// The register's entry and commits: the cell editors and the edit buffers,
+// field moves, saving a row, and the row commands.
+
+using namespace RegisterScreenPrivate;
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("M/d/yyyy");
+
+// -value without overflow for the smallest qint64.
+qint64 negated(qint64 value)
+{
+    return value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
+}
+
+qint64 parseEntryAmount(const QString& text)
+{
+    // Two decimals for every currency, as the register formats its cells.
+    return amountAutoDecimal() ? parseAutoDecimalAmount(text) : parseAmount(text, CurrencyCode::USD);
+}
+
+} // namespace
+
+// ---- Editors and field moves ----------------------------------------------
+
+void RegisterScreen::closeEditorWithoutSaving()
+{
+    if (!editorOpen(view))
+        return;
+    // Closing through the delegate's signal drops the editor's text; the
+    // view removes its event filter before the editor loses focus, so
+    // nothing is written back.
+    if (QWidget* editor = view->indexWidget(view->currentIndex()))
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    // An editor away from the current cell: a view reset drops them all.
+    if (editorOpen(view)) {
+        const QModelIndex current = view->currentIndex();
+        view->reset();
+        if (current.isValid())
+            view->setCurrentIndex(current);
+    }
+}
+
+void RegisterScreen::abandonEditing()
+{
+    closeEditorWithoutSaving();
+    if (model->editingRow >= 0)
+        model->setEditingRow(-1);
+    loadedBuffers.clear();
+}
+
+QWidget* RegisterScreen::currentEditor() const
+{
+    if (!editorOpen(view))
+        return nullptr;
+    const QModelIndex current = view->currentIndex();
+    return current.isValid() ? view->indexWidget(current) : nullptr;
+}
+
+void RegisterScreen::flushEditor()
+{
+    QWidget* editor = currentEditor();
+    if (!editor)
+        return;
+    // The delegate resolves the category combo's id from its text, so a
+    // typed name never keeps the id of the item shown before.
+    delegate->setModelData(editor, model, view->currentIndex());
+    if (editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
+        view->setFocus(Qt::OtherFocusReason);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void RegisterScreen::finishEditing()
+{
+    flushEditor();
+    closeEditorWithoutSaving();
+}
+
+void RegisterScreen::openCell(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    if (view->currentIndex() != index)
+        view->setCurrentIndex(index);
+    // Editing an uneditable cell, or a second cell while one is open, only
+    // makes the view complain.
+    if ((index.flags() & Qt::ItemIsEditable) && !editorOpen(view))
+        view->edit(index);
+}
+
+void RegisterScreen::moveToField(bool forward, bool commitAtEnd)
+{
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row();
+    const int column = current.column();
+    flushEditor();
+
+    const auto visible = [this](int c) { return !view->isColumnHidden(c); };
+    int target = -1;
+    if (forward) {
+        const int from = column >= RegisterModel::BalanceColumn ? 0 : column + 1;
+        for (int c = from; c <= RegisterModel::ClearedColumn && target < 0; ++c) {
+            if (visible(c))
+                target = c;
+        }
+        if (target < 0) {
+            if (commitAtEnd)
+                commitCurrentRow();
+            return;
+        }
+    } else {
+        if (column >= RegisterModel::BalanceColumn && !commitAtEnd)
+            return;
+        const int from = column >= RegisterModel::BalanceColumn ? int(RegisterModel::ClearedColumn) : column - 1;
+        for (int c = from; c >= 0 && target < 0; --c) {
+            if (visible(c))
+                target = c;
+        }
+        if (target < 0)
+            return;
+    }
+
+    const QModelIndex next = model->index(row, target);
+    // Same row: the row-change handler has nothing to do, and the view
+    // writes back and closes the editor it leaves.
+    view->setCurrentIndex(next);
+    view->scrollTo(next);
+    openCell(next);
+    if (!forward && target == RegisterModel::PayeeColumn) {
+        QWidget* editor = currentEditor();
+        if (editor && editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
+            if (auto* memo = editor->findChild<QWidget*>(QLatin1String(MemoEditName)))
+                memo->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    moveToField(true, true);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    moveToField(false, true);
+}
+
+void RegisterScreen::tabToNextField()
+{
+    moveToField(true, false);
+}
+
+void RegisterScreen::tabToPreviousField()
+{
+    moveToField(false, false);
+}
+
+// ---- Rows in the buffers --------------------------------------------------
+
+void RegisterScreen::rememberLoadedBuffers()
+{
+    loadedBuffers.clear();
+    for (int column = 0; column <= RegisterModel::ClearedColumn; ++column)
+        loadedBuffers.append(model->editBuffer(column));
+    loadedCategoryId = model->categoryIdText;
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (row < 0 || row >= model->rowCount())
+        return;
+    const auto repaint = [this](int r) {
+        if (r >= 0 && r < model->rowCount())
+            emit model->dataChanged(model->index(r, 0), model->index(r, RegisterModel::ColumnCount - 1));
+    };
+
+    if (model->isEntryRow(row)) {
+        if (model->isEditingTransaction() || model->editingRow >= 0) {
+            model->clearEntryRow();
+            model->setEditingRow(-1);
+            repaint(row);
+        }
+        loadedBuffers.clear();
+        return;
+    }
+    if (model->isEditingTransaction() && row == model->editingRow)
+        return;
+    const RegisterRow* found = model->tryEntryAt(row);
+    if (!found)
+        return;
+    const RegisterRow copy = *found;
+    const bool entryWasBuffered = !model->isEditingTransaction();
+    model->loadRowIntoBuffers(copy, copy.categoryName);
+    model->setEditingRow(row);
+    rememberLoadedBuffers();
+    // The entry row goes blank while another row holds the buffers.
+    if (entryWasBuffered)
+        repaint(model->entryRowIndex());
+}
+
+void RegisterScreen::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (!current.isValid())
+        return;
+    if (previous.isValid() && previous.row() == current.row())
+        return;
+    startEditingRow(current.row());
+}
+
+void RegisterScreen::onClicked(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    if (index.column() == RegisterModel::ClearedColumn) {
+        toggleCleared(index.row());
+        return;
+    }
+    startEditingRow(index.row());
+    if (index.column() == RegisterModel::BalanceColumn)
+        return;
+    // Split rows' category and amounts are not editable; openCell skips them.
+    openCell(index);
+}
+
+void RegisterScreen::onDoubleClicked(const QModelIndex& index)
+{
+    if (!index.isValid() || model->isEntryRow(index.row()))
+        return;
+    const RegisterRow* row = model->tryEntryAt(index.row());
+    if (row && row->isSplit)
+        editTransaction(index.row());
+}
+
+// ---- Commit ---------------------------------------------------------------
+
+qint64 RegisterScreen::bufferAmount(bool* entered) const
+{
+    const QString payment = model->paymentText.trimmed();
+    const QString deposit = model->depositText.trimmed();
+    if (entered)
+        *entered = !payment.isEmpty() || !deposit.isEmpty();
+    if (!payment.isEmpty())
+        return negated(parseEntryAmount(payment));
+    if (!deposit.isEmpty())
+        return parseEntryAmount(deposit);
+    return 0;
+}
+
+QDate RegisterScreen::bufferDate() const
+{
+    const QDate date = QDate::fromString(model->dateText.trimmed(), kDateFormat);
+    return date.isValid() ? date : QDate::currentDate();
+}
+
+QString RegisterScreen::resolveBufferCategory() const
+{
+    if (!model->categoryIdText.isEmpty())
+        return model->categoryIdText;
+    const QString text = model->categoryText.trimmed();
+    CategoryRepository* categories = appState->categoryRepository();
+    if (text.isEmpty() || !categories)
+        return QString();
+    if (const std::optional<Category> category = categories->findByName(text))
+        return category->id;
+    // A path typed or copied as "Parent > Child" names the child.
+    const qsizetype separator = text.indexOf(QLatin1String(" > "));
+    if (separator >= 0) {
+        if (const std::optional<Category> category = categories->findByName(text.mid(separator + 3).trimmed()))
+            return category->id;
+    }
+    return QString();
+}
+
+void RegisterScreen::refuseCommit(const QString& text, int row, int column)
+{
+    if (!text.isEmpty())
+        showStatus(text, 3000);
+    // Back on the field to correct, so the keyboard can go on at once; the
+    // row's buffers stay as typed.
+    if (row < 0 || row >= model->rowCount())
+        return;
+    if (view->isColumnHidden(column))
+        column = RegisterModel::DateColumn;
+    view->setFocus(Qt::OtherFocusReason);
+    openCell(model->index(row, column));
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    if (accountId.isEmpty() || !model->showEntryRow)
+        return;
+    const bool isNew = !model->isEditingTransaction();
+    // The opening-balance row is made from the account's starting balance;
+    // there is nothing stored to change.
+    if (!isNew && model->editingTransactionId().isEmpty())
+        return;
+
+    // 1. The open editor into the buffers, then no current cell (which
+    // closes the editor).
+    flushEditor();
+    view->setCurrentIndex(QModelIndex());
+    closeEditorWithoutSaving();
+    const int bufferedRow = isNew ? model->entryRowIndex() : model->editingRow;
+
+    // 2. Payee.
+    const QString payee = model->payeeText.trimmed();
+    if (payee.isEmpty()) {
+        refuseCommit(tr("Payee is required"), bufferedRow, RegisterModel::PayeeColumn);
+        return;
+    }
+    // 3. Amount: a payment wins over a deposit.
+    bool entered = false;
+    const qint64 amount = bufferAmount(&entered);
+    if (!entered) {
+        refuseCommit(tr("Enter a payment or deposit amount"), bufferedRow, RegisterModel::PaymentColumn);
+        return;
+    }
+    // 4. to 6.
+    const QDate date = bufferDate();
+    const QString categoryId = resolveBufferCategory();
+    const QString clr = model->clearedText.trimmed().toUpper();
+    const bool reconciled = clr == QLatin1String("R");
+    const bool cleared = reconciled || clr == QLatin1String("C");
+
+    // 8. Transfers.
+    QString resolvedPayee = payee;
+    QString targetAccountId;
+    switch (TransactionActions::resolveTransfer(appState, accountId, resolvedPayee, targetAccountId)) {
+    case TransferCheck::AccountNotFound:
+        refuseCommit(tr("Transfer account not found"), bufferedRow, RegisterModel::PayeeColumn);
+        return;
+    case TransferCheck::CurrencyMismatch:
+        emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+        refuseCommit(QString(), bufferedRow, RegisterModel::PayeeColumn);
+        return;
+    case TransferCheck::NotTransfer:
+    case TransferCheck::Ok:
+        break;
+    }
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    TransactionRepository* transactions = appState->transactionRepository();
+
+    if (isNew) {
+        // 9. A new transaction; a transfer's other side is written with it
+        // as one unit.
+        Transaction created;
+        created.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        created.accountId = accountId;
+        created.date = date;
+        created.payee = resolvedPayee;
+        created.checkNumber = model->checkNumberText.trimmed();
+        created.memo = model->memoText.trimmed();
+        created.amount = amount;
+        created.categoryId = categoryId;
+        created.cleared = cleared;
+        created.reconciled = reconciled;
+        created.createdAt = now;
+        created.updatedAt = now;
+        std::optional<Transaction> counterpart;
+        if (!targetAccountId.isEmpty())
+            counterpart = TransactionActions::makeTransferCounterpart(appState, created, targetAccountId);
+        if (!TransactionActions::insertTransaction(appState, created, counterpart ? &*counterpart : nullptr, {})) {
+            emit errorMessage(tr("The transaction could not be saved."));
+            refuseCommit(QString(), bufferedRow, RegisterModel::DateColumn);
+            return;
+        }
+        if (filter.isActive() && !filter.matches(created))
+            showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
+        model->lastEntryDate = date.toString(kDateFormat);
+        reload();
+        focusEntryRow();
+        return;
+    }
+
+    // 10. A changed transaction: the stored row, re-read, takes only the
+    // fields the user changed, so a change pulled by sync meanwhile to
+    // another field is kept.
+    const QString id = model->editingTransactionId();
+    const std::optional<Transaction> stored = transactions ? transactions->findById(id) : std::nullopt;
+    if (!stored || stored->deletedAt) {
+        showStatus(tr("This transaction no longer exists."), 5000);
+        reload();
+        return;
+    }
+    const auto changed = [this](int column) {
+        const QString loaded = column < loadedBuffers.size() ? loadedBuffers.at(column) : QString();
+        return model->editBuffer(column).trimmed() != loaded.trimmed();
+    };
+    Transaction updated = *stored;
+    if (changed(RegisterModel::DateColumn))
+        updated.date = date;
+    if (changed(RegisterModel::CheckNumberColumn))
+        updated.checkNumber = model->checkNumberText.trimmed();
+    if (changed(RegisterModel::PayeeColumn))
+        updated.payee = resolvedPayee;
+    if (changed(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
+        updated.categoryId = categoryId;
+    if (changed(RegisterModel::MemoColumn))
+        updated.memo = model->memoText.trimmed();
+    if (changed(RegisterModel::PaymentColumn) || changed(RegisterModel::DepositColumn))
+        updated.amount = amount;
+    if (changed(RegisterModel::ClearedColumn)) {
+        updated.cleared = cleared;
+        updated.reconciled = reconciled;
+    }
+    updated.version = stored->version + 1;
+    updated.updatedAt = now;
+    updated.syncStatus = SyncStatus::Pending;
+    if (!transactions->update(updated)) {
+        emit errorMessage(tr("The transaction could not be saved."));
+        refuseCommit(QString(), bufferedRow, RegisterModel::DateColumn);
+        return;
+    }
+    const int nextRow = bufferedRow + 1;
+    loadedBuffers.clear();
+    reload();
+    if (nextRow >= 0 && nextRow < model->rowCount())
+        view->setCurrentIndex(model->index(nextRow, RegisterModel::DateColumn));
+}
+
+// ---- Row commands -----------------------------------------------------------
+
+const RegisterRow* RegisterScreen::transactionRow(int row) const
+{
+    if (row < 0 || row >= model->rowCount() || model->isEntryRow(row))
+        return nullptr;
+    const RegisterRow* found = model->tryEntryAt(row);
+    if (!found || found->id.isEmpty())
+        return nullptr;
+    return found;
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row();
+    if (!model->isEntryRow(row)) {
+        deleteTransaction(row);
+        return;
+    }
+    closeEditorWithoutSaving();
+    if (model->isEditingTransaction())
+        model->setEditingRow(-1);
+    model->clearEntryRow();
+    loadedBuffers.clear();
+    emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
+    openCell(model->index(row, RegisterModel::DateColumn));
+    showStatus(tr("Fields cleared"), 3000);
+}
+
+void RegisterScreen::deleteTransaction(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    if (TransactionActions::confirmDelete(appState, transaction, this))
+        reload();
+}
+
+void RegisterScreen::duplicateTransaction(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    if (TransactionActions::duplicate(appState, transaction, this)) {
+        reload();
+        focusEntryRow();
+    }
+}
+
+void RegisterScreen::editTransaction(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    if (TransactionActions::edit(appState, transaction, this))
+        reload();
+}
+
+void RegisterScreen::showTransactionDetails(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    TransactionActions::showDetails(appState, transaction, this);
+    reload();
+}
+
+void RegisterScreen::editSplits(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    if (TransactionActions::editSplits(appState, transaction, this))
+        reload();
+}
+
+void RegisterScreen::memorizeTransaction(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    if (!found->date.isValid() || found->date.year() < 2000) {
+        showStatus(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = found->accountId;
+    seed.payee = found->payee;
+    seed.memo = found->memo;
+    seed.amount = found->amount;
+    seed.categoryId = found->categoryId;
+    seed.transferDestAccountId = found->transferDestAccountId;
+    seed.frequency = RecurringFrequency::Monthly;
+    seed.startDate = found->date;
+    seed.nextDueDate = found->date;
+    seed.isActive = true;
+    finishEditing();
+
+    RecurringFormDialog* dialog = RecurringFormDialog::createFromSeed(appState, seed, this);
+    if (MessageBoxes::exec(dialog) == QDialog::Accepted) {
+        RecurringTransaction recurring = dialog->recurring();
+        recurring.updatedAt = recurring.createdAt;
+        RecurringRepository* repository = appState->recurringRepository();
+        if (repository && repository->insert(recurring))
+            showStatus(tr("Transaction memorized as recurring"), 3000);
+        else
+            emit errorMessage(tr("The recurring transaction could not be saved."));
+    }
+    dialog->deleteLater();
+}
+
+void RegisterScreen::toggleCleared(int row)
+{
+    if (row < 0 || row >= model->rowCount())
+        return;
+    if (model->isEntryRow(row)) {
+        // Only while the entry row holds the buffers; otherwise they belong
+        // to the transaction being edited.
+        if (!model->isBufferedEntryRow(row))
+            return;
+        const bool isCleared = model->clearedText.trimmed().toUpper() == QLatin1String("C");
+        model->clearedText = isCleared ? QString() : QStringLiteral("C");
+        emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
+        view->viewport()->update();
+        return;
+    }
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    Transaction transaction = *found;
+    // Flip the stored row, so a change pulled since is not written over.
+    if (const std::optional<Transaction> stored = appState->transactionRepository()->findById(transaction.id)) {
+        if (!stored->deletedAt)
+            transaction = *stored;
+    }
+    closeEditorWithoutSaving();
+    if (TransactionActions::toggleCleared(appState, transaction, this))
+        reload();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = view->currentIndex();
+    if (!current.isValid() || current.row() <= 0)
+        return;
+    const int row = current.row();
+    const int column = current.column();
+    // The buffers belong to one row; write them only for that row, and not
+    // into cells the row does not let the user edit (a split's amounts).
+    const bool buffered = model->isBufferedEntryRow(row) || (model->isEditingTransaction() && model->editingRow == row);
+    if (!buffered || column > RegisterModel::ClearedColumn)
+        return;
+    if (column != RegisterModel::ClearedColumn && !(current.flags() & Qt::ItemIsEditable))
+        return;
+    // Above the first transaction of a newest-first register sits the entry
+    // row, blank while another row is edited: nothing to copy.
+    if (model->isEntryRow(row - 1))
+        return;
+
+    const QModelIndex above = model->index(row - 1, column);
+    const RegisterRow* aboveRow = model->tryEntryAt(row - 1);
+    // A split row's category shows as "—Split—"; its stored path (empty)
+    // is what can be copied.
+    const QString text = column == RegisterModel::CategoryColumn ? above.data(Qt::EditRole).toString()
+                                                                  : above.data(Qt::DisplayRole).toString();
+    model->setData(current, text, Qt::EditRole);
+    // The id goes with the name, so the row never shows one category and
+    // stores another.
+    if (column == RegisterModel::CategoryColumn)
+        model->categoryIdText = aboveRow ? aboveRow->categoryId : QString();
+
+    if (QWidget* editor = currentEditor()) {
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            const int item = aboveRow ? combo->findData(aboveRow->categoryId, Qt::UserRole) : -1;
+            if (item > 0)
+                combo->setCurrentIndex(item);
+            else
+                combo->setCurrentText(text);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->setText(text);
+        } else if (auto* payee = editor->findChild<QLineEdit*>(QLatin1String(PayeeEditName))) {
+            payee->setText(text);
+        }
+    }
+}
+
+void RegisterScreen::insertNew()
+{
+    if (accountId.isEmpty() || !model->showEntryRow)
+        return;
+    closeEditorWithoutSaving();
+    model->clearEntryRow();
+    model->setEditingRow(-1);
+    loadedBuffers.clear();
+    const int entryRow = model->entryRowIndex();
+    const QModelIndex cell = model->index(entryRow, RegisterModel::DateColumn);
+    emit model->dataChanged(cell, model->index(entryRow, RegisterModel::ColumnCount - 1));
+    view->scrollTo(cell, QAbstractItemView::EnsureVisible);
+    view->setFocus(Qt::ShortcutFocusReason);
+    openCell(cell);
+}
+
+// ---- Dialogs for new transactions ------------------------------------------
+
+Transaction RegisterScreen::transactionFromEntryRow() const
+{
+    Transaction t;
+    t.accountId = accountId;
+    t.date = bufferDate();
+    t.payee = model->payeeText.trimmed();
+    t.memo = model->memoText;
+    t.checkNumber = model->checkNumberText.trimmed();
+    t.amount = bufferAmount(nullptr);
+    t.categoryId = model->categoryIdText;
+    return t;
+}
+
+void RegisterScreen::newTransactionDialog()
+{
+    presentNewTransactionDialog(nullptr, false);
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    if (accountId.isEmpty())
+        return;
+    flushEditor();
+    const Transaction seed = transactionFromEntryRow();
+    presentNewTransactionDialog(&seed, true);
+}
+
+void RegisterScreen::presentNewTransactionDialog(const Transaction* seed, bool seedFromInlineRow)
+{
+    if (accountId.isEmpty())
+        return;
+    finishEditing();
+    if (!TransactionActions::addTransaction(appState, accountId, seed, this))
+        return;
+    if (seedFromInlineRow)
+        model->clearEntryRow();
+    reload();
+    focusEntryRow();
+}
+
+// ---- Payee completion -----------------------------------------------------
+
+TabCompleter* RegisterScreen::attachPayeeCompleter(QLineEdit* edit, const QStringList& payees,
+                                                   const QModelIndex& index)
+{
+    if (!edit)
+        return nullptr;
+    auto* completer = new TabCompleter(payees, edit);
+    edit->setCompleter(completer);
+    const QPersistentModelIndex cell(index);
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+            [this, cell](const QString& text) { autofillFromPayee(cell, text); });
+    return completer;
+}
+
+void RegisterScreen::autofillFromPayee(const QModelIndex& index, const QString& payee)
+{
+    if (!index.isValid() || !model->isBufferedEntryRow(index.row()))
+        return;
+    TransactionRepository* transactions = appState->transactionRepository();
+    if (!transactions)
+        return;
+    const std::optional<Transaction> last = transactions->findLastByPayee(payee, accountId);
+    if (!last)
+        return;
+
+    if (last->amount < 0) {
+        model->paymentText = formatAmountPlain(negated(last->amount), CurrencyCode::USD);
+        model->depositText.clear();
+    } else {
+        model->paymentText.clear();
+        model->depositText = formatAmountPlain(last->amount, CurrencyCode::USD);
+    }
+    if (!last->categoryId.isEmpty() && appState->categoryRepository()) {
+        if (const std::optional<Category> category = appState->categoryRepository()->findById(last->categoryId)) {
+            model->categoryText = category->name;
+            model->categoryIdText = category->id;
+        }
+    }
+    if (!last->memo.isEmpty()) {
+        model->memoText = last->memo;
+        QWidget* editor = view->indexWidget(index);
+        if (editor && editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
+            if (auto* memo = editor->findChild<QLineEdit*>(QLatin1String(MemoEditName)))
+                memo->setText(last->memo);
+        }
+    }
+    const int row = index.row();
+    emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
+}

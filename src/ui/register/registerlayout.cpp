@@ -1,0 +1,238 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/preferencesrepository.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen_p.h"
+#include "ui/register/registertableview.h"
+#include "ui/style.h"
+
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QMenu>
+#include <QSettings>
+
+#include <memory>
+
+// The register's column layout, kept in the settings store, and its header
+// and row menus.
+
+using namespace RegisterScreenPrivate;
+
+namespace {
+
+// Column widths before the font scale, Date to Balance.
+constexpr int kDefaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
+
+QString widthKey(int column)
+{
+    return QStringLiteral("register/colWidth/%1").arg(column);
+}
+
+QString hiddenKey(int column)
+{
+    return QStringLiteral("register/colHidden/%1").arg(column);
+}
+
+const QString kSortColumnKey = QStringLiteral("register/sortColumn");
+const QString kSortOrderKey = QStringLiteral("register/sortOrder");
+
+} // namespace
+
+void RegisterScreen::restoreColumnLayout()
+{
+    restoringLayout = true;
+    QSettings settings;
+    QHeaderView* columns = view->horizontalHeader();
+    const int scale = fontScalePercent();
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        int width = kDefaultWidths[column];
+        if (scale > 100)
+            width = width * scale / 100;
+        // A stored width that is not a usable number, or narrower than a
+        // section may be (such as the 0 Qt reports for a hidden column),
+        // would make the column vanish; the default serves instead.
+        bool ok = false;
+        const int stored = settings.value(widthKey(column)).toInt(&ok);
+        if (ok && stored >= kMinimumSectionSize && stored <= columns->maximumSectionSize())
+            width = stored;
+        columns->resizeSection(column, width);
+    }
+
+    const bool showBalance = appState->preferences()->boolValue(kShowBalanceKey, true);
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        bool hidden = settings.value(hiddenKey(column), false).toBool();
+        if (column == RegisterModel::DateColumn)
+            hidden = false;
+        else if (column == RegisterModel::BalanceColumn)
+            hidden = !showBalance;
+        view->setColumnHidden(column, hidden);
+    }
+    restoringLayout = false;
+
+    int sortColumn = RegisterModel::DateColumn;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (settings.contains(kSortColumnKey)) {
+        sortColumn = settings.value(kSortColumnKey).toInt();
+        if (sortColumn < 0 || sortColumn >= RegisterModel::ColumnCount)
+            sortColumn = RegisterModel::DateColumn;
+        order = settings.value(kSortOrderKey, 0).toInt() == int(Qt::DescendingOrder) ? Qt::DescendingOrder
+                                                                                       : Qt::AscendingOrder;
+    } else if (appState->preferences()->boolValue(kNewestFirstKey, false)) {
+        order = Qt::DescendingOrder;
+    }
+    view->sortByColumn(sortColumn, order);
+}
+
+void RegisterScreen::setTwoLineMode(bool on)
+{
+    delegate->twoLineMode = on;
+    bool memoHidden = on;
+    if (!on)
+        memoHidden = QSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool();
+    view->setColumnHidden(RegisterModel::MemoColumn, memoHidden);
+    model->twoLineMode = on;
+    emit model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
+    view->verticalHeader()->setDefaultSectionSize(on ? kTwoLineRowHeight : kOneLineRowHeight);
+    view->viewport()->update();
+}
+
+void RegisterScreen::saveSortState(int column, Qt::SortOrder order)
+{
+    QSettings settings;
+    settings.setValue(kSortColumnKey, column);
+    settings.setValue(kSortOrderKey, int(order));
+}
+
+void RegisterScreen::saveColumnWidth(int column, int oldSize, int newSize)
+{
+    Q_UNUSED(oldSize);
+    // Hiding a column resizes it to 0; keeping that would bring the column
+    // back invisible.
+    if (restoringLayout || newSize <= 0 || view->horizontalHeader()->isSectionHidden(column))
+        return;
+    QSettings().setValue(widthKey(column), newSize);
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings().remove(QStringLiteral("register"));
+    restoreColumnLayout();
+    // The defaults show Memo, which two-line mode draws inside the Payee
+    // cell instead.
+    setTwoLineMode(model->twoLineMode);
+}
+
+QMenu* RegisterScreen::createHeaderMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->addSection(tr("Show columns"));
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QString title = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QAction* action = menu->addAction(title.replace(QLatin1Char('&'), QLatin1String("&&")));
+        action->setCheckable(true);
+        action->setChecked(!view->isColumnHidden(column));
+        if (column == RegisterModel::DateColumn) {
+            action->setEnabled(false);
+        } else if (column == RegisterModel::BalanceColumn) {
+            // A preference: the register follows when it reloads on it.
+            connect(action, &QAction::triggered, this,
+                    [this](bool checked) { appState->preferences()->setBool(kShowBalanceKey, checked); });
+        } else {
+            action->setEnabled(column != RegisterModel::MemoColumn || !model->twoLineMode);
+            connect(action, &QAction::triggered, this, [this, column](bool checked) {
+                view->setColumnHidden(column, !checked);
+                QSettings().setValue(hiddenKey(column), !checked);
+            });
+        }
+    }
+    menu->addSeparator();
+    connect(menu->addAction(tr("Reset register layout")), &QAction::triggered, this,
+            &RegisterScreen::resetColumnLayout);
+    return menu;
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(createHeaderMenu());
+    menu->exec(view->horizontalHeader()->mapToGlobal(pos));
+}
+
+QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
+{
+    auto* menu = new QMenu(this);
+    const auto add = [menu](const QString& text, const QKeySequence& keys = QKeySequence()) {
+        QAction* action = menu->addAction(text);
+        if (!keys.isEmpty()) {
+            // Shown for the user; the register's event filter handles the
+            // keys themselves.
+            action->setShortcut(keys);
+            action->setShortcutContext(Qt::WidgetShortcut);
+            action->setShortcutVisibleInContextMenu(true);
+        }
+        return action;
+    };
+    const bool hasAccount = !accountId.isEmpty() && model->showEntryRow;
+
+    QAction* insert = add(tr("&Insert New"), QKeySequence(QStringLiteral("Ctrl+I")));
+    insert->setEnabled(hasAccount);
+    connect(insert, &QAction::triggered, this, &RegisterScreen::insertNew);
+    QAction* create = add(tr("&New Transaction..."), QKeySequence(QKeySequence::New));
+    create->setEnabled(hasAccount);
+    connect(create, &QAction::triggered, this, &RegisterScreen::newTransactionDialog);
+
+    if (!index.isValid())
+        return menu;
+    const int row = index.row();
+    if (model->isEntryRow(row)) {
+        QAction* edit = add(tr("&Edit in Dialog..."), QKeySequence(QStringLiteral("Ctrl+E")));
+        edit->setEnabled(hasAccount);
+        connect(edit, &QAction::triggered, this, &RegisterScreen::editNewRowInDialog);
+        return menu;
+    }
+    const RegisterRow* found = model->tryEntryAt(row);
+    if (!found)
+        return menu;
+
+    // The opening-balance row has no transaction behind it: its commands
+    // are listed but read only.
+    const bool editable = !found->id.isEmpty();
+    const QString id = found->id;
+    const auto onRow = [this, id](void (RegisterScreen::*operation)(int)) {
+        // By id: the row the click found may have moved by the time the
+        // action runs.
+        return [this, id, operation] {
+            const int at = rowOfTransaction(id);
+            if (at >= 0)
+                (this->*operation)(at);
+        };
+    };
+    const auto addRowAction = [&](const QString& text, void (RegisterScreen::*operation)(int),
+                                  const QKeySequence& keys = QKeySequence()) {
+        QAction* action = add(text, keys);
+        action->setEnabled(editable);
+        connect(action, &QAction::triggered, this, onRow(operation));
+        return action;
+    };
+
+    menu->addSeparator();
+    addRowAction(tr("Show &Details..."), &RegisterScreen::showTransactionDetails,
+                 QKeySequence(QStringLiteral("Alt+Return")));
+    addRowAction(found->isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), &RegisterScreen::editSplits);
+    addRowAction(tr("&Edit in Dialog..."), &RegisterScreen::editTransaction, QKeySequence(QStringLiteral("Ctrl+E")));
+    addRowAction(tr("D&uplicate..."), &RegisterScreen::duplicateTransaction);
+    // A reconciled transaction stays cleared, as on its Clr cell: clearing
+    // the flag alone would leave it reconciled but uncleared.
+    QAction* cleared = addRowAction(found->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
+                                    &RegisterScreen::toggleCleared);
+    cleared->setEnabled(editable && !found->reconciled);
+    addRowAction(tr("&Delete"), &RegisterScreen::deleteTransaction, QKeySequence(QStringLiteral("Ctrl+D")));
+    return menu;
+}
+
+void RegisterScreen::onContextMenu(const QPoint& pos)
+{
+    const std::unique_ptr<QMenu> menu(createRowMenu(view->indexAt(pos)));
+    menu->exec(view->viewport()->mapToGlobal(pos));
+}
