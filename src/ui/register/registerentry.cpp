@@ -351,7 +351,8 @@ void RegisterScreen::commitCurrentRow()
     // 8. Transfers.
     QString resolvedPayee = payee;
     QString targetAccountId;
-    switch (TransactionActions::resolveTransfer(appState, accountId, resolvedPayee, targetAccountId)) {
+    TransactionService* writer = appState->transactionService();
+    switch (writer->resolveTransfer(accountId, resolvedPayee, targetAccountId)) {
     case TransferCheck::AccountNotFound:
         refuseCommit(tr("Transfer account not found"), bufferedRow, RegisterModel::PayeeColumn);
         return;
@@ -385,8 +386,8 @@ void RegisterScreen::commitCurrentRow()
         created.updatedAt = now;
         std::optional<Transaction> counterpart;
         if (!targetAccountId.isEmpty())
-            counterpart = TransactionActions::makeTransferCounterpart(appState, created, targetAccountId);
-        if (!TransactionActions::insertTransaction(appState, created, counterpart ? &*counterpart : nullptr, {})) {
+            counterpart = writer->makeTransferCounterpart(created, targetAccountId);
+        if (!writer->insertTransaction(created, counterpart ? &*counterpart : nullptr, {})) {
             emit errorMessage(tr("The transaction could not be saved."));
             refuseCommit(QString(), bufferedRow, RegisterModel::DateColumn);
             return;
@@ -587,13 +588,9 @@ void RegisterScreen::toggleCleared(int row)
     const RegisterRow* found = transactionRow(row);
     if (!found)
         return;
-    Transaction transaction = *found;
-    // Flip the stored row, so a change pulled since is not written over.
-    if (const std::optional<Transaction> stored = appState->transactionRepository()->findById(transaction.id)) {
-        if (!stored->deletedAt)
-            transaction = *stored;
-    }
+    const Transaction transaction = *found;
     closeEditorWithoutSaving();
+    // The stored row is flipped, so a change pulled since is not written over.
     if (TransactionActions::toggleCleared(appState, transaction, this))
         reload();
 }
