@@ -6,6 +6,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
+#include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow_p.h"
 #include "ui/register/registerscreen.h"
