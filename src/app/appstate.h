@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
+// The look values AppState sets at start-up; code holding the AppState
+// reaches them through this header too.
+#include "ui/appearance.h"
+
 #include <QObject>
 #include <QString>
-
-#include <optional>
 
 class Database;
 class AccountRepository;
@@ -79,15 +79,3 @@ private:
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };
-
-// Application-wide values read by the theme, the settings screen and the
-// date widgets; created on first use, alive until exit.
-QFont& baseApplicationFont();
-QColor& accentColorRef();
-int& weekStartDayRef();     // Qt::DayOfWeek, 1 = Monday ... 7 = Sunday
-int& fontScalePercentRef(); // 70 to 160
-
-// How the stored preference texts are read at start-up.
-int fontScaleFromPreference(const QString& text);             // clamped 70..160, 100 when not a number
-std::optional<QColor> accentFromPreference(const QString& text); // empty when not a colour
-std::optional<int> weekStartFromPreference(const std::optional<QString>& text); // empty unless 1..7

@@ -37,6 +37,9 @@ class WelcomeScreen;
 // welcome page, the register and the empty-state page. It holds the menus,
 // opens the feature windows, runs the account dialogs, posts due recurring
 // transactions every hour and follows the sign-in and sync state.
+// The members are defined in mainwindow.cpp (the window and its pages),
+// mainwindowaccounts.cpp (the account list and the account commands) and
+// mainwindowmenus.cpp (the menu bar and what only the menus open).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "ui/style.h"
 
-#include "app/appstate.h"
+#include "ui/appearance.h"
 
 #include <QGuiApplication>
 #include <QPalette>

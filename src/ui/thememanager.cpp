@@ -1,7 +1,7 @@
 #include "ui/thememanager.h"
 
-#include "app/appstate.h"
 #include "data/preferencesrepository.h"
+#include "ui/appearance.h"
 #include "ui/style.h"
 
 #include <QApplication>

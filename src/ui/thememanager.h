@@ -12,7 +12,7 @@ class PreferencesRepository;
 // Owns the application's look: the installed palette (system-following,
 // light or dark), the accent colour and the font scale. Each choice is saved
 // as a preference and restyles the widgets already on screen. The scale,
-// accent and base font are the process-wide values of app/appstate.h, so
+// accent and base font are the process-wide values of ui/appearance.h, so
 // the free style functions read the same values without an instance.
 class ThemeManager : public QObject
 {

@@ -1,6 +1,6 @@
 #include "ui/dialogs/accountformdialog.h"
 
-#include "app/appstate.h"
+#include "ui/appearance.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QCalendarWidget>

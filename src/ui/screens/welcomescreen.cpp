@@ -1,6 +1,6 @@
 #include "ui/screens/welcomescreen.h"
 
-#include "app/appstate.h"
+#include "ui/appearance.h"
 #include "ui/style.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ui/widgets/accountlistwidgets.h"
 
-#include "app/appstate.h"
 #include "data/money.h"
+#include "ui/appearance.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/style.h"
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/dateinput.h"
 
-#include "app/appstate.h"
+#include "ui/appearance.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
