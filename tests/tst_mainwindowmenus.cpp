@@ -8,6 +8,8 @@
 #include "data/transactionrepository.h"
 #include "ui/mainwindow.h"
 #include "ui/dialogs/messageboxes.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/widgets/statusbar.h"
 
@@ -16,9 +18,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTranslator>
 #include <QUuid>
@@ -46,6 +51,9 @@ private slots:
     void richTextBoxes();
     void authState_data();
     void authState();
+    void featureCommands_data();
+    void featureCommands();
+    void reconcileWindows();
 
 private:
     MainWindow* window();
@@ -412,6 +420,103 @@ void MainWindowMenusTest::authState()
         QCOMPARE(w->pages()->currentWidget(), w->registerPage());
         QCOMPARE(m_state->currentAccountId(), page == QLatin1String("first") ? ids.first() : ids.last());
     }
+}
+
+void MainWindowMenusTest::featureCommands_data()
+{
+    QTest::addColumn<QString>("menuTitle");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("import") << "&File" << "&Import..." << "Import Transactions" << QSize(650, 600);
+    QTest::newRow("search") << "&Edit" << "&Find..." << "Search Transactions" << QSize(800, 550);
+    QTest::newRow("preferences") << "&Edit" << "&Preferences..." << "Preferences" << QSize(500, 550);
+    QTest::newRow("reconcile") << "&Account" << "&Reconcile..." << "Reconcile — Checking" << QSize(1100, 720);
+    QTest::newRow("history") << "&Account" << "Reconciliation &History..." << "Reconciliation History"
+                             << QSize(750, 500);
+    QTest::newRow("payees") << "&Account" << "Rename &Payees..." << "Payee Management" << QSize(550, 500);
+    QTest::newRow("reports") << "&View" << "&Reports" << "Reports" << QSize(800, 600);
+    QTest::newRow("recurring") << "&View" << "Re&curring Transactions" << "Recurring Transactions"
+                               << QSize(700, 500);
+    QTest::newRow("categories") << "&View" << "C&ategories" << "Categories" << QSize(600, 500);
+}
+
+void MainWindowMenusTest::featureCommands()
+{
+    QFETCH(QString, menuTitle);
+    QFETCH(QString, item);
+    QFETCH(QString, title);
+    QFETCH(QSize, size);
+    MainWindow* w = window();
+    w->selectAccount(addAccount(QStringLiteral("Checking")));
+    w->appStatusBar()->clearMessage();
+    action(menuTitle, item)->trigger();
+
+    // A command opens its window, or says that it is not there yet; none is
+    // silent.
+    QList<QWidget*> opened;
+    for (QWidget* child : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() && child->isVisible())
+            opened.append(child);
+    }
+    if (opened.isEmpty()) {
+        QCOMPARE(w->appStatusBar()->currentMessage(), QStringLiteral("This window is not available yet."));
+        return;
+    }
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first()->windowTitle(), title);
+    QCOMPARE(opened.first()->size(), size);
+    QVERIFY(w->appStatusBar()->currentMessage().isEmpty());
+}
+
+void MainWindowMenusTest::reconcileWindows()
+{
+    MainWindow* w = window();
+    const QString checking = addAccount(QStringLiteral("Checking"));
+    w->selectAccount(checking);
+    // A reconcile window of its own for every command: the menu and the
+    // register's button.
+    action(QStringLiteral("&Account"), QStringLiteral("&Reconcile..."))->trigger();
+    w->registerPage()->findChild<QPushButton*>(QStringLiteral("reconcileButton"))->click();
+    const QList<ReconciliationScreen*> screens = w->findChildren<ReconciliationScreen*>();
+    QCOMPARE(screens.size(), 2);
+    QPointer<ReconciliationScreen> cancelled = screens.at(0);
+    QPointer<ReconciliationScreen> finished = screens.at(1);
+    cancelled->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    QTRY_VERIFY(cancelled.isNull());
+
+    // Written past the change signal, so only the window's reaction to a
+    // finished reconciliation shows it in the account list.
+    m_state->transactionRepository()->blockSignals(true);
+    Transaction t;
+    t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    t.accountId = checking;
+    t.date = QDate(2024, 5, 1);
+    t.amount = -500;
+    t.createdAt = t.updatedAt = QDateTime::currentDateTimeUtc();
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    m_state->transactionRepository()->blockSignals(false);
+    QCOMPARE(w->footerLabel()->text(), QStringLiteral("Total: $0.00"));
+    finished->finishButton()->click();
+    QCOMPARE(m_boxTexts, QStringList{QStringLiteral("Account reconciled successfully.")});
+    QCOMPARE(w->footerLabel()->text(), QStringLiteral("Total: -$5.00"));
+    QTRY_VERIFY(finished.isNull());
+
+    // The history window is kept: the second command shows the same one,
+    // at the user's size, for the account now current.
+    QAction* history = action(QStringLiteral("&Account"), QStringLiteral("Reconciliation &History..."));
+    history->trigger();
+    auto* kept = w->findChild<ReconciliationHistoryScreen*>();
+    QCOMPARE(kept->table()->rowCount(), 1);
+    kept->resize(900, 650);
+    kept->hide();
+    w->selectAccount(addAccount(QStringLiteral("Savings"), 1));
+    history->trigger();
+    QCOMPARE(w->findChildren<ReconciliationHistoryScreen*>().size(), 1);
+    QVERIFY(kept->isVisible());
+    QCOMPARE(kept->size(), QSize(900, 650));
+    QCOMPARE(kept->titleLabel()->text(), QStringLiteral("Reconciliation History — Savings"));
+    QVERIFY(kept->table()->isHidden());
 }
 
 #include "tst_mainwindowmenus.moc"

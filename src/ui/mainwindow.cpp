@@ -255,65 +255,6 @@ void MainWindow::showStartPage()
     showNoAccountPage();
 }
 
-void MainWindow::showAsToolWindow(QWidget* window, const QString& title, const QSize& size, QWidget* mainWindow)
-{
-    if (!window)
-        return;
-    window->setWindowTitle(title);
-    if (!window->parentWidget()) {
-        window->setParent(mainWindow, Qt::Window);
-        window->resize(size);
-    }
-    if (window->isMinimized())
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    if (window->isHidden())
-        window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-// The feature windows open here once their screens are built: each is
-// created on first use, refreshed and shown through showAsToolWindow.
-void MainWindow::showReportsWindow()
-{
-}
-
-void MainWindow::showRecurringWindow()
-{
-}
-
-void MainWindow::showSearchWindow()
-{
-}
-
-void MainWindow::showCategoriesWindow()
-{
-}
-
-void MainWindow::showSettingsWindow()
-{
-}
-
-void MainWindow::showReconciliationWindow()
-{
-    if (!requireCurrentAccount())
-        return;
-}
-
-void MainWindow::showReconciliationHistoryWindow()
-{
-    if (!requireCurrentAccount())
-        return;
-}
-
-void MainWindow::showImportWindow()
-{
-}
-
-void MainWindow::showPayeesWindow()
-{
-}
-
 void MainWindow::showShareAccountDialog()
 {
     if (!requireCurrentAccount())

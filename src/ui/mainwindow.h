@@ -38,8 +38,9 @@ class WelcomeScreen;
 // opens the feature windows, runs the account dialogs, posts due recurring
 // transactions every hour and follows the sign-in and sync state.
 // The members are defined in mainwindow.cpp (the window and its pages),
-// mainwindowaccounts.cpp (the account list and the account commands) and
-// mainwindowmenus.cpp (the menu bar and what only the menus open).
+// mainwindowaccounts.cpp (the account list and the account commands),
+// mainwindowmenus.cpp (the menu bar and what only the menus open) and
+// mainwindowscreens.cpp (the feature windows).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -145,6 +146,11 @@ private:
     // False, with the status message, when no account is current.
     bool requireCurrentAccount();
     void reloadRegister();
+    // A feature window wrote transactions: the register and the account
+    // list show them now.
+    void showWrittenTransactions();
+    // The command of a feature window that is not built yet.
+    void showNotAvailable();
     void startSignIn();
     // Reactions to the account client and the sync engine, connected by
     // setupSyncAndAuth once those services exist.

@@ -1,0 +1,150 @@
+// The feature windows of the main window. Every window that lives for the
+// whole process opens through openKeptWindow; only the reconcile window is
+// made anew each time. Each window has a section of its own below, which
+// includes its screen's header at its top, so that a window is added or
+// changed without touching any other section.
+#include "ui/mainwindow.h"
+
+#include "app/appstate.h"
+#include "ui/mainwindow_p.h"
+#include "ui/widgets/statusbar.h"
+
+#include <QSize>
+
+using namespace MainWindowPrivate;
+
+namespace {
+
+// The one way a kept feature window opens. The screen is made on first use
+// with the AppState and no parent (showAsToolWindow then makes the main
+// window its owner, so it lives as long as the main window) and `wire`
+// connects its signals once; `refresh` runs before every showing.
+template <typename Screen, typename Wire, typename Refresh>
+Screen* openKeptWindow(MainWindow* owner, Screen*& kept, AppState* appState, const QString& title,
+                       const QSize& firstSize, Wire wire, Refresh refresh)
+{
+    if (!kept) {
+        kept = new Screen(appState);
+        wire(kept);
+    }
+    refresh(kept);
+    MainWindow::showAsToolWindow(kept, title, firstSize, owner);
+    return kept;
+}
+
+// For a window whose signals the main window does not follow.
+const auto noWiring = [](auto*) {};
+
+} // namespace
+
+void MainWindow::showAsToolWindow(QWidget* window, const QString& title, const QSize& size, QWidget* mainWindow)
+{
+    if (!window)
+        return;
+    window->setWindowTitle(title);
+    if (!window->parentWidget()) {
+        window->setParent(mainWindow, Qt::Window);
+        window->resize(size);
+    }
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showWrittenTransactions()
+{
+    reloadRegister();
+    refreshAccountList();
+}
+
+void MainWindow::showNotAvailable()
+{
+    m_statusBar->showMessage(tr("This window is not available yet."), kConfirmationTimeout);
+}
+
+// ---- Reconcile: a new window for every reconciliation ----
+
+#include "ui/screens/reconciliationscreen.h"
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_appState->currentAccountId();
+    const std::optional<Account> account = liveAccount(accountId);
+    auto* screen = new ReconciliationScreen(m_appState);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, this, [this, screen] {
+        showWrittenTransactions();
+        screen->close();
+    });
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    screen->setAccount(accountId);
+    showAsToolWindow(screen, tr("Reconcile — %1").arg(account ? account->name : QString()), QSize(1100, 720),
+                     this);
+}
+
+// ---- Reconciliation history ----
+
+#include "ui/screens/reconciliationhistoryscreen.h"
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_appState->currentAccountId();
+    openKeptWindow(this, m_reconciliationHistoryScreen, m_appState, tr("Reconciliation History"), QSize(750, 500),
+                   noWiring, [&](ReconciliationHistoryScreen* screen) { screen->setAccount(accountId); });
+}
+
+// ---- Recurring transactions ----
+
+void MainWindow::showRecurringWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Search ----
+
+void MainWindow::showSearchWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Reports ----
+
+void MainWindow::showReportsWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Import ----
+
+void MainWindow::showImportWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Payees ----
+
+void MainWindow::showPayeesWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Categories ----
+
+void MainWindow::showCategoriesWindow()
+{
+    showNotAvailable();
+}
+
+// ---- Preferences ----
+
+void MainWindow::showSettingsWindow()
+{
+    showNotAvailable();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class AppState;
+class DateField;
+class QGridLayout;
+class QKeySequence;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class SmartAmountField;
+
+// Reconciles one account against a bank statement: the user enters the
+// statement date and ending balance, ticks the unreconciled transactions
+// that are on the statement, and finishes when the difference is zero.
+// Transactions can be added, edited and deleted while reconciling.
+class ReconciliationScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ReconciliationScreen(AppState* appState, QWidget* parent = nullptr);
+    ~ReconciliationScreen() override;
+
+    void setAccount(const QString& accountId);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // For tests.
+    QTableWidget* table() const { return m_table; }
+    QPushButton* finishButton() const { return m_finishButton; }
+    SmartAmountField* statementBalanceField() const { return m_statementBalance; }
+    DateField* statementDateField() const { return m_statementDate; }
+
+signals:
+    void reconciliationCompleted();
+    void cancelled();
+
+public slots:
+    void updateDifference();
+    void finish();
+    void addTransaction();
+    void editSelectedTransaction();
+    void deleteSelectedTransaction();
+
+private:
+    void loadTransactions();
+    void setChecked(int row, bool checked);
+    // The current row when it is one of the rows, else -1.
+    int currentRow() const;
+    QLabel* addSummaryRow(QGridLayout* grid, int row, const QString& caption, bool muted, const char* name);
+    void addShortcut(const QKeySequence& sequence, void (ReconciliationScreen::*slot)());
+
+    AppState* m_appState;
+    QString m_accountId;
+    qint64 m_previousBalance = 0;
+    DateField* m_statementDate = nullptr;
+    SmartAmountField* m_statementBalance = nullptr;
+    QLabel* m_previousLabel = nullptr;
+    QLabel* m_depositsLabel = nullptr;
+    QLabel* m_withdrawalsLabel = nullptr;
+    QLabel* m_clearedLabel = nullptr;
+    QLabel* m_statementLabel = nullptr;
+    QLabel* m_differenceLabel = nullptr;
+    QPushButton* m_finishButton = nullptr;
+    QTableWidget* m_table = nullptr;
+    QList<Transaction> m_rows;
+    QList<bool> m_checked; // one per row: the transaction is on the statement
+};
