@@ -21,6 +21,9 @@ PACKAGES=(
     qt6-l10n-tools
     qt6-translations-l10n
     fonts-material-design-icons-iconfont
+    libsecret-1-dev
+    gnome-keyring
+    dbus
 )
 
 bash scripts/install-packages.sh "${PACKAGES[@]}"

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace LarkAccount {
+
+class TokenManager;
+enum class RefreshResult;
+
+// JSON over HTTP(S) to one online service: relative paths under a base
+// address, the application headers, a bearer token refreshed before a
+// request whose token has run out, and one retry after a 401. Every call
+// completes later through its callback (ok is true exactly for 200..299;
+// status 0 means no HTTP answer; a body that is not a JSON object arrives
+// as an empty object). Nothing blocks.
+class ApiClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Callback = std::function<void(bool ok, int httpStatus, const QJsonObject& body)>;
+
+    // Without any byte moving for this long a request fails with status 0,
+    // so a stalled server cannot hold up a refresh and everything queued
+    // behind it for the rest of the session.
+    static constexpr int kDefaultTransferTimeoutMs = 30000;
+
+    explicit ApiClient(TokenManager* tokens, QObject* parent = nullptr);
+
+    void setBaseUrl(const QUrl& url);
+    QUrl baseUrl() const { return m_baseUrl; }
+    // Empty values leave their header out.
+    void setAppInfo(const QString& appId, const QString& appVersion, const QString& platform);
+    void setTransferTimeout(int milliseconds);
+
+    void get(const QString& path, Callback callback, const QUrlQuery& query = QUrlQuery());
+    void post(const QString& path, const QJsonObject& body, Callback callback);
+    // No token, no refresh, no retry: for the token refresh itself.
+    void postPublic(const QString& path, const QJsonObject& body, Callback callback);
+    void patch(const QString& path, const QJsonObject& body, Callback callback);
+    void del(const QString& path, Callback callback);
+
+signals:
+    // A token refresh was refused: the user must sign in again. Emitted once
+    // per refused refresh, however many requests were waiting for it.
+    void authenticationRequired();
+    // A request failed below HTTP (refused, closed, timed out).
+    void networkError(const QString& message);
+
+private:
+    // One request as it travels through refresh, send and retry.
+    struct Request
+    {
+        QString method;
+        QUrl url;
+        QByteArray body;
+        Callback callback;
+        bool retryAllowed = false;
+    };
+
+    void sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
+                     const QUrlQuery& query, bool authenticated);
+    void executeRequest(const Request& request, const QString& token);
+    void onReplyFinished(QNetworkReply* reply, const Request& request);
+    // Goes on with a request that waited for a refresh.
+    void resumeAfterRefresh(Request request, RefreshResult result, bool beforeSending);
+    void announceRejection();
+
+    QNetworkAccessManager* m_network;
+    TokenManager* m_tokens;
+    QUrl m_baseUrl;
+    QString m_appId;
+    QString m_appVersion;
+    QString m_platform;
+    int m_transferTimeoutMs = kDefaultTransferTimeoutMs;
+    quint64 m_announcedRejection = 0;
+};
+
+} // namespace LarkAccount

@@ -1,0 +1,185 @@
+#include "account/core/tokenmanager.h"
+
+#include "account/core/tokenclaims.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QtNumeric>
+
+#include <utility>
+
+namespace LarkAccount {
+
+namespace {
+
+// An access token counts as run out this many seconds before its expiry,
+// so it does not expire on its way to the server.
+constexpr qint64 kExpiryMarginSeconds = 30;
+
+qint64 wallClock()
+{
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+} // namespace
+
+TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
+    : QObject(parent)
+    , m_store(std::move(store))
+    , m_clock(wallClock)
+{
+}
+
+TokenManager::~TokenManager() = default;
+
+void TokenManager::storeTokens(const QString& accessToken, const QString& refreshToken)
+{
+    m_accessToken = accessToken;
+    m_refreshToken = refreshToken;
+    // A failed write keeps the tokens in memory for this run.
+    m_store->write(kAccessTokenKey, accessToken);
+    m_store->write(kRefreshTokenKey, refreshToken);
+}
+
+void TokenManager::setTokens(const QString& accessToken, const QString& refreshToken)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_generation;
+    }
+    storeTokens(accessToken, refreshToken);
+}
+
+void TokenManager::loadFromStore()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_generation;
+    }
+    m_accessToken = m_store->read(kAccessTokenKey).value_or(QString());
+    m_refreshToken = m_store->read(kRefreshTokenKey).value_or(QString());
+}
+
+void TokenManager::clearTokens()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_generation;
+    }
+    m_accessToken.clear();
+    m_refreshToken.clear();
+    m_store->clear();
+}
+
+QString TokenManager::validAccessToken() const
+{
+    if (m_accessToken.isEmpty())
+        return QString();
+    const qint64 expiry = tokenExpiry(m_accessToken);
+    qint64 usableUntil = 0;
+    if (expiry == 0 || qSubOverflow(expiry, kExpiryMarginSeconds, &usableUntil))
+        return QString();
+    return m_clock() < usableUntil ? m_accessToken : QString();
+}
+
+bool TokenManager::needsRefresh() const
+{
+    return validAccessToken().isEmpty() && !m_refreshToken.isEmpty();
+}
+
+qint64 TokenManager::tokenExpiry(const QString& token)
+{
+    return tokenExpiryOf(token);
+}
+
+QString TokenManager::userId(const QString& token)
+{
+    return tokenSubjectOf(token);
+}
+
+void TokenManager::setRefreshFunction(RefreshFunction function)
+{
+    m_refreshFunction = std::move(function);
+}
+
+void TokenManager::setClock(Clock clock)
+{
+    m_clock = clock ? std::move(clock) : Clock(wallClock);
+}
+
+quint64 TokenManager::rejectionCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_rejections;
+}
+
+QList<TokenManager::RefreshCallback> TokenManager::takeWaiting(RefreshResult result)
+{
+    QMutexLocker lock(&m_mutex);
+    m_refreshInFlight = false;
+    if (result == RefreshResult::Rejected)
+        ++m_rejections;
+    return std::exchange(m_pendingCallbacks, {});
+}
+
+void TokenManager::refresh(RefreshCallback callback)
+{
+    QMutexLocker lock(&m_mutex);
+    if (callback)
+        m_pendingCallbacks.append(std::move(callback));
+    if (m_refreshInFlight)
+        return; // answered with the result of the refresh under way
+    if (m_refreshToken.isEmpty() || !m_refreshFunction) {
+        lock.unlock();
+        for (const RefreshCallback& waiting : takeWaiting(RefreshResult::Rejected))
+            waiting(RefreshResult::Rejected);
+        return;
+    }
+    m_refreshInFlight = true;
+    const quint64 generation = m_generation;
+    const QString tokenToSend = m_refreshToken;
+    lock.unlock();
+
+    // Each continuation acts once, and not at all after the manager is gone.
+    QPointer<TokenManager> self(this);
+    auto answered = std::make_shared<bool>(false);
+    const RefreshFunction function = m_refreshFunction; // it may replace itself
+    function(
+        tokenToSend,
+        [self, answered, generation](const QString& accessToken, const QString& refreshToken) {
+            if (self && !std::exchange(*answered, true))
+                self->finishRefresh(generation, RefreshResult::Success, accessToken, refreshToken);
+        },
+        [self, answered, generation](bool rejected) {
+            if (self && !std::exchange(*answered, true))
+                self->finishRefresh(generation, rejected ? RefreshResult::Rejected : RefreshResult::TransientFailure,
+                                    QString(), QString());
+        });
+}
+
+void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const QString& accessToken,
+                                 const QString& refreshToken)
+{
+    bool sameTokens = false;
+    {
+        QMutexLocker lock(&m_mutex);
+        sameTokens = generation == m_generation;
+    }
+    if (!sameTokens) {
+        // Signed out or signed in anew while the refresh ran: its answer is
+        // about tokens that are gone. The waiting callers go on with what
+        // the manager holds now.
+        result = validAccessToken().isEmpty() ? RefreshResult::Rejected : RefreshResult::Success;
+    } else if (result == RefreshResult::Success) {
+        // A reply without a new refresh token leaves the current one valid.
+        storeTokens(accessToken, refreshToken.isEmpty() ? m_refreshToken : refreshToken);
+    } else if (result == RefreshResult::Rejected) {
+        // The server refused the refresh token: keeping it would only send
+        // the same doomed refresh before every later request.
+        clearTokens();
+    }
+    for (const RefreshCallback& waiting : takeWaiting(result))
+        waiting(result);
+}
+
+} // namespace LarkAccount

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "account/core/tokenstore.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace LarkAccount {
+
+enum class RefreshResult {
+    Success = 0,          // new tokens are stored; retry with validAccessToken()
+    Rejected = 1,         // the refresh token was refused, or there was none to send
+    TransientFailure = 2, // no connection, server error: the tokens are unchanged
+};
+
+// Holds the signed-in user's access and refresh tokens, persists them in a
+// TokenStore, and runs token refreshes one at a time: whoever asks while one
+// is outstanding waits for its result. How a refresh talks to the server is
+// the installed refresh function's business.
+class TokenManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    using RefreshCallback = std::function<void(RefreshResult)>;
+    using RefreshSucceeded = std::function<void(const QString& accessToken, const QString& refreshToken)>;
+    using RefreshFailed = std::function<void(bool rejected)>;
+    using RefreshFunction =
+        std::function<void(const QString& refreshToken, RefreshSucceeded onSuccess, RefreshFailed onFailure)>;
+    // Seconds since 1970-01-01 UTC.
+    using Clock = std::function<qint64()>;
+
+    explicit TokenManager(std::unique_ptr<TokenStore> store, QObject* parent = nullptr);
+    ~TokenManager() override;
+
+    void setTokens(const QString& accessToken, const QString& refreshToken);
+    void loadFromStore();
+    void clearTokens();
+
+    // The access token while it has more than 30 seconds to live, else "".
+    QString validAccessToken() const;
+    // No usable access token, but a refresh token to get one with.
+    bool needsRefresh() const;
+    QString refreshToken() const { return m_refreshToken; }
+
+    static qint64 tokenExpiry(const QString& token);
+    static QString userId(const QString& token);
+
+    void setRefreshFunction(RefreshFunction function);
+    // Starts a refresh, or joins the one under way; the callback (may be
+    // empty) gets its result. Never called with the mutex held.
+    void refresh(RefreshCallback callback);
+
+    // Counts refreshes that ended Rejected. Every caller of one rejected
+    // refresh sees the same number, so a transport can announce
+    // "sign in again" once per rejection rather than once per request.
+    quint64 rejectionCount() const;
+
+    // For tests: replaces the wall clock.
+    void setClock(Clock clock);
+
+private:
+    void storeTokens(const QString& accessToken, const QString& refreshToken);
+    void finishRefresh(quint64 generation, RefreshResult result, const QString& accessToken,
+                       const QString& refreshToken);
+    QList<RefreshCallback> takeWaiting(RefreshResult result);
+
+    std::unique_ptr<TokenStore> m_store;
+    QString m_accessToken;
+    QString m_refreshToken;
+    RefreshFunction m_refreshFunction;
+    Clock m_clock;
+
+    mutable QMutex m_mutex;
+    // Guarded by m_mutex:
+    bool m_refreshInFlight = false;
+    QList<RefreshCallback> m_pendingCallbacks;
+    // Bumped whenever tokens are set or cleared from outside a refresh, so a
+    // refresh begun on older tokens cannot bring them back after sign-out.
+    quint64 m_generation = 0;
+    quint64 m_rejections = 0;
+};
+
+} // namespace LarkAccount

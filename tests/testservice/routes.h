@@ -1,0 +1,8 @@
+#pragma once
+
+class TestService;
+
+// One function per service area, each in routes_<area>.cpp.
+void addControlRoutes(TestService& service);
+void addAuthRoutes(TestService& service);
+void addEchoRoutes(TestService& service);

@@ -1,0 +1,72 @@
+// Control routes for tests, under /_control/ (never logged, never faulted):
+//   POST   /_control/reset                 forget tokens, faults and requests
+//   POST   /_control/faults                {"route", "mode", "status", "body", "delay_ms", "times"}
+//   DELETE /_control/faults                clear every fault
+//   GET    /_control/requests[?route=R]    {"requests": [{method, path, route, query, headers, body}]}
+//   DELETE /_control/requests              forget the received requests
+//   POST   /_control/tokens                {"sub", "access_ttl"} → {"access_token", "refresh_token"}
+
+#include "routes.h"
+#include "testservice.h"
+
+#include <QJsonDocument>
+
+namespace {
+
+QJsonObject bodyObject(const HttpRequest& request)
+{
+    return QJsonDocument::fromJson(request.body).object();
+}
+
+} // namespace
+
+void addControlRoutes(TestService& service)
+{
+    service.addRoute("POST", QStringLiteral("/_control/reset"), [&service](const HttpRequest&, const QStringList&) {
+        service.reset();
+        return TestService::json(200, {});
+    });
+
+    service.addRoute(
+        "POST", QStringLiteral("/_control/faults"), [&service](const HttpRequest& request, const QStringList&) {
+            const QJsonObject spec = bodyObject(request);
+            TestService::Fault fault;
+            fault.mode = spec.value(QLatin1String("mode")).toString(QStringLiteral("status"));
+            fault.status = spec.value(QLatin1String("status")).toInt(500);
+            fault.body = spec.value(QLatin1String("body")).toObject();
+            fault.delayMs = spec.value(QLatin1String("delay_ms")).toInt(0);
+            fault.times = spec.value(QLatin1String("times")).toInt(-1);
+            const QStringList modes{"status", "hang", "close", "garbage", "delay", "slow"};
+            const QString route = spec.value(QLatin1String("route")).toString();
+            if (route.isEmpty() || !modes.contains(fault.mode) || fault.times == 0)
+                return TestService::error(400, QStringLiteral("bad_fault"));
+            service.addFault(route, fault);
+            return TestService::json(200, {});
+        });
+
+    service.addRoute("DELETE", QStringLiteral("/_control/faults"), [&service](const HttpRequest&, const QStringList&) {
+        service.clearFaults();
+        return TestService::json(200, {});
+    });
+
+    service.addRoute(
+        "GET", QStringLiteral("/_control/requests"), [&service](const HttpRequest& request, const QStringList&) {
+            const QString route = request.query.queryItemValue(QStringLiteral("route"), QUrl::FullyDecoded);
+            return TestService::json(200, {{"requests", service.requests(route)}});
+        });
+
+    service.addRoute(
+        "DELETE", QStringLiteral("/_control/requests"), [&service](const HttpRequest&, const QStringList&) {
+            service.clearRequests();
+            return TestService::json(200, {});
+        });
+
+    service.addRoute(
+        "POST", QStringLiteral("/_control/tokens"), [&service](const HttpRequest& request, const QStringList&) {
+            const QJsonObject spec = bodyObject(request);
+            const TestService::TokenPair pair
+                = service.issueTokens(spec.value(QLatin1String("sub")).toString(QStringLiteral("user-1")),
+                    spec.value(QLatin1String("access_ttl")).toInteger(TestService::kDefaultAccessTtl));
+            return TestService::json(200, {{"access_token", pair.accessToken}, {"refresh_token", pair.refreshToken}});
+        });
+}
