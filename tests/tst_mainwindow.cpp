@@ -6,6 +6,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/sampledataservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/widgets/accountlistwidgets.h"
 #include "ui/widgets/elidedlabel.h"
@@ -17,6 +18,7 @@
 #include "ui/style.h"
 #include "ui/thememanager.h"
 
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTimer>
 #include <QStackedWidget>
 #include <QUuid>
 
@@ -60,6 +63,9 @@ private slots:
     void deleteAccount();
     void deleteFailureRollsBack();
     void contextMenuShowsNamesAsWritten();
+    void startPageAfterTheCurrentGoes_data();
+    void startPageAfterTheCurrentGoes();
+    void highlightFollowsTheRegister();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -512,9 +518,11 @@ void MainWindowTest::deleteAccount()
     QCOMPARE(liveCount("reconciliations", doomed), deleted ? 0 : 1);
     QCOMPARE(liveCount("transactions", keep), 1);
     QCOMPARE(w->accountList()->count(), deleted ? 1 : 2);
-    const bool cleared = deleted && current;
-    QCOMPARE(m_state->currentAccountId(), cleared ? QString() : (current ? doomed : keep));
-    QCOMPARE(w->pages()->currentWidget(), cleared ? static_cast<QWidget*>(w->welcomePage()) : w->registerPage());
+    // With the current account gone, the remaining one is shown, never the
+    // welcome page beside a list of accounts.
+    QCOMPARE(m_state->currentAccountId(), deleted || !current ? keep : doomed);
+    QCOMPARE(w->pages()->currentWidget(), w->registerPage());
+    QCOMPARE(w->accountList()->currentItem()->data(Qt::UserRole).toString(), m_state->currentAccountId());
 
     // A second delete of the same account finds nothing live to ask about.
     w->deleteAccount(doomed);
@@ -566,6 +574,73 @@ void MainWindowTest::contextMenuShowsNamesAsWritten()
     // A command selects its account first.
     edit->trigger();
     QCOMPARE(m_state->currentAccountId(), id);
+}
+
+void MainWindowTest::startPageAfterTheCurrentGoes_data()
+{
+    QTest::addColumn<bool>("sampleData");
+    QTest::addColumn<bool>("othersRemain");
+    QTest::newRow("deleted, another remains") << false << true;
+    QTest::newRow("deleted, none remains") << false << false;
+    QTest::newRow("sample data cleared, another remains") << true << true;
+    QTest::newRow("sample data cleared, none remains") << true << false;
+}
+
+void MainWindowTest::startPageAfterTheCurrentGoes()
+{
+    QFETCH(bool, sampleData);
+    QFETCH(bool, othersRemain);
+    const QString mine = othersRemain ? addAccount(QStringLiteral("Mine"), CurrencyCode::USD, 0, 50) : QString();
+    QString current;
+    if (sampleData) {
+        QVERIFY(SampleDataService(m_state->database()).loadSampleData());
+        current = QStringLiteral("sample-acct-checking");
+    } else {
+        current = addAccount(QStringLiteral("Current"));
+    }
+    m_state->setCurrentAccountId(current);
+    MainWindow* w = window();
+    QCOMPARE(w->pages()->currentWidget(), w->registerPage());
+
+    if (sampleData) {
+        w->onClearSampleData();
+    } else {
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));
+        w->deleteAccount(current);
+    }
+    QCOMPARE(m_state->currentAccountId(), mine);
+    QCOMPARE(w->pages()->currentWidget(), othersRemain ? w->registerPage() : static_cast<QWidget*>(w->welcomePage()));
+    QCOMPARE(w->accountList()->currentRow(), othersRemain ? 0 : -1);
+}
+
+void MainWindowTest::highlightFollowsTheRegister()
+{
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 0);
+    addAccount(QStringLiteral("Clicked"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QListWidget* list = w->accountList();
+    QCOMPARE(list->currentRow(), 0);
+
+    // Right-click on the other account, then Escape in its menu.
+    bool menuSeen = false;
+    QTimer::singleShot(0, [&menuSeen] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menuSeen = true;
+            QTest::keyClick(popup, Qt::Key_Escape);
+        }
+    });
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &event);
+    QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, at);
+    QVERIFY(menuSeen);
+    QCOMPARE(m_state->currentAccountId(), shown);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "ui/widgets/datefield.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/widgets/smartamountfield.h"
@@ -65,6 +66,8 @@ private slots:
     void newSchedule();
     void editKeepsOrRestartsPosition();
     void editShowsDeletedAccountLocked();
+    void editKeepsWhatWasNotTouched_data();
+    void editKeepsWhatWasNotTouched();
     void autoPostEndDateAndBrokenDates();
     void frequencyRows();
     void categoryTakesExactLabelOnly();
@@ -87,6 +90,15 @@ void TestRecurringFormDialog::initTestCase()
         QVERIFY(m_state.accountRepository()->insert(a));
     }
     QVERIFY(m_state.accountRepository()->softDelete(QStringLiteral("acc-old")));
+    for (const auto& [id, name, parent] : {std::tuple{"cat-r-parent", "Bills", ""}, {"cat-r-old", "Phone", "cat-r-parent"}}) {
+        Category c;
+        c.id = QLatin1String(id);
+        c.name = QLatin1String(name);
+        c.parentId = QLatin1String(parent);
+        c.createdAt = c.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(m_state.categoryRepository()->insert(c));
+    }
+    QVERIFY(m_state.categoryRepository()->softDelete(QStringLiteral("cat-r-old")));
 }
 
 void TestRecurringFormDialog::newSchedule_data()
@@ -163,6 +175,30 @@ void TestRecurringFormDialog::editShowsDeletedAccountLocked()
     QVERIFY(!accounts->isEnabled());
     QCOMPARE(accounts->currentText(), QStringLiteral("ACC-OLD"));
     QCOMPARE(dialog.recurring().accountId, QStringLiteral("acc-old"));
+}
+
+void TestRecurringFormDialog::editKeepsWhatWasNotTouched_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("categoryId");
+    QTest::addColumn<QString>("categoryLabel");
+    QTest::newRow("amount above what can be typed") << qint64(-10000000000) << "" << "(none)";
+    QTest::newRow("18-digit amount") << qint64(123456789012345678) << "" << "(none)";
+    QTest::newRow("deleted category") << qint64(-500) << "cat-r-old" << "Bills > Phone (deleted)";
+}
+
+void TestRecurringFormDialog::editKeepsWhatWasNotTouched()
+{
+    QFETCH(qint64, amount);
+    QFETCH(QString, categoryId);
+    RecurringTransaction original = existingSchedule();
+    original.amount = amount;
+    original.categoryId = categoryId;
+    RecurringFormDialog dialog(&m_state, original);
+    QTEST(field<QComboBox>(&dialog, "categoryCombo")->currentText(), "categoryLabel");
+    const RecurringTransaction r = dialog.recurring();
+    QCOMPARE(r.amount, amount);
+    QCOMPARE(r.categoryId, categoryId);
 }
 
 void TestRecurringFormDialog::autoPostEndDateAndBrokenDates()

@@ -7,6 +7,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -52,6 +53,13 @@ private slots:
     void transfer_data();
     void transfer();
     void changedRowAppliesOnlyEditedFields();
+    void inlineEditOneField_data();
+    void inlineEditOneField();
+    void inlineTransferOnExistingRow_data();
+    void inlineTransferOnExistingRow();
+    void revisitedPayeeKeepsTyping();
+    void deferredReloadKeepsTyping_data();
+    void deferredReloadKeepsTyping();
     void sortDuringEditCommitsEditedTransaction();
     void filterHidesNewRow();
     void returnCommitsTabNever();
@@ -186,6 +194,8 @@ void TestRegisterEntry::type(const QString& text)
     QVERIFY(target);
     if (auto* edit = qobject_cast<QLineEdit*>(target))
         edit->selectAll();
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
     QTest::keyClicks(target, text);
     // The completion popup would take the next Return for itself.
     if (auto* edit = qobject_cast<QLineEdit*>(target); edit && edit->completer())
@@ -215,10 +225,17 @@ void TestRegisterEntry::amounts_data()
     QTest::addColumn<QString>("deposit");
     QTest::addColumn<bool>("autoDecimal");
     QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("refusal"); // empty: saved
 
-    QTest::newRow("payment wins over deposit") << "12.50" << "3.00" << false << qint64(-1250);
-    QTest::newRow("auto-decimal deposit") << "" << "1250" << true << qint64(1250);
-    QTest::newRow("unreadable payment saves zero") << "abc" << "" << false << qint64(0);
+    const QString tooLarge = QStringLiteral("Amounts can be at most 99,999,999.99");
+    QTest::newRow("payment wins over deposit") << "12.50" << "3.00" << false << qint64(-1250) << "";
+    QTest::newRow("auto-decimal deposit") << "" << "1250" << true << qint64(1250) << "";
+    QTest::newRow("largest amount") << "99,999,999.99" << "" << false << qint64(-9999999999) << "";
+    QTest::newRow("unreadable payment refused") << "abc" << "" << false << qint64(0) << "\"abc\" is not an amount";
+    QTest::newRow("auto-decimal, no digits refused") << "" << "abc" << true << qint64(0) << "\"abc\" is not an amount";
+    QTest::newRow("above the largest refused") << "100000000.00" << "" << false << qint64(0) << tooLarge;
+    QTest::newRow("18 digits refused") << "999999999999999999" << "" << false << qint64(0) << tooLarge;
+    QTest::newRow("auto-decimal, 19 digits refused") << "1234567890123456789" << "" << true << qint64(0) << tooLarge;
 }
 
 void TestRegisterEntry::amounts()
@@ -234,6 +251,15 @@ void TestRegisterEntry::amounts()
     QCOMPARE(view()->currentIndex(), entryCell(RegisterModel::ClearedColumn));
     key(Qt::Key_Return, Qt::ControlModifier);
 
+    QFETCH(QString, refusal);
+    if (!refusal.isEmpty()) {
+        // Refused as other commits are: the message, the text kept.
+        QCOMPARE(status(), refusal);
+        QCOMPARE(liveCount(id), 0);
+        QCOMPARE(model()->paymentText, payment);
+        QCOMPARE(model()->depositText, deposit);
+        return;
+    }
     const QList<Transaction> stored = m_state->transactionRepository()->findByAccount(id);
     QCOMPARE(stored.size(), 1);
     QTEST(stored[0].amount, "amount");
@@ -269,10 +295,23 @@ void TestRegisterEntry::refusedCommitKeepsBuffers()
 
     type(QStringLiteral("4.75"));
     key(Qt::Key_Return, Qt::ControlModifier);
+    // A name that matches no category is refused, not dropped.
+    QCOMPARE(status(), QStringLiteral("No category is named \"Zz No Such Category\""));
+    QCOMPARE(view()->currentIndex(), entryCell(RegisterModel::CategoryColumn));
+    QCOMPARE(liveCount(id), 0);
+    QCOMPARE(model()->paymentText, QStringLiteral("4.75"));
+
+    Category corner;
+    corner.id = QStringLiteral("cat-zz-corner");
+    corner.name = QStringLiteral("Zz Corner");
+    corner.createdAt = corner.updatedAt = kCreated;
+    QVERIFY(m_state->categoryRepository()->insert(corner));
+    type(corner.name);
+    key(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(liveCount(id), 1);
     const Transaction saved = m_state->transactionRepository()->findByAccount(id).first();
     QCOMPARE(saved.amount, qint64(-475));
-    QVERIFY(saved.categoryId.isEmpty()); // a name that matches nothing
+    QCOMPARE(saved.categoryId, corner.id);
 }
 
 void TestRegisterEntry::bufferRules_data()
@@ -283,15 +322,24 @@ void TestRegisterEntry::bufferRules_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<int>("clearedState"); // 0 none, 1 cleared, 2 reconciled
     QTest::addColumn<QString>("categoryName");
+    QTest::addColumn<QString>("refusal"); // empty: saved
 
-    QTest::newRow("impossible date is today") << "13/45/2024" << "" << "" << QDate::currentDate() << 0 << "";
-    QTest::newRow("lower-case r between spaces") << "2/29/2024" << " r " << "" << QDate(2024, 2, 29) << 2 << "";
-    QTest::newRow("C is cleared") << "1/1/2024" << "c" << "" << QDate(2024, 1, 1) << 1 << "";
-    QTest::newRow("other text is not cleared") << "1/1/2024" << "x" << "" << QDate(2024, 1, 1) << 0 << "";
-    QTest::newRow("path names the child") << "1/1/2024" << "" << "Food > Zz Groceries" << QDate(2024, 1, 1) << 0
-                                          << "Zz Groceries";
-    QTest::newRow("separator without spaces") << "1/1/2024" << "" << "Food>Zz Groceries" << QDate(2024, 1, 1) << 0
-                                              << "";
+    const QString noDate = QStringLiteral("Enter a date that exists, such as %1")
+                               .arg(QDate::currentDate().toString(QStringLiteral("M/d/yyyy")));
+    const QDate day(2024, 1, 1);
+    QTest::newRow("impossible date refused") << "13/45/2024" << "" << "" << QDate() << 0 << "" << noDate;
+    QTest::newRow("day that does not exist refused") << "2/30/2024" << "" << "" << QDate() << 0 << "" << noDate;
+    QTest::newRow("lower-case r between spaces") << "2/29/2024" << " r " << "" << QDate(2024, 2, 29) << 2 << ""
+                                                 << "";
+    QTest::newRow("C is cleared") << "1/1/2024" << "c" << "" << day << 1 << "" << "";
+    QTest::newRow("other text is not cleared") << "1/1/2024" << "x" << "" << day << 0 << "" << "";
+    QTest::newRow("path names the child") << "1/1/2024" << "" << "Food > Zz Groceries" << day << 0 << "Zz Groceries"
+                                          << "";
+    QTest::newRow("the one name in another case") << "1/1/2024" << "" << "zz groceries" << day << 0
+                                                  << "Zz Groceries" << "";
+    QTest::newRow("separator without spaces refused")
+        << "1/1/2024" << "" << "Food>Zz Groceries" << QDate() << 0 << ""
+        << "No category is named \"Food>Zz Groceries\"";
 }
 
 void TestRegisterEntry::bufferRules()
@@ -319,6 +367,14 @@ void TestRegisterEntry::bufferRules()
     model()->depositText = QStringLiteral("1.00");
     key(Qt::Key_Return, Qt::ControlModifier);
 
+    QFETCH(QString, refusal);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(status(), refusal);
+        QCOMPARE(liveCount(id), 0);
+        QCOMPARE(model()->dateText, dateText);
+        QCOMPARE(model()->categoryText, categoryText);
+        return;
+    }
     const QList<Transaction> stored = m_state->transactionRepository()->findByAccount(id);
     QCOMPARE(stored.size(), 1);
     QTEST(stored[0].date, "date");
@@ -421,6 +477,212 @@ void TestRegisterEntry::changedRowAppliesOnlyEditedFields()
     QCOMPARE(m_state->transactionRepository()->findById(a)->version, 1);
     QCOMPARE(view()->currentIndex(), model()->index(2, RegisterModel::DateColumn));
     QCOMPARE(model()->editingRow, 2);
+}
+
+void TestRegisterEntry::inlineEditOneField_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<qint64>("amount"); // of the stored row
+    QTest::addColumn<QString>("typed");  // empty: Space on the cell
+
+    QTest::newRow("date") << int(RegisterModel::DateColumn) << qint64(-1234) << "6/9/2024";
+    QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << qint64(-1234) << "2002";
+    QTest::newRow("payee") << int(RegisterModel::PayeeColumn) << qint64(-1234) << "Renamed";
+    QTest::newRow("category") << int(RegisterModel::CategoryColumn) << qint64(-1234) << "Zz Inline After";
+    QTest::newRow("memo") << int(RegisterModel::MemoColumn) << qint64(-1234) << "new memo";
+    QTest::newRow("payment") << int(RegisterModel::PaymentColumn) << qint64(-1234) << "56.78";
+    QTest::newRow("deposit") << int(RegisterModel::DepositColumn) << qint64(1234) << "9.10";
+    QTest::newRow("cleared") << int(RegisterModel::ClearedColumn) << qint64(-1234) << "";
+}
+
+void TestRegisterEntry::inlineEditOneField()
+{
+    QFETCH(int, column);
+    QFETCH(qint64, amount);
+    QFETCH(QString, typed);
+    CategoryRepository* categories = m_state->categoryRepository();
+    for (const char* name : {"Zz Inline Before", "Zz Inline After"}) {
+        if (categories->findByName(QLatin1String(name)))
+            continue;
+        Category c;
+        c.id = QStringLiteral("cat-") + QString::fromLatin1(name).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+        c.name = QLatin1String(name);
+        c.createdAt = c.updatedAt = kCreated;
+        QVERIFY(categories->insert(c));
+    }
+    const QString id = addAccount(QStringLiteral("Inline"));
+    Transaction original;
+    original.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    original.accountId = id;
+    original.date = QDate(2024, 6, 8);
+    original.checkNumber = QStringLiteral("1001");
+    original.payee = QStringLiteral("Original");
+    original.categoryId = categories->findByName(QStringLiteral("Zz Inline Before"))->id;
+    original.memo = QStringLiteral("old memo");
+    original.amount = amount;
+    original.createdAt = original.updatedAt = kCreated;
+    QVERIFY(m_state->transactionRepository()->insert(original));
+    show(id);
+
+    view()->setCurrentIndex(model()->index(0, column));
+    if (typed.isEmpty()) {
+        key(Qt::Key_Space);
+    } else {
+        key(Qt::Key_Return);
+        type(typed);
+        key(Qt::Key_Return, Qt::ControlModifier);
+    }
+    QCOMPARE(status(), QString());
+
+    Transaction expected = original;
+    switch (column) {
+    case RegisterModel::DateColumn: expected.date = QDate(2024, 6, 9); break;
+    case RegisterModel::CheckNumberColumn: expected.checkNumber = typed; break;
+    case RegisterModel::PayeeColumn: expected.payee = typed; break;
+    case RegisterModel::CategoryColumn: expected.categoryId = categories->findByName(typed)->id; break;
+    case RegisterModel::MemoColumn: expected.memo = typed; break;
+    case RegisterModel::PaymentColumn: expected.amount = -5678; break;
+    case RegisterModel::DepositColumn: expected.amount = 910; break;
+    default: expected.cleared = true; break;
+    }
+    const Transaction saved = *m_state->transactionRepository()->findById(original.id);
+    const auto fields = [](const Transaction& t) {
+        return QStringList{t.date.toString(Qt::ISODate), t.checkNumber, t.payee, t.categoryId, t.memo,
+                           QString::number(t.amount), QString::number(t.cleared), QString::number(t.reconciled),
+                           t.transferLinkId, QString::number(t.isSplit)};
+    };
+    QCOMPARE(fields(saved), fields(expected));
+    // The cleared toggle keeps the version; a commit raises it.
+    QCOMPARE(saved.version, typed.isEmpty() ? 1 : 2);
+    QCOMPARE(saved.syncStatus, SyncStatus::Pending);
+}
+
+void TestRegisterEntry::inlineTransferOnExistingRow_data()
+{
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<QString>("refusal"); // empty: it becomes a transfer
+    QTest::newRow("plain row becomes a transfer") << false << "";
+    QTest::newRow("split row refused") << true << "A transfer can't be split across categories";
+}
+
+void TestRegisterEntry::inlineTransferOnExistingRow()
+{
+    QFETCH(bool, split);
+    QFETCH(QString, refusal);
+    const QString checking = addAccount(QStringLiteral("From %1").arg(m_accounts + 1));
+    const QString savingsName = QStringLiteral("To %1").arg(m_accounts + 1);
+    const QString savings = addAccount(savingsName);
+    const QString id = add(checking, QStringLiteral("Was a shop"), QDate(2024, 7, 1), -2500);
+    if (split)
+        TestSupport::exec(QStringLiteral("UPDATE transactions SET is_split = 1 WHERE id = '%1'").arg(id));
+    show(checking);
+
+    view()->setCurrentIndex(model()->index(0, RegisterModel::PayeeColumn));
+    key(Qt::Key_Return);
+    type(transferPayeePrefix + savingsName);
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const Transaction mine = *m_state->transactionRepository()->findById(id);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(status(), refusal);
+        QCOMPARE(mine.payee, QStringLiteral("Was a shop"));
+        QCOMPARE(liveCount(savings), 0);
+        return;
+    }
+    // Linked both ways, the other side in the other account.
+    QCOMPARE(mine.payee, "Transfer to " + savingsName);
+    QCOMPARE(mine.transferDestAccountId, savings);
+    const Transaction other = *m_state->transactionRepository()->findById(mine.transferLinkId);
+    QCOMPARE(other.accountId, savings);
+    QCOMPARE(other.transferLinkId, id);
+    QCOMPARE(other.amount, qint64(2500));
+    QCOMPARE(other.date, QDate(2024, 7, 1));
+
+    // An amount changed inline reaches the other side too.
+    view()->setCurrentIndex(model()->index(0, RegisterModel::PaymentColumn));
+    key(Qt::Key_Return);
+    type(QStringLiteral("30.00"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(m_state->transactionRepository()->findById(other.id)->amount, qint64(3000));
+}
+
+void TestRegisterEntry::revisitedPayeeKeepsTyping()
+{
+    const QString id = addAccount(QStringLiteral("Revisit"));
+    Transaction last;
+    last.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    last.accountId = id;
+    last.date = QDate(2024, 8, 1);
+    last.payee = QStringLiteral("Zz Bakery");
+    last.memo = QStringLiteral("bread");
+    last.amount = -1250;
+    last.createdAt = last.updatedAt = kCreated;
+    QVERIFY(m_state->transactionRepository()->insert(last));
+    show(id);
+
+    // The payee fills the row; the amount is then typed over.
+    typeFields({"", "", "Zz Bakery", "", "", "47.80"});
+    QCOMPARE(model()->memoText, QStringLiteral("bread"));
+    // Back through the payee cell: it is written back unchanged.
+    view()->setCurrentIndex(entryCell(RegisterModel::PayeeColumn));
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = m_state->transactionRepository()->findByAccount(id);
+    QCOMPARE(stored.size(), 2);
+    const Transaction saved = stored.at(0).id == last.id ? stored.at(1) : stored.at(0);
+    QCOMPARE(saved.amount, qint64(-4780));
+    QCOMPARE(saved.memo, QStringLiteral("bread"));
+}
+
+void TestRegisterEntry::deferredReloadKeepsTyping_data()
+{
+    QTest::addColumn<bool>("entryRow");
+    QTest::newRow("entry row") << true;
+    QTest::newRow("edited row") << false;
+}
+
+void TestRegisterEntry::deferredReloadKeepsTyping()
+{
+    QFETCH(bool, entryRow);
+    const QString id = addAccount(QStringLiteral("Deferred"));
+    const QString edited = add(id, QStringLiteral("Stored"), QDate(2024, 9, 2), -100);
+    show(id);
+    if (entryRow) {
+        typeFields({"", "", "Typed payee", "", "", "12.34"});
+    } else {
+        view()->setCurrentIndex(model()->index(0, RegisterModel::PayeeColumn));
+        key(Qt::Key_Return);
+        type(QStringLiteral("Typed payee"));
+        key(Qt::Key_Return);
+        key(Qt::Key_Return);
+        key(Qt::Key_Return);
+        type(QStringLiteral("12.34"));
+        key(Qt::Key_Return);
+    }
+    QVERIFY(view()->indexWidget(view()->currentIndex())); // an editor is open
+
+    // A posting arrives (auto-post, sync) and sorts before the edited row;
+    // the reload waits for the editor, which Escape closes.
+    add(id, QStringLiteral("Posted"), QDate(2024, 9, 1), -200);
+    m_screen->reload();
+    key(Qt::Key_Escape);
+    QTRY_COMPARE(model()->rowCount(), 3);
+
+    QCOMPARE(model()->payeeText, QStringLiteral("Typed payee"));
+    QCOMPARE(model()->paymentText, QStringLiteral("12.34"));
+    if (!entryRow) {
+        QCOMPARE(model()->editingTransactionId(), edited);
+        QCOMPARE(model()->editingRow, m_screen->rowOfTransaction(edited));
+    }
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(liveCount(id), entryRow ? 3 : 2);
+    const QList<Transaction> stored = m_state->transactionRepository()->findByAccount(id);
+    const auto typed = std::find_if(stored.cbegin(), stored.cend(),
+                                    [](const Transaction& t) { return t.payee == QLatin1String("Typed payee"); });
+    QVERIFY(typed != stored.cend());
+    QCOMPARE(typed->amount, qint64(-1234));
+    QCOMPARE(typed->id == edited, !entryRow);
 }
 
 void TestRegisterEntry::sortDuringEditCommitsEditedTransaction()

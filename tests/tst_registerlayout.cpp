@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
@@ -88,6 +90,9 @@ private slots:
     void rowMenu();
     void rowMenuActions();
     void menusOpenAtTheClick();
+    void hidingTheEditedColumn();
+    void payeeTakesFreeWidth_data();
+    void payeeTakesFreeWidth();
 
 private:
     void recreate();
@@ -243,7 +248,8 @@ void TestRegisterLayout::restoredLayout()
     recreate();
     for (int c = 0; c < 9; ++c) {
         QCOMPARE(header()->isSectionHidden(c), hidden.at(c));
-        if (!hidden.at(c))
+        // Payee takes the width the others leave.
+        if (!hidden.at(c) && c != RegisterModel::PayeeColumn)
             QCOMPARE(header()->sectionSize(c), widths.at(c));
     }
     // The program's own resizes are not kept as the user's.
@@ -320,8 +326,12 @@ void TestRegisterLayout::newestFirstHook()
 void TestRegisterLayout::widthSaver()
 {
     QSettings settings;
-    header()->resizeSection(RegisterModel::PayeeColumn, 301);
-    QCOMPARE(settings.value(QStringLiteral("register/colWidth/2")).toInt(), 301);
+    header()->resizeSection(RegisterModel::DateColumn, 141);
+    QCOMPARE(settings.value(QStringLiteral("register/colWidth/0")).toInt(), 141);
+    // The stretched Payee column follows the window, not the user.
+    m_screen->resize(1500, 500);
+    QTRY_VERIFY(header()->sectionSize(RegisterModel::PayeeColumn) > 300);
+    QVERIFY(!settings.contains(QStringLiteral("register/colWidth/2")));
 
     // Hiding reports a width of 0, which is not kept.
     header()->resizeSection(RegisterModel::CategoryColumn, 190);
@@ -375,7 +385,7 @@ void TestRegisterLayout::reset()
     preferences()->setBool(QStringLiteral("registerNewestFirst"), newestFirst);
     recreate();
     m_screen->setAccount(m_account);
-    header()->resizeSection(RegisterModel::PayeeColumn, 400);
+    header()->resizeSection(RegisterModel::CategoryColumn, 400);
     header()->resizeSection(RegisterModel::MemoColumn, 90);
     m_screen->tableView()->sortByColumn(RegisterModel::PayeeColumn, Qt::DescendingOrder);
     std::unique_ptr<QMenu> menu(m_screen->createHeaderMenu());
@@ -386,7 +396,8 @@ void TestRegisterLayout::reset()
     const QList<int> scaled{162, 75, 312, 225, 225, 125, 125, 43, 137};
     for (int c = 0; c < 9; ++c) {
         QVERIFY(!header()->isSectionHidden(c));
-        QCOMPARE(header()->sectionSize(c), scaled.at(c));
+        if (c != RegisterModel::PayeeColumn)
+            QCOMPARE(header()->sectionSize(c), scaled.at(c));
     }
     QCOMPARE(model()->sortColumn, 0);
     QCOMPARE(model()->sortOrder, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
@@ -474,8 +485,9 @@ void TestRegisterLayout::rowMenu_data()
     QTest::newRow("split row") << true << false << "-split" << transaction("Edit &Splits...", "Mark &Cleared");
     QTest::newRow("cleared row") << true << false << "-cleared"
                                  << transaction("&Split Transaction...", "Mark &Uncleared");
+    // The way back for a row cleared by mistake; it stays reconciled.
     QTest::newRow("reconciled row") << true << false << "-reconciled"
-                                    << transaction("&Split Transaction...", "Mark &Uncleared", true, false);
+                                    << transaction("&Split Transaction...", "Mark &Uncleared");
     QTest::newRow("opening balance") << true << false << "opening"
                                      << transaction("&Split Transaction...", "Mark &Uncleared", false);
 }
@@ -520,6 +532,14 @@ void TestRegisterLayout::rowMenuActions()
     QCOMPARE(stored->syncStatus, SyncStatus::Pending);
     QCOMPARE(model()->index(rowOf("-plain"), RegisterModel::ClearedColumn).data().toString(), QStringLiteral("C"));
 
+    // On a reconciled row too: uncleared, still reconciled.
+    const QString reconciledId = m_account + QStringLiteral("-reconciled");
+    menu.reset(m_screen->createRowMenu(model()->index(rowOf("-reconciled"), 0)));
+    findAction(menu.get(), QStringLiteral("Mark &Uncleared"))->trigger();
+    stored = transactions->findById(reconciledId);
+    QVERIFY(!stored->cleared);
+    QVERIFY(stored->reconciled);
+
 
     // Split Transaction opens the split editor; cancelled, nothing changes.
     QStringList dialogs;
@@ -547,8 +567,9 @@ void TestRegisterLayout::rowMenuActions()
     QVERIFY(!transactions->findById(m_account + QStringLiteral("-split"))->deletedAt.has_value());
     QCOMPARE(rowOf("-plain"), -1);
 
-    // The row back for the tests after this one.
+    // The rows back for the tests after this one.
     TestSupport::exec(QStringLiteral("UPDATE transactions SET deleted_at = NULL, cleared = 0 WHERE id = '%1'").arg(plainId));
+    TestSupport::exec(QStringLiteral("UPDATE transactions SET cleared = 1 WHERE id = '%1'").arg(reconciledId));
 }
 
 void TestRegisterLayout::menusOpenAtTheClick()
@@ -577,6 +598,62 @@ void TestRegisterLayout::menusOpenAtTheClick()
     QCOMPARE(seen.at(0), QStringLiteral("&Insert New [Ctrl+I]|&New Transaction... [Ctrl+N]|&Edit in Dialog... [Ctrl+E]"));
     QCOMPARE(seen.at(1), QStringLiteral("&Insert New [Ctrl+I]|&New Transaction... [Ctrl+N]"));
     QVERIFY(seen.at(2).endsWith(QLatin1String("|-|Reset register layout")));
+}
+
+void TestRegisterLayout::hidingTheEditedColumn()
+{
+    m_screen->setAccount(m_account);
+    RegisterTableView* view = m_screen->tableView();
+    const int entry = model()->entryRowIndex();
+    view->setFocus();
+    view->setCurrentIndex(model()->index(entry, RegisterModel::MemoColumn));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("kept memo"));
+
+    std::unique_ptr<QMenu> menu(m_screen->createHeaderMenu());
+    findAction(menu.get(), QStringLiteral("Memo"))->trigger();
+    QVERIFY(header()->isSectionHidden(RegisterModel::MemoColumn));
+    QCOMPARE(model()->memoText, QStringLiteral("kept memo"));
+
+    // Editing goes on in another cell, and a reload is no longer held back.
+    const QModelIndex payee = model()->index(entry, RegisterModel::PayeeColumn);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(payee).center());
+    QVERIFY(view->indexWidget(payee));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Still typing"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(model()->payeeText, QStringLiteral("Still typing"));
+    QCOMPARE(model()->memoText, QStringLiteral("kept memo"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    TestSupport::exec(QStringLiteral("UPDATE accounts SET name = 'Renamed' WHERE id = '%1'").arg(m_account));
+    m_screen->reload();
+    QCOMPARE(m_screen->findChild<QLabel*>(QStringLiteral("titleLabel"))->text(), QStringLiteral("Renamed"));
+    TestSupport::exec(QStringLiteral("UPDATE accounts SET name = 'Checking' WHERE id = '%1'").arg(m_account));
+    findAction(menu.get(), QStringLiteral("Memo"))->trigger(); // shown again for later tests
+}
+
+void TestRegisterLayout::payeeTakesFreeWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("first-start register") << 1000;
+    QTest::newRow("maximized") << 1900;
+}
+
+void TestRegisterLayout::payeeTakesFreeWidth()
+{
+    QFETCH(int, width);
+    QSettings().setValue(QStringLiteral("register/colWidth/4"), 150);
+    recreate();
+    m_screen->resize(width, 500);
+    m_screen->setAccount(m_account);
+    RegisterTableView* view = m_screen->tableView();
+    // The columns end at the viewport's edge: Balance in view, no strip
+    // after it, nothing to scroll to.
+    QTRY_COMPARE(header()->sectionViewportPosition(RegisterModel::BalanceColumn)
+                     + header()->sectionSize(RegisterModel::BalanceColumn),
+                 view->viewport()->width());
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(header()->sectionSize(RegisterModel::MemoColumn), 150);
+    QCOMPARE(header()->sectionSize(RegisterModel::DateColumn), 130);
 }
 
 TALLYLEAF_TEST_MAIN(TestRegisterLayout)

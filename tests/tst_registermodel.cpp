@@ -85,11 +85,11 @@ void TestRegisterModel::viewRowMapping_data()
     QTest::newRow("date ascending: entry row last") << 0 << int(Qt::AscendingOrder) << true
                                                     << QStringList{"a", "b", "d", "c", "*"};
     QTest::newRow("date descending: entry row first") << 0 << int(Qt::DescendingOrder) << true
-                                                      << QStringList{"*", "c", "b", "d", "a"};
+                                                      << QStringList{"*", "c", "d", "b", "a"};
     QTest::newRow("payee descending: entry row last") << 2 << int(Qt::DescendingOrder) << true
                                                       << QStringList{"a", "d", "c", "b", "*"};
     QTest::newRow("date descending, entry row hidden") << 0 << int(Qt::DescendingOrder) << false
-                                                       << QStringList{"c", "b", "d", "a"};
+                                                       << QStringList{"c", "d", "b", "a"};
 }
 
 void TestRegisterModel::viewRowMapping()
@@ -276,26 +276,32 @@ void TestRegisterModel::flagsMatrix()
 
 void TestRegisterModel::sortOrders_data()
 {
+    QTest::addColumn<int>("before"); // column sorted (descending) first; -1 none
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("order");
     QTest::addColumn<QStringList>("expected");
 
     const int asc = Qt::AscendingOrder;
     const int desc = Qt::DescendingOrder;
-    // Ties: the later date first in both orders; same day keeps incoming order.
-    QTest::newRow("date asc") << 0 << asc << QStringList{"a", "b", "d", "c"};
-    QTest::newRow("date desc, same day stays") << 0 << desc << QStringList{"c", "b", "d", "a"};
-    QTest::newRow("payee asc, tie later first") << 2 << asc << QStringList{"c", "b", "d", "a"};
-    QTest::newRow("payee desc, tie later first") << 2 << desc << QStringList{"a", "d", "c", "b"};
-    QTest::newRow("payment asc: non-payments last") << 5 << asc << QStringList{"d", "a", "c", "b"};
-    QTest::newRow("payment desc") << 5 << desc << QStringList{"c", "b", "d", "a"};
-    QTest::newRow("deposit asc: zero among non-deposits") << 6 << asc << QStringList{"b", "d", "a", "c"};
-    QTest::newRow("clr asc") << 7 << asc << QStringList{"c", "a", "b", "d"};
-    QTest::newRow("balance asc") << 8 << asc << QStringList{"b", "a", "d", "c"};
+    // Date: the register's own order (date, entry time, incoming place),
+    // reversed as a whole for newest first, whatever was sorted before.
+    QTest::newRow("date asc") << -1 << 0 << asc << QStringList{"a", "b", "d", "c"};
+    QTest::newRow("date desc, same day reversed too") << -1 << 0 << desc << QStringList{"c", "d", "b", "a"};
+    QTest::newRow("date asc after payee") << 2 << 0 << asc << QStringList{"a", "b", "d", "c"};
+    QTest::newRow("date desc after deposit") << 6 << 0 << desc << QStringList{"c", "d", "b", "a"};
+    // Other columns, ties: the later date first in both orders.
+    QTest::newRow("payee asc, tie later first") << -1 << 2 << asc << QStringList{"c", "b", "d", "a"};
+    QTest::newRow("payee desc, tie later first") << -1 << 2 << desc << QStringList{"a", "d", "c", "b"};
+    QTest::newRow("payment asc: non-payments last") << -1 << 5 << asc << QStringList{"d", "a", "c", "b"};
+    QTest::newRow("payment desc") << -1 << 5 << desc << QStringList{"c", "b", "d", "a"};
+    QTest::newRow("deposit asc: zero among non-deposits") << -1 << 6 << asc << QStringList{"b", "d", "a", "c"};
+    QTest::newRow("clr asc") << -1 << 7 << asc << QStringList{"c", "a", "b", "d"};
+    QTest::newRow("balance asc") << -1 << 8 << asc << QStringList{"b", "a", "d", "c"};
 }
 
 void TestRegisterModel::sortOrders()
 {
+    QFETCH(int, before);
     QFETCH(int, column);
     QFETCH(int, order);
     QFETCH(QStringList, expected);
@@ -303,6 +309,8 @@ void TestRegisterModel::sortOrders()
     RegisterModel model;
     model.setShowEntryRow(false);
     model.setEntries(sortFixture());
+    if (before >= 0)
+        model.sort(before, Qt::DescendingOrder);
     QSignalSpy sorted(&model, &RegisterModel::sortChanged);
     model.sort(column, Qt::SortOrder(order));
     QCOMPARE(viewIds(model), expected);

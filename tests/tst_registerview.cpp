@@ -321,30 +321,40 @@ void TestRegisterView::categoryKeepsItsId()
 void TestRegisterView::payeeAutofill_data()
 {
     QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("buffered"); // the payee in the buffer before
     QTest::addColumn<bool>("entryRow");
     QTest::addColumn<bool>("twoLine");
+    QTest::addColumn<QString>("memo"); // typed in the two-line editor
     QTest::addColumn<QStringList>("expected"); // payment, deposit, category, category id, memo
 
     const QStringList untouched{"", "3.00", "Dining", "cat-dining", "typed"};
     const QStringList filled{"12.50", "", "Groceries", "cat-groc", "weekly"};
-    QTest::newRow("entry row takes the last transaction") << "Grocer" << true << false << filled;
-    QTest::newRow("payee looked up trimmed") << "  Grocer " << true << false << filled;
-    QTest::newRow("two-line editor, memo replaced") << "Grocer" << true << true << filled;
-    QTest::newRow("edited row is left alone") << "Grocer" << false << false << untouched;
-    QTest::newRow("unknown payee") << "Nobody" << true << false << untouched;
-    QTest::newRow("payee of another account") << "Employer" << true << false << untouched;
+    QTest::newRow("entry row takes the last transaction") << "Grocer" << "" << true << false << "" << filled;
+    QTest::newRow("payee looked up trimmed") << "  Grocer " << "" << true << false << "" << filled;
+    QTest::newRow("two-line editor, memo replaced") << "Grocer" << "" << true << true << "typed" << filled;
+    QTest::newRow("two-line editor, memo typed with it kept")
+        << "Grocer" << "" << true << true << "my memo"
+        << QStringList{"12.50", "", "Groceries", "cat-groc", "my memo"};
+    QTest::newRow("payee written back unchanged") << "Grocer" << "Grocer" << true << false << "" << untouched;
+    QTest::newRow("two-line, payee unchanged") << "Grocer " << "Grocer" << true << true << "typed" << untouched;
+    QTest::newRow("edited row is left alone") << "Grocer" << "" << false << false << "" << untouched;
+    QTest::newRow("unknown payee") << "Nobody" << "" << true << false << "" << untouched;
+    QTest::newRow("payee of another account") << "Employer" << "" << true << false << "" << untouched;
 }
 
 void TestRegisterView::payeeAutofill()
 {
     QFETCH(QString, payee);
+    QFETCH(QString, buffered);
     QFETCH(bool, entryRow);
     QFETCH(bool, twoLine);
+    QFETCH(QString, memo);
     QFETCH(QStringList, expected);
 
     m_delegate->twoLineMode = twoLine;
     if (!entryRow)
         m_model->setEditingRow(1);
+    m_model->payeeText = buffered;
     m_model->paymentText.clear();
     m_model->depositText = QStringLiteral("3.00");
     m_model->categoryText = QStringLiteral("Dining");
@@ -359,7 +369,7 @@ void TestRegisterView::payeeAutofill()
         QVERIFY(pair);
         QCOMPARE(pair->memoEdit()->placeholderText(), QStringLiteral("Memo"));
         pair->payeeEdit()->setText(payee);
-        pair->memoEdit()->setText(QStringLiteral("typed"));
+        pair->memoEdit()->setText(memo);
     } else {
         qobject_cast<QLineEdit*>(editor.get())->setText(payee);
     }
@@ -379,7 +389,9 @@ void TestRegisterView::dateEditor_data()
 
     const QString today = QDate::currentDate().toString(QStringLiteral("M/d/yyyy"));
     QTest::newRow("untouched") << "3/7/2024" << "" << "3/7/2024";
-    QTest::newRow("unreadable text keeps the stored date") << "3/7/2024" << "13/45/2024" << "3/7/2024";
+    // Kept as typed for the commit to refuse, never swapped for another date.
+    QTest::newRow("unreadable text kept as typed") << "3/7/2024" << "13/45/2024" << "13/45/2024";
+    QTest::newRow("day that does not exist kept") << "3/7/2024" << "2/30/24" << "2/30/24";
     QTest::newRow("two-digit year 05") << "3/7/2024" << "1/2/05" << "1/2/2005";
     QTest::newRow("two-digit year 69") << "3/7/2024" << "12/31/69" << "12/31/2069";
     QTest::newRow("two-digit year 70") << "3/7/2024" << "1/1/70" << "1/1/1970";
@@ -419,6 +431,8 @@ void TestRegisterView::amountEditor_data()
     QTest::newRow("auto-decimal blank kept as typed") << true << 5 << "   " << "   ";
     QTest::newRow("plain payment as typed") << false << 5 << " 1234 " << " 1234 ";
     QTest::newRow("auto-decimal spares the memo") << true << 4 << "1234" << "1234";
+    QTest::newRow("auto-decimal, no digits kept") << true << 5 << "abc" << "abc";
+    QTest::newRow("auto-decimal, too many digits kept") << true << 6 << "12345678901234567890" << "12345678901234567890";
 }
 
 void TestRegisterView::amountEditor()

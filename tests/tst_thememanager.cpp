@@ -5,8 +5,12 @@
 #include "ui/style.h"
 #include "ui/thememanager.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyleOption>
 #include <QSignalSpy>
 
 class TestThemeManager : public QObject
@@ -37,6 +41,8 @@ private slots:
     void accentButtonStyleSheetText();
     void accentButtonTextColour_data();
     void accentButtonTextColour();
+    void darkControlsAreVisible_data();
+    void darkControlsAreVisible();
 
 private:
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -308,6 +314,81 @@ void TestThemeManager::accentButtonTextColour()
 
     accentColorRef() = QColor(accent);
     QVERIFY(accentButtonStyleSheet().contains(QStringLiteral("  color: %1;").arg(text)));
+}
+
+void TestThemeManager::darkControlsAreVisible_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::newRow("check box") << "check box";
+    QTest::newRow("radio button") << "radio button";
+    QTest::newRow("spin-box frame") << "spin-box frame";
+    QTest::newRow("spin-box arrows") << "spin-box arrows";
+    QTest::newRow("disabled spin-box arrows") << "disabled spin-box arrows";
+}
+
+// The middle of a spin-box button: its arrow and the button around it.
+static QRect arrowArea(const QRect& button)
+{
+    QRect area(0, 0, button.width() / 2, button.height() / 2 + 1);
+    area.moveCenter(button.center());
+    return area;
+}
+
+// How far a drawn part stands out (lightness, 0..255): an indicator or a
+// frame by its pixel farthest from the window colour, the spin box's up
+// arrow by the span between it and the button under it.
+static int partContrast(const QString& part)
+{
+    std::unique_ptr<QWidget> widget;
+    QRect area;
+    if (part.contains(QLatin1String("spin-box"))) {
+        auto* spin = new QSpinBox;
+        widget.reset(spin);
+        spin->setEnabled(!part.startsWith(QLatin1String("disabled")));
+        spin->resize(spin->sizeHint());
+        QStyleOptionSpinBox option;
+        option.initFrom(spin);
+        option.subControls = QStyle::SC_All;
+        option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+        area = part.endsWith(QLatin1String("frame"))
+            ? QRect(0, spin->height() / 4, 2, spin->height() / 2)
+            : arrowArea(spin->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, spin));
+    } else {
+        const bool check = part == QLatin1String("check box");
+        QAbstractButton* button = check ? static_cast<QAbstractButton*>(new QCheckBox) : new QRadioButton;
+        widget.reset(button);
+        button->resize(button->sizeHint());
+        QStyleOptionButton option;
+        option.initFrom(button);
+        area = button->style()->subElementRect(check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator,
+                                               &option, button);
+    }
+    const QImage image = widget->grab().toImage();
+    const int window = QApplication::palette().color(QPalette::Window).lightness();
+    int lowest = 255;
+    int highest = 0;
+    int farthest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int l = image.pixelColor(x, y).lightness();
+            lowest = std::min(lowest, l);
+            highest = std::max(highest, l);
+            farthest = std::max(farthest, std::abs(l - window));
+        }
+    }
+    return part.endsWith(QLatin1String("arrows")) ? highest - lowest : farthest;
+}
+
+void TestThemeManager::darkControlsAreVisible()
+{
+    QFETCH(QString, part);
+    ThemeManager manager(m_prefs.get());
+    manager.setTheme(ThemeManager::Light);
+    const int light = partContrast(part);
+    manager.setTheme(ThemeManager::Dark);
+    const int dark = partContrast(part);
+    // As plain to see as on the light palette.
+    QVERIFY2(dark * 10 >= light * 9, qPrintable(QStringLiteral("light %1, dark %2").arg(light).arg(dark)));
 }
 
 TALLYLEAF_TEST_MAIN(TestThemeManager)

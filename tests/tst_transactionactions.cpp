@@ -106,6 +106,10 @@ private slots:
     void failedWritesLeaveNothing();
     void failedSplitSaveKeepsOldLines();
     void detailsRereadsBeforeEdit();
+    void detailsToggleRereads();
+    void detailsEnterNeverDeletes();
+    void editTransferKeepsSidesInStep_data();
+    void editTransferKeepsSidesInStep();
 
 private:
     Transaction stored(const QString& id) const { return *m_state.transactionRepository()->findById(id); }
@@ -418,7 +422,8 @@ void TestTransactionActions::confirmDelete()
     QCOMPARE(m_boxes.first().title, QStringLiteral("Delete Transaction"));
     QCOMPARE(m_boxes.first().text, question);
     QCOMPARE(m_boxes.first().buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(m_boxes.first().defaultButton, QMessageBox::NoButton);
+    // A second Enter must never delete.
+    QCOMPARE(m_boxes.first().defaultButton, QMessageBox::No);
     QCOMPARE(liveRows(), liveAfter);
     QCOMPARE(changed.size(), yes ? (transfer ? 2 : 1) : 0);
     if (transfer && yes)
@@ -590,6 +595,88 @@ void TestTransactionActions::detailsRereadsBeforeEdit()
     QVERIFY(formShowedCleared);
     QVERIFY(stored(t.id).cleared);
     QCOMPARE(stored(t.id).memo, QStringLiteral("edited"));
+}
+
+void TestTransactionActions::detailsToggleRereads()
+{
+    const Transaction t = plain(QStringLiteral("t1"), kChecking, -700, QStringLiteral("Cafe"));
+    QVERIFY(m_state.transactionRepository()->insert(t));
+    m_dialogs = {[this](QDialog* dialog) {
+        // A change pulled while the dialog is open must not be written over.
+        Transaction pulled = stored(QStringLiteral("t1"));
+        pulled.memo = QStringLiteral("from the phone");
+        pulled.version = 4;
+        m_state.transactionRepository()->update(pulled);
+        field<QPushButton>(dialog, "clearedButton")->click();
+        return int(QDialog::Rejected);
+    }};
+    QVERIFY(TransactionActions::showDetails(&m_state, t, nullptr));
+    const Transaction after = stored(t.id);
+    QVERIFY(after.cleared);
+    QCOMPARE(after.memo, QStringLiteral("from the phone"));
+    QCOMPARE(after.version, 4);
+}
+
+void TestTransactionActions::detailsEnterNeverDeletes()
+{
+    const Transaction t = plain(QStringLiteral("t1"), kChecking, -700, QStringLiteral("Cafe"));
+    QVERIFY(m_state.transactionRepository()->insert(t));
+    QString focused;
+    m_dialogs = {[&focused](QDialog* dialog) {
+        dialog->show();
+        if (!QTest::qWaitForWindowActive(dialog))
+            return int(QDialog::Accepted);
+        focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        for (int i = 0; i < 2 && dialog->isVisible(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return dialog->result();
+    }};
+    QVERIFY(!TransactionActions::showDetails(&m_state, t, nullptr));
+    QCOMPARE(focused, QStringLiteral("closeButton"));
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(liveRows(), 1);
+}
+
+void TestTransactionActions::editTransferKeepsSidesInStep_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("otherChanged");
+    QTest::newRow("amount") << 55.25 << QDate(2024, 5, 10) << true;
+    QTest::newRow("date") << 40.0 << QDate(2024, 6, 1) << true;
+    QTest::newRow("memo only") << 40.0 << QDate(2024, 5, 10) << false;
+}
+
+void TestTransactionActions::editTransferKeepsSidesInStep()
+{
+    QFETCH(double, amount);
+    QFETCH(QDate, date);
+    QFETCH(bool, otherChanged);
+    Transaction source = plain(QStringLiteral("src"), kChecking, -4000, QStringLiteral("Transfer to Savings"));
+    Transaction other = TransactionActions::makeTransferCounterpart(&m_state, source, kSavingsFirst);
+    other.memo = QStringLiteral("their memo");
+    QVERIFY(TransactionActions::insertTransaction(&m_state, source, &other, {}));
+
+    bool splitOffered = true;
+    m_dialogs = {[&](QDialog* dialog) {
+        // A transfer is never split.
+        splitOffered = !field<QPushButton>(dialog, "splitButton")->isHidden();
+        field<SmartAmountField>(dialog, "amountField")->setValue(amount);
+        field<DateField>(dialog, "dateField")->setDate(date);
+        field<QLineEdit>(dialog, "memoEdit")->setText(QStringLiteral("mine"));
+        dialog->accept();
+        return dialog->result();
+    }};
+    QVERIFY(TransactionActions::edit(&m_state, source, nullptr));
+    const Transaction mine = stored(source.id);
+    const Transaction theirs = stored(other.id);
+    QCOMPARE(mine.amount, -qRound64(amount * 100));
+    QCOMPARE(theirs.amount, qRound64(amount * 100));
+    QCOMPARE(theirs.date, date);
+    QCOMPARE(theirs.memo, QStringLiteral("their memo"));
+    QCOMPARE(theirs.version, otherChanged ? 2 : 1);
+    QCOMPARE(theirs.syncStatus, SyncStatus::Pending);
+    QVERIFY(!splitOffered);
 }
 
 TALLYLEAF_TEST_MAIN(TestTransactionActions)

@@ -76,6 +76,10 @@ private slots:
     void splitFormSignsAndTotals();
     void rowsRoundOnTheirOwn();
     void oneFocusTrackerPerTable();
+    void formsKeepLargeAmounts_data();
+    void formsKeepLargeAmounts();
+    void tabLeavesSplitTable_data();
+    void tabLeavesSplitTable();
     void editorRemaining_data();
     void editorRemaining();
     void categoryFromText_data();
@@ -159,6 +163,10 @@ void TestTransactionForms::splitFormSignsAndTotals()
     QCOMPARE(splits->table()->rowCount(), 2);
     QVERIFY(splits->lines(1).isEmpty());
     QCOMPARE(field<QComboBox>(&form, "categoryCombo")->currentText(), QStringLiteral("\u2014Split\u2014"));
+    // Without lines it is no split: the category chosen before stays.
+    const Transaction empty = form.transaction();
+    QVERIFY(!empty.isSplit);
+    QCOMPARE(empty.categoryId, field<QComboBox>(&form, "categoryCombo")->itemData(1).toString());
 
     setRow(splits, 0, QStringLiteral("food"), 10.00);
     setRow(splits, 1, QStringLiteral("util-biz"), 5.25);
@@ -206,6 +214,72 @@ void TestTransactionForms::oneFocusTrackerPerTable()
     for (const QObject* child : widget.table()->children())
         trackers += child->metaObject() == &QObject::staticMetaObject ? 1 : 0;
     QCOMPARE(trackers, 1);
+}
+
+void TestTransactionForms::formsKeepLargeAmounts_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::newRow("above what can be typed") << qint64(-10000000000);
+    QTest::newRow("18 digits") << qint64(123456789012345678);
+}
+
+void TestTransactionForms::formsKeepLargeAmounts()
+{
+    QFETCH(qint64, amount);
+    Transaction t;
+    t.id = QStringLiteral("t-large");
+    t.accountId = QStringLiteral("acc-checking");
+    t.date = QDate(2024, 4, 2);
+    t.amount = amount;
+    TransactionFormDialog form(&m_state, t);
+    QCOMPARE(form.transaction().amount, amount);
+    TransactionFormDialog seeded(&m_state, QStringLiteral("acc-checking"));
+    seeded.loadTransaction(t);
+    QCOMPARE(seeded.transaction().amount, amount);
+
+    SplitLinesWidget widget(&m_state);
+    widget.setLines({line(QStringLiteral("food"), amount)});
+    QCOMPARE(widget.amountTotal(), qAbs(amount));
+    QCOMPARE(widget.lines(amount < 0 ? -1 : 1).first().amount, amount);
+}
+
+void TestTransactionForms::tabLeavesSplitTable_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("target"); // object name of the focus after the key; "table" for inside
+    QTest::newRow("Tab from the last cell") << 1 << 2 << true << "addLineButton";
+    QTest::newRow("Shift+Tab from the first cell") << 0 << 0 << false << "outside";
+    QTest::newRow("Tab from a middle cell") << 0 << 2 << true << "table";
+}
+
+void TestTransactionForms::tabLeavesSplitTable()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, forward);
+    QFETCH(QString, target);
+    SplitEditorDialog dialog(&m_state, -3000, {});
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTableWidget* table = dialog.linesWidget()->table();
+    table->setCurrentCell(row, column);
+    if (QWidget* cell = table->cellWidget(row, column))
+        cell->setFocus();
+    else
+        table->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab);
+
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    const bool inside = focus == table || table->isAncestorOf(focus);
+    if (target == QLatin1String("table"))
+        QVERIFY(inside);
+    else if (target == QLatin1String("outside"))
+        QVERIFY2(!inside, qPrintable(focus->metaObject()->className()));
+    else
+        QCOMPARE(focus->objectName(), target);
 }
 
 void TestTransactionForms::editorRemaining_data()

@@ -14,6 +14,16 @@
 
 const QString transferPayeePrefix = QStringLiteral("[Transfer] ");
 
+namespace {
+
+// -amount without overflow for the smallest qint64.
+qint64 negated(qint64 amount)
+{
+    return amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -amount;
+}
+
+} // namespace
+
 // The writes of one operation as an all-or-nothing unit. Views were told
 // about each write as it happened; after an undo they are told again so that
 // they drop what is gone.
@@ -127,8 +137,7 @@ Transaction TransactionService::makeTransferCounterpart(Transaction& source, con
     if (const std::optional<Account> account = m_accounts->findById(source.accountId))
         sourceName = account->name;
     other.payee = QStringLiteral("Transfer from %1").arg(sourceName);
-    other.amount = source.amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max()
-                                                                       : -source.amount;
+    other.amount = negated(source.amount);
     other.cleared = source.cleared;
     other.reconciled = source.reconciled;
     other.transferLinkId = source.id;
@@ -160,14 +169,53 @@ bool TransactionService::insertTransaction(const Transaction& transaction, const
     return unit.commit();
 }
 
+bool TransactionService::writeChanged(WriteUnit& unit, const Transaction& transaction)
+{
+    if (!m_transactions->update(transaction))
+        return false;
+    unit.touched(transaction.accountId);
+    if (transaction.transferLinkId.isEmpty())
+        return true;
+    // The other side is re-read, so whatever else changed on it stays.
+    std::optional<Transaction> other = m_transactions->findById(transaction.transferLinkId);
+    if (!other || other->deletedAt)
+        return true;
+    const qint64 amount = negated(transaction.amount);
+    if (other->amount == amount && other->date == transaction.date)
+        return true;
+    other->amount = amount;
+    other->date = transaction.date;
+    other->version += 1;
+    other->updatedAt = QDateTime::currentDateTimeUtc();
+    other->syncStatus = SyncStatus::Pending;
+    if (!m_transactions->update(*other))
+        return false;
+    unit.touched(other->accountId);
+    return true;
+}
+
+bool TransactionService::updateTransaction(const Transaction& transaction, const Transaction* newCounterpart)
+{
+    WriteUnit unit(this);
+    if (!unit.begin())
+        return false;
+    if (newCounterpart) {
+        if (!m_transactions->insert(*newCounterpart))
+            return false;
+        unit.touched(newCounterpart->accountId);
+    }
+    if (!writeChanged(unit, transaction))
+        return false;
+    return unit.commit();
+}
+
 bool TransactionService::updateWithLines(const Transaction& transaction, const QList<SplitLine>& lines)
 {
     WriteUnit unit(this);
     if (!unit.begin())
         return false;
-    if (!m_transactions->update(transaction))
+    if (!writeChanged(unit, transaction))
         return false;
-    unit.touched(transaction.accountId);
     if (!saveSplitLines(transaction, lines))
         return false;
     return unit.commit();
@@ -203,12 +251,13 @@ bool TransactionService::deleteTransaction(const Transaction& transaction)
     return unit.commit();
 }
 
-TransactionService::ToggleResult TransactionService::toggleCleared(const QString& transactionId)
+TransactionService::ToggleResult TransactionService::toggleCleared(const QString& transactionId,
+                                                                 ReconciledRows reconciled)
 {
     if (transactionId.isEmpty())
         return ToggleResult::Refused;
     std::optional<Transaction> stored = m_transactions->findById(transactionId);
-    if (!stored || stored->deletedAt || stored->reconciled)
+    if (!stored || stored->deletedAt || (stored->reconciled && reconciled == ReconciledRows::Refuse))
         return ToggleResult::Refused;
     stored->cleared = !stored->cleared;
     stored->updatedAt = QDateTime::currentDateTimeUtc();

@@ -47,7 +47,12 @@ public:
     // transfer (written first) and its split lines.
     bool insertTransaction(const Transaction& transaction, const Transaction* counterpart,
                            const QList<SplitLine>& lines);
-    // Writes the transaction and replaces its split lines, both or neither.
+    // Writes a changed transaction. A transfer's other side takes the
+    // negated amount and the date with it, so the two accounts agree; a
+    // plain transaction just made a transfer brings its new other side
+    // (from makeTransferCounterpart), written first. One unit.
+    bool updateTransaction(const Transaction& transaction, const Transaction* newCounterpart = nullptr);
+    // As updateTransaction, and replaces the split lines, all or nothing.
     bool updateWithLines(const Transaction& transaction, const QList<SplitLine>& lines);
     // Replaces the stored split lines; when any line fails the old ones stay.
     bool saveSplitLines(const Transaction& transaction, const QList<SplitLine>& lines);
@@ -55,13 +60,20 @@ public:
     // that is still there.
     bool deleteTransaction(const Transaction& transaction);
     enum class ToggleResult { Toggled, Refused, Failed };
+    // Whether the cleared flag of a reconciled row may be flipped: the Clr
+    // cell refuses, the row menu's Mark Uncleared is the way back for a row
+    // cleared by mistake (its reconciled flag stays).
+    enum class ReconciledRows { Refuse, Flip };
     // Inverts the cleared flag of the stored row of that id, so a change made
     // since the caller read it is not written over. Refused (nothing
-    // written) when the row is gone or reconciled.
-    ToggleResult toggleCleared(const QString& transactionId);
+    // written) when the row is gone, or reconciled unless `reconciled` is
+    // Flip.
+    ToggleResult toggleCleared(const QString& transactionId, ReconciledRows reconciled = ReconciledRows::Refuse);
 
 private:
     class WriteUnit;
+    // The transaction, then its transfer's other side brought in step.
+    bool writeChanged(WriteUnit& unit, const Transaction& transaction);
 
     Database* m_database;
     AccountRepository* m_accounts;

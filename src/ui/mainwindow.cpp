@@ -209,7 +209,7 @@ bool MainWindow::isSignedIn() const
 
 void MainWindow::showNoAccountPage()
 {
-    m_pages->setCurrentWidget(isSignedIn() ? m_emptyStatePage : static_cast<QWidget*>(m_welcomeScreen));
+    showStartPage();
 }
 
 bool MainWindow::requireCurrentAccount()
@@ -252,7 +252,7 @@ void MainWindow::showStartPage()
     // A stale id (the account was deleted, here or on another device) would
     // keep the account commands pointed at an account that is gone.
     m_appState->setCurrentAccountId(QString());
-    showNoAccountPage();
+    m_pages->setCurrentWidget(isSignedIn() ? m_emptyStatePage : static_cast<QWidget*>(m_welcomeScreen));
 }
 
 void MainWindow::showShareAccountDialog()

@@ -141,8 +141,12 @@ private:
     // The account when it exists and is not soft-deleted.
     std::optional<Account> liveAccount(const QString& accountId) const;
     bool isSignedIn() const;
-    // Empty-state page when signed in, else the welcome page.
+    // After the current account went away: another account's register
+    // while any remains, else the empty-state or welcome page (the rule of
+    // showStartPage).
     void showNoAccountPage();
+    // The list's highlight on the account whose register is shown.
+    void highlightCurrentAccount();
     // False, with the status message, when no account is current.
     bool requireCurrentAccount();
     void reloadRegister();

@@ -179,15 +179,19 @@ void MainWindow::refreshAccountList()
         m_footerLabel->setText(tr("Total: %1").arg(parts.join(QStringLiteral(" \u00B7 "))));
     }
 
+    highlightCurrentAccount();
+}
+
+void MainWindow::highlightCurrentAccount()
+{
     const QString current = m_appState->currentAccountId();
-    if (!current.isEmpty()) {
-        for (int i = 0; i < m_accountList->count(); ++i) {
-            if (m_accountList->item(i)->data(Qt::UserRole).toString() == current) {
-                m_accountList->setCurrentRow(i);
-                break;
-            }
+    for (int i = 0; !current.isEmpty() && i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == current) {
+            m_accountList->setCurrentRow(i);
+            return;
         }
     }
+    m_accountList->setCurrentItem(nullptr);
 }
 
 void MainWindow::setupAccountShortcuts()
@@ -241,13 +245,7 @@ void MainWindow::selectAccount(const QString& accountId)
     if (m_registerScreen)
         m_registerScreen->setAccount(accountId);
     m_pages->setCurrentWidget(m_registerPage);
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(i);
-            return;
-        }
-    }
-    m_accountList->setCurrentItem(nullptr);
+    highlightCurrentAccount();
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem* item)
@@ -358,6 +356,9 @@ void MainWindow::onAccountContextMenu(const QPoint& pos)
     QMenu* menu = createAccountContextMenu(id);
     menu->exec(m_accountList->viewport()->mapToGlobal(pos));
     delete menu;
+    // The right-click moved the highlight; whatever the menu did, it goes
+    // back to the account whose register is shown.
+    highlightCurrentAccount();
 }
 
 void MainWindow::deleteAccount(const QString& accountId)
@@ -411,11 +412,11 @@ void MainWindow::deleteAccount(const QString& accountId)
     qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
                       << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
 
+    refreshAccountList();
     if (accountId == m_appState->currentAccountId()) {
         m_appState->setCurrentAccountId(QString());
         showNoAccountPage();
     }
-    refreshAccountList();
 }
 
 void MainWindow::deleteCurrentAccount()

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QProxyStyle>
 #include <QStyleHints>
+#include <QStyleOption>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -78,6 +80,67 @@ struct PaletteEntry
     const char* dark;
     const char* light;
 };
+
+// Styles such as Fusion draw the outlines of check boxes, radio buttons and
+// spin boxes a shade darker than the window, which on the dark palette is
+// next to invisible, and spin-box arrows in a tint of the text over a
+// lighter button. On a dark palette these controls are drawn as if the
+// window were the light secondary text colour (their outlines stand out as
+// they do on the light palette), and spin-box arrows in white (dimmed when
+// disabled) on buttons of the field's colour.
+class ContrastStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if ((element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton) && button && isDark(*button)) {
+            QStyleOptionButton copy(*button);
+            copy.palette.setColor(QPalette::Window, kOutlineSource);
+            QProxyStyle::drawPrimitive(element, &copy, painter, widget);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        const auto* spin = control == CC_SpinBox ? qstyleoption_cast<const QStyleOptionSpinBox*>(option) : nullptr;
+        if (spin && isDark(*spin)) {
+            QStyleOptionSpinBox copy(*spin);
+            copy.palette.setColor(QPalette::Window, kOutlineSource);
+            copy.palette.setColor(QPalette::Button, copy.palette.color(QPalette::Base));
+            // The arrows are a tint of the text colour: white for them, and
+            // the dimmed secondary text colour when disabled.
+            for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+                copy.palette.setColor(QPalette::Active, role, Qt::white);
+                copy.palette.setColor(QPalette::Inactive, role, Qt::white);
+                copy.palette.setColor(QPalette::Disabled, role, kDisabledArrow);
+            }
+            QProxyStyle::drawComplexControl(control, &copy, painter, widget);
+            return;
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+
+private:
+    static inline const QColor kOutlineSource{0x8F, 0xAF, 0x9F};
+    static inline const QColor kDisabledArrow{0x6E, 0x8A, 0x7E};
+
+    static bool isDark(const QStyleOption& option)
+    {
+        return option.palette.color(QPalette::Window).lightness() < 128;
+    }
+};
+
+void installContrastStyle()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())
+        && !dynamic_cast<ContrastStyle*>(QApplication::style()))
+        QApplication::setStyle(new ContrastStyle);
+}
 
 } // namespace
 
@@ -162,6 +225,7 @@ void ThemeManager::setTheme(Theme theme)
 
     const bool dark = theme == Dark || (theme == System && platformColorScheme() == ColorScheme::Dark);
     capturePlatformPalette();
+    installContrastStyle();
     QApplication::setPalette(themePalette(dark, accentColorRef()));
     QApplication::setFont(scaledFont());
 

@@ -57,7 +57,8 @@ bool confirmDelete(AppState* appState, const Transaction& transaction, QWidget* 
                                                                      "Both sides of the transfer will be deleted.")
                  : QCoreApplication::translate("TransactionActions", "Delete \"%1\" for %2?");
     const QString title = QCoreApplication::translate("TransactionActions", "Delete Transaction");
-    if (MessageBoxes::question(parent, title, question.arg(transaction.payee, amountText), QMessageBox::NoButton)
+    // No has the focus: a second Enter must never delete.
+    if (MessageBoxes::question(parent, title, question.arg(transaction.payee, amountText), QMessageBox::No)
         != QMessageBox::Yes)
         return false;
 
@@ -179,11 +180,12 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
     return true;
 }
 
-bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent)
+bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent,
+                   TransactionService::ReconciledRows reconciled)
 {
     if (!usable(appState))
         return false;
-    switch (service(appState)->toggleCleared(transaction.id)) {
+    switch (service(appState)->toggleCleared(transaction.id, reconciled)) {
     case TransactionService::ToggleResult::Toggled:
         return true;
     case TransactionService::ToggleResult::Refused:

@@ -35,9 +35,11 @@ bool editSplits(AppState* appState, const Transaction& transaction, QWidget* par
 // is cancelled or its transfer checks pass, then stores the result.
 bool addTransaction(AppState* appState, const QString& accountId, const Transaction* seed, QWidget* parent);
 // Inverts the cleared flag of the stored row of the transaction's id;
-// refused (false, nothing written) when that row is gone or reconciled. A
-// failed write is reported with `parent` as the box's parent.
-bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent = nullptr);
+// refused (false, nothing written) when that row is gone, or reconciled
+// unless `reconciled` is Flip. A failed write is reported with `parent` as
+// the box's parent.
+bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent = nullptr,
+                   TransactionService::ReconciledRows reconciled = TransactionService::ReconciledRows::Refuse);
 
 // Reads a "[Transfer] <account>" payee: finds the target account (first
 // exact name in account order) and rewrites the payee to "Transfer to %1".

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "ui/dialogs/formamount.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -15,8 +16,6 @@
 #include <QTableWidget>
 #include <QUuid>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace {
 
@@ -61,6 +60,35 @@ private:
     QTableWidget* m_table;
 };
 
+// Tab walks the cells, and from the last cell (Shift+Tab from the first)
+// leaves the table, so the buttons and the dialog's OK can be reached from
+// the keyboard.
+class SplitTable : public QTableWidget
+{
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool atEnd = next ? currentRow() >= rowCount() - 1 && currentColumn() >= columnCount() - 1
+                                : currentRow() <= 0 && currentColumn() <= 0;
+        if (!atEnd)
+            return QTableWidget::focusNextPrevChild(next);
+        // The cell widgets follow the table in the focus chain: skip them.
+        QWidget* target = this;
+        do {
+            target = next ? target->nextInFocusChain() : target->previousInFocusChain();
+        } while (target != this
+                 && (isAncestorOf(target) || !(target->focusPolicy() & Qt::TabFocus) || !target->isEnabled()
+                     || !target->isVisibleTo(window())));
+        if (target == this)
+            return QTableWidget::focusNextPrevChild(next);
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+};
+
 } // namespace
 
 QString comboCategoryId(const QComboBox* combo)
@@ -90,7 +118,7 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_table = new QTableWidget(0, 3, this);
+    m_table = new SplitTable(0, 3, this);
     m_table->setObjectName(QStringLiteral("splitTable"));
     m_table->setHorizontalHeaderLabels({tr("Category"), tr("Amount"), tr("Memo")});
     m_table->verticalHeader()->setVisible(false);
@@ -147,7 +175,7 @@ void SplitLinesWidget::addLine()
     m_table->setCellWidget(row, CategoryColumn, combo);
 
     auto* amount = new SmartAmountField;
-    amount->setRange(0.0, 99999999.99);
+    amount->setRange(0.0, kLargestTypedAmount / 100.0);
     amount->setPrefix(tr("$ "));
     connect(amount, &SmartAmountField::valueChanged, this, &SplitLinesWidget::changed);
     m_table->setCellWidget(row, AmountColumn, amount);
@@ -206,8 +234,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine>& lines)
             }
             if (index >= 0)
                 combo->setCurrentIndex(index);
-            auto* amount = static_cast<SmartAmountField*>(m_table->cellWidget(row, AmountColumn));
-            amount->setValue(std::abs(static_cast<double>(line.amount)) / 100.0);
+            setFormAmount(static_cast<SmartAmountField*>(m_table->cellWidget(row, AmountColumn)), line.amount);
             m_table->item(row, MemoColumn)->setText(line.memo);
         }
     }
@@ -222,7 +249,7 @@ QComboBox* SplitLinesWidget::rowCombo(int row) const
 qint64 SplitLinesWidget::rowCents(int row) const
 {
     const auto* amount = qobject_cast<const SmartAmountField*>(m_table->cellWidget(row, AmountColumn));
-    return amount ? std::llround(amount->value() * 100.0) : 0;
+    return amount ? formAmount(amount) : 0;
 }
 
 qint64 SplitLinesWidget::amountTotal() const

@@ -6,6 +6,7 @@
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/style.h"
 #include "ui/transactionactions.h"
@@ -183,8 +184,11 @@ void TransactionDetailsDialog::buildContent()
     QPushButton* deleteButton = buttons->addButton(tr("Delete..."), QDialogButtonBox::DestructiveRole);
     deleteButton->setObjectName(QStringLiteral("deleteButton"));
     QPushButton* closeButton = buttons->addButton(QDialogButtonBox::Close);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
     closeButton->setDefault(true);
     layout->addWidget(buttons);
+    // Enter closes: the first button in the row may be Delete.
+    closeButton->setFocus(Qt::OtherFocusReason);
 
     connect(editButton, &QPushButton::clicked, this, [this] {
         m_editRequested = true;
@@ -270,22 +274,25 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    if (!m_appState || !m_appState->transactionRepository() || m_transaction.id.isEmpty()
-        || m_transaction.reconciled)
+    TransactionService* service = m_appState ? m_appState->transactionService() : nullptr;
+    if (!service || m_transaction.id.isEmpty() || m_transaction.reconciled)
         return;
-    Transaction updated = m_transaction;
-    updated.cleared = !updated.cleared;
-    updated.updatedAt = QDateTime::currentDateTimeUtc();
-    updated.syncStatus = SyncStatus::Pending;
-    if (!m_appState->transactionRepository()->update(updated)) {
+    // The stored row is flipped, not the copy the dialog opened with, so a
+    // change made since (a sync, another window) is kept.
+    const TransactionService::ToggleResult result = service->toggleCleared(m_transaction.id);
+    if (result == TransactionService::ToggleResult::Failed) {
         MessageBoxes::warning(this, tr("Transaction Details"), tr("The cleared state could not be saved."));
         return;
     }
-    m_transaction = updated;
-    m_clearedChanged = true;
+    if (const std::optional<Transaction> stored = m_appState->transactionRepository()->findById(m_transaction.id))
+        m_transaction = *stored;
+    m_clearedChanged = m_clearedChanged || result == TransactionService::ToggleResult::Toggled;
     m_statusLabel->setText(statusText());
-    if (m_clearedButton)
+    if (m_clearedButton) {
         m_clearedButton->setText(clearedButtonText());
+        // Reconciled meanwhile: the flag is no longer the register's to flip.
+        m_clearedButton->setEnabled(!m_transaction.reconciled && !m_transaction.deletedAt);
+    }
 }
 
 void TransactionDetailsDialog::deleteTransaction()

@@ -7,6 +7,7 @@
 #include "data/transactionrepository.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/smartamountfield.h"
+#include "ui/dialogs/formamount.h"
 #include "ui/dialogs/splitlineswidget.h"
 
 #include <QCheckBox>
@@ -23,8 +24,6 @@
 #include <QStringListModel>
 #include <QUuid>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace {
 
@@ -64,7 +63,7 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transacti
 
     m_dateField->setDate(transaction.date);
     m_payeeEdit->setText(transaction.payee);
-    m_amountField->setValue(std::abs(static_cast<double>(transaction.amount)) / 100.0);
+    setFormAmount(m_amountField, transaction.amount);
     m_memoEdit->setText(transaction.memo);
     m_checkNumberEdit->setText(transaction.checkNumber);
     m_clearedCheck->setChecked(transaction.cleared);
@@ -121,7 +120,7 @@ void TransactionFormDialog::setupUi()
 
     m_amountField = new SmartAmountField(this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setRange(0.0, 99999999.99);
+    m_amountField->setRange(0.0, kLargestTypedAmount / 100.0);
     m_amountField->setPrefix(tr("$ "));
     m_form->addRow(tr("Amount:"), m_amountField);
 
@@ -188,7 +187,7 @@ void TransactionFormDialog::setupUi()
     connect(m_singleButton, &QPushButton::clicked, this, &TransactionFormDialog::onClearSplit);
     connect(m_splitLines, &SplitLinesWidget::changed, this, [this] {
         if (m_splitMode)
-            m_amountField->setValue(static_cast<double>(m_splitLines->amountTotal()) / 100.0);
+            setFormAmount(m_amountField, m_splitLines->amountTotal());
     });
 
     m_payeeEdit->setFocus(Qt::OtherFocusReason);
@@ -293,7 +292,7 @@ void TransactionFormDialog::loadTransaction(const Transaction& seed)
     if (!seed.memo.isEmpty())
         m_memoEdit->setText(seed.memo);
     if (seed.amount != 0) {
-        m_amountField->setValue(std::abs(static_cast<double>(seed.amount)) / 100.0);
+        setFormAmount(m_amountField, seed.amount);
         if (seed.amount < 0)
             m_paymentRadio->setChecked(true);
         else
@@ -326,7 +325,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
     // split; neither is overwritten.
     if (m_splitMode)
         return;
-    m_amountField->setValue(std::abs(static_cast<double>(last->amount)) / 100.0);
+    setFormAmount(m_amountField, last->amount);
     if (!last->categoryId.isEmpty()) {
         const int index = m_categoryCombo->findData(last->categoryId);
         if (index >= 0)
@@ -337,7 +336,7 @@ void TransactionFormDialog::onPayeeSelected(const QString& payee)
 void TransactionFormDialog::onEnterSplit()
 {
     m_splitMode = true;
-    const qint64 cents = std::llround(m_amountField->value() * 100.0);
+    const qint64 cents = formAmount(m_amountField);
     if (cents > 0) {
         SplitLine line;
         line.categoryId = comboCategoryId(m_categoryCombo);
@@ -362,12 +361,14 @@ void TransactionFormDialog::updateSplitState()
         m_categoryCombo->setEditText(tr("\u2014Split\u2014"));
     else if (m_categoryCombo->currentIndex() >= 0)
         m_categoryCombo->setEditText(m_categoryCombo->itemText(m_categoryCombo->currentIndex()));
-    m_splitButton->setVisible(!m_splitMode);
+    // A transfer moves one amount between two accounts: never split.
+    const bool transfer = !m_transaction.transferLinkId.isEmpty();
+    m_splitButton->setVisible(!m_splitMode && !transfer);
     m_singleButton->setVisible(m_splitMode);
     m_form->setRowVisible(m_splitLines, m_splitMode);
     m_amountField->setEnabled(!m_splitMode);
     if (m_splitMode) {
-        m_amountField->setValue(static_cast<double>(m_splitLines->amountTotal()) / 100.0);
+        setFormAmount(m_amountField, m_splitLines->amountTotal());
         resize(qMax(width(), 640), qMax(height(), 540));
     }
 }
@@ -383,11 +384,17 @@ Transaction TransactionFormDialog::transaction() const
     }
     t.date = m_dateField->date();
     t.payee = m_payeeEdit->text().trimmed();
-    const qint64 cents =
-        m_splitMode ? m_splitLines->amountTotal() : std::llround(m_amountField->value() * 100.0);
+    const qint64 cents = m_splitMode ? m_splitLines->amountTotal() : formAmount(m_amountField);
     t.amount = m_paymentRadio->isChecked() ? -cents : cents;
-    t.isSplit = m_splitMode;
-    t.categoryId = m_splitMode ? QString() : comboCategoryId(m_categoryCombo);
+    // Split only with lines: a table left empty keeps the category chosen
+    // before the split.
+    t.isSplit = m_splitMode && !splitLines().isEmpty();
+    if (t.isSplit)
+        t.categoryId.clear();
+    else if (m_splitMode)
+        t.categoryId = m_categoryCombo->currentData().toString();
+    else
+        t.categoryId = comboCategoryId(m_categoryCombo);
     t.memo = m_memoEdit->text().trimmed();
     t.checkNumber = m_checkNumberEdit->text().trimmed();
     t.cleared = m_clearedCheck->isChecked();

@@ -319,53 +319,71 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
     const int column = index.column();
 
     if (auto* date = qobject_cast<SmartDateEdit*>(editor)) {
-        model->setData(index, date->date().toString(QStringLiteral("M/d/yyyy")), Qt::EditRole);
+        // Text that is no date ("2/30/24") stays as typed, so the commit
+        // refuses it instead of saving another date without a word.
+        const QString typed = date->text().trimmed();
+        const bool unreadable = !typed.isEmpty() && !parseTypedDate(typed).isValid();
+        model->setData(index, unreadable ? typed : date->date().toString(QStringLiteral("M/d/yyyy")), Qt::EditRole);
         return;
     }
     if (editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
         if (!registerModel)
             return;
+        const QString previousPayee = registerModel->payeeText;
+        const QString previousMemo = registerModel->memoText;
         if (auto* memo = editor->findChild<QLineEdit*>(QLatin1String(MemoEditName)))
             registerModel->memoText = memo->text();
         auto* payee = editor->findChild<QLineEdit*>(QLatin1String(PayeeEditName));
         if (!payee)
             return;
         registerModel->payeeText = payee->text();
-        if (registerModel->isBufferedEntryRow(index.row()))
-            autofillEntryRow(registerModel, index.row());
+        if (registerModel->isBufferedEntryRow(index.row()) && payeeChanged(previousPayee, payee->text()))
+            autofillEntryRow(registerModel, index.row(), registerModel->memoText != previousMemo);
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        const QString previousText = registerModel ? registerModel->categoryText : QString();
-        const QString previousId = registerModel ? registerModel->categoryIdText : QString();
         const QString text = combo->currentText();
+        if (registerModel) {
+            int item = combo->currentIndex();
+            if (item < 0 || combo->itemText(item) != text)
+                item = combo->findText(text);
+            QString id = item >= 0 ? combo->itemData(item, Qt::UserRole).toString() : QString();
+            // An untouched text keeps its category, also when that category
+            // is not offered (deleted) or shares its name with a live one.
+            if (text == registerModel->categoryText && !registerModel->categoryIdText.isEmpty()
+                && (item < 0 || combo->findData(registerModel->categoryIdText, Qt::UserRole) < 0))
+                id = registerModel->categoryIdText;
+            // The id first: writing the text redisplays the open editor from
+            // the buffers, which must not still name the old category.
+            registerModel->categoryIdText = id;
+        }
         model->setData(index, text, Qt::EditRole);
-        if (!registerModel)
-            return;
-        int item = combo->currentIndex();
-        if (item < 0 || combo->itemText(item) != text)
-            item = combo->findText(text);
-        QString id = item >= 0 ? combo->itemData(item, Qt::UserRole).toString() : QString();
-        // An untouched text keeps its category, also when that category
-        // is not offered (deleted) or shares its name with a live one.
-        if (text == previousText && !previousId.isEmpty()
-            && (item < 0 || combo->findData(previousId, Qt::UserRole) < 0))
-            id = previousId;
-        registerModel->categoryIdText = id;
         return;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         QString text = edit->text();
+        // Auto-decimal digits become the amount they stand for; text that
+        // reads as none stays as typed, for the commit to refuse.
+        qint64 amount = 0;
         if ((column == RegisterModel::PaymentColumn || column == RegisterModel::DepositColumn) && amountAutoDecimal()
-            && !text.trimmed().isEmpty())
-            text = plainAmount(parseAutoDecimalAmount(text));
+            && !text.trimmed().isEmpty() && readEntryAmount(text, &amount))
+            text = plainAmount(amount);
+        const QString previousPayee = registerModel ? registerModel->payeeText : QString();
         model->setData(index, text, Qt::EditRole);
-        if (column == RegisterModel::PayeeColumn && registerModel && registerModel->isBufferedEntryRow(index.row()))
-            autofillEntryRow(registerModel, index.row());
+        if (column == RegisterModel::PayeeColumn && registerModel && registerModel->isBufferedEntryRow(index.row())
+            && payeeChanged(previousPayee, text))
+            autofillEntryRow(registerModel, index.row(), false);
     }
 }
 
-void RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow) const
+bool RegisterDelegate::payeeChanged(const QString& buffered, const QString& typed)
+{
+    // Writing back a payee cell the user only passed through must not fill
+    // the row again over an amount or memo typed since.
+    return typed.trimmed() != buffered.trimmed();
+}
+
+void RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow, bool keepMemo) const
 {
     const QString payee = model->payeeText.trimmed();
     if (payee.isEmpty() || !appState || !appState->transactionRepository())
@@ -389,7 +407,8 @@ void RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow) const
             model->categoryIdText = category->id;
         }
     }
-    if (!last->memo.isEmpty())
+    // A memo typed in the same edit as the payee is the user's.
+    if (!last->memo.isEmpty() && !keepMemo)
         model->memoText = last->memo;
     emit model->dataChanged(model->index(viewRow, 0), model->index(viewRow, RegisterModel::ColumnCount - 1));
 }

@@ -37,5 +37,8 @@ public:
 private:
     QWidget* createPayeeEditor(QWidget* parent, const QModelIndex& index) const;
     QWidget* createCategoryEditor(QWidget* parent) const;
-    void autofillEntryRow(RegisterModel* model, int viewRow) const;
+    // Fills the entry row from the payee's last transaction in the account;
+    // `keepMemo` leaves a memo typed with the payee alone.
+    void autofillEntryRow(RegisterModel* model, int viewRow, bool keepMemo) const;
+    static bool payeeChanged(const QString& buffered, const QString& typed);
 };

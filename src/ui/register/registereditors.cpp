@@ -1,5 +1,6 @@
 #include "ui/register/registereditors.h"
 
+#include "data/money.h"
 #include "ui/widgets/dateinput.h"
 #include "ui/style.h"
 
@@ -8,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 bool insidePayeeMemoEditor(const QWidget* widget, const QWidget* stop)
 {
@@ -38,6 +41,20 @@ bool isRegisterCommandKey(const QKeyEvent* key)
     default:
         return false;
     }
+}
+
+bool readEntryAmount(const QString& text, qint64* amount)
+{
+    if (!amountAutoDecimal())
+        return tryParseAmount(text, CurrencyCode::USD, amount);
+    // Eighteen digits always fit a count of hundredths; more, or none, do not
+    // read as an amount.
+    const qsizetype digits = std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+    if (digits == 0 || digits > 18)
+        return false;
+    if (amount)
+        *amount = parseAutoDecimalAmount(text);
+    return true;
 }
 
 namespace {

@@ -19,6 +19,11 @@ inline constexpr char CategoryIdProperty[] = "_larkCategoryId";
 // payee editor.
 bool insidePayeeMemoEditor(const QWidget* widget, const QWidget* stop = nullptr);
 
+// Reads an amount cell's text as the register writes it (two decimals, or
+// digits as hundredths in auto-decimal mode) into hundredths; false when the
+// text reads as no number.
+bool readEntryAmount(const QString& text, qint64* amount);
+
 class QKeyEvent;
 // The register's command keys (Ctrl+Return, Ctrl+E, Ctrl+D, Ctrl+I, Ctrl+N,
 // Ctrl+M, Alt+Return). The cell editors pass them on to the register

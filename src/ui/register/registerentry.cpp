@@ -17,32 +17,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
-#include <QUuid>
 
-#include <limits>
-
-// The register's entry and commits: the cell editors and the edit buffers,
-// field moves, saving a row, and the row commands.
+// The register's entry: the cell editors and the edit buffers, field moves,
+// the row commands and the dialogs for new rows. Saving a row is in
+// registercommit.cpp.
 
 using namespace RegisterScreenPrivate;
-
-namespace {
-
-const QString kDateFormat = QStringLiteral("M/d/yyyy");
-
-// -value without overflow for the smallest qint64.
-qint64 negated(qint64 value)
-{
-    return value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
-}
-
-qint64 parseEntryAmount(const QString& text)
-{
-    // Two decimals for every currency, as the register formats its cells.
-    return amountAutoDecimal() ? parseAutoDecimalAmount(text) : parseAmount(text, CurrencyCode::USD);
-}
-
-} // namespace
 
 // ---- Editors and field moves ----------------------------------------------
 
@@ -191,6 +171,40 @@ void RegisterScreen::rememberLoadedBuffers()
     loadedCategoryId = model->categoryIdText;
 }
 
+RegisterScreen::TypedEdit RegisterScreen::typedEdit() const
+{
+    TypedEdit edit;
+    edit.transactionRow = model->isEditingTransaction();
+    edit.transactionId = model->editingTransactionId();
+    for (int column = 0; column <= RegisterModel::ClearedColumn; ++column)
+        edit.buffers.append(model->editBuffer(column));
+    edit.categoryId = model->categoryIdText;
+    edit.loaded = loadedBuffers;
+    edit.loadedCategoryId = loadedCategoryId;
+    return edit;
+}
+
+void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
+{
+    if (!edit.transactionRow) {
+        for (int column = 0; column < edit.buffers.size(); ++column)
+            model->setEditBuffer(column, edit.buffers.at(column));
+        model->categoryIdText = edit.categoryId;
+        return;
+    }
+    // A transaction gone meanwhile takes its unsaved changes with it.
+    const int row = rowOfTransaction(edit.transactionId);
+    if (row < 0)
+        return;
+    startEditingRow(row);
+    for (int column = 0; column < edit.buffers.size() && column < edit.loaded.size(); ++column) {
+        if (edit.buffers.at(column) != edit.loaded.at(column))
+            model->setEditBuffer(column, edit.buffers.at(column));
+    }
+    if (edit.categoryId != edit.loadedCategoryId)
+        model->categoryIdText = edit.categoryId;
+}
+
 void RegisterScreen::startEditingRow(int row)
 {
     if (row < 0 || row >= model->rowCount())
@@ -255,195 +269,6 @@ void RegisterScreen::onDoubleClicked(const QModelIndex& index)
     const RegisterRow* row = model->tryEntryAt(index.row());
     if (row && row->isSplit)
         editTransaction(index.row());
-}
-
-// ---- Commit ---------------------------------------------------------------
-
-qint64 RegisterScreen::bufferAmount(bool* entered) const
-{
-    const QString payment = model->paymentText.trimmed();
-    const QString deposit = model->depositText.trimmed();
-    if (entered)
-        *entered = !payment.isEmpty() || !deposit.isEmpty();
-    if (!payment.isEmpty())
-        return negated(parseEntryAmount(payment));
-    if (!deposit.isEmpty())
-        return parseEntryAmount(deposit);
-    return 0;
-}
-
-QDate RegisterScreen::bufferDate() const
-{
-    const QDate date = QDate::fromString(model->dateText.trimmed(), kDateFormat);
-    return date.isValid() ? date : QDate::currentDate();
-}
-
-QString RegisterScreen::resolveBufferCategory() const
-{
-    if (!model->categoryIdText.isEmpty())
-        return model->categoryIdText;
-    const QString text = model->categoryText.trimmed();
-    CategoryRepository* categories = appState->categoryRepository();
-    if (text.isEmpty() || !categories)
-        return QString();
-    if (const std::optional<Category> category = categories->findByName(text))
-        return category->id;
-    // A path typed or copied as "Parent > Child" names the child.
-    const qsizetype separator = text.indexOf(QLatin1String(" > "));
-    if (separator >= 0) {
-        if (const std::optional<Category> category = categories->findByName(text.mid(separator + 3).trimmed()))
-            return category->id;
-    }
-    return QString();
-}
-
-void RegisterScreen::refuseCommit(const QString& text, int row, int column)
-{
-    if (!text.isEmpty())
-        showStatus(text, 3000);
-    // Back on the field to correct, so the keyboard can go on at once; the
-    // row's buffers stay as typed.
-    if (row < 0 || row >= model->rowCount())
-        return;
-    if (view->isColumnHidden(column))
-        column = RegisterModel::DateColumn;
-    view->setFocus(Qt::OtherFocusReason);
-    openCell(model->index(row, column));
-}
-
-void RegisterScreen::commitCurrentRow()
-{
-    if (accountId.isEmpty() || !model->showEntryRow)
-        return;
-    const bool isNew = !model->isEditingTransaction();
-    // The opening-balance row is made from the account's starting balance;
-    // there is nothing stored to change.
-    if (!isNew && model->editingTransactionId().isEmpty())
-        return;
-
-    // 1. The open editor into the buffers, then no current cell (which
-    // closes the editor).
-    flushEditor();
-    view->setCurrentIndex(QModelIndex());
-    closeEditorWithoutSaving();
-    const int bufferedRow = isNew ? model->entryRowIndex() : model->editingRow;
-
-    // 2. Payee.
-    const QString payee = model->payeeText.trimmed();
-    if (payee.isEmpty()) {
-        refuseCommit(tr("Payee is required"), bufferedRow, RegisterModel::PayeeColumn);
-        return;
-    }
-    // 3. Amount: a payment wins over a deposit.
-    bool entered = false;
-    const qint64 amount = bufferAmount(&entered);
-    if (!entered) {
-        refuseCommit(tr("Enter a payment or deposit amount"), bufferedRow, RegisterModel::PaymentColumn);
-        return;
-    }
-    // 4. to 6.
-    const QDate date = bufferDate();
-    const QString categoryId = resolveBufferCategory();
-    const QString clr = model->clearedText.trimmed().toUpper();
-    const bool reconciled = clr == QLatin1String("R");
-    const bool cleared = reconciled || clr == QLatin1String("C");
-
-    // 8. Transfers.
-    QString resolvedPayee = payee;
-    QString targetAccountId;
-    TransactionService* writer = appState->transactionService();
-    switch (writer->resolveTransfer(accountId, resolvedPayee, targetAccountId)) {
-    case TransferCheck::AccountNotFound:
-        refuseCommit(tr("Transfer account not found"), bufferedRow, RegisterModel::PayeeColumn);
-        return;
-    case TransferCheck::CurrencyMismatch:
-        emit errorMessage(tr("Transfers require both accounts to use the same currency"));
-        refuseCommit(QString(), bufferedRow, RegisterModel::PayeeColumn);
-        return;
-    case TransferCheck::NotTransfer:
-    case TransferCheck::Ok:
-        break;
-    }
-
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    TransactionRepository* transactions = appState->transactionRepository();
-
-    if (isNew) {
-        // 9. A new transaction; a transfer's other side is written with it
-        // as one unit.
-        Transaction created;
-        created.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        created.accountId = accountId;
-        created.date = date;
-        created.payee = resolvedPayee;
-        created.checkNumber = model->checkNumberText.trimmed();
-        created.memo = model->memoText.trimmed();
-        created.amount = amount;
-        created.categoryId = categoryId;
-        created.cleared = cleared;
-        created.reconciled = reconciled;
-        created.createdAt = now;
-        created.updatedAt = now;
-        std::optional<Transaction> counterpart;
-        if (!targetAccountId.isEmpty())
-            counterpart = writer->makeTransferCounterpart(created, targetAccountId);
-        if (!writer->insertTransaction(created, counterpart ? &*counterpart : nullptr, {})) {
-            emit errorMessage(tr("The transaction could not be saved."));
-            refuseCommit(QString(), bufferedRow, RegisterModel::DateColumn);
-            return;
-        }
-        if (filter.isActive() && !filter.matches(created))
-            showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
-        model->lastEntryDate = date.toString(kDateFormat);
-        reload();
-        focusEntryRow();
-        return;
-    }
-
-    // 10. A changed transaction: the stored row, re-read, takes only the
-    // fields the user changed, so a change pulled by sync meanwhile to
-    // another field is kept.
-    const QString id = model->editingTransactionId();
-    const std::optional<Transaction> stored = transactions ? transactions->findById(id) : std::nullopt;
-    if (!stored || stored->deletedAt) {
-        showStatus(tr("This transaction no longer exists."), 5000);
-        reload();
-        return;
-    }
-    const auto changed = [this](int column) {
-        const QString loaded = column < loadedBuffers.size() ? loadedBuffers.at(column) : QString();
-        return model->editBuffer(column).trimmed() != loaded.trimmed();
-    };
-    Transaction updated = *stored;
-    if (changed(RegisterModel::DateColumn))
-        updated.date = date;
-    if (changed(RegisterModel::CheckNumberColumn))
-        updated.checkNumber = model->checkNumberText.trimmed();
-    if (changed(RegisterModel::PayeeColumn))
-        updated.payee = resolvedPayee;
-    if (changed(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
-        updated.categoryId = categoryId;
-    if (changed(RegisterModel::MemoColumn))
-        updated.memo = model->memoText.trimmed();
-    if (changed(RegisterModel::PaymentColumn) || changed(RegisterModel::DepositColumn))
-        updated.amount = amount;
-    if (changed(RegisterModel::ClearedColumn)) {
-        updated.cleared = cleared;
-        updated.reconciled = reconciled;
-    }
-    updated.version = stored->version + 1;
-    updated.updatedAt = now;
-    updated.syncStatus = SyncStatus::Pending;
-    if (!transactions->update(updated)) {
-        emit errorMessage(tr("The transaction could not be saved."));
-        refuseCommit(QString(), bufferedRow, RegisterModel::DateColumn);
-        return;
-    }
-    const int nextRow = bufferedRow + 1;
-    loadedBuffers.clear();
-    reload();
-    if (nextRow >= 0 && nextRow < model->rowCount())
-        view->setCurrentIndex(model->index(nextRow, RegisterModel::DateColumn));
 }
 
 // ---- Row commands -----------------------------------------------------------
@@ -595,6 +420,19 @@ void RegisterScreen::toggleCleared(int row)
         reload();
 }
 
+void RegisterScreen::flipCleared(int row)
+{
+    const RegisterRow* found = transactionRow(row);
+    if (!found)
+        return;
+    const Transaction transaction = *found;
+    closeEditorWithoutSaving();
+    // Unlike the Clr cell, also on a reconciled row: the way back for one
+    // cleared by mistake. It stays reconciled.
+    if (TransactionActions::toggleCleared(appState, transaction, this, TransactionService::ReconciledRows::Flip))
+        reload();
+}
+
 void RegisterScreen::copyFromAbove()
 {
     const QModelIndex current = view->currentIndex();
@@ -663,11 +501,14 @@ Transaction RegisterScreen::transactionFromEntryRow() const
 {
     Transaction t;
     t.accountId = accountId;
+    // Nothing is refused here: the form shows what reads (an unreadable
+    // date or amount leaves the form's own) and checks the rest itself.
     t.date = bufferDate();
     t.payee = model->payeeText.trimmed();
     t.memo = model->memoText;
     t.checkNumber = model->checkNumberText.trimmed();
-    t.amount = bufferAmount(nullptr);
+    int column = 0;
+    readBufferAmount(&t.amount, &column);
     t.categoryId = model->categoryIdText;
     return t;
 }

@@ -67,7 +67,7 @@ void RegisterScreen::restoreColumnLayout()
             hidden = false;
         else if (column == RegisterModel::BalanceColumn)
             hidden = !showBalance;
-        view->setColumnHidden(column, hidden);
+        hideColumn(column, hidden);
     }
     restoringLayout = false;
 
@@ -91,7 +91,7 @@ void RegisterScreen::setTwoLineMode(bool on)
     bool memoHidden = on;
     if (!on)
         memoHidden = QSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool();
-    view->setColumnHidden(RegisterModel::MemoColumn, memoHidden);
+    hideColumn(RegisterModel::MemoColumn, memoHidden);
     model->twoLineMode = on;
     emit model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
     view->verticalHeader()->setDefaultSectionSize(on ? kTwoLineRowHeight : kOneLineRowHeight);
@@ -109,14 +109,29 @@ void RegisterScreen::saveColumnWidth(int column, int oldSize, int newSize)
 {
     Q_UNUSED(oldSize);
     // Hiding a column resizes it to 0; keeping that would bring the column
-    // back invisible.
-    if (restoringLayout || newSize <= 0 || view->horizontalHeader()->isSectionHidden(column))
+    // back invisible. The stretched Payee column follows the window, not
+    // the user.
+    QHeaderView* columns = view->horizontalHeader();
+    if (restoringLayout || newSize <= 0 || columns->isSectionHidden(column)
+        || columns->sectionResizeMode(column) == QHeaderView::Stretch)
         return;
     QSettings().setValue(widthKey(column), newSize);
 }
 
+void RegisterScreen::hideColumn(int column, bool hide)
+{
+    // An editor in a column being hidden is hidden with it but stays open:
+    // the view would stay in its editing state for good. It is written back
+    // and closed first.
+    if (hide && !view->isColumnHidden(column) && currentEditor() && view->currentIndex().column() == column)
+        finishEditing();
+    view->setColumnHidden(column, hide);
+}
+
 void RegisterScreen::resetColumnLayout()
 {
+    // The sort below drops any open editor; what it holds is kept.
+    finishEditing();
     QSettings().remove(QStringLiteral("register"));
     restoreColumnLayout();
     // The defaults show Memo, which two-line mode draws inside the Payee
@@ -142,7 +157,7 @@ QMenu* RegisterScreen::createHeaderMenu()
         } else {
             action->setEnabled(column != RegisterModel::MemoColumn || !model->twoLineMode);
             connect(action, &QAction::triggered, this, [this, column](bool checked) {
-                view->setColumnHidden(column, !checked);
+                hideColumn(column, !checked);
                 QSettings().setValue(hiddenKey(column), !checked);
             });
         }
@@ -222,11 +237,7 @@ QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
     addRowAction(found->isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), &RegisterScreen::editSplits);
     addRowAction(tr("&Edit in Dialog..."), &RegisterScreen::editTransaction, QKeySequence(QStringLiteral("Ctrl+E")));
     addRowAction(tr("D&uplicate..."), &RegisterScreen::duplicateTransaction);
-    // A reconciled transaction stays cleared, as on its Clr cell: clearing
-    // the flag alone would leave it reconciled but uncleared.
-    QAction* cleared = addRowAction(found->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
-                                    &RegisterScreen::toggleCleared);
-    cleared->setEnabled(editable && !found->reconciled);
+    addRowAction(found->cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), &RegisterScreen::flipCleared);
     addRowAction(tr("&Delete"), &RegisterScreen::deleteTransaction, QKeySequence(QStringLiteral("Ctrl+D")));
     return menu;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -89,6 +90,18 @@ bool registerColumnLess(int column, const RegisterRow& a, const RegisterRow& b)
     default:
         return false;
     }
+}
+
+bool registerOrderLess(const RegisterRow& a, int placeA, const RegisterRow& b, int placeB)
+{
+    if (a.date != b.date)
+        return a.date < b.date;
+    // The opening-balance row has no entry time and comes first.
+    if (a.createdAt.isValid() != b.createdAt.isValid())
+        return !a.createdAt.isValid();
+    if (a.createdAt != b.createdAt)
+        return a.createdAt < b.createdAt;
+    return placeA < placeB;
 }
 
 bool registerRowLess(int column, bool ascending, const RegisterRow& a, const RegisterRow& b)
@@ -386,16 +399,39 @@ Qt::ItemFlags RegisterModel::flags(const QModelIndex& index) const
 
 void RegisterModel::applySort()
 {
+    // Each row keeps the place it came in at: the register's own order
+    // (date, entry time, row), which a sort by Date brings back whatever
+    // the sort before it was.
+    if (m_places.size() != rows.size()) {
+        m_places.resize(rows.size());
+        std::iota(m_places.begin(), m_places.end(), 0);
+    }
     const int column = sortColumn;
     const bool ascending = sortOrder == Qt::AscendingOrder;
-    const auto less = [column, ascending](const RegisterRow& a, const RegisterRow& b) {
-        return registerRowLess(column, ascending, a, b);
+    const auto less = [this, column, ascending](int i, int j) {
+        if (column != DateColumn)
+            return registerRowLess(column, ascending, rows.at(i), rows.at(j));
+        const bool before = registerOrderLess(rows.at(i), m_places.at(i), rows.at(j), m_places.at(j));
+        const bool after = registerOrderLess(rows.at(j), m_places.at(j), rows.at(i), m_places.at(i));
+        return ascending ? before : after;
     };
+    QList<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
     // Rows usually arrive in register order already; checking is far cheaper
     // than sorting 100,000 rows again.
-    if (std::is_sorted(rows.cbegin(), rows.cend(), less))
+    if (std::is_sorted(order.cbegin(), order.cend(), less))
         return;
-    std::stable_sort(rows.begin(), rows.end(), less);
+    std::stable_sort(order.begin(), order.end(), less);
+    QList<RegisterRow> sorted;
+    QList<int> places;
+    sorted.reserve(rows.size());
+    places.reserve(rows.size());
+    for (const int i : std::as_const(order)) {
+        sorted.append(std::move(rows[i]));
+        places.append(m_places.at(i));
+    }
+    rows = std::move(sorted);
+    m_places = std::move(places);
 }
 
 void RegisterModel::sort(int column, Qt::SortOrder order)
@@ -444,6 +480,7 @@ void RegisterModel::setEntries(QList<RegisterRow>&& entries)
 {
     beginResetModel();
     rows = std::move(entries);
+    m_places.clear();
     applySort();
     editingRow = -1;
     m_editingDataRow = false;

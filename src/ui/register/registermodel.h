@@ -111,11 +111,17 @@ private:
     // without an id (the opening balance) is unique too.
     bool m_editingDataRow = false;
     QString m_editingId;
+    // Each row's place in the order the rows were handed in, beside `rows`.
+    QList<int> m_places;
 };
 
 // Column order of two register rows: true when a sorts before b in the
 // column, ascending. Ties are equal (false both ways).
 bool registerColumnLess(int column, const RegisterRow& a, const RegisterRow& b);
 // Order of the register's stable sort: the column's order in the given
-// direction, and among rows equal in the column the later date first.
+// direction, and among rows equal in the column the later date first. The
+// Date column sorts by registerOrderLess instead.
 bool registerRowLess(int column, bool ascending, const RegisterRow& a, const RegisterRow& b);
+// The register's own order: date, entry time, then the place a row was
+// handed in at (the repository's order); the running balances follow it.
+bool registerOrderLess(const RegisterRow& a, int placeA, const RegisterRow& b, int placeB);

@@ -28,8 +28,9 @@
 #include <limits>
 
 // The screen itself: its widgets, the account and its totals, the filter,
-// the status line and the keys. The entry row and its commits are in
-// registerentry.cpp, the column layout and the menus in registerlayout.cpp.
+// the status line and the keys. The entry row is in registerentry.cpp, its
+// commits in registercommit.cpp, the column layout and the menus in
+// registerlayout.cpp.
 
 using namespace RegisterScreenPrivate;
 
@@ -166,6 +167,10 @@ void RegisterScreen::setupUi()
     view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     QHeaderView* columns = view->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
+    // Payee takes the width the other columns leave: the money columns stay
+    // in view in a small window, and a wide one leaves no empty strip. The
+    // other columns keep the widths the user gave them.
+    columns->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
     columns->setStretchLastSection(false);
     columns->setMinimumSectionSize(kMinimumSectionSize);
     view->setSortingEnabled(true);
@@ -256,6 +261,8 @@ QString RegisterScreen::filterPreferenceKey(const QString& id)
 void RegisterScreen::setAccount(const QString& id)
 {
     abandonEditing();
+    // Nothing typed for one account may turn up in another's entry row.
+    model->clearEntryRow();
     accountId = id;
     delegate->accountId = id;
     filter = RegisterFilter::fromJson(appState->preferences()->valueOr(filterPreferenceKey(id), QString()));
@@ -321,6 +328,8 @@ void RegisterScreen::reload()
     const QModelIndex current = view->currentIndex();
     const int currentRow = current.isValid() ? current.row() : -1;
     const int currentColumn = current.isValid() ? current.column() : 0;
+    // The entry row moves with the rows around it; it is found again as such.
+    const bool currentOnEntryRow = current.isValid() && model->isEntryRow(currentRow);
     QString currentId;
     if (const RegisterRow* row = current.isValid() ? model->tryEntryAt(currentRow) : nullptr)
         currentId = row->id;
@@ -345,13 +354,15 @@ void RegisterScreen::reload()
 
     PreferencesRepository* preferences = appState->preferences();
     setTwoLineMode(preferences->boolValue(kTwoLineKey, false));
-    view->setColumnHidden(RegisterModel::BalanceColumn, !preferences->boolValue(kShowBalanceKey, true));
+    hideColumn(RegisterModel::BalanceColumn, !preferences->boolValue(kShowBalanceKey, true));
 
     model->setShowEntryRow(true);
+    const TypedEdit typed = typedEdit();
     // Handed over: a model that takes the list by rvalue sorts it in place
     // instead of copying all rows first.
     model->setEntries(std::move(rows));
     rows = {};
+    restoreTypedEdit(typed);
     setAccountControlsEnabled(true);
 
     const CurrencyCode currency = account->currency;
@@ -365,7 +376,7 @@ void RegisterScreen::reload()
     // Scroll positions need the new row count laid out.
     view->doItemsLayout();
     const int lastRow = model->rowCount() - 1;
-    int r = rowOfTransaction(currentId);
+    int r = currentOnEntryRow ? model->entryRowIndex() : rowOfTransaction(currentId);
     if (r < 0 && currentRow >= 0)
         r = std::min(currentRow, lastRow);
     if (r >= 0)

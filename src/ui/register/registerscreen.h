@@ -34,12 +34,14 @@ public:
     ~RegisterScreen() override;
 
     // Shows the account: its stored filter, its rows and totals, and the
-    // current cell on the entry row. An open cell editor is closed without
-    // saving first, so the page never keeps showing the previous account.
+    // current cell on a fresh entry row. An open cell editor is closed
+    // without saving first, so the page never keeps showing the previous
+    // account.
     void setAccount(const QString& accountId);
     // Re-reads the account, its rows and totals and keeps the current cell
-    // and the scroll position on the same transactions. Skipped while a cell
-    // editor is open; it then runs once the editor has closed.
+    // and the scroll position on the same transactions, and what was typed
+    // but not saved. Skipped while a cell editor is open; it then runs once
+    // the editor has closed.
     void reload();
     // Shows the text bottom left; each call's timer clears whatever the
     // label holds when it fires.
@@ -79,8 +81,12 @@ public:
     // never save.
     virtual void tabToNextField();
     virtual void tabToPreviousField();
-    // Space or C on the Clr cell of a view row.
+    // Space or C on the Clr cell of a view row; a reconciled row is left
+    // alone.
     virtual void toggleCleared(int row);
+    // The row menu's Mark Cleared and Mark Uncleared, also on a reconciled
+    // row, which stays reconciled.
+    void flipCleared(int row);
     // Public so the register view can pass Tab moves from inside the
     // two-line payee editor on to the screen.
     bool focusNextPrevChild(bool next) override;
@@ -139,6 +145,9 @@ private:
     // editing of a transaction row.
     void abandonEditing();
     void runPendingReload();
+    // Hides or shows a column; an edit open in a column being hidden is
+    // written back and closed first.
+    void hideColumn(int column, bool hide);
     // A user's resize of a column; the program's own resizes and the zero
     // width of a hidden column are not kept.
     void saveColumnWidth(int column, int oldSize, int newSize);
@@ -161,15 +170,49 @@ private:
     // Transaction at a view row for a row operation; null for the entry
     // row, rows outside the data and the opening-balance row.
     const RegisterRow* transactionRow(int row) const;
+    // What a commit writes, read from the buffers.
+    struct EntryValues
+    {
+        QDate date;
+        QString payee;
+        QString targetAccountId; // a transfer's other account
+        QString checkNumber;
+        QString memo;
+        qint64 amount = 0;
+        QString categoryId;
+        bool cleared = false;
+        bool reconciled = false;
+    };
+    void commitNewRow(const EntryValues& values, int row);
+    void commitChangedRow(const EntryValues& values, int row);
     // A refused commit: the message, then the offending field again.
     void refuseCommit(const QString& text, int row, int column);
-    // Amount of the buffers; `entered` tells whether either text was typed.
-    qint64 bufferAmount(bool* entered) const;
+    // The amount of the buffers (a payment wins over a deposit) and the
+    // column it came from; the message that refuses the commit when the
+    // text is missing, no number or larger than can be typed, else empty.
+    QString readBufferAmount(qint64* amount, int* column) const;
+    // The Date buffer; invalid when it names no date.
     QDate bufferDate() const;
-    // The category id the buffers name: the chosen id, else a lookup by the
-    // typed text.
-    QString resolveBufferCategory() const;
+    // The category id the buffers name: the chosen id, else the category the
+    // typed text names; false when the text names none.
+    bool resolveBufferCategory(QString* id) const;
+    // True when the buffer differs from the transaction row as loaded.
+    bool bufferChanged(int column) const;
     void rememberLoadedBuffers();
+    // The buffers as typed, kept across a reload: the entry row's as they
+    // are, a transaction row's found again by id with what the user changed
+    // laid over the row as it is stored now.
+    struct TypedEdit
+    {
+        bool transactionRow = false;
+        QString transactionId;
+        QStringList buffers;
+        QString categoryId;
+        QStringList loaded;
+        QString loadedCategoryId;
+    };
+    TypedEdit typedEdit() const;
+    void restoreTypedEdit(const TypedEdit& edit);
 
     RegisterFilter filter;
     bool restoringLayout = false;

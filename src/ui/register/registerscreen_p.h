@@ -1,11 +1,14 @@
 #pragma once
 
 // Helpers shared by the files that define RegisterScreen's members: the
-// screen itself (registerscreen.cpp), its entry row and commits
-// (registerentry.cpp) and its column layout and menus (registerlayout.cpp).
+// screen itself (registerscreen.cpp), its entry row (registerentry.cpp), its
+// commits (registercommit.cpp) and its column layout and menus
+// (registerlayout.cpp).
 
 #include <QAbstractItemView>
 #include <QString>
+
+#include <limits>
 
 namespace RegisterScreenPrivate {
 
@@ -13,6 +16,8 @@ constexpr int kOneLineRowHeight = 36;
 constexpr int kTwoLineRowHeight = 52;
 constexpr int kMinimumSectionSize = 24;
 
+// The register's date cells, as the buffers hold them.
+inline const QString kDateFormat = QStringLiteral("M/d/yyyy");
 inline const QString kShowBalanceKey = QStringLiteral("registerShowBalance");
 inline const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
 
@@ -27,6 +32,12 @@ struct ViewStateAccess : QAbstractItemView
 inline bool editorOpen(const QAbstractItemView* view)
 {
     return (view->*(&ViewStateAccess::state))() == ViewStateAccess::Editing;
+}
+
+// -value without overflow for the smallest qint64.
+inline qint64 negated(qint64 value)
+{
+    return value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
 }
 
 } // namespace RegisterScreenPrivate

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "ui/dialogs/formamount.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -22,8 +23,6 @@
 #include <QStringListModel>
 #include <QUuid>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace {
 
@@ -115,7 +114,7 @@ void RecurringFormDialog::setupUi()
 
     m_amountField = new SmartAmountField(this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
-    m_amountField->setRange(0.0, 99999999.99);
+    m_amountField->setRange(0.0, kLargestTypedAmount / 100.0);
     m_amountField->setPrefix(tr("$ "));
     m_form->addRow(tr("Amount:"), m_amountField);
 
@@ -326,13 +325,20 @@ void RecurringFormDialog::selectCategory(const QString& categoryId)
         return;
     }
     // A category deleted since keeps its place in the schedule instead of
-    // being dropped on the next save.
-    if (m_appState && m_appState->categoryRepository()) {
-        if (const std::optional<Category> category = m_appState->categoryRepository()->findById(categoryId)) {
-            m_categoryCombo->addItem(category->name, category->id);
-            m_categoryCombo->setCurrentIndex(m_categoryCombo->count() - 1);
-        }
+    // being dropped on the next save, and says that it is deleted.
+    CategoryRepository* categories = m_appState ? m_appState->categoryRepository() : nullptr;
+    const std::optional<Category> category = categories ? categories->findById(categoryId) : std::nullopt;
+    if (!category)
+        return;
+    QString label = category->name;
+    if (!category->parentId.isEmpty()) {
+        if (const std::optional<Category> parent = categories->findById(category->parentId))
+            label = QStringLiteral("%1 > %2").arg(parent->name, category->name);
     }
+    if (category->deletedAt)
+        label = tr("%1 (deleted)").arg(label);
+    m_categoryCombo->addItem(label, category->id);
+    m_categoryCombo->setCurrentIndex(m_categoryCombo->count() - 1);
 }
 
 QString RecurringFormDialog::selectedCategoryId() const
@@ -357,7 +363,7 @@ void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
     else
         m_depositRadio->setChecked(true);
     m_payeeEdit->setText(record.payee);
-    m_amountField->setValue(std::abs(static_cast<double>(record.amount)) / 100.0);
+    setFormAmount(m_amountField, record.amount);
     m_memoEdit->setText(record.memo);
     selectCategory(record.categoryId);
 
@@ -396,7 +402,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
 
     r.accountId = m_editMode ? m_original.accountId : m_accountCombo->currentData().toString();
     r.payee = m_payeeEdit->text().trimmed();
-    const qint64 cents = std::llround(m_amountField->value() * 100.0);
+    const qint64 cents = formAmount(m_amountField);
     r.amount = m_paymentRadio->isChecked() ? -cents : cents;
     r.categoryId = selectedCategoryId();
     r.memo = m_memoEdit->text().trimmed();

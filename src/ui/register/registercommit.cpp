@@ -1,0 +1,285 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "services/transactionservice.h"
+#include "ui/dialogs/formamount.h"
+#include "ui/register/registereditors.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen_p.h"
+#include "ui/register/registertableview.h"
+
+#include <QUuid>
+
+#include <cmath>
+
+// Saving the entry row or the row being edited: reading the buffers, the
+// checks that refuse what would not be stored as typed, and the writes.
+
+using namespace RegisterScreenPrivate;
+
+QString RegisterScreen::readBufferAmount(qint64* amount, int* column) const
+{
+    const QString payment = model->paymentText.trimmed();
+    const QString deposit = model->depositText.trimmed();
+    // A payment wins over a deposit.
+    *column = payment.isEmpty() && !deposit.isEmpty() ? int(RegisterModel::DepositColumn)
+                                                      : int(RegisterModel::PaymentColumn);
+    if (payment.isEmpty() && deposit.isEmpty())
+        return tr("Enter a payment or deposit amount");
+    const QString& text = payment.isEmpty() ? deposit : payment;
+    const QString tooLarge =
+        tr("Amounts can be at most %1").arg(formatAmountPlain(kLargestTypedAmount, CurrencyCode::USD));
+    qint64 value = 0;
+    if (!readEntryAmount(text, &value)) {
+        // Digits beyond what a count of hundredths holds still make a number.
+        bool number = false;
+        const double parsed = QString(text).remove(QLatin1Char(',')).toDouble(&number);
+        return number && std::isfinite(parsed) ? tooLarge : tr("\"%1\" is not an amount").arg(text);
+    }
+    *amount = payment.isEmpty() ? value : negated(value);
+    // What the forms accept; a larger amount would not fit its cell.
+    if (value > kLargestTypedAmount || value < -kLargestTypedAmount)
+        return tooLarge;
+    return QString();
+}
+
+QDate RegisterScreen::bufferDate() const
+{
+    return QDate::fromString(model->dateText.trimmed(), kDateFormat);
+}
+
+bool RegisterScreen::resolveBufferCategory(QString* id) const
+{
+    *id = model->categoryIdText;
+    const QString text = model->categoryText.trimmed();
+    if (!id->isEmpty() || text.isEmpty())
+        return true;
+    CategoryRepository* categories = appState->categoryRepository();
+    const QList<Category> all = categories ? categories->findAll() : QList<Category>();
+    // The exact name, else the one name that differs only in letter case.
+    const auto named = [&all](const QString& name) {
+        QString folded;
+        int foldedCount = 0;
+        for (const Category& category : all) {
+            if (category.name == name)
+                return category.id;
+            if (category.name.compare(name, Qt::CaseInsensitive) == 0) {
+                folded = category.id;
+                ++foldedCount;
+            }
+        }
+        return foldedCount == 1 ? folded : QString();
+    };
+    *id = named(text);
+    // A path typed or copied as "Parent > Child" names the child.
+    const qsizetype separator = text.indexOf(QLatin1String(" > "));
+    if (id->isEmpty() && separator >= 0)
+        *id = named(text.mid(separator + 3).trimmed());
+    return !id->isEmpty();
+}
+
+void RegisterScreen::refuseCommit(const QString& text, int row, int column)
+{
+    if (!text.isEmpty())
+        showStatus(text, 3000);
+    // Back on the field to correct, so the keyboard can go on at once; the
+    // row's buffers stay as typed.
+    if (row < 0 || row >= model->rowCount())
+        return;
+    if (view->isColumnHidden(column))
+        column = RegisterModel::DateColumn;
+    view->setFocus(Qt::OtherFocusReason);
+    openCell(model->index(row, column));
+}
+
+bool RegisterScreen::bufferChanged(int column) const
+{
+    const QString loaded = column < loadedBuffers.size() ? loadedBuffers.at(column) : QString();
+    return model->editBuffer(column).trimmed() != loaded.trimmed();
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    if (accountId.isEmpty() || !model->showEntryRow)
+        return;
+    const bool isNew = !model->isEditingTransaction();
+    // The opening-balance row is made from the account's starting balance;
+    // there is nothing stored to change.
+    if (!isNew && model->editingTransactionId().isEmpty())
+        return;
+
+    // 1. The open editor into the buffers, then no current cell (which
+    // closes the editor).
+    flushEditor();
+    view->setCurrentIndex(QModelIndex());
+    closeEditorWithoutSaving();
+    const int row = isNew ? model->entryRowIndex() : model->editingRow;
+    // A changed row takes only the fields the user changed; only those are
+    // read, so a stored value typing could not produce stays as it is.
+    const auto applies = [this, isNew](int column) { return isNew || bufferChanged(column); };
+
+    EntryValues values;
+    // 2. Payee.
+    values.payee = model->payeeText.trimmed();
+    if (values.payee.isEmpty()) {
+        refuseCommit(tr("Payee is required"), row, RegisterModel::PayeeColumn);
+        return;
+    }
+    // 3. Amount.
+    if (applies(RegisterModel::PaymentColumn) || applies(RegisterModel::DepositColumn)) {
+        int column = RegisterModel::PaymentColumn;
+        const QString problem = readBufferAmount(&values.amount, &column);
+        if (!problem.isEmpty()) {
+            refuseCommit(problem, row, column);
+            return;
+        }
+    }
+    // 4. Date: one that does not exist is refused, never replaced.
+    if (applies(RegisterModel::DateColumn)) {
+        values.date = bufferDate();
+        if (!values.date.isValid()) {
+            refuseCommit(tr("Enter a date that exists, such as %1").arg(QDate::currentDate().toString(kDateFormat)),
+                         row, RegisterModel::DateColumn);
+            return;
+        }
+    }
+    // 5. Category: typed text that names none is refused, never dropped.
+    if ((applies(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
+        && !resolveBufferCategory(&values.categoryId)) {
+        refuseCommit(tr("No category is named \"%1\"").arg(model->categoryText.trimmed()), row,
+                     RegisterModel::CategoryColumn);
+        return;
+    }
+    // 6.
+    const QString clr = model->clearedText.trimmed().toUpper();
+    values.reconciled = clr == QLatin1String("R");
+    values.cleared = values.reconciled || clr == QLatin1String("C");
+    values.checkNumber = model->checkNumberText.trimmed();
+    values.memo = model->memoText.trimmed();
+
+    // 8. Transfers, when the payee is written.
+    if (applies(RegisterModel::PayeeColumn)) {
+        switch (appState->transactionService()->resolveTransfer(accountId, values.payee, values.targetAccountId)) {
+        case TransferCheck::AccountNotFound:
+            refuseCommit(tr("Transfer account not found"), row, RegisterModel::PayeeColumn);
+            return;
+        case TransferCheck::CurrencyMismatch:
+            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+            refuseCommit(QString(), row, RegisterModel::PayeeColumn);
+            return;
+        case TransferCheck::NotTransfer:
+        case TransferCheck::Ok:
+            break;
+        }
+    }
+
+    if (isNew)
+        commitNewRow(values, row);
+    else
+        commitChangedRow(values, row);
+}
+
+void RegisterScreen::commitNewRow(const EntryValues& values, int row)
+{
+    // 9. A new transaction; a transfer's other side is written with it as
+    // one unit.
+    TransactionService* writer = appState->transactionService();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    Transaction created;
+    created.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    created.accountId = accountId;
+    created.date = values.date;
+    created.payee = values.payee;
+    created.checkNumber = values.checkNumber;
+    created.memo = values.memo;
+    created.amount = values.amount;
+    created.categoryId = values.categoryId;
+    created.cleared = values.cleared;
+    created.reconciled = values.reconciled;
+    created.createdAt = now;
+    created.updatedAt = now;
+    std::optional<Transaction> counterpart;
+    if (!values.targetAccountId.isEmpty())
+        counterpart = writer->makeTransferCounterpart(created, values.targetAccountId);
+    if (!writer->insertTransaction(created, counterpart ? &*counterpart : nullptr, {})) {
+        emit errorMessage(tr("The transaction could not be saved."));
+        refuseCommit(QString(), row, RegisterModel::DateColumn);
+        return;
+    }
+    if (filter.isActive() && !filter.matches(created))
+        showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
+    model->lastEntryDate = values.date.toString(kDateFormat);
+    model->clearEntryRow();
+    reload();
+    focusEntryRow();
+}
+
+void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
+{
+    // 10. The stored row, re-read, takes only the fields the user changed,
+    // so a change pulled by sync meanwhile to another field is kept.
+    TransactionRepository* transactions = appState->transactionRepository();
+    const std::optional<Transaction> stored = transactions->findById(model->editingTransactionId());
+    if (!stored || stored->deletedAt) {
+        showStatus(tr("This transaction no longer exists."), 5000);
+        abandonEditing();
+        model->clearEntryRow();
+        reload();
+        return;
+    }
+    Transaction updated = *stored;
+    if (bufferChanged(RegisterModel::DateColumn))
+        updated.date = values.date;
+    if (bufferChanged(RegisterModel::CheckNumberColumn))
+        updated.checkNumber = values.checkNumber;
+    if (bufferChanged(RegisterModel::PayeeColumn))
+        updated.payee = values.payee;
+    if (bufferChanged(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
+        updated.categoryId = values.categoryId;
+    if (bufferChanged(RegisterModel::MemoColumn))
+        updated.memo = values.memo;
+    if (bufferChanged(RegisterModel::PaymentColumn) || bufferChanged(RegisterModel::DepositColumn))
+        updated.amount = values.amount;
+    if (bufferChanged(RegisterModel::ClearedColumn)) {
+        updated.cleared = values.cleared;
+        updated.reconciled = values.reconciled;
+    }
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    updated.version = stored->version + 1;
+    updated.updatedAt = now;
+    updated.syncStatus = SyncStatus::Pending;
+
+    // A payee naming another account makes the row a real transfer: its
+    // other side is written with it, as for a new entry.
+    TransactionService* writer = appState->transactionService();
+    std::optional<Transaction> counterpart;
+    if (!values.targetAccountId.isEmpty()) {
+        if (updated.isSplit) {
+            refuseCommit(tr("A transfer can't be split across categories"), row, RegisterModel::PayeeColumn);
+            return;
+        }
+        if (updated.transferLinkId.isEmpty()) {
+            counterpart = writer->makeTransferCounterpart(updated, values.targetAccountId);
+            counterpart->createdAt = counterpart->updatedAt = now;
+        } else if (updated.transferDestAccountId != values.targetAccountId) {
+            refuseCommit(tr("This transaction is already a transfer to another account"), row,
+                         RegisterModel::PayeeColumn);
+            return;
+        }
+    }
+    // A transfer's other side follows its amount and date.
+    if (!writer->updateTransaction(updated, counterpart ? &*counterpart : nullptr)) {
+        emit errorMessage(tr("The transaction could not be saved."));
+        refuseCommit(QString(), row, RegisterModel::DateColumn);
+        return;
+    }
+    const int nextRow = row + 1;
+    abandonEditing();
+    model->clearEntryRow();
+    reload();
+    if (nextRow >= 0 && nextRow < model->rowCount())
+        view->setCurrentIndex(model->index(nextRow, RegisterModel::DateColumn));
+}
