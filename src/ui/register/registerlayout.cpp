@@ -13,7 +13,10 @@
 #include <QMenu>
 #include <QSettings>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <optional>
 
 // The register's column layout, kept in the settings store, and its header
 // and row menus.
@@ -35,6 +38,38 @@ QString hiddenKey(int column)
     return QStringLiteral("register/colHidden/%1").arg(column);
 }
 
+// In a window too narrow for the default widths, the columns the user has
+// not sized give way, down to these widths, until Payee (which takes what is
+// left) has its minimum: the money columns and the payee stay readable at the
+// first-start size.
+constexpr int kPayeeMinimumWidth = 180;
+struct Shrinkable
+{
+    int column;
+    int minimum;
+};
+constexpr Shrinkable kShrinkable[] = {{RegisterModel::CategoryColumn, 110},
+                                      {RegisterModel::MemoColumn, 110},
+                                      {RegisterModel::DateColumn, 100}};
+
+int scaled(int width)
+{
+    const int scale = fontScalePercent();
+    return scale > 100 ? width * scale / 100 : width;
+}
+
+// The width the user gave the column, when it is usable. One that is not a
+// number, or narrower than a section may be (such as the 0 Qt reports for a
+// hidden column), would make the column vanish and counts as none.
+std::optional<int> storedWidth(const QSettings& settings, const QHeaderView* columns, int column)
+{
+    bool ok = false;
+    const int stored = settings.value(widthKey(column)).toInt(&ok);
+    if (ok && stored >= kMinimumSectionSize && stored <= columns->maximumSectionSize())
+        return stored;
+    return std::nullopt;
+}
+
 const QString kSortColumnKey = QStringLiteral("register/sortColumn");
 const QString kSortOrderKey = QStringLiteral("register/sortOrder");
 
@@ -45,20 +80,8 @@ void RegisterScreen::restoreColumnLayout()
     restoringLayout = true;
     QSettings settings;
     QHeaderView* columns = view->horizontalHeader();
-    const int scale = fontScalePercent();
-    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        int width = kDefaultWidths[column];
-        if (scale > 100)
-            width = width * scale / 100;
-        // A stored width that is not a usable number, or narrower than a
-        // section may be (such as the 0 Qt reports for a hidden column),
-        // would make the column vanish; the default serves instead.
-        bool ok = false;
-        const int stored = settings.value(widthKey(column)).toInt(&ok);
-        if (ok && stored >= kMinimumSectionSize && stored <= columns->maximumSectionSize())
-            width = stored;
-        columns->resizeSection(column, width);
-    }
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        columns->resizeSection(column, storedWidth(settings, columns, column).value_or(scaled(kDefaultWidths[column])));
 
     const bool showBalance = appState->preferences()->boolValue(kShowBalanceKey, true);
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
@@ -70,6 +93,7 @@ void RegisterScreen::restoreColumnLayout()
         hideColumn(column, hidden);
     }
     restoringLayout = false;
+    fitDefaultColumnWidths();
 
     int sortColumn = RegisterModel::DateColumn;
     Qt::SortOrder order = Qt::AscendingOrder;
@@ -83,6 +107,59 @@ void RegisterScreen::restoreColumnLayout()
         order = Qt::DescendingOrder;
     }
     view->sortByColumn(sortColumn, order);
+}
+
+void RegisterScreen::fitDefaultColumnWidths()
+{
+    QSettings settings;
+    QHeaderView* columns = view->horizontalHeader();
+    struct Flexible
+    {
+        int column;
+        int full;
+        int least;
+    };
+    QList<Flexible> flexible;
+    int taken = 0;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (column == RegisterModel::PayeeColumn || columns->isSectionHidden(column))
+            continue;
+        const auto shrinkable = std::find_if(std::begin(kShrinkable), std::end(kShrinkable),
+                                             [column](const Shrinkable& s) { return s.column == column; });
+        if (shrinkable != std::end(kShrinkable) && !storedWidth(settings, columns, column)) {
+            const int full = scaled(kDefaultWidths[column]);
+            flexible.append({column, full, std::min(full, scaled(shrinkable->minimum))});
+        } else {
+            taken += columns->sectionSize(column);
+        }
+    }
+    if (flexible.isEmpty())
+        return;
+
+    int fullSum = 0;
+    int leastSum = 0;
+    for (const Flexible& f : std::as_const(flexible)) {
+        fullSum += f.full;
+        leastSum += f.least;
+    }
+    // What the flexible columns may have, shared in proportion to how far
+    // each can give way.
+    const int room = std::clamp(view->viewport()->width() - taken - scaled(kPayeeMinimumWidth), leastSum, fullSum);
+    const int giveWay = fullSum - room;
+    const int canGive = fullSum - leastSum;
+    restoringLayout = true;
+    // Running totals, so the shares add up to exactly what must be given.
+    int couldGive = 0;
+    int given = 0;
+    for (const Flexible& f : std::as_const(flexible)) {
+        couldGive += f.full - f.least;
+        const int share = canGive > 0 ? couldGive * giveWay / canGive - given : 0;
+        given += share;
+        const int width = f.full - share;
+        if (columns->sectionSize(f.column) != width)
+            columns->resizeSection(f.column, width);
+    }
+    restoringLayout = false;
 }
 
 void RegisterScreen::setTwoLineMode(bool on)
@@ -126,6 +203,8 @@ void RegisterScreen::hideColumn(int column, bool hide)
     if (hide && !view->isColumnHidden(column) && currentEditor() && view->currentIndex().column() == column)
         finishEditing();
     view->setColumnHidden(column, hide);
+    if (!restoringLayout)
+        fitDefaultColumnWidths();
 }
 
 void RegisterScreen::resetColumnLayout()

@@ -477,6 +477,8 @@ bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != view && watched != view->viewport())
         return QWidget::eventFilter(watched, event);
+    if (watched == view->viewport() && event->type() == QEvent::Resize)
+        fitDefaultColumnWidths();
 
     if (event->type() == QEvent::ShortcutOverride) {
         // The register's keys win over window shortcuts, except Ctrl+N: the

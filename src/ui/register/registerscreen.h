@@ -148,6 +148,9 @@ private:
     // Hides or shows a column; an edit open in a column being hidden is
     // written back and closed first.
     void hideColumn(int column, bool hide);
+    // Narrows the columns the user has not sized when the window is too
+    // narrow for their default widths, so Payee keeps a readable width.
+    void fitDefaultColumnWidths();
     // A user's resize of a column; the program's own resizes and the zero
     // width of a hidden column are not kept.
     void saveColumnWidth(int column, int oldSize, int newSize);
