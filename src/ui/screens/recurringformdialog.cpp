@@ -23,6 +23,7 @@
 #include <QUuid>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -357,7 +358,11 @@ void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
     else
         m_depositRadio->setChecked(true);
     m_payeeEdit->setText(record.payee);
-    m_amountField->setValue(std::abs(static_cast<double>(record.amount)) / 100.0);
+    // A stored amount beyond the usual range widens it rather than being
+    // clamped, which OK would then save as a changed amount.
+    const double magnitude = std::abs(static_cast<double>(record.amount)) / 100.0;
+    m_amountField->setMaximum(std::max(m_amountField->maximum(), magnitude));
+    m_amountField->setValue(magnitude);
     m_memoEdit->setText(record.memo);
     selectCategory(record.categoryId);
 
