@@ -102,9 +102,23 @@ void MainWindow::showReconciliationHistoryWindow()
 
 // ---- Recurring transactions ----
 
+#include "data/recurringrepository.h"
+#include "ui/screens/recurringscreen.h"
+
 void MainWindow::showRecurringWindow()
 {
-    showNotAvailable();
+    openKeptWindow(
+        this, m_recurringScreen, m_appState, tr("Recurring Transactions"), QSize(700, 500),
+        [this](RecurringScreen* screen) {
+            connect(screen, &RecurringScreen::transactionsChanged, this, &MainWindow::showWrittenTransactions);
+            // Schedules change elsewhere too: hourly posting, the register's
+            // memorize command, sync.
+            connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, screen, [screen] {
+                if (screen->isVisible())
+                    screen->refresh();
+            });
+        },
+        [](RecurringScreen* screen) { screen->refresh(); });
 }
 
 // ---- Search ----
