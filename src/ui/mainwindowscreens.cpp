@@ -151,9 +151,12 @@ void MainWindow::showPayeesWindow()
 
 // ---- Categories ----
 
+#include "ui/screens/categoriesscreen.h"
+
 void MainWindow::showCategoriesWindow()
 {
-    showNotAvailable();
+    openKeptWindow(this, m_categoriesScreen, m_appState, tr("Categories"), QSize(600, 500), noWiring,
+                   [](CategoriesScreen* screen) { screen->reload(); });
 }
 
 // ---- Preferences ----
