@@ -102,9 +102,23 @@ void MainWindow::showReconciliationHistoryWindow()
 
 // ---- Recurring transactions ----
 
+#include "data/recurringrepository.h"
+#include "ui/screens/recurringscreen.h"
+
 void MainWindow::showRecurringWindow()
 {
-    showNotAvailable();
+    openKeptWindow(
+        this, m_recurringScreen, m_appState, tr("Recurring Transactions"), QSize(700, 500),
+        [this](RecurringScreen* screen) {
+            connect(screen, &RecurringScreen::transactionsChanged, this, &MainWindow::showWrittenTransactions);
+            // Schedules change elsewhere too: hourly posting, the register's
+            // memorize command, sync.
+            connect(m_appState->recurringRepository(), &RecurringRepository::recurringChanged, screen, [screen] {
+                if (screen->isVisible())
+                    screen->refresh();
+            });
+        },
+        [](RecurringScreen* screen) { screen->refresh(); });
 }
 
 // ---- Search ----
@@ -137,9 +151,12 @@ void MainWindow::showPayeesWindow()
 
 // ---- Categories ----
 
+#include "ui/screens/categoriesscreen.h"
+
 void MainWindow::showCategoriesWindow()
 {
-    showNotAvailable();
+    openKeptWindow(this, m_categoriesScreen, m_appState, tr("Categories"), QSize(600, 500), noWiring,
+                   [](CategoriesScreen* screen) { screen->reload(); });
 }
 
 // ---- Preferences ----
