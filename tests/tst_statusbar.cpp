@@ -101,6 +101,15 @@ void TestStatusBar::recurringDue()
     bar.setRecurringDueCount(count);
     bar.setRecurringDueCount(-4);
     QVERIFY(due->isHidden());
+
+    // Never drawn over a timed message, whichever comes first.
+    bar.showMessage(QStringLiteral("Sample data loaded"), 3000);
+    bar.setRecurringDueCount(count);
+    QVERIFY(due->isHidden());
+    bar.clearMessage();
+    QVERIFY(!due->isHidden());
+    bar.showMessage(QStringLiteral("Saved"), 3000);
+    QVERIFY(due->isHidden());
 }
 
 void TestStatusBar::showMessageHidesBusyIndicator()

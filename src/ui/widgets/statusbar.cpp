@@ -46,6 +46,7 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_busyLabel, 0);
     addPermanentWidget(m_busyBar, 0);
     addPermanentWidget(m_syncLabel, 0);
+    connect(this, &QStatusBar::messageChanged, this, &StatusBar::updateRecurringDueVisibility);
 }
 
 StatusBar::~StatusBar() = default;
@@ -62,14 +63,18 @@ void StatusBar::setAccountCount(int count)
 
 void StatusBar::setRecurringDueCount(int count)
 {
-    if (count <= 0) {
-        m_recurringDueLabel->hide();
-        return;
+    m_recurringDueCount = count;
+    if (count > 0) {
+        m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));
+        const QString color = isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
+        m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(color));
     }
-    m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));
-    const QString color = isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
-    m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(color));
-    m_recurringDueLabel->show();
+    updateRecurringDueVisibility();
+}
+
+void StatusBar::updateRecurringDueVisibility()
+{
+    m_recurringDueLabel->setVisible(m_recurringDueCount > 0 && currentMessage().isEmpty());
 }
 
 void StatusBar::showProgress(const QString& text)

@@ -30,6 +30,11 @@ public:
     void updateColors();
 
 private:
+    // The due label sits in the message area, so it is shown only while no
+    // timed message is: the two would otherwise be drawn over each other.
+    void updateRecurringDueVisibility();
+
+    int m_recurringDueCount = 0;
     QLabel* m_syncLabel;
     QLabel* m_accountCountLabel;
     QLabel* m_recurringDueLabel;
