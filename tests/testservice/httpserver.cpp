@@ -17,6 +17,7 @@ QByteArray reasonPhrase(int status)
     case 200: return "OK";
     case 201: return "Created";
     case 204: return "No Content";
+    case 302: return "Found";
     case 400: return "Bad Request";
     case 401: return "Unauthorized";
     case 403: return "Forbidden";
@@ -32,6 +33,8 @@ QByteArray serialize(const HttpResponse& response)
 {
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
     bytes += "Content-Type: " + response.contentType + "\r\n";
+    for (const auto& header : response.headers)
+        bytes += header.first + ": " + header.second + "\r\n";
     bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
     return bytes + response.body;
 }

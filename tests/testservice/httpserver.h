@@ -38,6 +38,7 @@ struct HttpResponse
     int status = 200;
     QByteArray contentType = "application/json";
     QByteArray body;
+    QList<QPair<QByteArray, QByteArray>> headers; // besides Content-Type and Content-Length
     Delivery delivery = Delivery::Normal;
     int delayMs = 0;
 };

@@ -151,6 +151,13 @@ void TestService::reset()
     m_accessExpiry.clear();
     m_accessSubject.clear();
     m_refreshSubject.clear();
+    for (const auto& hook : std::as_const(m_resetHooks))
+        hook();
+}
+
+void TestService::addResetHook(std::function<void()> hook)
+{
+    m_resetHooks.append(std::move(hook));
 }
 
 QString TestService::makeToken(const QString& subject, qint64 expiry)
@@ -190,6 +197,17 @@ std::optional<QString> TestService::redeemRefreshToken(const QString& refreshTok
     const QString subject = *it;
     m_refreshSubject.erase(it);
     return subject;
+}
+
+void TestService::revokeTokens(const QString& subject)
+{
+    const auto ofSubject = [&subject](QHash<QString, QString>::iterator it) { return it.value() == subject; };
+    for (auto it = m_accessSubject.cbegin(); it != m_accessSubject.cend(); ++it) {
+        if (it.value() == subject)
+            m_accessExpiry.remove(it.key());
+    }
+    m_accessSubject.removeIf(ofSubject);
+    m_refreshSubject.removeIf(ofSubject);
 }
 
 HttpResponse TestService::json(int status, const QJsonObject& body)

@@ -61,6 +61,8 @@ public:
     QJsonArray requests(const QString& routePattern) const;
     void clearRequests();
     void reset();
+    // Called by reset(): a route file clears the state it keeps.
+    void addResetHook(std::function<void()> hook);
 
     // Tokens: JWT-shaped ("h." + base64url {"sub","exp","jti"} + ".s").
     // An access token lives accessTtlSeconds (negative: already expired).
@@ -70,6 +72,8 @@ public:
     std::optional<QString> bearerSubject(const HttpRequest& request) const;
     // Spends a refresh token: its subject, or none when unknown or spent.
     std::optional<QString> redeemRefreshToken(const QString& refreshToken);
+    // Every access and refresh token of the subject stops working (sign-out).
+    void revokeTokens(const QString& subject);
 
     static constexpr qint64 kDefaultAccessTtl = 3600;
 
@@ -91,6 +95,7 @@ private:
     QString makeToken(const QString& subject, qint64 expiry);
 
     QList<Route> m_routes;
+    QList<std::function<void()>> m_resetHooks;
     QHash<QString, QList<Fault>> m_faults;
     QJsonArray m_requests;
     QHash<QString, qint64> m_accessExpiry;      // access token → expiry

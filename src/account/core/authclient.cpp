@@ -1,0 +1,252 @@
+#include "account/core/authclient.h"
+
+#include "account/core/apiclient.h"
+#include "account/core/tokenmanager.h"
+#include "account/core/webauthhandler.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QUrlQuery>
+
+namespace LarkAccount {
+
+namespace {
+
+const QString kRefreshPath = QStringLiteral("/auth/token/refresh");
+
+} // namespace
+
+AuthClient::AuthClient(const QString& serverUrl, const QString& realm, const QString& clientId, ApiClient* api,
+                       TokenManager* tokens, QObject* parent)
+    : QObject(parent)
+    , m_serverUrl(serverUrl)
+    , m_realm(realm)
+    , m_clientId(clientId)
+    , m_api(api)
+    , m_tokens(tokens)
+{
+    setupRefreshCallback();
+    watchTransport(api);
+}
+
+void AuthClient::setupRefreshCallback()
+{
+    QPointer<ApiClient> api(m_api);
+    m_tokens->setRefreshFunction([api](const QString& refreshToken, TokenManager::RefreshSucceeded onSuccess,
+                                       TokenManager::RefreshFailed onFailure) {
+        if (!api) {
+            onFailure(false);
+            return;
+        }
+        api->postPublic(kRefreshPath, {{QStringLiteral("refresh_token"), refreshToken}},
+                        [onSuccess, onFailure](bool ok, int status, const QJsonObject& body) {
+                            if (ok)
+                                onSuccess(body.value(QLatin1String("access_token")).toString(),
+                                          body.value(QLatin1String("refresh_token")).toString());
+                            else
+                                onFailure(status >= 400 && status <= 499);
+                        });
+    });
+}
+
+void AuthClient::watchTransport(ApiClient* api)
+{
+    // The token manager has already dropped a refused refresh token; an
+    // access token the server turned down is no better.
+    connect(api, &ApiClient::authenticationRequired, this, &AuthClient::signOutLocally, Qt::UniqueConnection);
+}
+
+void AuthClient::setState(AuthState state)
+{
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void AuthClient::signOutLocally()
+{
+    ++m_session;
+    m_tokens->clearTokens();
+    m_currentUser = User();
+    setState(AuthState::Unauthenticated);
+}
+
+void AuthClient::initialize()
+{
+    m_tokens->loadFromStore();
+    if (!m_tokens->validAccessToken().isEmpty()) {
+        setState(AuthState::Authenticated);
+        return;
+    }
+    if (m_tokens->refreshToken().isEmpty()) {
+        setState(AuthState::Unauthenticated);
+        return;
+    }
+    QPointer<AuthClient> self(this);
+    m_tokens->refresh([self](RefreshResult result) {
+        if (!self)
+            return;
+        // An unreachable server is no reason to sign out: the next request
+        // tries the refresh again.
+        if (result == RefreshResult::Rejected)
+            self->signOutLocally();
+        else
+            self->setState(AuthState::Authenticated);
+    });
+}
+
+void AuthClient::login()
+{
+    closeHandler();
+    // Desktop services would also hand a file or any other scheme to
+    // whatever program claims it: only a web address goes to the browser.
+    const QUrl server(m_serverUrl);
+    const QString scheme = server.scheme().toLower();
+    if (!server.isValid() || server.host().isEmpty()
+        || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+        emit loginFailed(tr("Invalid sign-in address"));
+        return;
+    }
+
+    auto* handler = new WebAuthHandler(this);
+    const QString redirectUri = handler->start();
+    if (redirectUri.isEmpty()) {
+        emit loginFailed(tr("Failed to start local auth server"));
+        handler->deleteLater();
+        return;
+    }
+    connect(handler, &WebAuthHandler::callbackReceived, this,
+            [this, handler](const QUrl& url) { onCallbackReceived(handler, url); });
+    m_handler = handler;
+
+    // One pass of arg(): the "%" signs of the encoded redirect URI are not
+    // read as placeholders.
+    const QString address = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4&state=%5")
+                                .arg(m_serverUrl, m_realm, m_clientId,
+                                     QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)), handler->state());
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+void AuthClient::closeHandler()
+{
+    if (!m_handler)
+        return;
+    m_handler->stop(); // frees the port for the next sign-in now
+    m_handler->deleteLater();
+    m_handler = nullptr;
+}
+
+void AuthClient::onCallbackReceived(WebAuthHandler* handler, const QUrl& url)
+{
+    if (m_handler == handler)
+        m_handler = nullptr;
+    handler->deleteLater();
+    handleCallback(url);
+}
+
+void AuthClient::handleCallback(const QUrl& url)
+{
+    const auto tokensIn = [](const QUrlQuery& query, QString* access, QString* refresh) {
+        *access = query.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
+        *refresh = query.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded);
+    };
+    QString access;
+    QString refresh;
+    tokensIn(QUrlQuery(url.fragment(QUrl::FullyEncoded)), &access, &refresh);
+    if (access.isEmpty())
+        tokensIn(QUrlQuery(url), &access, &refresh);
+    if (access.isEmpty() || refresh.isEmpty()) {
+        emit loginFailed(tr("No tokens received"));
+        return;
+    }
+    ++m_session;
+    m_currentUser = User(); // it may be someone else now
+    m_tokens->setTokens(access, refresh);
+    setState(AuthState::Authenticated);
+    emit loginSucceeded();
+}
+
+void AuthClient::logout()
+{
+    // Sent first, so that it still carries the access token.
+    m_api->post(QStringLiteral("/auth/logout"), QJsonObject(), ApiClient::Callback());
+    signOutLocally();
+    emit logoutCompleted();
+}
+
+void AuthClient::refreshToken(std::function<void(bool)> callback)
+{
+    QPointer<AuthClient> self(this);
+    m_tokens->refresh([self, callback](RefreshResult result) {
+        if (self && result == RefreshResult::Rejected)
+            self->signOutLocally();
+        if (callback)
+            callback(result == RefreshResult::Success);
+    });
+}
+
+std::function<void(bool, int, const QJsonObject&)> AuthClient::userReply(std::function<void(const User&)> callback)
+{
+    QPointer<AuthClient> self(this);
+    const quint64 session = m_session;
+    return [self, session, callback](bool ok, int, const QJsonObject& body) {
+        if (!self)
+            return;
+        // A reply that outlived its session does not bring its user back.
+        if (ok && session == self->m_session)
+            self->m_currentUser = User::fromJson(body);
+        if (callback)
+            callback(self->m_currentUser);
+    };
+}
+
+void AuthClient::fetchCurrentUser(std::function<void(const User&)> callback)
+{
+    m_api->get(QStringLiteral("/users/me"), userReply(std::move(callback)));
+}
+
+void AuthClient::updateProfile(const QString& displayName, std::function<void(const User&)> callback)
+{
+    m_api->patch(QStringLiteral("/users/me"), {{QStringLiteral("display_name"), displayName}},
+                 userReply(std::move(callback)));
+}
+
+void AuthClient::changePassword(const QString& currentPassword, const QString& newPassword,
+                                std::function<void(bool)> callback)
+{
+    m_api->post(QStringLiteral("/users/me/password"),
+                {{QStringLiteral("current_password"), currentPassword}, {QStringLiteral("new_password"), newPassword}},
+                [callback](bool ok, int, const QJsonObject&) {
+                    if (callback)
+                        callback(ok);
+                });
+}
+
+void AuthClient::listSessions(std::function<void(const QList<Session>&)> callback)
+{
+    m_api->get(QStringLiteral("/users/me/sessions"), [callback](bool ok, int, const QJsonObject& body) {
+        if (callback)
+            callback(ok ? recordsFromJson<Session>(body.value(QLatin1String("sessions"))) : QList<Session>());
+    });
+}
+
+void AuthClient::revokeSession(const QString& sessionId)
+{
+    // The id becomes a path segment: "/" or a dot segment would aim the
+    // DELETE at another resource.
+    if (sessionId.isEmpty() || sessionId.contains(QLatin1Char('/')) || sessionId == QLatin1String(".")
+        || sessionId == QLatin1String("..")) {
+        qWarning() << "AuthClient::revokeSession: not a session id:" << sessionId;
+        return;
+    }
+    m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId), ApiClient::Callback());
+}
+
+QString AuthClient::userId() const
+{
+    const QString token = m_tokens->validAccessToken();
+    return token.isEmpty() ? QString() : TokenManager::userId(token);
+}
+
+} // namespace LarkAccount
