@@ -225,6 +225,37 @@ private slots:
                  overwrites ? QStringLiteral("From backup") : QStringLiteral("Checking"));
     }
 
+    // The archive holds t2 with the lines s1 and s2; the database has since
+    // replaced them with s3. The lines follow whichever t2 the restore keeps.
+    void splitLinesFollowTheirTransaction_data()
+    {
+        QTest::addColumn<BackupImportMode>("mode");
+        QTest::addColumn<QString>("storedUpdatedAt");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("replace all") << BackupImportMode::ReplaceAll << "2024-03-01T00:00:00Z" << "s1,s2";
+        QTest::newRow("keep newer, archive newer") << BackupImportMode::KeepNewer << "2024-01-01T00:00:00Z" << "s1,s2";
+        QTest::newRow("keep newer, stored newer") << BackupImportMode::KeepNewer << "2024-03-01T00:00:00Z" << "s3";
+        QTest::newRow("skip existing") << BackupImportMode::SkipExisting << "2024-01-01T00:00:00Z" << "s3";
+    }
+    void splitLinesFollowTheirTransaction()
+    {
+        QFETCH(BackupImportMode, mode);
+        QFETCH(QString, storedUpdatedAt);
+        QFETCH(QString, lines);
+        TestSupport::TempDatabase db;
+        fill();
+        BackupService service(db.db());
+        const QByteArray archive = service.exportBackup();
+        TestSupport::exec("DELETE FROM split_lines WHERE transaction_id = 't2'");
+        TestSupport::exec("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                          "VALUES ('s3', 't2', 'c1', -2500, '2024-03-01T00:00:00Z', '2024-03-01T00:00:00Z')");
+        TestSupport::exec("UPDATE transactions SET updated_at = '" + storedUpdatedAt + "' WHERE id = 't2'");
+
+        QCOMPARE(service.importBackup(archive, mode).errors, QStringList());
+        QCOMPARE(TestSupport::scalar("SELECT group_concat(id) FROM (SELECT id FROM split_lines "
+                                     "WHERE transaction_id = 't2' ORDER BY id)").toString(), lines);
+    }
+
     // Archives refused as a whole, or whose only row is unreadable: nothing changes.
     void refusedArchives_data()
     {

@@ -34,10 +34,12 @@ struct BackupService::Restore
         , savepoint(database)
         , release(database)
         , rollbackTo(database)
+        , clearSplitLines(database)
     {
         savepoint.prepare(QStringLiteral("SAVEPOINT backup_row"));
         release.prepare(QStringLiteral("RELEASE backup_row"));
         rollbackTo.prepare(QStringLiteral("ROLLBACK TO backup_row"));
+        clearSplitLines.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"));
     }
 
     // Undoes what a row wrote since its savepoint; false when the enclosing
@@ -58,6 +60,10 @@ struct BackupService::Restore
     QSqlQuery savepoint;
     QSqlQuery release;
     QSqlQuery rollbackTo;
+    QSqlQuery clearSplitLines;
+    // Transactions written from the archive: only their split lines are
+    // restored, so a transaction's lines are always one side's, never both.
+    QSet<QString> restoredTransactions;
     QHash<QString, QSqlQuery> statements; // by SQL text
     QString error;                         // of the last failed statement
 };
@@ -65,6 +71,9 @@ struct BackupService::Restore
 namespace {
 
 const QString kIdKey = QStringLiteral("id");
+const QString kTransactionIdKey = QStringLiteral("transaction_id");
+const QString kTransactionsTable = QStringLiteral("transactions");
+const QString kSplitLinesTable = QStringLiteral("split_lines");
 const QString kUpdatedAtKey = QStringLiteral("updated_at");
 const QString kManifestPath = QStringLiteral("manifest.json");
 const QString kJsonSuffix = QStringLiteral(".json");
@@ -249,6 +258,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
             return Outcome::Skipped;
         values.append(value);
     }
+    if (table.name == kSplitLinesTable && !restore.restoredTransactions.contains(row.value(kTransactionIdKey).toString()))
+        return Outcome::Skipped;
 
     restore.lookup.bindValue(0, id);
     if (!restore.lookup.exec()) {
@@ -310,6 +321,16 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         restore.error = restore.savepoint.lastError().text();
         return Outcome::Aborted;
     }
+    // An overwritten transaction takes the archive's split lines (restored
+    // after it) in place of its current ones.
+    const bool isTransaction = table.name == kTransactionsTable;
+    if (found && isTransaction) {
+        restore.clearSplitLines.bindValue(0, id);
+        if (!restore.clearSplitLines.exec()) {
+            restore.error = restore.clearSplitLines.lastError().text();
+            return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
+        }
+    }
     if (!q.exec()) {
         restore.error = q.lastError().text();
         return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
@@ -318,6 +339,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         restore.error = restore.release.lastError().text();
         return Outcome::Aborted;
     }
+    if (isTransaction)
+        restore.restoredTransactions.insert(id);
     return Outcome::Imported;
 }
 
