@@ -151,6 +151,30 @@ private slots:
         QCOMPARE(t1.value("amount").toInteger(), Q_INT64_C(9007199254740993));
     }
 
+    // A temporary view stands in for the table: json() of a bad text fails
+    // the statement once the row carrying it is reached.
+    void exportFailsWhenATableCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::newRow("at the start") << "SELECT * FROM main.reconciliations WHERE json('x')";
+        QTest::newRow("part-way") << "SELECT *, json(CASE WHEN id = 'rc2' THEN 'x' ELSE '{}' END) FROM "
+                                     "main.reconciliations";
+    }
+    void exportFailsWhenATableCannotBeRead()
+    {
+        QFETCH(QString, view);
+        TestSupport::TempDatabase db;
+        fill();
+        TestSupport::exec("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+                          "reconciled_balance, completed_at, created_at, updated_at) VALUES ('rc2', 'a1', "
+                          "'2024-03-31', 10, 10, '', '', '')");
+        TestSupport::exec("CREATE TEMP VIEW reconciliations AS " + view);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^BackupService export query failed: .*malformed JSON"));
+        QString error;
+        QVERIFY(BackupService(db.db()).exportBackup(&error).isEmpty());
+        QCOMPARE(error, QStringLiteral("The backup could not read the table reconciliations: malformed JSON"));
+    }
+
     void roundTripIntoEmptyDatabase_data() { addModes(); }
     void roundTripIntoEmptyDatabase()
     {

@@ -157,7 +157,14 @@ QByteArray BackupService::exportBackup(QString* error)
     QJsonObject manifest;
     int rows = 0;
     for (const Table& table : tables()) {
-        const int count = exportTable(zip, table);
+        QString failure;
+        const int count = exportTable(zip, table, &failure);
+        // A backup without some of its rows would restore as if complete.
+        if (count < 0) {
+            if (error)
+                *error = tr("The backup could not read the table %1: %2").arg(table.name, failure);
+            return QByteArray();
+        }
         manifest.insert(table.countKey, count);
         rows += count;
     }
@@ -174,14 +181,17 @@ QByteArray BackupService::exportBackup(QString* error)
     return zip.finish();
 }
 
-int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
+int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QString* error)
 {
     QSqlQuery q(m_database->database());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(table.name))) {
+    const auto failed = [&q, error]() {
+        *error = q.lastError().databaseText();
         qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
-        return 0;
-    }
+        return -1;
+    };
+    if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(table.name)))
+        return failed();
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -198,6 +208,9 @@ int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
         const QString id = idColumn >= 0 ? q.value(idColumn).toString() : QString();
         zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id), QJsonDocument(row).toJson(QJsonDocument::Indented));
     }
+    // next() is false at the end and on an error alike.
+    if (q.lastError().isValid())
+        return failed();
     return count;
 }
 

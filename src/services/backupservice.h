@@ -59,8 +59,9 @@ public:
 
     explicit BackupService(Database* database, QObject* parent = nullptr);
 
-    // The archive, or empty when the database holds more rows than an
-    // archive can; error (when given) then tells why, else it is cleared.
+    // The archive, or empty when a table cannot be read whole or the
+    // database holds more rows than an archive can; error (when given)
+    // then tells why, else it is cleared.
     QByteArray exportBackup(QString* error = nullptr);
     BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
 
@@ -70,7 +71,8 @@ private:
     struct Restore;
 
     static const QList<Table>& tables();
-    int exportTable(ZipArchive::Writer& zip, const Table& table);
+    // The number of rows written, or -1 with the database's error text.
+    int exportTable(ZipArchive::Writer& zip, const Table& table, QString* error);
     static QJsonObject rowToJson(const QSqlQuery& query, const QStringList& columns);
     static void markForResync(const Table& table, QJsonObject& row);
     Outcome upsertRow(Restore& restore, const Table& table, QJsonObject row);
