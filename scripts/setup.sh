@@ -12,7 +12,7 @@ PACKAGES=(
     pkg-config
     libgl-dev
     libsqlite3-dev
-    zlib1g-dev
+    libzip-dev
     qt6-base-dev
     qt6-base-private-dev
     libqt6sql6-sqlite
@@ -21,6 +21,8 @@ PACKAGES=(
     qt6-l10n-tools
     qt6-translations-l10n
     fonts-material-design-icons-iconfont
+    zip
+    unzip
 )
 
 bash scripts/install-packages.sh "${PACKAGES[@]}"

@@ -122,8 +122,6 @@ struct PendingRow
 
 } // namespace
 
-static_assert(BackupService::kMaxRows + 1 == ZipArchive::kMaxEntries, "every row entry and the manifest fit");
-
 BackupService::BackupService(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -155,38 +153,45 @@ QByteArray BackupService::exportBackup(QString* error)
         error->clear();
     ZipArchive::Writer zip;
     QJsonObject manifest;
-    int rows = 0;
     for (const Table& table : tables()) {
         QString failure;
         const int count = exportTable(zip, table, &failure);
         // A backup without some of its rows would restore as if complete.
         if (count < 0) {
             if (error)
-                *error = tr("The backup could not read the table %1: %2").arg(table.name, failure);
+                *error = failure;
             return QByteArray();
         }
         manifest.insert(table.countKey, count);
-        rows += count;
-    }
-    // Refused rather than written: an archive with more entries would read
-    // back without its manifest and could never be restored.
-    if (rows > kMaxRows) {
-        if (error)
-            *error = tr("This backup would hold %n rows; a backup archive holds at most 65534.", nullptr, rows);
-        return QByteArray();
     }
     manifest.insert(QStringLiteral("version"), 1);
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::nowText());
-    zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-    return zip.finish();
+    QByteArray archive;
+    if (zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented)))
+        archive = zip.finish();
+    if (archive.isEmpty() && error)
+        *error = tr("The backup archive could not be written: %1").arg(zip.error());
+    return archive;
+}
+
+const BackupService::Table* BackupService::tableOf(const QString& path)
+{
+    if (!path.endsWith(kJsonSuffix))
+        return nullptr;
+    for (const Table& table : tables()) {
+        if (path.size() > table.folder.size() && path.startsWith(table.folder)
+            && path.at(table.folder.size()) == QLatin1Char('/'))
+            return &table;
+    }
+    return nullptr;
 }
 
 int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QString* error)
 {
     QSqlQuery q(m_database->database());
     q.setForwardOnly(true);
-    const auto failed = [&q, error]() {
-        *error = q.lastError().databaseText();
+    const auto failed = [&q, &table, error]() {
+        *error = tr("The backup could not read the table %1: %2").arg(table.name, q.lastError().databaseText());
         qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
         return -1;
     };
@@ -200,13 +205,14 @@ int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QStr
 
     int count = 0;
     while (q.next()) {
-        ++count;
-        // Past the limit the rows are only counted, for the refusal.
-        if (zip.count() >= kMaxRows)
-            continue;
         const QJsonObject row = rowToJson(q, columns);
         const QString id = idColumn >= 0 ? q.value(idColumn).toString() : QString();
-        zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id), QJsonDocument(row).toJson(QJsonDocument::Indented));
+        if (!zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id),
+                     QJsonDocument(row).toJson(QJsonDocument::Indented))) {
+            *error = tr("The backup archive could not be written: %1").arg(zip.error());
+            return -1;
+        }
+        ++count;
     }
     // next() is false at the end and on an error alike.
     if (q.lastError().isValid())
@@ -365,6 +371,19 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         result.errors.append(tr("Failed to open ZIP archive"));
         return result;
     }
+    // Sizes are only what the archive claims, but no read goes past its
+    // entry's claim: their sum bounds all the restore will inflate.
+    qint64 totalSize = 0;
+    for (int i = 0; i < zip.count(); ++i) {
+        const qint64 size = zip.recordedSize(i);
+        const QString path = zip.path(i);
+        if (size >= 0 && size <= kMaxEntrySize && (path == kManifestPath || tableOf(path)))
+            totalSize += size;
+    }
+    if (totalSize > kMaxTotalSize) {
+        result.errors.append(tr("Invalid backup: its entries hold more than %1 MB").arg(kMaxTotalSize >> 20));
+        return result;
+    }
 
     QByteArray content;
     const int manifestIndex = zip.indexOf(kManifestPath);
@@ -417,7 +436,6 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             restore.lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quoted(table.name)));
             restore.statements.clear();
 
-            const QString prefix = table.folder + QLatin1Char('/');
             QList<PendingRow> refused;
             auto handle = [&](const QString& path, const QJsonObject& row) {
                 switch (upsertRow(restore, table, row)) {
@@ -439,7 +457,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
 
             for (int i = 0; i < zip.count() && !aborted; ++i) {
                 const QString path = zip.path(i);
-                if (!path.startsWith(prefix) || !path.endsWith(kJsonSuffix))
+                if (tableOf(path) != &table)
                     continue;
                 try {
                     switch (zip.read(i, kMaxEntrySize, &content)) {
