@@ -201,8 +201,15 @@ private slots:
         QTest::newRow("amount texts")
             << QByteArray("2024-03-01,Zero,0\n2024-03-01,Dollars,\"$1,234.56\"\n2024-03-01,NA,n/a\n"
                           "2024-03-01,Euro,\xE2\x82\xAC" "5.00\n2024-03-01,Empty,\n2024-03-01,Round,-0.005\n")
-            << columns(0, 1, 2) << "imported 3, duplicates 0, unparseable 3, database 0, other 0"
-            << QStringList{"2024-03-01|-1|Round||", "2024-03-01|0|Zero||", "2024-03-01|123456|Dollars||"};
+            << columns(0, 1, 2) << "imported 4, duplicates 0, unparseable 2, database 0, other 0"
+            << QStringList{"2024-03-01|-1|Round||", "2024-03-01|0|Zero||", "2024-03-01|500|Euro||",
+                           "2024-03-01|123456|Dollars||"};
+        QTest::newRow("decimal comma amounts")
+            << QByteArray("2024-03-01,A,\"12,50\"\n2024-03-01,B,\"-1.234,56\"\n2024-03-01,C,\"1,234\"\n"
+                          "2024-03-01,D,\"1 234,5\"\n2024-03-01,E,\"0,125\"\n")
+            << columns(0, 1, 2) << "imported 5, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2024-03-01|-123456|B||", "2024-03-01|13|E||", "2024-03-01|1250|A||",
+                           "2024-03-01|123400|C||", "2024-03-01|123450|D||"};
         QTest::newRow("unusable dates") << QByteArray("2024-02-30,A,1\nsoon,B,1\n,C,1\n") << columns(0, 1, 2)
                                         << "imported 0, duplicates 0, unparseable 3, database 0, other 0"
                                         << QStringList{};

@@ -1,6 +1,5 @@
 #include "services/importservice.h"
 
-#include "data/money.h"
 #include "data/transactionrepository.h"
 #include "services/csvparser.h"
 #include "services/importservice_p.h"
@@ -76,15 +75,17 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             cached = datesRead.insert(dateField, read);
         }
         const QDate date = cached.value();
-        qint64 amount = 0;
+        // Bank files write "12,50" and "1.234,56" as often as "1,234.56":
+        // the QIF reader's rule tells the decimal mark from the grouping.
         // A field that does not read as a number is no amount, not a zero.
-        if (!date.isValid() || !tryParseAmount(row.at(mapping.amountColumn), CurrencyCode::USD, &amount)) {
+        const std::optional<qint64> amount = parseBankAmount(row.at(mapping.amountColumn));
+        if (!date.isValid() || !amount) {
             ++result.unparseableSkipped;
             continue;
         }
         const QString& payee = row.at(mapping.payeeColumn);
 
-        const QString key = duplicateKey(date, amount, payee);
+        const QString key = duplicateKey(date, *amount, payee);
         if (keys.contains(key)) {
             ++result.duplicatesSkipped;
             continue;
@@ -95,7 +96,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         t.accountId = accountId;
         t.date = date;
         t.payee = payee;
-        t.amount = amount;
+        t.amount = *amount;
         t.createdAt = QDateTime::currentDateTimeUtc();
         t.updatedAt = t.createdAt;
         if (hasField(row, mapping.memoColumn))

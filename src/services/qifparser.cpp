@@ -267,7 +267,9 @@ QifParseResult parseQif(const QString& text, QifDateOrder order)
     return parser.take();
 }
 
-std::optional<qint64> parseQifAmount(const QString& value)
+namespace {
+
+std::optional<qint64> parseAmountText(const QString& value, bool zeroWholeMeansDecimal)
 {
     static const QString currencySymbols = QStringLiteral("$\u20AC\u00A3\u00A5\u00A2");
 
@@ -308,7 +310,8 @@ std::optional<qint64> parseQifAmount(const QString& value)
         const QChar mark = lastDot >= 0 ? QLatin1Char('.') : QLatin1Char(',');
         const qsizetype position = qMax(lastDot, lastComma);
         const qsizetype after = compact.size() - position - 1;
-        if (compact.count(mark) == 1 && (after != 3 || position == 0)) {
+        const bool zeroWhole = position > 0 && QStringView(compact).left(position).count(QLatin1Char('0')) == position;
+        if (compact.count(mark) == 1 && (after != 3 || position == 0 || (zeroWholeMeansDecimal && zeroWhole))) {
             decimalMark = mark;
         } else {
             const QStringList groups = compact.split(mark);
@@ -357,6 +360,18 @@ std::optional<qint64> parseQifAmount(const QString& value)
     if (qMulOverflow(hundredths, qint64(100), &hundredths) || qAddOverflow(hundredths, cents, &hundredths))
         return std::nullopt;
     return negative ? -hundredths : hundredths;
+}
+
+} // namespace
+
+std::optional<qint64> parseQifAmount(const QString& value)
+{
+    return parseAmountText(value, false);
+}
+
+std::optional<qint64> parseBankAmount(const QString& value)
+{
+    return parseAmountText(value, true);
 }
 
 std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order)

@@ -75,6 +75,10 @@ QifParseResult parseQif(const QString& text, QifDateOrder order);
 // "$ -5"; nothing when the text is no amount or its hundredths do not fit
 // in 64 bits. Rounds halves away from zero.
 std::optional<qint64> parseQifAmount(const QString& value);
+// The same, except that a lone mark after a whole part of zero is the
+// decimal mark: "0.125" is an eighth, not 125 (no one groups thousands
+// after a zero). The CSV import reads its amounts so.
+std::optional<qint64> parseBankAmount(const QString& value);
 
 // A date such as "1/2/2024", "1/2'24", "2024-01-02" or "1. 2. 2024".
 // Two-digit years 00-69 are 2000-2069, 70-99 are 1970-1999. Nothing when the
