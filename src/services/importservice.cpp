@@ -93,7 +93,7 @@ QDate ImportService::dateFromText(const QString& text, const QString& format)
     return QDate(year, parts.month, parts.day);
 }
 
-QDate ImportService::parseDate(const QString& text)
+const QStringList& ImportSupport::dateFormats()
 {
     static const QStringList formats = {
         QStringLiteral("yyyy-MM-dd"),   QStringLiteral("yyyyMMdd"),     QStringLiteral("MM/dd/yyyy"),
@@ -102,7 +102,12 @@ QDate ImportService::parseDate(const QString& text)
         QStringLiteral("dd/M/yyyy"),    QStringLiteral("MM/dd/yy"),     QStringLiteral("M/d/yy"),
         QStringLiteral("yyyy/MM/dd"),   QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMM d, yyyy"),
     };
-    for (const QString& format : formats) {
+    return formats;
+}
+
+QDate ImportService::parseDate(const QString& text)
+{
+    for (const QString& format : ImportSupport::dateFormats()) {
         const QDate date = dateFromText(text, format);
         if (date.isValid())
             return date;

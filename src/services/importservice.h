@@ -93,7 +93,10 @@ public:
                   SplitLineRepository* splitLines, QObject* parent = nullptr);
     ~ImportService() override;
 
-    // Imports the rows of one CSV file into the account. An unreadable file
+    // Imports the rows of one CSV file into the account. Dates that the
+    // mapping's format does not read are read with one form for the whole
+    // file (day first when a cell shows it), a time after a date is
+    // passed over, and amounts may use a decimal comma. An unreadable file
     // gives `failed` without any signal.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
 
