@@ -117,7 +117,8 @@ public:
     static int pairTransfers(QList<QifImportRecord>& records);
 
     // "yyyy-MM-dd|amount|payee": two rows with the same key are one
-    // transaction imported twice.
+    // transaction imported twice (in the QIF import, unless both carry
+    // check numbers and these differ).
     static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
     // The first of the usual bank date forms that reads the text, month
     // first before day first; invalid when none does.

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 
+#include <algorithm>
 #include <map>
 
 using ImportSupport::kEventSliceMs;
@@ -65,6 +66,29 @@ size_t qHash(const LegKey& key, size_t seed = 0)
     return qHashMulti(seed, key.date.toJulianDay(), key.amount, key.account, key.transfer);
 }
 
+// Duplicate keys of an account's rows, each with the check numbers of the
+// rows under it. Two cheques of one day, payee and amount are two rows: a
+// record is a duplicate of a row of its key when the two have the same
+// check number or one of them has none.
+class DuplicateIndex
+{
+public:
+    bool contains(const QString& key, const QString& checkNumber) const
+    {
+        const auto found = m_checkNumbers.constFind(key);
+        if (found == m_checkNumbers.constEnd())
+            return false;
+        return checkNumber.isEmpty()
+            || std::any_of(found->cbegin(), found->cend(),
+                           [&checkNumber](const QString& n) { return n.isEmpty() || n == checkNumber; });
+    }
+    void insert(const QString& key, const QString& checkNumber) { m_checkNumbers[key].append(checkNumber); }
+    void reserve(qsizetype size) { m_checkNumbers.reserve(size); }
+
+private:
+    QHash<QString, QStringList> m_checkNumbers;
+};
+
 struct RetroactiveCandidate
 {
     QString transactionId;
@@ -109,7 +133,7 @@ AccountType suggestedAccountType(const QifAccount& account)
 
 struct ImportService::AccountImportIndex
 {
-    QSet<QString> duplicateKeys;
+    DuplicateIndex duplicates;
     // Marked rows without a link, by their date and amount, each list in
     // the order the rows were read.
     QHash<DateAmount, QList<RetroactiveCandidate>> candidates;
@@ -245,10 +269,10 @@ ImportService::AccountImportIndex& ImportService::loadAccountIndex(QifRun& run, 
         return found->second;
     AccountImportIndex& index = run.indexes[accountId];
     const QList<Transaction> rows = m_transactions->findByAccount(accountId);
-    index.duplicateKeys.reserve(rows.size());
+    index.duplicates.reserve(rows.size());
     QString markerName;
     for (const Transaction& t : rows) {
-        index.duplicateKeys.insert(duplicateKey(t.date, t.amount, t.payee));
+        index.duplicates.insert(duplicateKey(t.date, t.amount, t.payee), t.checkNumber);
         if (t.transferLinkId.isEmpty() && parseTransferMarker(t.memo, &markerName))
             index.candidates[DateAmount{t.date, t.amount}].append({t.id, t.accountId, markerName, t.date, t.amount});
     }
@@ -497,7 +521,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         AccountImportIndex& own = loadAccountIndex(run, record.targetAccountId);
         const QString payee = qifPayee(record);
         const QString key = duplicateKey(record.date, record.amount, payee);
-        if (own.duplicateKeys.contains(key)) {
+        if (own.duplicates.contains(key, record.checkNumber)) {
             ++run.result.duplicatesSkipped;
             continue;
         }
@@ -547,7 +571,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         if (!record.splits.isEmpty() && !storeSplitLines(run, record, t))
             return run.result;
         ++run.result.imported;
-        own.duplicateKeys.insert(key);
+        own.duplicates.insert(key, record.checkNumber);
     }
 
     if (!settlePairs(run))
