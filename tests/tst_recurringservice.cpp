@@ -230,6 +230,10 @@ void TestRecurringService::confirmRefuses_data()
     QTest::newRow("destination missing") << "noDest" << accountGone;
     QTest::newRow("destination deleted") << "deletedDest" << accountGone;
     QTest::newRow("second leg fails") << "secondLeg" << "^RecurringService: second leg of transfer S";
+    // The posting and the advance of the schedule are one write.
+    QTest::newRow("schedule cannot be saved") << "unsaved" << "^RecurringRepository::update failed: forced";
+    QTest::newRow("transfer schedule cannot be saved")
+        << "unsavedTransfer" << "^RecurringRepository::update failed: forced";
     QTest::newRow("broken date") << "broken"
                                  << "^RecurringService::confirm refusing record with broken date: S Payee S "
                                     "1999-12-01 — quarantining \\(deactivating\\)$";
@@ -241,7 +245,7 @@ void TestRecurringService::confirmRefuses()
     QFETCH(QString, warning);
     const bool broken = situation == QLatin1String("broken");
     RecurringTransaction r = makeSchedule(QStringLiteral("S"), broken ? QDate(1999, 12, 1) : QDate(2024, 1, 31));
-    if (situation != QLatin1String("posted") && !broken)
+    if (situation != QLatin1String("posted") && situation != QLatin1String("unsaved") && !broken)
         r.transferDestAccountId = QStringLiteral("dst");
     if (situation == QLatin1String("currency")) {
         addAccount(QStringLiteral("eur"), QStringLiteral("EUR"));
@@ -261,6 +265,10 @@ void TestRecurringService::confirmRefuses()
         expectWarning(QStringLiteral("saving recurring with broken nextDueDate"));
     if (situation != QLatin1String("missing"))
         QVERIFY(m_recurring->insert(r));
+    if (situation.startsWith(QLatin1String("unsaved"))) {
+        TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.recurring_transactions "
+                                         "BEGIN SELECT RAISE(ABORT, 'forced'); END"));
+    }
     if (!warning.isEmpty())
         expectWarning(warning);
     const int before = transactionCount();
