@@ -85,6 +85,8 @@ private slots:
     void confirmRefuses_data();
     void confirmRefuses();
     void transferInsideSomeoneElsesTransaction();
+    void unreadableDatesAreKept_data();
+    void unreadableDatesAreKept();
     void skip_data();
     void skip();
     void bulkConfirmAndEnterEarly();
@@ -308,6 +310,38 @@ void TestRecurringService::transferInsideSomeoneElsesTransaction()
     QVERIFY(m_transactions->findById(QStringLiteral("imported")));
     QVERIFY(!m_transactions->findById(kGoldenFirst));
     QCOMPARE(transactionCount(), 4); // imported, the blocking row, both legs of A
+}
+
+// A stored date the program cannot read stays as it is when the schedule
+// is saved: as NULL it would fail the NOT NULL column and the schedule could
+// never be quarantined or advanced.
+void TestRecurringService::unreadableDatesAreKept_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<bool>("posts");
+    QTest::addColumn<QString>("after"); // is_active start_date next_due_date end_date
+    QTest::newRow("next due date: quarantined") << "next_due_date" << false << "0 2024-03-15 garbage -";
+    QTest::newRow("start date") << "start_date" << true << "1 garbage 2024-04-15 -";
+    QTest::newRow("end date") << "end_date" << true << "0 2024-03-15 2024-04-15 garbage";
+}
+
+void TestRecurringService::unreadableDatesAreKept()
+{
+    QFETCH(QString, column);
+    QFETCH(bool, posts);
+    QFETCH(QString, after);
+    QVERIFY(m_recurring->insert(makeSchedule(QStringLiteral("S"), QDate(2024, 3, 15))));
+    TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET %1 = 'garbage'").arg(column));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("failed")));
+    if (!posts) {
+        expectWarning(QStringLiteral("^RecurringService::confirm refusing record with broken date: S"));
+        expectWarning(QStringLiteral("saving recurring with broken nextDueDate"));
+    }
+    QCOMPARE(m_service->confirm(QStringLiteral("S")), posts);
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT is_active || ' ' || start_date || ' ' || next_due_date || ' ' "
+                                                "|| COALESCE(end_date, '-') FROM recurring_transactions"))
+                 .toString(),
+             after);
 }
 
 void TestRecurringService::skip_data()

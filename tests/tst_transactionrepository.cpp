@@ -202,6 +202,20 @@ private slots:
         QCOMPARE(spy.size(), 2);
     }
 
+    // A stored date the program cannot read is kept, not written as NULL
+    // (which the column refuses): such a row can still be cleared.
+    void updateKeepsAnUnreadableDate()
+    {
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        exec(QStringLiteral("UPDATE transactions SET date = '2024-02-30'"));
+        Transaction t = m_repo->findById(QStringLiteral("t1")).value();
+        QVERIFY(!t.date.isValid());
+        t.cleared = true;
+        QVERIFY(m_repo->update(t));
+        QCOMPARE(scalar(QStringLiteral("SELECT date || ' ' || cleared FROM transactions")).toString(),
+                 QStringLiteral("2024-02-30 1"));
+    }
+
     void softDelete()
     {
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
