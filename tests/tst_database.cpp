@@ -74,6 +74,8 @@ private slots:
     void foreignKeys();
     void indexesFtsAndTriggers();
     void ftsFollowsInsertUpdateDelete();
+    void suspendedIndexing_data();
+    void suspendedIndexing();
 
     void upgradeFromVersionTwo();
     void failingMigrationLeavesNoTrace();
@@ -275,6 +277,68 @@ void DatabaseTest::ftsFollowsInsertUpdateDelete()
                  "SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'zenith OR nails OR acme'"))
                  .toInt(),
              0);
+}
+
+// Inside a transaction with the full-text index suspended: "x" deletes,
+// inserts or updates a row, "+" resumes, "!" rolls back. Afterwards the
+// index holds exactly the live payees.
+void DatabaseTest::suspendedIndexing_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("payees"); // the index's words, as matched
+    // The new row takes the rowid of the deleted last row.
+    QTest::newRow("rowid reused") << QStringList{"DELETE FROM transactions WHERE id = 't2'", "INSERT t3 Gamma", "+"}
+                                  << "Alpha Gamma";
+    QTest::newRow("rowid reused, row changed")
+        << QStringList{"DELETE FROM transactions WHERE id = 't2'", "INSERT t3 Gamma",
+                       "UPDATE transactions SET payee = 'Delta' WHERE id = 't3'", "+"}
+        << "Alpha Delta";
+    QTest::newRow("indexed row changed") << QStringList{"INSERT t3 Gamma",
+                                                        "UPDATE transactions SET payee = 'Omega' WHERE id = 't1'", "+"}
+                                         << "Beta Gamma Omega";
+    // A resume after the rollback has nothing left to undo or index.
+    QTest::newRow("rolled back") << QStringList{"INSERT t3 Gamma", "!", "INSERT t4 Kappa", "+"} << "Alpha Beta Kappa";
+}
+
+void DatabaseTest::suspendedIndexing()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, payees);
+    TestSupport::TempDatabase db;
+    const auto insert = [](const QString& id, const QString& payee) {
+        TestSupport::exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                         "updated_at) VALUES ('%1', 'a1', '2025-01-02', '%2', 1, '', '')")
+                              .arg(id, payee));
+    };
+    TestSupport::exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', 'A', '', '')"));
+    insert(QStringLiteral("t1"), QStringLiteral("Alpha"));
+    insert(QStringLiteral("t2"), QStringLiteral("Beta"));
+
+    QVERIFY(db->database().transaction());
+    QVERIFY(db->suspendTransactionIndexing());
+    for (const QString& step : steps) {
+        if (step == QLatin1String("+"))
+            QVERIFY(db->resumeTransactionIndexing());
+        else if (step == QLatin1String("!"))
+            QVERIFY(db->database().rollback() && db->database().transaction());
+        else if (step.startsWith(QLatin1String("INSERT ")))
+            insert(step.section(QLatin1Char(' '), 1, 1), step.section(QLatin1Char(' '), 2, 2));
+        else
+            TestSupport::exec(step);
+    }
+    QVERIFY(db->database().commit());
+
+    // With rank 1 the check compares the index with the table's rows.
+    TestSupport::exec(QStringLiteral("INSERT INTO transactions_fts(transactions_fts, rank) VALUES ('integrity-check', 1)"));
+    QStringList found;
+    for (const QString& word : QStringList{"Alpha", "Beta", "Gamma", "Delta", "Omega", "Kappa"}) {
+        if (TestSupport::scalar(QStringLiteral("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH '%1'")
+                                    .arg(word))
+                .toInt()
+            > 0)
+            found << word;
+    }
+    QCOMPARE(found.join(QLatin1Char(' ')), payees);
 }
 
 void DatabaseTest::upgradeFromVersionTwo()

@@ -198,18 +198,28 @@ QString triggerSql(QSqlDatabase& db, const char* name)
     return q.value(0).toString();
 }
 
-// The trigger with "WHEN old.rowid <= upTo" before its body; empty when its
-// text has no plain "... BEGIN" head to put the condition in.
-QString guardedTrigger(const QString& sql, qint64 upTo)
+// Rows inserted while indexing is suspended are those above the largest
+// rowid before it, and those that take the rowid of a row deleted
+// meanwhile, which a TEMP trigger records in a TEMP table. The triggers
+// that stand in for the suspended ones are TEMP too, as only those may read
+// a TEMP table. All of it lives in the open transaction, so a rollback
+// takes it away.
+const char* const kPendingTable = "transactions_fts_pending";
+
+// A TEMP stand-in for one of the full-text triggers: its body, run only for
+// rows already in the index; empty when the text has no plain "... BEGIN"
+// head to take the body from.
+QString standInTrigger(const QString& sql, const char* name, const char* event, qint64 upTo)
 {
     static const QRegularExpression begin(QStringLiteral("\\bBEGIN\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression when(QStringLiteral("\\bWHEN\\b"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = begin.match(sql);
     if (!match.hasMatch() || when.match(sql.left(match.capturedStart())).hasMatch())
         return QString();
-    QString guarded = sql;
-    guarded.insert(match.capturedStart(), QStringLiteral("WHEN old.rowid <= %1 ").arg(upTo));
-    return guarded;
+    return QStringLiteral("CREATE TEMP TRIGGER %1_suspended AFTER %2 ON main.transactions "
+                          "WHEN old.rowid <= %3 AND old.rowid NOT IN (SELECT rowid FROM temp.%4) ")
+               .arg(QLatin1String(name), QLatin1String(event), QString::number(upTo), QLatin1String(kPendingTable))
+        + sql.mid(match.capturedStart());
 }
 
 bool execAll(QSqlDatabase& db, const QStringList& statements, const char* operation)
@@ -241,17 +251,22 @@ bool Database::suspendTransactionIndexing()
     q.finish();
     // Updates and deletes keep the index of the rows already in it; rows
     // inserted from now on are indexed from their final content on resume.
-    const QString guardedUpdate = guardedTrigger(updateSql, upTo);
-    const QString guardedDelete = guardedTrigger(deleteSql, upTo);
-    if (guardedUpdate.isEmpty() || guardedDelete.isEmpty())
+    const QString updateStandIn = standInTrigger(updateSql, kUpdateTrigger, "UPDATE", upTo);
+    const QString deleteStandIn = standInTrigger(deleteSql, kDeleteTrigger, "DELETE", upTo);
+    if (updateStandIn.isEmpty() || deleteStandIn.isEmpty())
         return false;
     // In a savepoint, so that a failure half-way leaves every trigger in place.
     if (!execAll(m_db, {QStringLiteral("SAVEPOINT suspend_indexing")}, "suspendTransactionIndexing"))
         return false;
     if (!execAll(m_db,
-                 {QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kInsertTrigger)),
-                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
-                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)), guardedUpdate, guardedDelete,
+                 {QStringLiteral("CREATE TEMP TABLE %1 (rowid INTEGER PRIMARY KEY)").arg(QLatin1String(kPendingTable)),
+                  QStringLiteral("CREATE TEMP TRIGGER %1_suspended AFTER INSERT ON main.transactions "
+                                 "WHEN new.rowid <= %2 BEGIN INSERT OR IGNORE INTO %3 (rowid) VALUES (new.rowid); END")
+                      .arg(QLatin1String(kInsertTrigger), QString::number(upTo), QLatin1String(kPendingTable)),
+                  updateStandIn, deleteStandIn,
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kInsertTrigger)),
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kUpdateTrigger)),
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kDeleteTrigger)),
                   QStringLiteral("RELEASE suspend_indexing")},
                  "suspendTransactionIndexing")) {
         QSqlQuery undo(m_db);
@@ -270,12 +285,23 @@ bool Database::resumeTransactionIndexing()
         return true;
     const QStringList originals = m_suspendedIndexTriggers;
     m_suspendedIndexTriggers.clear();
-    QStringList statements{
-        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
-        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)),
-        QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
-                       "SELECT rowid, payee, memo, check_number FROM transactions WHERE rowid > %1")
-            .arg(m_indexedUpToRowid)};
+    // A rollback since the suspension took it away, triggers and all:
+    // nothing is left to index or to put back.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE type = 'table' AND name = '%1'")
+                    .arg(QLatin1String(kPendingTable)))
+        || !q.next())
+        return true;
+    q.finish();
+    QStringList statements;
+    for (const char* name : {kInsertTrigger, kUpdateTrigger, kDeleteTrigger})
+        statements << QStringLiteral("DROP TRIGGER temp.%1_suspended").arg(QLatin1String(name));
+    statements << QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
+                                 "SELECT rowid, payee, memo, check_number FROM main.transactions "
+                                 "WHERE rowid > %1 OR rowid IN (SELECT rowid FROM temp.%2)")
+                      .arg(QString::number(m_indexedUpToRowid), QLatin1String(kPendingTable))
+               << QStringLiteral("DROP TABLE temp.%1").arg(QLatin1String(kPendingTable));
     statements += originals;
     return execAll(m_db, statements, "resumeTransactionIndexing");
 }

@@ -32,10 +32,11 @@ public:
     // transaction, where FTS5 writes its pending index out at every
     // statement: one index segment per inserted row. Suspending sets the
     // full-text triggers aside for the rows inserted from then on (those
-    // already indexed stay maintained); resuming indexes the new rows from
-    // their current content in one statement and restores the triggers. A
-    // rollback undoes either. False from suspend leaves everything as it
-    // was; on false from resume, roll back.
+    // already indexed stay maintained); resuming indexes exactly the rows
+    // inserted meanwhile, from their current content, in one statement and
+    // restores the triggers. A rollback undoes either, and a resume after
+    // one does nothing. False from suspend leaves everything as it was; on
+    // false from resume, roll back.
     bool suspendTransactionIndexing();
     bool resumeTransactionIndexing();
 
