@@ -21,8 +21,13 @@ const Migration kMigrations[] = {
     {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
     {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
-    {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
 };
+
+// Indexes of this program's own, created after the migrations in no
+// version of their own: the numbering above is the storage format every
+// installation shares. Earlier builds recorded this step as version 6.
+const char* const kIndexScript = ":/sql/sql/register_indexes.sql";
+constexpr int kIndexStepVersion = 6;
 
 void addStatement(QStringList& out, const QString& buffer)
 {
@@ -137,6 +142,26 @@ bool Database::migrate()
         const QString script = QString::fromUtf8(file.readAll());
         if (!applyMigration(m.version, QString::fromLatin1(m.name), script))
             return false;
+    }
+    // A schema newer than this program knows is left as it is.
+    return currentVersion > kIndexStepVersion || createIndexes();
+}
+
+bool Database::createIndexes()
+{
+    QFile file(QString::fromLatin1(kIndexScript));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qCritical().noquote() << "Cannot read the index script:" << kIndexScript;
+        return false;
+    }
+    const QStringList statements = splitSqlStatements(QString::fromUtf8(file.readAll()));
+    for (const QString& statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            qCritical().noquote() << "Failed to create the indexes:" << query.lastError().text()
+                                  << "\nStatement:" << statement.left(200);
+            return false;
+        }
     }
     return true;
 }

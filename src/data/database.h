@@ -15,6 +15,8 @@ public:
     ~Database() override;
 
     bool open(const QString& path);
+    // Applies the migrations not yet recorded, then creates the indexes
+    // that belong to no migration (CREATE INDEX IF NOT EXISTS).
     bool migrate();
     bool applyMigration(int version, const QString& name, const QString& script);
 
@@ -45,6 +47,8 @@ signals:
     void migrationError(int version, const QString& error);
 
 private:
+    bool createIndexes();
+
     QSqlDatabase m_db;
     bool m_isOpen = false;
     bool m_bulkWriteActive = false;
