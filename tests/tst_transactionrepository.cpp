@@ -353,6 +353,36 @@ private slots:
         QVERIFY(m_repo->findRegisterRows(QStringLiteral("nope")).isEmpty());
     }
 
+    // The direct reader uses the connection's handle only when Qt's SQLite
+    // plugin runs this program's own library build (Debian's does).
+    void directReaderNeedsTheSameLibrary_data()
+    {
+        QTest::addColumn<QString>("sourceId"); // empty: as Qt's plugin reports it
+        QTest::addColumn<QString>("extraOption");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("the plugin's library") << "" << "" << true;
+        QTest::newRow("another release")
+            << "2022-06-25 14:57:57 14e166f40dbfa6e055543f8301525f2ca2e96a02a57269818b9e69e162e98918" << "" << false;
+        QTest::newRow("other compile options") << "" << "OMIT_WAL" << false;
+    }
+    void directReaderNeedsTheSameLibrary()
+    {
+        QFETCH(QString, sourceId);
+        QFETCH(QString, extraOption);
+        QFETCH(bool, same);
+        if (sourceId.isEmpty())
+            sourceId = scalar(QStringLiteral("SELECT sqlite_source_id()")).toString();
+        QStringList options;
+        QSqlQuery q(QSqlDatabase::database());
+        QVERIFY(q.exec(QStringLiteral("PRAGMA compile_options")));
+        while (q.next())
+            options << q.value(0).toString();
+        if (!extraOption.isEmpty())
+            options << extraOption;
+        QCOMPARE(sameSqliteBuild(sourceId, options), same);
+        QVERIFY(sharesSqliteLibrary(m_db->db()->database()));
+    }
+
     // The register reads through SQLite's C API with the category texts
     // looked up in memory, or through QSqlQuery on any other connection; both
     // must give what the plain statement gives, odd stored values included.
