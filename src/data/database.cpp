@@ -225,26 +225,32 @@ QString triggerSql(QSqlDatabase& db, const char* name)
 
 // Rows inserted while indexing is suspended are those above the largest
 // rowid before it, and those that take the rowid of a row deleted
-// meanwhile, which a TEMP trigger records in a TEMP table. The triggers
-// that stand in for the suspended ones are TEMP too, as only those may read
-// a TEMP table. All of it lives in the open transaction, so a rollback
-// takes it away.
-const char* const kPendingTable = "transactions_fts_pending";
+// meanwhile: the TEMP trigger that stands in for the delete trigger records
+// every rowid it takes out of the index in a TEMP table. (Recorded on
+// delete rather than on insert: a trigger that writes on every insert would
+// give every insert a statement journal.) The stand-ins are TEMP triggers,
+// as only those may read a TEMP table; all of it lives in the open
+// transaction, so a rollback takes it away.
+const char* const kFreedTable = "transactions_fts_freed";
 
 // A TEMP stand-in for one of the full-text triggers: its body, run only for
-// rows already in the index; empty when the text has no plain "... BEGIN"
-// head to take the body from.
-QString standInTrigger(const QString& sql, const char* name, const char* event, qint64 upTo)
+// rows in the index, with `extra` before its END; empty when the text has
+// no plain "... BEGIN ... END" to take the body from.
+QString standInTrigger(const QString& sql, const char* name, const char* event, qint64 upTo,
+                       const QString& extra = QString())
 {
     static const QRegularExpression begin(QStringLiteral("\\bBEGIN\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression when(QStringLiteral("\\bWHEN\\b"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = begin.match(sql);
-    if (!match.hasMatch() || when.match(sql.left(match.capturedStart())).hasMatch())
+    static const QRegularExpression end(QStringLiteral("\\bEND\\s*;?\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch head = begin.match(sql);
+    const QRegularExpressionMatch tail = end.match(sql);
+    if (!head.hasMatch() || !tail.hasMatch() || when.match(sql.left(head.capturedStart())).hasMatch())
         return QString();
     return QStringLiteral("CREATE TEMP TRIGGER %1_suspended AFTER %2 ON main.transactions "
                           "WHEN old.rowid <= %3 AND old.rowid NOT IN (SELECT rowid FROM temp.%4) ")
-               .arg(QLatin1String(name), QLatin1String(event), QString::number(upTo), QLatin1String(kPendingTable))
-        + sql.mid(match.capturedStart());
+               .arg(QLatin1String(name), QLatin1String(event), QString::number(upTo), QLatin1String(kFreedTable))
+        + sql.mid(head.capturedStart(), tail.capturedStart() - head.capturedStart()) + extra
+        + QStringLiteral("END");
 }
 
 bool execAll(QSqlDatabase& db, const QStringList& statements, const char* operation)
@@ -277,17 +283,16 @@ bool Database::suspendTransactionIndexing()
     // Updates and deletes keep the index of the rows already in it; rows
     // inserted from now on are indexed from their final content on resume.
     const QString updateStandIn = standInTrigger(updateSql, kUpdateTrigger, "UPDATE", upTo);
-    const QString deleteStandIn = standInTrigger(deleteSql, kDeleteTrigger, "DELETE", upTo);
+    const QString deleteStandIn =
+        standInTrigger(deleteSql, kDeleteTrigger, "DELETE", upTo,
+                       QStringLiteral("INSERT INTO %1 (rowid) VALUES (old.rowid); ").arg(QLatin1String(kFreedTable)));
     if (updateStandIn.isEmpty() || deleteStandIn.isEmpty())
         return false;
     // In a savepoint, so that a failure half-way leaves every trigger in place.
     if (!execAll(m_db, {QStringLiteral("SAVEPOINT suspend_indexing")}, "suspendTransactionIndexing"))
         return false;
     if (!execAll(m_db,
-                 {QStringLiteral("CREATE TEMP TABLE %1 (rowid INTEGER PRIMARY KEY)").arg(QLatin1String(kPendingTable)),
-                  QStringLiteral("CREATE TEMP TRIGGER %1_suspended AFTER INSERT ON main.transactions "
-                                 "WHEN new.rowid <= %2 BEGIN INSERT OR IGNORE INTO %3 (rowid) VALUES (new.rowid); END")
-                      .arg(QLatin1String(kInsertTrigger), QString::number(upTo), QLatin1String(kPendingTable)),
+                 {QStringLiteral("CREATE TEMP TABLE %1 (rowid INTEGER PRIMARY KEY)").arg(QLatin1String(kFreedTable)),
                   updateStandIn, deleteStandIn,
                   QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kInsertTrigger)),
                   QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kUpdateTrigger)),
@@ -315,18 +320,18 @@ bool Database::resumeTransactionIndexing()
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE type = 'table' AND name = '%1'")
-                    .arg(QLatin1String(kPendingTable)))
+                    .arg(QLatin1String(kFreedTable)))
         || !q.next())
         return true;
     q.finish();
     QStringList statements;
-    for (const char* name : {kInsertTrigger, kUpdateTrigger, kDeleteTrigger})
+    for (const char* name : {kUpdateTrigger, kDeleteTrigger})
         statements << QStringLiteral("DROP TRIGGER temp.%1_suspended").arg(QLatin1String(name));
     statements << QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
                                  "SELECT rowid, payee, memo, check_number FROM main.transactions "
                                  "WHERE rowid > %1 OR rowid IN (SELECT rowid FROM temp.%2)")
-                      .arg(QString::number(m_indexedUpToRowid), QLatin1String(kPendingTable))
-               << QStringLiteral("DROP TABLE temp.%1").arg(QLatin1String(kPendingTable));
+                      .arg(QString::number(m_indexedUpToRowid), QLatin1String(kFreedTable))
+               << QStringLiteral("DROP TABLE temp.%1").arg(QLatin1String(kFreedTable));
     statements += originals;
     return execAll(m_db, statements, "resumeTransactionIndexing");
 }
