@@ -25,9 +25,9 @@ public:
     Writer& operator=(const Writer&) = delete;
 
     // False when the entry cannot be added: the archive holds that name
-    // already, or libzip refuses it (see error()).
+    // already, or libzip refuses it (see error()). The bytes are shared with
+    // `data` until finish(), so they must be its own (not fromRawData).
     bool add(const QString& path, const QByteArray& data);
-    int count() const { return int(m_data.size()); }
     // Compresses and writes every entry and returns the whole archive;
     // empty on failure, with error() telling why. An archive without
     // entries is empty too. The writer is used up either way.
