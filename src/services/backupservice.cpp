@@ -422,6 +422,8 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     // belongs to the caller; the rows then join it.
     const bool ownTransaction = db.transaction();
     BulkWriteScope bulkWrite(ownTransaction ? m_database : nullptr);
+    // Without the suspension the restore is slower, not wrong.
+    const bool indexingSuspended = ownTransaction && m_database->suspendTransactionIndexing();
     bool aborted = false;
     QString abortError;
     {
@@ -523,7 +525,8 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         } else {
             result.errors.append(tr("The restore stopped: %1").arg(abortError));
         }
-    } else if (ownTransaction && !db.commit()) {
+    } else if (ownTransaction
+               && ((indexingSuspended && !m_database->resumeTransactionIndexing()) || !db.commit())) {
         const QString error = db.lastError().text();
         qWarning().noquote() << "BackupService::importBackup failed:" << error;
         db.rollback();
