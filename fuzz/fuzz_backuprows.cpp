@@ -2,9 +2,10 @@
 // so that the row JSON reaches the SQL side (the raw-byte harness rarely
 // gets past the archive's checksums).
 //
-// Input: byte 0 is the import mode (modulo 3; bit 7 compresses the
-// entries); the rest is split at zero bytes into entries, each its path up
-// to the first line feed and its content after it. A valid manifest is
+// Input: byte 0 is the import mode (modulo 3; bit 7 deflates the entries,
+// else they are stored); the rest is split at zero bytes into entries,
+// each its path up to the first line feed and its content after it (a path
+// already taken is left out: the writer refuses it). A valid manifest is
 // added when no entry is named manifest.json.
 
 #include "fuzzsupport.h"
@@ -25,12 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool manifest = false;
     const QList<QByteArray> pieces = FuzzSupport::bytes(data + 1, size - 1).split('\0');
     for (const QByteArray& piece : pieces) {
-        if (zip.count() >= ZipArchive::kMaxEntries - 1)
-            break;
         const qsizetype end = piece.indexOf('\n');
         const QString path = QString::fromUtf8(piece.left(end < 0 ? piece.size() : end));
-        manifest = manifest || path == QLatin1String("manifest.json");
-        zip.add(path, end < 0 ? QByteArray() : piece.mid(end + 1));
+        if (zip.add(path, end < 0 ? QByteArray() : piece.mid(end + 1)) && path == QLatin1String("manifest.json"))
+            manifest = true;
     }
     if (!manifest)
         zip.add(QStringLiteral("manifest.json"), QByteArrayLiteral("{\"version\": 1}"));

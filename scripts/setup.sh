@@ -12,7 +12,7 @@ PACKAGES=(
     pkg-config
     libgl-dev
     libsqlite3-dev
-    zlib1g-dev
+    libzip-dev
     qt6-base-dev
     qt6-base-private-dev
     libqt6sql6-sqlite
@@ -24,6 +24,8 @@ PACKAGES=(
     libsecret-1-dev
     gnome-keyring
     dbus
+    zip
+    unzip
 )
 
 bash scripts/install-packages.sh "${PACKAGES[@]}"

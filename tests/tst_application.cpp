@@ -116,8 +116,7 @@ void ApplicationTest::corruptDatabaseThenFreshStart()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT group_concat(version || name, ',') FROM schema_version"))
                  .toString(),
-             QStringLiteral("1initial,2recon_sync,3recurring_lead_days,4recurring_interval,5recurring_semimonthly,"
-                            "6register_indexes"));
+             QStringLiteral("1initial,2recon_sync,3recurring_lead_days,4recurring_interval,5recurring_semimonthly"));
     QVERIFY(QFile::exists(fresh.filePath(QStringLiteral("tallyleaf.db"))));
 }
 
@@ -168,7 +167,7 @@ void ApplicationTest::messageFilterOfTheProgram()
             if (probe.open()) {
                 QSqlQuery q(probe);
                 done = q.exec(QStringLiteral("SELECT COUNT(*) FROM schema_version")) && q.next()
-                       && q.value(0).toInt() == 6;
+                       && q.value(0).toInt() == 5;
             }
         }
         QSqlDatabase::removeDatabase(QStringLiteral("probe"));
@@ -182,7 +181,7 @@ void ApplicationTest::messageFilterOfTheProgram()
                 return true;
             return migrated()
                    && (!infoWritten
-                       || (err.contains("Applied migration 6 register_indexes")
+                       || (err.contains("Applied migration 5 recurring_semimonthly")
                            && err.contains("Opening database at:")));
         },
         60000);
@@ -191,7 +190,7 @@ void ApplicationTest::messageFilterOfTheProgram()
     process.kill();
     QVERIFY(process.waitForFinished(60000));
     err += process.readAllStandardError();
-    QCOMPARE(err.contains("Applied migration 6 register_indexes"), infoWritten);
+    QCOMPARE(err.contains("Applied migration 5 recurring_semimonthly"), infoWritten);
     QCOMPARE(err.contains("Opening database at:"), infoWritten);
 }
 

@@ -201,11 +201,29 @@ private slots:
         QTest::newRow("amount texts")
             << QByteArray("2024-03-01,Zero,0\n2024-03-01,Dollars,\"$1,234.56\"\n2024-03-01,NA,n/a\n"
                           "2024-03-01,Euro,\xE2\x82\xAC" "5.00\n2024-03-01,Empty,\n2024-03-01,Round,-0.005\n")
-            << columns(0, 1, 2) << "imported 3, duplicates 0, unparseable 3, database 0, other 0"
-            << QStringList{"2024-03-01|-1|Round||", "2024-03-01|0|Zero||", "2024-03-01|123456|Dollars||"};
+            << columns(0, 1, 2) << "imported 4, duplicates 0, unparseable 2, database 0, other 0"
+            << QStringList{"2024-03-01|-1|Round||", "2024-03-01|0|Zero||", "2024-03-01|500|Euro||",
+                           "2024-03-01|123456|Dollars||"};
+        QTest::newRow("decimal comma amounts")
+            << QByteArray("2024-03-01,A,\"12,50\"\n2024-03-01,B,\"-1.234,56\"\n2024-03-01,C,\"1,234\"\n"
+                          "2024-03-01,D,\"1 234,5\"\n2024-03-01,E,\"0,125\"\n")
+            << columns(0, 1, 2) << "imported 5, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2024-03-01|-123456|B||", "2024-03-01|13|E||", "2024-03-01|1250|A||",
+                           "2024-03-01|123400|C||", "2024-03-01|123450|D||"};
         QTest::newRow("unusable dates") << QByteArray("2024-02-30,A,1\nsoon,B,1\n,C,1\n") << columns(0, 1, 2)
                                         << "imported 0, duplicates 0, unparseable 3, database 0, other 0"
                                         << QStringList{};
+        QTest::newRow("one date order per file")
+            << QByteArray("25/12/2017,A,1\n02/01/2018,B,1\n03/01/2018,C,1\n") << columns(0, 1, 2)
+            << "imported 3, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2017-12-25|100|A||", "2018-01-02|100|B||", "2018-01-03|100|C||"};
+        QTest::newRow("dates with a time")
+            << QByteArray("2020-01-23 08:26:29,A,1\n2020-01-24T10:00:00Z,B,1\n1/25/2020 8:26 PM,C,1\n")
+            << columns(0, 1, 2) << "imported 3, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2020-01-23|100|A||", "2020-01-24|100|B||", "2020-01-25|100|C||"};
+        QTest::newRow("format and a time") << QByteArray("23.01.2020 08:26,A,1\n") << columns(0, 1, 2, -1, -1, false, "dd.MM.yyyy")
+                                           << "imported 1, duplicates 0, unparseable 0, database 0, other 0"
+                                           << QStringList{"2020-01-23|100|A||"};
         QTest::newRow("format that does not fit falls back")
             << QByteArray("2024-03-01,A,1\n") << columns(0, 1, 2, -1, -1, false, "dd.MM.yyyy")
             << "imported 1, duplicates 0, unparseable 0, database 0, other 0" << QStringList{"2024-03-01|100|A||"};

@@ -93,6 +93,7 @@ private slots:
         QTest::newRow("unclosed quote swallows lines") << QStringLiteral("a,\"b\nc,d\n") << Rows{{"a", "b\nc,d"}};
         QTest::newRow("no final line feed") << QStringLiteral("a,b") << Rows{{"a", "b"}};
         QTest::newRow("trailing comma") << QStringLiteral("a,b,\n") << Rows{{"a", "b", ""}};
+        QTest::newRow("trailing comma, no final line feed") << QStringLiteral("h\na,b,") << Rows{{"h"}, {"a", "b", ""}};
         QTest::newRow("ragged rows") << QStringLiteral("a\nb,c,d\n,\n") << Rows{{"a"}, {"b", "c", "d"}, {"", ""}};
         QTest::newRow("empty quotes") << QStringLiteral("\"\"\n") << Rows{};
         QTest::newRow("lone quote") << QStringLiteral("\"") << Rows{};

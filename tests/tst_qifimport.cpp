@@ -288,6 +288,12 @@ private slots:
             << "imported 1, duplicates 1, unparseable 0, metadata 0, unmapped 0, linked 0, retroactive 0, database 0"
             << QStringList{"a1 2024-05-01 -10000 To savings|[\u2192 Savings] monthly||||1 pending",
                            "a2 2024-05-01 10000 From checking|||||1 pending"} << QStringList{};
+        QTest::newRow("marker differs in letter case")
+            << QStringList{QString(earlier).replace(QStringLiteral("\u2192 Savings"), QStringLiteral("\u2192 SAVINGS"))}
+            << QStringList{"Savings.qif=" + kSavings} << both
+            << "imported 1, duplicates 0, unparseable 0, metadata 0, unmapped 0, linked 1, retroactive 1, database 0"
+            << QStringList{"a1 2024-05-01 -10000 To savings|monthly||a2:From checking|a2|4 pending",
+                           "a2 2024-05-01 10000 From checking|||a1:To savings|a1|1 pending"} << QStringList{};
         QTest::newRow("marker names another account: no link")
             << QStringList{QString(earlier).replace(QStringLiteral("\u2192 Savings"), QStringLiteral("\u2192 Visa"))}
             << QStringList{"Savings.qif=" + kSavings} << both
@@ -331,6 +337,36 @@ private slots:
             paths << writeFile(file.section(QLatin1Char('='), 0, 0), file.section(QLatin1Char('='), 1));
         QCOMPARE(counts(import(paths, mapping)), expectedCounts);
         QCOMPARE(storedRows(), expectedRows);
+    }
+
+    // Records of one date, payee and amount are one transaction twice,
+    // unless both carry check numbers and these differ.
+    void checkNumbersTellDuplicates_data()
+    {
+        QTest::addColumn<QString>("stored"); // check number of a stored row like the records, "-" for none
+        QTest::addColumn<QStringList>("numbers"); // of the file's records, "" for none
+        QTest::addColumn<QString>("expected");    // "imported/duplicates: stored check numbers"
+        QTest::newRow("two cheques of one day") << "-" << QStringList{"220", "221"} << "2/0: 220,221";
+        QTest::newRow("one cheque twice") << "-" << QStringList{"220", "220"} << "1/1: 220";
+        QTest::newRow("stored cheque") << "220" << QStringList{"220", "221"} << "1/1: 220,221";
+        QTest::newRow("record without number") << "220" << QStringList{""} << "0/1: 220";
+        QTest::newRow("stored row without number") << "" << QStringList{"220"} << "0/1: ";
+    }
+    void checkNumbersTellDuplicates()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, numbers);
+        QFETCH(QString, expected);
+        if (stored != "-")
+            exec("INSERT INTO transactions (id, account_id, date, payee, amount, check_number, created_at, updated_at) "
+                 "VALUES ('s', 'a1', '2024-05-02', 'Landlord', -50000, '" + stored + "', 'x', 'x')");
+        QStringList records;
+        for (const QString& number : numbers)
+            records << "D05/02/2024" << "T-500.00" << "PLandlord" << "N" + number << "^";
+        const ImportResult r = import({writeFile("Cheques.qif", accountFile("Checking", records))}, {{"checking", "a1"}});
+        QCOMPARE(QStringLiteral("%1/%2: %3").arg(r.imported).arg(r.duplicatesSkipped)
+                     .arg(column("SELECT check_number FROM transactions ORDER BY check_number").join(',')),
+                 expected);
     }
 
     void payeesCategoriesAndSplits()

@@ -114,7 +114,9 @@ private slots:
         QTest::newRow("apostrophe 99") << "12/25'99" << mf << QDate(1999, 12, 25);
         QTest::newRow("year first in any order") << "2024-01-02" << df << QDate(2024, 1, 2);
         QTest::newRow("month 13") << "13/1/2024" << mf << QDate();
-        QTest::newRow("points and spaces") << "1. 2. 2024" << mf << QDate(2024, 1, 2);
+        QTest::newRow("points and spaces: day first") << "1. 2. 2024" << mf << QDate(2024, 2, 1);
+        QTest::newRow("points, two-digit year: day first") << "03.11.25" << mf << QDate(2025, 11, 3);
+        QTest::newRow("points, year first") << "2025.11.03" << mf << QDate(2025, 11, 3);
         QTest::newRow("day first") << "1/2/2024" << df << QDate(2024, 2, 1);
         QTest::newRow("day first, two-digit") << "31.12.98" << df << QDate(1998, 12, 31);
         QTest::newRow("auto, day first from 13") << "13/1/2024" << autoOrder << QDate(2024, 1, 13);
@@ -147,6 +149,7 @@ private slots:
         QTest::newRow("year first does not count")
             << QStringList{"D03/04/2024", "D2024/25/04"} << QifDateOrder::MonthFirst;
         QTest::newRow("no D lines") << QStringList{"PShop", "T1"} << QifDateOrder::MonthFirst;
+        QTest::newRow("points") << QStringList{"D03.11.25"} << QifDateOrder::DayFirst;
         QTest::newRow("lower-case d does not count") << QStringList{"d25/04/2024"} << QifDateOrder::MonthFirst;
         QTest::newRow("byte-order mark and blanks") << QStringList{"\uFEFF  D 25.4.24"} << QifDateOrder::DayFirst;
         QTest::newRow("third field not a number") << QStringList{"D25/4/x"} << QifDateOrder::MonthFirst;
@@ -219,7 +222,7 @@ private slots:
         QTest::newRow("every field, CRLF and a byte-order mark")
             << QStringLiteral("\uFEFF!Type:Bank\r\nD3/1'24\r\nU1,000.00\r\nT-1,234.5\r\nPShop\rMNote\r\nN101\r\n"
                               "CX\r\nLFood/Trip\r\nAStreet 1\r\nYACME\r\nOignored\r\n^\r\n")
-            << QStringList{"2024-03-01 -123450 P=Shop M=Note L=Food N=101 Y=ACME C"} << "0 0  M";
+            << QStringList{"2024-03-01 -123450 P=Shop M=Note L=Food N=101 Y=ACME R"} << "0 0  M";
         QTest::newRow("clear marks")
             << lines({"D1/1/24", "T1", "C*", "^", "D1/1/24", "T2", "Cc", "^", "D1/1/24", "T3", "CR", "^", "D1/1/24",
                       "T4", "C", "^", "D1/1/24", "T5", "C?", "^"})
@@ -234,6 +237,12 @@ private slots:
             << QStringList{"2024-01-01 -10000 P=Market", "  S Food||Bread|-6000", "  S |Savings||-4000",
                            "  S |||0"}
             << "0 0  M";
+        QTest::newRow("a date inside a split is ignored")
+            << lines({"D1/1/24", "T-100", "SFood", "D2/2/24", "$-100", "^"})
+            << QStringList{"2024-01-01 -10000", "  S Food|||-10000"} << "0 0  M";
+        QTest::newRow("dotted dates are day first")
+            << lines({"!Type:Bank", "D03.11.25", "T1", "^", "D04.11.25", "T2", "^"})
+            << QStringList{"2025-11-03 100", "2025-11-04 200"} << "0 0  D";
         QTest::newRow("E and $ before any S")
             << lines({"D1/1/24", "EIgnored", "$7", "SFood", "$3", "^"})
             << QStringList{"2024-01-01 700", "  S Food|||300"} << "0 0  M";

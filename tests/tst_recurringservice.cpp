@@ -85,6 +85,8 @@ private slots:
     void confirmRefuses_data();
     void confirmRefuses();
     void transferInsideSomeoneElsesTransaction();
+    void unreadableDatesAreKept_data();
+    void unreadableDatesAreKept();
     void skip_data();
     void skip();
     void bulkConfirmAndEnterEarly();
@@ -230,6 +232,10 @@ void TestRecurringService::confirmRefuses_data()
     QTest::newRow("destination missing") << "noDest" << accountGone;
     QTest::newRow("destination deleted") << "deletedDest" << accountGone;
     QTest::newRow("second leg fails") << "secondLeg" << "^RecurringService: second leg of transfer S";
+    // The posting and the advance of the schedule are one write.
+    QTest::newRow("schedule cannot be saved") << "unsaved" << "^RecurringRepository::update failed: forced";
+    QTest::newRow("transfer schedule cannot be saved")
+        << "unsavedTransfer" << "^RecurringRepository::update failed: forced";
     QTest::newRow("broken date") << "broken"
                                  << "^RecurringService::confirm refusing record with broken date: S Payee S "
                                     "1999-12-01 — quarantining \\(deactivating\\)$";
@@ -241,7 +247,7 @@ void TestRecurringService::confirmRefuses()
     QFETCH(QString, warning);
     const bool broken = situation == QLatin1String("broken");
     RecurringTransaction r = makeSchedule(QStringLiteral("S"), broken ? QDate(1999, 12, 1) : QDate(2024, 1, 31));
-    if (situation != QLatin1String("posted") && !broken)
+    if (situation != QLatin1String("posted") && situation != QLatin1String("unsaved") && !broken)
         r.transferDestAccountId = QStringLiteral("dst");
     if (situation == QLatin1String("currency")) {
         addAccount(QStringLiteral("eur"), QStringLiteral("EUR"));
@@ -261,6 +267,10 @@ void TestRecurringService::confirmRefuses()
         expectWarning(QStringLiteral("saving recurring with broken nextDueDate"));
     if (situation != QLatin1String("missing"))
         QVERIFY(m_recurring->insert(r));
+    if (situation.startsWith(QLatin1String("unsaved"))) {
+        TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.recurring_transactions "
+                                         "BEGIN SELECT RAISE(ABORT, 'forced'); END"));
+    }
     if (!warning.isEmpty())
         expectWarning(warning);
     const int before = transactionCount();
@@ -300,6 +310,38 @@ void TestRecurringService::transferInsideSomeoneElsesTransaction()
     QVERIFY(m_transactions->findById(QStringLiteral("imported")));
     QVERIFY(!m_transactions->findById(kGoldenFirst));
     QCOMPARE(transactionCount(), 4); // imported, the blocking row, both legs of A
+}
+
+// A stored date the program cannot read stays as it is when the schedule
+// is saved: as NULL it would fail the NOT NULL column and the schedule could
+// never be quarantined or advanced.
+void TestRecurringService::unreadableDatesAreKept_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<bool>("posts");
+    QTest::addColumn<QString>("after"); // is_active start_date next_due_date end_date
+    QTest::newRow("next due date: quarantined") << "next_due_date" << false << "0 2024-03-15 garbage -";
+    QTest::newRow("start date") << "start_date" << true << "1 garbage 2024-04-15 -";
+    QTest::newRow("end date") << "end_date" << true << "0 2024-03-15 2024-04-15 garbage";
+}
+
+void TestRecurringService::unreadableDatesAreKept()
+{
+    QFETCH(QString, column);
+    QFETCH(bool, posts);
+    QFETCH(QString, after);
+    QVERIFY(m_recurring->insert(makeSchedule(QStringLiteral("S"), QDate(2024, 3, 15))));
+    TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET %1 = 'garbage'").arg(column));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("failed")));
+    if (!posts) {
+        expectWarning(QStringLiteral("^RecurringService::confirm refusing record with broken date: S"));
+        expectWarning(QStringLiteral("saving recurring with broken nextDueDate"));
+    }
+    QCOMPARE(m_service->confirm(QStringLiteral("S")), posts);
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT is_active || ' ' || start_date || ' ' || next_due_date || ' ' "
+                                                "|| COALESCE(end_date, '-') FROM recurring_transactions"))
+                 .toString(),
+             after);
 }
 
 void TestRecurringService::skip_data()

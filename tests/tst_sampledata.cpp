@@ -116,6 +116,8 @@ void SampleDataTest::loadsTheWholeSet()
                                    "transactions WHERE check_number <> '' ORDER BY rowid)"))
                  .toString(),
              QStringLiteral("1041|1042|1043"));
+    // The other rows hold NULL, not ''.
+    QCOMPARE(count(QStringLiteral("transactions WHERE check_number IS NULL")), 46);
 
     // Schedules in order, all on checking, started 60 days ago, manual.
     QSqlQuery q(QSqlDatabase::database());

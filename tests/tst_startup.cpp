@@ -361,7 +361,7 @@ void StartupTest::initializeFreshThenStoredPreferences()
         QCOMPARE(ready.count(), 1);
         QVERIFY(QFile::exists(dir + QStringLiteral("/tallyleaf.db")));
         QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT group_concat(version) FROM schema_version")).toString(),
-                 QStringLiteral("1,2,3,4,5,6"));
+                 QStringLiteral("1,2,3,4,5"));
         QVERIFY(first.currentAccountId().isEmpty());
         QVERIFY(first.accountRepository());
         // Defaults when nothing is stored.

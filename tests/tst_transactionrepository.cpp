@@ -202,6 +202,20 @@ private slots:
         QCOMPARE(spy.size(), 2);
     }
 
+    // A stored date the program cannot read is kept, not written as NULL
+    // (which the column refuses): such a row can still be cleared.
+    void updateKeepsAnUnreadableDate()
+    {
+        add(QStringLiteral("t1"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        exec(QStringLiteral("UPDATE transactions SET date = '2024-02-30'"));
+        Transaction t = m_repo->findById(QStringLiteral("t1")).value();
+        QVERIFY(!t.date.isValid());
+        t.cleared = true;
+        QVERIFY(m_repo->update(t));
+        QCOMPARE(scalar(QStringLiteral("SELECT date || ' ' || cleared FROM transactions")).toString(),
+                 QStringLiteral("2024-02-30 1"));
+    }
+
     void softDelete()
     {
         QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
@@ -337,6 +351,36 @@ private slots:
         QCOMPARE(rows.first().date, QDate::currentDate());
         QCOMPARE(rows.first().runningBalance, 500);
         QVERIFY(m_repo->findRegisterRows(QStringLiteral("nope")).isEmpty());
+    }
+
+    // The direct reader uses the connection's handle only when Qt's SQLite
+    // plugin runs this program's own library build (Debian's does).
+    void directReaderNeedsTheSameLibrary_data()
+    {
+        QTest::addColumn<QString>("sourceId"); // empty: as Qt's plugin reports it
+        QTest::addColumn<QString>("extraOption");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("the plugin's library") << "" << "" << true;
+        QTest::newRow("another release")
+            << "2022-06-25 14:57:57 14e166f40dbfa6e055543f8301525f2ca2e96a02a57269818b9e69e162e98918" << "" << false;
+        QTest::newRow("other compile options") << "" << "OMIT_WAL" << false;
+    }
+    void directReaderNeedsTheSameLibrary()
+    {
+        QFETCH(QString, sourceId);
+        QFETCH(QString, extraOption);
+        QFETCH(bool, same);
+        if (sourceId.isEmpty())
+            sourceId = scalar(QStringLiteral("SELECT sqlite_source_id()")).toString();
+        QStringList options;
+        QSqlQuery q(QSqlDatabase::database());
+        QVERIFY(q.exec(QStringLiteral("PRAGMA compile_options")));
+        while (q.next())
+            options << q.value(0).toString();
+        if (!extraOption.isEmpty())
+            options << extraOption;
+        QCOMPARE(sameSqliteBuild(sourceId, options), same);
+        QVERIFY(sharesSqliteLibrary(m_db->db()->database()));
     }
 
     // The register reads through SQLite's C API with the category texts

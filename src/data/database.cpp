@@ -21,8 +21,13 @@ const Migration kMigrations[] = {
     {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
     {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
-    {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
 };
+
+// Indexes of this program's own, created after the migrations in no
+// version of their own: the numbering above is the storage format every
+// installation shares. Earlier builds recorded this step as version 6.
+const char* const kIndexScript = ":/sql/sql/register_indexes.sql";
+constexpr int kIndexStepVersion = 6;
 
 void addStatement(QStringList& out, const QString& buffer)
 {
@@ -138,6 +143,26 @@ bool Database::migrate()
         if (!applyMigration(m.version, QString::fromLatin1(m.name), script))
             return false;
     }
+    // A schema newer than this program knows is left as it is.
+    return currentVersion > kIndexStepVersion || createIndexes();
+}
+
+bool Database::createIndexes()
+{
+    QFile file(QString::fromLatin1(kIndexScript));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qCritical().noquote() << "Cannot read the index script:" << kIndexScript;
+        return false;
+    }
+    const QStringList statements = splitSqlStatements(QString::fromUtf8(file.readAll()));
+    for (const QString& statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            qCritical().noquote() << "Failed to create the indexes:" << query.lastError().text()
+                                  << "\nStatement:" << statement.left(200);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -198,18 +223,34 @@ QString triggerSql(QSqlDatabase& db, const char* name)
     return q.value(0).toString();
 }
 
-// The trigger with "WHEN old.rowid <= upTo" before its body; empty when its
-// text has no plain "... BEGIN" head to put the condition in.
-QString guardedTrigger(const QString& sql, qint64 upTo)
+// Rows inserted while indexing is suspended are those above the largest
+// rowid before it, and those that take the rowid of a row deleted
+// meanwhile: the TEMP trigger that stands in for the delete trigger records
+// every rowid it takes out of the index in a TEMP table. (Recorded on
+// delete rather than on insert: a trigger that writes on every insert would
+// give every insert a statement journal.) The stand-ins are TEMP triggers,
+// as only those may read a TEMP table; all of it lives in the open
+// transaction, so a rollback takes it away.
+const char* const kFreedTable = "transactions_fts_freed";
+
+// A TEMP stand-in for one of the full-text triggers: its body, run only for
+// rows in the index, with `extra` before its END; empty when the text has
+// no plain "... BEGIN ... END" to take the body from.
+QString standInTrigger(const QString& sql, const char* name, const char* event, qint64 upTo,
+                       const QString& extra = QString())
 {
     static const QRegularExpression begin(QStringLiteral("\\bBEGIN\\b"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression when(QStringLiteral("\\bWHEN\\b"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = begin.match(sql);
-    if (!match.hasMatch() || when.match(sql.left(match.capturedStart())).hasMatch())
+    static const QRegularExpression end(QStringLiteral("\\bEND\\s*;?\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch head = begin.match(sql);
+    const QRegularExpressionMatch tail = end.match(sql);
+    if (!head.hasMatch() || !tail.hasMatch() || when.match(sql.left(head.capturedStart())).hasMatch())
         return QString();
-    QString guarded = sql;
-    guarded.insert(match.capturedStart(), QStringLiteral("WHEN old.rowid <= %1 ").arg(upTo));
-    return guarded;
+    return QStringLiteral("CREATE TEMP TRIGGER %1_suspended AFTER %2 ON main.transactions "
+                          "WHEN old.rowid <= %3 AND old.rowid NOT IN (SELECT rowid FROM temp.%4) ")
+               .arg(QLatin1String(name), QLatin1String(event), QString::number(upTo), QLatin1String(kFreedTable))
+        + sql.mid(head.capturedStart(), tail.capturedStart() - head.capturedStart()) + extra
+        + QStringLiteral("END");
 }
 
 bool execAll(QSqlDatabase& db, const QStringList& statements, const char* operation)
@@ -241,17 +282,21 @@ bool Database::suspendTransactionIndexing()
     q.finish();
     // Updates and deletes keep the index of the rows already in it; rows
     // inserted from now on are indexed from their final content on resume.
-    const QString guardedUpdate = guardedTrigger(updateSql, upTo);
-    const QString guardedDelete = guardedTrigger(deleteSql, upTo);
-    if (guardedUpdate.isEmpty() || guardedDelete.isEmpty())
+    const QString updateStandIn = standInTrigger(updateSql, kUpdateTrigger, "UPDATE", upTo);
+    const QString deleteStandIn =
+        standInTrigger(deleteSql, kDeleteTrigger, "DELETE", upTo,
+                       QStringLiteral("INSERT INTO %1 (rowid) VALUES (old.rowid); ").arg(QLatin1String(kFreedTable)));
+    if (updateStandIn.isEmpty() || deleteStandIn.isEmpty())
         return false;
     // In a savepoint, so that a failure half-way leaves every trigger in place.
     if (!execAll(m_db, {QStringLiteral("SAVEPOINT suspend_indexing")}, "suspendTransactionIndexing"))
         return false;
     if (!execAll(m_db,
-                 {QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kInsertTrigger)),
-                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
-                  QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)), guardedUpdate, guardedDelete,
+                 {QStringLiteral("CREATE TEMP TABLE %1 (rowid INTEGER PRIMARY KEY)").arg(QLatin1String(kFreedTable)),
+                  updateStandIn, deleteStandIn,
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kInsertTrigger)),
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kUpdateTrigger)),
+                  QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kDeleteTrigger)),
                   QStringLiteral("RELEASE suspend_indexing")},
                  "suspendTransactionIndexing")) {
         QSqlQuery undo(m_db);
@@ -270,12 +315,23 @@ bool Database::resumeTransactionIndexing()
         return true;
     const QStringList originals = m_suspendedIndexTriggers;
     m_suspendedIndexTriggers.clear();
-    QStringList statements{
-        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kUpdateTrigger)),
-        QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(kDeleteTrigger)),
-        QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
-                       "SELECT rowid, payee, memo, check_number FROM transactions WHERE rowid > %1")
-            .arg(m_indexedUpToRowid)};
+    // A rollback since the suspension took it away, triggers and all:
+    // nothing is left to index or to put back.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT 1 FROM temp.sqlite_master WHERE type = 'table' AND name = '%1'")
+                    .arg(QLatin1String(kFreedTable)))
+        || !q.next())
+        return true;
+    q.finish();
+    QStringList statements;
+    for (const char* name : {kUpdateTrigger, kDeleteTrigger})
+        statements << QStringLiteral("DROP TRIGGER temp.%1_suspended").arg(QLatin1String(name));
+    statements << QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) "
+                                 "SELECT rowid, payee, memo, check_number FROM main.transactions "
+                                 "WHERE rowid > %1 OR rowid IN (SELECT rowid FROM temp.%2)")
+                      .arg(QString::number(m_indexedUpToRowid), QLatin1String(kFreedTable))
+               << QStringLiteral("DROP TABLE temp.%1").arg(QLatin1String(kFreedTable));
     statements += originals;
     return execAll(m_db, statements, "resumeTransactionIndexing");
 }

@@ -15,6 +15,8 @@ public:
     ~Database() override;
 
     bool open(const QString& path);
+    // Applies the migrations not yet recorded, then creates the indexes
+    // that belong to no migration (CREATE INDEX IF NOT EXISTS).
     bool migrate();
     bool applyMigration(int version, const QString& name, const QString& script);
 
@@ -32,10 +34,11 @@ public:
     // transaction, where FTS5 writes its pending index out at every
     // statement: one index segment per inserted row. Suspending sets the
     // full-text triggers aside for the rows inserted from then on (those
-    // already indexed stay maintained); resuming indexes the new rows from
-    // their current content in one statement and restores the triggers. A
-    // rollback undoes either. False from suspend leaves everything as it
-    // was; on false from resume, roll back.
+    // already indexed stay maintained); resuming indexes exactly the rows
+    // inserted meanwhile, from their current content, in one statement and
+    // restores the triggers. A rollback undoes either, and a resume after
+    // one does nothing. False from suspend leaves everything as it was; on
+    // false from resume, roll back.
     bool suspendTransactionIndexing();
     bool resumeTransactionIndexing();
 
@@ -44,6 +47,8 @@ signals:
     void migrationError(int version, const QString& error);
 
 private:
+    bool createIndexes();
+
     QSqlDatabase m_db;
     bool m_isOpen = false;
     bool m_bulkWriteActive = false;

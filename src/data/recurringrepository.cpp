@@ -123,10 +123,14 @@ bool RecurringRepository::update(const RecurringTransaction& r)
 {
     warnIfBrokenNextDueDate(r, "update");
     QSqlQuery q(m_database->database());
-    // account_id and created_at stay: a schedule never moves to another account.
+    // account_id and created_at stay: a schedule never moves to another
+    // account. A date the record could not read from the row (an invalid
+    // one) keeps the stored text: written as NULL, it would make the save
+    // fail, and a schedule with a broken date could never be quarantined.
     q.prepare(QStringLiteral(
-        "UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, start_date=?, "
-        "end_date=?, next_due_date=?, auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
+        "UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, "
+        "start_date=COALESCE(?, start_date), end_date=CASE WHEN ? THEN end_date ELSE ? END, "
+        "next_due_date=COALESCE(?, next_due_date), auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
         "sync_status=?, server_id=?, updated_at=?, lead_days=?, interval_count=?, semimonthly_day_1=?, "
         "semimonthly_day_2=? WHERE id=?"));
     q.addBindValue(SqlValue::text(r.payee));
@@ -135,6 +139,7 @@ bool RecurringRepository::update(const RecurringTransaction& r)
     q.addBindValue(SqlValue::ref(r.categoryId));
     q.addBindValue(frequencyToString(r.frequency));
     q.addBindValue(SqlValue::date(r.startDate));
+    q.addBindValue(SqlValue::flag(r.endDate && !r.endDate->isValid())); // stored, but unreadable
     q.addBindValue(SqlValue::date(r.endDate));
     q.addBindValue(SqlValue::date(r.nextDueDate));
     q.addBindValue(SqlValue::flag(r.autoPost));

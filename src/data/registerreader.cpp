@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <optional>
 
 const char* const kCategoryNameColumn =
     "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
@@ -184,11 +185,9 @@ QString registerStatement(bool withCategory)
 
 sqlite3* sqliteHandle(QSqlDatabase& db)
 {
-    // Debian's Qt SQLite plugin links the system libsqlite3, the library this
-    // code links, so the connection's handle is one this code may use.
     const QSqlDriver* driver = db.driver();
     const QVariant handle = driver ? driver->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 || !sharesSqliteLibrary(db))
         return nullptr;
     return *static_cast<sqlite3* const*>(handle.constData());
 }
@@ -455,6 +454,35 @@ private:
 };
 
 } // namespace
+
+bool sameSqliteBuild(const QString& sourceId, const QStringList& compileOptions)
+{
+    QStringList linked;
+    for (int i = 0; const char* option = sqlite3_compileoption_get(i); ++i)
+        linked.append(QString::fromUtf8(option));
+    return sourceId == QString::fromUtf8(sqlite3_sourceid()) && compileOptions == linked;
+}
+
+bool sharesSqliteLibrary(QSqlDatabase& db)
+{
+    // The plugin is loaded once per process, so its answer holds for every
+    // connection; only an answer that was read is kept.
+    static std::optional<bool> shared;
+    if (shared)
+        return *shared;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT sqlite_source_id()")) || !q.next())
+        return false;
+    const QString sourceId = q.value(0).toString();
+    QStringList options;
+    if (!q.exec(QStringLiteral("PRAGMA compile_options")))
+        return false;
+    while (q.next())
+        options.append(q.value(0).toString());
+    shared = sameSqliteBuild(sourceId, options);
+    return *shared;
+}
 
 QList<RegisterRow> readRegisterRows(QSqlQuery& q)
 {

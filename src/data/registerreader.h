@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QList>
+#include <QStringList>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -21,11 +22,20 @@ extern const char* const kCategoryNameColumn;
 // then the category text, running balances left 0.
 QList<RegisterRow> readRegisterRows(QSqlQuery& q);
 
+// Whether the SQLite library that runs Qt's connections is the very build
+// this program links, told by what each reports of itself: the source id
+// and the compile options. Debian's Qt SQLite plugin links the system
+// library; a Qt that bundles its own SQLite carries another copy, whose
+// connection handle this program's library must not touch.
+bool sameSqliteBuild(const QString& sourceId, const QStringList& compileOptions);
+// The same for the library behind this connection, asked once per process.
+bool sharesSqliteLibrary(QSqlDatabase& db);
+
 // Appends the account's live transactions, oldest first (date, creation
 // time, rowid), with their category texts; running balances are left 0.
 // Through SQLite's own C API on Qt's connection: returns false, having read
-// nothing, when the connection is not an SQLite one or the statements cannot
-// be prepared.
+// nothing, when the connection is not an SQLite one of this program's
+// library or the statements cannot be prepared.
 bool readRegisterRowsDirect(QSqlDatabase& db, const QString& accountId, QList<RegisterRow>& rows);
 // The same rows through QSqlQuery, for any other connection.
 void readRegisterRowsWithQuery(QSqlDatabase& db, const QString& accountId, QList<RegisterRow>& rows);

@@ -203,9 +203,11 @@ bool TransactionRepository::update(const Transaction& t)
 {
     QSqlQuery q(m_database->database());
     // account_id, created_at and deleted_at are left alone: an update neither
-    // moves a transaction to another account nor deletes or restores it.
+    // moves a transaction to another account nor deletes or restores it. A
+    // date the record could not read from the row (an invalid one) keeps the
+    // stored text, so that such a row can still be edited and cleared.
     q.prepare(QStringLiteral(
-        "UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
+        "UPDATE transactions SET date=COALESCE(?, date), payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
         "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
         "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::date(t.date));

@@ -34,10 +34,12 @@ struct BackupService::Restore
         , savepoint(database)
         , release(database)
         , rollbackTo(database)
+        , clearSplitLines(database)
     {
         savepoint.prepare(QStringLiteral("SAVEPOINT backup_row"));
         release.prepare(QStringLiteral("RELEASE backup_row"));
         rollbackTo.prepare(QStringLiteral("ROLLBACK TO backup_row"));
+        clearSplitLines.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"));
     }
 
     // Undoes what a row wrote since its savepoint; false when the enclosing
@@ -58,6 +60,10 @@ struct BackupService::Restore
     QSqlQuery savepoint;
     QSqlQuery release;
     QSqlQuery rollbackTo;
+    QSqlQuery clearSplitLines;
+    // Transactions written from the archive: only their split lines are
+    // restored, so a transaction's lines are always one side's, never both.
+    QSet<QString> restoredTransactions;
     QHash<QString, QSqlQuery> statements; // by SQL text
     QString error;                         // of the last failed statement
 };
@@ -65,6 +71,9 @@ struct BackupService::Restore
 namespace {
 
 const QString kIdKey = QStringLiteral("id");
+const QString kTransactionIdKey = QStringLiteral("transaction_id");
+const QString kTransactionsTable = QStringLiteral("transactions");
+const QString kSplitLinesTable = QStringLiteral("split_lines");
 const QString kUpdatedAtKey = QStringLiteral("updated_at");
 const QString kManifestPath = QStringLiteral("manifest.json");
 const QString kJsonSuffix = QStringLiteral(".json");
@@ -113,8 +122,6 @@ struct PendingRow
 
 } // namespace
 
-static_assert(BackupService::kMaxRows + 1 == ZipArchive::kMaxEntries, "every row entry and the manifest fit");
-
 BackupService::BackupService(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -146,33 +153,50 @@ QByteArray BackupService::exportBackup(QString* error)
         error->clear();
     ZipArchive::Writer zip;
     QJsonObject manifest;
-    int rows = 0;
     for (const Table& table : tables()) {
-        const int count = exportTable(zip, table);
+        QString failure;
+        const int count = exportTable(zip, table, &failure);
+        // A backup without some of its rows would restore as if complete.
+        if (count < 0) {
+            if (error)
+                *error = failure;
+            return QByteArray();
+        }
         manifest.insert(table.countKey, count);
-        rows += count;
-    }
-    // Refused rather than written: an archive with more entries would read
-    // back without its manifest and could never be restored.
-    if (rows > kMaxRows) {
-        if (error)
-            *error = tr("This backup would hold %n rows; a backup archive holds at most 65534.", nullptr, rows);
-        return QByteArray();
     }
     manifest.insert(QStringLiteral("version"), 1);
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::nowText());
-    zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-    return zip.finish();
+    QByteArray archive;
+    if (zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented)))
+        archive = zip.finish();
+    if (archive.isEmpty() && error)
+        *error = tr("The backup archive could not be written: %1").arg(zip.error());
+    return archive;
 }
 
-int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
+const BackupService::Table* BackupService::tableOf(const QString& path)
+{
+    if (!path.endsWith(kJsonSuffix))
+        return nullptr;
+    for (const Table& table : tables()) {
+        if (path.size() > table.folder.size() && path.startsWith(table.folder)
+            && path.at(table.folder.size()) == QLatin1Char('/'))
+            return &table;
+    }
+    return nullptr;
+}
+
+int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QString* error)
 {
     QSqlQuery q(m_database->database());
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(table.name))) {
+    const auto failed = [&q, &table, error]() {
+        *error = tr("The backup could not read the table %1: %2").arg(table.name, q.lastError().databaseText());
         qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
-        return 0;
-    }
+        return -1;
+    };
+    if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(table.name)))
+        return failed();
     const QSqlRecord record = q.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -181,14 +205,18 @@ int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table)
 
     int count = 0;
     while (q.next()) {
-        ++count;
-        // Past the limit the rows are only counted, for the refusal.
-        if (zip.count() >= kMaxRows)
-            continue;
         const QJsonObject row = rowToJson(q, columns);
         const QString id = idColumn >= 0 ? q.value(idColumn).toString() : QString();
-        zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id), QJsonDocument(row).toJson(QJsonDocument::Indented));
+        if (!zip.add(QStringLiteral("%1/%2.json").arg(table.folder, id),
+                     QJsonDocument(row).toJson(QJsonDocument::Indented))) {
+            *error = tr("The backup archive could not be written: %1").arg(zip.error());
+            return -1;
+        }
+        ++count;
     }
+    // next() is false at the end and on an error alike.
+    if (q.lastError().isValid())
+        return failed();
     return count;
 }
 
@@ -249,6 +277,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
             return Outcome::Skipped;
         values.append(value);
     }
+    if (table.name == kSplitLinesTable && !restore.restoredTransactions.contains(row.value(kTransactionIdKey).toString()))
+        return Outcome::Skipped;
 
     restore.lookup.bindValue(0, id);
     if (!restore.lookup.exec()) {
@@ -310,6 +340,16 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         restore.error = restore.savepoint.lastError().text();
         return Outcome::Aborted;
     }
+    // An overwritten transaction takes the archive's split lines (restored
+    // after it) in place of its current ones.
+    const bool isTransaction = table.name == kTransactionsTable;
+    if (found && isTransaction) {
+        restore.clearSplitLines.bindValue(0, id);
+        if (!restore.clearSplitLines.exec()) {
+            restore.error = restore.clearSplitLines.lastError().text();
+            return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
+        }
+    }
     if (!q.exec()) {
         restore.error = q.lastError().text();
         return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
@@ -318,6 +358,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         restore.error = restore.release.lastError().text();
         return Outcome::Aborted;
     }
+    if (isTransaction)
+        restore.restoredTransactions.insert(id);
     return Outcome::Imported;
 }
 
@@ -327,6 +369,19 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     const ZipArchive::Reader zip(archive);
     if (!zip.isOpen()) {
         result.errors.append(tr("Failed to open ZIP archive"));
+        return result;
+    }
+    // Sizes are only what the archive claims, but no read goes past its
+    // entry's claim: their sum bounds all the restore will inflate.
+    qint64 totalSize = 0;
+    for (int i = 0; i < zip.count(); ++i) {
+        const qint64 size = zip.recordedSize(i);
+        const QString path = zip.path(i);
+        if (size >= 0 && size <= kMaxEntrySize && (path == kManifestPath || tableOf(path)))
+            totalSize += size;
+    }
+    if (totalSize > kMaxTotalSize) {
+        result.errors.append(tr("Invalid backup: its entries hold more than %1 MB").arg(kMaxTotalSize >> 20));
         return result;
     }
 
@@ -367,6 +422,8 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     // belongs to the caller; the rows then join it.
     const bool ownTransaction = db.transaction();
     BulkWriteScope bulkWrite(ownTransaction ? m_database : nullptr);
+    // Without the suspension the restore is slower, not wrong.
+    const bool indexingSuspended = ownTransaction && m_database->suspendTransactionIndexing();
     bool aborted = false;
     QString abortError;
     {
@@ -381,7 +438,6 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             restore.lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quoted(table.name)));
             restore.statements.clear();
 
-            const QString prefix = table.folder + QLatin1Char('/');
             QList<PendingRow> refused;
             auto handle = [&](const QString& path, const QJsonObject& row) {
                 switch (upsertRow(restore, table, row)) {
@@ -403,7 +459,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
 
             for (int i = 0; i < zip.count() && !aborted; ++i) {
                 const QString path = zip.path(i);
-                if (!path.startsWith(prefix) || !path.endsWith(kJsonSuffix))
+                if (tableOf(path) != &table)
                     continue;
                 try {
                     switch (zip.read(i, kMaxEntrySize, &content)) {
@@ -469,7 +525,8 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         } else {
             result.errors.append(tr("The restore stopped: %1").arg(abortError));
         }
-    } else if (ownTransaction && !db.commit()) {
+    } else if (ownTransaction
+               && ((indexingSuspended && !m_database->resumeTransactionIndexing()) || !db.commit())) {
         const QString error = db.lastError().text();
         qWarning().noquote() << "BackupService::importBackup failed:" << error;
         db.rollback();

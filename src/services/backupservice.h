@@ -44,7 +44,8 @@ struct BackupImportResult
 // bytes in memory; the caller reads and writes the file.
 //
 // An archive is a file the user picks and may be damaged or crafted, so a
-// restore checks every entry's size before reading it and every JSON key
+// restore checks every entry's size, and their sum, before reading any, never
+// reads an entry past its recorded size, checks every JSON key
 // against the table's columns before it reaches SQL, and runs in one
 // database transaction: it either completes or leaves the data as it was.
 class BackupService : public QObject
@@ -53,14 +54,15 @@ class BackupService : public QObject
 public:
     // Largest entry a restore reads (row or manifest).
     static constexpr qint64 kMaxEntrySize = 4 * 1024 * 1024;
-    // Most rows one archive holds: every entry but the manifest, which is
-    // written last and would be the first entry lost beyond the limit.
-    static constexpr int kMaxRows = 65534;
+    // Most bytes the entries a restore reads may hold together: a few
+    // million rows, far beyond a household's register.
+    static constexpr qint64 kMaxTotalSize = qint64(1) << 30;
 
     explicit BackupService(Database* database, QObject* parent = nullptr);
 
-    // The archive, or empty when the database holds more rows than an
-    // archive can; error (when given) then tells why, else it is cleared.
+    // The archive, or empty when a table cannot be read whole or the
+    // archive cannot be written; error (when given) then tells why, else
+    // it is cleared.
     QByteArray exportBackup(QString* error = nullptr);
     BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
 
@@ -70,7 +72,10 @@ private:
     struct Restore;
 
     static const QList<Table>& tables();
-    int exportTable(ZipArchive::Writer& zip, const Table& table);
+    // The table whose row entries take this path ("<folder>/....json").
+    static const Table* tableOf(const QString& path);
+    // The number of rows written, or -1 with the database's error text.
+    int exportTable(ZipArchive::Writer& zip, const Table& table, QString* error);
     static QJsonObject rowToJson(const QSqlQuery& query, const QStringList& columns);
     static void markForResync(const Table& table, QJsonObject& row);
     Outcome upsertRow(Restore& restore, const Table& table, QJsonObject row);

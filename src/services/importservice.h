@@ -93,7 +93,10 @@ public:
                   SplitLineRepository* splitLines, QObject* parent = nullptr);
     ~ImportService() override;
 
-    // Imports the rows of one CSV file into the account. An unreadable file
+    // Imports the rows of one CSV file into the account. Dates that the
+    // mapping's format does not read are read with one form for the whole
+    // file (day first when a cell shows it), a time after a date is
+    // passed over, and amounts may use a decimal comma. An unreadable file
     // gives `failed` without any signal.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
 
@@ -114,7 +117,8 @@ public:
     static int pairTransfers(QList<QifImportRecord>& records);
 
     // "yyyy-MM-dd|amount|payee": two rows with the same key are one
-    // transaction imported twice.
+    // transaction imported twice (in the QIF import, unless both carry
+    // check numbers and these differ).
     static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
     // The first of the usual bank date forms that reads the text, month
     // first before day first; invalid when none does.

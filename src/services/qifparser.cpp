@@ -37,6 +37,13 @@ QStringList dateFields(QString text)
     return text.split(QLatin1Char('/'), Qt::SkipEmptyParts);
 }
 
+// Dates written with points ("03.11.25", German and other European
+// banks) put the day first, whatever the file's other dates do.
+bool writtenWithPoints(const QString& dateText)
+{
+    return dateText.contains(QLatin1Char('.'));
+}
+
 // A line without leading byte-order marks and carriage returns, trimmed.
 QString cleanLine(const QString& line)
 {
@@ -166,6 +173,9 @@ private:
     {
         switch (code.unicode()) {
         case u'D':
+            // Inside a split a D line is no date of the record.
+            if (m_splitOpen)
+                return;
             if (const auto date = parseQifDate(value, m_result.dateOrder)) {
                 m_record.date = *date;
                 m_hasDate = true;
@@ -187,9 +197,10 @@ private:
         case u'C':
             if (!value.isEmpty()) {
                 const QChar mark = value.at(0).toLower();
-                if (mark == QLatin1Char('x') || mark == QLatin1Char('*') || mark == QLatin1Char('c')) {
+                if (mark == QLatin1Char('*') || mark == QLatin1Char('c')) {
                     m_record.cleared = true;
-                } else if (mark == QLatin1Char('r')) {
+                } else if (mark == QLatin1Char('r') || mark == QLatin1Char('x')) {
+                    // Quicken and Money mark reconciled rows with X.
                     m_record.cleared = true;
                     m_record.reconciled = true;
                 }
@@ -267,7 +278,9 @@ QifParseResult parseQif(const QString& text, QifDateOrder order)
     return parser.take();
 }
 
-std::optional<qint64> parseQifAmount(const QString& value)
+namespace {
+
+std::optional<qint64> parseAmountText(const QString& value, bool zeroWholeMeansDecimal)
 {
     static const QString currencySymbols = QStringLiteral("$\u20AC\u00A3\u00A5\u00A2");
 
@@ -308,7 +321,8 @@ std::optional<qint64> parseQifAmount(const QString& value)
         const QChar mark = lastDot >= 0 ? QLatin1Char('.') : QLatin1Char(',');
         const qsizetype position = qMax(lastDot, lastComma);
         const qsizetype after = compact.size() - position - 1;
-        if (compact.count(mark) == 1 && (after != 3 || position == 0)) {
+        const bool zeroWhole = position > 0 && QStringView(compact).left(position).count(QLatin1Char('0')) == position;
+        if (compact.count(mark) == 1 && (after != 3 || position == 0 || (zeroWholeMeansDecimal && zeroWhole))) {
             decimalMark = mark;
         } else {
             const QStringList groups = compact.split(mark);
@@ -359,6 +373,18 @@ std::optional<qint64> parseQifAmount(const QString& value)
     return negative ? -hundredths : hundredths;
 }
 
+} // namespace
+
+std::optional<qint64> parseQifAmount(const QString& value)
+{
+    return parseAmountText(value, false);
+}
+
+std::optional<qint64> parseBankAmount(const QString& value)
+{
+    return parseAmountText(value, true);
+}
+
 std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order)
 {
     const QString text = value.trimmed();
@@ -370,7 +396,8 @@ std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order)
         || !wholeNumber(fields.at(2), c))
         return std::nullopt;
 
-    const bool dayFirst = order == QifDateOrder::DayFirst || (order == QifDateOrder::Auto && a >= 13);
+    const bool dayFirst = writtenWithPoints(text) || order == QifDateOrder::DayFirst
+        || (order == QifDateOrder::Auto && a >= 13);
     int year = 0, month = 0, day = 0;
     if (fields.at(0).size() == 4) {
         year = a;
@@ -414,7 +441,7 @@ QifDateOrder detectQifDateOrder(const QStringList& lines)
         int first = 0, third = 0;
         if (fields.size() < 3 || !wholeNumber(fields.at(0), first) || !wholeNumber(fields.at(2), third))
             continue;
-        if (fields.at(0).size() != 4 && first > 12)
+        if (fields.at(0).size() != 4 && (first > 12 || writtenWithPoints(line)))
             return QifDateOrder::DayFirst;
     }
     return QifDateOrder::MonthFirst;

@@ -75,8 +75,13 @@ QifParseResult parseQif(const QString& text, QifDateOrder order);
 // "$ -5"; nothing when the text is no amount or its hundredths do not fit
 // in 64 bits. Rounds halves away from zero.
 std::optional<qint64> parseQifAmount(const QString& value);
+// The same, except that a lone mark after a whole part of zero is the
+// decimal mark: "0.125" is an eighth, not 125 (no one groups thousands
+// after a zero). The CSV import reads its amounts so.
+std::optional<qint64> parseBankAmount(const QString& value);
 
-// A date such as "1/2/2024", "1/2'24", "2024-01-02" or "1. 2. 2024".
+// A date such as "1/2/2024", "1/2'24", "2024-01-02" or "1. 2. 2024"; one
+// written with points is read day first in any order.
 // Two-digit years 00-69 are 2000-2069, 70-99 are 1970-1999. Nothing when the
 // text is no date or its year is outside 1-9999.
 std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order);
@@ -85,8 +90,8 @@ std::optional<QDate> parseQifDate(const QString& value, QifDateOrder order);
 // else a category; a "/class" suffix is dropped.
 void parseQifCategory(const QString& value, QString& category, QString& transferAccount);
 
-// DayFirst when some D line starts with a number above 12 (and is not year
-// first), else MonthFirst. Never Auto.
+// DayFirst when some D line starts with a number above 12 or is written
+// with points (and is not year first), else MonthFirst. Never Auto.
 QifDateOrder detectQifDateOrder(const QStringList& lines);
 
 QifSection qifSectionKind(const QString& headerLine);

@@ -180,9 +180,11 @@ bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurr
     return true;
 }
 
-bool RecurringService::postTransfer(const RecurringTransaction& recurring)
+QList<Transaction> RecurringService::postingLegs(const RecurringTransaction& recurring) const
 {
     Transaction first = buildTransaction(recurring);
+    if (recurring.transferDestAccountId.isEmpty())
+        return {first};
 
     Transaction second;
     second.id = postingId(recurring.id, recurring.nextDueDate, QLatin1String(kDestinationSuffix));
@@ -202,28 +204,7 @@ bool RecurringService::postTransfer(const RecurringTransaction& recurring)
     // linked and no follow-up update can fail halfway.
     first.transferLinkId = second.id;
     first.transferDestAccountId = recurring.transferDestAccountId;
-
-    // One unit, so two devices or a failure never leave half a transfer.
-    AtomicWrite scope(QSqlDatabase::database(Database::connectionName(), false), QStringLiteral("recurring_posting"));
-    QString error;
-    if (!scope.begin(&error)) {
-        qWarning().noquote() << "RecurringService: cannot start a transaction for a transfer posting:" << error;
-        return false;
-    }
-    if (!m_transactions->insert(first))
-        return false; // the scope rolls back
-    if (!m_transactions->insert(second)) {
-        qWarning().noquote() << "RecurringService: second leg of transfer" << recurring.id
-                             << "could not be written — removing the first leg";
-        scope.rollback();
-    } else if (scope.commit(&error)) {
-        return true;
-    } else {
-        qWarning().noquote() << "RecurringService: committing a transfer posting failed:" << error;
-    }
-    // Views reloaded on the first leg's insert; let them drop it again.
-    emit m_transactions->transactionsChanged(first.accountId);
-    return false;
+    return {first, second};
 }
 
 bool RecurringService::confirm(const QString& recurringId)
@@ -231,7 +212,7 @@ bool RecurringService::confirm(const QString& recurringId)
     std::optional<RecurringTransaction> loaded = m_recurring->findById(recurringId);
     if (!loaded)
         return false;
-    RecurringTransaction recurring = *loaded;
+    const RecurringTransaction recurring = *loaded;
 
     if (isBrokenScheduleDate(recurring.nextDueDate)) {
         qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << recurring.id
@@ -240,18 +221,47 @@ bool RecurringService::confirm(const QString& recurringId)
         deactivate(recurring);
         return false;
     }
-
-    if (!recurring.transferDestAccountId.isEmpty()) {
-        if (!transferAccountsUsable(recurring) || !postTransfer(recurring))
-            return false;
-    } else if (!m_transactions->insert(buildTransaction(recurring))) {
-        // Usually the occurrence exists already (posted here or on another
-        // device); the schedule keeps its due date.
+    if (!recurring.transferDestAccountId.isEmpty() && !transferAccountsUsable(recurring))
         return false;
+
+    const QList<Transaction> legs = postingLegs(recurring);
+    RecurringTransaction next = recurring;
+    if (!advance(next)) {
+        // No later occurrence exists in the calendar: this one is the last.
+        next.isActive = false;
+        next.updatedAt = QDateTime::currentDateTimeUtc();
+        next.syncStatus = SyncStatus::Pending;
     }
 
-    if (advance(recurring))
-        m_recurring->update(recurring);
+    // The legs and the advance of the schedule are one unit: a posting
+    // whose schedule stayed due would make every later confirm fail on the
+    // posting's id, and half a transfer would move money from nowhere. Two
+    // devices posting the same occurrence meet at the first leg's id.
+    AtomicWrite scope(QSqlDatabase::database(Database::connectionName(), false), QStringLiteral("recurring_posting"));
+    QString error;
+    if (!scope.begin(&error)) {
+        qWarning().noquote() << "RecurringService: cannot start a transaction for a posting:" << error;
+        return false;
+    }
+    qsizetype written = 0;
+    while (written < legs.size() && m_transactions->insert(legs.at(written)))
+        ++written;
+    if (written == 1 && legs.size() == 2) {
+        qWarning().noquote() << "RecurringService: second leg of transfer" << recurring.id
+                             << "could not be written — removing the first leg";
+    }
+    bool done = written == legs.size() && m_recurring->update(next);
+    if (done && !scope.commit(&error)) {
+        qWarning().noquote() << "RecurringService: committing a posting failed:" << error;
+        done = false;
+    }
+    if (!done) {
+        scope.rollback();
+        // Views reloaded on the inserts; let them drop the rows again.
+        for (qsizetype i = 0; i < written; ++i)
+            emit m_transactions->transactionsChanged(legs.at(i).accountId);
+        return false;
+    }
     emit pendingCountChanged(pendingCount());
     return true;
 }

@@ -63,7 +63,9 @@ private:
     void quarantine(const RecurringTransaction& recurring, const char* reason);
 
     bool transferAccountsUsable(const RecurringTransaction& recurring) const;
-    bool postTransfer(const RecurringTransaction& recurring);
+    // The transactions of the due occurrence: one, or two linked legs for a
+    // transfer.
+    QList<Transaction> postingLegs(const RecurringTransaction& recurring) const;
     // Moves the record to its next occurrence (ending it past its end date)
     // without saving; false when no next date can be computed.
     static bool advance(RecurringTransaction& recurring);

@@ -243,7 +243,7 @@ bool SampleDataService::insertTransaction(const QString& id, const QString& acco
     q.addBindValue(SqlValue::text(memo));
     q.addBindValue(amount);
     q.addBindValue(SqlValue::ref(categoryId));
-    q.addBindValue(SqlValue::text(checkNumber));
+    q.addBindValue(SqlValue::ref(checkNumber)); // none: NULL
     q.addBindValue(SqlValue::flag(status == QLatin1Char('C') || status == QLatin1Char('R')));
     q.addBindValue(SqlValue::flag(status == QLatin1Char('R')));
     q.addBindValue(SqlValue::ref(transferLinkId));

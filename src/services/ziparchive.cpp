@@ -1,105 +1,140 @@
 #include "services/ziparchive.h"
 
-#include <QtGui/private/qzipreader_p.h>
-#include <QtGui/private/qzipwriter_p.h>
+#include <zip.h>
 
-#include <zlib.h>
+#include <limits>
 
 namespace ZipArchive {
 
 namespace {
 
-constexpr quint32 kLocalSignature = 0x04034b50;
-constexpr quint32 kCentralSignature = 0x02014b50;
-constexpr quint32 kEndSignature = 0x06054b50;
-constexpr qint64 kLocalHeaderSize = 30;
-constexpr qint64 kCentralHeaderSize = 46;
-constexpr qint64 kEndSize = 22;
-// The highest version QZipReader extracts (2.0: stored and deflated).
-constexpr quint16 kMaxVersionNeeded = 20;
-constexpr quint16 kMethodStored = 0;
-constexpr quint16 kMethodDeflated = 8;
-
-quint16 le16(const QByteArray& data, qint64 at)
+QString errorText(zip_error_t* error)
 {
-    return quint16(uchar(data.at(at)) | uchar(data.at(at + 1)) << 8);
-}
-
-quint32 le32(const QByteArray& data, qint64 at)
-{
-    return quint32(le16(data, at)) | quint32(le16(data, at + 2)) << 16;
-}
-
-// Inflates a raw deflate stream that must give exactly `size` bytes; false
-// for anything else. It never holds more than size + 1 bytes.
-bool inflateExactly(const char* compressed, qint64 compressedSize, qint64 size, QByteArray* out)
-{
-    QByteArray buffer(size + 1, Qt::Uninitialized);
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return false;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed));
-    stream.avail_in = uInt(compressedSize);
-    stream.next_out = reinterpret_cast<Bytef*>(buffer.data());
-    stream.avail_out = uInt(buffer.size());
-    const int status = inflate(&stream, Z_FINISH);
-    const qint64 produced = qint64(stream.total_out);
-    inflateEnd(&stream);
-    if (status != Z_STREAM_END || produced != size)
-        return false;
-    buffer.truncate(size);
-    *out = buffer;
-    return true;
+    return QString::fromUtf8(zip_error_strerror(error));
 }
 
 } // namespace
 
 Writer::Writer(bool compress)
+    : m_compress(compress)
 {
-    m_buffer.open(QIODevice::WriteOnly);
-    m_zip = std::make_unique<QZipWriter>(&m_buffer);
-    m_zip->setCompressionPolicy(compress ? QZipWriter::AlwaysCompress : QZipWriter::NeverCompress);
+    zip_error_t error;
+    zip_error_init(&error);
+    m_target = zip_source_buffer_create(nullptr, 0, 0, &error);
+    if (m_target) {
+        // One reference for the archive, one kept for reading the bytes back
+        // after zip_close has written them.
+        zip_source_keep(m_target);
+        m_zip = zip_open_from_source(m_target, ZIP_CREATE | ZIP_TRUNCATE, &error);
+        if (!m_zip) {
+            zip_source_free(m_target);
+            zip_source_free(m_target);
+            m_target = nullptr;
+        }
+    }
+    if (!m_zip)
+        m_error = errorText(&error);
+    zip_error_fini(&error);
 }
 
-Writer::~Writer() = default;
+Writer::~Writer()
+{
+    if (m_zip)
+        zip_discard(m_zip);
+    if (m_target)
+        zip_source_free(m_target);
+}
 
-void Writer::add(const QString& path, const QByteArray& data)
+bool Writer::add(const QString& path, const QByteArray& data)
 {
     if (!m_zip)
-        return;
-    m_zip->addFile(path, data);
-    ++m_count;
+        return false;
+    m_data.append(data);
+    const QByteArray& kept = m_data.constLast();
+    zip_source_t* source = zip_source_buffer(m_zip, kept.constData(), zip_uint64_t(kept.size()), 0);
+    const zip_int64_t index = source ? zip_file_add(m_zip, path.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) : -1;
+    if (index < 0) {
+        m_error = QString::fromUtf8(zip_strerror(m_zip));
+        zip_source_free(source);
+        m_data.removeLast();
+        return false;
+    }
+    zip_set_file_compression(m_zip, zip_uint64_t(index), m_compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
+    return true;
 }
 
 QByteArray Writer::finish()
 {
     if (!m_zip)
         return QByteArray();
-    m_zip->close();
-    const QByteArray archive = m_buffer.data();
-    // Closing the buffer first keeps the writer's destructor from appending
-    // a second directory.
-    m_buffer.close();
-    m_zip.reset();
+    // libzip writes nothing at all for an archive without entries.
+    if (m_data.isEmpty() || zip_close(m_zip) != 0) {
+        if (!m_data.isEmpty())
+            m_error = QString::fromUtf8(zip_strerror(m_zip));
+        zip_discard(m_zip);
+        m_zip = nullptr;
+        return QByteArray();
+    }
+    m_zip = nullptr;
+    m_data.clear();
+
+    QByteArray archive;
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_source_stat(m_target, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) != 0
+        && stat.size <= zip_uint64_t(std::numeric_limits<qsizetype>::max()) && zip_source_open(m_target) == 0) {
+        archive.resize(qsizetype(stat.size));
+        qsizetype got = 0;
+        zip_int64_t n = 0;
+        while (got < archive.size()
+               && (n = zip_source_read(m_target, archive.data() + got, zip_uint64_t(archive.size() - got))) > 0)
+            got += qsizetype(n);
+        zip_source_close(m_target);
+        if (got != archive.size())
+            archive.clear();
+    }
+    if (archive.isEmpty())
+        m_error = errorText(zip_source_error(m_target));
+    zip_source_free(m_target);
+    m_target = nullptr;
     return archive;
 }
 
 Reader::Reader(const QByteArray& archive)
+    : m_archive(archive)
 {
-    m_buffer.setData(archive);
-    if (!m_buffer.open(QIODevice::ReadOnly))
+    // libzip would open empty data as a new, empty archive.
+    if (m_archive.isEmpty())
         return;
-    m_zip = std::make_unique<QZipReader>(&m_buffer);
-    // Listing the entries reads the central directory and sets the status.
-    const QList<QZipReader::FileInfo> list = m_zip->fileInfoList();
-    if (m_zip->status() != QZipReader::NoError)
+    zip_source_t* source = zip_source_buffer_create(m_archive.constData(), zip_uint64_t(m_archive.size()), 0, nullptr);
+    if (!source)
         return;
-    m_entries.reserve(list.size());
-    for (const QZipReader::FileInfo& info : list) {
+    m_zip = zip_open_from_source(source, ZIP_RDONLY, nullptr);
+    if (!m_zip) {
+        zip_source_free(source);
+        return;
+    }
+    const zip_int64_t count = zip_get_num_entries(m_zip, 0);
+    for (zip_int64_t i = 0; i < count && i < std::numeric_limits<int>::max(); ++i) {
         Entry entry;
-        entry.path = info.filePath;
-        entry.size = info.size;
-        entry.crc = info.crc;
+        const char* name = zip_get_name(m_zip, zip_uint64_t(i), 0);
+        entry.path = name ? QString::fromUtf8(name) : QString();
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        const bool known = zip_stat_index(m_zip, zip_uint64_t(i), 0, &stat) == 0;
+        // Reading refuses an entry whose size is not known (-1).
+        entry.size = known && (stat.valid & ZIP_STAT_SIZE) != 0
+                && stat.size <= zip_uint64_t(std::numeric_limits<qint64>::max())
+            ? qint64(stat.size)
+            : -1;
+        // Only the two methods an archive of ours uses: every other decoder
+        // is code a crafted archive could reach for nothing. libzip reads a
+        // stream that ends early without a word, so compressed data claimed
+        // to reach past the archive's end marks it as made up.
+        const zip_uint64_t mask = ZIP_STAT_COMP_METHOD | ZIP_STAT_COMP_SIZE;
+        entry.readable = known && (stat.valid & mask) == mask
+            && (stat.comp_method == ZIP_CM_STORE || stat.comp_method == ZIP_CM_DEFLATE)
+            && stat.comp_size <= zip_uint64_t(m_archive.size());
         const auto first = m_firstIndex.constFind(entry.path);
         if (first == m_firstIndex.constEnd()) {
             m_firstIndex.insert(entry.path, int(m_entries.size()));
@@ -109,55 +144,22 @@ Reader::Reader(const QByteArray& archive)
         }
         m_entries.append(entry);
     }
-    m_records = centralDirectory(archive);
-    m_open = true;
 }
 
-// The central directory read the way QZipReader reads it: from the last end
-// record within 64 KiB of the end, entry after entry until one is cut off or
-// lacks its signature, so that record i is the entry QZipReader lists at i.
-QList<Reader::Record> Reader::centralDirectory(const QByteArray& archive)
+Reader::~Reader()
 {
-    QList<Record> records;
-    const qint64 size = archive.size();
-    qint64 end = -1;
-    for (qint64 back = 0; back <= 65535; ++back) {
-        const qint64 pos = size - kEndSize - back;
-        if (pos < 0)
-            break;
-        if (le32(archive, pos) == kEndSignature) {
-            end = pos;
-            break;
-        }
-    }
-    if (end < 0)
-        return records;
-    qint64 pos = le32(archive, end + 16);
-    const int count = le16(archive, end + 10);
-    for (int i = 0; i < count; ++i) {
-        if (pos + kCentralHeaderSize > size || le32(archive, pos) != kCentralSignature)
-            break;
-        Record record;
-        record.versionNeeded = le16(archive, pos + 6);
-        record.flags = le16(archive, pos + 8);
-        record.compressedSize = le32(archive, pos + 20);
-        record.localOffset = le32(archive, pos + 42);
-        const qint64 nameLength = le16(archive, pos + 28);
-        const qint64 next = pos + kCentralHeaderSize + nameLength + le16(archive, pos + 30) + le16(archive, pos + 32);
-        if (next > size)
-            break;
-        record.name = archive.mid(pos + kCentralHeaderSize, nameLength);
-        records.append(record);
-        pos = next;
-    }
-    return records;
+    if (m_zip)
+        zip_discard(m_zip);
 }
-
-Reader::~Reader() = default;
 
 QString Reader::path(int index) const
 {
     return index >= 0 && index < m_entries.size() ? m_entries.at(index).path : QString();
+}
+
+qint64 Reader::recordedSize(int index) const
+{
+    return index >= 0 && index < m_entries.size() ? m_entries.at(index).size : -1;
 }
 
 int Reader::indexOf(const QString& path) const
@@ -168,49 +170,33 @@ int Reader::indexOf(const QString& path) const
 Reader::ReadStatus Reader::read(int index, qint64 maxSize, QByteArray* data) const
 {
     data->clear();
-    if (!m_open || index < 0 || index >= m_entries.size())
+    if (!m_zip || index < 0 || index >= m_entries.size())
         return ReadStatus::Damaged;
     const Entry& entry = m_entries.at(index);
-    if (entry.shared)
+    if (entry.shared || entry.size < 0 || !entry.readable)
         return ReadStatus::Damaged;
     if (entry.size > maxSize)
         return ReadStatus::TooLarge;
 
-    // The entry is extracted here rather than by QZipReader::fileData, which
-    // trusts the recorded sizes: it inflates past the end of the data for a
-    // compressed size beyond it, and grows its buffer without bound.
-    if (m_records.size() != m_entries.size())
+    zip_file_t* file = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
+    if (!file)
         return ReadStatus::Damaged;
-    const Record& record = m_records.at(index);
-    // QZipReader finds an entry by its stored name, so one it lists under
-    // another name ("./a" as "a") is not found by it; nor is it here.
-    if (QString::fromLocal8Bit(record.name) != entry.path || record.versionNeeded > kMaxVersionNeeded
-        || (record.flags & 1) != 0) // encrypted
-        return ReadStatus::Damaged;
-    const QByteArray archive = m_buffer.data();
-    const qint64 local = record.localOffset;
-    if (local + kLocalHeaderSize > archive.size() || le32(archive, local) != kLocalSignature)
-        return ReadStatus::Damaged;
-    const qint64 start = local + kLocalHeaderSize + le16(archive, local + 26) + le16(archive, local + 28);
-    if (start + qint64(record.compressedSize) > archive.size())
-        return ReadStatus::Damaged;
-
-    QByteArray content;
-    switch (le16(archive, local + 8)) {
-    case kMethodStored:
-        content = archive.mid(start, qMin(qint64(record.compressedSize), entry.size));
-        break;
-    case kMethodDeflated:
-        if (!inflateExactly(archive.constData() + start, record.compressedSize, entry.size, &content))
-            return ReadStatus::Damaged;
-        break;
-    default:
-        return ReadStatus::Damaged;
+    // Room for one byte past the recorded size: content that goes on beyond
+    // it is damaged and read no further. At the end of the data libzip
+    // checks the CRC-32 and reports a mismatch as an error.
+    QByteArray buffer(qsizetype(entry.size) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    zip_int64_t n = 0;
+    while ((n = zip_fread(file, buffer.data() + got, zip_uint64_t(buffer.size() - got))) > 0) {
+        got += qsizetype(n);
+        if (got == buffer.size())
+            break;
     }
-    if (content.size() != entry.size
-        || crc32(0L, reinterpret_cast<const Bytef*>(content.constData()), uInt(content.size())) != entry.crc)
+    zip_fclose(file);
+    if (n < 0 || got != entry.size)
         return ReadStatus::Damaged;
-    *data = content;
+    buffer.truncate(got);
+    *data = buffer;
     return ReadStatus::Ok;
 }
 

@@ -1,0 +1,200 @@
+#include "services/importservice.h"
+
+#include "data/transactionrepository.h"
+#include "services/csvparser.h"
+#include "services/importservice_p.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+using ImportSupport::newId;
+
+namespace {
+
+bool hasField(const QStringList& row, int column)
+{
+    return column >= 0 && column < row.size();
+}
+
+// The date of a cell that carries a time after it ("2020-01-23 08:26:29",
+// "2020-01-23T08:26:29Z", "1/23/2020 8:26 PM"), else the cell.
+QString datePart(const QString& cell)
+{
+    static const QRegularExpression time(
+        QStringLiteral("[T ]+\\d{1,2}:\\d\\d(:\\d\\d(\\.\\d+)?)?\\s*([AaPp][Mm])?\\s*(Z|[+-]\\d\\d:?\\d\\d)?$"));
+    const QRegularExpressionMatch match = time.match(cell);
+    return match.hasMatch() && match.capturedStart() > 0 ? cell.left(match.capturedStart()) : cell;
+}
+
+// No month is above 12: a first number above it ("25/12/2017") shows a
+// file that writes the day first.
+bool startsWithDay(const QString& text)
+{
+    const qsizetype slash = text.indexOf(QLatin1Char('/'));
+    bool ok = false;
+    return slash > 0 && slash <= 2 && text.left(slash).toInt(&ok) > 12 && ok;
+}
+
+// One date cell of a file whose cells no single form reads.
+QDate readAlone(const QString& text, bool dayFirst)
+{
+    if (dayFirst) {
+        for (const QString& format : ImportSupport::dateFormats()) {
+            const QDate date = format.startsWith(QLatin1Char('d')) ? ImportService::dateFromText(text, format) : QDate();
+            if (date.isValid())
+                return date;
+        }
+    }
+    return ImportService::parseDate(text);
+}
+
+// The dates of a file's distinct date cells. A given format reads first
+// (the cell's date part too); the rest is read with one form for the whole
+// file, the first that reads every cell that any form reads, so that
+// 25/12/2017 and 02/01/2018 of one file are both read day first. Only when
+// no form reads them all is each cell read on its own.
+QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& format)
+{
+    QHash<QString, QDate> dates;
+    dates.reserve(cells.size());
+    QStringList automatic;
+    for (const QString& cell : cells) {
+        QDate date;
+        if (!format.isEmpty()) {
+            date = ImportService::dateFromText(cell, format);
+            if (!date.isValid())
+                date = ImportService::dateFromText(datePart(cell), format);
+        }
+        if (date.isValid())
+            dates.insert(cell, date);
+        else
+            automatic.append(cell);
+    }
+
+    QStringList readable;
+    bool dayFirst = false;
+    for (const QString& cell : std::as_const(automatic)) {
+        const QString text = datePart(cell);
+        if (ImportService::parseDate(text).isValid()) {
+            readable.append(text);
+            dayFirst = dayFirst || startsWithDay(text);
+        }
+    }
+    const QStringList& formats = ImportSupport::dateFormats();
+    const auto common = std::find_if(formats.cbegin(), formats.cend(), [&readable](const QString& f) {
+        return std::all_of(readable.cbegin(), readable.cend(),
+                           [&f](const QString& text) { return ImportService::dateFromText(text, f).isValid(); });
+    });
+    for (const QString& cell : std::as_const(automatic)) {
+        const QString text = datePart(cell);
+        dates.insert(cell, common != formats.cend() ? ImportService::dateFromText(text, *common) : readAlone(text, dayFirst));
+    }
+    return dates;
+}
+
+} // namespace
+
+ImportResult ImportService::importCsv(const QString& filePath, const QString& accountId,
+                                      const CsvColumnMapping& mapping)
+{
+    ImportResult result;
+    if (m_running) {
+        // A slot run during an import's event-loop turn must not start a
+        // second one inside the first one's transaction.
+        qWarning().noquote() << "ImportService::importCsv refused: another import is running";
+        result.failed = true;
+        return result;
+    }
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.failed = true;
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.failed = true;
+        return result;
+    }
+    file.close();
+
+    const QList<QStringList> rows = parseCsv(decodeTextBytes(bytes));
+    const int first = mapping.hasHeader ? 1 : 0;
+    const int total = int(qMax<qsizetype>(0, rows.size() - first));
+
+    QSet<QString> dateCells;
+    for (int i = first; i < rows.size(); ++i) {
+        if (hasField(rows.at(i), mapping.dateColumn))
+            dateCells.insert(rows.at(i).at(mapping.dateColumn));
+    }
+    const QHash<QString, QDate> dates = readDates(dateCells, mapping.dateFormat);
+    QSet<QString> keys = loadDuplicateKeys(accountId);
+    QHash<QString, QString> categoryIds = loadCategoryIds();
+
+    if (!openImport(total, result))
+        return result;
+
+    for (int n = 1; n <= total; ++n) {
+        recordReached(n, total);
+        const QStringList& row = rows.at(first + n - 1);
+
+        if (!hasField(row, mapping.dateColumn) || !hasField(row, mapping.payeeColumn)
+            || !hasField(row, mapping.amountColumn)) {
+            ++result.unparseableSkipped;
+            continue;
+        }
+        const QDate date = dates.value(row.at(mapping.dateColumn));
+        // Bank files write "12,50" and "1.234,56" as often as "1,234.56":
+        // the QIF reader's rule tells the decimal mark from the grouping.
+        // A field that does not read as a number is no amount, not a zero.
+        const std::optional<qint64> amount = parseBankAmount(row.at(mapping.amountColumn));
+        if (!date.isValid() || !amount) {
+            ++result.unparseableSkipped;
+            continue;
+        }
+        const QString& payee = row.at(mapping.payeeColumn);
+
+        const QString key = duplicateKey(date, *amount, payee);
+        if (keys.contains(key)) {
+            ++result.duplicatesSkipped;
+            continue;
+        }
+
+        Transaction t;
+        t.id = newId();
+        t.accountId = accountId;
+        t.date = date;
+        t.payee = payee;
+        t.amount = *amount;
+        t.createdAt = QDateTime::currentDateTimeUtc();
+        t.updatedAt = t.createdAt;
+        if (hasField(row, mapping.memoColumn))
+            t.memo = row.at(mapping.memoColumn);
+
+        bool written = true;
+        if (hasField(row, mapping.categoryColumn) && !row.at(mapping.categoryColumn).isEmpty()) {
+            t.categoryId = categoryIdFor(row.at(mapping.categoryColumn), CategoryType::Expense, categoryIds);
+            // Without its category the row would be imported as something
+            // it is not.
+            written = !t.categoryId.isEmpty();
+        }
+        if (written)
+            written = m_transactions->insert(t);
+        if (!written) {
+            ++result.databaseErrorSkipped;
+            if (transactionLost()) {
+                abortImport("CSV", QStringLiteral("the database rolled the import back"), result, total);
+                return result;
+            }
+            continue;
+        }
+        ++result.imported;
+        keys.insert(key);
+    }
+
+    closeImport(result, total);
+    return result;
+}
