@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
 #include "data/database.h"
+#include "services/reportfast.h"
+#include "services/reportformat.h"
 #include "services/reportservice.h"
 
 #include <limits>
@@ -16,31 +18,45 @@ QString join(const QStringList& parts)
     return parts.join(QLatin1Char('|'));
 }
 
-QStringList flows(const QList<MonthlyFlowRow>& rows)
+// Each report row as its fields joined by "|".
+QString line(const CategorySpendingRow& r)
+{
+    return join({r.category, QString::number(r.amount)});
+}
+QString line(const PayeeSummaryRow& r)
+{
+    return join({r.payee, QString::number(r.total), QString::number(r.count)});
+}
+QString line(const TaxReportRow& r)
+{
+    return join({r.category, r.taxCategory, QString::number(r.amount)});
+}
+QString line(const MonthlyFlowRow& r)
+{
+    return join({r.month, QString::number(r.inflow), QString::number(r.outflow), QString::number(r.net)});
+}
+QString line(const YearOverYearRow& r)
+{
+    return join({r.category, QString::number(r.previousAmount), QString::number(r.currentAmount),
+                 QString::number(r.change)});
+}
+QString line(const AccountSummaryRow& r)
+{
+    return join({r.name, r.accountType, QString::number(r.clearedBalance), QString::number(r.unclearedAmount),
+                 QString::number(r.balance)});
+}
+QString line(const TransactionListRow& r)
+{
+    return join({r.date, r.accountName, r.payee, r.categoryName, r.memo, QString::number(r.amount)});
+}
+template <typename Row>
+QStringList lines(const QList<Row>& rows)
 {
     QStringList out;
-    for (const MonthlyFlowRow& r : rows)
-        out << join({r.month, QString::number(r.inflow), QString::number(r.outflow), QString::number(r.net)});
+    for (const Row& r : rows)
+        out << line(r);
     return out;
 }
-
-QStringList spending(const QList<CategorySpendingRow>& rows)
-{
-    QStringList out;
-    for (const CategorySpendingRow& r : rows)
-        out << join({r.category, QString::number(r.amount)});
-    return out;
-}
-
-QStringList yoy(const QList<YearOverYearRow>& rows)
-{
-    QStringList out;
-    for (const YearOverYearRow& r : rows)
-        out << join({r.category, QString::number(r.previousAmount), QString::number(r.currentAmount),
-                     QString::number(r.change)});
-    return out;
-}
-
 } // namespace
 
 class TestReportService : public QObject
@@ -57,6 +73,77 @@ private:
                             "transfer_link_id, memo, deleted_at, created_at, updated_at) "
                             "SELECT *, 'x', 'x' FROM (VALUES %1)")
                  .arg(QString::fromUtf8(values)));
+    }
+
+    // A few hundred rows over several years with everything that groups or
+    // orders unevenly: transfers and empty links, splits, soft-deleted rows,
+    // rows of a deleted and of a missing account, no, unknown, deleted and
+    // same-named categories (one named "Uncategorized"), payees differing in
+    // case or accents, equal sums, many rows of one day with their creation
+    // times out of insertion order, and dates that are not plain ISO.
+    static void seedVaried()
+    {
+        exec(QStringLiteral(
+            "INSERT INTO categories (id, name, is_tax_relevant, tax_category, created_at, updated_at) VALUES "
+            "('unc', 'Uncategorized', 0, NULL, 'x', 'x'), ('caf', 'Caf\u00e9', 0, NULL, 'x', 'x'), "
+            "('gift', 'Gifts', 1, NULL, 'x', 'x'), ('tie1', 'Tie B', 0, NULL, 'x', 'x'), "
+            "('tie2', 'Tie A', 0, NULL, 'x', 'x')"));
+        const QStringList accounts{"'a1'", "'a2'", "'a3'", "'a4'", "'ghost'"};
+        const QStringList categories{"NULL", "'food'", "'m1'", "'m2'", "'sal'", "'char'", "'med'",
+                                     "'low'", "'unc'", "'caf'", "'gift'", "'nowhere'"};
+        const QStringList payees{"Shop", "shop", "Caf\u00e9", "Zo\u00eb", "Boss", "Transfer", "\u00c4rzte", "Zed"};
+        const QStringList odd{"2024-6-1", "2024-02-30", "2024-01-05T10:00:00"};
+        QStringList values;
+        for (int i = 0; i < 600; ++i) {
+            const QString date = i % 7 == 0    ? QStringLiteral("2024-06-15")
+                                 : i % 97 == 0 ? odd.at(i % 3)
+                                               : QDate(2019, 1, 1).addDays(i * 37 % 2557).toString(Qt::ISODate);
+            const QString link = i % 17 == 0 ? QStringLiteral("'v%1'").arg(i + 1, 3, 10, QLatin1Char('0'))
+                                 : i % 17 == 1 ? QStringLiteral("'v%1'").arg(i - 1, 3, 10, QLatin1Char('0'))
+                                 : i % 23 == 0 ? QStringLiteral("''")
+                                               : QStringLiteral("NULL");
+            const QString memo = i % 5 == 0 ? QStringLiteral("NULL")
+                                 : i % 5 == 1 ? QStringLiteral("''")
+                                              : QStringLiteral("'memo %1 na\u00efve'").arg(i % 4);
+            values << QStringLiteral("('v%1', %2, '%3', %4, '%5', %6, %7, %8, %9, %10, '2024-01-01T00:00:%11Z', %12)")
+                          .arg(i, 3, 10, QLatin1Char('0'))
+                          .arg(accounts.at(i % accounts.size()), date)
+                          .arg(i * 7919 % 20001 - 15000)
+                          .arg(payees.at(i * 13 % payees.size()), categories.at(i % categories.size()))
+                          .arg(i % 3 == 0)
+                          .arg(link, memo, i % 29 == 0 ? QStringLiteral("'D'") : QStringLiteral("NULL"))
+                          .arg(i * 7 % 60, 2, 10, QLatin1Char('0'))
+                          .arg(i % 19 == 0);
+        }
+        // Equal sums: two payees and two categories. The rows of a missing
+        // account and category need the foreign keys off.
+        values << "('e1', 'a1', '2022-05-05', -500, 'Tie B', 'tie1', 0, NULL, NULL, NULL, 'x', 0)"
+               << "('e2', 'a2', '2022-05-06', -500, 'Tie A', 'tie2', 0, NULL, NULL, NULL, 'x', 0)";
+        exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, amount, payee, category_id, cleared, "
+                            "transfer_link_id, memo, deleted_at, created_at, is_split, updated_at) "
+                            "SELECT *, 'x' FROM (VALUES %1)")
+                 .arg(values.join(QLatin1String(", "))));
+        exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        // Split lines, which no report reads.
+        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, "
+                            "updated_at) SELECT 's' || id, id, 'med', amount, 'x', 'x' FROM transactions "
+                            "WHERE is_split = 1"));
+    }
+
+    // Every report through the service, as text lines; the year over year
+    // compares the range with 2024.
+    QStringList allReports(QDate from, QDate to, const QString& account, const QString& category) const
+    {
+        return QStringList() << lines(m_reports->categorySpending(from, to, account)) << "--"
+                             << lines(m_reports->payeeSummary(from, to, account)) << "--"
+                             << lines(m_reports->taxReport(from, to)) << "--"
+                             << lines(m_reports->incomeVsExpenses(from, to, account)) << "--"
+                             << lines(m_reports->cashFlow(from, to, account)) << "--"
+                             << lines(m_reports->yearOverYear(from, to, QDate(2024, 1, 1), QDate(2024, 12, 31),
+                                                              account))
+                             << "--" << lines(m_reports->accountSummary()) << "--"
+                             << lines(m_reports->transactionList(from, to, account, category));
     }
 
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -92,13 +179,10 @@ private slots:
              "('t2', 'a1', '1999-01-05', -200, 'P', NULL, 0, NULL, NULL, NULL), "
              "('t3', 'a1', '2024-01-06', -999, 'P', NULL, 1, NULL, NULL, 'D'), "
              "('t4', 'a4', '2024-01-06', -1, 'P', NULL, 0, NULL, NULL, NULL)");
-        QStringList got;
-        for (const AccountSummaryRow& r : m_reports->accountSummary())
-            got << join({r.name, r.accountType, QString::number(r.clearedBalance), QString::number(r.unclearedAmount),
-                         QString::number(r.balance)});
         // Sort order first, then name; the deleted account has no row, the
         // deleted transaction counts nowhere, dates play no part.
-        QCOMPARE(got, QStringList({"Beta|Weird|0|0|0", "Zeta|checking|10500|-200|10300", "Alpha|savings|700|0|700"}));
+        QCOMPARE(lines(m_reports->accountSummary()),
+                 QStringList({"Beta|Weird|0|0|0", "Zeta|checking|10500|-200|10300", "Alpha|savings|700|0|700"}));
     }
 
     void monthlyFlows_data()
@@ -135,7 +219,7 @@ private slots:
         const QDate to(2024, 3, 31);
         const QList<MonthlyFlowRow> result =
             income ? m_reports->incomeVsExpenses(from, to, account) : m_reports->cashFlow(from, to, account);
-        QCOMPARE(flows(result), expected);
+        QCOMPARE(lines(result), expected);
     }
 
     void categorySpending_data()
@@ -158,7 +242,7 @@ private slots:
              "('u1', 'a1', '2024-02-01', -1200, 'P', NULL, 0, NULL, NULL, NULL), "
              "('gone', 'a1', '2024-02-01', -99999, 'P', 'food', 0, NULL, NULL, 'D'), "
              "('old', 'a1', '2023-12-31', -99999, 'P', 'food', 0, NULL, NULL, NULL)");
-        QCOMPARE(spending(m_reports->categorySpending(QDate(2024, 1, 1), QDate(2024, 12, 31), account)), expected);
+        QCOMPARE(lines(m_reports->categorySpending(QDate(2024, 1, 1), QDate(2024, 12, 31), account)), expected);
     }
 
     void payeeSummary()
@@ -168,10 +252,8 @@ private slots:
              "('p3', 'a1', '2024-01-10', -300, 'shop', NULL, 0, NULL, NULL, NULL), "
              "('p4', 'a1', '2024-01-10', 900, 'Boss', NULL, 0, NULL, NULL, NULL), "
              "('p5', 'a1', '2024-01-10', -5000, 'Boss', NULL, 0, NULL, NULL, 'D')");
-        QStringList got;
-        for (const PayeeSummaryRow& r : m_reports->payeeSummary(QDate(2024, 1, 1), QDate(2024, 1, 31), kAll))
-            got << join({r.payee, QString::number(r.total), QString::number(r.count)});
-        QCOMPARE(got, QStringList({"Shop|-350|2", "shop|-300|1", "Boss|900|1"}));
+        QCOMPARE(lines(m_reports->payeeSummary(QDate(2024, 1, 1), QDate(2024, 1, 31), kAll)),
+                 QStringList({"Shop|-350|2", "shop|-300|1", "Boss|900|1"}));
         QCOMPARE(m_reports->payeeSummary(QDate(2024, 1, 1), QDate(2024, 1, 31), QStringLiteral("a2")).size(), 1);
     }
 
@@ -183,11 +265,9 @@ private slots:
              "('d1', 'a1', '2024-03-01', -800, 'P', 'med', 0, NULL, NULL, NULL), "
              "('f1', 'a1', '2024-03-01', -800, 'P', 'food', 0, NULL, NULL, NULL), "
              "('n1', 'a1', '2024-03-01', -800, 'P', NULL, 0, NULL, NULL, NULL)");
-        QStringList got;
-        for (const TaxReportRow& r : m_reports->taxReport(QDate(2024, 1, 1), QDate(2024, 12, 31)))
-            got << join({r.category, r.taxCategory, QString::number(r.amount)});
         // Tax key, then name; a deleted category still names its rows.
-        QCOMPARE(got, QStringList({"Charity|charitable|-2500", "Medical|charitable|-800", "Salary|w2_wages|499000"}));
+        QCOMPARE(lines(m_reports->taxReport(QDate(2024, 1, 1), QDate(2024, 12, 31))),
+                 QStringList({"Charity|charitable|-2500", "Medical|charitable|-800", "Salary|w2_wages|499000"}));
     }
 
     void transactionList_data()
@@ -212,11 +292,8 @@ private slots:
              "('l3', 'a1', '2024-01-01', -1, 'A', NULL, 0, NULL, 'note', NULL), "
              "('l4', 'a1', '2024-02-01', -4, 'A', NULL, 0, NULL, NULL, NULL), "
              "('l5', 'a1', '2024-01-15', -5, 'A', NULL, 0, NULL, NULL, 'D')");
-        QStringList got;
-        for (const TransactionListRow& r :
-             m_reports->transactionList(QDate(2024, 1, 1), QDate(2024, 1, 31), account, category))
-            got << join({r.date, r.accountName, r.payee, r.categoryName, r.memo, QString::number(r.amount)});
-        QCOMPARE(got, expected);
+        QCOMPARE(lines(m_reports->transactionList(QDate(2024, 1, 1), QDate(2024, 1, 31), account, category)),
+                 expected);
     }
 
     void yearOverYear()
@@ -233,10 +310,10 @@ private slots:
              "('out', 'a1', '2025-01-01', -5, 'P', 'med', 0, NULL, NULL, NULL)");
         const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
         // Capitals before small letters; positives count with their sign.
-        QCOMPARE(yoy(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
+        QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
                  QStringList({"Food|-10000|-14500|-4500", "Maintenance|-1000|0|1000", "Salary|0|900|900",
                               "Uncategorized|0|-60|-60", "apple|0|-40|-40"}));
-        QCOMPARE(yoy(m_reports->yearOverYear(pf, pt, cf, ct, QStringLiteral("a2"))),
+        QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, QStringLiteral("a2"))),
                  QStringList({"Maintenance|-300|0|300"}));
     }
 
@@ -283,6 +360,165 @@ private slots:
         // One big amount plus the starting balance saturates.
         exec(QStringLiteral("DELETE FROM transactions WHERE id = 'big2'"));
         QCOMPARE(m_reports->accountSummary().at(1).balance, std::numeric_limits<qint64>::max());
+    }
+
+    // The quicker ways to the rows give exactly the statements' rows: same
+    // rows, same order (ties included), same sums.
+    void quickWaysMatchStatements_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("category");
+        const QDate allFrom(2000, 1, 1), allTo(2030, 12, 31);
+        QTest::newRow("all time") << allFrom << allTo << kAll << kAll;
+        QTest::newRow("one account") << allFrom << allTo << QStringLiteral("a1") << kAll;
+        QTest::newRow("deleted account") << allFrom << allTo << QStringLiteral("a4") << kAll;
+        QTest::newRow("missing account") << allFrom << allTo << QStringLiteral("ghost") << kAll;
+        QTest::newRow("one year") << QDate(2024, 1, 1) << QDate(2024, 12, 31) << kAll << kAll;
+        QTest::newRow("one busy day") << QDate(2024, 6, 15) << QDate(2024, 6, 15) << kAll << kAll;
+        QTest::newRow("list by category") << allFrom << allTo << kAll << QStringLiteral("food");
+        QTest::newRow("list by account and category")
+            << allFrom << allTo << QStringLiteral("a2") << QStringLiteral("m2");
+        QTest::newRow("reversed") << allTo << allFrom << kAll << kAll;
+        QTest::newRow("open start") << QDate() << allTo << kAll << kAll;
+    }
+    void quickWaysMatchStatements()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QString, account);
+        QFETCH(QString, category);
+        seedVaried();
+        // Each quick way gives rows of its own (no falling back here).
+        QSqlDatabase* db = &m_db->db()->database();
+        QVERIFY(ReportFast::categorySpending(db, from, to, account));
+        QVERIFY(ReportFast::payeeSummary(db, from, to, account));
+        QVERIFY(ReportFast::taxReport(db, from, to));
+        QVERIFY(ReportFast::monthlyFlows(db, from, to, account, false));
+        QVERIFY(ReportFast::monthlyFlows(db, from, to, account, true));
+        QVERIFY(ReportFast::categoryTotals(db, from, to, account));
+        QVERIFY(ReportFast::transactionList(db, from, to, account, category));
+
+        const QStringList quick = allReports(from, to, account, category);
+        m_reports->setStatementsOnly(true);
+        QCOMPARE(quick, allReports(from, to, account, category));
+        QVERIFY(quick.size() > 16 || from > to || !from.isValid());
+    }
+
+    // Stored values the quick ways cannot vouch for leave the rows to the
+    // statements, whatever those make of them.
+    void damagedValuesGiveStatementRows_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("real amount") << "UPDATE transactions SET amount = 12.5 WHERE id = 'v010'";
+        QTest::newRow("text amount") << "UPDATE transactions SET amount = 'abc' WHERE id = 'v011'";
+        QTest::newRow("blob payee") << "UPDATE transactions SET payee = X'53686F70' WHERE id = 'v012'";
+        QTest::newRow("blob category")
+            << "UPDATE transactions SET category_id = CAST('food' AS BLOB) WHERE id = 'v013'";
+        QTest::newRow("sums past the 64-bit range")
+            << "UPDATE transactions SET amount = 9223372036854775000 WHERE id IN ('v014', 'v015')";
+        QTest::newRow("smallest integer") << "UPDATE transactions SET amount = -9223372036854775808 WHERE id = 'v016'";
+    }
+    void damagedValuesGiveStatementRows()
+    {
+        QFETCH(QString, damage);
+        seedVaried();
+        exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        exec(damage);
+        QSqlDatabase* db = &m_db->db()->database();
+        const QDate from(2000, 1, 1), to(2030, 1, 1);
+        QVERIFY(!(ReportFast::categorySpending(db, from, to, kAll) && ReportFast::payeeSummary(db, from, to, kAll)
+                  && ReportFast::taxReport(db, from, to) && ReportFast::monthlyFlows(db, from, to, kAll, true)
+                  && ReportFast::transactionList(db, from, to, kAll, kAll)));
+        const QStringList quick = allReports(from, to, kAll, kAll);
+        m_reports->setStatementsOnly(true);
+        QCOMPARE(quick, allReports(from, to, kAll, kAll));
+    }
+
+    void datePresets_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("end of a leap March")
+            << QDate(2024, 3, 31)
+            << QStringList{"This Month|2024-03-01|2024-03-31", "Last Month|2024-02-01|2024-02-29",
+                           "This Quarter|2024-01-01|2024-03-31", "Last Quarter|2023-10-01|2023-12-31",
+                           "This Year|2024-01-01|2024-03-31", "Last Year|2023-01-01|2023-12-31",
+                           "Last 30 Days|2024-03-01|2024-03-31", "Last 90 Days|2024-01-01|2024-03-31",
+                           "Last 12 Months|2023-03-31|2024-03-31", "All Time|2000-01-01|2024-03-31", "Custom||"};
+        QTest::newRow("new year's day")
+            << QDate(2023, 1, 1)
+            << QStringList{"This Month|2023-01-01|2023-01-01", "Last Month|2022-12-01|2022-12-31",
+                           "This Quarter|2023-01-01|2023-01-01", "Last Quarter|2022-10-01|2022-12-31",
+                           "This Year|2023-01-01|2023-01-01", "Last Year|2022-01-01|2022-12-31",
+                           "Last 30 Days|2022-12-02|2023-01-01", "Last 90 Days|2022-10-03|2023-01-01",
+                           "Last 12 Months|2022-01-01|2023-01-01", "All Time|2000-01-01|2023-01-01", "Custom||"};
+        QTest::newRow("leap day")
+            << QDate(2024, 2, 29)
+            << QStringList{"This Month|2024-02-01|2024-02-29", "Last Month|2024-01-01|2024-01-31",
+                           "This Quarter|2024-01-01|2024-02-29", "Last Quarter|2023-10-01|2023-12-31",
+                           "This Year|2024-01-01|2024-02-29", "Last Year|2023-01-01|2023-12-31",
+                           "Last 30 Days|2024-01-30|2024-02-29", "Last 90 Days|2023-12-01|2024-02-29",
+                           "Last 12 Months|2023-02-28|2024-02-29", "All Time|2000-01-01|2024-02-29", "Custom||"};
+    }
+    void datePresets()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QStringList, expected);
+        QStringList got;
+        for (const DatePreset& p : ReportFormat::datePresets(today))
+            got << join({p.name, p.from.toString(Qt::ISODate), p.to.toString(Qt::ISODate)});
+        QCOMPARE(got, expected);
+    }
+
+    void comparePeriods_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("this year vs last") << QDate(2024, 2, 15) << 0 << "2023-01-01|2023-12-31|2024-01-01|2024-02-15";
+        QTest::newRow("last year vs before")
+            << QDate(2024, 2, 15) << 1 << "2022-01-01|2022-12-31|2023-01-01|2023-12-31";
+        QTest::newRow("quarters over a year end")
+            << QDate(2024, 2, 15) << 2 << "2023-10-01|2023-12-31|2024-01-01|2024-02-15";
+        QTest::newRow("quarters, last day") << QDate(2024, 9, 30) << 2 << "2024-04-01|2024-06-30|2024-07-01|2024-09-30";
+        QTest::newRow("custom") << QDate(2024, 2, 15) << 3 << "";
+        QTest::newRow("none") << QDate(2024, 2, 15) << -1 << "";
+    }
+    void comparePeriods()
+    {
+        QFETCH(QDate, today);
+        QFETCH(int, index);
+        QFETCH(QString, expected);
+        const auto p = ReportFormat::comparePeriods(index, today);
+        const QString got = p ? join({p->previousFrom.toString(Qt::ISODate), p->previousTo.toString(Qt::ISODate),
+                                      p->currentFrom.toString(Qt::ISODate), p->currentTo.toString(Qt::ISODate)})
+                              : QString();
+        QCOMPARE(got, expected);
+    }
+
+    void flowTotals()
+    {
+        const qint64 max = std::numeric_limits<qint64>::max();
+        ReportFormat::FlowTotals t = ReportFormat::flowTotals({{"2024-01", 100, -40, 60}, {"2024-02", 5, 0, 5}});
+        QCOMPARE(QList<qint64>({t.inflow, t.outflow, t.net}), QList<qint64>({105, -40, 65}));
+        t = ReportFormat::flowTotals({{"a", max, -max, 0}, {"b", 1, -2, -1}});
+        QCOMPARE(QList<qint64>({t.inflow, t.outflow, t.net}),
+                 QList<qint64>({max, std::numeric_limits<qint64>::min(), -1}));
+    }
+
+    void labelsAndFileNames()
+    {
+        QStringList labels;
+        for (const char* stored : {"checking", "savings", "credit_card", "cash", "investment", "other", "Checking", ""})
+            labels << ReportFormat::accountTypeLabel(QString::fromLatin1(stored));
+        QCOMPARE(labels, QStringList({"Checking", "Savings", "Credit Card", "Cash", "Investment", "Other", "Other",
+                                      "Other"}));
+        QCOMPARE(ReportFormat::exportFileName(0), QStringLiteral("category_spending.csv"));
+        QCOMPARE(ReportFormat::exportFileName(7), QStringLiteral("transactions.csv"));
+        QVERIFY(ReportFormat::exportFileName(8).isEmpty());
+        QVERIFY(ReportFormat::exportFileName(-1).isEmpty());
     }
 
     void toCsv_data()

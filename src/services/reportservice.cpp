@@ -1,7 +1,7 @@
 #include "services/reportservice.h"
 
 #include "data/database.h"
-#include "data/sqlvalue.h"
+#include "services/reportfast.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -80,25 +80,20 @@ ReportService::ReportService(Database* database, QObject* parent)
 {
 }
 
+QSqlDatabase* ReportService::fastDatabase() const
+{
+    return m_statementsOnly ? nullptr : &m_database->database();
+}
+
 bool ReportService::run(QSqlQuery& q, const QString& base, const QString& tail, QDate from, QDate to,
                         const QString& accountId, const QString& categoryId) const
 {
-    QString sql = base;
-    QVariantList values{SqlValue::date(from), SqlValue::date(to)};
-    if (!accountId.isEmpty()) {
-        sql += QLatin1String(" AND t.account_id = ?");
-        values.append(accountId);
-    }
-    if (!categoryId.isEmpty()) {
-        sql += QLatin1String(" AND t.category_id = ?");
-        values.append(categoryId);
-    }
-    sql += tail;
+    const ReportFast::Filter f = ReportFast::filter(from, to, accountId, categoryId);
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
+    if (!q.prepare(base + f.clause + tail))
         return false;
-    for (const QVariant& v : values)
-        q.addBindValue(v);
+    for (const QString& v : f.values)
+        q.addBindValue(v); // a null string binds NULL
     return q.exec();
 }
 
@@ -127,6 +122,8 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
 
 QList<MonthlyFlowRow> ReportService::cashFlow(QDate from, QDate to, const QString& accountId) const
 {
+    if (auto fast = ReportFast::monthlyFlows(fastDatabase(), from, to, accountId, true))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount "
@@ -139,6 +136,8 @@ QList<MonthlyFlowRow> ReportService::cashFlow(QDate from, QDate to, const QStrin
 
 QList<MonthlyFlowRow> ReportService::incomeVsExpenses(QDate from, QDate to, const QString& accountId) const
 {
+    if (auto fast = ReportFast::monthlyFlows(fastDatabase(), from, to, accountId, false))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount "
@@ -152,6 +151,8 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(QDate from, QDate to, cons
 
 QList<CategorySpendingRow> ReportService::categorySpending(QDate from, QDate to, const QString& accountId) const
 {
+    if (auto fast = ReportFast::categorySpending(fastDatabase(), from, to, accountId))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
@@ -170,6 +171,8 @@ QList<CategorySpendingRow> ReportService::categorySpending(QDate from, QDate to,
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(QDate from, QDate to, const QString& accountId) const
 {
+    if (auto fast = ReportFast::payeeSummary(fastDatabase(), from, to, accountId))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL "
@@ -187,6 +190,8 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(QDate from, QDate to, const Q
 
 QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
 {
+    if (auto fast = ReportFast::taxReport(fastDatabase(), from, to))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
@@ -206,6 +211,8 @@ QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
 QList<TransactionListRow> ReportService::transactionList(QDate from, QDate to, const QString& accountId,
                                                          const QString& categoryId) const
 {
+    if (auto fast = ReportFast::transactionList(fastDatabase(), from, to, accountId, categoryId))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS "
@@ -228,6 +235,8 @@ QList<TransactionListRow> ReportService::transactionList(QDate from, QDate to, c
 
 QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const QString& accountId) const
 {
+    if (auto fast = ReportFast::categoryTotals(fastDatabase(), from, to, accountId))
+        return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "

@@ -130,9 +130,12 @@ void MainWindow::showSearchWindow()
 
 // ---- Reports ----
 
+#include "ui/screens/reportsscreen.h"
+
 void MainWindow::showReportsWindow()
 {
-    showNotAvailable();
+    openKeptWindow(this, m_reportsScreen, m_appState, tr("Reports"), QSize(800, 600), noWiring,
+                   [](ReportsScreen* s) { s->refresh(); });
 }
 
 // ---- Import ----

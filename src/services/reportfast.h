@@ -1,0 +1,50 @@
+#pragma once
+
+#include "services/reportservice.h"
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+class QSqlDatabase;
+
+// Quicker ways to the rows of the report statements, for ReportService.
+// Each takes the connection (none: nothing) and gives exactly the rows, order and sums of its report's statement,
+// or nothing when it cannot vouch for that (another kind of connection, an
+// amount that is not an integer, sums that might overflow, a key stored as
+// a blob, a failed statement); the service then runs the statement itself.
+//
+// The statements spend most of their time sorting every row for GROUP BY
+// (SQLite has no hash aggregation) and joining every row to its category
+// and account. Here the rows are grouped by a hash as they are stepped, the
+// few category and account names are read once, and monthly sums are taken
+// per day first, in the date index's order, so that only the days are
+// sorted into months.
+namespace ReportFast {
+
+std::optional<QList<CategorySpendingRow>> categorySpending(QSqlDatabase* db, QDate from, QDate to,
+                                                           const QString& accountId);
+std::optional<QList<PayeeSummaryRow>> payeeSummary(QSqlDatabase* db, QDate from, QDate to, const QString& accountId);
+std::optional<QList<TaxReportRow>> taxReport(QSqlDatabase* db, QDate from, QDate to);
+std::optional<QList<MonthlyFlowRow>> monthlyFlows(QSqlDatabase* db, QDate from, QDate to, const QString& accountId,
+                                                  bool withTransfers);
+std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* db, QDate from, QDate to,
+                                                         const QString& accountId, const QString& categoryId);
+// Category name to the sum of all its amounts, as ReportService's
+// categoryTotals.
+std::optional<QMap<QString, qint64>> categoryTotals(QSqlDatabase* db, QDate from, QDate to, const QString& accountId);
+
+// The WHERE additions and bound values every report shares: from and to
+// (an invalid date binds NULL), then the account and category ids when not
+// empty.
+struct Filter
+{
+    QString clause;
+    QList<QString> values; // a null string binds NULL
+};
+Filter filter(QDate from, QDate to, const QString& accountId, const QString& categoryId = QString());
+
+} // namespace ReportFast
