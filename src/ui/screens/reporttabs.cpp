@@ -65,6 +65,12 @@ void fill(QTableWidget* table, const QList<Row>& rows, Cells cells)
         for (int r = 0; r < int(rows.size()); ++r)
             cells(r, rows.at(r));
     }
+    // The first rows a table gets size its columns to their text (Qt reads a
+    // bounded sample of rows for it); from then on the user's widths stay.
+    if (!rows.isEmpty() && !table->property("columnsFitted").toBool()) {
+        table->resizeColumnsToContents();
+        table->setProperty("columnsFitted", true);
+    }
     table->viewport()->update();
 }
 
@@ -82,6 +88,8 @@ QTableWidget* ReportsScreen::makeReportTable(const QStringList& headers)
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setShowGrid(false);
+    // One line per row, long names elided, as in the register.
+    table->setWordWrap(false);
     return table;
 }
 
