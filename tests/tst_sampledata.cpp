@@ -368,6 +368,9 @@ void SampleDataTest::menuItems()
     window.onLoadSampleData();
     QCOMPARE(status(), QStringLiteral("Sample data loaded"));
     QCOMPARE(window.accountList()->count(), 3);
+    // No welcome page beside a list of accounts: the first one is shown.
+    QCOMPARE(window.pages()->currentWidget(), window.registerPage());
+    QCOMPARE(state.currentAccountId(), QStringLiteral("sample-acct-checking"));
     window.selectAccount(QStringLiteral("sample-acct-visa"));
     QCOMPARE(window.pages()->currentWidget(), window.registerPage());
 

@@ -184,8 +184,11 @@ void MainWindow::onLoadSampleData()
         return;
     }
     // The rows were written past the repositories, so no change signal
-    // told the list; the current page stays.
+    // told the list. A register shown stays; the welcome page does not stay
+    // beside a list of accounts.
     refreshAccountList();
+    if (!liveAccount(m_appState->currentAccountId()))
+        showStartPage();
     updateRecurringDueIndicator();
     showStatus(tr("Sample data loaded"), kConfirmationTimeout);
 }
