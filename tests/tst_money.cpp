@@ -28,6 +28,8 @@ private slots:
     void autoDecimal_data();
     void autoDecimal();
     void autoDecimalFlag();
+    void arithmetic_data();
+    void arithmetic();
 };
 
 void MoneyTest::init()
@@ -217,6 +219,35 @@ void MoneyTest::autoDecimalFlag()
     QVERIFY(amountAutoDecimal());
     setAmountAutoDecimal(false);
     QVERIFY(!amountAutoDecimal());
+}
+
+void MoneyTest::arithmetic_data()
+{
+    QTest::addColumn<qint64>("a");
+    QTest::addColumn<qint64>("b");
+    QTest::addColumn<qint64>("sum");
+    QTest::addColumn<qint64>("difference");
+    const qint64 max = std::numeric_limits<qint64>::max();
+    const qint64 min = std::numeric_limits<qint64>::min();
+    QTest::newRow("plain") << qint64(1050) << qint64(-2075) << qint64(-1025) << qint64(3125);
+    QTest::newRow("top") << max << qint64(1) << max << max - 1;
+    QTest::newRow("bottom") << min << qint64(-1) << min << min + 1;
+    QTest::newRow("both ends") << max << min << qint64(-1) << max;
+    QTest::newRow("below from bottom") << min << max << qint64(-1) << min;
+}
+
+void MoneyTest::arithmetic()
+{
+    QFETCH(qint64, a);
+    QFETCH(qint64, b);
+    QFETCH(qint64, sum);
+    QFETCH(qint64, difference);
+    QCOMPARE(saturatingAdd(a, b), sum);
+    QCOMPARE(saturatingSub(a, b), difference);
+    QCOMPARE(amountMagnitude(a), a == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max()
+                                                                          : qAbs(a));
+    QCOMPARE(negatedAmount(negatedAmount(b)), b == std::numeric_limits<qint64>::min()
+                                                   ? -std::numeric_limits<qint64>::max() : b);
 }
 
 TALLYLEAF_TEST_MAIN(MoneyTest)

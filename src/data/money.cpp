@@ -1,8 +1,10 @@
 #include "data/money.h"
 
 #include <QLocale>
+#include <QtNumeric>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -148,4 +150,30 @@ bool amountAutoDecimal()
 void setAmountAutoDecimal(bool enabled)
 {
     g_autoDecimal = enabled;
+}
+
+qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (qAddOverflow(a, b, &sum))
+        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return sum;
+}
+
+qint64 saturatingSub(qint64 a, qint64 b)
+{
+    qint64 difference = 0;
+    if (qSubOverflow(a, b, &difference))
+        return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return difference;
+}
+
+qint64 negatedAmount(qint64 amount)
+{
+    return amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -amount;
+}
+
+qint64 amountMagnitude(qint64 amount)
+{
+    return amount < 0 ? negatedAmount(amount) : amount;
 }

@@ -16,6 +16,14 @@ QString formatAmountPlain(qint64 amount, CurrencyCode currency);
 // unchanged.
 QString formatDisplayAmount(qint64 hundredths, CurrencyCode currency);
 
+// Amount arithmetic that cannot wrap: a damaged or absurd stored amount stops
+// at the ends of the range instead of turning into the opposite sign.
+qint64 saturatingAdd(qint64 a, qint64 b);
+qint64 saturatingSub(qint64 a, qint64 b);
+// -amount and |amount|; the smallest qint64 gives the largest.
+qint64 negatedAmount(qint64 amount);
+qint64 amountMagnitude(qint64 amount);
+
 // Text to minor units; 0 when the text is not a number.
 qint64 parseAmount(const QString& text, CurrencyCode currency);
 // As parseAmount, but tells an unreadable text (false) from a typed zero;

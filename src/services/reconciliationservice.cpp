@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/atomicwrite.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "data/transactionrepository.h"
 
@@ -13,22 +14,6 @@
 #include <limits>
 
 namespace {
-
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 sum = 0;
-    if (qAddOverflow(a, b, &sum))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return sum;
-}
-
-qint64 saturatingSub(qint64 a, qint64 b)
-{
-    qint64 difference = 0;
-    if (qSubOverflow(a, b, &difference))
-        return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return difference;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "services/reportformat.h"
+#include "data/money.h"
 
 #include <QLocale>
 #include <QtNumeric>
@@ -9,14 +10,6 @@
 namespace ReportFormat {
 
 namespace {
-
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 r = 0;
-    if (qAddOverflow(a, b, &r))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return r;
-}
 
 QDate lastYearStart(QDate today)
 {

@@ -1,6 +1,7 @@
 #include "services/reportservice.h"
 
 #include "data/database.h"
+#include "data/money.h"
 #include "services/reportfast.h"
 
 #include <QSqlError>
@@ -10,24 +11,6 @@
 #include <limits>
 
 namespace {
-
-// Sums of stored amounts can be anything a damaged file holds; clamp
-// instead of overflowing.
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 r = 0;
-    if (qAddOverflow(a, b, &r))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return r;
-}
-
-qint64 saturatingSub(qint64 a, qint64 b)
-{
-    qint64 r = 0;
-    if (qSubOverflow(a, b, &r))
-        return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return r;
-}
 
 // Reads every row of an executed query; a statement that fails while
 // stepping (an overflowing SUM, say) yields nothing rather than a part.

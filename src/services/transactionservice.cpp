@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/atomicwrite.h"
 #include "data/database.h"
+#include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 
@@ -15,12 +16,6 @@
 const QString transferPayeePrefix = QStringLiteral("[Transfer] ");
 
 namespace {
-
-// -amount without overflow for the smallest qint64.
-qint64 negated(qint64 amount)
-{
-    return amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -amount;
-}
 
 } // namespace
 
@@ -137,7 +132,7 @@ Transaction TransactionService::makeTransferCounterpart(Transaction& source, con
     if (const std::optional<Account> account = m_accounts->findById(source.accountId))
         sourceName = account->name;
     other.payee = QStringLiteral("Transfer from %1").arg(sourceName);
-    other.amount = negated(source.amount);
+    other.amount = negatedAmount(source.amount);
     other.cleared = source.cleared;
     other.reconciled = source.reconciled;
     other.transferLinkId = source.id;
@@ -180,7 +175,7 @@ bool TransactionService::writeChanged(WriteUnit& unit, const Transaction& transa
     std::optional<Transaction> other = m_transactions->findById(transaction.transferLinkId);
     if (!other || other->deletedAt)
         return true;
-    const qint64 amount = negated(transaction.amount);
+    const qint64 amount = negatedAmount(transaction.amount);
     if (other->amount == amount && other->date == transaction.date)
         return true;
     other->amount = amount;

@@ -43,15 +43,6 @@ namespace {
 // much taller, so the row keeps its full height.
 const int kItemVerticalPadding = 14;
 
-// Totals of absurd stored amounts stop at the limits instead of wrapping.
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 sum = 0;
-    if (__builtin_add_overflow(a, b, &sum))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return sum;
-}
-
 // Menu texts read "&" as a mnemonic marker; a name shows it as written.
 QString menuText(QString text)
 {

@@ -20,13 +20,6 @@ namespace TransactionActions {
 
 namespace {
 
-qint64 magnitude(qint64 amount)
-{
-    if (amount == std::numeric_limits<qint64>::min())
-        return std::numeric_limits<qint64>::max();
-    return amount < 0 ? -amount : amount;
-}
-
 TransactionService* service(AppState* appState)
 {
     return appState ? appState->transactionService() : nullptr;
@@ -50,7 +43,7 @@ bool confirmDelete(AppState* appState, const Transaction& transaction, QWidget* 
 {
     if (!usable(appState) || transaction.id.isEmpty())
         return false;
-    const QString amountText = formatAmount(magnitude(transaction.amount), CurrencyCode::USD);
+    const QString amountText = formatAmount(amountMagnitude(transaction.amount), CurrencyCode::USD);
     const bool transfer = !transaction.transferLinkId.isEmpty();
     const QString question =
         transfer ? QCoreApplication::translate("TransactionActions", "Delete transfer \"%1\" for %2?\n\n"

@@ -1,4 +1,5 @@
 #include "ui/dialogs/formamount.h"
+#include "data/money.h"
 
 #include <QDoubleSpinBox>
 #include <QVariant>
@@ -11,20 +12,13 @@ namespace {
 const char* const kSetAmount = "_larkSetAmount";
 const char* const kSetValue = "_larkSetValue";
 
-qint64 magnitude(qint64 amount)
-{
-    if (amount == std::numeric_limits<qint64>::min())
-        return std::numeric_limits<qint64>::max();
-    return amount < 0 ? -amount : amount;
-}
-
 } // namespace
 
 void setFormAmount(QDoubleSpinBox* field, qint64 amount)
 {
     if (!field)
         return;
-    const qint64 cents = magnitude(amount);
+    const qint64 cents = amountMagnitude(amount);
     const double value = static_cast<double>(cents) / 100.0;
     if (value > field->maximum())
         field->setMaximum(value);

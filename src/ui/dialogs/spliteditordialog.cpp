@@ -13,14 +13,6 @@
 
 namespace {
 
-// Absolute amount that cannot overflow.
-qint64 magnitude(qint64 amount)
-{
-    if (amount == std::numeric_limits<qint64>::min())
-        return std::numeric_limits<qint64>::max();
-    return amount < 0 ? -amount : amount;
-}
-
 } // namespace
 
 SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 total, const QList<SplitLine>& lines,
@@ -35,7 +27,7 @@ SplitEditorDialog::SplitEditorDialog(AppState* appState, qint64 total, const QLi
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
-    auto* totalLabel = new QLabel(tr("Total: %1").arg(formatAmount(magnitude(m_total), CurrencyCode::USD)), this);
+    auto* totalLabel = new QLabel(tr("Total: %1").arg(formatAmount(amountMagnitude(m_total), CurrencyCode::USD)), this);
     totalLabel->setObjectName(QStringLiteral("totalLabel"));
     totalLabel->setTextFormat(Qt::PlainText);
     m_remainingLabel = new QLabel(this);
@@ -82,7 +74,7 @@ void SplitEditorDialog::accept()
 
 void SplitEditorDialog::updateRemaining()
 {
-    const qint64 remaining = magnitude(m_total) - m_lines->amountTotal();
+    const qint64 remaining = amountMagnitude(m_total) - m_lines->amountTotal();
     m_remainingLabel->setText(tr("Remaining: %1").arg(formatAmount(remaining, CurrencyCode::USD)));
     if (remaining == 0)
         m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));

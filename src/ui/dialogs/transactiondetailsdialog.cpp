@@ -29,13 +29,6 @@ namespace {
 const char* const kDimColor = "#6E8A7E";
 const QString kDash = QStringLiteral("\u2014");
 
-qint64 magnitude(qint64 amount)
-{
-    if (amount == std::numeric_limits<qint64>::min())
-        return std::numeric_limits<qint64>::max();
-    return amount < 0 ? -amount : amount;
-}
-
 QString timestampText(const QDateTime& time)
 {
     if (!time.isValid())
@@ -110,7 +103,7 @@ void TransactionDetailsDialog::buildContent()
     payee->setObjectName(QStringLiteral("payeeValue"));
     form->addRow(tr("Payee:"), payee);
 
-    const QString amountText = formatAmount(magnitude(t.amount), CurrencyCode::USD);
+    const QString amountText = formatAmount(amountMagnitude(t.amount), CurrencyCode::USD);
     QLabel* amount = valueLabel(t.amount < 0 ? QStringLiteral("- %1").arg(amountText) : amountText);
     amount->setObjectName(QStringLiteral("amountValue"));
     const bool dark = isDarkPalette();
@@ -242,7 +235,7 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
             line.categoryId.isEmpty() || !categories ? QString() : categories->categoryPath(line.categoryId);
         QLabel* name = plainLabel(path.isEmpty() ? tr("(uncategorized)") : path, this);
         name->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        QLabel* amount = plainLabel(formatAmount(magnitude(line.amount), CurrencyCode::USD), this);
+        QLabel* amount = plainLabel(formatAmount(amountMagnitude(line.amount), CurrencyCode::USD), this);
         amount->setTextInteractionFlags(Qt::TextSelectableByMouse);
         amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setFontRole(amount, FontRole::Mono);
@@ -263,7 +256,7 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout* layout)
     grid->addWidget(sunkenLine(this), row++, 0, 1, 2);
     QLabel* totalName = plainLabel(tr("Total"), this);
     applyFontRole(totalName, static_cast<int>(FontRole::Body), 600);
-    QLabel* total = plainLabel(formatAmount(magnitude(sum), CurrencyCode::USD), this);
+    QLabel* total = plainLabel(formatAmount(amountMagnitude(sum), CurrencyCode::USD), this);
     total->setObjectName(QStringLiteral("splitTotal"));
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     applyFontRole(total, static_cast<int>(FontRole::Mono), 600);

@@ -39,7 +39,7 @@ QString RegisterScreen::readBufferAmount(qint64* amount, int* column) const
         const double parsed = QString(text).remove(QLatin1Char(',')).toDouble(&number);
         return number && std::isfinite(parsed) ? tooLarge : tr("\"%1\" is not an amount").arg(text);
     }
-    *amount = payment.isEmpty() ? value : negated(value);
+    *amount = payment.isEmpty() ? value : negatedAmount(value);
     // What the forms accept; a larger amount would not fit its cell.
     if (value > kLargestTypedAmount || value < -kLargestTypedAmount)
         return tooLarge;

@@ -393,9 +393,7 @@ void RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow, bool 
         return;
 
     if (last->amount < 0) {
-        const qint64 magnitude =
-            last->amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -last->amount;
-        model->paymentText = plainAmount(magnitude);
+        model->paymentText = plainAmount(negatedAmount(last->amount));
         model->depositText.clear();
     } else {
         model->paymentText.clear();

@@ -567,7 +567,7 @@ void RegisterScreen::autofillFromPayee(const QModelIndex& index, const QString& 
         return;
 
     if (last->amount < 0) {
-        model->paymentText = formatAmountPlain(negated(last->amount), CurrencyCode::USD);
+        model->paymentText = formatAmountPlain(negatedAmount(last->amount), CurrencyCode::USD);
         model->depositText.clear();
     } else {
         model->paymentText.clear();

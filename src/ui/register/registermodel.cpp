@@ -37,12 +37,6 @@ QString plainAmount(qint64 amount)
     return formatAmountPlain(amount, CurrencyCode::USD);
 }
 
-// -amount without overflow for the smallest qint64.
-qint64 magnitude(qint64 amount)
-{
-    return amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -amount;
-}
-
 // Magnitude of a payment as an unsigned key; every other row gets a key
 // above all payments. Computed unsigned so the smallest qint64 has a key.
 quint64 paymentKey(const RegisterRow& row)
@@ -276,7 +270,7 @@ QVariant RegisterModel::dataRowValue(const RegisterRow& row, int column, int rol
         case MemoColumn:
             return row.memo;
         case PaymentColumn:
-            return row.amount < 0 ? plainAmount(magnitude(row.amount)) : QString();
+            return row.amount < 0 ? plainAmount(negatedAmount(row.amount)) : QString();
         case DepositColumn:
             return row.amount >= 0 ? plainAmount(row.amount) : QString();
         case ClearedColumn:
@@ -537,7 +531,7 @@ void RegisterModel::loadRowIntoBuffers(const RegisterRow& row, const QString& ca
     categoryText = category;
     categoryIdText = row.categoryId;
     if (row.amount < 0) {
-        paymentText = plainAmount(magnitude(row.amount));
+        paymentText = plainAmount(negatedAmount(row.amount));
         depositText.clear();
     } else {
         paymentText.clear();

@@ -46,16 +46,6 @@ QString colorStyle(const char* color)
 
 const QString kTwoLineKey = QStringLiteral("registerTwoLine");
 
-// Sums that cannot wrap: absurd imported amounts stop at the ends of the
-// range instead of turning into the opposite sign.
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    qint64 sum = 0;
-    if (__builtin_add_overflow(a, b, &sum))
-        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-    return sum;
-}
-
 QLabel* captionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);

@@ -8,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QString>
 
-#include <limits>
 
 namespace RegisterScreenPrivate {
 
@@ -32,12 +31,6 @@ struct ViewStateAccess : QAbstractItemView
 inline bool editorOpen(const QAbstractItemView* view)
 {
     return (view->*(&ViewStateAccess::state))() == ViewStateAccess::Editing;
-}
-
-// -value without overflow for the smallest qint64.
-inline qint64 negated(qint64 value)
-{
-    return value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
 }
 
 } // namespace RegisterScreenPrivate
