@@ -6,3 +6,5 @@ class TestService;
 void addControlRoutes(TestService& service);
 void addAuthRoutes(TestService& service);
 void addEchoRoutes(TestService& service);
+void addAccountRoutes(TestService& service);
+void addSharingRoutes(TestService& service);

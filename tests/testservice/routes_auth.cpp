@@ -23,7 +23,6 @@
 #include "testservice.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QUrl>
 
 #include <memory>
@@ -72,31 +71,6 @@ struct Users
     }
 };
 
-QJsonObject bodyObject(const HttpRequest& request)
-{
-    return QJsonDocument::fromJson(request.body).object();
-}
-
-HttpResponse noContent()
-{
-    HttpResponse response;
-    response.status = 204;
-    return response;
-}
-
-// A route that needs a live bearer token; the handler gets its subject.
-TestService::RouteHandler withUser(TestService& service,
-                                   std::function<HttpResponse(const HttpRequest&, const QStringList&, const QString&)>
-                                       handler)
-{
-    return [&service, handler](const HttpRequest& request, const QStringList& params) {
-        const std::optional<QString> subject = service.bearerSubject(request);
-        if (!subject)
-            return TestService::error(401, QStringLiteral("unauthorized"));
-        return handler(request, params, *subject);
-    };
-}
-
 HttpResponse signInPage(TestService& service, const HttpRequest& request)
 {
     const auto item = [&request](const char* key) {
@@ -129,7 +103,8 @@ void addAuthRoutes(TestService& service)
 
     service.addRoute(
         "POST", QStringLiteral("/auth/token/refresh"), [&service](const HttpRequest& request, const QStringList&) {
-            const QString refreshToken = bodyObject(request).value(QLatin1String("refresh_token")).toString();
+            const QString refreshToken
+                = TestService::bodyObject(request).value(QLatin1String("refresh_token")).toString();
             if (refreshToken.isEmpty())
                 return TestService::error(400, QStringLiteral("invalid_request"));
             const std::optional<QString> subject = service.redeemRefreshToken(refreshToken);
@@ -142,19 +117,19 @@ void addAuthRoutes(TestService& service)
         });
 
     service.addRoute("POST", QStringLiteral("/auth/logout"),
-        withUser(service, [&service](const HttpRequest&, const QStringList&, const QString& subject) {
+        service.authenticated([&service](const HttpRequest&, const QStringList&, const QString& subject) {
             service.revokeTokens(subject);
             return TestService::json(200, {});
         }));
 
     service.addRoute("GET", QStringLiteral("/users/me"),
-        withUser(service, [users](const HttpRequest&, const QStringList&, const QString& subject) {
+        service.authenticated([users](const HttpRequest&, const QStringList&, const QString& subject) {
             return TestService::json(200, users->record(subject));
         }));
 
     service.addRoute("PATCH", QStringLiteral("/users/me"),
-        withUser(service, [users](const HttpRequest& request, const QStringList&, const QString& subject) {
-            const QJsonValue name = bodyObject(request).value(QLatin1String("display_name"));
+        service.authenticated([users](const HttpRequest& request, const QStringList&, const QString& subject) {
+            const QJsonValue name = TestService::bodyObject(request).value(QLatin1String("display_name"));
             if (!name.isString())
                 return TestService::error(400, QStringLiteral("invalid_display_name"));
             users->record(subject).insert(QStringLiteral("display_name"), name);
@@ -162,29 +137,29 @@ void addAuthRoutes(TestService& service)
         }));
 
     service.addRoute("POST", QStringLiteral("/users/me/password"),
-        withUser(service, [users](const HttpRequest& request, const QStringList&, const QString& subject) {
-            const QJsonObject body = bodyObject(request);
+        service.authenticated([users](const HttpRequest& request, const QStringList&, const QString& subject) {
+            const QJsonObject body = TestService::bodyObject(request);
             if (body.value(QLatin1String("current_password")).toString() != users->password(subject))
                 return TestService::error(403, QStringLiteral("invalid_password"));
             const QString newPassword = body.value(QLatin1String("new_password")).toString();
             if (newPassword.size() < 8)
                 return TestService::error(400, QStringLiteral("weak_password"));
             users->passwords.insert(subject, newPassword);
-            return noContent();
+            return TestService::noContent();
         }));
 
     service.addRoute("GET", QStringLiteral("/users/me/sessions"),
-        withUser(service, [users](const HttpRequest&, const QStringList&, const QString& subject) {
+        service.authenticated([users](const HttpRequest&, const QStringList&, const QString& subject) {
             return TestService::json(200, {{"sessions", users->sessionsOf(subject)}});
         }));
 
     service.addRoute("DELETE", QStringLiteral("/users/me/sessions/:id"),
-        withUser(service, [users](const HttpRequest&, const QStringList& params, const QString& subject) {
+        service.authenticated([users](const HttpRequest&, const QStringList& params, const QString& subject) {
             QJsonArray& sessions = users->sessionsOf(subject);
             for (qsizetype i = 0; i < sessions.size(); ++i) {
                 if (sessions.at(i).toObject().value(QLatin1String("id")).toString() == params.at(0)) {
                     sessions.removeAt(i);
-                    return noContent();
+                    return TestService::noContent();
                 }
             }
             return TestService::error(404, QStringLiteral("not_found"));

@@ -4,21 +4,11 @@
 //   DELETE /_control/faults                clear every fault
 //   GET    /_control/requests[?route=R]    {"requests": [{method, path, route, query, headers, body}]}
 //   DELETE /_control/requests              forget the received requests
-//   POST   /_control/tokens                {"sub", "access_ttl"} → {"access_token", "refresh_token"}
+//   POST   /_control/tokens                {"sub", "access_ttl", "custom"} → {"access_token", "refresh_token"};
+//                                          "custom" (when given) becomes the subject's token claims
 
 #include "routes.h"
 #include "testservice.h"
-
-#include <QJsonDocument>
-
-namespace {
-
-QJsonObject bodyObject(const HttpRequest& request)
-{
-    return QJsonDocument::fromJson(request.body).object();
-}
-
-} // namespace
 
 void addControlRoutes(TestService& service)
 {
@@ -29,7 +19,7 @@ void addControlRoutes(TestService& service)
 
     service.addRoute(
         "POST", QStringLiteral("/_control/faults"), [&service](const HttpRequest& request, const QStringList&) {
-            const QJsonObject spec = bodyObject(request);
+            const QJsonObject spec = TestService::bodyObject(request);
             TestService::Fault fault;
             fault.mode = spec.value(QLatin1String("mode")).toString(QStringLiteral("status"));
             fault.status = spec.value(QLatin1String("status")).toInt(500);
@@ -63,10 +53,12 @@ void addControlRoutes(TestService& service)
 
     service.addRoute(
         "POST", QStringLiteral("/_control/tokens"), [&service](const HttpRequest& request, const QStringList&) {
-            const QJsonObject spec = bodyObject(request);
-            const TestService::TokenPair pair
-                = service.issueTokens(spec.value(QLatin1String("sub")).toString(QStringLiteral("user-1")),
-                    spec.value(QLatin1String("access_ttl")).toInteger(TestService::kDefaultAccessTtl));
+            const QJsonObject spec = TestService::bodyObject(request);
+            const QString subject = spec.value(QLatin1String("sub")).toString(QStringLiteral("user-1"));
+            if (spec.contains(QLatin1String("custom")))
+                service.setCustomClaims(subject, spec.value(QLatin1String("custom")).toObject());
+            const TestService::TokenPair pair = service.issueTokens(
+                subject, spec.value(QLatin1String("access_ttl")).toInteger(TestService::kDefaultAccessTtl));
             return TestService::json(200, {{"access_token", pair.accessToken}, {"refresh_token", pair.refreshToken}});
         });
 }

@@ -19,6 +19,8 @@ TestService::TestService()
     addControlRoutes(*this);
     addAuthRoutes(*this);
     addEchoRoutes(*this);
+    addAccountRoutes(*this);
+    addSharingRoutes(*this);
 }
 
 void TestService::addRoute(const QByteArray& method, const QString& pattern, RouteHandler handler)
@@ -151,6 +153,7 @@ void TestService::reset()
     m_accessExpiry.clear();
     m_accessSubject.clear();
     m_refreshSubject.clear();
+    m_customClaims.clear();
     for (const auto& hook : std::as_const(m_resetHooks))
         hook();
 }
@@ -162,7 +165,9 @@ void TestService::addResetHook(std::function<void()> hook)
 
 QString TestService::makeToken(const QString& subject, qint64 expiry)
 {
-    const QJsonObject payload{{"sub", subject}, {"exp", expiry}, {"jti", ++m_serial}};
+    QJsonObject payload{{"sub", subject}, {"exp", expiry}, {"jti", ++m_serial}};
+    if (m_customClaims.contains(subject))
+        payload.insert(QStringLiteral("custom"), m_customClaims.value(subject));
     const QByteArray encoded = QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(
         QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
     return QStringLiteral("h.%1.s").arg(QString::fromLatin1(encoded));
@@ -176,6 +181,14 @@ TestService::TokenPair TestService::issueTokens(const QString& subject, qint64 a
     m_accessSubject.insert(pair.accessToken, subject);
     m_refreshSubject.insert(pair.refreshToken, subject);
     return pair;
+}
+
+void TestService::setCustomClaims(const QString& subject, const QJsonObject& custom)
+{
+    if (custom.isEmpty())
+        m_customClaims.remove(subject);
+    else
+        m_customClaims.insert(subject, custom);
 }
 
 std::optional<QString> TestService::bearerSubject(const HttpRequest& request) const
@@ -221,4 +234,26 @@ HttpResponse TestService::json(int status, const QJsonObject& body)
 HttpResponse TestService::error(int status, const QString& code)
 {
     return json(status, QJsonObject{{"error", code}});
+}
+
+HttpResponse TestService::noContent()
+{
+    HttpResponse response;
+    response.status = 204;
+    return response;
+}
+
+QJsonObject TestService::bodyObject(const HttpRequest& request)
+{
+    return QJsonDocument::fromJson(request.body).object();
+}
+
+TestService::RouteHandler TestService::authenticated(UserHandler handler)
+{
+    return [this, handler](const HttpRequest& request, const QStringList& params) {
+        const std::optional<QString> subject = bearerSubject(request);
+        if (!subject)
+            return error(401, QStringLiteral("unauthorized"));
+        return handler(request, params, *subject);
+    };
 }

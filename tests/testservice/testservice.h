@@ -29,6 +29,9 @@ class TestService
 {
 public:
     using RouteHandler = std::function<HttpResponse(const HttpRequest& request, const QStringList& params)>;
+    // A route handler that also gets the subject of a live bearer token.
+    using UserHandler =
+        std::function<HttpResponse(const HttpRequest& request, const QStringList& params, const QString& subject)>;
 
     struct TokenPair
     {
@@ -64,9 +67,13 @@ public:
     // Called by reset(): a route file clears the state it keeps.
     void addResetHook(std::function<void()> hook);
 
-    // Tokens: JWT-shaped ("h." + base64url {"sub","exp","jti"} + ".s").
-    // An access token lives accessTtlSeconds (negative: already expired).
+    // Tokens: JWT-shaped ("h." + base64url {"sub","exp","jti"} + ".s"),
+    // with the subject's "custom" claims when it has any. An access token
+    // lives accessTtlSeconds (negative: already expired).
     TokenPair issueTokens(const QString& subject, qint64 accessTtlSeconds = kDefaultAccessTtl);
+    // The "custom" claims of the subject's tokens issued from now on
+    // (empty: none).
+    void setCustomClaims(const QString& subject, const QJsonObject& custom);
     // The subject of the request's bearer token when this service issued it
     // and it has not expired.
     std::optional<QString> bearerSubject(const HttpRequest& request) const;
@@ -79,6 +86,12 @@ public:
 
     static HttpResponse json(int status, const QJsonObject& body);
     static HttpResponse error(int status, const QString& code);
+    static HttpResponse noContent();
+    // The request body as a JSON object (empty when it is none).
+    static QJsonObject bodyObject(const HttpRequest& request);
+    // The handler, run only for a live bearer token issued here; else 401
+    // {"error": "unauthorized"}.
+    RouteHandler authenticated(UserHandler handler);
 
 private:
     struct Route
@@ -101,5 +114,6 @@ private:
     QHash<QString, qint64> m_accessExpiry;      // access token → expiry
     QHash<QString, QString> m_accessSubject;    // access token → subject
     QHash<QString, QString> m_refreshSubject;   // live refresh token → subject
+    QHash<QString, QJsonObject> m_customClaims; // subject → "custom" claims
     qint64 m_serial = 0;
 };

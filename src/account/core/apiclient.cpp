@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace LarkAccount {
 
@@ -31,6 +32,29 @@ ApiClient::ApiClient(TokenManager* tokens, QObject* parent)
 void ApiClient::setBaseUrl(const QUrl& url)
 {
     m_baseUrl = url;
+    QString path = url.path(QUrl::FullyDecoded);
+    while (path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    m_baseUrl.setPath(path, QUrl::DecodedMode);
+}
+
+bool ApiClient::isPathId(const QString& text)
+{
+    // Anchored whole: "$" alone would let a trailing newline through.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9_-]+")));
+    return pattern.match(text).hasMatch();
+}
+
+bool ApiClient::acceptPathIds(const char* caller, const QStringList& ids, const Callback& reply)
+{
+    for (const QString& id : ids) {
+        if (!isPathId(id)) {
+            qWarning().noquote() << QLatin1String(caller) + QLatin1String(": not an id:") << id;
+            finish(reply, false, 0, QJsonObject());
+            return false;
+        }
+    }
+    return true;
 }
 
 void ApiClient::setAppInfo(const QString& appId, const QString& appVersion, const QString& platform)

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -37,6 +38,7 @@ public:
 
     explicit ApiClient(TokenManager* tokens, QObject* parent = nullptr);
 
+    // A trailing "/" of the address is dropped: every path starts with "/".
     void setBaseUrl(const QUrl& url);
     QUrl baseUrl() const { return m_baseUrl; }
     // Empty values leave their header out.
@@ -49,6 +51,14 @@ public:
     void postPublic(const QString& path, const QJsonObject& body, Callback callback);
     void patch(const QString& path, const QJsonObject& body, Callback callback);
     void del(const QString& path, Callback callback);
+
+    // Whether an id or code may be put into a request path: one segment of
+    // [A-Za-z0-9_-]+, so "..", "/" or a query can never aim a request at
+    // another resource.
+    static bool isPathId(const QString& text);
+    // True when every id is one; otherwise logs "<caller>: not an id:" and
+    // fails `reply` at once with (false, 0, {}), and the caller sends nothing.
+    static bool acceptPathIds(const char* caller, const QStringList& ids, const Callback& reply);
 
 signals:
     // A token refresh was refused: the user must sign in again. Emitted once

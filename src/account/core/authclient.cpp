@@ -233,13 +233,8 @@ void AuthClient::listSessions(std::function<void(const QList<Session>&)> callbac
 
 void AuthClient::revokeSession(const QString& sessionId)
 {
-    // The id becomes a path segment: "/" or a dot segment would aim the
-    // DELETE at another resource.
-    if (sessionId.isEmpty() || sessionId.contains(QLatin1Char('/')) || sessionId == QLatin1String(".")
-        || sessionId == QLatin1String("..")) {
-        qWarning() << "AuthClient::revokeSession: not a session id:" << sessionId;
+    if (!ApiClient::acceptPathIds("AuthClient::revokeSession", {sessionId}, ApiClient::Callback()))
         return;
-    }
     m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId), ApiClient::Callback());
 }
 

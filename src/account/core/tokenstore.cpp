@@ -3,24 +3,8 @@
 #include "account/core/filetokenstore.h"
 
 #include <QDebug>
-#include <QStandardPaths>
 
 namespace LarkAccount {
-
-namespace {
-
-// The same directory as dataDirectory() of app/paths.h, which the core
-// library cannot reach.
-QString defaultFileStoreDirectory()
-{
-    const QString fromEnv = QString::fromUtf8(qgetenv("TALLYLEAF_DATA_DIR"));
-    if (!fromEnv.isEmpty())
-        return fromEnv;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/Larkspur/Tallyleaf");
-}
-
-} // namespace
 
 void TokenStore::clear()
 {
@@ -63,8 +47,14 @@ std::unique_ptr<TokenStore> CredentialManagerTokenStore::create(const QString& s
     QString reason;
     if (isAvailable(&reason))
         return std::unique_ptr<TokenStore>(new CredentialManagerTokenStore(service));
-    auto fallback = std::make_unique<FileTokenStore>(
-        fileStoreDirectory.isEmpty() ? defaultFileStoreDirectory() : fileStoreDirectory);
+    // Without a directory a relative "tokens.json" would land wherever the
+    // process happens to run: this session's memory is safer.
+    if (fileStoreDirectory.isEmpty()) {
+        qWarning().noquote() << "TokenStore: no credential store (" + reason + ") and no data directory;"
+                             << "keeping the tokens in memory only";
+        return std::make_unique<MemoryTokenStore>();
+    }
+    auto fallback = std::make_unique<FileTokenStore>(fileStoreDirectory);
     qWarning().noquote() << "TokenStore: no credential store (" + reason + "); keeping the tokens in"
                          << fallback->filePath();
     return fallback;

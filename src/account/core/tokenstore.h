@@ -41,13 +41,13 @@ private:
 // The desktop's own credential store: the Credential Manager on Windows,
 // the Secret Service (through libsecret) elsewhere. When that does not
 // answer (no session bus, no unlocked keyring), create() hands out a
-// FileTokenStore in the data directory instead and logs one warning.
+// FileTokenStore in the given directory instead and logs one warning.
 class CredentialManagerTokenStore : public TokenStore
 {
 public:
-    // fileStoreDirectory is where the fallback file goes; empty means the
-    // data directory (TALLYLEAF_DATA_DIR, else the per-user app data location).
-    static std::unique_ptr<TokenStore> create(const QString& service, const QString& fileStoreDirectory = QString());
+    // fileStoreDirectory is where the fallback file goes (the application's
+    // data directory); without one the fallback keeps the tokens in memory.
+    static std::unique_ptr<TokenStore> create(const QString& service, const QString& fileStoreDirectory);
 
     // "Larkspur/<service>/<key>": the credential's target name on Windows,
     // the item's label in the Secret Service.
