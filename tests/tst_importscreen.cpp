@@ -252,10 +252,13 @@ void TestImportScreen::csvSummary()
     QCOMPARE(child<QStackedWidget>("pages")->currentIndex(), 1);
     QCOMPARE(stored(), rows);
     QCOMPARE(m_boxes, QStringList());
+    // Rows written: the main window is told at once.
+    const int toldAtOnce = rows.size() > 1 ? 1 : 0;
+    QCOMPARE(completed.size(), toldAtOnce);
 
-    // Done: the main window is told, the window closes and starts afresh.
+    // Done: told again, the window closes and starts afresh.
     child<QPushButton>("doneButton")->click();
-    QCOMPARE(completed.size(), 1);
+    QCOMPARE(completed.size(), toldAtOnce + 1);
     QVERIFY(!m_screen->isVisible());
     QCOMPARE(child<QStackedWidget>("pages")->currentIndex(), 0);
     QCOMPARE(child<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));

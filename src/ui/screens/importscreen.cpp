@@ -668,4 +668,8 @@ void ImportScreen::showOutcome(const ImportResult& result, const QStringList& no
         lines << QString() << notes;
     m_log->setPlainText(lines.join(QLatin1Char('\n')));
     m_pages->setCurrentIndex(kResultPage);
+    // The register shows the new rows at once, also when the window is
+    // closed without "Done".
+    if (result.imported > 0)
+        emit importCompleted();
 }

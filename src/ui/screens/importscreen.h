@@ -49,7 +49,8 @@ public:
     static void setFileChooser(FileChooser chooser);
 
 signals:
-    // The user closed the summary of an import: data may have changed.
+    // Data may have changed: an import wrote rows, or the user closed the
+    // summary of an import with "Done".
     void importCompleted();
 
 public slots:
