@@ -97,6 +97,46 @@ QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& forma
 
 } // namespace
 
+QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping)
+{
+    QSet<QString> cells;
+    for (qsizetype i = mapping.hasHeader ? 1 : 0; i < rows.size(); ++i) {
+        if (hasField(rows.at(i), mapping.dateColumn))
+            cells.insert(rows.at(i).at(mapping.dateColumn));
+    }
+    return readDates(cells, mapping.dateFormat);
+}
+
+CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates)
+{
+    CsvRecord record;
+    if (!hasField(row, mapping.dateColumn) || !hasField(row, mapping.payeeColumn)
+        || !hasField(row, mapping.amountColumn)) {
+        record.problem = CsvRecord::Problem::MissingField;
+        return record;
+    }
+    record.date = dates.value(row.at(mapping.dateColumn));
+    if (!record.date.isValid()) {
+        record.problem = CsvRecord::Problem::BadDate;
+        return record;
+    }
+    // Bank files write "12,50" and "1.234,56" as often as "1,234.56":
+    // the QIF reader's rule tells the decimal mark from the grouping.
+    // A field that does not read as a number is no amount, not a zero.
+    const std::optional<qint64> amount = parseBankAmount(row.at(mapping.amountColumn));
+    if (!amount) {
+        record.problem = CsvRecord::Problem::BadAmount;
+        return record;
+    }
+    record.amount = *amount;
+    record.payee = row.at(mapping.payeeColumn);
+    if (hasField(row, mapping.memoColumn))
+        record.memo = row.at(mapping.memoColumn);
+    if (hasField(row, mapping.categoryColumn))
+        record.category = row.at(mapping.categoryColumn);
+    return record;
+}
+
 ImportResult ImportService::importCsv(const QString& filePath, const QString& accountId,
                                       const CsvColumnMapping& mapping)
 {
@@ -125,12 +165,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     const int first = mapping.hasHeader ? 1 : 0;
     const int total = int(qMax<qsizetype>(0, rows.size() - first));
 
-    QSet<QString> dateCells;
-    for (int i = first; i < rows.size(); ++i) {
-        if (hasField(rows.at(i), mapping.dateColumn))
-            dateCells.insert(rows.at(i).at(mapping.dateColumn));
-    }
-    const QHash<QString, QDate> dates = readDates(dateCells, mapping.dateFormat);
+    const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
     QSet<QString> keys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
 
@@ -141,23 +176,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         recordReached(n, total);
         const QStringList& row = rows.at(first + n - 1);
 
-        if (!hasField(row, mapping.dateColumn) || !hasField(row, mapping.payeeColumn)
-            || !hasField(row, mapping.amountColumn)) {
+        const CsvRecord record = readCsvRecord(row, mapping, dates);
+        if (record.problem != CsvRecord::Problem::None) {
             ++result.unparseableSkipped;
             continue;
         }
-        const QDate date = dates.value(row.at(mapping.dateColumn));
-        // Bank files write "12,50" and "1.234,56" as often as "1,234.56":
-        // the QIF reader's rule tells the decimal mark from the grouping.
-        // A field that does not read as a number is no amount, not a zero.
-        const std::optional<qint64> amount = parseBankAmount(row.at(mapping.amountColumn));
-        if (!date.isValid() || !amount) {
-            ++result.unparseableSkipped;
-            continue;
-        }
-        const QString& payee = row.at(mapping.payeeColumn);
 
-        const QString key = duplicateKey(date, *amount, payee);
+        const QString key = duplicateKey(record.date, record.amount, record.payee);
         if (keys.contains(key)) {
             ++result.duplicatesSkipped;
             continue;
@@ -166,17 +191,16 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         Transaction t;
         t.id = newId();
         t.accountId = accountId;
-        t.date = date;
-        t.payee = payee;
-        t.amount = *amount;
+        t.date = record.date;
+        t.payee = record.payee;
+        t.amount = record.amount;
+        t.memo = record.memo;
         t.createdAt = QDateTime::currentDateTimeUtc();
         t.updatedAt = t.createdAt;
-        if (hasField(row, mapping.memoColumn))
-            t.memo = row.at(mapping.memoColumn);
 
         bool written = true;
-        if (hasField(row, mapping.categoryColumn) && !row.at(mapping.categoryColumn).isEmpty()) {
-            t.categoryId = categoryIdFor(row.at(mapping.categoryColumn), CategoryType::Expense, categoryIds);
+        if (!record.category.isEmpty()) {
+            t.categoryId = categoryIdFor(record.category, CategoryType::Expense, categoryIds);
             // Without its category the row would be imported as something
             // it is not.
             written = !t.categoryId.isEmpty();

@@ -32,6 +32,29 @@ struct CsvColumnMapping
     QString dateFormat;      // a QDate::fromString format; empty = automatic
 };
 
+// One data row of a CSV file as the import reads it. A row with a problem
+// is not imported (counted as unparseable).
+struct CsvRecord
+{
+    enum class Problem { None, MissingField, BadDate, BadAmount };
+    Problem problem = Problem::None;
+    QDate date;
+    qint64 amount = 0; // hundredths
+    QString payee;
+    QString memo;     // empty without a memo column or field
+    QString category; // empty without a category column or field
+};
+
+// The dates of the date cells of the file's data rows, by cell text. A
+// given format reads first; the rest is read with one form for the whole
+// file (day first when a cell shows it), and a time after a date is passed
+// over. Cells without a date are missing.
+QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping);
+// One row as the import stores it, with the dates of readCsvDates. Amounts
+// may use a decimal comma ("12,50", "1.234,56"); text that is no number is
+// no amount.
+CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates);
+
 // Outcome of one import. Every record processed lands in exactly one count;
 // `failed` means nothing of the import was kept (the counts then tell how
 // far it got).

@@ -140,9 +140,16 @@ void MainWindow::showReportsWindow()
 
 // ---- Import ----
 
+#include "ui/screens/importscreen.h"
+
 void MainWindow::showImportWindow()
 {
-    showNotAvailable();
+    openKeptWindow(
+        this, m_importScreen, m_appState, tr("Import Transactions"), QSize(650, 600),
+        [this](ImportScreen* screen) {
+            connect(screen, &ImportScreen::importCompleted, this, &MainWindow::showWrittenTransactions);
+        },
+        [](ImportScreen* screen) { screen->refresh(); });
 }
 
 // ---- Payees ----

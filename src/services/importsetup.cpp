@@ -1,0 +1,298 @@
+#include "services/importsetup.h"
+
+#include "data/accountrepository.h"
+#include "data/atomicwrite.h"
+#include "data/database.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "services/csvparser.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace ImportSetup {
+
+namespace {
+
+constexpr int kColumnLabelChars = 20;
+
+// A text marked with QT_TRANSLATE_N_NOOP, with its count.
+QString counted(const char* source, int n)
+{
+    return QCoreApplication::translate("ImportScreen", source, nullptr, n);
+}
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QString problemNote(CsvRecord::Problem problem)
+{
+    switch (problem) {
+    case CsvRecord::Problem::MissingField:
+        return QCoreApplication::translate("ImportScreen", "Not imported: the row has too few fields");
+    case CsvRecord::Problem::BadDate:
+        return QCoreApplication::translate("ImportScreen", "Not imported: no readable date");
+    case CsvRecord::Problem::BadAmount:
+        return QCoreApplication::translate("ImportScreen", "Not imported: no readable amount");
+    case CsvRecord::Problem::None:
+        break;
+    }
+    return QString();
+}
+
+QStringList previewHeaders(int columnCount, const CsvColumnMapping& mapping)
+{
+    const QList<std::pair<int, QString>> roles = {
+        {mapping.dateColumn, QCoreApplication::translate("ImportScreen", "Date")},
+        {mapping.payeeColumn, QCoreApplication::translate("ImportScreen", "Payee")},
+        {mapping.amountColumn, QCoreApplication::translate("ImportScreen", "Amount")},
+        {mapping.memoColumn, QCoreApplication::translate("ImportScreen", "Memo")},
+        {mapping.categoryColumn, QCoreApplication::translate("ImportScreen", "Category")},
+    };
+    QStringList headers;
+    for (int column = 0; column < columnCount; ++column) {
+        QStringList fed;
+        for (const auto& [index, name] : roles) {
+            if (index == column)
+                fed.append(name);
+        }
+        QString header = QCoreApplication::translate("ImportScreen", "Col %1").arg(column);
+        if (!fed.isEmpty())
+            header += QLatin1Char('\n') + fed.join(QStringLiteral(", "));
+        headers.append(header);
+    }
+    return headers;
+}
+
+} // namespace
+
+std::optional<QByteArray> readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QList<QStringList>> readCsvRows(const QString& path)
+{
+    const std::optional<QByteArray> bytes = readFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return parseCsv(decodeTextBytes(*bytes));
+}
+
+QStringList unreadableFiles(const QStringList& paths)
+{
+    QStringList unreadable;
+    for (const QString& path : paths) {
+        if (!readFile(path))
+            unreadable.append(path);
+    }
+    return unreadable;
+}
+
+int csvColumnCount(const QList<QStringList>& rows)
+{
+    qsizetype count = 0;
+    for (const QStringList& row : rows)
+        count = std::max(count, row.size());
+    return int(count);
+}
+
+QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount)
+{
+    const QStringList first = rows.value(0);
+    QStringList labels;
+    for (int i = 0; i < columnCount; ++i) {
+        labels.append(i < first.size()
+                          ? QCoreApplication::translate("ImportScreen", "Col %1: %2")
+                                .arg(QString::number(i), first.at(i).left(kColumnLabelChars))
+                          : QCoreApplication::translate("ImportScreen", "Column %1").arg(i));
+    }
+    return labels;
+}
+
+int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader)
+{
+    return int(std::max<qsizetype>(0, rows.size() - (hasHeader ? 1 : 0)));
+}
+
+CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, const CsvColumnMapping& mapping)
+{
+    CsvPreview preview;
+    preview.headers = previewHeaders(columnCount, mapping);
+    const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
+    preview.rows.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QStringList& fields = rows.at(i);
+        CsvPreviewRow row;
+        row.cells = fields.mid(0, columnCount);
+        while (row.cells.size() < columnCount)
+            row.cells.append(QString());
+        if (i == 0 && mapping.hasHeader) {
+            row.kind = CsvPreviewRow::Kind::Header;
+            row.note = QCoreApplication::translate("ImportScreen", "Header row: not imported");
+        } else if (const CsvRecord record = readCsvRecord(fields, mapping, dates);
+                   record.problem != CsvRecord::Problem::None) {
+            row.kind = CsvPreviewRow::Kind::Skipped;
+            row.note = problemNote(record.problem);
+            ++preview.skipped;
+        } else {
+            row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
+            row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
+            ++preview.records;
+        }
+        preview.rows.append(row);
+    }
+    return preview;
+}
+
+QString csvPreviewSummary(const CsvPreview& preview)
+{
+    QString summary = QCoreApplication::translate("ImportScreen", "%n row(s) to import", nullptr, preview.records);
+    if (preview.skipped > 0)
+        summary += QStringLiteral("; ")
+            + QCoreApplication::translate("ImportScreen", "%n row(s) cannot be read and will be skipped", nullptr,
+                                          preview.skipped);
+    return summary;
+}
+
+QString qifNewAccountName(const QifSourceAccount& source)
+{
+    if (!source.noAccountHeader)
+        return source.key;
+    const QString stem = source.key.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
+    return stem.isEmpty() ? source.label : stem;
+}
+
+int matchingAccount(const QifSourceAccount& source, const QList<Account>& accounts)
+{
+    if (source.noAccountHeader)
+        return -1;
+    for (qsizetype i = 0; i < accounts.size(); ++i) {
+        if (accounts.at(i).name.compare(source.label, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+bool isLiveAccount(const AccountRepository& accounts, const QString& id)
+{
+    if (id.isEmpty())
+        return false;
+    const std::optional<Account> account = accounts.findById(id);
+    return account && !account->deletedAt;
+}
+
+QStringList goneTargets(const AccountRepository& accounts, const QList<QifTargetChoice>& choices)
+{
+    QStringList gone;
+    for (const QifTargetChoice& c : choices) {
+        if (c.choice != QLatin1String(kCreateChoice) && c.choice != QLatin1String(kSkipChoice)
+            && !isLiveAccount(accounts, c.choice))
+            gone.append(c.source.label);
+    }
+    return gone;
+}
+
+QifTargets resolveQifTargets(AccountRepository* accounts, const QList<QifTargetChoice>& choices)
+{
+    QifTargets targets;
+    for (const QifTargetChoice& c : choices) {
+        const QString& key = c.source.key;
+        if (c.choice == QLatin1String(kSkipChoice)) {
+            targets.mapping.insert(key, QString());
+        } else if (c.choice == QLatin1String(kCreateChoice)) {
+            Account account;
+            account.id = newId();
+            account.name = qifNewAccountName(c.source);
+            account.accountType = c.source.suggestedType;
+            account.currency = CurrencyCode::USD;
+            account.createdAt = QDateTime::currentDateTimeUtc();
+            account.updatedAt = account.createdAt;
+            if (accounts->insert(account)) {
+                targets.mapping.insert(key, account.id);
+                targets.created.insert(key, account.id);
+            } else {
+                targets.mapping.insert(key, QString());
+                targets.notCreated.append(account.name);
+            }
+        } else {
+            targets.mapping.insert(key, c.choice);
+        }
+    }
+    return targets;
+}
+
+bool createAccountWithOpeningBalance(Database* database, AccountRepository* accounts,
+                                     TransactionRepository* transactions, Account account, qint64 openingBalance,
+                                     const QDate& asOf)
+{
+    AtomicWrite write(database->database(), QStringLiteral("import_new_account"));
+    if (!write.begin())
+        return false;
+    account.startingBalance = 0;
+    bool ok = accounts->insert(account);
+    if (ok && openingBalance != 0) {
+        Transaction opening;
+        opening.id = newId();
+        opening.accountId = account.id;
+        opening.date = asOf;
+        opening.payee = QCoreApplication::translate("ImportScreen", "Opening Balance");
+        opening.amount = openingBalance;
+        opening.cleared = true;
+        opening.reconciled = true;
+        opening.version = 1;
+        opening.createdAt = QDateTime::currentDateTimeUtc();
+        opening.updatedAt = opening.createdAt;
+        ok = transactions->insert(opening);
+    }
+    return ok && write.commit();
+}
+
+int recordsRead(const ImportResult& r)
+{
+    return r.imported + r.duplicatesSkipped + r.unparseableSkipped + r.metadataSkipped + r.unmappedSkipped
+        + r.databaseErrorSkipped;
+}
+
+QStringList summaryLines(const ImportResult& r)
+{
+    QStringList lines = {
+        QCoreApplication::translate("ImportScreen", "Import complete!"),
+        QString(),
+        QCoreApplication::translate("ImportScreen", "%n transaction(s) imported", nullptr, r.imported),
+    };
+    const auto add = [&lines](int n, const char* line) {
+        if (n > 0)
+            lines.append(counted(line, n));
+    };
+    add(r.transfersLinked, QT_TRANSLATE_N_NOOP("ImportScreen", "%n transfer(s) linked across accounts"));
+    if (r.transfersLinked > 0)
+        add(r.retroactiveLinks,
+            QT_TRANSLATE_N_NOOP("ImportScreen", "  (including %n linked to previously imported row(s))"));
+    add(r.duplicatesSkipped, QT_TRANSLATE_N_NOOP("ImportScreen", "%n duplicate(s) skipped"));
+    add(r.unparseableSkipped, QT_TRANSLATE_N_NOOP("ImportScreen", "%n record(s) skipped (unparseable)"));
+    add(r.metadataSkipped, QT_TRANSLATE_N_NOOP("ImportScreen", "%n metadata record(s) skipped"));
+    add(r.unmappedSkipped, QT_TRANSLATE_N_NOOP("ImportScreen", "%n record(s) skipped (unmapped source account)"));
+    add(r.databaseErrorSkipped,
+        QT_TRANSLATE_N_NOOP("ImportScreen", "%n record(s) skipped (database error — see log)"));
+    return lines;
+}
+
+QString failureText()
+{
+    return QCoreApplication::translate("ImportScreen", "A database error stopped the import and all changes were "
+                                                       "rolled back. No transactions were added.");
+}
+
+} // namespace ImportSetup

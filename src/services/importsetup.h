@@ -1,0 +1,116 @@
+#pragma once
+
+#include "data/records.h"
+#include "services/importservice.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class AccountRepository;
+class Database;
+class TransactionRepository;
+
+// What the import window reads, shows and decides, without widgets: the
+// chosen files, the CSV preview as the import will store it, the targets
+// of QIF source accounts, and the texts of the outcome. Texts are
+// translated in the window's context.
+namespace ImportSetup {
+
+// Choice data of a QIF source account's row besides an account id.
+inline constexpr char kCreateChoice[] = "__create__";
+inline constexpr char kSkipChoice[] = "__skip__";
+
+// The whole file; nothing when it cannot be opened or read.
+std::optional<QByteArray> readFile(const QString& path);
+// The rows of a CSV file, decoded and parsed as the import does.
+std::optional<QList<QStringList>> readCsvRows(const QString& path);
+// Those of the paths that cannot be opened or read, in order.
+QStringList unreadableFiles(const QStringList& paths);
+
+// The field count of the longest row: a bank's title line above the data
+// must not hide the data's columns.
+int csvColumnCount(const QList<QStringList>& rows);
+// The items of a column list: "Col %1: %2" with the first row's field cut
+// to 20 characters, or "Column %1" where the first row has no such field.
+QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount);
+// The rows the import would read: every row after the header row.
+int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader);
+
+struct CsvPreviewRow
+{
+    enum class Kind { Header, Record, Skipped };
+    Kind kind = Kind::Record;
+    // columnCount cells: the file's fields, except that a record shows its
+    // date and amount as they will be stored.
+    QStringList cells;
+    QString note; // why a row is not imported
+};
+
+struct CsvPreview
+{
+    // "Col %1", with the field a mapped column feeds on a second line.
+    QStringList headers;
+    QList<CsvPreviewRow> rows;
+    int records = 0;
+    int skipped = 0;
+};
+
+// Every row of the file, read with the mapping exactly as the import reads
+// it (duplicates of stored rows are only found by the import).
+CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, const CsvColumnMapping& mapping);
+// "%n row(s) to import", and how many cannot be read, when any.
+QString csvPreviewSummary(const CsvPreview& preview);
+
+// The name of the account a "create new" choice makes: the source's
+// account name, or for a file without account header its file name up to
+// the first '.' (the label when that leaves nothing).
+QString qifNewAccountName(const QifSourceAccount& source);
+// The index of the first account whose name is the source's account name,
+// letter case ignored; -1 for none and for a file without account header.
+int matchingAccount(const QifSourceAccount& source, const QList<Account>& accounts);
+
+struct QifTargetChoice
+{
+    QifSourceAccount source;
+    QString choice; // kCreateChoice, kSkipChoice or an account id
+};
+
+// The labels of the sources whose chosen account is no longer live.
+QStringList goneTargets(const AccountRepository& accounts, const QList<QifTargetChoice>& choices);
+
+struct QifTargets
+{
+    QHash<QString, QString> mapping; // source key -> account id, empty = skip
+    QHash<QString, QString> created; // source key -> id of the account made for it
+    QStringList notCreated;          // names of accounts that could not be stored
+};
+
+// Turns the choices into the import's mapping, storing the new accounts
+// first (each by itself, USD, of the suggested type). A source whose
+// account cannot be stored is skipped.
+QifTargets resolveQifTargets(AccountRepository* accounts, const QList<QifTargetChoice>& choices);
+
+bool isLiveAccount(const AccountRepository& accounts, const QString& id);
+// Stores the account with starting balance 0 and, when the opening balance
+// is not 0, a cleared and reconciled "Opening Balance" transaction dated
+// asOf; both or neither.
+bool createAccountWithOpeningBalance(Database* database, AccountRepository* accounts,
+                                     TransactionRepository* transactions, Account account, qint64 openingBalance,
+                                     const QDate& asOf);
+
+// Records the import met in its files, whatever became of them; 0 means
+// it read nothing.
+int recordsRead(const ImportResult& result);
+// "Import complete!", an empty line and a line per count (imported always,
+// the others when above 0).
+QStringList summaryLines(const ImportResult& result);
+// What a rolled-back import tells the user.
+QString failureText();
+
+} // namespace ImportSetup

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "services/importservice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class AppState;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressDialog;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+class QifMappingBox;
+
+// The Import Transactions window: a CSV file into one account, with its
+// columns mapped and a preview of the rows as they will be stored, or QIF
+// files into accounts chosen per source account; the import runs with a
+// progress dialog and ends on a summary of what happened.
+class ImportScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ImportScreen(AppState* appState, QWidget* parent = nullptr);
+    ~ImportScreen() override;
+
+    // Back to a CSV import without files, with the accounts read anew.
+    void refresh();
+
+    // How the window asks for files to open; tests replace it so that no
+    // file dialog runs. An empty chooser restores QFileDialog.
+    struct FileRequest
+    {
+        QWidget* parent = nullptr;
+        QString caption;
+        QString filter;
+        bool multiple = false;
+    };
+    using FileChooser = std::function<QStringList(const FileRequest&)>;
+    static void setFileChooser(FileChooser chooser);
+
+signals:
+    // Data may have changed: an import wrote rows, or the user closed the
+    // summary of an import with "Done".
+    void importCompleted();
+
+public slots:
+    void selectFile();
+    void runImport();
+
+private:
+    void reloadAccounts();
+    void resetFile();
+    static QComboBox* makeColumnCombo(bool withNone);
+    void updateColumnCombos(QComboBox* combo, bool withNone);
+    void onFormatToggled();
+    void loadCsvPreview();
+    // Draws the parsed rows with the current mapping.
+    void showCsvPreview();
+    // No CSV file: path, label and preview cleared.
+    void clearCsvFile();
+    void clearCsvPreview();
+    CsvColumnMapping currentMapping() const;
+    void buildQifMappingRows(const QList<QifSourceAccount>& sources);
+    void clearQifMappingRows();
+    void selectQifFiles();
+    void setQifFiles(const QStringList& paths);
+
+    void runCsvImport();
+    void runQifImport();
+    // The import's target: the chosen live account, or one made now when
+    // there is none; empty when the run is off.
+    QString csvTarget();
+    // The import with its progress dialog; the dialog exists for this run
+    // only.
+    ImportResult runWithProgress(const std::function<ImportResult()>& work);
+    std::unique_ptr<QProgressDialog> makeProgressDialog(const QString& label, int minimumDuration);
+    // Tells the outcome: the summary page, or a warning when the import
+    // was rolled back or found nothing.
+    void showOutcome(const ImportResult& result, const QStringList& notes);
+    void warnUnreadable(const QStringList& paths);
+
+    AppState* m_appState;
+    QRadioButton* m_csvRadio = nullptr;
+    QRadioButton* m_qifRadio = nullptr;
+    QComboBox* m_accountCombo = nullptr;
+    QLabel* m_fileLabel = nullptr;
+    QString m_csvPath;
+    QStringList m_qifFiles;
+    QComboBox* m_dateCombo = nullptr;
+    QComboBox* m_payeeCombo = nullptr;
+    QComboBox* m_amountCombo = nullptr;
+    QComboBox* m_memoCombo = nullptr;
+    QComboBox* m_categoryCombo = nullptr;
+    QComboBox* m_dateFormatCombo = nullptr;
+    QCheckBox* m_headerCheck = nullptr;
+    QTableWidget* m_previewTable = nullptr;
+    QifMappingBox* m_qifBox = nullptr;
+    QLabel* m_accountLabel = nullptr;
+    QPlainTextEdit* m_log = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    QList<QStringList> m_csvRows;
+    int m_previewColumnCount = -1;
+    QWidget* m_csvBox = nullptr;
+    QLabel* m_previewSummary = nullptr;
+    bool m_running = false;
+};

@@ -1,0 +1,173 @@
+#include "testsupport.h"
+
+#include "services/importsetup.h"
+
+using namespace ImportSetup;
+
+Q_DECLARE_METATYPE(CsvColumnMapping)
+Q_DECLARE_METATYPE(ImportResult)
+
+namespace {
+
+CsvColumnMapping columns(int date, int payee, int amount, int memo, bool header)
+{
+    CsvColumnMapping m;
+    m.dateColumn = date;
+    m.payeeColumn = payee;
+    m.amountColumn = amount;
+    m.memoColumn = memo;
+    m.categoryColumn = -1;
+    m.hasHeader = header;
+    m.dateFormat = QString();
+    return m;
+}
+
+// "H:", "R:" or "S:" with the cells joined by '|', and the note of a
+// skipped row after " # ".
+QString shown(const CsvPreviewRow& row)
+{
+    static const char* const kinds[] = {"H:", "R:", "S:"};
+    QString text = QLatin1String(kinds[int(row.kind)]) + row.cells.join(QLatin1Char('|'));
+    if (row.kind == CsvPreviewRow::Kind::Skipped)
+        text += QStringLiteral(" # ") + row.note;
+    return text;
+}
+
+} // namespace
+
+class TestImportSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void preview_data();
+    void preview();
+    void columnLabels();
+    void summary_data();
+    void summary();
+    void qifNames_data();
+    void qifNames();
+};
+
+void TestImportSetup::preview_data()
+{
+    QTest::addColumn<CsvColumnMapping>("mapping");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("headers");
+    QTest::addColumn<QString>("summary");
+
+    // Dates as stored (day first once a cell shows it), amounts with a
+    // decimal comma read as the import reads them.
+    QTest::newRow("header, decimal comma")
+        << columns(0, 1, 2, 1, true)
+        << QStringList{"H:Date|Payee|Amount|", "R:2024-12-25|Coffee|-12.50|", "R:2025-01-02|Rent|-1,234.56|7"}
+        << "Col 0\nDate|Col 1\nPayee, Memo|Col 2\nAmount|Col 3" << "2 row(s) to import";
+    QTest::newRow("no header switch")
+        << columns(0, 1, 2, -1, false)
+        << QStringList{"S:Date|Payee|Amount| # Not imported: no readable date", "R:2024-12-25|Coffee|-12.50|",
+                       "R:2025-01-02|Rent|-1,234.56|7"}
+        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "2 row(s) to import; 1 row(s) cannot be read and will "
+                                                             "be skipped";
+    QTest::newRow("amount on a text column")
+        << columns(0, 2, 1, -1, true)
+        << QStringList{"H:Date|Payee|Amount|", "S:25/12/2024|Coffee|-12,50| # Not imported: no readable amount",
+                       "S:02/01/2025|Rent|-1.234,56|7 # Not imported: no readable amount"}
+        << "Col 0\nDate|Col 1\nAmount|Col 2\nPayee|Col 3" << "0 row(s) to import; 2 row(s) cannot be read and "
+                                                             "will be skipped";
+    QTest::newRow("column past the row")
+        << columns(0, 1, 3, -1, true)
+        << QStringList{"H:Date|Payee|Amount|", "S:25/12/2024|Coffee|-12,50| # Not imported: the row has too few fields",
+                       "R:2025-01-02|Rent|-1.234,56|7.00"}
+        << "Col 0\nDate|Col 1\nPayee|Col 2|Col 3\nAmount" << "1 row(s) to import; 1 row(s) cannot be read and will "
+                                                             "be skipped";
+}
+
+void TestImportSetup::preview()
+{
+    QFETCH(CsvColumnMapping, mapping);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, headers);
+    QFETCH(QString, summary);
+    // The longest row sets the column count; shorter rows are padded.
+    const QList<QStringList> file = {{"Date", "Payee", "Amount"},
+                                     {"25/12/2024", "Coffee", "-12,50"},
+                                     {"02/01/2025", "Rent", "-1.234,56", "7"}};
+    const CsvPreview preview = buildCsvPreview(file, csvColumnCount(file), mapping);
+    QStringList got;
+    for (const CsvPreviewRow& row : preview.rows)
+        got.append(shown(row));
+    QCOMPARE(got, rows);
+    QCOMPARE(preview.headers.join(QLatin1Char('|')), headers);
+    QCOMPARE(csvPreviewSummary(preview), summary);
+}
+
+void TestImportSetup::columnLabels()
+{
+    const QList<QStringList> rows = {{"Transaction date and time", "Payee"}, {"1", "2", "3"}};
+    QCOMPARE(csvColumnLabels(rows, csvColumnCount(rows)),
+             (QStringList{"Col 0: Transaction date and", "Col 1: Payee", "Column 2"}));
+    QCOMPARE(csvDataRowCount({{"Date"}}, true), 0);
+    QCOMPARE(csvDataRowCount({{"Date"}}, false), 1);
+}
+
+void TestImportSetup::summary_data()
+{
+    QTest::addColumn<ImportResult>("result");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<int>("read");
+
+    ImportResult all{1, 2, 3, 4, 5, 6, 7, 8, false};
+    QTest::newRow("every count")
+        << all
+        << "Import complete!||1 transaction(s) imported|6 transfer(s) linked across accounts|"
+           "  (including 7 linked to previously imported row(s))|2 duplicate(s) skipped|"
+           "3 record(s) skipped (unparseable)|4 metadata record(s) skipped|"
+           "5 record(s) skipped (unmapped source account)|8 record(s) skipped (database error — see log)"
+        << 23;
+
+    ImportResult empty;
+    QTest::newRow("nothing read") << empty << "Import complete!||0 transaction(s) imported" << 0;
+}
+
+void TestImportSetup::summary()
+{
+    QFETCH(ImportResult, result);
+    QFETCH(QString, lines);
+    QFETCH(int, read);
+    QCOMPARE(summaryLines(result).join(QLatin1Char('|')), lines);
+    QCOMPARE(recordsRead(result), read);
+}
+
+void TestImportSetup::qifNames_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("noHeader");
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<int>("match");
+
+    QTest::newRow("named") << "checking" << false << "checking" << 1;
+    QTest::newRow("name with blank") << "/tmp/my bank.qif" << true << "my bank" << -1;
+    QTest::newRow("dot file") << "/tmp/.qif" << true << ".qif (no account header)" << -1;
+    QTest::newRow("unknown") << "Brokerage" << false << "Brokerage" << -1;
+}
+
+void TestImportSetup::qifNames()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, noHeader);
+    QFETCH(QString, newName);
+    QFETCH(int, match);
+    QifSourceAccount source;
+    source.key = key;
+    source.label = noHeader ? key.section(QLatin1Char('/'), -1) + QStringLiteral(" (no account header)") : key;
+    source.noAccountHeader = noHeader;
+    QList<Account> accounts(3);
+    accounts[0].name = QStringLiteral("Savings");
+    accounts[1].name = QStringLiteral("Checking");
+    accounts[2].name = QStringLiteral("CHECKING");
+    QCOMPARE(qifNewAccountName(source), newName);
+    QCOMPARE(matchingAccount(source, accounts), match);
+}
+
+TALLYLEAF_TEST_MAIN(TestImportSetup)
+#include "tst_importsetup.moc"
