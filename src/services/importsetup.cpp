@@ -233,32 +233,6 @@ QifTargets resolveQifTargets(AccountRepository* accounts, const QList<QifTargetC
     return targets;
 }
 
-bool createAccountWithOpeningBalance(Database* database, AccountRepository* accounts,
-                                     TransactionRepository* transactions, Account account, qint64 openingBalance,
-                                     const QDate& asOf)
-{
-    AtomicWrite write(database->database(), QStringLiteral("import_new_account"));
-    if (!write.begin())
-        return false;
-    account.startingBalance = 0;
-    bool ok = accounts->insert(account);
-    if (ok && openingBalance != 0) {
-        Transaction opening;
-        opening.id = newId();
-        opening.accountId = account.id;
-        opening.date = asOf;
-        opening.payee = QCoreApplication::translate("ImportScreen", "Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.version = 1;
-        opening.createdAt = QDateTime::currentDateTimeUtc();
-        opening.updatedAt = opening.createdAt;
-        ok = transactions->insert(opening);
-    }
-    return ok && write.commit();
-}
-
 int recordsRead(const ImportResult& r)
 {
     return r.imported + r.duplicatesSkipped + r.unparseableSkipped + r.metadataSkipped + r.unmappedSkipped

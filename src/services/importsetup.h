@@ -97,13 +97,6 @@ struct QifTargets
 QifTargets resolveQifTargets(AccountRepository* accounts, const QList<QifTargetChoice>& choices);
 
 bool isLiveAccount(const AccountRepository& accounts, const QString& id);
-// Stores the account with starting balance 0 and, when the opening balance
-// is not 0, a cleared and reconciled "Opening Balance" transaction dated
-// asOf; both or neither.
-bool createAccountWithOpeningBalance(Database* database, AccountRepository* accounts,
-                                     TransactionRepository* transactions, Account account, qint64 openingBalance,
-                                     const QDate& asOf);
-
 // Records the import met in its files, whatever became of them; 0 means
 // it read nothing.
 int recordsRead(const ImportResult& result);

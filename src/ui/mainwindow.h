@@ -163,7 +163,6 @@ private:
     void onSyncCompleted();
     void onSyncFailed(const QString& error);
     void onSyncDataChanged();
-    bool createAccount(Account account, qint64 openingBalance, const QDate& asOf);
 
     AppState* m_appState;
     QListWidget* m_accountList = nullptr;

@@ -5,6 +5,7 @@
 #include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "services/accountsetup.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
@@ -248,34 +249,6 @@ void MainWindow::onAccountClicked(QListWidgetItem* item)
         selectAccount(id);
 }
 
-bool MainWindow::createAccount(Account account, qint64 openingBalance, const QDate& asOf)
-{
-    // The account and its opening transaction are stored together or not
-    // at all, so a balance is never half entered.
-    AtomicWrite write(m_appState->database()->database(), QStringLiteral("new_account"));
-    if (!write.begin())
-        return false;
-    account.startingBalance = 0;
-    bool ok = m_appState->accountRepository()->insert(account);
-    if (ok && openingBalance != 0) {
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        Transaction opening;
-        opening.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        opening.accountId = account.id;
-        opening.date = asOf;
-        opening.payee = tr("Opening Balance");
-        opening.amount = openingBalance;
-        opening.cleared = true;
-        opening.reconciled = true;
-        opening.version = 1;
-        opening.syncStatus = SyncStatus::Pending;
-        opening.createdAt = now;
-        opening.updatedAt = now;
-        ok = m_appState->transactionRepository()->insert(opening);
-    }
-    return ok && write.commit();
-}
-
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog dialog(this);
@@ -284,7 +257,9 @@ void MainWindow::showNewAccountDialog()
     const Account account = dialog.account();
     if (account.name.isEmpty())
         return;
-    if (!createAccount(account, account.startingBalance, dialog.asOfDate())) {
+    if (!createAccountWithOpeningBalance(m_appState->database(), m_appState->accountRepository(),
+                                          m_appState->transactionRepository(), account, account.startingBalance,
+                                          dialog.asOfDate())) {
         MessageBoxes::warning(this, tr("New Account"),
                               tr("The account \"%1\" could not be created.").arg(account.name));
         refreshAccountList();

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountsetup.h"
 #include "services/importsetup.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
