@@ -6,3 +6,4 @@ class TestService;
 void addControlRoutes(TestService& service);
 void addAuthRoutes(TestService& service);
 void addEchoRoutes(TestService& service);
+void addUpdateRoutes(TestService& service);

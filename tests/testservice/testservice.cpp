@@ -19,6 +19,7 @@ TestService::TestService()
     addControlRoutes(*this);
     addAuthRoutes(*this);
     addEchoRoutes(*this);
+    addUpdateRoutes(*this);
 }
 
 void TestService::addRoute(const QByteArray& method, const QString& pattern, RouteHandler handler)
