@@ -7,13 +7,18 @@
 #include "data/preferencesrepository.h"
 #include "ui/mainwindow.h"
 #include "ui/dialogs/messageboxes.h"
+#include "update/core/updateclient.h"
 #include "update/core/version.h"
+#include "update/ui/updatedialog.h"
+#include "update/ui/whatsnewdialog.h"
 
+#include <QDebug>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
@@ -46,6 +51,19 @@ bool takeWhatsNewDue(QSettings& settings, const PreferencesRepository* preferenc
     settings.setValue(key, currentVersion);
     settings.sync();
     return true;
+}
+
+namespace {
+
+const QString kDismissedVersionKey = QStringLiteral("update_dismissed_version");
+
+} // namespace
+
+bool isUpdateDismissed(const PreferencesRepository* preferences, const QString& offeredVersion)
+{
+    const QString dismissed = preferences ? preferences->valueOr(kDismissedVersionKey, QString()) : QString();
+    return !dismissed.isEmpty()
+        && LarkUpdate::Version::parse(offeredVersion) <= LarkUpdate::Version::parse(dismissed);
 }
 
 Application::Application(int& argc, char** argv)
@@ -122,8 +140,43 @@ int Application::run()
     m_mainWindow = window;
     window->show();
 
-    // The release notes (once per new version) and the delayed update check
-    // start here once their clients exist.
+    QSettings settings;
+    if (takeWhatsNewDue(settings, m_appState->preferences(), QString::fromLatin1(AppIdentity::version))) {
+        LarkUpdate::showWhatsNewIfUpdated(makeUpdateConfig(), QString::fromLatin1(AppIdentity::displayName),
+                                          window);
+    }
+    QTimer::singleShot(1500, this, &Application::startUpdateCheck);
 
     return exec();
+}
+
+void Application::startUpdateCheck()
+{
+    if (!m_mainWindow)
+        return;
+    auto* client = new LarkUpdate::Client(makeUpdateConfig(), this);
+    connect(client, &LarkUpdate::Client::updateAvailable, m_mainWindow.data(),
+            [this](const LarkUpdate::Artifact& artifact) { onUpdateAvailable(artifact); });
+    connect(client, &LarkUpdate::Client::checkFailed, this,
+            [](const QString& reason) { qWarning().noquote() << "update check failed:" << reason; });
+    client->check();
+}
+
+void Application::onUpdateAvailable(const LarkUpdate::Artifact& artifact)
+{
+    if (!m_mainWindow || isUpdateDismissed(m_appState->preferences(), artifact.version))
+        return;
+    auto* dialog = new LarkUpdate::UpdateDialog(artifact, QString::fromLatin1(AppIdentity::version),
+                                                QString::fromLatin1(AppIdentity::displayName), m_mainWindow);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QString version = artifact.version;
+    connect(dialog, &QDialog::finished, this, [this, version] { rememberDismissedVersion(version); });
+    dialog->show();
+}
+
+void Application::rememberDismissedVersion(const QString& version)
+{
+    PreferencesRepository* preferences = m_appState->preferences();
+    if (!preferences || !preferences->setValue(kDismissedVersionKey, version))
+        qWarning().noquote() << "Application: could not store the dismissed update version" << version;
 }

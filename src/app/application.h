@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace LarkUpdate {
+struct Artifact;
+}
+
 class AppState;
 class PreferencesRepository;
 class QSettings;
@@ -34,6 +38,12 @@ public:
 
 private:
     void installTranslators();
+    // 1500 ms after the main window shows: one client that lives until exit.
+    void startUpdateCheck();
+    // Offers the release unless the user dismissed this version or a later one.
+    void onUpdateAvailable(const LarkUpdate::Artifact& artifact);
+    // The offered version is offered once: stored whatever the dialog's result.
+    void rememberDismissedVersion(const QString& version);
 
     AppState* m_appState = nullptr;
     QPointer<QWidget> m_mainWindow;
@@ -51,3 +61,7 @@ QString databaseErrorText(const QString& dataDirectory);
 // empty) and, when it is older than currentVersion, records currentVersion
 // and returns true: the release notes are due.
 bool takeWhatsNewDue(QSettings& settings, const PreferencesRepository* preferences, const QString& currentVersion);
+
+// Whether the preference "update_dismissed_version" holds this version or a
+// later one.
+bool isUpdateDismissed(const PreferencesRepository* preferences, const QString& offeredVersion);

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "update/core/feedback.h"
 #include "update/core/version.h"
 
 #include <QString>
 #include <QUrl>
 
-// Where the feedback board lives and which tag marks this product.
-struct FeedbackConfig
-{
-    QString productTag;
-    QUrl baseUrl;
-};
-
+// The update configuration of this build. The update service's address is
+// built in; the environment variable TALLYLEAF_UPDATE_URL, when set and not
+// empty, replaces it (e.g. http://127.0.0.1:8080 for a local test service).
+// Either way the channel's folder "/tallyleaf/stable/" follows.
 LarkUpdate::Config makeUpdateConfig();
 FeedbackConfig feedbackUrl();
 

@@ -1,10 +1,14 @@
 #include "ui/mainwindow.h"
 
 #include "app/appstate.h"
+#include "app/updateconfig.h"
 #include "services/sampledataservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow_p.h"
 #include "ui/register/registerscreen.h"
+#include "ui/widgets/statusbar.h"
+#include "update/ui/updatedialog.h"
+#include "update/ui/whatsnewdialog.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -152,21 +156,20 @@ void MainWindow::showAbout()
 
 void MainWindow::showWhatsNew()
 {
-    // LarkUpdate::showWhatsNew joins here with makeUpdateConfig(), the
-    // display name, this window and the hooks: progress to
-    // StatusBar::showProgress, finished to StatusBar::hideProgress, message
-    // to StatusBar::showMessage.
+    // The hooks skip a status bar that has gone before the answer arrives.
+    LarkUpdate::showWhatsNew(makeUpdateConfig(), tr("Larkspur Tallyleaf"), this,
+                             LarkUpdate::progressHooksFor(m_statusBar));
 }
 
 void MainWindow::checkForUpdates()
 {
-    // LarkUpdate::checkForUpdatesInteractive joins here with the same
-    // arguments as showWhatsNew.
+    LarkUpdate::checkForUpdatesInteractive(makeUpdateConfig(), tr("Larkspur Tallyleaf"), this,
+                                           LarkUpdate::progressHooksFor(m_statusBar));
 }
 
 void MainWindow::sendFeedback()
 {
-    // openFeedbackBoard joins here with feedbackUrl() and this window.
+    openFeedbackBoard(feedbackUrl());
 }
 
 void MainWindow::onLoadSampleData()
