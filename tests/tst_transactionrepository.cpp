@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/registerreader.h"
 #include "data/transactionrepository.h"
+#include "data/transactionsearch.h"
 
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -648,6 +649,73 @@ private slots:
             expected << q.value(0).toString();
         QVERIFY(!expected.isEmpty());
         QCOMPARE(ids(m_repo->search(text, filter)), expected);
+    }
+
+    // Common words are found by reading rows and tokenizing their texts
+    // with the index's own tokenizer; whatever the text and the filter, that
+    // must give exactly the index's rows, order and ties included.
+    void wordScanAgreesWithIndex_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<int>("cleared");
+        QTest::addColumn<bool>("dates");
+        QTest::newRow("one letter, more than 200 hits") << "s" << "" << "" << -1 << false;
+        QTest::newRow("case and diacritics folded") << "CAFE" << "" << "" << -1 << false;
+        QTest::newRow("accented word") << "café" << "" << "" << -1 << false;
+        QTest::newRow("sharp s") << "straß" << "" << "" << -1 << false;
+        QTest::newRow("dotted capital I") << "İST" << "" << "" << -1 << false;
+        QTest::newRow("ligature") << "ﬁ" << "" << "" << -1 << false;
+        QTest::newRow("roman numeral") << "ⅻ" << "" << "" << -1 << false;
+        QTest::newRow("CJK run, prefix only") << "東京" << "" << "" << -1 << false;
+        QTest::newRow("words in different columns") << "o 10" << "" << "" << -1 << false;
+        QTest::newRow("digits inside a word") << "x10" << "" << "" << -1 << false;
+        QTest::newRow("account") << "s" << "a1" << "" << -1 << false;
+        QTest::newRow("category") << "n" << "" << "food" << -1 << false;
+        QTest::newRow("account, category, cleared") << "s" << "a2" << "groc" << 1 << false;
+        QTest::newRow("dates, uncleared") << "a" << "" << "" << 0 << true;
+    }
+    void wordScanAgreesWithIndex()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, account);
+        QFETCH(QString, category);
+        QFETCH(int, cleared);
+        QFETCH(bool, dates);
+        const char* payees[] = {"Shell", "Café Nero", "CAFE", "Straße", "strasse", "İstanbul", "ﬁsh market",
+                                "Ⅻ Club", "東京タワー", "O'Brien", "AT&T", "x1042y", "Señor Sushi", "naïve"};
+        const char* memos[] = {"", "coffee", "1042 first", "so-so", "東京駅", "Ünïcode"};
+        QVERIFY(m_db->db()->database().transaction());
+        for (int i = 0; i < 700; ++i) {
+            Transaction t = make(QStringLiteral("t%1").arg(i), i % 3 ? QStringLiteral("a1") : QStringLiteral("a2"),
+                                 QDate(2024, 1, 1).addDays(i % 23), 1, QString::fromUtf8(payees[i % 14]));
+            t.memo = QString::fromUtf8(memos[i % 6]);
+            t.checkNumber = i % 9 == 0 ? QString::number(1000 + i) : QString();
+            t.categoryId = i % 4 == 1 ? QStringLiteral("groc") : i % 2 ? QStringLiteral("food") : QString();
+            t.cleared = i % 5 < 3;
+            // Creation times out of insertion order, many equal.
+            t.createdAt = kCreated.addSecs((i * 7) % 11);
+            add(t);
+        }
+        QVERIFY(m_db->db()->database().commit());
+        QVERIFY(m_repo->softDelete(QStringLiteral("t0")));
+
+        TransactionSearchFilter filter;
+        filter.accountId = account;
+        filter.categoryId = category;
+        if (cleared >= 0)
+            filter.cleared = cleared == 1;
+        if (dates) {
+            filter.dateFrom = QDate(2024, 1, 3);
+            filter.dateTo = QDate(2024, 1, 17);
+        }
+        QSqlDatabase& db = m_db->db()->database();
+        QVERIFY(canScanWords(db, text));
+        const QStringList fromIndex = ids(searchTransactions(db, text, filter, SearchMethod::FullTextIndex));
+        QVERIFY(!fromIndex.isEmpty());
+        QCOMPARE(ids(searchTransactions(db, text, filter, SearchMethod::WordScan)), fromIndex);
+        QCOMPARE(ids(m_repo->search(text, filter)), fromIndex);
     }
 
     void searchLimitIndexAndTies()

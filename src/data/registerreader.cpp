@@ -1,13 +1,12 @@
 #include "data/registerreader.h"
 
+#include "data/sqlitedirect.h"
 #include "data/sqlvalue.h"
 
 #include <QHash>
 #include <QSet>
 #include <QSqlDriver>
 #include <QSqlQuery>
-
-#include <sqlite3.h>
 
 #include <cstring>
 #include <optional>
@@ -182,51 +181,6 @@ QString registerStatement(bool withCategory)
 // query itself (a QVariant and a UTF-16 copy per value); here each value is
 // taken as SQLite stores it and repeated texts are converted once. Every
 // conversion gives what Qt's SQLite driver and QVariant would.
-
-sqlite3* sqliteHandle(QSqlDatabase& db)
-{
-    const QSqlDriver* driver = db.driver();
-    const QVariant handle = driver ? driver->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 || !sharesSqliteLibrary(db))
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
-
-class Statement
-{
-public:
-    Statement(sqlite3* db, const QString& sql)
-    {
-        const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(m_stmt);
-            m_stmt = nullptr;
-        }
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    sqlite3_stmt* get() const { return m_stmt; }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
-// Holds the connection's mutex (none when Qt opened it without one) while
-// values are read through sqlite3_value, which, unlike the sqlite3_column
-// calls, takes no lock per call.
-class ConnectionLock
-{
-public:
-    explicit ConnectionLock(sqlite3* db) : m_mutex(sqlite3_db_mutex(db)) { sqlite3_mutex_enter(m_mutex); }
-    ~ConnectionLock() { sqlite3_mutex_leave(m_mutex); }
-    ConnectionLock(const ConnectionLock&) = delete;
-    ConnectionLock& operator=(const ConnectionLock&) = delete;
-
-private:
-    sqlite3_mutex* m_mutex;
-};
 
 // One column value of the current row with its storage class.
 struct Value
@@ -482,6 +436,15 @@ bool sharesSqliteLibrary(QSqlDatabase& db)
         options.append(q.value(0).toString());
     shared = sameSqliteBuild(sourceId, options);
     return *shared;
+}
+
+sqlite3* sqliteHandle(QSqlDatabase& db)
+{
+    const QSqlDriver* driver = db.driver();
+    const QVariant handle = driver ? driver->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 || !sharesSqliteLibrary(db))
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 QList<RegisterRow> readRegisterRows(QSqlQuery& q)

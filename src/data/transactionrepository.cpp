@@ -1,119 +1,17 @@
 #include "data/transactionrepository.h"
 
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/registerreader.h"
 #include "data/sqlvalue.h"
+#include "data/transactionsearch.h"
 
 #include <QDebug>
 #include <QSqlError>
+#include <QSet>
 #include <QSqlQuery>
 
 #include <iterator>
-
-namespace {
-
-// How a search reaches its newest 200 rows. Plain lets SQLite plan (with
-// words it walks every full-text match, then sorts); ByDate walks the date
-// index newest first and stops after 200 hits, which wins when hits are
-// common but reads the whole index when they are rare; ByAccount and
-// ByCategory start from that filter's index. The account's index is ordered
-// by date within the account, so ByAccount stops after 200 hits as well (the
-// estimate below still prices it as reading the whole account: never more).
-enum class SearchPlan { Plain, ByDate, ByAccount, ByCategory };
-
-qint64 countRows(QSqlDatabase& db, const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec() || !q.next())
-        return -1;
-    return q.value(0).toLongLong();
-}
-
-// Estimates from bounded counts what each way would read. Costs per row,
-// measured on a million rows: a row fetched by rowid ~8, a date-index entry
-// walked ~2, a full-text hit gathered for the IN list ~1.
-SearchPlan chooseSearchPlan(QSqlDatabase& db, const QString& match, const TransactionSearchFilter& filter)
-{
-    if (match.isEmpty() && filter.accountId.isEmpty() && filter.categoryId.isEmpty())
-        return SearchPlan::Plain;
-    const qint64 total = countRows(db, QStringLiteral("SELECT COALESCE(MAX(rowid), 0) FROM transactions"), {});
-    if (total <= 0)
-        return SearchPlan::Plain;
-    const qint64 cap = qMax<qint64>(1000, total / 10);
-
-    struct Candidate
-    {
-        SearchPlan plan;
-        qint64 count;
-    };
-    QList<Candidate> sets;
-    qint64 matchCount = 0;
-    if (!match.isEmpty()) {
-        matchCount = countRows(db,
-                               QStringLiteral("SELECT COUNT(*) FROM (SELECT rowid FROM transactions_fts "
-                                              "WHERE transactions_fts MATCH ? LIMIT ?)"),
-                               {match, cap});
-        sets.append({SearchPlan::Plain, matchCount});
-    }
-    if (!filter.accountId.isEmpty()) {
-        sets.append({SearchPlan::ByAccount,
-                     countRows(db,
-                               QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM transactions "
-                                              "WHERE account_id = ? LIMIT ?)"),
-                               {SqlValue::text(filter.accountId), cap})});
-    }
-    if (!filter.categoryId.isEmpty()) {
-        sets.append({SearchPlan::ByCategory,
-                     countRows(db,
-                               QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM transactions "
-                                              "WHERE category_id = ? LIMIT ?)"),
-                               {SqlValue::text(filter.categoryId), cap})});
-    }
-
-    double share = 1.0; // of all rows passing every counted condition, taken as independent
-    Candidate best = sets.first();
-    for (const Candidate& c : sets) {
-        if (c.count < 0)
-            return SearchPlan::Plain;
-        share *= double(c.count) / double(total);
-        if (c.count < best.count)
-            best = c;
-    }
-    const double walked = share > 0 ? qMin(double(total), 200.0 / share) : double(total);
-    const double byDate = 2.0 * walked + double(matchCount);
-    const double bySet = 8.0 * double(best.count);
-    return byDate < bySet ? SearchPlan::ByDate : best.plan;
-}
-
-// The statement up to its filter conditions; the match expression, when
-// there are words, is its first bound value.
-QString searchStatement(SearchPlan plan, bool hasWords)
-{
-    const QString select = QStringLiteral("SELECT %1, %2 ")
-                               .arg(QLatin1String(Columns::transaction), QLatin1String(kCategoryNameColumn));
-    const QString categories = QStringLiteral("LEFT JOIN categories c ON t.category_id = c.id "
-                                              "WHERE t.deleted_at IS NULL");
-    if (plan == SearchPlan::Plain) {
-        if (!hasWords)
-            return select + QStringLiteral("FROM transactions t ") + categories;
-        return select
-            + QStringLiteral("FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid ")
-            + categories + QStringLiteral(" AND transactions_fts MATCH ?");
-    }
-    const char* index = plan == SearchPlan::ByDate      ? "idx_transactions_date"
-                        : plan == SearchPlan::ByAccount ? "idx_transactions_account_date"
-                                                        : "idx_transactions_category_id";
-    QString sql = select + QStringLiteral("FROM transactions t INDEXED BY %1 ").arg(QLatin1String(index)) + categories;
-    if (hasWords)
-        sql += QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
-    return sql;
-}
-
-} // namespace
 
 TransactionRepository::TransactionRepository(Database* database, QObject* parent)
     : QObject(parent)
@@ -320,6 +218,71 @@ bool TransactionRepository::markSynced(const QString& id, const QString& serverI
     return q.exec();
 }
 
+bool TransactionRepository::renamePayees(const QStringList& payees, const QString& newPayee, int* changed)
+{
+    if (changed)
+        *changed = 0;
+    if (newPayee.isEmpty())
+        return false;
+    QStringList sources;
+    QSet<QString> seen;
+    for (const QString& payee : payees) {
+        if (!payee.isEmpty() && payee != newPayee && !seen.contains(payee)) {
+            seen.insert(payee);
+            sources.append(payee);
+        }
+    }
+    if (sources.isEmpty())
+        return true;
+
+    QSqlDatabase& db = m_database->database();
+    const QString now = SqlValue::nowText();
+    QString error;
+    int total = 0;
+    // The payee index finds the rows; the full-text index follows through
+    // its update trigger.
+    const auto rewrite = [&](const QStringList& slice) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = 'pending' "
+                                 "WHERE deleted_at IS NULL AND payee IN (?%1)")
+                      .arg(QStringLiteral(", ?").repeated(slice.size() - 1)));
+        q.addBindValue(newPayee);
+        q.addBindValue(now);
+        for (const QString& payee : slice)
+            q.addBindValue(payee);
+        if (!q.exec()) {
+            error = q.lastError().text();
+            return false;
+        }
+        total += q.numRowsAffected();
+        return true;
+    };
+
+    // A few hundred payees a statement, far below SQLite's limit of bound
+    // values. One statement is all or nothing by itself; run on its own it
+    // also spares SQLite the statement journal, a copy of every page it
+    // changes (some 200 MB for 100,000 rows spread over a large table). More
+    // go into one unit.
+    constexpr qsizetype kSlice = 500;
+    bool ok = true;
+    if (sources.size() <= kSlice) {
+        ok = rewrite(sources);
+    } else {
+        AtomicWrite write(db, QStringLiteral("rename_payees"));
+        ok = write.begin(&error);
+        for (qsizetype first = 0; ok && first < sources.size(); first += kSlice)
+            ok = rewrite(sources.mid(first, kSlice));
+        ok = ok && write.commit(&error);
+    }
+    if (!ok) {
+        qWarning().noquote() << "TransactionRepository::renamePayees failed:" << error;
+        return false;
+    }
+    if (changed)
+        *changed = total;
+    return true;
+}
+
 QList<RegisterRow> TransactionRepository::findRegisterRows(const QString& accountId) const
 {
     QSqlDatabase& db = m_database->database();
@@ -381,6 +344,21 @@ QStringList TransactionRepository::distinctPayees() const
     return result;
 }
 
+QList<PayeeUsage> TransactionRepository::payeeCounts() const
+{
+    // Grouped in the payee index's own order: no table row is read.
+    QSqlQuery q(m_database->database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT payee, COUNT(*) FROM transactions WHERE deleted_at IS NULL AND payee != '' "
+                             "GROUP BY payee ORDER BY payee"));
+    QList<PayeeUsage> result;
+    if (!q.exec())
+        return result;
+    while (q.next())
+        result.append({q.value(0).toString(), q.value(1).toInt()});
+    return result;
+}
+
 QStringList TransactionRepository::payeesForAccount(const QString& accountId) const
 {
     Q_UNUSED(accountId)
@@ -401,75 +379,7 @@ std::optional<Transaction> TransactionRepository::findLastByPayee(const QString&
 
 QList<RegisterRow> TransactionRepository::search(const QString& text, const TransactionSearchFilter& filter) const
 {
-    const QString match = text.isEmpty() ? QString() : buildFtsMatchExpression(text);
-    QSqlDatabase& db = m_database->database();
-
-    QString conditions;
-    QVariantList values;
-    if (!filter.accountId.isEmpty()) {
-        conditions += QStringLiteral(" AND t.account_id = ?");
-        values.append(SqlValue::text(filter.accountId));
-    }
-    if (!filter.categoryId.isEmpty()) {
-        conditions += QStringLiteral(" AND t.category_id = ?");
-        values.append(SqlValue::text(filter.categoryId));
-    }
-    if (filter.dateFrom.isValid()) {
-        conditions += QStringLiteral(" AND t.date >= ?");
-        values.append(SqlValue::date(filter.dateFrom));
-    }
-    if (filter.dateTo.isValid()) {
-        conditions += QStringLiteral(" AND t.date <= ?");
-        values.append(SqlValue::date(filter.dateTo));
-    }
-    if (filter.cleared.has_value()) {
-        conditions += QStringLiteral(" AND t.cleared = ?");
-        values.append(SqlValue::flag(*filter.cleared));
-    }
-    conditions += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC, t.rowid DESC LIMIT 200");
-
-    SearchPlan plan = chooseSearchPlan(db, match, filter);
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.prepare(searchStatement(plan, !match.isEmpty()) + conditions) && plan != SearchPlan::Plain) {
-        plan = SearchPlan::Plain;
-        q.prepare(searchStatement(plan, !match.isEmpty()) + conditions);
-    }
-    if (!match.isEmpty())
-        q.addBindValue(match);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    q.exec();
-    return readRegisterRows(q);
-}
-
-QString buildFtsMatchExpression(const QString& text)
-{
-    // Code points, not UTF-16 units: a letter outside the Basic Multilingual
-    // Plane is a surrogate pair whose halves are no letters on their own.
-    QString result;
-    QString term;
-    auto flush = [&]() {
-        if (term.isEmpty())
-            return;
-        if (!result.isEmpty())
-            result += QLatin1Char(' ');
-        // Quoted, so that words such as AND, OR, NOT or NEAR stay search
-        // words instead of operators; terms hold no quote to escape.
-        result += QLatin1Char('"');
-        result += term;
-        result += QLatin1String("\"*");
-        term.clear();
-    };
-    const QList<uint> codePoints = text.toUcs4(); // broken pairs become U+FFFD
-    for (const uint cp : codePoints) {
-        if (QChar::isLetterOrNumber(cp))
-            term += QChar::fromUcs4(cp);
-        else
-            flush();
-    }
-    flush();
-    return result;
+    return searchTransactions(m_database->database(), text, filter);
 }
 
 QHash<QString, qint64> TransactionRepository::liveSumsByAccount() const

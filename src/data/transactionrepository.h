@@ -13,6 +13,13 @@
 class Database;
 class QSqlQuery;
 
+// A payee text with the number of live transactions that carry it.
+struct PayeeUsage
+{
+    QString payee;
+    int count = 0;
+};
+
 // The only reader and writer of table transactions. It stores what it is
 // given: callers fill ids, times, version and sync status. Every successful
 // write emits transactionsChanged() once with the account it concerns.
@@ -43,12 +50,21 @@ public:
     int restoreByAccount(const QString& accountId, const QString& deletedSince);
     int markAllPendingForResync();
     bool markSynced(const QString& id, const QString& serverId);
+    // Gives every live row whose payee is one of `payees` (exactly, letter
+    // case included) the payee `newPayee`, stamps it now and marks it
+    // pending for sync; payees equal to `newPayee` or empty are skipped. The
+    // version stays and no signal is emitted: the caller tells its views.
+    // All rows or none: false, with nothing changed, when any write fails or
+    // `newPayee` is empty. `changed` receives the number of rows rewritten.
+    bool renamePayees(const QStringList& payees, const QString& newPayee, int* changed = nullptr);
 
     // The account's live rows oldest first with running balances, after an
     // "Opening Balance" row when the starting balance is not zero.
     QList<RegisterRow> findRegisterRows(const QString& accountId) const;
     // Distinct non-empty payees of all live rows, in byte order.
     QStringList distinctPayees() const;
+    // The same payees with their row counts, in the same order.
+    QList<PayeeUsage> payeeCounts() const;
     // Same list as distinctPayees(); the account does not narrow it.
     QStringList payeesForAccount(const QString& accountId) const;
     // Newest live row of the account with exactly this payee.

@@ -123,9 +123,19 @@ void MainWindow::showRecurringWindow()
 
 // ---- Search ----
 
+#include "ui/screens/searchscreen.h"
+
 void MainWindow::showSearchWindow()
 {
-    showNotAvailable();
+    SearchScreen* screen = openKeptWindow(
+        this, m_searchScreen, m_appState, tr("Search Transactions"), QSize(800, 550),
+        [this](SearchScreen* search) {
+            // The window edits the transaction itself; the main window has
+            // nothing to add.
+            connect(search, &SearchScreen::editTransactionRequested, this, [](const QString&) {});
+        },
+        [](SearchScreen* search) { search->refreshFilters(); });
+    screen->focusSearchField();
 }
 
 // ---- Reports ----
@@ -154,9 +164,18 @@ void MainWindow::showImportWindow()
 
 // ---- Payees ----
 
+#include "ui/screens/payeescreen.h"
+
 void MainWindow::showPayeesWindow()
 {
-    showNotAvailable();
+    // Only payee texts change: the register shows them, the account list
+    // (names and balances) does not.
+    openKeptWindow(
+        this, m_payeeScreen, m_appState, tr("Payee Management"), QSize(550, 500),
+        [this](PayeeScreen* screen) {
+            connect(screen, &PayeeScreen::payeesChanged, this, &MainWindow::reloadRegister);
+        },
+        [](PayeeScreen* screen) { screen->loadPayees(); });
 }
 
 // ---- Categories ----
