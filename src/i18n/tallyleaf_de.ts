@@ -105,6 +105,20 @@
     </message>
 </context>
 <context>
+    <name>AccountSetup</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Failed to initialize the database.
@@ -121,13 +135,6 @@ Please check file permissions and try again.</source>
 </context>
 <context>
     <name>BackupService</name>
-    <message numerus="yes">
-        <source>This backup would hold %n rows; a backup archive holds at most 65534.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation type="unfinished"></translation>
@@ -170,6 +177,140 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>The restore stopped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup archive could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not read the table %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: its entries hold more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Delete &quot;%1&quot;? It will no longer be offered for new entries. Transactions and recurring transactions that use it keep it, and the register still shows its name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its subcategories move to the top level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax-relevant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -397,9 +538,353 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Not imported: the row has too few fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not imported: no readable date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not imported: no readable amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header row: not imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) to import</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) cannot be read and will be skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transactions that can be imported were found in the chosen QIF file(s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot Read File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened or read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files could not be opened or read:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has changed since it was previewed. Check the preview and import again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; no longer exists. Choose another account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the QIF files again to map their accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account chosen for %1 no longer exists. Choose another one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created; its transactions were skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The accounts created for it were kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transactions were found in the chosen file(s).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -411,6 +896,98 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LarkAccount::AuthClient</name>
+    <message>
+        <source>Invalid sign-in address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LarkAccount::WebAuthHandler</name>
+    <message>
+        <source>Bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page does not belong to the sign-in the application is waiting for. Start the sign-in again from the application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Authentication complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can close this tab and return to the application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LarkUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LarkUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -450,10 +1027,6 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Opening Balance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -723,6 +1296,314 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>Sample data cleared</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This window is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The payees could not be changed. No transaction was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QifMappingBox</name>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some transactions were changed elsewhere since this list was loaded. Nothing was saved; review the list and finish again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
@@ -904,6 +1785,196 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">Kfz</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped; its next due date is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due transactions not posted: %1 of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some occurrences due by %1 were not entered (recurring transactions still due by then: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; due %2 was not posted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Posted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible reasons: the occurrence is already in the register, a transfer account is missing or deleted, or the schedule&apos;s dates are broken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1146,6 +2217,215 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Amounts can be at most %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a date that exists, such as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer can&apos;t be split across categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction is already a transfer to another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
@@ -1167,6 +2447,81 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
