@@ -135,13 +135,6 @@ Please check file permissions and try again.</source>
 </context>
 <context>
     <name>BackupService</name>
-    <message numerus="yes">
-        <source>This backup would hold %n rows; a backup archive holds at most 65534.</source>
-        <translation type="vanished">
-            <numerusform>This backup would hold %n rows; a backup archive holds at most 65534.</numerusform>
-            <numerusform>This backup would hold %n rows; a backup archive holds at most 65534.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Failed to open ZIP archive</source>
         <translation type="unfinished"></translation>
