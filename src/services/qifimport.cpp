@@ -18,8 +18,6 @@ using ImportSupport::newId;
 
 namespace {
 
-const QString kUncategorizedName = QStringLiteral("Uncategorized");
-const QString kTransfersName = QStringLiteral("Transfers");
 
 // Leg of a transfer whose own account is also its other account.
 bool isSelfTransfer(const QifTransaction& record)
@@ -381,7 +379,8 @@ bool ImportService::storeSplitLines(QifRun& run, const QifImportRecord& record, 
         QString name = split.category;
         CategoryType type = CategoryType::Expense;
         if (name.isEmpty()) {
-            name = split.transferAccount.isEmpty() ? kUncategorizedName : kTransfersName;
+            // Stored in the user's language, like the default categories.
+            name = split.transferAccount.isEmpty() ? tr("Uncategorized") : tr("Transfers");
             type = split.transferAccount.isEmpty() ? CategoryType::Expense : CategoryType::Transfer;
         }
         SplitLine line;
