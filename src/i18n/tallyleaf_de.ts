@@ -5,117 +5,117 @@
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anfangssaldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stichtag:</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bank:</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontonummer:</translation>
     </message>
 </context>
 <context>
     <name>AccountSetup</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -126,192 +126,196 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1
+
+Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json ist zu groß</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json ist beschädigt</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
     <message>
         <source>%1: entry too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintrag zu groß</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintrag beschädigt</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unerwarteter Fehler</translation>
     </message>
     <message>
         <source>The restore stopped and changed nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung wurde abgebrochen, es wurde nichts geändert: %1</translation>
     </message>
     <message>
         <source>The restore stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederherstellung wurde abgebrochen: %1</translation>
     </message>
     <message>
         <source>The backup archive could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Sicherungsarchiv konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>The backup could not read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte die Tabelle %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>Invalid backup: its entries hold more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: Die Einträge umfassen mehr als %1 MB</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Delete &quot;%1&quot;? It will no longer be offered for new entries. Transactions and recurring transactions that use it keep it, and the register still shows its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Die Kategorie wird für neue Einträge nicht mehr angeboten. Buchungen und wiederkehrende Buchungen, die sie verwenden, behalten sie, und das Kontobuch zeigt weiterhin ihren Namen an.</translation>
     </message>
     <message>
         <source>Its subcategories move to the top level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Unterkategorien werden auf die oberste Ebene verschoben.</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie „%1“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelöscht</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie „%1“ konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oberkategorie:</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Kategorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie in die Steuerberichte aufnehmen.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. spenden, hypothekenzinsen</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuerschlüssel:</translation>
     </message>
 </context>
 <context>
@@ -541,871 +545,876 @@ Please check file permissions and try again.</source>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschlüssel</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Not imported: the row has too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht importiert: Die Zeile hat zu wenige Felder</translation>
     </message>
     <message>
         <source>Not imported: no readable date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht importiert: kein lesbares Datum</translation>
     </message>
     <message>
         <source>Not imported: no readable amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht importiert: kein lesbarer Betrag</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Header row: not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfzeile: nicht importiert</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile zum Importieren</numerusform>
+            <numerusform>%n Zeilen zum Importieren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) cannot be read and will be skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile ist nicht lesbar und wird übersprungen</numerusform>
+            <numerusform>%n Zeilen sind nicht lesbar und werden übersprungen</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung kontenübergreifend verknüpft</numerusform>
+            <numerusform>%n Umbuchungen kontenübergreifend verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadaten-Datensatz übersprungen</numerusform>
+            <numerusform>%n Metadaten-Datensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Spaltenzuordnung:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerspalte:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizspalte:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Zeilen.</translation>
     </message>
     <message>
         <source>In the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei: %1</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) auswählen</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien (*.qif)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu importieren</translation>
     </message>
     <message>
         <source>No transactions that can be imported were found in the chosen QIF file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>In den gewählten QIF-Dateien wurden keine importierbaren Buchungen gefunden.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot Read File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht lesbar</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened or read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht geöffnet oder gelesen werden.</translation>
     </message>
     <message>
         <source>These files could not be opened or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht geöffnet oder gelesen werden:
+%1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; has changed since it was previewed. Check the preview and import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde seit der Vorschau geändert. Prüfen Sie die Vorschau und importieren Sie erneut.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ enthält keine Zeilen zum Importieren.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; no longer exists. Choose another account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ existiert nicht mehr. Wählen Sie ein anderes Konto.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielkonto</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto für den Import aus oder legen Sie jetzt eines an.</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Choose the QIF files again to map their accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die QIF-Dateien erneut aus, um ihre Konten zuzuordnen.</translation>
     </message>
     <message>
         <source>The account chosen for %1 no longer exists. Choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das für %1 gewählte Konto existiert nicht mehr. Wählen Sie ein anderes.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created; its transactions were skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht angelegt werden; seine Buchungen wurden übersprungen.</translation>
     </message>
     <message>
         <source>The accounts created for it were kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dafür angelegten Konten wurden beibehalten: %1.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Import läuft...</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>No transactions were found in the chosen file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>In den gewählten Dateien wurden keine Buchungen gefunden.</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::AuthClient</name>
     <message>
         <source>Invalid sign-in address</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anmeldeadresse</translation>
     </message>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>Der lokale Anmeldeserver konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Token empfangen</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::WebAuthHandler</name>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Anfrage</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen</translation>
     </message>
     <message>
         <source>This page does not belong to the sign-in the application is waiting for. Start the sign-in again from the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite gehört nicht zu der Anmeldung, auf die die Anwendung wartet. Starten Sie die Anmeldung erneut in der Anwendung.</translation>
     </message>
     <message>
         <source>Authentication complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung abgeschlossen!</translation>
     </message>
     <message>
         <source>You can close this tab and return to the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen und zur Anwendung zurückkehren.</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Welcome to Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>The account order could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reihenfolge der Konten konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <source>Sharing requires a Larkspur account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Teilen ist ein Larkspur-Konto erforderlich.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr erfahren</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Larkspur &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larkspur-Konto...</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden oder registrieren</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abmelden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichs&amp;verlauf...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfänger umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Konto verwalten</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kontobuch&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Umschalt+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber kopieren&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;A digital check register for keeping track of your household finances.&lt;/p&gt;&lt;p&gt;Published by Larkspur. Visit &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License version 3&lt;/a&gt;. See &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; the Qt source code is available at &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;Ein digitales Kontobuch, mit dem Sie Ihre Haushaltsfinanzen im Blick behalten.&lt;/p&gt;&lt;p&gt;Herausgegeben von Larkspur. Besuchen Sie &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework unter der &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License Version 3&lt;/a&gt;. Siehe &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; der Quellcode von Qt ist unter &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt; erhältlich.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geladen werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Beispieldaten zum Entfernen.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared. Nothing was changed.
 
 Transactions, schedules or reconciliations added to a sample account keep it in place; delete them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht entfernt werden. Es wurde nichts geändert.
+
+Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto hinzugefügt wurden, halten es fest; löschen Sie diese zuerst.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>This window is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster ist noch nicht verfügbar.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in:</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung</numerusform>
+            <numerusform>%n Buchungen</numerusform>
         </translation>
     </message>
     <message>
         <source>The payees could not be changed. No transaction was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht geändert werden. Es wurde keine Buchung geändert.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie 2 oder mehr Empfänger zum Zusammenführen aus.</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1413,1201 +1422,1203 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>QObject</name>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
 </context>
 <context>
     <name>QifMappingBox</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Quellkonten:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wohin jedes Quicken-Konto importiert werden soll. Bei Konten, die in den ausgewählten Dateien zugeordnet sind, werden Umbuchungen automatisch verknüpft.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Diese Buchungen überspringen —</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Kontobuch ab, um hier den Verlauf zu sehen.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Zahlungen</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigter Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich nicht gespeichert</translation>
     </message>
     <message>
         <source>Some transactions were changed elsewhere since this list was loaded. Nothing was saved; review the list and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Buchungen wurden seit dem Laden dieser Liste an anderer Stelle geändert. Es wurde nichts gespeichert; prüfen Sie die Liste und schließen Sie den Abgleich erneut ab.</translation>
     </message>
     <message>
         <source>This account no longer exists. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto existiert nicht mehr. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiwöchentlich</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Tag:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorab buchen:</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartal</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartale</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gelöscht)</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>letzter Tag</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich (%1 &amp; %2)</translation>
     </message>
     <message>
         <source>Every %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Tage</translation>
     </message>
     <message>
         <source>Every %1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Wochen</translation>
     </message>
     <message>
         <source>Every %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Monate</translation>
     </message>
     <message>
         <source>Every %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1 Jahre</translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Kfz</translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen buchen</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste 7 Tage buchen</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu anlegen</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uchen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Übe&amp;rspringen</translation>
     </message>
     <message>
         <source>Enter &amp;Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorzeitig buchen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ jetzt mit Datum %2 buchen? Die Buchung erhält ihr Fälligkeitsdatum, und Sie können sie später bearbeiten oder löschen.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeitig buchen</translation>
     </message>
     <message>
         <source>Not Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht übersprungen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped; its next due date is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht übersprungen werden; das nächste Fälligkeitsdatum bleibt unverändert.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelöscht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Due transactions not posted: %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebuchte fällige Buchungen: %1 von %2.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihr jeweiliges Fälligkeitsdatum, und Sie können sie später bearbeiten oder löschen.</translation>
     </message>
     <message>
         <source>Some occurrences due by %1 were not entered (recurring transactions still due by then: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige bis %1 fällige Termine wurden nicht gebucht (bis dahin noch fällige wiederkehrende Buchungen: %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; due %2 was not posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“, fällig am %2, wurde nicht gebucht.</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>Possible reasons: the occurrence is already in the register, a transfer account is missing or deleted, or the schedule&apos;s dates are broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mögliche Gründe: Der Termin steht bereits im Kontobuch, ein Umbuchungskonto fehlt oder wurde gelöscht, oder die Termine der wiederkehrenden Buchung sind fehlerhaft.</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Zeitraum beschränken</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurücksetzen</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Abg.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger / Notiz</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Aufgeteilt—</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>Filter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter sind aktiv. Klicken Sie, um sie zu ändern oder zurückzusetzen.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, welche Buchungen angezeigt werden</translation>
     </message>
     <message>
         <source>The filter could not be saved for next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Filter konnte nicht für das nächste Mal gespeichert werden.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Betrag für Zahlung oder Einzahlung ein</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungskonto nicht gefunden</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert. Wegen des aktuellen Filters wird sie nicht angezeigt.</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrende Buchung gemerkt</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten anzeigen</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontobuch-Layout zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details anzeigen...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung auf&amp;teilen...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupli&amp;zieren...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bestätigt &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Amounts can be at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beträge dürfen höchstens %1 betragen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag</translation>
     </message>
     <message>
         <source>Enter a date that exists, such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein gültiges Datum ein, z. B. %1</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kategorie „%1“</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umbuchung kann nicht auf Kategorien aufgeteilt werden</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung ist bereits eine Umbuchung auf ein anderes Konto</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerübersicht</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschlüssel</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen/Ausgaben</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuflüsse</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Abflüsse</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich:</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr / Vorjahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr / Vorvorjahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal / Vorquartal</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2:</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresvergleich</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Rewards</translation>
     </message>
     <message>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur bestätigte</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details anzeigen...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung auf&amp;teilen...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupli&amp;zieren...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bestätigt &amp;markieren</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen...</translation>
     </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung aufteilen</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Zeile hinzufügen</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- Entfernen</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gelöscht)</translation>
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung aufteilen</translation>
     </message>
     <message>
         <source>Split line %1 has an amount but no category. Choose a category for it, or set its amount to 0 to drop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 der Aufteilung hat einen Betrag, aber keine Kategorie. Wählen Sie eine Kategorie aus oder setzen Sie den Betrag auf 0, um die Zeile zu entfernen.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
+            <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
     </message>
 </context>
@@ -2615,247 +2626,249 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>TransactionActions</name>
     <message>
         <source>Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 löschen?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchungskonto nicht gefunden</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umbuchung kann nicht auf Kategorien aufgeteilt werden</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bestätigungsstatus konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung existiert nicht mehr.</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsdetails</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bestätigt markieren</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Aufgeteilt—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasst: %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten...</translation>
     </message>
     <message>
         <source>Duplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren...</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen...</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen der Aufteilung</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Zeilen der Aufteilung gespeichert)</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Kategorie)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bestätigungsstatus konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung auf mehrere Kategorien mit eigenen Beträgen und Notizen aufteilen.</translation>
     </message>
     <message>
         <source>Use single category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kategorie verwenden</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufteilung verwerfen und zu einer Buchung mit nur einer Kategorie zurückkehren.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gelöscht)</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Aufgeteilt—</translation>
     </message>
 </context>
 <context>
@@ -2863,59 +2876,60 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Welcome to
 Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei
+Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>A digital tallyleaf register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Kontobuch.</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktioniert vollständig offline. Ihre Daten bleiben auf diesem Gerät.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie ein Konto an (Girokonto, Sparkonto, Kreditkarte oder jedes andere Konto, das Sie im Blick behalten möchten).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassen Sie Ihre Ausgaben als Buchungen, sobald sie anfallen.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichen Sie das Konto ab, sobald Ihr Kontoauszug da ist.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen zurück</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihre Daten geräteübergreifend zu synchronisieren.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon ein Konto? Anmelden</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Konto anlegen</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Konto anlegen</translation>
     </message>
 </context>
 </TS>

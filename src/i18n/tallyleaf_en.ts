@@ -611,16 +611,16 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row to import</numerusform>
+            <numerusform>%n rows to import</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) cannot be read and will be skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row cannot be read and will be skipped</numerusform>
+            <numerusform>%n rows cannot be read and will be skipped</numerusform>
         </translation>
     </message>
     <message>
@@ -629,58 +629,58 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transaction imported</numerusform>
+            <numerusform>%n transactions imported</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transfer linked across accounts</numerusform>
+            <numerusform>%n transfers linked across accounts</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (including %n linked to a previously imported row)</numerusform>
+            <numerusform>  (including %n linked to previously imported rows)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record skipped (unparseable)</numerusform>
+            <numerusform>%n records skipped (unparseable)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n metadata record skipped</numerusform>
+            <numerusform>%n metadata records skipped</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record skipped (unmapped source account)</numerusform>
+            <numerusform>%n records skipped (unmapped source account)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record skipped (database error — see log)</numerusform>
+            <numerusform>%n records skipped (database error — see log)</numerusform>
         </translation>
     </message>
     <message>
@@ -809,9 +809,9 @@ Please check file permissions and try again.</source>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file selected</numerusform>
+            <numerusform>%n files selected</numerusform>
         </translation>
     </message>
     <message>
@@ -1353,9 +1353,9 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transaction</numerusform>
+            <numerusform>%n transactions</numerusform>
         </translation>
     </message>
     <message>
@@ -1372,9 +1372,9 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
         </translation>
     </message>
     <message>
@@ -1403,9 +1403,9 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
         </translation>
     </message>
 </context>
