@@ -5,117 +5,117 @@
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du compte</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devise :</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solde initial :</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En date du :</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la banque (facultatif)</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Banque :</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 derniers chiffres (facultatif)</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de &amp;compte :</translation>
     </message>
 </context>
 <context>
     <name>AccountSetup</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initial</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage du compte (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -126,192 +126,196 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’initialiser la base de données.
+
+Dossier des données : %1
+
+Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir l’archive ZIP</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json est trop volumineux</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json est endommagé</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json est absent</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
     </message>
     <message>
         <source>%1: entry too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée trop volumineuse</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : JSON non valide</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : erreur inattendue</translation>
     </message>
     <message>
         <source>The restore stopped and changed nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration s’est interrompue sans rien modifier : %1</translation>
     </message>
     <message>
         <source>The restore stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration s’est interrompue : %1</translation>
     </message>
     <message>
         <source>The backup archive could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’archive de sauvegarde n’a pas pu être écrite : %1</translation>
     </message>
     <message>
         <source>The backup could not read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n’a pas pu lire la table %1 : %2</translation>
     </message>
     <message>
         <source>Invalid backup: its entries hold more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : ses entrées dépassent %1 Mo</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Delete &quot;%1&quot;? It will no longer be offered for new entries. Transactions and recurring transactions that use it keep it, and the register still shows its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ? Elle ne sera plus proposée pour les nouvelles saisies. Les opérations et les opérations récurrentes qui l’utilisent la conservent, et le registre affiche toujours son nom.</translation>
     </message>
     <message>
         <source>Its subcategories move to the top level.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses sous-catégories passent au premier niveau.</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nouvelle catégorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une sous-catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’enregistrement</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie « %1 » n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La catégorie « %1 » n’a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;parente :</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertinente pour les impôts</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure cette catégorie dans les rapports fiscaux.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code fiscal :</translation>
     </message>
 </context>
 <context>
@@ -541,871 +545,876 @@ Please check file permissions and try again.</source>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Not imported: the row has too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importée : la ligne compte trop peu de champs</translation>
     </message>
     <message>
         <source>Not imported: no readable date</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importée : aucune date lisible</translation>
     </message>
     <message>
         <source>Not imported: no readable amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Non importée : aucun montant lisible</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1 : %2</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Header row: not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne d’en-tête : non importée</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne à importer</numerusform>
+            <numerusform>%n lignes à importer</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) cannot be read and will be skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne illisible sera ignorée</numerusform>
+            <numerusform>%n lignes illisibles seront ignorées</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée !</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  (dont %n lié à une ligne importée précédemment)</numerusform>
+            <numerusform>  (dont %n liés à des lignes importées précédemment)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l’importation et toutes les modifications ont été annulées. Aucune opération n’a été ajoutée.</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format :</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance des colonnes CSV :</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la date :</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du montant :</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du mémo :</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la catégorie :</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection automatique</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois J, AAAA (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date :</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est un en-tête</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune ligne.</translation>
     </message>
     <message>
         <source>In the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le fichier : %1</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un ou plusieurs fichiers QIF</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF (*.qif)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du ou des fichiers QIF...</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à importer</translation>
     </message>
     <message>
         <source>No transactions that can be imported were found in the chosen QIF file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération importable n’a été trouvée dans le ou les fichiers QIF choisis.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot Read File</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du fichier impossible</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened or read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n’a pas pu être ouvert ou lu.</translation>
     </message>
     <message>
         <source>These files could not be opened or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n’ont pas pu être ouverts ou lus :
+%1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; has changed since it was previewed. Check the preview and import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » a changé depuis son aperçu. Vérifiez l’aperçu et relancez l’importation.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne contient aucune ligne à importer.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; no longer exists. Choose another account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte « %1 » n’existe plus. Choisissez un autre compte.</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte de destination</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte dans lequel importer, ou créez-en un maintenant.</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte « %1 » n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Choose the QIF files again to map their accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez à nouveau les fichiers QIF pour associer leurs comptes.</translation>
     </message>
     <message>
         <source>The account chosen for %1 no longer exists. Choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte choisi pour %1 n’existe plus. Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created; its transactions were skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte « %1 » n’a pas pu être créé ; ses opérations ont été ignorées.</translation>
     </message>
     <message>
         <source>The accounts created for it were kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes créés pour cette importation ont été conservés : %1.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation en cours...</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’importation</translation>
     </message>
     <message>
         <source>No transactions were found in the chosen file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n’a été trouvée dans le ou les fichiers choisis.</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pas d’en-tête de compte)</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::AuthClient</name>
     <message>
         <source>Invalid sign-in address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de connexion non valide</translation>
     </message>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le serveur d’authentification local</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeton reçu</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::WebAuthHandler</name>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête incorrecte</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion</translation>
     </message>
     <message>
         <source>This page does not belong to the sign-in the application is waiting for. Start the sign-in again from the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page ne correspond pas à la connexion attendue par l’application. Relancez la connexion depuis l’application.</translation>
     </message>
     <message>
         <source>Authentication complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentification terminée !</translation>
     </message>
     <message>
         <source>You can close this tab and return to the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez fermer cet onglet et revenir à l’application.</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La dernière version est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Les notes de version ne sont pas disponibles pour cette version.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Welcome to Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV via Fichier › Importer.</translation>
     </message>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>The account order could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordre des comptes n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d’abord un compte</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte « %1 » n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise</translation>
     </message>
     <message>
         <source>Sharing requires a Larkspur account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le partage nécessite un compte Larkspur.</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier « %1 »...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 »</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pouvez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer « %1 ». Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Larkspur &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Larkspur...</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter ou créer un compte</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opérations récurrentes</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catégories</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un &amp;avis...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger les données d’exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer les données d’exemple</translation>
     </message>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation terminée</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la synchronisation : %1</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération récurrente saisie automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes saisies automatiquement</numerusform>
         </translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer votre compte</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Registre&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Enregistrer l’opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insérer une nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Supprimer l’opération en cours&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Maj+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Champ suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copier la valeur du champ du dessus&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Champ de date&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aujourd’hui&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Jour suivant / précédent&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour du mois&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de l’année&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Premier / dernier jour de la semaine&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Général&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouvelle opération&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nouveau compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapprocher le compte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rechercher des opérations&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Rapports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Opérations récurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Catégories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Comptes&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aller au compte 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;A digital check register for keeping track of your household finances.&lt;/p&gt;&lt;p&gt;Published by Larkspur. Visit &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License version 3&lt;/a&gt;. See &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; the Qt source code is available at &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;Un registre de comptes numérique pour suivre les finances de votre foyer.&lt;/p&gt;&lt;p&gt;Publié par Larkspur. Rendez-vous sur &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous la &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;licence publique générale limitée GNU (LGPL) version 3&lt;/a&gt;. Voir &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt; ; le code source de Qt est disponible sur &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d’exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d’exemple n’ont pas pu être chargées. Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple chargées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d’exemple à effacer.</translation>
     </message>
     <message>
         <source>The sample data could not be cleared. Nothing was changed.
 
 Transactions, schedules or reconciliations added to a sample account keep it in place; delete them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d’exemple n’ont pas pu être effacées. Rien n’a été modifié.
+
+Les opérations, opérations récurrentes ou rapprochements ajoutés à un compte d’exemple le maintiennent en place ; supprimez-les d’abord.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’exemple effacées</translation>
     </message>
     <message>
         <source>This window is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre n’est pas encore disponible.</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer en :</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la sélection</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner la sélection</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération</numerusform>
+            <numerusform>%n opérations</numerusform>
         </translation>
     </message>
     <message>
         <source>The payees could not be changed. No transaction was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les bénéficiaires n’ont pas pu être modifiés. Aucune opération n’a été modifiée.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Renommage effectué dans %n opération.</numerusform>
+            <numerusform>Renommage effectué dans %n opérations.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les bénéficiaires</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la fusion</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fusion effectuée dans %n opération.</numerusform>
+            <numerusform>Fusion effectuée dans %n opérations.</numerusform>
         </translation>
     </message>
 </context>
@@ -1413,1201 +1422,1203 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>QObject</name>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
 </context>
 <context>
     <name>QifMappingBox</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes source QIF :</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez dans quel compte importer chaque compte Quicken. Les virements entre les comptes associés dans les fichiers sélectionnés seront liés automatiquement.</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Créer le compte « %1 » —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— Ignorer ces opérations —</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectué le</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé :</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé :</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits pointés</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer le rapprochement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte rapproché avec succès.</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement non enregistré</translation>
     </message>
     <message>
         <source>Some transactions were changed elsewhere since this list was loaded. Nothing was saved; review the list and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines opérations ont été modifiées ailleurs depuis le chargement de cette liste. Rien n’a été enregistré ; vérifiez la liste et terminez à nouveau.</translation>
     </message>
     <message>
         <source>This account no longer exists. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n’existe plus. Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapprochement n’a pas pu être enregistré. Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n’existe plus.</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l’opération</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle :</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour :</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième jour :</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de fin</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir automatiquement à l’échéance</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir à l’avance :</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>semaine</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestre</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestres</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>ans</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée)</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier jour</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois (%1 et %2)</translation>
     </message>
     <message>
         <source>Every %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les %1 jours</translation>
     </message>
     <message>
         <source>Every %1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les %1 semaines</translation>
     </message>
     <message>
         <source>Every %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les %1 mois</translation>
     </message>
     <message>
         <source>Every %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les %1 ans</translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (×%2)</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Auto</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider les échéances</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 prochains jours</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(échéances : %1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>Enter &amp;Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir &amp;en avance...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération récurrente n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir « %1 » maintenant, à la date du %2 ? L’opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en avance</translation>
     </message>
     <message>
         <source>Not Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance non ignorée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped; its next due date is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ignorer « %1 » ; sa prochaine échéance reste inchangée.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer « %1 ».</translation>
     </message>
     <message>
         <source>Due transactions not posted: %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances non saisies : %1 sur %2.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir toutes les opérations récurrentes qui arrivent à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
     <message>
         <source>Some occurrences due by %1 were not entered (recurring transactions still due by then: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines échéances jusqu’au %1 n’ont pas été saisies (opérations récurrentes encore dues à cette date : %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; due %2 was not posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’échéance du %2 de « %1 » n’a pas été saisie.</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance non saisie</translation>
     </message>
     <message>
         <source>Possible reasons: the occurrence is already in the register, a transfer account is missing or deleted, or the schedule&apos;s dates are broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raisons possibles : l’échéance figure déjà dans le registre, un compte de virement est manquant ou supprimé, ou les dates de l’opération récurrente sont incorrectes.</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’enregistrement</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtres</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointées</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointées</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut :</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter à une période</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° chq</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire / Mémo</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilée—</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier au-dessus</translation>
     </message>
     <message>
         <source>Filter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les opérations affichées</translation>
     </message>
     <message>
         <source>The filter could not be saved for next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le filtre n’a pas pu être enregistré pour la prochaine fois.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant au débit ou au crédit</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte de virement introuvable</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux comptes d’un virement doivent utiliser la même devise</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée. Elle n’est pas affichée à cause du filtre actuel.</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n’existe plus.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs effacés</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation impossible : l’opération source a une date non valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération récurrente n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes affichées</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la disposition du registre</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer une opération</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;détails...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventiler l’opération...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;pointer</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pointer</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Amounts can be at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les montants ne peuvent pas dépasser %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un montant</translation>
     </message>
     <message>
         <source>Enter a date that exists, such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une date qui existe, par exemple %1</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune catégorie ne s’appelle « %1 »</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement ne peut pas être ventilé entre plusieurs catégories</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est déjà un virement vers un autre compte</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n’a pas pu être enregistré dans %1.
+
+%2</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer :</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année vs l’an dernier</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>L’an dernier vs l’année précédente</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre vs le précédent</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 :</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2 :</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparatif annuel</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant principal</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Livret d’épargne</translation>
     </message>
     <message>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa Rewards</translation>
     </message>
     <message>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Summit Bank</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un bénéficiaire, un mémo, un n° de chèque...</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointées uniquement</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n’existe plus.</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;détails...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventiler l’opération...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;pointer</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pointer</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler l’opération</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste : %1</translation>
     </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Ajouter une ligne</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- Supprimer</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée)</translation>
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler l’opération</translation>
     </message>
     <message>
         <source>Split line %1 has an amount but no category. Choose a category for it, or set its amount to 0 to drop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne de ventilation %1 a un montant mais pas de catégorie. Choisissez-lui une catégorie, ou mettez son montant à 0 pour la retirer.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors ligne</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n compte</numerusform>
+            <numerusform>%n comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n échéance due</numerusform>
+            <numerusform>  •  %n échéances dues</numerusform>
         </translation>
     </message>
 </context>
@@ -2615,247 +2626,249 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>TransactionActions</name>
     <message>
         <source>Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’a pas pu être enregistrée. Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » de %2 ?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’opération</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’opération n’a pas pu être supprimée. Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte de virement introuvable</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux comptes d’un virement doivent utiliser la même devise</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement ne peut pas être ventilé entre plusieurs catégories</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’état de pointage n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n’existe plus.</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de l’opération</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochée</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointée</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointée</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépointer</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointer</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilée—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut :</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie : %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification : %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier...</translation>
     </message>
     <message>
         <source>Duplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer...</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer...</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de ventilation</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune ligne de ventilation enregistrée)</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans catégorie)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’état de pointage n’a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’opération</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler cette opération entre plusieurs catégories, chacune avec son montant et son mémo.</translation>
     </message>
     <message>
         <source>Use single category</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser une seule catégorie</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la ventilation et revenir à une opération à catégorie unique.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointée</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supprimée)</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilée—</translation>
     </message>
 </context>
 <context>
@@ -2863,59 +2876,60 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Welcome to
 Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans
+Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>A digital tallyleaf register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique.</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a expiré. Reconnectez-vous pour continuer la synchronisation.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne entièrement hors ligne. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment ça marche</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un compte (compte courant, épargne, carte de crédit ou tout autre compte que vous souhaitez suivre).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos opérations au fil de vos dépenses.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites le rapprochement à la réception de votre relevé.</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon retour parmi nous</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous pour garder vos données synchronisées sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un autre compte</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer votre premier compte</translation>
     </message>
 </context>
 </TS>
