@@ -5,117 +5,117 @@
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>口座名</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカード</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>現金</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投資</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>USD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>USD ($)</translation>
     </message>
     <message>
         <source>EUR (€)</source>
-        <translation type="unfinished"></translation>
+        <translation>EUR (€)</translation>
     </message>
     <message>
         <source>GBP (£)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBP (£)</translation>
     </message>
     <message>
         <source>CAD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>CAD ($)</translation>
     </message>
     <message>
         <source>AUD ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUD ($)</translation>
     </message>
     <message>
         <source>JPY (¥)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPY (¥)</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>通貨(&amp;C):</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>基準日(&amp;A):</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>銀行名（任意）</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>金融機関(&amp;I):</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>下 4 桁（任意）</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座番号(&amp;U):</translation>
     </message>
 </context>
 <context>
     <name>AccountSetup</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>開始残高</translation>
     </message>
 </context>
 <context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を共有できませんでした（HTTP %1）</translation>
     </message>
 </context>
 <context>
@@ -126,192 +126,196 @@
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースを初期化できませんでした。
+
+データフォルダー: %1
+
+ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラー</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP アーカイブを開けませんでした</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップです: manifest.json が大きすぎます</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップです: manifest.json が破損しています</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップです: manifest.json がありません</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていないバックアップのバージョンです: %1</translation>
     </message>
     <message>
         <source>%1: entry too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: エントリが大きすぎます</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: エントリが破損しています</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: JSON が無効です</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 予期しないエラーです</translation>
     </message>
     <message>
         <source>The restore stopped and changed nothing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>復元を中止しました。何も変更されていません: %1</translation>
     </message>
     <message>
         <source>The restore stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>復元を中止しました: %1</translation>
     </message>
     <message>
         <source>The backup archive could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップアーカイブを書き込めませんでした: %1</translation>
     </message>
     <message>
         <source>The backup could not read the table %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップでテーブル %1 を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>Invalid backup: its entries hold more than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>無効なバックアップです: エントリの合計が %1 MB を超えています</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Delete &quot;%1&quot;? It will no longer be offered for new entries. Transactions and recurring transactions that use it keep it, and the register still shows its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか？今後、新しい入力では選択肢に表示されなくなります。このカテゴリを使用している取引と定期取引ではそのまま残り、出納帳にも引き続きカテゴリ名が表示されます。</translation>
     </message>
     <message>
         <source>Its subcategories move to the top level.</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリは最上位に移動します。</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリを検索...</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 新規カテゴリ</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ(&amp;N)</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を保存できませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの削除</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ「%1」を削除できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>新規カテゴリ</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>新規サブカテゴリ</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの編集</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>親カテゴリ(&amp;P):</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ名</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類(&amp;T):</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>税務関連</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>このカテゴリを確定申告用の税務レポートの対象にします。</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>例: charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>税コード(&amp;C):</translation>
     </message>
 </context>
 <context>
@@ -418,7 +422,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation>身の回り品</translation>
+        <translation>美容・身だしなみ</translation>
     </message>
     <message>
         <source>Pets</source>
@@ -541,856 +545,861 @@ Please check file permissions and try again.</source>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税コード</translation>
     </message>
 </context>
 <context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを開く (F4)</translation>
     </message>
 </context>
 <context>
     <name>ImportScreen</name>
     <message>
         <source>Not imported: the row has too few fields</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートされません: 行の項目が足りません</translation>
     </message>
     <message>
         <source>Not imported: no readable date</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートされません: 日付を読み取れません</translation>
     </message>
     <message>
         <source>Not imported: no readable amount</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートされません: 金額を読み取れません</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1: %2</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <source>Header row: not imported</source>
-        <translation type="unfinished"></translation>
+        <translation>見出し行: インポートされません</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 行をインポートします</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) cannot be read and will be skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 行は読み取れないため、スキップされます</numerusform>
         </translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました。</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引をインポートしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の振替を口座間で関連付けました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  (including %n linked to previously imported row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  （以前にインポートした行との関連付け %n 件を含む）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>重複する %n 件をスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました（解析できません）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のメタデータレコードをスキップしました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました（取り込み元の口座が未割り当て）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件のレコードをスキップしました（データベースエラー — ログを参照）</numerusform>
         </translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>データベースエラーのためインポートを中止し、すべての変更を元に戻しました。取引は追加されていません。</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV</translation>
     </message>
     <message>
         <source>QIF</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>形式(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV の列の割り当て:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の列:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>自動検出</translation>
     </message>
     <message>
         <source>Month D, YYYY (May 14, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>Month D, YYYY 形式 (May 14, 2026)</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行目は見出し</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>The file holds no rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに行がありません。</translation>
     </message>
     <message>
         <source>In the file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル内の値: %1</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルの選択</translation>
     </message>
     <message>
         <source>QIF Files (*.qif)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイル (*.qif)</translation>
     </message>
     <message>
         <source>Analyzing QIF file(s)...</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルを解析しています...</translation>
     </message>
     <message>
         <source>Nothing to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートする取引がありません</translation>
     </message>
     <message>
         <source>No transactions that can be imported were found in the chosen QIF file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した QIF ファイルに、インポートできる取引が見つかりませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のファイルを選択済み</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot Read File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めません</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened or read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」を開けないか、読み込めませんでした。</translation>
     </message>
     <message>
         <source>These files could not be opened or read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルを開けないか、読み込めませんでした:
+%1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; has changed since it was previewed. Check the preview and import again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」はプレビューの後に変更されています。プレビューを確認して、もう一度インポートしてください。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル「%1」にはインポートする行がありません。</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; no longer exists. Choose another account.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」はもう存在しません。別の口座を選択してください。</translation>
     </message>
     <message>
         <source>No target account</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座がありません</translation>
     </message>
     <message>
         <source>Pick an account to import into, or create one now.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート先の口座を選択するか、ここで新しく作成してください。</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を作成できませんでした。</translation>
     </message>
     <message>
         <source>Choose the QIF files again to map their accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を割り当てるには、QIF ファイルをもう一度選択してください。</translation>
     </message>
     <message>
         <source>The account chosen for %1 no longer exists. Choose another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に選択した口座はもう存在しません。別の口座を選択してください。</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created; its transactions were skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を作成できなかったため、その取引はスキップされました。</translation>
     </message>
     <message>
         <source>The accounts created for it were kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>このインポートのために作成した口座は残してあります: %1。</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました</translation>
     </message>
     <message>
         <source>No transactions were found in the chosen file(s).</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイルに取引が見つかりませんでした。</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（口座ヘッダーなし）</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートした取引</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::AuthClient</name>
     <message>
         <source>Invalid sign-in address</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインのアドレスが無効です</translation>
     </message>
     <message>
         <source>Failed to start local auth server</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカル認証サーバーを起動できませんでした</translation>
     </message>
     <message>
         <source>No tokens received</source>
-        <translation type="unfinished"></translation>
+        <translation>トークンを受け取れませんでした</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::WebAuthHandler</name>
     <message>
         <source>Bad request</source>
-        <translation type="unfinished"></translation>
+        <translation>不正なリクエストです</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません</translation>
     </message>
     <message>
         <source>Sign-in failed</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインに失敗しました</translation>
     </message>
     <message>
         <source>This page does not belong to the sign-in the application is waiting for. Start the sign-in again from the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>このページは、アプリケーションが待っているサインインのものではありません。アプリケーションからもう一度サインインを始めてください。</translation>
     </message>
     <message>
         <source>Authentication complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>認証が完了しました。</translation>
     </message>
     <message>
         <source>You can close this tab and return to the application.</source>
-        <translation type="unfinished"></translation>
+        <translation>このタブを閉じて、アプリケーションに戻ってください。</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンがあります。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>LarkUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのバージョン: %1</translation>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Welcome to Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf へようこそ</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の口座を作成して始めましょう。</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を作成</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>[ファイル] › [インポート] から CSV ファイルの取引をインポートすることもできます。</translation>
     </message>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1</translation>
     </message>
     <message>
         <source>The account order could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の並び順を保存できませんでした。</translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座「%1」を作成できませんでした。</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の編集</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが必要です</translation>
     </message>
     <message>
         <source>Sharing requires a Larkspur account.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有するには Larkspur アカウントが必要です。</translation>
     </message>
     <message>
         <source>Learn More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を見る</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を編集...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名の変更...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の削除</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しますか？
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。[環境設定] → [データと同期] から復元できます。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>新規口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Larkspur &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur アカウント(&amp;L)...</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインまたは新規登録</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>サインアウト(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;R)...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名の変更(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート(&amp;R)</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引(&amp;C)</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf について(&amp;A)</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>新機能(&amp;N)...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認(&amp;U)...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックを送信(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット(&amp;K)</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込む(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去(&amp;C)</translation>
     </message>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしました</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインに失敗しました: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished"></translation>
+        <translation>同期が完了しました</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>同期に失敗しました: %1</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>定期取引 %n 件を自動記帳しました</numerusform>
         </translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの管理</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;出納帳&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;選択中の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前の入力欄&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上の入力欄の値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付欄&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新規口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座の照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引の検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードショートカット</translation>
     </message>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;A digital check register for keeping track of your household finances.&lt;/p&gt;&lt;p&gt;Published by Larkspur. Visit &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License version 3&lt;/a&gt;. See &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; the Qt source code is available at &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;バージョン %2&lt;/p&gt;&lt;p&gt;家計の管理に役立つデジタル出納帳です。&lt;/p&gt;&lt;p&gt;発行元: Larkspur。&lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt; をご覧ください。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは Qt フレームワークを &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License バージョン 3&lt;/a&gt; のもとで使用しています。詳しくは &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt; をご覧ください。Qt のソースコードは &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt; から入手できます。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf について</translation>
     </message>
     <message>
         <source>Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータ</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータはすでに読み込まれています。</translation>
     </message>
     <message>
         <source>The sample data could not be loaded. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込めませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを読み込みました</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>消去するサンプルデータはありません。</translation>
     </message>
     <message>
         <source>The sample data could not be cleared. Nothing was changed.
 
 Transactions, schedules or reconciliations added to a sample account keep it in place; delete them first.</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去できませんでした。何も変更されていません。
+
+サンプル口座に取引、定期取引、照合を追加した場合、その口座は削除されずに残ります。先にそれらを削除してください。</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプルデータを消去しました</translation>
     </message>
     <message>
         <source>This window is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>このウィンドウはまだ利用できません。</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合 — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前:</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引</numerusform>
         </translation>
     </message>
     <message>
         <source>The payees could not be changed. No transaction was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先を変更できませんでした。取引は変更されていません。</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を変更できませんでした</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更完了</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引の取引先名を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する取引先を 2 つ以上選択してください。</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件の取引先を「%2」に統合しますか？</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の統合</translation>
     </message>
     <message>
         <source>Merge Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>統合できませんでした</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合完了</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -1398,1199 +1407,1201 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>QObject</name>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です（バージョン %2）</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
 </context>
 <context>
     <name>QifMappingBox</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF の取り込み元口座:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quicken の各口座のインポート先を選択してください。選択したファイル間で割り当てた口座どうしの振替は、自動的に関連付けられます。</translation>
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation type="unfinished"></translation>
+        <translation>— 新しい口座「%1」を作成 —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
-        <translation type="unfinished"></translation>
+        <translation>— これらの取引をスキップ —</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合です。</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日時</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の履歴はまだありません。出納帳から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みの出金</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加 (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集 (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合完了</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
     <message>
         <source>Reconciliation Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした</translation>
     </message>
     <message>
         <source>Some transactions were changed elsewhere since this list was loaded. Nothing was saved; review the list and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>この一覧を読み込んだ後に、一部の取引がほかの場所で変更されました。何も保存されていません。一覧を確認して、もう一度完了してください。</translation>
     </message>
     <message>
         <source>This account no longer exists. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座はもう存在しません。何も保存されていません。</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はもう存在しません。</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引に登録</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して取引先を検索...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>月 2 回</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し間隔:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 回目の日:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>2 回目の日:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日を設定</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> 日前</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>事前に記帳:</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>末日</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>日ごと</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>日ごと</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>週ごと</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>週ごと</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>か月ごと</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>か月ごと</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>年ごと</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>年ごと</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（削除済み）</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>last day</source>
-        <translation type="unfinished"></translation>
+        <translation>末日</translation>
     </message>
     <message>
         <source>Semi-monthly (%1 &amp; %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>月 2 回（%1・%2）</translation>
     </message>
     <message>
         <source>Every %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 日ごと</translation>
     </message>
     <message>
         <source>Every %1 weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 週ごと</translation>
     </message>
     <message>
         <source>Every %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 か月ごと</translation>
     </message>
     <message>
         <source>Every %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年ごと</translation>
     </message>
     <message>
         <source>%1 (×%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（×%2）</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回期日</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">自動車</translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の取引をすべて確定</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>今後 7 日分を記帳</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>（期日到来: %1 件）</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確定(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <source>Enter &amp;Early...</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を今すぐ記帳しますか（日付: %2）？取引の日付は期日になり、後で編集や削除ができます。</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>前倒しで記帳</translation>
     </message>
     <message>
         <source>Not Skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップできませんでした</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped; its next due date is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をスキップできませんでした。次回期日は変更されていません。</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>Not Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除できませんでした。</translation>
     </message>
     <message>
         <source>Due transactions not posted: %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の取引 %2 件のうち %1 件を記帳できませんでした。</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>今後 7 日以内に期日を迎える定期取引をすべて記帳しますか？取引の日付はそれぞれの期日になり、後で編集や削除ができます。</translation>
     </message>
     <message>
         <source>Some occurrences due by %1 were not entered (recurring transactions still due by then: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 までに期日を迎える取引の一部を記帳できませんでした（その時点で期日が残っている定期取引: %2 件）。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; due %2 was not posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>期日が %2 の「%1」を記帳できませんでした。</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>記帳できませんでした</translation>
     </message>
     <message>
         <source>Possible reasons: the occurrence is already in the register, a transfer account is missing or deleted, or the schedule&apos;s dates are broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>考えられる原因: その回の取引がすでに出納帳にある、振替先の口座が見つからないか削除されている、または定期取引の日付が正しくない。</translation>
     </message>
     <message>
         <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>状態:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>期間で絞り込む</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてクリア</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先 / メモ</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—分割—</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>照合</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期登録  |  &apos;: 上をコピー</translation>
     </message>
     <message>
         <source>Filter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターが適用されています。クリックして変更またはクリアします。</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>表示する取引を絞り込みます</translation>
     </message>
     <message>
         <source>The filter could not be saved for next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターを次回用に保存できませんでした。</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先を入力してください</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>出金額または入金額を入力してください</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座が見つかりません</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>振替には、両方の口座が同じ通貨である必要があります</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しました。現在のフィルターのため、一覧には表示されません。</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はもう存在しません。</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>入力欄をクリアしました</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引に登録できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引に登録しました</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>表示する列</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳のレイアウトをリセット</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規挿入(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイアログで編集(&amp;E)...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を表示(&amp;T)...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を分割(&amp;S)...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;P)...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済にする(&amp;U)</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みにする(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <source>Amounts can be at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>金額は %1 以下にしてください</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額ではありません</translation>
     </message>
     <message>
         <source>Enter a date that exists, such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>実在する日付を入力してください（例: %1）</translation>
     </message>
     <message>
         <source>No category is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前のカテゴリはありません</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>振替は複数のカテゴリに分割できません</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はすでに別の口座への振替です</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV をエクスポート</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを %1 に保存できませんでした。
+
+%2</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先別集計</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>税コード</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>収入と支出</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <source>Inflows</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Outflows</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座別集計</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較:</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2:</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間2</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Main Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>メイン普通預金</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>リバーベンド信用組合</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金</translation>
     </message>
     <message>
         <source>Visa Rewards</source>
-        <translation type="unfinished"></translation>
+        <translation>Visa リワード</translation>
     </message>
     <message>
         <source>Summit Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>サミット銀行</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先、メモ、小切手番号で検索...</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みのみ</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はもう存在しません。</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を表示(&amp;T)...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を分割(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイアログで編集(&amp;E)...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;P)...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済にする(&amp;U)</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みにする(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)...</translation>
     </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>カレンダーを開く (F4)</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の分割</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>合計: %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>残り: %1</translation>
     </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ 行を追加</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- 削除</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（削除済み）</translation>
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の分割</translation>
     </message>
     <message>
         <source>Split line %1 has an amount but no category. Choose a category for it, or set its amount to 0 to drop it.</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行 %1 に金額がありますが、カテゴリがありません。カテゴリを選択するか、金額を 0 にしてこの行を除外してください。</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフライン</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>口座 %n 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  期日の定期取引 %n 件</numerusform>
         </translation>
     </message>
 </context>
@@ -2598,247 +2609,249 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>TransactionActions</name>
     <message>
         <source>Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>振替「%1」（%2）を削除しますか？
+
+振替元と振替先の両方の取引が削除されます。</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」（%2）を削除しますか？</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <source>The transaction could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした。何も変更されていません。</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先の口座が見つかりません</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>振替には、両方の口座が同じ通貨である必要があります</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
-        <translation type="unfinished"></translation>
+        <translation>振替は複数のカテゴリに分割できません</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>決済状態を保存できませんでした。</translation>
     </message>
     <message>
         <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はもう存在しません。</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の詳細</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済にする</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みにする</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—分割—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>振替先:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>状態:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>登録日時: %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終更新: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>編集...</translation>
     </message>
     <message>
         <source>Duplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>複製...</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>削除...</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>分割行</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>（分割行の記録はありません）</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>（未分類）</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>The cleared state could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>決済状態を保存できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力して取引先を検索...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <source>$ </source>
-        <translation type="unfinished"></translation>
+        <translation>$ </translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引を複数のカテゴリに分割し、それぞれに金額とメモを設定します。</translation>
     </message>
     <message>
         <source>Use single category</source>
-        <translation type="unfinished"></translation>
+        <translation>単一のカテゴリを使用</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を解除して、単一カテゴリの取引に戻します。</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号:</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>%1 (deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（削除済み）</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—分割—</translation>
     </message>
 </context>
 <context>
@@ -2846,59 +2859,60 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>Welcome to
 Larkspur Tallyleaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf へ
+ようこそ</translation>
     </message>
     <message>
         <source>A digital tallyleaf register.</source>
-        <translation type="unfinished"></translation>
+        <translation>デジタルの出納帳。</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>セッションが終了しました。同期を続けるには、もう一度サインインしてください。</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>完全にオフラインで動作します。データはこのデバイス内に保存されます。</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>口座（普通預金、貯蓄預金、クレジットカードなど、管理したい口座）を追加します。</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>お金を使うたびに取引を記録します。</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書が届いたら照合します。</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>おかえりなさい</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインすると、データをデバイス間で同期できます。</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>サインイン</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントをお持ちの方はサインイン</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>別の口座を作成</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>最初の口座を作成</translation>
     </message>
 </context>
 </TS>
