@@ -898,6 +898,14 @@ Please check file permissions and try again.</source>
         <source>Imported transaction</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LarkAccount::AuthClient</name>
@@ -2447,6 +2455,186 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

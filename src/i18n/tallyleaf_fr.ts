@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Checking</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>USD ($)</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>$ </source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;En date du :</translation>
+        <translation>&amp;En date du&#xa0;:</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>&amp;Banque :</translation>
+        <translation>&amp;Banque&#xa0;:</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>N° de &amp;compte :</translation>
+        <translation>N° de &amp;compte&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -128,7 +128,7 @@ Data directory: %1
 Please check file permissions and try again.</source>
         <translation>Impossible d’initialiser la base de données.
 
-Dossier des données : %1
+Dossier des données&#xa0;: %1
 
 Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
@@ -145,62 +145,62 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is too large</source>
-        <translation>Sauvegarde non valide : manifest.json est trop volumineux</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json est trop volumineux</translation>
     </message>
     <message>
         <source>Invalid backup: manifest.json is damaged</source>
-        <translation>Sauvegarde non valide : manifest.json est endommagé</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json est endommagé</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json est absent</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json est absent</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: entry too large</source>
-        <translation>%1 : entrée trop volumineuse</translation>
+        <translation>%1&#xa0;: entrée trop volumineuse</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation>%1 : entrée endommagée</translation>
+        <translation>%1&#xa0;: entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation>%1 : erreur inattendue</translation>
+        <translation>%1&#xa0;: erreur inattendue</translation>
     </message>
     <message>
         <source>The restore stopped and changed nothing: %1</source>
-        <translation>La restauration s’est interrompue sans rien modifier : %1</translation>
+        <translation>La restauration s’est interrompue sans rien modifier&#xa0;: %1</translation>
     </message>
     <message>
         <source>The restore stopped: %1</source>
-        <translation>La restauration s’est interrompue : %1</translation>
+        <translation>La restauration s’est interrompue&#xa0;: %1</translation>
     </message>
     <message>
         <source>The backup archive could not be written: %1</source>
-        <translation>L’archive de sauvegarde n’a pas pu être écrite : %1</translation>
+        <translation>L’archive de sauvegarde n’a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>The backup could not read the table %1: %2</source>
-        <translation>La sauvegarde n’a pas pu lire la table %1 : %2</translation>
+        <translation>La sauvegarde n’a pas pu lire la table %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Invalid backup: its entries hold more than %1 MB</source>
-        <translation>Sauvegarde non valide : ses entrées dépassent %1 Mo</translation>
+        <translation>Sauvegarde non valide&#xa0;: ses entrées dépassent %1 Mo</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Delete &quot;%1&quot;? It will no longer be offered for new entries. Transactions and recurring transactions that use it keep it, and the register still shows its name.</source>
-        <translation>Supprimer « %1 » ? Elle ne sera plus proposée pour les nouvelles saisies. Les opérations et les opérations récurrentes qui l’utilisent la conservent, et le registre affiche toujours son nom.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;? Elle ne sera plus proposée pour les nouvelles saisies. Les opérations et les opérations récurrentes qui l’utilisent la conservent, et le registre affiche toujours son nom.</translation>
     </message>
     <message>
         <source>Its subcategories move to the top level.</source>
@@ -240,11 +240,11 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be saved.</source>
-        <translation>La catégorie « %1 » n’a pas pu être enregistrée.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n’a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
+        <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -256,7 +256,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be deleted.</source>
-        <translation>La catégorie « %1 » n’a pas pu être supprimée.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n’a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
@@ -275,7 +275,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation>Catégorie &amp;parente :</translation>
+        <translation>Catégorie &amp;parente&#xa0;:</translation>
     </message>
     <message>
         <source>Category name</source>
@@ -283,7 +283,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Expense</source>
@@ -299,7 +299,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
@@ -315,7 +315,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation>&amp;Code fiscal :</translation>
+        <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -567,15 +567,15 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     <name>ImportScreen</name>
     <message>
         <source>Not imported: the row has too few fields</source>
-        <translation>Non importée : la ligne compte trop peu de champs</translation>
+        <translation>Non importée&#xa0;: la ligne compte trop peu de champs</translation>
     </message>
     <message>
         <source>Not imported: no readable date</source>
-        <translation>Non importée : aucune date lisible</translation>
+        <translation>Non importée&#xa0;: aucune date lisible</translation>
     </message>
     <message>
         <source>Not imported: no readable amount</source>
-        <translation>Non importée : aucun montant lisible</translation>
+        <translation>Non importée&#xa0;: aucun montant lisible</translation>
     </message>
     <message>
         <source>Date</source>
@@ -603,7 +603,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
+        <translation>Col. %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -611,7 +611,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Header row: not imported</source>
-        <translation>Ligne d’en-tête : non importée</translation>
+        <translation>Ligne d’en-tête&#xa0;: non importée</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) to import</source>
@@ -629,7 +629,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Import complete!</source>
-        <translation>Importation terminée !</translation>
+        <translation>Importation terminée&#xa0;!</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -705,11 +705,11 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>&amp;Format:</source>
-        <translation>&amp;Format :</translation>
+        <translation>&amp;Format&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>No file selected</source>
@@ -721,31 +721,31 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation>Fichier :</translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation>Correspondance des colonnes CSV :</translation>
+        <translation>Correspondance des colonnes CSV&#xa0;:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation>Colonne de la date :</translation>
+        <translation>Colonne de la date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation>Colonne du bénéficiaire :</translation>
+        <translation>Colonne du bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation>Colonne du montant :</translation>
+        <translation>Colonne du montant&#xa0;:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation>Colonne du mémo :</translation>
+        <translation>Colonne du mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation>Colonne de la catégorie :</translation>
+        <translation>Colonne de la catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Auto-detect</source>
@@ -757,7 +757,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date&#xa0;:</translation>
     </message>
     <message>
         <source>First row is header</source>
@@ -789,7 +789,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>In the file: %1</source>
-        <translation>Dans le fichier : %1</translation>
+        <translation>Dans le fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Select QIF File(s)</source>
@@ -824,25 +824,25 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened or read.</source>
-        <translation>Le fichier « %1 » n’a pas pu être ouvert ou lu.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être ouvert ou lu.</translation>
     </message>
     <message>
         <source>These files could not be opened or read:
 %1</source>
-        <translation>Ces fichiers n’ont pas pu être ouverts ou lus :
+        <translation>Ces fichiers n’ont pas pu être ouverts ou lus&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; has changed since it was previewed. Check the preview and import again.</source>
-        <translation>Le fichier « %1 » a changé depuis son aperçu. Vérifiez l’aperçu et relancez l’importation.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» a changé depuis son aperçu. Vérifiez l’aperçu et relancez l’importation.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
-        <translation>Le fichier « %1 » ne contient aucune ligne à importer.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne contient aucune ligne à importer.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; no longer exists. Choose another account.</source>
-        <translation>Le compte « %1 » n’existe plus. Choisissez un autre compte.</translation>
+        <translation>Le compte «&#xa0;%1&#xa0;» n’existe plus. Choisissez un autre compte.</translation>
     </message>
     <message>
         <source>No target account</source>
@@ -858,7 +858,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation>Le compte « %1 » n’a pas pu être créé.</translation>
+        <translation>Le compte «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Choose the QIF files again to map their accounts.</source>
@@ -870,11 +870,11 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created; its transactions were skipped.</source>
-        <translation>Le compte « %1 » n’a pas pu être créé ; ses opérations ont été ignorées.</translation>
+        <translation>Le compte «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;; ses opérations ont été ignorées.</translation>
     </message>
     <message>
         <source>The accounts created for it were kept: %1.</source>
-        <translation>Les comptes créés pour cette importation ont été conservés : %1.</translation>
+        <translation>Les comptes créés pour cette importation ont été conservés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -902,6 +902,14 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     <message>
         <source>Imported transaction</source>
         <translation>Opération importée</translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -939,7 +947,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Authentication complete!</source>
-        <translation>Authentification terminée !</translation>
+        <translation>Authentification terminée&#xa0;!</translation>
     </message>
     <message>
         <source>You can close this tab and return to the application.</source>
@@ -1024,7 +1032,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>The account order could not be saved.</source>
@@ -1040,7 +1048,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created.</source>
-        <translation>Le compte « %1 » n’a pas pu être créé.</translation>
+        <translation>Le compte «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>Edit Account</source>
@@ -1048,7 +1056,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
+        <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
@@ -1068,7 +1076,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
+        <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
@@ -1088,7 +1096,7 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -1098,13 +1106,13 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?
 
 Toutes les opérations, les opérations récurrentes et l’historique des rapprochements de ce compte seront supprimés. Vous pouvez le restaurer depuis Préférences → Données et synchronisation.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted. Nothing was changed.</source>
-        <translation>Impossible de supprimer « %1 ». Rien n’a été modifié.</translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;». Rien n’a été modifié.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1232,7 +1240,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1240,7 +1248,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation>Échec de la synchronisation : %1</translation>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -1267,7 +1275,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
     </message>
     <message>
         <source>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;A digital check register for keeping track of your household finances.&lt;/p&gt;&lt;p&gt;Published by Larkspur. Visit &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;GNU Lesser General Public License version 3&lt;/a&gt;. See &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;; the Qt source code is available at &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;Un registre de comptes numérique pour suivre les finances de votre foyer.&lt;/p&gt;&lt;p&gt;Publié par Larkspur. Rendez-vous sur &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous la &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;licence publique générale limitée GNU (LGPL) version 3&lt;/a&gt;. Voir &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt; ; le code source de Qt est disponible sur &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;%1&lt;/h3&gt;&lt;p&gt;Version %2&lt;/p&gt;&lt;p&gt;Un registre de comptes numérique pour suivre les finances de votre foyer.&lt;/p&gt;&lt;p&gt;Publié par Larkspur. Rendez-vous sur &lt;a href=&apos;https://larkspur.app/tallyleaf&apos;&gt;larkspur.app/tallyleaf&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous la &lt;a href=&apos;https://www.gnu.org/licenses/lgpl-3.0.html&apos;&gt;licence publique générale limitée GNU (LGPL) version 3&lt;/a&gt;. Voir &lt;a href=&apos;https://www.qt.io/&apos;&gt;qt.io&lt;/a&gt;&#xa0;; le code source de Qt est disponible sur &lt;a href=&apos;https://download.qt.io/official_releases/qt/&apos;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Larkspur Tallyleaf</source>
@@ -1299,7 +1307,7 @@ Toutes les opérations, les opérations récurrentes et l’historique des rappr
 Transactions, schedules or reconciliations added to a sample account keep it in place; delete them first.</source>
         <translation>Les données d’exemple n’ont pas pu être effacées. Rien n’a été modifié.
 
-Les opérations, opérations récurrentes ou rapprochements ajoutés à un compte d’exemple le maintiennent en place ; supprimez-les d’abord.</translation>
+Les opérations, opérations récurrentes ou rapprochements ajoutés à un compte d’exemple le maintiennent en place&#xa0;; supprimez-les d’abord.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
@@ -1350,7 +1358,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Rename to:</source>
-        <translation>Renommer en :</translation>
+        <translation>Renommer en&#xa0;:</translation>
     </message>
     <message>
         <source>Rename Selected</source>
@@ -1396,7 +1404,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        <translation>Fusionner %1 bénéficiaires en «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Merge Payees</source>
@@ -1430,7 +1438,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation>Échec de la recherche de mises à jour : %1</translation>
+        <translation>Échec de la recherche de mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1445,7 +1453,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <name>QifMappingBox</name>
     <message>
         <source>QIF source accounts:</source>
-        <translation>Comptes source QIF :</translation>
+        <translation>Comptes source QIF&#xa0;:</translation>
     </message>
     <message>
         <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
@@ -1453,7 +1461,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>— Create new account &quot;%1&quot; —</source>
-        <translation>— Créer le compte « %1 » —</translation>
+        <translation>— Créer le compte «&#xa0;%1&#xa0;» —</translation>
     </message>
     <message>
         <source>— Skip these transactions —</source>
@@ -1503,11 +1511,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -1595,7 +1603,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Some transactions were changed elsewhere since this list was loaded. Nothing was saved; review the list and finish again.</source>
-        <translation>Certaines opérations ont été modifiées ailleurs depuis le chargement de cette liste. Rien n’a été enregistré ; vérifiez la liste et terminez à nouveau.</translation>
+        <translation>Certaines opérations ont été modifiées ailleurs depuis le chargement de cette liste. Rien n’a été enregistré&#xa0;; vérifiez la liste et terminez à nouveau.</translation>
     </message>
     <message>
         <source>This account no longer exists. Nothing was saved.</source>
@@ -1630,7 +1638,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -1642,7 +1650,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -1650,7 +1658,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>$ </source>
@@ -1658,11 +1666,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Optional</source>
@@ -1670,7 +1678,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -1706,23 +1714,23 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation>Intervalle :</translation>
+        <translation>Intervalle&#xa0;:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation>Premier jour :</translation>
+        <translation>Premier jour&#xa0;:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation>Deuxième jour :</translation>
+        <translation>Deuxième jour&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>Has end date</source>
@@ -1730,7 +1738,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
@@ -1742,7 +1750,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation>Saisir à l’avance :</translation>
+        <translation>Saisir à l’avance&#xa0;:</translation>
     </message>
     <message>
         <source>Active</source>
@@ -1896,7 +1904,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation>(échéances : %1)</translation>
+        <translation>(échéances&#xa0;: %1)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1924,11 +1932,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
-        <translation>Les modifications de « %1 » n’ont pas pu être enregistrées.</translation>
+        <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation>Saisir « %1 » maintenant, à la date du %2 ? L’opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
+        <translation>Saisir «&#xa0;%1&#xa0;» maintenant, à la date du %2&#xa0;? L’opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Enter Early</source>
@@ -1940,7 +1948,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>&quot;%1&quot; could not be skipped; its next due date is unchanged.</source>
-        <translation>Impossible d’ignorer « %1 » ; sa prochaine échéance reste inchangée.</translation>
+        <translation>Impossible d’ignorer «&#xa0;%1&#xa0;»&#xa0;; sa prochaine échéance reste inchangée.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1948,7 +1956,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
+        <translation>Supprimer l’opération récurrente «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Not Deleted</source>
@@ -1956,23 +1964,23 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation>Impossible de supprimer « %1 ».</translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Due transactions not posted: %1 of %2.</source>
-        <translation>Échéances non saisies : %1 sur %2.</translation>
+        <translation>Échéances non saisies&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation>Saisir toutes les opérations récurrentes qui arrivent à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
+        <translation>Saisir toutes les opérations récurrentes qui arrivent à échéance dans les 7 prochains jours&#xa0;? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
     <message>
         <source>Some occurrences due by %1 were not entered (recurring transactions still due by then: %2).</source>
-        <translation>Certaines échéances jusqu’au %1 n’ont pas été saisies (opérations récurrentes encore dues à cette date : %2).</translation>
+        <translation>Certaines échéances jusqu’au %1 n’ont pas été saisies (opérations récurrentes encore dues à cette date&#xa0;: %2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; due %2 was not posted.</source>
-        <translation>L’échéance du %2 de « %1 » n’a pas été saisie.</translation>
+        <translation>L’échéance du %2 de «&#xa0;%1&#xa0;» n’a pas été saisie.</translation>
     </message>
     <message>
         <source>Not Posted</source>
@@ -1980,7 +1988,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Possible reasons: the occurrence is already in the register, a transfer account is missing or deleted, or the schedule&apos;s dates are broken.</source>
-        <translation>Raisons possibles : l’échéance figure déjà dans le registre, un compte de virement est manquant ou supprimé, ou les dates de l’opération récurrente sont incorrectes.</translation>
+        <translation>Raisons possibles&#xa0;: l’échéance figure déjà dans le registre, un compte de virement est manquant ou supprimé, ou les dates de l’opération récurrente sont incorrectes.</translation>
     </message>
     <message>
         <source>Not Saved</source>
@@ -2014,7 +2022,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Status:</source>
-        <translation>Statut :</translation>
+        <translation>Statut&#xa0;:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
@@ -2026,11 +2034,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Dates:</source>
-        <translation>Dates :</translation>
+        <translation>Dates&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2112,7 +2120,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier au-dessus</translation>
+        <translation>%1&#xa0;: enregistrer  |  Entrée&#xa0;: suivant  |  %2&#xa0;: supprimer  |  %3&#xa0;: mémoriser  |  &apos;&#xa0;: copier au-dessus</translation>
     </message>
     <message>
         <source>Filter (%1)</source>
@@ -2168,7 +2176,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Mémorisation impossible : l’opération source a une date non valide</translation>
+        <translation>Mémorisation impossible&#xa0;: l’opération source a une date non valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
@@ -2232,7 +2240,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount</source>
-        <translation>« %1 » n’est pas un montant</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un montant</translation>
     </message>
     <message>
         <source>Enter a date that exists, such as %1</source>
@@ -2240,7 +2248,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>No category is named &quot;%1&quot;</source>
-        <translation>Aucune catégorie ne s’appelle « %1 »</translation>
+        <translation>Aucune catégorie ne s’appelle «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>A transfer can&apos;t be split across categories</source>
@@ -2259,11 +2267,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -2375,7 +2383,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Compare:</source>
-        <translation>Comparer :</translation>
+        <translation>Comparer&#xa0;:</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
@@ -2395,11 +2403,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>P1:</source>
-        <translation>P1 :</translation>
+        <translation>P1&#xa0;:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation>P2 :</translation>
+        <translation>P2&#xa0;:</translation>
     </message>
     <message>
         <source>Period 1</source>
@@ -2435,7 +2443,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+        <translation>P1&#xa0;: %1 – %2    P2&#xa0;: %3 – %4</translation>
     </message>
 </context>
 <context>
@@ -2460,6 +2468,186 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>Summit Bank</source>
         <translation>Summit Bank</translation>
     </message>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>February rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greenleaf Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilltop Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lakeside Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streamline TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maplewood Diner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clearview Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hope Community Church</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>March rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NetConnect ISP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ridgeline Pharmacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prescriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee &amp; pastry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dash Delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Food delivery</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gadget World</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CloudWatch Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellar Coffee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coffee beans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BookNest Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TechVault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB hub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -2469,7 +2657,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -2477,7 +2665,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>All Categories</source>
@@ -2485,7 +2673,7 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Date range:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>to</source>
@@ -2551,11 +2739,11 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation>Reste : %1</translation>
+        <translation>Reste&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2636,13 +2824,13 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;» de %2&#xa0;?
 
 Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» de %2&#xa0;?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
@@ -2705,15 +2893,15 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -2721,31 +2909,31 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation>Virement vers :</translation>
+        <translation>Virement vers&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>Statut :</translation>
+        <translation>Statut&#xa0;:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation>Saisie : %1</translation>
+        <translation>Saisie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation>Dernière modification : %1</translation>
+        <translation>Dernière modification&#xa0;: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -2800,11 +2988,11 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -2812,7 +3000,7 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>$ </source>
@@ -2820,7 +3008,7 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Split...</source>
@@ -2840,7 +3028,7 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Optional</source>
@@ -2848,11 +3036,11 @@ Les deux écritures du virement seront supprimées.</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>Cleared</source>
@@ -2921,7 +3109,7 @@ Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Se connecter</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
