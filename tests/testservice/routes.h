@@ -8,3 +8,4 @@ void addAuthRoutes(TestService& service);
 void addEchoRoutes(TestService& service);
 void addAccountRoutes(TestService& service);
 void addSharingRoutes(TestService& service);
+void addSyncRoutes(TestService& service);

@@ -21,6 +21,7 @@ TestService::TestService()
     addEchoRoutes(*this);
     addAccountRoutes(*this);
     addSharingRoutes(*this);
+    addSyncRoutes(*this);
 }
 
 void TestService::addRoute(const QByteArray& method, const QString& pattern, RouteHandler handler)
