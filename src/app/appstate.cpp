@@ -1,5 +1,10 @@
 #include "app/appstate.h"
 
+#include "account/core/accountclient.h"
+#include "account/core/accountsharingservice.h"
+#include "account/core/apiclient.h"
+#include "account/core/client.h"
+#include "account/core/clientconfig.h"
 #include "app/paths.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -16,11 +21,22 @@
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "services/transactionservice.h"
+#include "sync/syncengine.h"
 #include "ui/appearance.h"
 #include "ui/thememanager.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QPointer>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+// Names the application to the services and its credential entries.
+const QString kAppId = QStringLiteral("app.larkspur.tallyleaf");
+
+} // namespace
 
 AppState::AppState(QObject* parent)
     : QObject(parent)
@@ -65,9 +81,13 @@ bool AppState::initialize()
     m_backupService = new BackupService(m_database, this);
     m_transactionService = new TransactionService(m_database, m_accounts, m_transactions, m_splitLines, this);
 
+    createOnlineServices();
+
     applyStoredPreferences();
 
     m_categoryService->seedIfEmpty();
+
+    connectOnlineServices();
 
     if (const std::optional<QString> last = m_preferences->value(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;
@@ -97,4 +117,90 @@ void AppState::setCurrentAccountId(const QString& accountId)
     if (m_preferences)
         m_preferences->setValue(QStringLiteral("lastViewedAccountId"), accountId);
     emit currentAccountChanged(accountId);
+}
+
+LarkAccount::SharingBackend* AppState::sharingService() const
+{
+    return m_sharingService;
+}
+
+void AppState::createOnlineServices()
+{
+    LarkAccount::ClientConfig config = LarkAccount::ClientConfig::fromEnvironment();
+    const QString syncUrl = LarkAccount::syncApiUrlFromEnvironment();
+    qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl << "Sync:" << syncUrl;
+    config.appId = kAppId;
+    config.productName = QStringLiteral("Larkspur Tallyleaf");
+    config.appVersion = QCoreApplication::applicationVersion();
+
+    m_accountClient = new LarkAccount::Client(config, dataDirectory(), this);
+    m_accountClient->syncApi()->setBaseUrl(QUrl(syncUrl));
+
+    m_syncEngine = new SyncEngine(m_accountClient->syncApi(), m_accounts, m_transactions, m_categories, m_recurring,
+                                  m_reconciliations, m_splitLines, m_preferences, this);
+    m_syncEngine->setDatabase(m_database);
+    // Signed in means a usable access token or a refresh token to get one
+    // with: the transport refreshes before the request.
+    LarkAccount::Client* client = m_accountClient;
+    m_syncEngine->setSignedInCheck([client] { return client->isAuthenticated(); });
+
+    m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
+}
+
+void AppState::connectOnlineServices()
+{
+    m_accountClient->initialize();
+    LarkAccount::AuthClient* auth = m_accountClient->authClient();
+    connect(auth, &LarkAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    connect(auth, &LarkAccount::AuthClient::logoutCompleted, this, [this] { m_syncEngine->stop(); });
+    // With only a refresh token stored, the state stays Unknown until the
+    // refresh that initialize() started comes back: sync starts when it
+    // turns Authenticated.
+    connect(m_accountClient, &LarkAccount::Client::authStateChanged, this,
+            [this, previous = auth->state()](LarkAccount::AuthState state) mutable {
+                if (previous == LarkAccount::AuthState::Unknown && state == LarkAccount::AuthState::Authenticated
+                    && !m_syncEngine->isPeriodicSyncActive()) {
+                    qInfo().noquote() << "Startup: signed in after the token refresh; starting auto-sync";
+                    startAutoSync();
+                }
+                previous = state;
+            });
+    if (m_accountClient->isAuthenticated()) {
+        QPointer<AppState> self(this);
+        auth->refreshToken([self](bool ok) {
+            if (self)
+                self->onStartupRefresh(ok);
+        });
+    }
+
+    connect(m_accounts, &AccountRepository::accountsChanged, m_syncEngine, &SyncEngine::scheduleSync);
+    connect(m_categories, &CategoryRepository::categoriesChanged, m_syncEngine, &SyncEngine::scheduleSync);
+    connect(m_transactions, &TransactionRepository::transactionsChanged, this,
+            [this] { m_syncEngine->scheduleSync(); });
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    m_accountClient->accountClient()->registerDevice();
+    qInfo().noquote() << "loginSucceeded: starting auto-sync + immediate sync";
+    startAutoSync();
+}
+
+void AppState::onStartupRefresh(bool ok)
+{
+    const bool authenticated = m_accountClient->isAuthenticated();
+    qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed") << "— authenticated=" << authenticated;
+    // The state change may have started it already.
+    if (!authenticated || m_syncEngine->isPeriodicSyncActive())
+        return;
+    qInfo().noquote() << "Startup: starting auto-sync + immediate sync";
+    startAutoSync();
+}
+
+void AppState::startAutoSync()
+{
+    m_syncEngine->adoptUser(m_accountClient->authClient()->userId());
+    m_syncEngine->start(SyncEngine::kPeriodMs);
+    m_syncEngine->scheduleSync();
 }

@@ -9,6 +9,7 @@
 
 class Database;
 class AccountRepository;
+class AccountSharingService;
 class CategoryRepository;
 class BackupService;
 class CategoryService;
@@ -19,9 +20,15 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class SyncEngine;
 class ThemeManager;
 class TransactionRepository;
 class TransactionService;
+
+namespace LarkAccount {
+class Client;
+class SharingBackend;
+}
 
 // Holder of every long-lived object of the running application. Screens and
 // dialogs get a non-owning pointer and reach everything through it.
@@ -32,8 +39,9 @@ public:
     explicit AppState(QObject* parent = nullptr);
     ~AppState() override;
 
-    // Opens and migrates the database, creates the repositories and
-    // services and applies the stored preferences. Called once.
+    // Opens and migrates the database, creates the repositories, services,
+    // the account client and the sync engine, applies the stored
+    // preferences and restores the sign-in. Called once.
     bool initialize();
 
     Database* database() const { return m_database; }
@@ -50,6 +58,9 @@ public:
     ImportService* importService() const { return m_importService; }
     BackupService* backupService() const { return m_backupService; }
     TransactionService* transactionService() const { return m_transactionService; }
+    LarkAccount::SharingBackend* sharingService() const;
+    LarkAccount::Client* accountClient() const { return m_accountClient; }
+    SyncEngine* syncEngine() const { return m_syncEngine; }
     ThemeManager* themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -61,6 +72,16 @@ signals:
 
 private:
     void applyStoredPreferences();
+    // The account client, the sync engine and the sharing service, from the
+    // environment's service addresses.
+    void createOnlineServices();
+    // Restores the sign-in and lets sign-in, sign-out and local changes
+    // drive the sync engine.
+    void connectOnlineServices();
+    void onLoginSucceeded();
+    void onStartupRefresh(bool ok);
+    // Periodic sync from now on, and a cycle at once.
+    void startAutoSync();
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -76,6 +97,9 @@ private:
     ImportService* m_importService = nullptr;
     BackupService* m_backupService = nullptr;
     TransactionService* m_transactionService = nullptr;
+    AccountSharingService* m_sharingService = nullptr;
+    LarkAccount::Client* m_accountClient = nullptr;
+    SyncEngine* m_syncEngine = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
 };

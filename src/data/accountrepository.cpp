@@ -50,6 +50,23 @@ QList<Account> AccountRepository::findPendingSync() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"));
 }
 
+QList<Account> AccountRepository::findPendingSync(int limit) const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending' ORDER BY rowid LIMIT ?"), {limit});
+}
+
+int AccountRepository::countPendingSync() const
+{
+    return SyncRows::countPending(m_database->database(), "accounts");
+}
+
+QList<Account> AccountRepository::findByIds(const QStringList& ids) const
+{
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("id"), ids, values);
+    return select(QStringLiteral("WHERE ") + in, values);
+}
+
 bool AccountRepository::insert(const Account& a)
 {
     QSqlQuery q(m_database->database());
@@ -84,8 +101,9 @@ bool AccountRepository::update(const Account& a)
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral(
         "UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, account_number_last4=?, "
-        "starting_balance=?, sort_order=?, is_shared=?, version=?, sync_status=?, server_id=?, updated_at=? "
-        "WHERE id=?"));
+        "starting_balance=?, sort_order=?, is_shared=?, "
+        "version=CASE WHEN ? THEN MAX(?, version + (sync_status != 'pending')) ELSE ? END, "
+        "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::text(a.name));
     q.addBindValue(accountTypeToString(a.accountType));
     q.addBindValue(currencyToString(a.currency));
@@ -94,6 +112,8 @@ bool AccountRepository::update(const Account& a)
     q.addBindValue(a.startingBalance);
     q.addBindValue(a.sortOrder);
     q.addBindValue(SqlValue::flag(a.isShared));
+    q.addBindValue(SqlValue::flag(a.syncStatus == SyncStatus::Pending));
+    q.addBindValue(a.version);
     q.addBindValue(a.version);
     q.addBindValue(syncStatusToString(a.syncStatus));
     q.addBindValue(SqlValue::text(a.serverId));
@@ -111,7 +131,8 @@ bool AccountRepository::softDelete(const QString& id)
 {
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', "
+                             "version=version + (sync_status != 'pending'), updated_at=? WHERE id=?"));
     q.addBindValue(now);
     q.addBindValue(now);
     q.addBindValue(SqlValue::text(id));
@@ -126,7 +147,8 @@ bool AccountRepository::softDelete(const QString& id)
 bool AccountRepository::restore(const QString& id)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', updated_at=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE accounts SET deleted_at=NULL, sync_status='pending', "
+                             "version=version + (sync_status != 'pending'), updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::nowText());
     q.addBindValue(SqlValue::text(id));
     if (!q.exec()) {
@@ -140,10 +162,21 @@ bool AccountRepository::restore(const QString& id)
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE accounts SET sync_status='synced', server_id=? WHERE id=?"));
+    q.prepare(QStringLiteral(
+        "UPDATE accounts SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
     q.addBindValue(SqlValue::text(serverId));
     q.addBindValue(SqlValue::text(id));
     return q.exec();
+}
+
+bool AccountRepository::markSynced(const QList<SyncMark>& marks)
+{
+    return SyncRows::applyMarks(m_database->database(), "accounts", "AccountRepository", marks);
+}
+
+bool AccountRepository::clearServerIds()
+{
+    return SyncRows::clearServerIds(m_database->database(), "accounts", "AccountRepository");
 }
 
 int AccountRepository::markAllPendingForResync()

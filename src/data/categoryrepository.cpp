@@ -4,9 +4,12 @@
 #include "data/sqlvalue.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 // Deepest path categoryPath builds; also what stops a parent loop.
@@ -58,6 +61,44 @@ std::optional<Category> CategoryRepository::findByName(const QString& name) cons
 QList<Category> CategoryRepository::findPendingSync() const
 {
     return select(QStringLiteral("WHERE sync_status = 'pending'"));
+}
+
+QList<Category> CategoryRepository::findPendingSync(int limit) const
+{
+    QList<Category> pending = select(QStringLiteral("WHERE sync_status = 'pending' ORDER BY rowid"));
+    // Depth within the pending rows: a parent that is pending as well must
+    // reach the server before its child. The bound ends a parent loop.
+    QHash<QString, QString> parentOf;
+    for (const Category& c : std::as_const(pending))
+        parentOf.insert(c.id, c.parentId);
+    const auto depth = [&parentOf](const Category& c) {
+        int level = 0;
+        for (QString parent = c.parentId; level < kMaxPathDepth && parentOf.contains(parent);
+             parent = parentOf.value(parent))
+            ++level;
+        return level;
+    };
+    QList<QPair<int, qsizetype>> order;
+    for (qsizetype i = 0; i < pending.size(); ++i)
+        order.append({depth(pending.at(i)), i});
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<Category> result;
+    for (qsizetype i = 0; i < order.size() && i < limit; ++i)
+        result.append(pending.at(order.at(i).second));
+    return result;
+}
+
+int CategoryRepository::countPendingSync() const
+{
+    return SyncRows::countPending(m_database->database(), "categories");
+}
+
+QList<Category> CategoryRepository::findByIds(const QStringList& ids) const
+{
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("id"), ids, values);
+    return select(QStringLiteral("WHERE ") + in, values);
 }
 
 int CategoryRepository::count() const
@@ -120,7 +161,9 @@ bool CategoryRepository::update(const Category& c)
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral(
         "UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, tax_category=?, icon=?, "
-        "color=?, is_default=?, account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+        "color=?, is_default=?, account_id=?, "
+        "version=CASE WHEN ? THEN MAX(?, version + (sync_status != 'pending')) ELSE ? END, "
+        "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::text(c.name));
     q.addBindValue(categoryTypeToString(c.categoryType));
     q.addBindValue(SqlValue::ref(c.parentId));
@@ -130,6 +173,8 @@ bool CategoryRepository::update(const Category& c)
     q.addBindValue(SqlValue::text(c.color));
     q.addBindValue(SqlValue::flag(c.isDefault));
     q.addBindValue(SqlValue::ref(c.accountId));
+    q.addBindValue(SqlValue::flag(c.syncStatus == SyncStatus::Pending));
+    q.addBindValue(c.version);
     q.addBindValue(c.version);
     q.addBindValue(syncStatusToString(c.syncStatus));
     q.addBindValue(SqlValue::text(c.serverId));
@@ -147,7 +192,8 @@ bool CategoryRepository::softDelete(const QString& id)
 {
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', "
+                             "version=version + (sync_status != 'pending'), updated_at=? WHERE id=?"));
     q.addBindValue(now);
     q.addBindValue(now);
     q.addBindValue(SqlValue::text(id));
@@ -177,8 +223,19 @@ int CategoryRepository::markAllPendingForResync()
 bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE categories SET sync_status='synced', server_id=? WHERE id=?"));
+    q.prepare(QStringLiteral(
+        "UPDATE categories SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
     q.addBindValue(SqlValue::text(serverId));
     q.addBindValue(SqlValue::text(id));
     return q.exec();
+}
+
+bool CategoryRepository::markSynced(const QList<SyncMark>& marks)
+{
+    return SyncRows::applyMarks(m_database->database(), "categories", "CategoryRepository", marks);
+}
+
+bool CategoryRepository::clearServerIds()
+{
+    return SyncRows::clearServerIds(m_database->database(), "categories", "CategoryRepository");
 }

@@ -92,6 +92,15 @@ QString Database::connectionName()
     return QString::fromLatin1(QSqlDatabase::defaultConnection);
 }
 
+qint64 Database::changeCount()
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT total_changes()")) || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
+
 bool Database::open(const QString& path)
 {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName());
@@ -163,7 +172,7 @@ bool Database::createIndexes()
             return false;
         }
     }
-    return true;
+    return narrowIndexUpdateTrigger();
 }
 
 bool Database::applyMigration(int version, const QString& name, const QString& script)
@@ -266,6 +275,28 @@ bool execAll(QSqlDatabase& db, const QStringList& statements, const char* operat
 }
 
 } // namespace
+
+bool Database::narrowIndexUpdateTrigger()
+{
+    static const QRegularExpression broad(QStringLiteral("\\bAFTER\\s+UPDATE\\s+ON\\s+transactions\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString sql = triggerSql(m_db, kUpdateTrigger);
+    if (!broad.match(sql).hasMatch())
+        return true; // narrowed already
+    sql.replace(broad, QStringLiteral("AFTER UPDATE OF payee, memo, check_number ON transactions"));
+    if (!execAll(m_db, {QStringLiteral("SAVEPOINT narrow_trigger")}, "narrowIndexUpdateTrigger"))
+        return false;
+    if (!execAll(m_db,
+                 {QStringLiteral("DROP TRIGGER main.%1").arg(QLatin1String(kUpdateTrigger)), sql,
+                  QStringLiteral("RELEASE narrow_trigger")},
+                 "narrowIndexUpdateTrigger")) {
+        QSqlQuery undo(m_db);
+        undo.exec(QStringLiteral("ROLLBACK TO narrow_trigger"));
+        undo.exec(QStringLiteral("RELEASE narrow_trigger"));
+        return false;
+    }
+    return true;
+}
 
 bool Database::suspendTransactionIndexing()
 {

@@ -30,6 +30,11 @@ public:
 
     static QString connectionName();
 
+    // Rows written on this connection since it opened (SQLite's
+    // total_changes()); -1 when it cannot be read. The same count at two
+    // moments means nothing was written in between.
+    qint64 changeCount();
+
     // For a bulk insert of transactions inside the caller's open database
     // transaction, where FTS5 writes its pending index out at every
     // statement: one index segment per inserted row. Suspending sets the
@@ -48,6 +53,11 @@ signals:
 
 private:
     bool createIndexes();
+    // The full-text update trigger of the first migration fires on every
+    // update of a transaction and rewrites its index entry even when only a
+    // flag or the sync columns changed (a cleared toggle, a reconciliation,
+    // every row a sync marks). Narrowed to the three indexed columns.
+    bool narrowIndexUpdateTrigger();
 
     QSqlDatabase m_db;
     bool m_isOpen = false;

@@ -56,6 +56,23 @@ QList<Reconciliation> ReconciliationRepository::findPendingSync() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"));
 }
 
+QList<Reconciliation> ReconciliationRepository::findPendingSync(int limit) const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending' ORDER BY rowid LIMIT ?"), {limit});
+}
+
+int ReconciliationRepository::countPendingSync() const
+{
+    return SyncRows::countPending(m_database->database(), "reconciliations");
+}
+
+QList<Reconciliation> ReconciliationRepository::findByIds(const QStringList& ids) const
+{
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("id"), ids, values);
+    return select(QStringLiteral("WHERE ") + in, values);
+}
+
 bool ReconciliationRepository::insert(const Reconciliation& r)
 {
     const QString now = SqlValue::nowText();
@@ -89,12 +106,15 @@ bool ReconciliationRepository::update(const Reconciliation& r)
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral(
         "UPDATE reconciliations SET account_id=?, statement_date=?, statement_balance=?, reconciled_balance=?, "
-        "completed_at=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"));
+        "completed_at=?, version=CASE WHEN ? THEN MAX(?, version + (sync_status != 'pending')) ELSE ? END, "
+        "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::text(r.accountId));
     q.addBindValue(SqlValue::date(r.statementDate));
     q.addBindValue(r.statementBalance);
     q.addBindValue(r.reconciledBalance);
     q.addBindValue(SqlValue::timestamp(r.completedAt));
+    q.addBindValue(SqlValue::flag(r.syncStatus == SyncStatus::Pending));
+    q.addBindValue(r.version);
     q.addBindValue(r.version);
     q.addBindValue(syncStatusToString(r.syncStatus));
     q.addBindValue(SqlValue::text(r.serverId));
@@ -125,7 +145,8 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 {
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending', "
+                             "version = version + (sync_status != 'pending') "
                              "WHERE account_id = ? AND deleted_at IS NULL"));
     q.addBindValue(now);
     q.addBindValue(now);
@@ -136,7 +157,8 @@ int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' "
+    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', "
+                             "version = version + (sync_status != 'pending') "
                              "WHERE account_id = ? AND deleted_at >= ?"));
     q.addBindValue(SqlValue::nowText());
     q.addBindValue(SqlValue::text(accountId));
@@ -157,8 +179,19 @@ int ReconciliationRepository::markAllPendingForResync()
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE reconciliations SET sync_status='synced', "
+                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
     q.addBindValue(SqlValue::text(serverId));
     q.addBindValue(SqlValue::text(id));
     return q.exec();
+}
+
+bool ReconciliationRepository::markSynced(const QList<SyncMark>& marks)
+{
+    return SyncRows::applyMarks(m_database->database(), "reconciliations", "ReconciliationRepository", marks);
+}
+
+bool ReconciliationRepository::clearServerIds()
+{
+    return SyncRows::clearServerIds(m_database->database(), "reconciliations", "ReconciliationRepository");
 }

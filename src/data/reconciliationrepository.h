@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records.h"
+#include "data/syncrows.h"
 
 #include <QList>
 #include <QObject>
@@ -25,16 +26,25 @@ public:
     std::optional<Reconciliation> findLatestForAccount(const QString& accountId) const;
     std::optional<Reconciliation> findById(const QString& id) const;
     QList<Reconciliation> findPendingSync() const;
+    // The first `limit` pending rows in the order they were created.
+    QList<Reconciliation> findPendingSync(int limit) const;
+    int countPendingSync() const;
+    QList<Reconciliation> findByIds(const QStringList& ids) const;
 
     // Fills an invalid createdAt or updatedAt with now.
     bool insert(const Reconciliation& reconciliation);
+    // A pending record is a local change (version rule in data/syncrows.h).
     bool update(const Reconciliation& reconciliation);
+    // Local changes: pending, version rule in data/syncrows.h.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).
     int restoreByAccount(const QString& accountId, const QString& deletedSince);
     int markAllPendingForResync();
+    // An empty server id keeps the stored one. Emits nothing.
     bool markSynced(const QString& id, const QString& serverId);
+    bool markSynced(const QList<SyncMark>& marks);
+    bool clearServerIds();
 
 signals:
     void reconciliationsChanged();

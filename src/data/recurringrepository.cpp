@@ -67,6 +67,23 @@ QList<RecurringTransaction> RecurringRepository::findPendingSync() const
     return select(QStringLiteral("WHERE sync_status = 'pending'"));
 }
 
+QList<RecurringTransaction> RecurringRepository::findPendingSync(int limit) const
+{
+    return select(QStringLiteral("WHERE sync_status = 'pending' ORDER BY rowid LIMIT ?"), {limit});
+}
+
+int RecurringRepository::countPendingSync() const
+{
+    return SyncRows::countPending(m_database->database(), "recurring_transactions");
+}
+
+QList<RecurringTransaction> RecurringRepository::findByIds(const QStringList& ids) const
+{
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("id"), ids, values);
+    return select(QStringLiteral("WHERE ") + in, values);
+}
+
 void RecurringRepository::warnIfBrokenNextDueDate(const RecurringTransaction& r, const char* operation)
 {
     if (!isBrokenScheduleDate(r.nextDueDate))
@@ -130,7 +147,8 @@ bool RecurringRepository::update(const RecurringTransaction& r)
     q.prepare(QStringLiteral(
         "UPDATE recurring_transactions SET payee=?, memo=?, amount=?, category_id=?, frequency=?, "
         "start_date=COALESCE(?, start_date), end_date=CASE WHEN ? THEN end_date ELSE ? END, "
-        "next_due_date=COALESCE(?, next_due_date), auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
+        "next_due_date=COALESCE(?, next_due_date), auto_post=?, is_active=?, transfer_dest_account_id=?, "
+        "version=CASE WHEN ? THEN MAX(?, version + (sync_status != 'pending')) ELSE ? END, "
         "sync_status=?, server_id=?, updated_at=?, lead_days=?, interval_count=?, semimonthly_day_1=?, "
         "semimonthly_day_2=? WHERE id=?"));
     q.addBindValue(SqlValue::text(r.payee));
@@ -145,6 +163,8 @@ bool RecurringRepository::update(const RecurringTransaction& r)
     q.addBindValue(SqlValue::flag(r.autoPost));
     q.addBindValue(SqlValue::flag(r.isActive));
     q.addBindValue(SqlValue::text(r.transferDestAccountId));
+    q.addBindValue(SqlValue::flag(r.syncStatus == SyncStatus::Pending));
+    q.addBindValue(r.version);
     q.addBindValue(r.version);
     q.addBindValue(syncStatusToString(r.syncStatus));
     q.addBindValue(SqlValue::text(r.serverId));
@@ -167,7 +187,8 @@ bool RecurringRepository::softDelete(const QString& id)
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral(
-        "UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+        "UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', "
+        "version=version + (sync_status != 'pending'), updated_at=? WHERE id=?"));
     q.addBindValue(now);
     q.addBindValue(now);
     q.addBindValue(SqlValue::text(id));
@@ -195,7 +216,8 @@ int RecurringRepository::softDeleteByAccount(const QString& accountId)
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, "
-                             "sync_status = 'pending' WHERE account_id = ? AND deleted_at IS NULL"));
+                             "sync_status = 'pending', version = version + (sync_status != 'pending') "
+                             "WHERE account_id = ? AND deleted_at IS NULL"));
     q.addBindValue(now);
     q.addBindValue(now);
     q.addBindValue(SqlValue::text(accountId));
@@ -206,7 +228,8 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
 {
     QSqlQuery q(m_database->database());
     q.prepare(QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, "
-                             "sync_status = 'pending' WHERE account_id = ? AND deleted_at >= ?"));
+                             "sync_status = 'pending', version = version + (sync_status != 'pending') "
+                             "WHERE account_id = ? AND deleted_at >= ?"));
     q.addBindValue(SqlValue::nowText());
     q.addBindValue(SqlValue::text(accountId));
     // An empty cutoff binds NULL and so restores nothing; as '' it would
@@ -226,8 +249,19 @@ int RecurringRepository::markAllPendingForResync()
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', server_id=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', "
+                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
     q.addBindValue(SqlValue::text(serverId));
     q.addBindValue(SqlValue::text(id));
     return q.exec();
+}
+
+bool RecurringRepository::markSynced(const QList<SyncMark>& marks)
+{
+    return SyncRows::applyMarks(m_database->database(), "recurring_transactions", "RecurringRepository", marks);
+}
+
+bool RecurringRepository::clearServerIds()
+{
+    return SyncRows::clearServerIds(m_database->database(), "recurring_transactions", "RecurringRepository");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records.h"
+#include "data/syncrows.h"
 
 #include <QList>
 #include <QObject>
@@ -29,16 +30,25 @@ public:
     // Live active schedules due today (local date) or earlier.
     QList<RecurringTransaction> findDue() const;
     QList<RecurringTransaction> findPendingSync() const;
+    // The first `limit` pending rows in the order they were created.
+    QList<RecurringTransaction> findPendingSync(int limit) const;
+    int countPendingSync() const;
+    QList<RecurringTransaction> findByIds(const QStringList& ids) const;
 
     bool insert(const RecurringTransaction& recurring);
+    // A pending record is a local change (version rule in data/syncrows.h).
     bool update(const RecurringTransaction& recurring);
+    // Local changes: pending, version rule in data/syncrows.h.
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's schedules whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).
     int restoreByAccount(const QString& accountId, const QString& deletedSince);
     int markAllPendingForResync();
+    // An empty server id keeps the stored one. Emits nothing.
     bool markSynced(const QString& id, const QString& serverId);
+    bool markSynced(const QList<SyncMark>& marks);
+    bool clearServerIds();
 
 signals:
     void recurringChanged();

@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/sqlvalue.h"
+#include "data/syncrows.h"
 
 #include <QDebug>
 #include <QSqlError>
@@ -29,6 +30,20 @@ void bindLine(QSqlQuery& q, const SplitLine& line, const QString& transactionId)
 
 const QString kSavepoint = QStringLiteral("split_lines_replace");
 
+// The query is positioned on a row selected with Columns::splitLine.
+SplitLine lineFromQuery(const QSqlQuery& q)
+{
+    SplitLine line;
+    line.id = q.value(0).toString();
+    line.transactionId = q.value(1).toString();
+    line.categoryId = q.value(2).toString();
+    line.amount = q.value(3).toLongLong();
+    line.memo = q.value(4).toString();
+    line.createdAt = SqlValue::toTimestamp(q.value(5));
+    line.updatedAt = SqlValue::toTimestamp(q.value(6));
+    return line;
+}
+
 } // namespace
 
 SplitLineRepository::SplitLineRepository(Database* database, QObject* parent)
@@ -47,16 +62,28 @@ QList<SplitLine> SplitLineRepository::findByTransaction(const QString& transacti
     q.addBindValue(SqlValue::text(transactionId));
     q.exec();
     QList<SplitLine> result;
+    while (q.next())
+        result.append(lineFromQuery(q));
+    return result;
+}
+
+QHash<QString, QList<SplitLine>> SplitLineRepository::findByTransactions(const QStringList& transactionIds) const
+{
+    QHash<QString, QList<SplitLine>> result;
+    if (transactionIds.isEmpty())
+        return result;
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("transaction_id"), transactionIds, values);
+    QSqlQuery q(m_database->database());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM split_lines WHERE %2 ORDER BY rowid")
+                  .arg(QLatin1String(Columns::splitLine), in));
+    for (const QVariant& value : std::as_const(values))
+        q.addBindValue(value);
+    q.exec();
     while (q.next()) {
-        SplitLine line;
-        line.id = q.value(0).toString();
-        line.transactionId = q.value(1).toString();
-        line.categoryId = q.value(2).toString();
-        line.amount = q.value(3).toLongLong();
-        line.memo = q.value(4).toString();
-        line.createdAt = SqlValue::toTimestamp(q.value(5));
-        line.updatedAt = SqlValue::toTimestamp(q.value(6));
-        result.append(line);
+        const SplitLine line = lineFromQuery(q);
+        result[line.transactionId].append(line);
     }
     return result;
 }

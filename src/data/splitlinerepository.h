@@ -2,7 +2,9 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QObject>
 
 class Database;
@@ -18,6 +20,9 @@ public:
 
     // The transaction's lines in the order they were written.
     QList<SplitLine> findByTransaction(const QString& transactionId) const;
+    // The lines of each of the transactions (by transaction id), each
+    // transaction's in the order they were written, in one query.
+    QHash<QString, QList<SplitLine>> findByTransactions(const QStringList& transactionIds) const;
 
     bool insert(const SplitLine& line);
     // Hard delete of every line of the transaction.

@@ -106,7 +106,8 @@ bool TransactionRepository::update(const Transaction& t)
     // stored text, so that such a row can still be edited and cleared.
     q.prepare(QStringLiteral(
         "UPDATE transactions SET date=COALESCE(?, date), payee=?, memo=?, amount=?, category_id=?, check_number=?, cleared=?, "
-        "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+        "reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, recurring_id=?, "
+        "version=CASE WHEN ? THEN MAX(?, version + (sync_status != 'pending')) ELSE ? END, "
         "sync_status=?, server_id=?, updated_at=? WHERE id=?"));
     q.addBindValue(SqlValue::date(t.date));
     q.addBindValue(SqlValue::text(t.payee));
@@ -120,6 +121,8 @@ bool TransactionRepository::update(const Transaction& t)
     q.addBindValue(SqlValue::text(t.transferDestAccountId));
     q.addBindValue(SqlValue::flag(t.isSplit));
     q.addBindValue(SqlValue::text(t.recurringId));
+    q.addBindValue(SqlValue::flag(t.syncStatus == SyncStatus::Pending));
+    q.addBindValue(t.version);
     q.addBindValue(t.version);
     q.addBindValue(syncStatusToString(t.syncStatus));
     q.addBindValue(SqlValue::text(t.serverId));
@@ -149,7 +152,8 @@ bool TransactionRepository::softDelete(const QString& id)
 
     const QString now = SqlValue::nowText();
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', "
+                             "version=version + (sync_status != 'pending'), updated_at=? WHERE id=?"));
     q.addBindValue(now);
     q.addBindValue(now);
     q.addBindValue(SqlValue::text(id));
@@ -183,7 +187,8 @@ int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
     const QString now = SqlValue::nowText();
     return runCascade("softDeleteByAccount",
-                      QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' "
+                      QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', "
+                                     "version = version + (sync_status != 'pending') "
                                      "WHERE account_id = ? AND deleted_at IS NULL"),
                       {now, now, SqlValue::text(accountId)}, accountId);
 }
@@ -196,7 +201,8 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
     // account ever had.
     return runCascade("restoreByAccount",
                       QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, "
-                                     "sync_status = 'pending' WHERE account_id = ? AND deleted_at >= ?"),
+                                     "sync_status = 'pending', version = version + (sync_status != 'pending') "
+                                     "WHERE account_id = ? AND deleted_at >= ?"),
                       {SqlValue::nowText(), SqlValue::text(accountId), SqlValue::ref(deletedSince)}, accountId);
 }
 
@@ -212,7 +218,8 @@ int TransactionRepository::markAllPendingForResync()
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
 {
     QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"));
+    q.prepare(QStringLiteral("UPDATE transactions SET sync_status='synced', "
+                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
     q.addBindValue(SqlValue::text(serverId));
     q.addBindValue(SqlValue::text(id));
     return q.exec();
@@ -394,4 +401,31 @@ QHash<QString, qint64> TransactionRepository::liveSumsByAccount() const
     while (q.next())
         sums.insert(q.value(0).toString(), q.value(1).toLongLong());
     return sums;
+}
+
+QList<Transaction> TransactionRepository::findPendingSync(int limit) const
+{
+    return select(QStringLiteral("WHERE t.sync_status = 'pending' ORDER BY t.rowid LIMIT ?"), {limit});
+}
+
+int TransactionRepository::countPendingSync() const
+{
+    return SyncRows::countPending(m_database->database(), "transactions");
+}
+
+QList<Transaction> TransactionRepository::findByIds(const QStringList& ids) const
+{
+    QVariantList values;
+    const QString in = SyncRows::idsIn(QStringLiteral("t.id"), ids, values);
+    return select(QStringLiteral("WHERE ") + in, values);
+}
+
+bool TransactionRepository::markSynced(const QList<SyncMark>& marks)
+{
+    return SyncRows::applyMarks(m_database->database(), "transactions", "TransactionRepository", marks);
+}
+
+bool TransactionRepository::clearServerIds()
+{
+    return SyncRows::clearServerIds(m_database->database(), "transactions", "TransactionRepository");
 }

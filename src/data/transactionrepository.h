@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records.h"
+#include "data/syncrows.h"
 
 #include <QHash>
 #include <QList>
@@ -40,13 +41,15 @@ public:
     QList<Transaction> findPendingSync() const;
 
     bool insert(const Transaction& transaction);
-    // Never changes account_id, created_at or deleted_at.
+    // Never changes account_id, created_at or deleted_at. A pending record is
+    // a local change (version rule in data/syncrows.h).
     bool update(const Transaction& transaction);
     // False, silently, when no row has the id.
     bool softDelete(const QString& id);
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at is at or after
-    // `deletedSince` (a timestamp text).
+    // `deletedSince` (a timestamp text). The deletes and this restore are
+    // local changes: pending, version rule in data/syncrows.h.
     int restoreByAccount(const QString& accountId, const QString& deletedSince);
     int markAllPendingForResync();
     bool markSynced(const QString& id, const QString& serverId);
@@ -75,6 +78,14 @@ public:
     // grouped query: an account's balance is its starting balance plus its
     // sum, the same as the last running balance of its register.
     QHash<QString, qint64> liveSumsByAccount() const;
+
+    // Sync. The first `limit` pending rows in the order they were created.
+    QList<Transaction> findPendingSync(int limit) const;
+    int countPendingSync() const;
+    QList<Transaction> findByIds(const QStringList& ids) const;
+    // An empty server id keeps the stored one. Emits nothing.
+    bool markSynced(const QList<SyncMark>& marks);
+    bool clearServerIds();
 
 signals:
     void transactionsChanged(const QString& accountId);

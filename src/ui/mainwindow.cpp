@@ -1,11 +1,14 @@
 #include "ui/mainwindow.h"
 
+#include "account/core/authclient.h"
+#include "account/core/client.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
+#include "sync/syncengine.h"
 #include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow_p.h"
@@ -131,9 +134,14 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             &MainWindow::updateRecurringDueIndicator);
 
     showStartPage();
-    // SyncEngine::syncCompleted connects here a second time, last, to run
-    // showStartPage while no account is current (an account may have
-    // arrived with the pull).
+    // Last of all: with no account current, a completed sync may have
+    // brought one.
+    if (SyncEngine* engine = m_appState->syncEngine()) {
+        connect(engine, &SyncEngine::syncCompleted, this, [this] {
+            if (m_appState->currentAccountId().isEmpty())
+                showStartPage();
+        });
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -203,8 +211,8 @@ std::optional<Account> MainWindow::liveAccount(const QString& accountId) const
 
 bool MainWindow::isSignedIn() const
 {
-    // Nobody can be signed in before the account client exists.
-    return false;
+    const LarkAccount::Client* client = m_appState->accountClient();
+    return client && client->isAuthenticated();
 }
 
 void MainWindow::showNoAccountPage()
@@ -234,7 +242,8 @@ void MainWindow::scheduleRegisterReload()
 
 void MainWindow::startSignIn()
 {
-    // The browser sign-in starts here once the account client exists.
+    if (LarkAccount::Client* client = m_appState->accountClient())
+        client->authClient()->login();
 }
 
 void MainWindow::showStartPage()
@@ -297,11 +306,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::setupSyncAndAuth()
 {
-    // The account client's AuthClient::stateChanged (updateAuthUI),
-    // loginSucceeded and loginFailed, and the sync engine's stateChanged
-    // (StatusBar::setSyncStatus with SyncEngine::stateLabel), syncCompleted,
-    // syncFailed and dataChanged connect here to the reactions below once
-    // those services exist. Until then nobody is signed in.
+    if (LarkAccount::Client* client = m_appState->accountClient()) {
+        LarkAccount::AuthClient* auth = client->authClient();
+        connect(auth, &LarkAccount::AuthClient::stateChanged, this, &MainWindow::updateAuthUI);
+        connect(auth, &LarkAccount::AuthClient::loginSucceeded, this, &MainWindow::onLoginSucceeded);
+        connect(auth, &LarkAccount::AuthClient::loginFailed, this, &MainWindow::onLoginFailed);
+    }
+    if (SyncEngine* engine = m_appState->syncEngine()) {
+        connect(engine, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
+            // Signed out, the label keeps saying so whatever the engine does.
+            if (isSignedIn())
+                m_statusBar->setSyncStatus(SyncEngine::stateLabel(state));
+        });
+        connect(engine, &SyncEngine::syncCompleted, this, &MainWindow::onSyncCompleted);
+        connect(engine, &SyncEngine::syncFailed, this, &MainWindow::onSyncFailed);
+        connect(engine, &SyncEngine::dataChanged, this, &MainWindow::onSyncDataChanged);
+    }
     updateAuthUI();
 }
 
@@ -382,8 +402,8 @@ void MainWindow::applyAuthState(bool signedIn)
         m_pages->setCurrentWidget(m_welcomeScreen);
         return;
     }
-    // The sync label takes SyncEngine::stateLabel of the engine's state
-    // here once the engine exists.
+    if (const SyncEngine* engine = m_appState->syncEngine())
+        m_statusBar->setSyncStatus(SyncEngine::stateLabel(engine->state()));
     m_welcomeScreen->setReturningUser(false);
     if (m_pages->currentWidget() != m_welcomeScreen)
         return;

@@ -9,3 +9,4 @@ void addEchoRoutes(TestService& service);
 void addAccountRoutes(TestService& service);
 void addSharingRoutes(TestService& service);
 void addUpdateRoutes(TestService& service);
+void addSyncRoutes(TestService& service);

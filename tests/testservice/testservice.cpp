@@ -22,6 +22,7 @@ TestService::TestService()
     addAccountRoutes(*this);
     addSharingRoutes(*this);
     addUpdateRoutes(*this);
+    addSyncRoutes(*this);
 }
 
 void TestService::addRoute(const QByteArray& method, const QString& pattern, RouteHandler handler)

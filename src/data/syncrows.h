@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// What the sync engine writes back into a pushed row.
+struct SyncMark
+{
+    QString id;       // local id
+    QString serverId; // empty keeps the stored server id
+    // False: the row changed while it was being pushed, so only the server
+    // id is stored and the row stays pending for the next push.
+    bool synced = true;
+};
+
+// The version rule of local changes: every write that leaves a row pending
+// is a local change. When the row was not pending (the server holds its
+// version), its version goes up by one, so that the change wins over the
+// server's copy: a pull replaces a pending row only with a strictly greater
+// version. While the row stays pending its version is kept, never lowered,
+// whatever the written record says.
+//
+// The sync columns every synced table shares, for the repositories' sync
+// operations. `table` is one of the five synced tables; `owner` names the
+// repository in warnings ("AccountRepository").
+namespace SyncRows {
+
+// The pending rows of the table (soft-deleted ones included).
+int countPending(QSqlDatabase& db, const char* table);
+// Applies the marks in one database transaction, or inside the caller's
+// when one is open already. A mark for a missing id changes nothing.
+bool applyMarks(QSqlDatabase& db, const char* table, const char* owner, const QList<SyncMark>& marks);
+// Empties the server id of every row.
+bool clearServerIds(QSqlDatabase& db, const char* table, const char* owner);
+// "id IN (?, ?, …)" for the ids, which go to `values`; "0" for none.
+QString idsIn(const QString& column, const QStringList& ids, QVariantList& values);
+
+} // namespace SyncRows

@@ -1,0 +1,202 @@
+#include "sync/syncengine.h"
+
+#include "account/core/apiclient.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+
+const QString kCursorKey = QStringLiteral("syncCursor");
+const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+const QString kSyncUserKey = QStringLiteral("syncUserId");
+
+} // namespace
+
+SyncEngine::SyncEngine(LarkAccount::ApiClient* apiClient, AccountRepository* accounts,
+                       TransactionRepository* transactions, CategoryRepository* categories,
+                       RecurringRepository* recurring, ReconciliationRepository* reconciliations,
+                       SplitLineRepository* splitLines, PreferencesRepository* preferences, QObject* parent)
+    : QObject(parent)
+    , m_apiClient(apiClient)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_recurring(recurring)
+    , m_reconciliations(reconciliations)
+    , m_splitLines(splitLines)
+    , m_preferences(preferences)
+{
+    m_periodicTimer = new QTimer(this);
+    connect(m_periodicTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    m_debounceTimer = new QTimer(this);
+    m_debounceTimer->setSingleShot(true);
+    m_debounceTimer->setInterval(kDebounceMs);
+    connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    if (m_apiClient)
+        connect(m_apiClient, &LarkAccount::ApiClient::authenticationRequired, this,
+                &SyncEngine::onAuthenticationRequired);
+}
+
+void SyncEngine::setSignedInCheck(std::function<bool()> check)
+{
+    m_signedInCheck = std::move(check);
+}
+
+void SyncEngine::setDatabase(Database* database)
+{
+    m_database = database;
+}
+
+void SyncEngine::scheduleSync()
+{
+    m_debounceTimer->start();
+}
+
+void SyncEngine::start(int intervalMs)
+{
+    m_periodicTimer->start(intervalMs);
+    syncNow();
+}
+
+void SyncEngine::stop()
+{
+    m_periodicTimer->stop();
+    if (m_state != Syncing)
+        return;
+    // Signed out: nothing more goes to the service in this cycle's name.
+    ++m_cycle;
+    m_sentChanges = QJsonArray();
+    m_resyncRequested = false;
+    setState(Idle);
+}
+
+bool SyncEngine::isPeriodicSyncActive() const
+{
+    return m_periodicTimer->isActive();
+}
+
+bool SyncEngine::isSyncScheduled() const
+{
+    return m_debounceTimer->isActive();
+}
+
+void SyncEngine::syncNow()
+{
+    if (m_signedInCheck && !m_signedInCheck()) {
+        m_resyncRequested = false;
+        setState(Idle);
+        return;
+    }
+    if (m_state == Syncing) {
+        m_resyncRequested = true;
+        return;
+    }
+    if (m_database && m_database->bulkWriteActive()) {
+        // An import holds the database in one open transaction: a cycle now
+        // would write into it. Try again once it is done.
+        m_debounceTimer->start();
+        return;
+    }
+    m_resyncRequested = false;
+    ++m_cycle;
+    setState(Syncing);
+    pushChanges();
+}
+
+void SyncEngine::adoptUser(const QString& userId)
+{
+    if (userId.isEmpty() || !m_preferences)
+        return;
+    const QString previous = m_preferences->valueOr(kSyncUserKey, QString());
+    if (previous == userId)
+        return;
+    if (!previous.isEmpty()) {
+        qWarning().noquote() << "Sync: signed in as another user than the last sync's; starting from an empty "
+                                "cursor and clearing the server ids of the previous account";
+        stop();
+        m_preferences->remove(kCursorKey);
+        m_accounts->clearServerIds();
+        m_categories->clearServerIds();
+        m_recurring->clearServerIds();
+        m_transactions->clearServerIds();
+        m_reconciliations->clearServerIds();
+        m_accounts->markAllPendingForResync();
+        m_categories->markAllPendingForResync();
+        m_recurring->markAllPendingForResync();
+        m_transactions->markAllPendingForResync();
+        m_reconciliations->markAllPendingForResync();
+    }
+    m_preferences->setValue(kSyncUserKey, userId);
+}
+
+QString SyncEngine::stateLabel(SyncState state)
+{
+    switch (state) {
+    case Idle:
+        return QStringLiteral("Synced");
+    case Syncing:
+        return QStringLiteral("Syncing...");
+    case Error:
+        return QStringLiteral("Sync error");
+    case Offline:
+        return QStringLiteral("Offline");
+    }
+    return QStringLiteral("Unknown");
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+QString SyncEngine::savedCursor() const
+{
+    return m_preferences ? m_preferences->valueOr(kCursorKey, QString()) : QString();
+}
+
+void SyncEngine::finishCycle()
+{
+    m_sentChanges = QJsonArray();
+    if (m_preferences)
+        m_preferences->setValue(kLastSyncKey, SqlValue::nowText());
+    setState(Idle);
+    emit syncCompleted();
+    emit dataChanged();
+    if (m_resyncRequested) {
+        m_resyncRequested = false;
+        QTimer::singleShot(0, this, &SyncEngine::syncNow);
+    }
+}
+
+void SyncEngine::failCycle(const QString& error)
+{
+    m_sentChanges = QJsonArray();
+    m_lastError = error;
+    setState(Error);
+    emit syncFailed(error);
+}
+
+void SyncEngine::onAuthenticationRequired()
+{
+    // The failed request's own reply reports the failure.
+    setState(Error);
+}
+
+void SyncEngine::pullChanges(const QString& cursor)
+{
+    Q_UNUSED(cursor)
+    // Server changes are not fetched yet: the cycle ends after its push.
+    finishCycle();
+}

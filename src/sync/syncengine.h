@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class AccountRepository;
+class CategoryRepository;
+class Database;
+class PreferencesRepository;
+class QTimer;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+struct Transaction;
+
+namespace LarkAccount {
+class ApiClient;
+}
+
+// Keeps the local database and the sync service in step. One cycle pushes
+// the pending rows of the five synced tables (at most one batch of 500 per
+// cycle) and then pulls. Cycles start on the periodic timer, 2000 ms after
+// the last scheduleSync(), or at once through syncNow(); one runs at a
+// time, and a request for another while one runs starts it after.
+// Everything runs on the GUI thread: every step of a cycle starts from the
+// previous step's reply.
+class SyncEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum SyncState { Idle = 0, Syncing = 1, Error = 2, Offline = 3 };
+    Q_ENUM(SyncState)
+
+    static constexpr int kDebounceMs = 2000;
+    static constexpr int kPeriodMs = 300000;
+    static constexpr int kBatchSize = 500;
+
+    SyncEngine(LarkAccount::ApiClient* apiClient, AccountRepository* accounts, TransactionRepository* transactions,
+               CategoryRepository* categories, RecurringRepository* recurring,
+               ReconciliationRepository* reconciliations, SplitLineRepository* splitLines,
+               PreferencesRepository* preferences, QObject* parent = nullptr);
+
+    // Asked before every cycle; false makes syncNow() settle in Idle without
+    // a request. Unset: always signed in.
+    void setSignedInCheck(std::function<bool()> check);
+    // While the database holds a bulk write (an import), no cycle starts:
+    // it is scheduled again for after.
+    void setDatabase(Database* database);
+
+    // Restarts the 2000 ms debounce: a burst of changes makes one cycle.
+    void scheduleSync();
+    // Starts (or restarts) the periodic timer and a cycle at once.
+    void start(int intervalMs);
+    // Stops the periodic timer. A running cycle takes no further step (its
+    // outstanding reply is ignored) and the state returns to Idle.
+    void stop();
+    void syncNow();
+
+    // The user the sync service is spoken to as. When it differs from the
+    // user of the earlier syncs, what those left behind belongs to another
+    // account: the pull cursor and every stored server id are dropped and
+    // every live row is pending again (logged, nothing asked). An empty id
+    // (not known yet) changes nothing.
+    void adoptUser(const QString& userId);
+
+    SyncState state() const { return m_state; }
+    QString lastError() const { return m_lastError; }
+    bool isPeriodicSyncActive() const;
+    // A scheduleSync() is waiting for its 2000 ms.
+    bool isSyncScheduled() const;
+
+    // "Synced", "Syncing...", "Sync error", "Offline"; "Unknown" otherwise.
+    static QString stateLabel(SyncState state);
+
+signals:
+    void stateChanged(SyncEngine::SyncState state);
+    void syncCompleted();
+    void syncFailed(const QString& error);
+    // After a completed cycle: what the views show may have changed.
+    void dataChanged();
+
+private:
+    void setState(SyncState state);
+    void finishCycle();
+    void failCycle(const QString& error);
+    void onAuthenticationRequired();
+    QString savedCursor() const;
+
+    // Push.
+    void pushChanges();
+    void pushNextBatch();
+    void handlePushResponse(bool ok, int httpStatus, const QJsonObject& body);
+    // Change objects of the first `limit` pending rows in push order.
+    QJsonArray gatherChanges(int limit) const;
+    int countPending() const;
+    // The change object builder for these transactions, their split lines
+    // read at once.
+    std::function<QJsonObject(const Transaction&)> transactionChanges(const QList<Transaction>& rows) const;
+    // Marks the accepted rows of the sent batch (entity type → id → server id).
+    void markAccepted(const QHash<QString, QHash<QString, QString>>& accepted);
+
+    // Pull.
+    void pullChanges(const QString& cursor);
+
+    LarkAccount::ApiClient* m_apiClient;
+    AccountRepository* m_accounts;
+    TransactionRepository* m_transactions;
+    CategoryRepository* m_categories;
+    RecurringRepository* m_recurring;
+    ReconciliationRepository* m_reconciliations;
+    SplitLineRepository* m_splitLines;
+    PreferencesRepository* m_preferences;
+    Database* m_database = nullptr;
+
+    QTimer* m_periodicTimer;
+    QTimer* m_debounceTimer;
+    SyncState m_state = Idle;
+    QString m_lastError;
+    int m_pullPageCount = 0;
+    bool m_resyncRequested = false;
+    std::function<bool()> m_signedInCheck;
+    // Counts cycles; a reply carrying an older number belongs to a cycle
+    // that stop() ended and is ignored.
+    quint64 m_cycle = 0;
+    // The change objects of the batch under way, to tell on "ok" whether a
+    // row changed while it was being sent.
+    QJsonArray m_sentChanges;
+    // The database's change count when the batch was built (-1: unknown).
+    qint64 m_sentChangeCount = -1;
+    // Pending rows beyond the batch, sent by later cycles.
+    int m_unsentCount = 0;
+};
