@@ -23,6 +23,10 @@ void isolateEnvironment()
     qputenv("XDG_CACHE_HOME", QDir(home).filePath(QStringLiteral("cache")).toUtf8());
     qputenv("TALLYLEAF_DATA_DIR", QDir(home).filePath(QStringLiteral("tallyleaf")).toUtf8());
     qunsetenv("TALLYLEAF_VERBOSE");
+    // Tokens must never reach the desktop's real keyring; the one test of the
+    // secret store runs its child inside a private session bus of its own.
+    if (!qEnvironmentVariableIsSet("TALLYLEAF_KEYRING_CHILD"))
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 QString testHome()

@@ -200,7 +200,8 @@ void TestPayees::writtenRowsAndSearchIndex()
     QCOMPARE(changed, 3);
     QCOMPARE(signal.count(), 0);
 
-    // Stamped now in UTC with "Z", pending, version kept; the others as they were.
+    // Stamped now in UTC with "Z", pending, one version up from the synced
+    // copy (so it wins over the server's); the others as they were.
     const QRegularExpression utc(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"));
     QSqlQuery q(QStringLiteral("SELECT payee, updated_at, sync_status, version FROM transactions ORDER BY id"));
     QStringList rows;
@@ -216,7 +217,7 @@ void TestPayees::writtenRowsAndSearchIndex()
         rows << q.value(0).toString() + QLatin1Char('|') + q.value(2).toString() + QLatin1Char('|')
                     + q.value(3).toString();
     }
-    QCOMPARE(rows, (QStringList{"Coffee Shop|pending|4", "Coffee Shop|pending|4", "Coffee Shop|pending|4",
+    QCOMPARE(rows, (QStringList{"Coffee Shop|pending|5", "Coffee Shop|pending|5", "Coffee Shop|pending|5",
                                 "Library|synced|4"}));
 
     // The full-text index follows: the new name is found, the old ones not.

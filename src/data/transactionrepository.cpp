@@ -250,7 +250,10 @@ bool TransactionRepository::renamePayees(const QStringList& payees, const QStrin
     // its update trigger.
     const auto rewrite = [&](const QStringList& slice) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = 'pending' "
+        // A local change: a row the server holds goes one version up (see
+        // the version rule in syncrows.h).
+        q.prepare(QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, "
+                                 "version = version + (sync_status != 'pending'), sync_status = 'pending' "
                                  "WHERE deleted_at IS NULL AND payee IN (?%1)")
                       .arg(QStringLiteral(", ?").repeated(slice.size() - 1)));
         q.addBindValue(newPayee);

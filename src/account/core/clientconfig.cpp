@@ -6,8 +6,8 @@ namespace {
 
 const QString kDefaultAuthBaseUrl = QStringLiteral("https://auth.larkspur.app");
 const QString kDefaultRealmSlug = QStringLiteral("larkspur");
-const QString kDefaultAccountApiUrl = QStringLiteral("https://account.larkspur.app/api/v1");
-const QString kDefaultSyncApiUrl = QStringLiteral("https://sync.larkspur.app/api/v1");
+const QString kDefaultAccountApiUrl = QStringLiteral("https://api.larkspur.app/account/v1");
+const QString kDefaultSyncApiUrl = QStringLiteral("https://api.larkspur.app/tallyleaf/v1");
 const QString kDefaultClientId = QStringLiteral("7c1e4b9a2f3d48e6a05b9d2c61f8e3a7");
 
 // An environment variable as UTF-8 text; unset or empty gives the fallback.
