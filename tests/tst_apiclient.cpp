@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QSignalSpy>
+#include <QTcpServer>
 
 using namespace LarkAccount;
 
@@ -25,6 +26,10 @@ private slots:
     void replyBodies();
     void transportFaults_data();
     void transportFaults();
+    void hostileReplies_data();
+    void hostileReplies();
+    void redirects_data();
+    void redirects();
     void refreshBeforeRequests_data();
     void refreshBeforeRequests();
     void retryAfter401_data();
@@ -230,6 +235,71 @@ void ApiClientTest::transportFaults()
     QCOMPARE(m_answers[0].status, answered ? 200 : 0);
     QCOMPARE(m_answers[0].body.isEmpty(), !answered);
     QCOMPARE(networkErrors.size(), answered ? 0 : 1);
+}
+
+// What a hostile or broken server sends is bounded: a reply too large or too
+// slow fails like an unanswered one; JSON nested past the parser's limit is
+// an empty body.
+void ApiClientTest::hostileReplies_data()
+{
+    QTest::addColumn<QJsonObject>("fault");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("bodyEmpty");
+    const int mib = 1024 * 1024;
+    QTest::newRow("body past the cap, with a length") << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}} << false << 0
+                                                      << true;
+    QTest::newRow("body past the cap, no length")
+        << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}, {"framed", false}} << false << 0 << true;
+    QTest::newRow("body under the cap") << QJsonObject{{"mode", "huge"}, {"size", mib / 2}} << true << 200 << false;
+    QTest::newRow("arrays nested 100000 deep")
+        << QJsonObject{{"mode", "raw"}, {"raw", QString(100000, QLatin1Char('['))}} << true << 200 << true;
+    QTest::newRow("objects nested 5000 deep")
+        << QJsonObject{{"mode", "raw"},
+                       {"raw", QStringLiteral("{\"a\":").repeated(5000) + QLatin1Char('1') + QString(5000, QLatin1Char('}'))}}
+        << true << 200 << true;
+    QTest::newRow("a byte at a time past the deadline") << QJsonObject{{"mode", "slow"}, {"delay_ms", 40}} << false
+                                                        << 0 << true;
+}
+
+void ApiClientTest::hostileReplies()
+{
+    QFETCH(QJsonObject, fault);
+    QFETCH(bool, ok);
+    QFETCH(int, status);
+    QFETCH(bool, bodyEmpty);
+    signIn();
+    m_api->setReplyLimits(1500, 1024 * 1024);
+    m_service->addFault(kEcho, fault);
+    getEcho(1);
+    QCOMPARE(m_answers[0].ok, ok);
+    QCOMPARE(m_answers[0].status, status);
+    QCOMPARE(m_answers[0].body.isEmpty(), bodyEmpty);
+}
+
+// The bearer token never leaves the configured origin: a redirect elsewhere
+// (here another port on loopback) fails without a connection to it.
+void ApiClientTest::redirects_data()
+{
+    QTest::addColumn<bool>("sameOrigin");
+    QTest::newRow("same origin is followed") << true;
+    QTest::newRow("another origin is refused") << false;
+}
+
+void ApiClientTest::redirects()
+{
+    QFETCH(bool, sameOrigin);
+    QTcpServer elsewhere;
+    QVERIFY(elsewhere.listen(QHostAddress::LocalHost, 0));
+    const QString location = sameOrigin ? m_service->url(kEcho).toString()
+                                        : QStringLiteral("http://127.0.0.1:%1/echo").arg(elsewhere.serverPort());
+    signIn();
+    m_service->addFault(kEcho, {{"mode", "redirect"}, {"status", 302}, {"location", location}, {"times", 1}});
+    getEcho(1);
+    QCOMPARE(m_answers[0].ok, sameOrigin);
+    QCOMPARE(text(m_answers[0].body, "sub"), sameOrigin ? QStringLiteral("u1") : QString());
+    QCOMPARE(count(kEcho), sameOrigin ? 2 : 1);
+    QVERIFY(!elsewhere.hasPendingConnections());
 }
 
 // An expired access token: every request waits for one refresh.

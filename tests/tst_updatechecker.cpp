@@ -201,6 +201,7 @@ void UpdateCheckerTest::check_data()
     QTest::newRow("404") << "1.1.5" << -1 << "" << "" << "up to date";
     QTest::newRow("500") << "1.1.5" << 0 << "" << "status" << "network error: ";
     QTest::newRow("hang, timed out") << "1.1.5" << 0 << "" << "hang" << "network error: ";
+    QTest::newRow("past the size cap") << "1.1.5" << 0 << "" << "huge" << "network error: reply too large or too slow";
     QTest::newRow("empty 200") << "1.1.5" << 200 << "" << "" << "manifest invalid: JSON parse error: ";
     QTest::newRow("not JSON") << "1.1.5" << 200 << "<html>" << "" << "manifest invalid: JSON parse error: ";
     QTest::newRow("below minimum") << "1.1.5" << 200
@@ -228,7 +229,7 @@ void UpdateCheckerTest::check()
     QFETCH(QString, outcome);
     serve(kLatest, status, body, QStringLiteral("{base}/tallyleaf/beta/latest.json"));
     if (!fault.isEmpty())
-        m_service->addFault(kManifestRoute, {{"mode", fault}, {"status", 500}});
+        m_service->addFault(kManifestRoute, {{"mode", fault}, {"status", 500}, {"size", 2 * 1024 * 1024}});
 
     Client client(config(current));
     client.setTransferTimeout(500);

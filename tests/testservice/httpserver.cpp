@@ -35,7 +35,10 @@ QByteArray serialize(const HttpResponse& response)
     bytes += "Content-Type: " + response.contentType + "\r\n";
     for (const auto& header : response.headers)
         bytes += header.first + ": " + header.second + "\r\n";
-    bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
+    if (response.delivery == Delivery::Unframed)
+        bytes += "Connection: close\r\n\r\n";
+    else
+        bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
     return bytes + response.body;
 }
 
@@ -125,6 +128,10 @@ private:
             return;
         case Delivery::Slow:
             sendSlowly(serialize(response), response.delayMs);
+            return;
+        case Delivery::Unframed:
+            m_socket->write(serialize(response));
+            m_socket->disconnectFromHost();
             return;
         }
     }

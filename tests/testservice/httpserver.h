@@ -31,6 +31,7 @@ enum class Delivery {
     Close, // close the connection without answering
     Delay, // answer after delayMs
     Slow,  // send the answer one byte every delayMs
+    Unframed, // no Content-Length: the body ends when the connection closes
 };
 
 struct HttpResponse

@@ -1,6 +1,7 @@
 // Control routes for tests, under /_control/ (never logged, never faulted):
 //   POST   /_control/reset                 forget tokens, faults and requests
-//   POST   /_control/faults                {"route", "mode", "status", "body", "delay_ms", "times"}
+//   POST   /_control/faults                {"route", "mode", "status", "body", "delay_ms", "times",
+//                                            "raw", "size", "framed", "location"}
 //   DELETE /_control/faults                clear every fault
 //   GET    /_control/requests[?route=R]    {"requests": [{method, path, route, query, headers, body}]}
 //   DELETE /_control/requests              forget the received requests
@@ -26,7 +27,11 @@ void addControlRoutes(TestService& service)
             fault.body = spec.value(QLatin1String("body")).toObject();
             fault.delayMs = spec.value(QLatin1String("delay_ms")).toInt(0);
             fault.times = spec.value(QLatin1String("times")).toInt(-1);
-            const QStringList modes{"status", "hang", "close", "garbage", "delay", "slow"};
+            fault.raw = spec.value(QLatin1String("raw")).toString().toUtf8();
+            fault.size = spec.value(QLatin1String("size")).toInt(0);
+            fault.framed = spec.value(QLatin1String("framed")).toBool(true);
+            fault.location = spec.value(QLatin1String("location")).toString().toUtf8();
+            const QStringList modes{"status", "hang", "close", "garbage", "delay", "slow", "raw", "huge", "redirect"};
             const QString route = spec.value(QLatin1String("route")).toString();
             if (route.isEmpty() || !modes.contains(fault.mode) || fault.times == 0)
                 return TestService::error(400, QStringLiteral("bad_fault"));

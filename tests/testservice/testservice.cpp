@@ -85,6 +85,21 @@ HttpResponse TestService::handle(const HttpRequest& request)
         response.delivery = Delivery::Hang;
         return response;
     }
+    if (fault->mode == QLatin1String("raw")) {
+        response.body = fault->raw;
+        return response;
+    }
+    if (fault->mode == QLatin1String("huge")) {
+        // Valid JSON all the way, so only its size can refuse it.
+        response.body = "{\"pad\":\"" + QByteArray(qMax(0, fault->size - 10), 'x') + "\"}";
+        response.delivery = fault->framed ? Delivery::Normal : Delivery::Unframed;
+        return response;
+    }
+    if (fault->mode == QLatin1String("redirect")) {
+        response.status = fault->status;
+        response.headers.append({"Location", fault->location});
+        return response;
+    }
     if (fault->mode == QLatin1String("close")) {
         response.delivery = Delivery::Close;
         return response;

@@ -51,6 +51,10 @@ public:
         QJsonObject body;
         int delayMs = 0;
         int times = -1;
+        QByteArray raw;   // "raw": the body sent as is
+        int size = 0;     // "huge": body bytes
+        bool framed = true; // "huge": with a Content-Length
+        QByteArray location; // "redirect": the Location header
     };
 
     TestService();

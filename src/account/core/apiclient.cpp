@@ -1,6 +1,7 @@
 #include "account/core/apiclient.h"
 
 #include "account/core/tokenmanager.h"
+#include "services/replylimits.h"
 
 #include <QDebug>
 #include <QJsonDocument>
@@ -67,6 +68,12 @@ void ApiClient::setAppInfo(const QString& appId, const QString& appVersion, cons
 void ApiClient::setTransferTimeout(int milliseconds)
 {
     m_transferTimeoutMs = milliseconds;
+}
+
+void ApiClient::setReplyLimits(int deadlineMs, qint64 maxBytes)
+{
+    m_requestDeadlineMs = deadlineMs;
+    m_maxReplyBytes = maxBytes;
 }
 
 void ApiClient::get(const QString& path, Callback callback, const QUrlQuery& query)
@@ -173,6 +180,9 @@ void ApiClient::executeRequest(const Request& request, const QString& token)
     if (!token.isEmpty())
         networkRequest.setRawHeader("Authorization", QStringLiteral("Bearer %1").arg(token).toUtf8());
     networkRequest.setTransferTimeout(m_transferTimeoutMs);
+    // The bearer token goes to the configured origin only: a redirect to
+    // another host, port or scheme fails instead of being followed.
+    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
 
     QNetworkReply* reply = nullptr;
     if (request.method == QLatin1String("GET"))
@@ -189,16 +199,19 @@ void ApiClient::executeRequest(const Request& request, const QString& token)
         finish(request.callback, false, 0, QJsonObject());
         return;
     }
+    limitReply(reply, m_maxReplyBytes, m_requestDeadlineMs);
     connect(reply, &QNetworkReply::finished, this, [this, reply, request] { onReplyFinished(reply, request); });
 }
 
 void ApiClient::onReplyFinished(QNetworkReply* reply, const Request& request)
 {
     reply->deleteLater();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    // A reply cut short after its headers is as unanswered as a refused one.
+    const bool limited = replyWasLimited(reply);
+    const int status = limited ? 0 : reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     QJsonObject body;
     // An aborted reply (transfer timeout) is closed and has nothing to read.
-    const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
+    const QByteArray bytes = reply->isOpen() && !limited ? reply->readAll() : QByteArray();
     if (!bytes.isEmpty()) {
         const QJsonDocument document = QJsonDocument::fromJson(bytes);
         if (document.isObject())
@@ -213,7 +226,7 @@ void ApiClient::onReplyFinished(QNetworkReply* reply, const Request& request)
         });
         return;
     }
-    if (reply->error() != QNetworkReply::NoError && status == 0) {
+    if ((reply->error() != QNetworkReply::NoError || limited) && status == 0) {
         emit networkError(reply->errorString());
         finish(request.callback, false, 0, QJsonObject());
         return;

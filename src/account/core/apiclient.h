@@ -35,6 +35,10 @@ public:
     // so a stalled server cannot hold up a refresh and everything queued
     // behind it for the rest of the session.
     static constexpr int kDefaultTransferTimeoutMs = 30000;
+    // A whole exchange, however slowly the bytes arrive, and the largest
+    // reply body read; a sync page of 200 rows is far below either.
+    static constexpr int kDefaultRequestDeadlineMs = 120000;
+    static constexpr qint64 kDefaultMaxReplyBytes = 16 * 1024 * 1024;
 
     explicit ApiClient(TokenManager* tokens, QObject* parent = nullptr);
 
@@ -44,6 +48,7 @@ public:
     // Empty values leave their header out.
     void setAppInfo(const QString& appId, const QString& appVersion, const QString& platform);
     void setTransferTimeout(int milliseconds);
+    void setReplyLimits(int deadlineMs, qint64 maxBytes);
 
     void get(const QString& path, Callback callback, const QUrlQuery& query = QUrlQuery());
     void post(const QString& path, const QJsonObject& body, Callback callback);
@@ -93,6 +98,8 @@ private:
     QString m_appVersion;
     QString m_platform;
     int m_transferTimeoutMs = kDefaultTransferTimeoutMs;
+    int m_requestDeadlineMs = kDefaultRequestDeadlineMs;
+    qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
     quint64 m_announcedRejection = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "update/core/releasenotes.h"
 
+#include "services/replylimits.h"
+
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -13,7 +15,7 @@ namespace {
 QString notesText(QNetworkReply* reply)
 {
     reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError)
+    if (reply->error() != QNetworkReply::NoError || replyWasLimited(reply))
         return QString();
     return QString::fromUtf8(reply->readAll()).trimmed();
 }
@@ -82,6 +84,7 @@ void ReleaseNotesFetcher::fetch()
 void ReleaseNotesFetcher::request(const QUrl& url, void (ReleaseNotesFetcher::*step)(QNetworkReply*))
 {
     QNetworkReply* reply = m_network->get(makeRequest(url, m_appTag, m_transferTimeoutMs));
+    limitReply(reply, kMaxReplyBytes, kRequestDeadlineMs);
     connect(reply, &QNetworkReply::finished, this, [this, reply, step] { (this->*step)(reply); });
 }
 

@@ -1,5 +1,7 @@
 #include "update/core/updateclient.h"
 
+#include "services/replylimits.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
@@ -53,7 +55,8 @@ void Client::check()
         return;
     }
     m_inFlight = true;
-    m_network->get(makeRequest(manifestUrl(), m_config.app, m_transferTimeoutMs));
+    limitReply(m_network->get(makeRequest(manifestUrl(), m_config.app, m_transferTimeoutMs)), kMaxReplyBytes,
+               kRequestDeadlineMs);
 }
 
 void Client::onManifestReply(QNetworkReply* reply)
@@ -62,6 +65,10 @@ void Client::onManifestReply(QNetworkReply* reply)
     reply->deleteLater();
     m_inFlight = false;
 
+    if (replyWasLimited(reply)) {
+        emit checkFailed(QStringLiteral("network error: reply too large or too slow"));
+        return;
+    }
     if (reply->error() != QNetworkReply::NoError) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (reply->error() == QNetworkReply::ContentNotFoundError || status == 404) {

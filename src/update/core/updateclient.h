@@ -17,6 +17,10 @@ Q_DECLARE_LOGGING_CATEGORY(lcClient)
 // Update requests give up after this long without progress, so a server
 // that never answers does not keep a busy indicator up for ever.
 inline constexpr int kTransferTimeoutMs = 30000;
+// A manifest or a page of release notes is a few kilobytes: more, or an
+// exchange still trickling after two minutes, is not worth reading.
+inline constexpr qint64 kMaxReplyBytes = 1024 * 1024;
+inline constexpr int kRequestDeadlineMs = 120000;
 
 // A GET of an update-service address: the user agent names the
 // application tag, redirects are followed only when they are not less safe.
