@@ -153,8 +153,6 @@ private:
     // A feature window wrote transactions: the register and the account
     // list show them now.
     void showWrittenTransactions();
-    // The command of a feature window that is not built yet.
-    void showNotAvailable();
     void startSignIn();
     // Reactions to the account client and the sync engine, connected by
     // setupSyncAndAuth once those services exist.

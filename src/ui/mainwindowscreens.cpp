@@ -1,17 +1,21 @@
 // The feature windows of the main window. Every window that lives for the
 // whole process opens through openKeptWindow; only the reconcile window is
-// made anew each time. Each window has a section of its own below, which
-// includes its screen's header at its top, so that a window is added or
-// changed without touching any other section.
+// made anew each time. Each window has a section of its own below.
 #include "ui/mainwindow.h"
 
 #include "app/appstate.h"
-#include "ui/mainwindow_p.h"
-#include "ui/widgets/statusbar.h"
+#include "data/recurringrepository.h"
+#include "ui/screens/categoriesscreen.h"
+#include "ui/screens/importscreen.h"
+#include "ui/screens/payeescreen.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
+#include "ui/screens/recurringscreen.h"
+#include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchscreen.h"
+#include "ui/screens/settingsscreen.h"
 
 #include <QSize>
-
-using namespace MainWindowPrivate;
 
 namespace {
 
@@ -60,14 +64,7 @@ void MainWindow::showWrittenTransactions()
     refreshAccountList();
 }
 
-void MainWindow::showNotAvailable()
-{
-    m_statusBar->showMessage(tr("This window is not available yet."), kConfirmationTimeout);
-}
-
 // ---- Reconcile: a new window for every reconciliation ----
-
-#include "ui/screens/reconciliationscreen.h"
 
 void MainWindow::showReconciliationWindow()
 {
@@ -89,8 +86,6 @@ void MainWindow::showReconciliationWindow()
 
 // ---- Reconciliation history ----
 
-#include "ui/screens/reconciliationhistoryscreen.h"
-
 void MainWindow::showReconciliationHistoryWindow()
 {
     if (!requireCurrentAccount())
@@ -101,9 +96,6 @@ void MainWindow::showReconciliationHistoryWindow()
 }
 
 // ---- Recurring transactions ----
-
-#include "data/recurringrepository.h"
-#include "ui/screens/recurringscreen.h"
 
 void MainWindow::showRecurringWindow()
 {
@@ -123,8 +115,6 @@ void MainWindow::showRecurringWindow()
 
 // ---- Search ----
 
-#include "ui/screens/searchscreen.h"
-
 void MainWindow::showSearchWindow()
 {
     SearchScreen* screen = openKeptWindow(
@@ -140,8 +130,6 @@ void MainWindow::showSearchWindow()
 
 // ---- Reports ----
 
-#include "ui/screens/reportsscreen.h"
-
 void MainWindow::showReportsWindow()
 {
     openKeptWindow(this, m_reportsScreen, m_appState, tr("Reports"), QSize(800, 600), noWiring,
@@ -149,8 +137,6 @@ void MainWindow::showReportsWindow()
 }
 
 // ---- Import ----
-
-#include "ui/screens/importscreen.h"
 
 void MainWindow::showImportWindow()
 {
@@ -163,8 +149,6 @@ void MainWindow::showImportWindow()
 }
 
 // ---- Payees ----
-
-#include "ui/screens/payeescreen.h"
 
 void MainWindow::showPayeesWindow()
 {
@@ -180,8 +164,6 @@ void MainWindow::showPayeesWindow()
 
 // ---- Categories ----
 
-#include "ui/screens/categoriesscreen.h"
-
 void MainWindow::showCategoriesWindow()
 {
     openKeptWindow(this, m_categoriesScreen, m_appState, tr("Categories"), QSize(600, 500), noWiring,
@@ -192,5 +174,12 @@ void MainWindow::showCategoriesWindow()
 
 void MainWindow::showSettingsWindow()
 {
-    showNotAvailable();
+    openKeptWindow(
+        this, m_settingsScreen, m_appState, tr("Preferences"), QSize(500, 550),
+        [this](SettingsScreen* screen) {
+            // A restored account or an imported backup: the list and the
+            // register show the data as it now is.
+            connect(screen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::showWrittenTransactions);
+        },
+        [](SettingsScreen* screen) { screen->refresh(); });
 }
