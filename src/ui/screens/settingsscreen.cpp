@@ -191,6 +191,7 @@ QWidget* SettingsScreen::createGeneralPage()
     QFormLayout* appearance = createForm();
 
     m_themeCombo = new QComboBox;
+    m_themeCombo->setObjectName(QStringLiteral("themeCombo"));
     m_themeCombo->addItem(tr("System Default"), QStringLiteral("system"));
     m_themeCombo->addItem(tr("Light"), QStringLiteral("light"));
     m_themeCombo->addItem(tr("Dark"), QStringLiteral("dark"));
@@ -202,6 +203,7 @@ QWidget* SettingsScreen::createGeneralPage()
     auto* accentLayout = new QHBoxLayout(accentRow);
     accentLayout->setContentsMargins(0, 0, 0, 0);
     m_accentButton = new QPushButton;
+    m_accentButton->setObjectName(QStringLiteral("accentButton"));
     m_accentButton->setFixedSize(28, 28);
     m_accentButton->setCursor(Qt::PointingHandCursor);
     m_accentButton->setToolTip(tr("Choose accent color"));
@@ -212,6 +214,7 @@ QWidget* SettingsScreen::createGeneralPage()
     appearance->addRow(tr("Accent color"), accentRow);
 
     m_fontSizeCombo = new QComboBox;
+    m_fontSizeCombo->setObjectName(QStringLiteral("fontSizeCombo"));
     m_fontSizeCombo->addItem(tr("Small"), 85);
     m_fontSizeCombo->addItem(tr("Default"), 100);
     m_fontSizeCombo->addItem(tr("Medium"), 115);
@@ -230,6 +233,7 @@ QWidget* SettingsScreen::createGeneralPage()
     QFormLayout* regional = createForm();
 
     m_weekStartCombo = new QComboBox;
+    m_weekStartCombo->setObjectName(QStringLiteral("weekStartCombo"));
     m_weekStartCombo->addItem(tr("Sunday"), 7);
     m_weekStartCombo->addItem(tr("Monday"), 1);
     m_weekStartCombo->addItem(tr("Saturday"), 6);
@@ -240,6 +244,7 @@ QWidget* SettingsScreen::createGeneralPage()
     regional->addRow(tr("Week starts on"), m_weekStartCombo);
 
     m_languageCombo = new QComboBox;
+    m_languageCombo->setObjectName(QStringLiteral("languageCombo"));
     m_languageCombo->addItem(tr("System Default"), QStringLiteral("system"));
     // Each language under its own name, so it can be found whatever the
     // interface language.
@@ -303,6 +308,7 @@ QWidget* SettingsScreen::createRegisterPage()
     // A check box with its help line indented under the box's text.
     auto addOption = [prefs](QVBoxLayout* group, const QString& text, const QString& key, const QString& help) {
         auto* box = new QCheckBox(text);
+        box->setObjectName(key);
         box->setChecked(prefs->boolValue(key, false));
         group->addWidget(box);
         QLabel* helpLabel = createCaption(help);
