@@ -34,7 +34,7 @@ namespace {
 const QString kDefaultAccent = QStringLiteral("#00897B");
 
 // One glyph of the icon font, centred on a transparent square.
-QIcon glyphIcon(char16_t codePoint, const QColor& color, int size)
+QPixmap glyphPixmap(char16_t codePoint, const QColor& color, int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -45,7 +45,16 @@ QIcon glyphIcon(char16_t codePoint, const QColor& color, int size)
     painter.setFont(font);
     painter.setPen(color);
     painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString(QChar(codePoint)));
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+QIcon glyphIcon(char16_t codePoint, const QColor& color, int size)
+{
+    QIcon icon(glyphPixmap(codePoint, color, size));
+    // On the selected item's accent background the glyph takes the item's
+    // white text colour; grey would vanish there.
+    icon.addPixmap(glyphPixmap(codePoint, Qt::white, size), QIcon::Selected);
+    return icon;
 }
 
 // A page: margins 24, spacing 8, its title, then `gap`.
@@ -427,9 +436,12 @@ QWidget* SettingsScreen::createAboutPage()
     auto* linksTitle = new QLabel(tr("Links"));
     setFontRole(linksTitle, FontRole::Subtitle);
     layout->addWidget(linksTitle);
-    auto* links = new QLabel(QStringLiteral("<a href=\"https://larkspur.app/tallyleaf\">%1</a><br>"
-                                            "<a href=\"https://larkspur.app/tallyleaf/mobile\">%2</a>")
-                                 .arg(tr("Website"), tr("Tallyleaf for iPhone and Android")));
+    // The palette's link blue is unreadable on the dark theme: the links
+    // take the accent, lightened there.
+    const QString linkColor = (isDarkPalette() ? accentColorRef().lighter(160) : accentColorRef()).name();
+    auto* links = new QLabel(QStringLiteral("<a style=\"color:%1\" href=\"https://larkspur.app/tallyleaf\">%2</a><br>"
+                                            "<a style=\"color:%1\" href=\"https://larkspur.app/tallyleaf/mobile\">%3</a>")
+                                 .arg(linkColor, tr("Website"), tr("Tallyleaf for iPhone and Android")));
     links->setTextFormat(Qt::RichText);
     links->setOpenExternalLinks(true);
     links->setContentsMargins(12, 0, 0, 0);
