@@ -39,6 +39,13 @@ Screen* openKeptWindow(MainWindow* owner, Screen*& kept, AppState* appState, con
 // For a window whose signals the main window does not follow.
 const auto noWiring = [](auto*) {};
 
+template <typename Screen, typename Refresh>
+void refreshIfOpen(Screen* screen, Refresh refresh)
+{
+    if (screen && screen->isVisible())
+        refresh(screen);
+}
+
 } // namespace
 
 void MainWindow::showAsToolWindow(QWidget* window, const QString& title, const QSize& size, QWidget* mainWindow)
@@ -62,6 +69,18 @@ void MainWindow::showWrittenTransactions()
 {
     reloadRegister();
     refreshAccountList();
+}
+
+void MainWindow::reloadAllViews()
+{
+    showWrittenTransactions();
+    refreshIfOpen(m_reconciliationHistoryScreen, [](ReconciliationHistoryScreen* s) { s->refresh(); });
+    refreshIfOpen(m_recurringScreen, [](RecurringScreen* s) { s->refresh(); });
+    refreshIfOpen(m_searchScreen, [](SearchScreen* s) { s->refreshFilters(); });
+    refreshIfOpen(m_reportsScreen, [](ReportsScreen* s) { s->refresh(); });
+    refreshIfOpen(m_importScreen, [](ImportScreen* s) { s->refresh(); });
+    refreshIfOpen(m_payeeScreen, [](PayeeScreen* s) { s->loadPayees(); });
+    refreshIfOpen(m_categoriesScreen, [](CategoriesScreen* s) { s->reload(); });
 }
 
 // ---- Reconcile: a new window for every reconciliation ----
@@ -177,9 +196,7 @@ void MainWindow::showSettingsWindow()
     openKeptWindow(
         this, m_settingsScreen, m_appState, tr("Preferences"), QSize(500, 550),
         [this](SettingsScreen* screen) {
-            // A restored account or an imported backup: the list and the
-            // register show the data as it now is.
-            connect(screen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::showWrittenTransactions);
+            connect(screen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::reloadAllViews);
         },
         [](SettingsScreen* screen) { screen->refresh(); });
 }
