@@ -74,6 +74,9 @@ private:
     // while no cycle runs, so a running pull cannot store the old cursor
     // after the reset.
     void startFullSync();
+    // Asks the engine for a cycle and waits for its end with the buttons
+    // disabled; gives them back at once when the engine starts none.
+    void runCycle();
     SyncedRepositories syncedRepositories() const;
     // A word-wrapped caption in the secondary text colour.
     static QLabel* createCaption(const QString& text);

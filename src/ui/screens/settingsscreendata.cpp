@@ -253,9 +253,13 @@ void SettingsScreen::onSyncStateChanged()
 
 void SettingsScreen::syncNow()
 {
+    if (m_appState->syncEngine())
+        runCycle();
+}
+
+void SettingsScreen::runCycle()
+{
     SyncEngine* engine = m_appState->syncEngine();
-    if (!engine)
-        return;
     setAwaitingSync(true);
     engine->syncNow();
     // Signed out, or an import holds the database: no cycle starts, so no
@@ -277,30 +281,20 @@ void SettingsScreen::forceFullSync()
         != QMessageBox::Yes)
         return;
     setAwaitingSync(true);
-    if (engine->state() == SyncEngine::Syncing) {
-        // A cycle began while the question was open.
-        m_fullSyncQueued = true;
-        return;
-    }
     startFullSync();
 }
 
 void SettingsScreen::startFullSync()
 {
-    SyncEngine* engine = m_appState->syncEngine();
-    if (engine->state() == SyncEngine::Syncing) {
+    if (m_appState->syncEngine()->state() == SyncEngine::Syncing) {
+        // A cycle began while the question was open: wait for its end.
         m_fullSyncQueued = true;
         return;
     }
     DataRecovery::markAllForResync(syncedRepositories());
     m_appState->preferences()->remove(kSyncCursorKey);
     m_appState->preferences()->remove(kLastSyncKey);
-    setAwaitingSync(true);
-    engine->syncNow();
-    if (m_awaitingSync && engine->state() != SyncEngine::Syncing) {
-        setAwaitingSync(false);
-        refresh();
-    }
+    runCycle();
 }
 
 // ---- Backup ----
