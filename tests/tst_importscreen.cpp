@@ -75,7 +75,7 @@ private:
     std::unique_ptr<ImportScreen> m_screen;
     QString m_account;
     QStringList m_files;
-    QList<ImportScreen::FileRequest> m_requests;
+    QList<MessageBoxes::FileRequest> m_requests;
     QStringList m_boxes; // "title: text"
     std::function<int(QDialog*)> m_dialog;
 };
@@ -88,7 +88,7 @@ void TestImportScreen::initTestCase()
         return r.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     });
     MessageBoxes::setDialogRunner([this](QDialog* d) { return m_dialog ? m_dialog(d) : int(QDialog::Rejected); });
-    ImportScreen::setFileChooser([this](const ImportScreen::FileRequest& r) {
+    MessageBoxes::setFileChooser([this](const MessageBoxes::FileRequest& r) {
         m_requests.append(r);
         return m_files;
     });
@@ -174,7 +174,7 @@ void TestImportScreen::csvColumnsAndPreview()
     QCOMPARE(m_requests.size(), 1);
     QCOMPARE(m_requests.first().caption, QStringLiteral("Select File"));
     QCOMPARE(m_requests.first().filter, QStringLiteral("CSV Files (*.csv);;All Files (*)"));
-    QVERIFY(!m_requests.first().multiple);
+    QVERIFY(m_requests.first().kind == MessageBoxes::FileRequest::Kind::Open);
     QCOMPARE(child<QLabel>("fileLabel")->text(), QStringLiteral("first.csv"));
     QCOMPARE(child<QComboBox>("memoColumnCombo")->itemText(0), QStringLiteral("(none)"));
     QCOMPARE(child<QComboBox>("dateColumnCombo")->itemText(0), QStringLiteral("Col 0: Date"));
@@ -403,7 +403,7 @@ void TestImportScreen::qifRowsAndImport()
     choose(files);
     QCOMPARE(m_requests.first().caption, QStringLiteral("Select QIF File(s)"));
     QCOMPARE(m_requests.first().filter, QStringLiteral("QIF Files (*.qif)"));
-    QVERIFY(m_requests.first().multiple);
+    QVERIFY(m_requests.first().kind == MessageBoxes::FileRequest::Kind::OpenMany);
     QCOMPARE(child<QLabel>("fileLabel")->text(), QStringLiteral("3 file(s) selected"));
 
     // One row per account name, letter case ignored; a name matching an

@@ -116,18 +116,17 @@ void TestReportsScreen::init()
         m_boxes.append(r);
         return QMessageBox::Ok;
     });
-    ReportsScreen::setSaveFileChooser(
-        [this](QWidget*, const QString& caption, const QString& path, const QString& filter) {
-            m_chooserCalls << QStringList{caption, path, filter}.join(QLatin1Char('|'));
-            return m_chosenPath;
-        });
+    MessageBoxes::setFileChooser([this](const MessageBoxes::FileRequest& r) {
+        m_chooserCalls << QStringList{r.caption, r.path, r.filter}.join(QLatin1Char('|'));
+        return QStringList{m_chosenPath};
+    });
 }
 
 void TestReportsScreen::cleanup()
 {
     m_screen.reset();
     MessageBoxes::setPresenter({});
-    ReportsScreen::setSaveFileChooser({});
+    MessageBoxes::setFileChooser({});
 }
 
 void TestReportsScreen::openOn2024()

@@ -153,8 +153,9 @@ private:
     // A feature window wrote transactions: the register and the account
     // list show them now.
     void showWrittenTransactions();
-    // The command of a feature window that is not built yet.
-    void showNotAvailable();
+    // Data changed under every view at once (a backup imported, an account
+    // restored): the list, the register and each open feature window reload.
+    void reloadAllViews();
     void startSignIn();
     // Reactions to the account client and the sync engine, connected by
     // setupSyncAndAuth once those services exist.

@@ -1,17 +1,21 @@
 // The feature windows of the main window. Every window that lives for the
 // whole process opens through openKeptWindow; only the reconcile window is
-// made anew each time. Each window has a section of its own below, which
-// includes its screen's header at its top, so that a window is added or
-// changed without touching any other section.
+// made anew each time. Each window has a section of its own below.
 #include "ui/mainwindow.h"
 
 #include "app/appstate.h"
-#include "ui/mainwindow_p.h"
-#include "ui/widgets/statusbar.h"
+#include "data/recurringrepository.h"
+#include "ui/screens/categoriesscreen.h"
+#include "ui/screens/importscreen.h"
+#include "ui/screens/payeescreen.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
+#include "ui/screens/recurringscreen.h"
+#include "ui/screens/reportsscreen.h"
+#include "ui/screens/searchscreen.h"
+#include "ui/screens/settingsscreen.h"
 
 #include <QSize>
-
-using namespace MainWindowPrivate;
 
 namespace {
 
@@ -34,6 +38,13 @@ Screen* openKeptWindow(MainWindow* owner, Screen*& kept, AppState* appState, con
 
 // For a window whose signals the main window does not follow.
 const auto noWiring = [](auto*) {};
+
+template <typename Screen, typename Refresh>
+void refreshIfOpen(Screen* screen, Refresh refresh)
+{
+    if (screen && screen->isVisible())
+        refresh(screen);
+}
 
 } // namespace
 
@@ -60,14 +71,19 @@ void MainWindow::showWrittenTransactions()
     refreshAccountList();
 }
 
-void MainWindow::showNotAvailable()
+void MainWindow::reloadAllViews()
 {
-    m_statusBar->showMessage(tr("This window is not available yet."), kConfirmationTimeout);
+    showWrittenTransactions();
+    refreshIfOpen(m_reconciliationHistoryScreen, [](ReconciliationHistoryScreen* s) { s->refresh(); });
+    refreshIfOpen(m_recurringScreen, [](RecurringScreen* s) { s->refresh(); });
+    refreshIfOpen(m_searchScreen, [](SearchScreen* s) { s->refreshFilters(); });
+    refreshIfOpen(m_reportsScreen, [](ReportsScreen* s) { s->refresh(); });
+    refreshIfOpen(m_importScreen, [](ImportScreen* s) { s->refresh(); });
+    refreshIfOpen(m_payeeScreen, [](PayeeScreen* s) { s->loadPayees(); });
+    refreshIfOpen(m_categoriesScreen, [](CategoriesScreen* s) { s->reload(); });
 }
 
 // ---- Reconcile: a new window for every reconciliation ----
-
-#include "ui/screens/reconciliationscreen.h"
 
 void MainWindow::showReconciliationWindow()
 {
@@ -89,8 +105,6 @@ void MainWindow::showReconciliationWindow()
 
 // ---- Reconciliation history ----
 
-#include "ui/screens/reconciliationhistoryscreen.h"
-
 void MainWindow::showReconciliationHistoryWindow()
 {
     if (!requireCurrentAccount())
@@ -101,9 +115,6 @@ void MainWindow::showReconciliationHistoryWindow()
 }
 
 // ---- Recurring transactions ----
-
-#include "data/recurringrepository.h"
-#include "ui/screens/recurringscreen.h"
 
 void MainWindow::showRecurringWindow()
 {
@@ -123,8 +134,6 @@ void MainWindow::showRecurringWindow()
 
 // ---- Search ----
 
-#include "ui/screens/searchscreen.h"
-
 void MainWindow::showSearchWindow()
 {
     SearchScreen* screen = openKeptWindow(
@@ -140,8 +149,6 @@ void MainWindow::showSearchWindow()
 
 // ---- Reports ----
 
-#include "ui/screens/reportsscreen.h"
-
 void MainWindow::showReportsWindow()
 {
     openKeptWindow(this, m_reportsScreen, m_appState, tr("Reports"), QSize(800, 600), noWiring,
@@ -149,8 +156,6 @@ void MainWindow::showReportsWindow()
 }
 
 // ---- Import ----
-
-#include "ui/screens/importscreen.h"
 
 void MainWindow::showImportWindow()
 {
@@ -163,8 +168,6 @@ void MainWindow::showImportWindow()
 }
 
 // ---- Payees ----
-
-#include "ui/screens/payeescreen.h"
 
 void MainWindow::showPayeesWindow()
 {
@@ -180,8 +183,6 @@ void MainWindow::showPayeesWindow()
 
 // ---- Categories ----
 
-#include "ui/screens/categoriesscreen.h"
-
 void MainWindow::showCategoriesWindow()
 {
     openKeptWindow(this, m_categoriesScreen, m_appState, tr("Categories"), QSize(600, 500), noWiring,
@@ -192,5 +193,10 @@ void MainWindow::showCategoriesWindow()
 
 void MainWindow::showSettingsWindow()
 {
-    showNotAvailable();
+    openKeptWindow(
+        this, m_settingsScreen, m_appState, tr("Preferences"), QSize(500, 550),
+        [this](SettingsScreen* screen) {
+            connect(screen, &SettingsScreen::deletedAccountRestored, this, &MainWindow::reloadAllViews);
+        },
+        [](SettingsScreen* screen) { screen->refresh(); });
 }

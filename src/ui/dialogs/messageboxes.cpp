@@ -1,6 +1,8 @@
 #include "ui/dialogs/messageboxes.h"
 
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 
 namespace MessageBoxes {
 
@@ -16,6 +18,12 @@ DialogRunner& dialogRunner()
 {
     static DialogRunner r;
     return r;
+}
+
+FileChooser& fileChooser()
+{
+    static FileChooser c;
+    return c;
 }
 
 QMessageBox::StandardButton showReal(const Request& r)
@@ -38,6 +46,11 @@ void setPresenter(Presenter p)
 void setDialogRunner(DialogRunner r)
 {
     dialogRunner() = std::move(r);
+}
+
+void setFileChooser(FileChooser c)
+{
+    fileChooser() = std::move(c);
 }
 
 QMessageBox::StandardButton show(const Request& request)
@@ -73,6 +86,43 @@ int exec(QDialog* dialog)
     if (dialogRunner())
         return dialogRunner()(dialog);
     return dialog->exec();
+}
+
+QStringList chooseFiles(const FileRequest& r)
+{
+    if (fileChooser())
+        return fileChooser()(r);
+    switch (r.kind) {
+    case FileRequest::Kind::OpenMany:
+        return QFileDialog::getOpenFileNames(r.parent, r.caption, r.path, r.filter);
+    case FileRequest::Kind::Save: {
+        const QString path = QFileDialog::getSaveFileName(r.parent, r.caption, r.path, r.filter);
+        return path.isEmpty() ? QStringList() : QStringList{path};
+    }
+    case FileRequest::Kind::Open:
+        break;
+    }
+    const QString path = QFileDialog::getOpenFileName(r.parent, r.caption, r.path, r.filter);
+    return path.isEmpty() ? QStringList() : QStringList{path};
+}
+
+QString chooseFile(const FileRequest& request)
+{
+    return chooseFiles(request).value(0);
+}
+
+std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                  const QStringList& items, int current)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(items.value(current));
+    if (exec(&dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace MessageBoxes

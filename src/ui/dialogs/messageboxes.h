@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -22,13 +24,30 @@ struct Request
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
+// A file chooser's question: one file to open, several to open, or one to
+// save.
+struct FileRequest
+{
+    enum class Kind { Open, OpenMany, Save };
+    Kind kind = Kind::Open;
+    QWidget* parent = nullptr;
+    QString caption;
+    // The start directory, or for Save the proposed file.
+    QString path;
+    QString filter;
+};
+
 using Presenter = std::function<QMessageBox::StandardButton(const Request&)>;
 using DialogRunner = std::function<int(QDialog*)>;
+// The chosen paths; empty when cancelled.
+using FileChooser = std::function<QStringList(const FileRequest&)>;
 
 // Replaces the presenter (an empty function restores the real message box).
 void setPresenter(Presenter presenter);
 // Replaces how modal dialogs are run (empty restores QDialog::exec).
 void setDialogRunner(DialogRunner runner);
+// Replaces the file chooser (empty restores QFileDialog's).
+void setFileChooser(FileChooser chooser);
 
 QMessageBox::StandardButton show(const Request& request);
 QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text);
@@ -39,5 +58,14 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& title, cons
                                      QMessageBox::StandardButton defaultButton = QMessageBox::No);
 // Runs a modal dialog and returns its result code.
 int exec(QDialog* dialog);
+
+// The chosen paths; empty when cancelled.
+QStringList chooseFiles(const FileRequest& request);
+// The first chosen path; empty when cancelled.
+QString chooseFile(const FileRequest& request);
+// One of the items, from a non-editable list that starts on `current`
+// (a QInputDialog run through exec); empty when cancelled.
+std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                  const QStringList& items, int current = 0);
 
 } // namespace MessageBoxes

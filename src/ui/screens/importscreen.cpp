@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,22 +41,6 @@ constexpr int kEventSliceMs = 5;
 constexpr int kColumnComboMinWidth = 160;
 constexpr int kPreviewMinHeight = 220;
 
-ImportScreen::FileChooser& fileChooser()
-{
-    static ImportScreen::FileChooser chooser;
-    return chooser;
-}
-
-QStringList chooseFiles(const ImportScreen::FileRequest& request)
-{
-    if (fileChooser())
-        return fileChooser()(request);
-    if (request.multiple)
-        return QFileDialog::getOpenFileNames(request.parent, request.caption, QString(), request.filter);
-    const QString path = QFileDialog::getOpenFileName(request.parent, request.caption, QString(), request.filter);
-    return path.isEmpty() ? QStringList() : QStringList{path};
-}
-
 QString fileName(const QString& path)
 {
     return path.section(QLatin1Char('/'), -1);
@@ -71,11 +54,6 @@ void selectData(QComboBox* combo, int data)
 }
 
 } // namespace
-
-void ImportScreen::setFileChooser(FileChooser chooser)
-{
-    fileChooser() = std::move(chooser);
-}
 
 ImportScreen::ImportScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
@@ -300,7 +278,8 @@ void ImportScreen::selectFile()
         selectQifFiles();
         return;
     }
-    const QStringList paths = chooseFiles({this, tr("Select File"), tr("CSV Files (*.csv);;All Files (*)"), false});
+    const QStringList paths = MessageBoxes::chooseFiles(
+        {MessageBoxes::FileRequest::Kind::Open, this, tr("Select File"), QString(), tr("CSV Files (*.csv);;All Files (*)")});
     if (paths.isEmpty())
         return;
     clearQifMappingRows();
@@ -420,7 +399,8 @@ void ImportScreen::showCsvPreview()
 
 void ImportScreen::selectQifFiles()
 {
-    const QStringList paths = chooseFiles({this, tr("Select QIF File(s)"), tr("QIF Files (*.qif)"), true});
+    const QStringList paths = MessageBoxes::chooseFiles(
+        {MessageBoxes::FileRequest::Kind::OpenMany, this, tr("Select QIF File(s)"), QString(), tr("QIF Files (*.qif)")});
     // Cancelling keeps the files and rows chosen before.
     if (paths.isEmpty())
         return;

@@ -36,18 +36,6 @@ public:
     // Back to a CSV import without files, with the accounts read anew.
     void refresh();
 
-    // How the window asks for files to open; tests replace it so that no
-    // file dialog runs. An empty chooser restores QFileDialog.
-    struct FileRequest
-    {
-        QWidget* parent = nullptr;
-        QString caption;
-        QString filter;
-        bool multiple = false;
-    };
-    using FileChooser = std::function<QStringList(const FileRequest&)>;
-    static void setFileChooser(FileChooser chooser);
-
 signals:
     // Data may have changed: an import wrote rows, or the user closed the
     // summary of an import with "Done".

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -24,23 +23,6 @@
 #include <QVBoxLayout>
 
 #include <utility>
-
-namespace {
-
-ReportsScreen::SaveFileChooser& saveFileChooser()
-{
-    static ReportsScreen::SaveFileChooser chooser;
-    return chooser;
-}
-
-QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& path, const QString& filter)
-{
-    if (saveFileChooser())
-        return saveFileChooser()(parent, caption, path, filter);
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
-}
-
-} // namespace
 
 ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     : QWidget(parent)
@@ -126,11 +108,6 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
 }
 
 ReportsScreen::~ReportsScreen() = default;
-
-void ReportsScreen::setSaveFileChooser(SaveFileChooser chooser)
-{
-    saveFileChooser() = std::move(chooser);
-}
 
 QScopeGuard<std::function<void()>> ReportsScreen::holdLoading()
 {
@@ -233,7 +210,8 @@ void ReportsScreen::exportCurrentTab()
     if (!source || source->rowCount() == 0)
         return;
     const QString path =
-        chooseSaveFile(this, tr("Export CSV"), ReportFormat::exportFileName(tab), tr("CSV Files (*.csv)"));
+        MessageBoxes::chooseFile({MessageBoxes::FileRequest::Kind::Save, this, tr("Export CSV"),
+                                  ReportFormat::exportFileName(tab), tr("CSV Files (*.csv)")});
     if (path.isEmpty())
         return;
 

@@ -49,13 +49,6 @@ public:
 
     QTableWidget* table(int tab) const;
 
-    // How the export asks for a file: (parent, caption, initial path, filter)
-    // to the chosen path, empty when cancelled. Tests replace it so that no
-    // dialog blocks; an empty function restores QFileDialog's.
-    using SaveFileChooser =
-        std::function<QString(QWidget* parent, const QString& caption, const QString& path, const QString& filter)>;
-    static void setSaveFileChooser(SaveFileChooser chooser);
-
     // Delay after the last change of the data before the reports run again:
     // a burst of changes (an import) gives one run.
     static constexpr int kChangeDelayMs = 200;

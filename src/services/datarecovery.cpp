@@ -1,0 +1,55 @@
+#include "services/datarecovery.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+
+namespace DataRecovery {
+
+ResyncCounts markAllForResync(const SyncedRepositories& repos)
+{
+    ResyncCounts counts;
+    counts.accounts = repos.accounts->markAllPendingForResync();
+    counts.categories = repos.categories->markAllPendingForResync();
+    counts.transactions = repos.transactions->markAllPendingForResync();
+    counts.recurring = repos.recurring->markAllPendingForResync();
+    counts.reconciliations = repos.reconciliations->markAllPendingForResync();
+    qInfo().noquote() << "Force Full Sync: marked pending —"
+                      << "accounts:" << counts.accounts << "categories:" << counts.categories
+                      << "transactions:" << counts.transactions << "recurrings:" << counts.recurring
+                      << "reconciliations:" << counts.reconciliations;
+    return counts;
+}
+
+bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accountId)
+{
+    if (accountId.isEmpty())
+        return false;
+    const std::optional<Account> account = repos.accounts->findById(accountId);
+    if (!account || !account->deletedAt)
+        return false;
+    // Deleting an account stamps its rows a moment before the account
+    // itself; the margin takes those and leaves older single deletions.
+    const QString cutoff = SqlValue::timestampText(account->deletedAt->addSecs(-10));
+    repos.transactions->restoreByAccount(accountId, cutoff);
+    repos.recurring->restoreByAccount(accountId, cutoff);
+    repos.reconciliations->restoreByAccount(accountId, cutoff);
+    return repos.accounts->restore(accountId);
+}
+
+void announceBulkChange(const SyncedRepositories& repos)
+{
+    emit repos.accounts->accountsChanged();
+    emit repos.categories->categoriesChanged();
+    // The empty id stands for every account.
+    emit repos.transactions->transactionsChanged(QString());
+    emit repos.recurring->recurringChanged();
+    emit repos.reconciliations->reconciliationsChanged();
+}
+
+} // namespace DataRecovery
