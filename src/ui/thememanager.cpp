@@ -179,6 +179,9 @@ QPalette themePalette(bool dark, const QColor& accent)
     for (const PaletteEntry& entry : entries)
         palette.setColor(entry.role, QColor(QLatin1String(dark ? entry.dark : entry.light)));
     palette.setColor(QPalette::Highlight, dark ? accent.lighter(135) : accent);
+    // Qt's default link blue is unreadable on the dark window colour.
+    palette.setColor(QPalette::Link, dark ? accent.lighter(160) : accent.darker(115));
+    palette.setColor(QPalette::LinkVisited, palette.color(QPalette::Link));
 
     const QColor disabled(QLatin1String(dark ? "#3A5A4A" : "#A0B5A8"));
     for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

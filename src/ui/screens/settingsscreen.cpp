@@ -436,12 +436,9 @@ QWidget* SettingsScreen::createAboutPage()
     auto* linksTitle = new QLabel(tr("Links"));
     setFontRole(linksTitle, FontRole::Subtitle);
     layout->addWidget(linksTitle);
-    // The palette's link blue is unreadable on the dark theme: the links
-    // take the accent, lightened there.
-    const QString linkColor = (isDarkPalette() ? accentColorRef().lighter(160) : accentColorRef()).name();
-    auto* links = new QLabel(QStringLiteral("<a style=\"color:%1\" href=\"https://larkspur.app/tallyleaf\">%2</a><br>"
-                                            "<a style=\"color:%1\" href=\"https://larkspur.app/tallyleaf/mobile\">%3</a>")
-                                 .arg(linkColor, tr("Website"), tr("Tallyleaf for iPhone and Android")));
+    auto* links = new QLabel(QStringLiteral("<a href=\"https://larkspur.app/tallyleaf\">%1</a><br>"
+                                            "<a href=\"https://larkspur.app/tallyleaf/mobile\">%2</a>")
+                                 .arg(tr("Website"), tr("Tallyleaf for iPhone and Android")));
     links->setTextFormat(Qt::RichText);
     links->setOpenExternalLinks(true);
     links->setContentsMargins(12, 0, 0, 0);
