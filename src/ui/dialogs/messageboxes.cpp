@@ -1,6 +1,7 @@
 #include "ui/dialogs/messageboxes.h"
 
 #include <QDialog>
+#include <QInputDialog>
 
 namespace MessageBoxes {
 
@@ -16,6 +17,12 @@ DialogRunner& dialogRunner()
 {
     static DialogRunner r;
     return r;
+}
+
+TextPresenter& textPresenter()
+{
+    static TextPresenter p;
+    return p;
 }
 
 QMessageBox::StandardButton showReal(const Request& r)
@@ -38,6 +45,11 @@ void setPresenter(Presenter p)
 void setDialogRunner(DialogRunner r)
 {
     dialogRunner() = std::move(r);
+}
+
+void setTextPresenter(TextPresenter p)
+{
+    textPresenter() = std::move(p);
 }
 
 QMessageBox::StandardButton show(const Request& request)
@@ -73,6 +85,18 @@ int exec(QDialog* dialog)
     if (dialogRunner())
         return dialogRunner()(dialog);
     return dialog->exec();
+}
+
+std::optional<QString> getText(const TextRequest& request)
+{
+    if (textPresenter())
+        return textPresenter()(request);
+    bool ok = false;
+    const QString text
+        = QInputDialog::getText(request.parent, request.title, request.label, request.echoMode, request.text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace MessageBoxes

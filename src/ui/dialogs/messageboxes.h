@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -22,13 +24,27 @@ struct Request
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
+// One line of text asked for in a modal input dialog.
+struct TextRequest
+{
+    QWidget* parent = nullptr;
+    QString title;
+    QString label;
+    QLineEdit::EchoMode echoMode = QLineEdit::Normal;
+    QString text; // the prefill
+};
+
 using Presenter = std::function<QMessageBox::StandardButton(const Request&)>;
 using DialogRunner = std::function<int(QDialog*)>;
+// The entered text, or none when the dialog was cancelled.
+using TextPresenter = std::function<std::optional<QString>(const TextRequest&)>;
 
 // Replaces the presenter (an empty function restores the real message box).
 void setPresenter(Presenter presenter);
 // Replaces how modal dialogs are run (empty restores QDialog::exec).
 void setDialogRunner(DialogRunner runner);
+// Replaces the text input dialog (empty restores QInputDialog).
+void setTextPresenter(TextPresenter presenter);
 
 QMessageBox::StandardButton show(const Request& request);
 QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text);
@@ -39,5 +55,7 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& title, cons
                                      QMessageBox::StandardButton defaultButton = QMessageBox::No);
 // Runs a modal dialog and returns its result code.
 int exec(QDialog* dialog);
+// Asks for one line of text; none when cancelled.
+std::optional<QString> getText(const TextRequest& request);
 
 } // namespace MessageBoxes
