@@ -219,7 +219,7 @@ void ApiClientTest::transportFaults_data()
     QTest::newRow("closed connection") << QJsonObject{{"mode", "close"}} << false;
     QTest::newRow("reply delayed past the timeout") << QJsonObject{{"mode", "delay"}, {"delay_ms", 1500}} << false;
     QTest::newRow("reply delayed within the timeout") << QJsonObject{{"mode", "delay"}, {"delay_ms", 300}} << true;
-    QTest::newRow("slow reply, byte by byte") << QJsonObject{{"mode", "slow"}, {"delay_ms", 10}} << true;
+    QTest::newRow("slow reply, byte by byte") << QJsonObject{{"mode", "slow"}, {"delay_ms", 3}} << true;
 }
 
 void ApiClientTest::transportFaults()

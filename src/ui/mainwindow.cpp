@@ -2,6 +2,8 @@
 
 #include "account/core/authclient.h"
 #include "account/core/client.h"
+#include "account/ui/accountscreen.h"
+#include "account/ui/sharemembersdialog.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
@@ -268,7 +270,8 @@ void MainWindow::showShareAccountDialog()
 {
     if (!requireCurrentAccount())
         return;
-    if (!liveAccount(m_appState->currentAccountId()))
+    const std::optional<Account> account = liveAccount(m_appState->currentAccountId());
+    if (!account)
         return;
     if (!isSignedIn()) {
         QMessageBox box(QMessageBox::Information, tr("Sign In Required"), tr("Sharing requires a Larkspur account."),
@@ -282,17 +285,47 @@ void MainWindow::showShareAccountDialog()
             showLarkspurAccountScreen(0);
         return;
     }
-    // The sharing dialog opens here once the account client exists.
+
+    LarkAccount::ShareMembersDialog::Texts texts;
+    texts.title = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Larkspur family group. They'll see the same "
+                           "register, balances, and reconciliation history on their devices.");
+    texts.sharesTitle = tr("Shared with");
+    texts.notShared = tr("Not shared with anyone yet.");
+    texts.noGroup = tr("You're not in a Larkspur family group yet. Create or join one under File \u203A Larkspur "
+                       "Account to share accounts.");
+    texts.shareButton = tr("Share");
+    texts.removeTooltip = tr("Remove access");
+    texts.closeButton = tr("Close");
+    texts.role = QStringLiteral("member");
+    texts.shareFailedTitle = tr("Share Failed");
+    texts.removeFailedTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+
+    LarkAccount::ShareMembersDialog dialog(m_appState->accountClient(), m_appState->sharingService(), account->id,
+                                           texts, this);
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(&dialog, &LarkAccount::ShareMembersDialog::sharingChanged, engine, &SyncEngine::scheduleSync);
+    MessageBoxes::exec(&dialog);
 }
 
 void MainWindow::showLarkspurAccountScreen(int tab)
 {
-    Q_UNUSED(tab)
     // Signed out there is no account to show: the sign-in starts instead.
     if (!isSignedIn()) {
         startSignIn();
         return;
     }
+    if (!m_accountScreen) {
+        m_accountScreen = new LarkAccount::AccountScreen(m_appState->accountClient());
+        connect(m_accountScreen, &LarkAccount::AccountScreen::logoutRequested, this, &MainWindow::signOut);
+    }
+    const int last = LarkAccount::AccountScreen::DataPrivacyTab;
+    m_accountScreen->showTab(static_cast<LarkAccount::AccountScreen::Tab>(qBound(0, tab, last)));
+    m_accountScreen->refresh();
+    showAsToolWindow(m_accountScreen, tr("Larkspur Account"), QSize(600, 550), this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -397,6 +430,9 @@ void MainWindow::applyAuthState(bool signedIn)
     m_signOutAction->setVisible(signedIn);
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
+        // What the account window shows belongs to the user who just left.
+        if (m_accountScreen)
+            m_accountScreen->hide();
         m_statusBar->setSyncStatus(tr("Not signed in"));
         m_welcomeScreen->setReturningUser(QSettings().value(QLatin1String(kHasSignedInBeforeKey), false).toBool());
         m_pages->setCurrentWidget(m_welcomeScreen);
@@ -423,6 +459,7 @@ void MainWindow::applyAuthState(bool signedIn)
 
 void MainWindow::signOut()
 {
-    // LarkAccount::AuthClient::logout joins here; its state change reaches
-    // updateAuthUI.
+    // The state change reaches updateAuthUI.
+    if (LarkAccount::Client* client = m_appState->accountClient())
+        client->authClient()->logout();
 }

@@ -10,6 +10,10 @@
 
 #include <optional>
 
+namespace LarkAccount {
+class AccountScreen;
+}
+
 class AppState;
 class CategoriesScreen;
 class ImportScreen;
@@ -196,4 +200,5 @@ private:
     ReconciliationHistoryScreen* m_reconciliationHistoryScreen = nullptr;
     ImportScreen* m_importScreen = nullptr;
     PayeeScreen* m_payeeScreen = nullptr;
+    LarkAccount::AccountScreen* m_accountScreen = nullptr;
 };

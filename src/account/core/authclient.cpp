@@ -186,7 +186,8 @@ void AuthClient::refreshToken(std::function<void(bool)> callback)
     });
 }
 
-std::function<void(bool, int, const QJsonObject&)> AuthClient::userReply(std::function<void(const User&)> callback)
+std::function<void(bool, int, const QJsonObject&)>
+AuthClient::userReply(std::function<void(bool, const User&)> callback)
 {
     QPointer<AuthClient> self(this);
     const quint64 session = m_session;
@@ -194,19 +195,36 @@ std::function<void(bool, int, const QJsonObject&)> AuthClient::userReply(std::fu
         if (!self)
             return;
         // A reply that outlived its session does not bring its user back.
-        if (ok && session == self->m_session)
+        const bool current = ok && session == self->m_session;
+        if (current)
             self->m_currentUser = User::fromJson(body);
         if (callback)
-            callback(self->m_currentUser);
+            callback(current, self->m_currentUser);
     };
 }
 
+namespace {
+
+std::function<void(bool, const User&)> ignoringOutcome(std::function<void(const User&)> callback)
+{
+    if (!callback)
+        return {};
+    return [callback](bool, const User& user) { callback(user); };
+}
+
+} // namespace
+
 void AuthClient::fetchCurrentUser(std::function<void(const User&)> callback)
 {
-    m_api->get(QStringLiteral("/users/me"), userReply(std::move(callback)));
+    m_api->get(QStringLiteral("/users/me"), userReply(ignoringOutcome(std::move(callback))));
 }
 
 void AuthClient::updateProfile(const QString& displayName, std::function<void(const User&)> callback)
+{
+    updateProfile(displayName, ignoringOutcome(std::move(callback)));
+}
+
+void AuthClient::updateProfile(const QString& displayName, std::function<void(bool ok, const User& user)> callback)
 {
     m_api->patch(QStringLiteral("/users/me"), {{QStringLiteral("display_name"), displayName}},
                  userReply(std::move(callback)));
@@ -231,11 +249,14 @@ void AuthClient::listSessions(std::function<void(const QList<Session>&)> callbac
     });
 }
 
-void AuthClient::revokeSession(const QString& sessionId)
+void AuthClient::revokeSession(const QString& sessionId, std::function<void(bool ok)> callback)
 {
-    if (!ApiClient::acceptPathIds("AuthClient::revokeSession", {sessionId}, ApiClient::Callback()))
-        return;
-    m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId), ApiClient::Callback());
+    const ApiClient::Callback reply = [callback](bool ok, int, const QJsonObject&) {
+        if (callback)
+            callback(ok);
+    };
+    if (ApiClient::acceptPathIds("AuthClient::revokeSession", {sessionId}, reply))
+        m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId), reply);
 }
 
 QString AuthClient::userId() const

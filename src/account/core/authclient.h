@@ -65,11 +65,15 @@ public:
     void refreshToken(std::function<void(bool)> callback);
     void fetchCurrentUser(std::function<void(const User&)> callback);
     void updateProfile(const QString& displayName, std::function<void(const User&)> callback);
+    // As above, and tells a refused or failed update (ok false, with the
+    // user last known) from an accepted one.
+    void updateProfile(const QString& displayName, std::function<void(bool ok, const User& user)> callback);
     void changePassword(const QString& currentPassword, const QString& newPassword,
                         std::function<void(bool)> callback);
     void listSessions(std::function<void(const QList<Session>&)> callback);
-    // Not reported to anyone. An id that is not one path segment is not sent.
-    void revokeSession(const QString& sessionId);
+    // An id that is not one path segment is not sent (the callback, when
+    // given, gets false).
+    void revokeSession(const QString& sessionId, std::function<void(bool ok)> callback = {});
 
     // The last user record received; empty at start and after sign-out.
     User cachedUser() const { return m_currentUser; }
@@ -89,7 +93,7 @@ private:
     void onCallbackReceived(WebAuthHandler* handler, const QUrl& url);
     void closeHandler();
     // The continuation of fetchCurrentUser and updateProfile.
-    std::function<void(bool, int, const QJsonObject&)> userReply(std::function<void(const User&)> callback);
+    std::function<void(bool, int, const QJsonObject&)> userReply(std::function<void(bool, const User&)> callback);
 
     QString m_serverUrl;
     QString m_realm;

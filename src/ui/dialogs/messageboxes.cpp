@@ -26,6 +26,12 @@ FileChooser& fileChooser()
     return c;
 }
 
+TextPresenter& textPresenter()
+{
+    static TextPresenter p;
+    return p;
+}
+
 QMessageBox::StandardButton showReal(const Request& r)
 {
     QMessageBox box(r.icon, r.title, r.text, r.buttons, r.parent);
@@ -51,6 +57,11 @@ void setDialogRunner(DialogRunner r)
 void setFileChooser(FileChooser c)
 {
     fileChooser() = std::move(c);
+}
+
+void setTextPresenter(TextPresenter p)
+{
+    textPresenter() = std::move(p);
 }
 
 QMessageBox::StandardButton show(const Request& request)
@@ -123,6 +134,18 @@ std::optional<QString> chooseItem(QWidget* parent, const QString& title, const Q
     if (exec(&dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> getText(const TextRequest& request)
+{
+    if (textPresenter())
+        return textPresenter()(request);
+    bool ok = false;
+    const QString text
+        = QInputDialog::getText(request.parent, request.title, request.label, request.echoMode, request.text, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace MessageBoxes

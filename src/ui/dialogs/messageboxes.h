@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -37,10 +38,22 @@ struct FileRequest
     QString filter;
 };
 
+// One line of text asked for in a modal input dialog.
+struct TextRequest
+{
+    QWidget* parent = nullptr;
+    QString title;
+    QString label;
+    QLineEdit::EchoMode echoMode = QLineEdit::Normal;
+    QString text; // the prefill
+};
+
 using Presenter = std::function<QMessageBox::StandardButton(const Request&)>;
 using DialogRunner = std::function<int(QDialog*)>;
 // The chosen paths; empty when cancelled.
 using FileChooser = std::function<QStringList(const FileRequest&)>;
+// The entered text, or none when the dialog was cancelled.
+using TextPresenter = std::function<std::optional<QString>(const TextRequest&)>;
 
 // Replaces the presenter (an empty function restores the real message box).
 void setPresenter(Presenter presenter);
@@ -48,6 +61,8 @@ void setPresenter(Presenter presenter);
 void setDialogRunner(DialogRunner runner);
 // Replaces the file chooser (empty restores QFileDialog's).
 void setFileChooser(FileChooser chooser);
+// Replaces the text input dialog (empty restores QInputDialog).
+void setTextPresenter(TextPresenter presenter);
 
 QMessageBox::StandardButton show(const Request& request);
 QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text);
@@ -58,6 +73,8 @@ QMessageBox::StandardButton question(QWidget* parent, const QString& title, cons
                                      QMessageBox::StandardButton defaultButton = QMessageBox::No);
 // Runs a modal dialog and returns its result code.
 int exec(QDialog* dialog);
+// Asks for one line of text; none when cancelled.
+std::optional<QString> getText(const TextRequest& request);
 
 // The chosen paths; empty when cancelled.
 QStringList chooseFiles(const FileRequest& request);
