@@ -928,6 +928,57 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>LarkAccount::ShareMembersDialog</name>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You don&apos;t have a family group yet. Create one or join one to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LarkAccount::WebAuthHandler</name>
     <message>
         <source>Bad request</source>
@@ -1314,10 +1365,6 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
-        <source>This window is not available yet.</source>
-        <translation>Esta ventana aún no está disponible.</translation>
-    </message>
-    <message>
         <source>Reconcile — %1</source>
         <translation>Conciliar — %1</translation>
     </message>
@@ -1348,6 +1395,66 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>Categories</source>
         <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Larkspur family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not in a Larkspur family group yet. Create or join one under File › Larkspur Account to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larkspur Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2722,6 +2829,357 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>&amp;Delete...</source>
         <translation>E&amp;liminar...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control how Larkspur Tallyleaf looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Larkspur Tallyleaf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Larkspur Tallyleaf</source>
+        <translation type="unfinished">Larkspur Tallyleaf</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digital tallyleaf register for tracking household finances.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyleaf for iPhone and Android</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© Larkspur. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This application uses the Qt framework under the LGPL v3 license.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep your tallyleaf in sync across all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Larkspur Account to enable sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation type="unfinished">Error al importar</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished">Importando...</translation>
+    </message>
+    <message>
+        <source>The backup could not be imported:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
