@@ -3004,9 +3004,9 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message numerus="yes">
         <source>…and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…and %n more.</numerusform>
+            <numerusform>…and %n more.</numerusform>
         </translation>
     </message>
     <message>
@@ -3161,9 +3161,13 @@ Continue?</source>
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n error occurred.</numerusform>
+            <numerusform>
+
+%n errors occurred.</numerusform>
         </translation>
     </message>
     <message>

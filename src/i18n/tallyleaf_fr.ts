@@ -905,11 +905,11 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans catégorie</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>Virements</translation>
     </message>
 </context>
 <context>
@@ -931,51 +931,51 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     <name>LarkAccount::ShareMembersDialog</name>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes ayant accès</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des personnes</translation>
     </message>
     <message>
         <source>You don&apos;t have a family group yet. Create one or join one to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas encore de groupe familial. Créez-en un ou rejoignez-en un pour partager des comptes.</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n’est encore partagé avec personne.</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’aura plus accès. Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès&#xa0;?</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer %1.</translation>
     </message>
 </context>
 <context>
@@ -1398,63 +1398,63 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Larkspur family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Larkspur. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n’est encore partagé avec personne.</translation>
     </message>
     <message>
         <source>You&apos;re not in a Larkspur family group yet. Create or join one under File › Larkspur Account to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites pas encore partie d’un groupe familial Larkspur. Créez-en un ou rejoignez-en un via Fichier › Compte Larkspur pour partager des comptes.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du retrait</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l’accès de %1 à ce compte&#xa0;?</translation>
     </message>
     <message>
         <source>Larkspur Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Larkspur</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
 </context>
 <context>
@@ -2577,183 +2577,183 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     </message>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Paie de la quinzaine</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <source>February rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer de février</translation>
     </message>
     <message>
         <source>Greenleaf Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Greenleaf Market</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses de la semaine</translation>
     </message>
     <message>
         <source>Hilltop Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilltop Gas</translation>
     </message>
     <message>
         <source>Fill up</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein d’essence</translation>
     </message>
     <message>
         <source>Lakeside Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Lakeside Utilities</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture d’électricité</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture d’eau</translation>
     </message>
     <message>
         <source>Streamline TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Streamline TV</translation>
     </message>
     <message>
         <source>Monthly streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement streaming</translation>
     </message>
     <message>
         <source>Maplewood Diner</source>
-        <translation type="unfinished"></translation>
+        <translation>Maplewood Diner</translation>
     </message>
     <message>
         <source>Dinner out</source>
-        <translation type="unfinished"></translation>
+        <translation>Dîner au restaurant</translation>
     </message>
     <message>
         <source>Clearview Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Clearview Insurance</translation>
     </message>
     <message>
         <source>Auto insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <source>Hope Community Church</source>
-        <translation type="unfinished"></translation>
+        <translation>Hope Community Church</translation>
     </message>
     <message>
         <source>Monthly donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Don mensuel</translation>
     </message>
     <message>
         <source>Transfer to Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers l’épargne</translation>
     </message>
     <message>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne mensuelle</translation>
     </message>
     <message>
         <source>March rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer de mars</translation>
     </message>
     <message>
         <source>NetConnect ISP</source>
-        <translation type="unfinished"></translation>
+        <translation>NetConnect ISP</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement Internet</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjeuner</translation>
     </message>
     <message>
         <source>Ridgeline Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ridgeline Pharmacy</translation>
     </message>
     <message>
         <source>Prescriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordonnances</translation>
     </message>
     <message>
         <source>Coffee &amp; pastry</source>
-        <translation type="unfinished"></translation>
+        <translation>Café et viennoiserie</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement d’intérêts</translation>
     </message>
     <message>
         <source>Transfer from Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement du compte courant</translation>
     </message>
     <message>
         <source>Dash Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Dash Delivery</translation>
     </message>
     <message>
         <source>Food delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>Livraison de repas</translation>
     </message>
     <message>
         <source>Gadget World</source>
-        <translation type="unfinished"></translation>
+        <translation>Gadget World</translation>
     </message>
     <message>
         <source>Phone case</source>
-        <translation type="unfinished"></translation>
+        <translation>Coque de téléphone</translation>
     </message>
     <message>
         <source>CloudWatch Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudWatch Plus</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de stockage en ligne</translation>
     </message>
     <message>
         <source>Payment - Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement reçu - Merci</translation>
     </message>
     <message>
         <source>Credit card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Règlement de la carte de crédit</translation>
     </message>
     <message>
         <source>Stellar Coffee</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellar Coffee</translation>
     </message>
     <message>
         <source>Coffee beans</source>
-        <translation type="unfinished"></translation>
+        <translation>Café en grains</translation>
     </message>
     <message>
         <source>BookNest Online</source>
-        <translation type="unfinished"></translation>
+        <translation>BookNest Online</translation>
     </message>
     <message>
         <source>Programming books</source>
-        <translation type="unfinished"></translation>
+        <translation>Livres de programmation</translation>
     </message>
     <message>
         <source>TechVault</source>
-        <translation type="unfinished"></translation>
+        <translation>TechVault</translation>
     </message>
     <message>
         <source>USB hub</source>
-        <translation type="unfinished"></translation>
+        <translation>Hub USB</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer mensuel</translation>
     </message>
 </context>
 <context>
@@ -2835,351 +2835,363 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Control how Larkspur Tallyleaf looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’apparence de Larkspur Tallyleaf.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la couleur d’accentuation</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d’accentuation</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour de la semaine</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Larkspur Tallyleaf.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue s’appliquera au prochain démarrage de Larkspur Tallyleaf.</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Présentation des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux lignes par opération</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mémo sur une seconde ligne sous le bénéficiaire.</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgule décimale automatique</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez 1234 pour saisir 12.34. Les deux derniers chiffres sont toujours les centimes.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l’ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation type="unfinished">Larkspur Tallyleaf</translation>
+        <translation>Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital tallyleaf register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de comptes numérique pour suivre les finances de votre foyer.</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>Tallyleaf for iPhone and Android</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyleaf pour iPhone et Android</translation>
     </message>
     <message>
         <source>© Larkspur. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Larkspur. Tous droits réservés.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application utilise le framework Qt sous licence LGPL v3.</translation>
     </message>
     <message numerus="yes">
         <source>…and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…et %n autre.</numerusform>
+            <numerusform>…et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Keep your tallyleaf in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez votre registre sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation complète</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez ou restaurez vos données avec un fichier de sauvegarde portable.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Larkspur Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Larkspur pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données ne semblent pas synchronisées entre vos appareils.
+
+Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation en cours...</translation>
     </message>
     <message>
         <source>The backup could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n’a pas pu être créée.</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde enregistrée dans&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le plus récent (comparer les horodatages)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d’importation</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished">Échec de l’importation</translation>
+        <translation>Échec de l’importation</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished">Importation en cours...</translation>
+        <translation>Importation en cours...</translation>
     </message>
     <message>
         <source>The backup could not be imported:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n’a pas pu être importée&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n erreur s’est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
 </context>
 <context>

@@ -894,11 +894,11 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>未分類</translation>
     </message>
     <message>
         <source>Transfers</source>
-        <translation type="unfinished"></translation>
+        <translation>振替</translation>
     </message>
 </context>
 <context>
@@ -920,51 +920,51 @@ Please check file permissions and try again.</source>
     <name>LarkAccount::ShareMembersDialog</name>
     <message>
         <source>People with access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできるユーザー</translation>
     </message>
     <message>
         <source>Add people</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーを追加</translation>
     </message>
     <message>
         <source>You don&apos;t have a family group yet. Create one or join one to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファミリーグループがまだありません。口座を共有するには、グループを作成するか、グループに参加してください。</translation>
     </message>
     <message>
         <source>All group members already have access</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー全員がすでにアクセスできます</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権を削除</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>%1 will no longer have access. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はアクセスできなくなります。続行しますか？</translation>
     </message>
     <message>
         <source>Remove access?</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権を削除しますか？</translation>
     </message>
     <message>
         <source>Could not remove %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のアクセス権を削除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1386,63 +1386,63 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の共有</translation>
     </message>
     <message>
         <source>Share this account with members of your Larkspur family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を Larkspur ファミリーグループのメンバーと共有します。メンバーは自分のデバイスで、同じ出納帳、残高、照合履歴を見ることができます。</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有相手</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>You&apos;re not in a Larkspur family group yet. Create or join one under File › Larkspur Account to share accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ Larkspur ファミリーグループに参加していません。口座を共有するには、[ファイル] › [Larkspur アカウント] でグループを作成するか、グループに参加してください。</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove access</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセス権を削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>共有できませんでした</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除できませんでした</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座への %1 のアクセス権を削除しますか？</translation>
     </message>
     <message>
         <source>Larkspur Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur アカウント</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
 </context>
 <context>
@@ -2562,183 +2562,183 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>ブライトパス社</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週の給与</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>パインクレスト・アパートメント</translation>
     </message>
     <message>
         <source>February rent</source>
-        <translation type="unfinished"></translation>
+        <translation>2 月分の家賃</translation>
     </message>
     <message>
         <source>Greenleaf Market</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーンリーフ・マーケット</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>1 週間分の食料品</translation>
     </message>
     <message>
         <source>Hilltop Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒルトップ石油</translation>
     </message>
     <message>
         <source>Fill up</source>
-        <translation type="unfinished"></translation>
+        <translation>給油</translation>
     </message>
     <message>
         <source>Lakeside Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>レイクサイド電力水道</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>電気料金</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>水道料金</translation>
     </message>
     <message>
         <source>Streamline TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリームライン TV</translation>
     </message>
     <message>
         <source>Monthly streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリーミングの月額料金</translation>
     </message>
     <message>
         <source>Maplewood Diner</source>
-        <translation type="unfinished"></translation>
+        <translation>メープルウッド・ダイナー</translation>
     </message>
     <message>
         <source>Dinner out</source>
-        <translation type="unfinished"></translation>
+        <translation>外食（夕食）</translation>
     </message>
     <message>
         <source>Clearview Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>クリアビュー保険</translation>
     </message>
     <message>
         <source>Auto insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険</translation>
     </message>
     <message>
         <source>Hope Community Church</source>
-        <translation type="unfinished"></translation>
+        <translation>ホープ・コミュニティ教会</translation>
     </message>
     <message>
         <source>Monthly donation</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の寄付</translation>
     </message>
     <message>
         <source>Transfer to Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>貯蓄預金へ振替</translation>
     </message>
     <message>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の積立</translation>
     </message>
     <message>
         <source>March rent</source>
-        <translation type="unfinished"></translation>
+        <translation>3 月分の家賃</translation>
     </message>
     <message>
         <source>NetConnect ISP</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットコネクト通信</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット利用料</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>昼食</translation>
     </message>
     <message>
         <source>Ridgeline Pharmacy</source>
-        <translation type="unfinished"></translation>
+        <translation>リッジライン薬局</translation>
     </message>
     <message>
         <source>Prescriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>処方薬</translation>
     </message>
     <message>
         <source>Coffee &amp; pastry</source>
-        <translation type="unfinished"></translation>
+        <translation>コーヒーとペストリー</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>預金利息</translation>
     </message>
     <message>
         <source>Transfer from Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>普通預金から振替</translation>
     </message>
     <message>
         <source>Dash Delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>ダッシュ・デリバリー</translation>
     </message>
     <message>
         <source>Food delivery</source>
-        <translation type="unfinished"></translation>
+        <translation>フードデリバリー</translation>
     </message>
     <message>
         <source>Gadget World</source>
-        <translation type="unfinished"></translation>
+        <translation>ガジェットワールド</translation>
     </message>
     <message>
         <source>Phone case</source>
-        <translation type="unfinished"></translation>
+        <translation>スマホケース</translation>
     </message>
     <message>
         <source>CloudWatch Plus</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドウォッチ・プラス</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドストレージのプラン</translation>
     </message>
     <message>
         <source>Payment - Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>お支払い - ありがとうございます</translation>
     </message>
     <message>
         <source>Credit card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>クレジットカードの支払い</translation>
     </message>
     <message>
         <source>Stellar Coffee</source>
-        <translation type="unfinished"></translation>
+        <translation>ステラ・コーヒー</translation>
     </message>
     <message>
         <source>Coffee beans</source>
-        <translation type="unfinished"></translation>
+        <translation>コーヒー豆</translation>
     </message>
     <message>
         <source>BookNest Online</source>
-        <translation type="unfinished"></translation>
+        <translation>ブックネスト・オンライン</translation>
     </message>
     <message>
         <source>Programming books</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラミングの書籍</translation>
     </message>
     <message>
         <source>TechVault</source>
-        <translation type="unfinished"></translation>
+        <translation>テックボールト</translation>
     </message>
     <message>
         <source>USB hub</source>
-        <translation type="unfinished"></translation>
+        <translation>USB ハブ</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の家賃</translation>
     </message>
 </context>
 <context>
@@ -2820,349 +2820,359 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <name>SettingsScreen</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Control how Larkspur Tallyleaf looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspur Tallyleaf の見た目を設定します。</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの既定</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Choose accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラーを選択</translation>
     </message>
     <message>
         <source>Accent color</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセントカラー</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>標準</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>中</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>特大</translation>
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>地域</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>週の始まり</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Larkspur Tallyleaf.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は、次回 Larkspur Tallyleaf を起動したときに適用されます。</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の表示方法です。</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>2 行表示</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の下の 2 行目にメモを表示します。</translation>
     </message>
     <message>
         <source>Auto-decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点の自動入力</translation>
     </message>
     <message>
         <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
-        <translation type="unfinished"></translation>
+        <translation>1234 と入力すると 12.34 になります。下 2 桁は常に小数点以下（セント）として扱われます。</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳での取引の並び順を設定します。</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を先頭に表示</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
         <source>Larkspur Tallyleaf</source>
-        <translation type="unfinished">Larkspur Tallyleaf</translation>
+        <translation>Larkspur Tallyleaf</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>A digital tallyleaf register for tracking household finances.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を記録するためのデジタル出納帳です。</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイト</translation>
     </message>
     <message>
         <source>Tallyleaf for iPhone and Android</source>
-        <translation type="unfinished"></translation>
+        <translation>iPhone・Android 版 Tallyleaf</translation>
     </message>
     <message>
         <source>© Larkspur. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Larkspur. All rights reserved.</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリケーションは、LGPL v3 ライセンスのもとで Qt フレームワークを使用しています。</translation>
     </message>
     <message numerus="yes">
         <source>…and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…ほか %n 件。</numerusform>
         </translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期</translation>
     </message>
     <message>
         <source>Keep your tallyleaf in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのデバイスで出納帳を同期します。</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を強制実行</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと復元</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データをバックアップファイルに保存したり、バックアップファイルから復元したりします。</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをインポート</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座はここで復元できます。</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した口座を復元</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Larkspur Account to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+同期を有効にするには、[ファイル] › [Larkspur アカウント] からサインインしてください。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ同期していません</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最終同期: %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+エラー: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished"></translation>
+        <translation>同期しています...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルのすべてのデータをサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが一致していないように見える場合に使用してください。
+
+続行しますか？</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP ファイル (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートしています...</translation>
     </message>
     <message>
         <source>The backup could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを作成できませんでした。</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップに失敗しました</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ完了</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップを次の場所に保存しました:
+%1</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>次の場所に書き込めませんでした:
+%1</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい方を残す（タイムスタンプを比較）</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>既存の項目をスキップ</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート方法</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のデータをどのように扱いますか？</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてバックアップのデータで置き換える</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished">インポートに失敗しました</translation>
+        <translation>インポートに失敗しました</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished">インポートしています...</translation>
+        <translation>インポートしています...</translation>
     </message>
     <message>
         <source>The backup could not be imported:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップをインポートできませんでした:
+
+%1</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件の項目をインポートし、%2 件をスキップしました。</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート完了</translation>
     </message>
 </context>
 <context>
