@@ -22,7 +22,8 @@
 //                              "recurring_transactions"); "not_array" (a key whose value becomes the
 //                              string "oops"); "empty_cursor_with_more" (every reply says has_more with
 //                              cursor ""); "category_count" (the integrity count sent instead of the
-//                              real one; -1 leaves "integrity" out).
+//                              real one; -1 leaves "integrity" out); "limit" (pages hold at most this
+//                              many rows, whatever the request asks).
 //   GET  /sync/pull?cursor=C&limit=N  The caller's rows after the cursor, at most N (default 200, at most
 //                              1000) in the chosen order, the device's own pushes included:
 //                              {"accounts", "categories", "recurring_transactions", "transactions",
@@ -142,6 +143,8 @@ public:
         int limit = request.query.queryItemValue(QStringLiteral("limit")).toInt();
         if (limit <= 0 || limit > 1000)
             limit = limit <= 0 ? 200 : 1000;
+        if (m_pull.contains(QLatin1String("limit")))
+            limit = std::min(limit, std::max(1, m_pull.value(QLatin1String("limit")).toInt()));
 
         QList<const SyncRow*> due;
         int liveCategories = 0;
