@@ -261,10 +261,10 @@ void SyncPullTest::applyRules_data()
         << "applyTransactionChange: skipping server record with an amount that is not a whole number: \"t1\"";
     QTest::newRow("row not an object") << "" << QJsonObject{{"accounts", QJsonArray{5}}}
                                        << "SELECT COUNT(*) FROM accounts" << "2"
-                                       << "Sync pull: skipping a \"account\" row that is not an object";
+                                       << "Sync pull: skipping a server account that is not an object";
     QTest::newRow("row without id") << "" << QJsonObject{{"accounts", QJsonArray{QJsonObject{{"name", "X"}}}}}
                                     << "SELECT COUNT(*) FROM accounts" << "2"
-                                    << "Sync pull: skipping a \"account\" row without an id";
+                                    << "Sync pull: skipping a server account without an id";
 
     const auto account = [](const QJsonObject& fields) {
         QJsonObject row{{"id", "srv-a9"}, {"client_id", "a9"}, {"version", 1}};

@@ -150,8 +150,10 @@ template <typename Repository>
 auto SyncEngine::locate(Repository* repository, const char* table, QString& id, const QString& serverId)
     -> decltype(repository->findById(id))
 {
+    // Probed first: on a first pull most rows are new, and the probe's
+    // statement is prepared once a page.
     decltype(repository->findById(id)) local;
-    if (!id.isEmpty())
+    if (!id.isEmpty() && !findId(table, "id", id).isEmpty())
         local = repository->findById(id);
     if (!local && !serverId.isEmpty()) {
         const QString known = localIdForServerId(QLatin1String(table), serverId);
@@ -384,7 +386,7 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
             || !followDeletion(m_transactions, "transactions", *local, deleted))
             return RowOutcome::Failed;
     }
-    if ((r.isSplit || (local && local->isSplit)) && !m_splitLines->deleteByTransaction(r.id))
+    if (local && (r.isSplit || local->isSplit) && !m_splitLines->deleteByTransaction(r.id))
         return RowOutcome::Failed;
     for (const SplitLine& line : std::as_const(lines)) {
         // A line whose category has not arrived yet fails the whole row: it
@@ -437,13 +439,7 @@ SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row
 
 QString SyncEngine::localIdForServerId(const QString& table, const QString& serverId)
 {
-    QSqlQuery q(QSqlDatabase::database());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id FROM %1 WHERE server_id = ?").arg(table));
-    q.addBindValue(serverId);
-    if (!q.exec() || !q.next())
-        return QString();
-    return q.value(0).toString();
+    return findId(table.toLatin1().constData(), "server_id", serverId);
 }
 
 QDate SyncEngine::parseDate(const QString& text)

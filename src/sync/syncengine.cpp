@@ -124,6 +124,7 @@ void SyncEngine::adoptUser(const QString& userId)
                                 "cursor and clearing the server ids of the previous account";
         stop();
         m_preferences->remove(kCursorKey);
+        clearRetryRows();
         m_accounts->clearServerIds();
         m_categories->clearServerIds();
         m_recurring->clearServerIds();

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QSet>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 
@@ -156,7 +158,13 @@ private:
     bool setDeletedAt(const char* table, const QString& id, const QString& deletedAt);
     bool moveToAccount(const char* table, const QString& id, const QString& accountId);
     bool execSql(const QString& sql, const QVariantList& values = {});
+    // The statement prepared once for the page being applied (a pull of
+    // thousands of rows runs the same few statements for every row).
+    QSqlQuery& statement(const QString& sql);
+    // Whether the table has a row with this value in `column` (id, server_id).
+    QString findId(const char* table, const char* column, const QString& value);
     void loadRetryRows();
+    void clearRetryRows();
     void saveRetryRows();
 
     LarkAccount::ApiClient* m_apiClient;
@@ -192,4 +200,5 @@ private:
     // Entity types written by the page being applied.
     QSet<QString> m_pageTouched;
     bool m_serverIdIndexesChecked = false;
+    QHash<QString, QSqlQuery> m_statements; // only while a page is applied
 };

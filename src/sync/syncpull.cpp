@@ -135,6 +135,9 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
             execSql(QStringLiteral("CREATE INDEX IF NOT EXISTS idx_%1_server_id ON %1(server_id)")
                         .arg(QLatin1String(table)));
+        // Each row's savepoint keeps the pages it changes in a statement
+        // journal; in a temporary file that is dozens of writes a row.
+        execSql(QStringLiteral("PRAGMA temp_store = MEMORY"));
     }
     if (!db.transaction()) {
         qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
@@ -142,6 +145,9 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     }
     const QJsonArray retryBefore = m_retryRows;
     m_pageTouched.clear();
+    // Full-text indexing row by row, each in its own savepoint, costs more
+    // than all the rest of a row: the page's new rows are indexed at once.
+    const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();
     bool ok = true;
     {
         // One change signal per repository and page, sent after the commit.
@@ -172,10 +178,13 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         if (ok && m_retryRows != retryBefore)
             saveRetryRows();
     }
+    if (ok && indexingSuspended && !m_database->resumeTransactionIndexing())
+        ok = false;
     if (ok && !db.commit()) {
         qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
         ok = false;
     }
+    m_statements.clear();
     if (!ok) {
         db.rollback();
         m_retryRows = retryBefore;
@@ -207,12 +216,12 @@ void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
 SyncEngine::RowOutcome SyncEngine::applyRow(const QString& entityType, const QJsonValue& value)
 {
     if (!value.isObject()) {
-        qWarning() << "Sync pull: skipping a" << entityType << "row that is not an object";
+        qWarning().noquote() << "Sync pull: skipping a server" << entityType << "that is not an object";
         return RowOutcome::Skipped;
     }
     const QJsonObject row = value.toObject();
     if (row.value(QLatin1String("id")).toString().isEmpty()) {
-        qWarning() << "Sync pull: skipping a" << entityType << "row without an id";
+        qWarning().noquote() << "Sync pull: skipping a server" << entityType << "without an id";
         return RowOutcome::Skipped;
     }
     // A row and its split lines are one unit: when any write fails, the
@@ -252,6 +261,13 @@ void SyncEngine::retryFailedRows()
     }
 }
 
+void SyncEngine::clearRetryRows()
+{
+    m_retryRows = QJsonArray();
+    m_retryRowsLoaded = true;
+    m_preferences->remove(kRetryKey);
+}
+
 void SyncEngine::loadRetryRows()
 {
     m_retryRowsLoaded = true;
@@ -267,15 +283,36 @@ void SyncEngine::saveRetryRows()
         m_preferences->setValue(kRetryKey, QString::fromUtf8(QJsonDocument(m_retryRows).toJson(QJsonDocument::Compact)));
 }
 
+QSqlQuery& SyncEngine::statement(const QString& sql)
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        it = m_statements.insert(sql, q);
+    }
+    return *it;
+}
+
 bool SyncEngine::execSql(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
-    q.prepare(sql);
-    for (const QVariant& value : values)
-        q.addBindValue(value);
-    if (!q.exec()) {
+    QSqlQuery& q = statement(sql);
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    const bool ok = q.exec();
+    if (!ok)
         qWarning().noquote() << "SyncEngine: statement failed:" << q.lastError().text();
-        return false;
-    }
-    return true;
+    q.finish();
+    return ok;
+}
+
+QString SyncEngine::findId(const char* table, const char* column, const QString& value)
+{
+    QSqlQuery& q = statement(
+        QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(QLatin1String(table), QLatin1String(column)));
+    q.bindValue(0, value);
+    const QString id = q.exec() && q.next() ? q.value(0).toString() : QString();
+    q.finish();
+    return id;
 }
