@@ -25,6 +25,8 @@ private slots:
     void failureKeepsEarlierPages();
     void replyShapes_data();
     void replyShapes();
+    void serviceFaults_data();
+    void serviceFaults();
     void applyRules_data();
     void applyRules();
     void retryList();
@@ -211,6 +213,48 @@ void SyncPullTest::replyShapes()
     QVERIFY(m_app->cycle());
     QCOMPARE(m_service->requests(kPull).size(), 1);
     QCOMPARE(scalar("SELECT group_concat(id) FROM recurring_transactions").toString(), schedules);
+}
+
+// The service's own fault modes, over the three rows init() made and this
+// cycle pushes (seq 1 to 3).
+void SyncPullTest::serviceFaults_data()
+{
+    QTest::addColumn<QJsonObject>("behaviour");
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<int>("pulls");
+    QTest::addColumn<QString>("cursor");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("500 on page 3") << QJsonObject{{"fail_page", 3}, {"limit", 1}} << false << 3 << "2+0+0+0+0"
+                                   << "";
+    QTest::newRow("has_more with an empty cursor")
+        << QJsonObject{{"empty_cursor_with_more", true}} << true << 1 << ""
+        << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
+    QTest::newRow("a value that is not an array")
+        << QJsonObject{{"not_array", "transactions"}} << true << 1 << "2+0+0+3+0" << "";
+    QTest::newRow("by type, two a page") << QJsonObject{{"order", "by_type"}, {"limit", 2}} << true << 2
+                                         << "2+0+0+3+0" << "";
+    QTest::newRow("integrity mismatch")
+        << QJsonObject{{"category_count", 3}} << true << 1 << "2+0+0+3+0"
+        << "Category count mismatch: local= 0 server= 3 (informational only — use Force Full Sync if data appears "
+           "wrong)";
+}
+
+void SyncPullTest::serviceFaults()
+{
+    QFETCH(QJsonObject, behaviour);
+    QFETCH(bool, succeeds);
+    QFETCH(int, pulls);
+    QFETCH(QString, cursor);
+    QFETCH(QString, warning);
+    m_service->control("POST", QStringLiteral("/_control/sync/pull"), behaviour);
+    exec(QStringLiteral("UPDATE accounts SET sync_status = 'pending'"));
+    exec(QStringLiteral("UPDATE transactions SET sync_status = 'pending'"));
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QCOMPARE(m_app->cycle(), succeeds);
+    QCOMPARE(m_service->requests(kPull).size(), pulls);
+    QCOMPARE(m_app->preferences->valueOr(QStringLiteral("syncCursor"), QString()), cursor);
 }
 
 // One page applied to the local state of init(), then one value read back.

@@ -161,7 +161,8 @@ private:
     // The statement prepared once for the page being applied (a pull of
     // thousands of rows runs the same few statements for every row).
     QSqlQuery& statement(const QString& sql);
-    // Whether the table has a row with this value in `column` (id, server_id).
+    // The id of the table's row with this value in `column` (id or
+    // server_id); empty when there is none.
     QString findId(const char* table, const char* column, const QString& value);
     void loadRetryRows();
     void clearRetryRows();

@@ -97,8 +97,7 @@ void SyncEngine::handlePullResponse(bool ok, int httpStatus, const QJsonObject& 
     if (body.contains(QLatin1String("integrity")))
         checkIntegrity(body.value(QLatin1String("integrity")).toObject());
 
-    const QJsonValue cursorValue = body.value(QLatin1String("cursor"));
-    const QString cursor = cursorValue.toString();
+    const QString cursor = body.value(QLatin1String("cursor")).toString();
     const bool hasMore = body.value(QLatin1String("has_more")).toBool();
     ++m_pullPageCount;
     if (hasMore && m_pullPageCount < kMaxPullPages) {
@@ -141,6 +140,7 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     }
     if (!db.transaction()) {
         qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
+        m_statements.clear();
         return false;
     }
     const QJsonArray retryBefore = m_retryRows;
