@@ -339,6 +339,8 @@ void SyncPullTest::applyRules_data()
     QTest::newRow("split lines replaced") << localSplit << transactions({{"is_split", 1}, {"split_lines", twoLines}})
                                           << lines << "c2:-300,c1:-200" << "";
     QTest::newRow("arrives unsplit") << localSplit << transactions({}) << lines << "" << "";
+    QTest::newRow("split, lines not sent") << localSplit << transactions({{"is_split", 1}}) << lines << "c1:-100"
+                                           << "";
     QTest::newRow("reconciliation deleted on the server")
         << "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
            "completed_at, sync_status, server_id) VALUES ('r1', 'a1', '2024-02-29', 0, 0, 'x', 'synced', 'srv-r1')"

@@ -17,6 +17,7 @@
 #include <QUuid>
 
 #include <limits>
+#include <type_traits>
 #include <optional>
 
 namespace {
@@ -86,11 +87,6 @@ QString newId()
 bool brokenKeyDate(const QDate& date)
 {
     return !date.isValid() || date.year() < 2000;
-}
-
-bool deletedOnServer(const QJsonObject& row)
-{
-    return !text(row, "deleted_at").isEmpty();
 }
 
 // A local row still pending holds a change the server has not seen: only a
@@ -167,17 +163,44 @@ auto SyncEngine::locate(Repository* repository, const char* table, QString& id, 
     return local;
 }
 
-// After the server's version was written over the local row: its deletion
-// state follows the server's (a deletion is soft-deleted locally and pushed
-// once more; a restore made elsewhere clears deleted_at).
+// The version rule for one server row: a new row is inserted (unless the
+// server deleted it), a known one replaced when the server's version wins.
+// The row's account and deletion state then follow the server's: a
+// deletion is soft-deleted locally (and pushed once more), a restore made
+// elsewhere clears deleted_at. A reconciliation, which has no single-row
+// delete, takes the server's deletion as it is, synced.
 template <typename Repository, typename Record>
-bool SyncEngine::followDeletion(Repository* repository, const char* table, const Record& local, bool serverDeleted)
+SyncEngine::RowOutcome SyncEngine::writeRow(Repository* repository, const char* table,
+                                            const std::optional<Record>& local, const Record& record,
+                                            const QString& deletedAt)
 {
-    if (serverDeleted && !local.deletedAt)
-        return repository->softDelete(local.id);
-    if (!serverDeleted && local.deletedAt)
-        return setDeletedAt(table, local.id, QString());
-    return true;
+    const bool deleted = !deletedAt.isEmpty();
+    if (!local)
+        return deleted ? RowOutcome::Skipped : repository->insert(record) ? RowOutcome::Written : RowOutcome::Failed;
+    if (!serverWins(*local, record.version))
+        return RowOutcome::Skipped;
+    if (!repository->update(record))
+        return RowOutcome::Failed;
+    if constexpr (std::is_same_v<Record, Transaction> || std::is_same_v<Record, RecurringTransaction>) {
+        // The repository's update never moves a row to another account.
+        if (local->accountId != record.accountId && !moveToAccount(table, record.id, record.accountId))
+            return RowOutcome::Failed;
+    }
+    bool ok = true;
+    if constexpr (std::is_same_v<Record, Reconciliation>) {
+        if (deleted != local->deletedAt.has_value()) {
+            const QDateTime stamp = QDateTime::fromString(deletedAt, Qt::ISODate);
+            ok = setDeletedAt(table, record.id,
+                              !deleted ? QString()
+                                       : SqlValue::timestampText(stamp.isValid() ? stamp
+                                                                                 : QDateTime::currentDateTimeUtc()));
+        }
+    } else if (deleted && !local->deletedAt) {
+        ok = repository->softDelete(record.id);
+    } else if (!deleted && local->deletedAt) {
+        ok = setDeletedAt(table, record.id, QString());
+    }
+    return ok ? RowOutcome::Written : RowOutcome::Failed;
 }
 
 void SyncEngine::applyAccount(const QJsonArray& rows)
@@ -228,14 +251,7 @@ SyncEngine::RowOutcome SyncEngine::applyAccountRow(const QJsonObject& row)
         warnMoney("applyAccount:", r.id);
         return RowOutcome::Skipped;
     }
-    const bool deleted = deletedOnServer(row);
-    if (!local)
-        return deleted ? RowOutcome::Skipped : m_accounts->insert(r) ? RowOutcome::Written : RowOutcome::Failed;
-    if (!serverWins(*local, r.version))
-        return RowOutcome::Skipped;
-    if (!m_accounts->update(r) || !followDeletion(m_accounts, "accounts", *local, deleted))
-        return RowOutcome::Failed;
-    return RowOutcome::Written;
+    return writeRow(m_accounts, "accounts", local, r, text(row, "deleted_at"));
 }
 
 SyncEngine::RowOutcome SyncEngine::applyCategoryRow(const QJsonObject& row)
@@ -258,14 +274,7 @@ SyncEngine::RowOutcome SyncEngine::applyCategoryRow(const QJsonObject& row)
     r.syncStatus = SyncStatus::Synced;
     r.createdAt = timestamp(row, "created_at");
     r.updatedAt = timestamp(row, "updated_at");
-    const bool deleted = deletedOnServer(row);
-    if (!local)
-        return deleted ? RowOutcome::Skipped : m_categories->insert(r) ? RowOutcome::Written : RowOutcome::Failed;
-    if (!serverWins(*local, r.version))
-        return RowOutcome::Skipped;
-    if (!m_categories->update(r) || !followDeletion(m_categories, "categories", *local, deleted))
-        return RowOutcome::Failed;
-    return RowOutcome::Written;
+    return writeRow(m_categories, "categories", local, r, text(row, "deleted_at"));
 }
 
 SyncEngine::RowOutcome SyncEngine::applyRecurringRow(const QJsonObject& row)
@@ -312,16 +321,7 @@ SyncEngine::RowOutcome SyncEngine::applyRecurringRow(const QJsonObject& row)
         warnMoney("applyRecurring:", r.id);
         return RowOutcome::Skipped;
     }
-    const bool deleted = deletedOnServer(row);
-    if (!local)
-        return deleted ? RowOutcome::Skipped : m_recurring->insert(r) ? RowOutcome::Written : RowOutcome::Failed;
-    if (!serverWins(*local, r.version))
-        return RowOutcome::Skipped;
-    if (!m_recurring->update(r)
-        || (local->accountId != r.accountId && !moveToAccount("recurring_transactions", r.id, r.accountId))
-        || !followDeletion(m_recurring, "recurring_transactions", *local, deleted))
-        return RowOutcome::Failed;
-    return RowOutcome::Written;
+    return writeRow(m_recurring, "recurring_transactions", local, r, text(row, "deleted_at"));
 }
 
 SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
@@ -353,8 +353,11 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
                    << text(row, "date");
         return RowOutcome::Skipped;
     }
+    // A split row that comes without a "split_lines" array keeps the lines
+    // it has here rather than be left split without any.
+    const bool linesSent = r.isSplit && row.value(QLatin1String("split_lines")).isArray();
     QList<SplitLine> lines;
-    if (r.isSplit) {
+    if (linesSent) {
         for (const QJsonValue& value : row.value(QLatin1String("split_lines")).toArray()) {
             const QJsonObject object = value.toObject();
             SplitLine line;
@@ -372,21 +375,10 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
         warnMoney("applyTransactionChange:", r.id);
         return RowOutcome::Skipped;
     }
-    const bool deleted = deletedOnServer(row);
-    if (!local) {
-        if (deleted)
-            return RowOutcome::Skipped;
-        if (!m_transactions->insert(r))
-            return RowOutcome::Failed;
-    } else {
-        if (!serverWins(*local, r.version))
-            return RowOutcome::Skipped;
-        if (!m_transactions->update(r)
-            || (local->accountId != r.accountId && !moveToAccount("transactions", r.id, r.accountId))
-            || !followDeletion(m_transactions, "transactions", *local, deleted))
-            return RowOutcome::Failed;
-    }
-    if (local && (r.isSplit || local->isSplit) && !m_splitLines->deleteByTransaction(r.id))
+    const RowOutcome outcome = writeRow(m_transactions, "transactions", local, r, text(row, "deleted_at"));
+    if (outcome != RowOutcome::Written)
+        return outcome;
+    if (local && (linesSent || (!r.isSplit && local->isSplit)) && !m_splitLines->deleteByTransaction(r.id))
         return RowOutcome::Failed;
     for (const SplitLine& line : std::as_const(lines)) {
         // A line whose category has not arrived yet fails the whole row: it
@@ -422,19 +414,7 @@ SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row
         warnMoney("applyReconciliation:", r.id);
         return RowOutcome::Skipped;
     }
-    const bool deleted = deletedOnServer(row);
-    if (!local)
-        return deleted ? RowOutcome::Skipped : m_reconciliations->insert(r) ? RowOutcome::Written : RowOutcome::Failed;
-    if (!serverWins(*local, r.version))
-        return RowOutcome::Skipped;
-    if (!m_reconciliations->update(r))
-        return RowOutcome::Failed;
-    // The repository has no single-row delete; a deletion that came from
-    // the server is already known there, so the row stays synced.
-    if (deleted != local->deletedAt.has_value()
-        && !setDeletedAt("reconciliations", r.id, deleted ? SqlValue::timestampText(timestamp(row, "deleted_at")) : QString()))
-        return RowOutcome::Failed;
-    return RowOutcome::Written;
+    return writeRow(m_reconciliations, "reconciliations", local, r, text(row, "deleted_at"));
 }
 
 QString SyncEngine::localIdForServerId(const QString& table, const QString& serverId)

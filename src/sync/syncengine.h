@@ -12,6 +12,7 @@
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 class AccountRepository;
 class CategoryRepository;
@@ -151,7 +152,8 @@ private:
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
     template <typename Repository, typename Record>
-    bool followDeletion(Repository* repository, const char* table, const Record& local, bool serverDeleted);
+    RowOutcome writeRow(Repository* repository, const char* table, const std::optional<Record>& local,
+                        const Record& record, const QString& deletedAt);
     static QDate parseDate(const QString& text);
     // Sync-only writes the repositories do not offer: the deletion state and
     // the account of a row the server changed. False on a database error.
