@@ -128,7 +128,7 @@ void SyncWiringTest::addressesAndSignInOut()
     QStringList paths = requestedPaths();
     paths.removeDuplicates();
     paths.sort();
-    QCOMPARE(paths, (QStringList{"GET /accounts/a1/members", "POST /account/devices/register",
+    QCOMPARE(paths, (QStringList{"GET /accounts/a1/members", "GET /sync/pull", "POST /account/devices/register",
                                  "POST /api/v1/realms/larkspur/auth/logout", "POST /sync/push"}));
 }
 

@@ -124,6 +124,7 @@ void SyncEngine::adoptUser(const QString& userId)
                                 "cursor and clearing the server ids of the previous account";
         stop();
         m_preferences->remove(kCursorKey);
+        clearRetryRows();
         m_accounts->clearServerIds();
         m_categories->clearServerIds();
         m_recurring->clearServerIds();
@@ -169,6 +170,13 @@ QString SyncEngine::savedCursor() const
 void SyncEngine::finishCycle()
 {
     m_sentChanges = QJsonArray();
+    if (m_retryRows.size() > 0) {
+        // Their parents may have come with a later page.
+        applyPulledPage(QJsonObject());
+        if (!m_retryRows.isEmpty())
+            qWarning() << "Sync pull:" << m_retryRows.size()
+                       << "rows could not be applied yet (a row they refer to is missing); kept for the next sync";
+    }
     if (m_preferences)
         m_preferences->setValue(kLastSyncKey, SqlValue::nowText());
     setState(Idle);
@@ -192,11 +200,4 @@ void SyncEngine::onAuthenticationRequired()
 {
     // The failed request's own reply reports the failure.
     setState(Error);
-}
-
-void SyncEngine::pullChanges(const QString& cursor)
-{
-    Q_UNUSED(cursor)
-    // Server changes are not fetched yet: the cycle ends after its push.
-    finishCycle();
 }

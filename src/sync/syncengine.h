@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QDate>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QSet>
+#include <QSqlQuery>
 #include <QString>
+#include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 class AccountRepository;
 class CategoryRepository;
@@ -41,6 +47,8 @@ public:
     static constexpr int kDebounceMs = 2000;
     static constexpr int kPeriodMs = 300000;
     static constexpr int kBatchSize = 500;
+    static constexpr int kPullLimit = 200;
+    static constexpr int kMaxPullPages = 50;
 
     SyncEngine(LarkAccount::ApiClient* apiClient, AccountRepository* accounts, TransactionRepository* transactions,
                CategoryRepository* categories, RecurringRepository* recurring,
@@ -79,6 +87,16 @@ public:
     // "Synced", "Syncing...", "Sync error", "Offline"; "Unknown" otherwise.
     static QString stateLabel(SyncState state);
 
+    // Applies the arrays of one pull reply in one database transaction, each
+    // row in a savepoint of its own; a row that cannot be written yet (its
+    // parent has not arrived) joins the retry list, which is tried again
+    // after every page and kept for the next cycle. Emits each touched
+    // repository's change signal once. False when the page could not be
+    // committed (nothing of it stays). The pull calls it for every page.
+    bool applyPulledPage(const QJsonObject& page);
+    // Rows waiting for a parent, kept across cycles.
+    int retryCount() const { return int(m_retryRows.size()); }
+
 signals:
     void stateChanged(SyncEngine::SyncState state);
     void syncCompleted();
@@ -108,6 +126,49 @@ private:
 
     // Pull.
     void pullChanges(const QString& cursor);
+    void handlePullResponse(bool ok, int httpStatus, const QJsonObject& body);
+    void checkIntegrity(const QJsonObject& integrity);
+
+    // Applying pulled rows (inside applyPulledPage's transaction).
+    enum class RowOutcome { Written, Skipped, Failed };
+    void applyAccount(const QJsonArray& rows);
+    void applyCategory(const QJsonArray& rows);
+    void applyRecurring(const QJsonArray& rows);
+    void applyTransactionChange(const QJsonArray& rows);
+    void applyReconciliation(const QJsonArray& rows);
+    // Each row of `rows` of the entity type in a savepoint; failed ones go
+    // to the retry list.
+    void applyRows(const QString& entityType, const QJsonArray& rows);
+    RowOutcome applyRow(const QString& entityType, const QJsonValue& row);
+    RowOutcome applyAccountRow(const QJsonObject& row);
+    RowOutcome applyCategoryRow(const QJsonObject& row);
+    RowOutcome applyRecurringRow(const QJsonObject& row);
+    RowOutcome applyTransactionRow(const QJsonObject& row);
+    RowOutcome applyReconciliationRow(const QJsonObject& row);
+    // Tries the retry list again; what still fails stays on it.
+    void retryFailedRows();
+    QString localIdForServerId(const QString& table, const QString& serverId);
+    template <typename Repository>
+    auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
+        -> decltype(repository->findById(id));
+    template <typename Repository, typename Record>
+    RowOutcome writeRow(Repository* repository, const char* table, const std::optional<Record>& local,
+                        const Record& record, const QString& deletedAt);
+    static QDate parseDate(const QString& text);
+    // Sync-only writes the repositories do not offer: the deletion state and
+    // the account of a row the server changed. False on a database error.
+    bool setDeletedAt(const char* table, const QString& id, const QString& deletedAt);
+    bool moveToAccount(const char* table, const QString& id, const QString& accountId);
+    bool execSql(const QString& sql, const QVariantList& values = {});
+    // The statement prepared once for the page being applied (a pull of
+    // thousands of rows runs the same few statements for every row).
+    QSqlQuery& statement(const QString& sql);
+    // The id of the table's row with this value in `column` (id or
+    // server_id); empty when there is none.
+    QString findId(const char* table, const char* column, const QString& value);
+    void loadRetryRows();
+    void clearRetryRows();
+    void saveRetryRows();
 
     LarkAccount::ApiClient* m_apiClient;
     AccountRepository* m_accounts;
@@ -136,4 +197,11 @@ private:
     qint64 m_sentChangeCount = -1;
     // Pending rows beyond the batch, sent by later cycles.
     int m_unsentCount = 0;
+    // Pulled rows that failed to apply, {"entity_type", "row"} each.
+    QJsonArray m_retryRows;
+    bool m_retryRowsLoaded = false;
+    // Entity types written by the page being applied.
+    QSet<QString> m_pageTouched;
+    bool m_serverIdIndexesChecked = false;
+    QHash<QString, QSqlQuery> m_statements; // only while a page is applied
 };

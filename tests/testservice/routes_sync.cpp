@@ -13,6 +13,25 @@
 //                              those ids get status "rejected" (message "rejected by test") and are not
 //                              stored, and with omit_server_id "ok" results carry "server_id": "".
 //   GET  /_control/sync/rows   {"rows": [server rows]} of every user in change order.
+//   POST /_control/sync/pull   how /sync/pull answers until reset (each key optional):
+//                              "order" "global" (default: change order) or "by_type" (accounts,
+//                              categories, schedules, transactions, reconciliations, each in change
+//                              order); "plain_cursor" (cursors joined by "." instead of "+");
+//                              "fail_page" N (the Nth pull from now answers 500 {"error": "boom"});
+//                              "recurring_key" (the key schedules go out under, default
+//                              "recurring_transactions"); "not_array" (a key whose value becomes the
+//                              string "oops"); "empty_cursor_with_more" (every reply says has_more with
+//                              cursor ""); "category_count" (the integrity count sent instead of the
+//                              real one; -1 leaves "integrity" out); "limit" (pages hold at most this
+//                              many rows, whatever the request asks).
+//   GET  /sync/pull?cursor=C&limit=N  The caller's rows after the cursor, at most N (default 200, at most
+//                              1000) in the chosen order, the device's own pushes included:
+//                              {"accounts", "categories", "recurring_transactions", "transactions",
+//                              "reconciliations": [server rows], "cursor", "has_more", "integrity":
+//                              {"category_count": live categories}}. The cursor holds, per entity type,
+//                              the last "seq" handed out, joined by "+"; the query is decoded as a form
+//                              (a literal "+" is a space), and a cursor that does not read back answers
+//                              400 {"error": "bad cursor"}.
 // A server row is the stored payload without "server_id", plus "id" (the server id), "client_id",
 // "entity_type", "user_id", "version", "deleted_at" ("" while live) and "seq": every write takes the
 // next number of one global change order, the order in which a pull hands rows out (its cursor being
@@ -25,6 +44,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QSet>
+#include <QUrl>
 
 #include <algorithm>
 #include <memory>
@@ -94,6 +114,84 @@ public:
         return answer("ok", QString());
     }
 
+    void configurePull(const QJsonObject& spec)
+    {
+        m_pull = spec;
+        m_pullCount = 0;
+    }
+
+    HttpResponse pull(const QString& user, const HttpRequest& request)
+    {
+        ++m_pullCount;
+        if (m_pull.value(QLatin1String("fail_page")).toInt() == m_pullCount)
+            return TestService::json(500, {{"error", "boom"}});
+        const QChar separator = m_pull.value(QLatin1String("plain_cursor")).toBool() ? QLatin1Char('.')
+                                                                                    : QLatin1Char('+');
+        // As a form decoder reads it: '+' is a space, then %XX.
+        const QString raw = request.query.queryItemValue(QStringLiteral("cursor"), QUrl::FullyEncoded);
+        const QString cursorText =
+            QUrl::fromPercentEncoding(raw.toUtf8().replace('+', ' '));
+        QList<qint64> after(kEntityTypes.size(), 0);
+        if (!cursorText.isEmpty()) {
+            const QStringList parts = cursorText.split(separator);
+            bool ok = parts.size() == kEntityTypes.size();
+            for (int i = 0; ok && i < parts.size(); ++i)
+                after[i] = parts.at(i).toLongLong(&ok);
+            if (!ok)
+                return TestService::json(400, {{"error", "bad cursor"}});
+        }
+        int limit = request.query.queryItemValue(QStringLiteral("limit")).toInt();
+        if (limit <= 0 || limit > 1000)
+            limit = limit <= 0 ? 200 : 1000;
+        if (m_pull.contains(QLatin1String("limit")))
+            limit = std::min(limit, std::max(1, m_pull.value(QLatin1String("limit")).toInt()));
+
+        QList<const SyncRow*> due;
+        int liveCategories = 0;
+        for (const SyncRow& row : m_rows) {
+            if (row.user != user)
+                continue;
+            if (row.entityType == QLatin1String("category") && row.deletedAt.isEmpty())
+                ++liveCategories;
+            if (row.seq > after.at(kEntityTypes.indexOf(row.entityType)))
+                due.append(&row);
+        }
+        const bool byType = m_pull.value(QLatin1String("order")).toString() == QLatin1String("by_type");
+        std::sort(due.begin(), due.end(), [byType](const SyncRow* a, const SyncRow* b) {
+            if (byType && a->entityType != b->entityType)
+                return kEntityTypes.indexOf(a->entityType) < kEntityTypes.indexOf(b->entityType);
+            return a->seq < b->seq;
+        });
+        const QStringList keys{"accounts", "categories",
+                               m_pull.value(QLatin1String("recurring_key")).toString(QStringLiteral("recurring_transactions")),
+                               "transactions", "reconciliations"};
+        QList<QJsonArray> arrays(keys.size());
+        for (int i = 0; i < due.size() && i < limit; ++i) {
+            const int type = kEntityTypes.indexOf(due.at(i)->entityType);
+            arrays[type].append(serverRow(*due.at(i)));
+            after[type] = std::max(after.at(type), due.at(i)->seq);
+        }
+        QJsonObject reply;
+        for (int i = 0; i < keys.size(); ++i)
+            reply.insert(keys.at(i), arrays.at(i));
+        QStringList parts;
+        for (qint64 seq : std::as_const(after))
+            parts << QString::number(seq);
+        reply.insert(QStringLiteral("cursor"), parts.join(separator));
+        reply.insert(QStringLiteral("has_more"), due.size() > limit);
+        const int count = m_pull.value(QLatin1String("category_count")).toInt(liveCategories);
+        if (count >= 0)
+            reply.insert(QStringLiteral("integrity"), QJsonObject{{"category_count", count}});
+        const QString notArray = m_pull.value(QLatin1String("not_array")).toString();
+        if (!notArray.isEmpty())
+            reply.insert(notArray, QStringLiteral("oops"));
+        if (m_pull.value(QLatin1String("empty_cursor_with_more")).toBool()) {
+            reply.insert(QStringLiteral("cursor"), QString());
+            reply.insert(QStringLiteral("has_more"), true);
+        }
+        return TestService::json(200, reply);
+    }
+
     // Every row in change order.
     QJsonArray rows() const
     {
@@ -150,6 +248,8 @@ private:
     qint64 m_serial = 0;              // server ids handed out
     QSet<QString> m_rejected;
     bool m_omitServerId = false;
+    QJsonObject m_pull;   // how pulls answer
+    int m_pullCount = 0;  // pulls since configurePull
 };
 
 } // namespace
@@ -169,6 +269,17 @@ void addSyncRoutes(TestService& service)
                 results.append(store->push(subject, change.toObject()));
             return TestService::json(200, {{"results", results}});
         }));
+
+    service.addRoute("GET", QStringLiteral("/sync/pull"),
+        service.authenticated([store](const HttpRequest& request, const QStringList&, const QString& subject) {
+            return store->pull(subject, request);
+        }));
+
+    service.addRoute("POST", QStringLiteral("/_control/sync/pull"),
+                     [store](const HttpRequest& request, const QStringList&) {
+                         store->configurePull(TestService::bodyObject(request));
+                         return TestService::json(200, {});
+                     });
 
     service.addRoute("POST", QStringLiteral("/_control/sync"), [store](const HttpRequest& request, const QStringList&) {
         store->configure(TestService::bodyObject(request));

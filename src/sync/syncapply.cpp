@@ -1,0 +1,447 @@
+// Applying pulled server rows to the local tables: finding the local row,
+// the version rule, server deletions and restores, and split lines.
+
+#include "sync/syncengine.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QSet>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <limits>
+#include <type_traits>
+#include <optional>
+
+namespace {
+
+// Reading rules of server rows.
+QString text(const QJsonObject& row, const char* key)
+{
+    const QJsonValue value = row.value(QLatin1String(key));
+    return value.isString() ? value.toString() : QString();
+}
+
+bool has(const QJsonObject& row, const char* key)
+{
+    return row.contains(QLatin1String(key));
+}
+
+int int32(const QJsonObject& row, const char* key)
+{
+    const qint64 value = row.value(QLatin1String(key)).toInteger(std::numeric_limits<qint64>::min());
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return 0;
+    return int(value);
+}
+
+// Money: absent or null is 0; any other value that is not a whole number
+// clears `valid` (the row is skipped rather than stored with a wrong sum).
+qint64 money(const QJsonObject& row, const char* key, bool& valid)
+{
+    const QJsonValue value = row.value(QLatin1String(key));
+    if (value.isUndefined() || value.isNull())
+        return 0;
+    constexpr qint64 kNotWhole = std::numeric_limits<qint64>::min();
+    const qint64 amount = value.isDouble() ? value.toInteger(kNotWhole) : kNotWhole;
+    if (amount == kNotWhole)
+        valid = false;
+    return amount == kNotWhole ? 0 : amount;
+}
+
+bool flag(const QJsonObject& row, const char* key)
+{
+    const QJsonValue value = row.value(QLatin1String(key));
+    return value.isBool() ? value.toBool() : value.toInteger() != 0;
+}
+
+// An absent or broken stamp would put NULL into a NOT NULL column and lose
+// the row: it becomes now.
+QDateTime timestamp(const QJsonObject& row, const char* key)
+{
+    const QDateTime time = QDateTime::fromString(text(row, key), Qt::ISODate);
+    return time.isValid() ? time.toUTC() : QDateTime::currentDateTimeUtc();
+}
+
+// The stored texts of an enumeration, compared exactly; anything else is
+// the fallback.
+template <typename Enum>
+Enum enumFrom(const QString& value, Enum (*fromString)(const QString&), QString (*toString)(Enum), Enum fallback)
+{
+    const Enum parsed = fromString(value);
+    return toString(parsed) == value ? parsed : fallback;
+}
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+bool brokenKeyDate(const QDate& date)
+{
+    return !date.isValid() || date.year() < 2000;
+}
+
+// A local row still pending holds a change the server has not seen: only a
+// strictly newer server version replaces it. A synced one takes an equal
+// version too (the echo of its own push).
+template <typename Record>
+bool serverWins(const Record& local, int serverVersion)
+{
+    return local.syncStatus == SyncStatus::Synced ? serverVersion >= local.version : serverVersion > local.version;
+}
+
+void warnMoney(const char* operation, const QString& id)
+{
+    qWarning() << operation << "skipping server record with an amount that is not a whole number:" << id;
+}
+
+// Categories of one page with every parent before its children (a parent
+// that is not in the page keeps the row in place).
+QJsonArray parentsFirst(const QJsonArray& rows)
+{
+    QSet<QString> waiting;
+    for (const QJsonValue& row : rows)
+        waiting.insert(text(row.toObject(), "client_id"));
+    QJsonArray ordered;
+    QList<QJsonValue> remaining(rows.begin(), rows.end());
+    while (!remaining.isEmpty()) {
+        QList<QJsonValue> later;
+        for (const QJsonValue& row : std::as_const(remaining)) {
+            const QString parent = text(row.toObject(), "parent_id");
+            if (!parent.isEmpty() && waiting.contains(parent) && parent != text(row.toObject(), "client_id"))
+                later.append(row);
+            else
+                ordered.append(row);
+        }
+        if (later.size() == remaining.size()) {
+            // A cycle of parents: keep the rest in page order.
+            for (const QJsonValue& row : std::as_const(later))
+                ordered.append(row);
+            break;
+        }
+        for (const QJsonValue& row : std::as_const(remaining)) {
+            if (!later.contains(row))
+                waiting.remove(text(row.toObject(), "client_id"));
+        }
+        remaining = later;
+    }
+    return ordered;
+}
+
+} // namespace
+
+// The local row a server row belongs to: by its client id, else by the
+// server id stored locally (then `id` becomes that row's id). A row known
+// by neither takes the server id as its id, so that rows of other devices
+// referring to it by that id find it.
+template <typename Repository>
+auto SyncEngine::locate(Repository* repository, const char* table, QString& id, const QString& serverId)
+    -> decltype(repository->findById(id))
+{
+    // Probed first: on a first pull most rows are new, and the probe's
+    // statement is prepared once a page.
+    decltype(repository->findById(id)) local;
+    if (!id.isEmpty() && !findId(table, "id", id).isEmpty())
+        local = repository->findById(id);
+    if (!local && !serverId.isEmpty()) {
+        const QString known = localIdForServerId(QLatin1String(table), serverId);
+        if (!known.isEmpty()) {
+            id = known;
+            local = repository->findById(id);
+        }
+    }
+    if (id.isEmpty())
+        id = serverId;
+    return local;
+}
+
+// The version rule for one server row: a new row is inserted (unless the
+// server deleted it), a known one replaced when the server's version wins.
+// The row's account and deletion state then follow the server's: a
+// deletion is soft-deleted locally (and pushed once more), a restore made
+// elsewhere clears deleted_at. A reconciliation, which has no single-row
+// delete, takes the server's deletion as it is, synced.
+template <typename Repository, typename Record>
+SyncEngine::RowOutcome SyncEngine::writeRow(Repository* repository, const char* table,
+                                            const std::optional<Record>& local, const Record& record,
+                                            const QString& deletedAt)
+{
+    const bool deleted = !deletedAt.isEmpty();
+    if (!local)
+        return deleted ? RowOutcome::Skipped : repository->insert(record) ? RowOutcome::Written : RowOutcome::Failed;
+    if (!serverWins(*local, record.version))
+        return RowOutcome::Skipped;
+    if (!repository->update(record))
+        return RowOutcome::Failed;
+    if constexpr (std::is_same_v<Record, Transaction> || std::is_same_v<Record, RecurringTransaction>) {
+        // The repository's update never moves a row to another account.
+        if (local->accountId != record.accountId && !moveToAccount(table, record.id, record.accountId))
+            return RowOutcome::Failed;
+    }
+    bool ok = true;
+    if constexpr (std::is_same_v<Record, Reconciliation>) {
+        if (deleted != local->deletedAt.has_value()) {
+            const QDateTime stamp = QDateTime::fromString(deletedAt, Qt::ISODate);
+            ok = setDeletedAt(table, record.id,
+                              !deleted ? QString()
+                                       : SqlValue::timestampText(stamp.isValid() ? stamp
+                                                                                 : QDateTime::currentDateTimeUtc()));
+        }
+    } else if (deleted && !local->deletedAt) {
+        ok = repository->softDelete(record.id);
+    } else if (!deleted && local->deletedAt) {
+        ok = setDeletedAt(table, record.id, QString());
+    }
+    return ok ? RowOutcome::Written : RowOutcome::Failed;
+}
+
+void SyncEngine::applyAccount(const QJsonArray& rows)
+{
+    applyRows(QStringLiteral("account"), rows);
+}
+
+void SyncEngine::applyCategory(const QJsonArray& rows)
+{
+    applyRows(QStringLiteral("category"), parentsFirst(rows));
+}
+
+void SyncEngine::applyRecurring(const QJsonArray& rows)
+{
+    applyRows(QStringLiteral("recurring"), rows);
+}
+
+void SyncEngine::applyTransactionChange(const QJsonArray& rows)
+{
+    applyRows(QStringLiteral("transaction"), rows);
+}
+
+void SyncEngine::applyReconciliation(const QJsonArray& rows)
+{
+    applyRows(QStringLiteral("reconciliation"), rows);
+}
+
+SyncEngine::RowOutcome SyncEngine::applyAccountRow(const QJsonObject& row)
+{
+    Account r;
+    r.serverId = text(row, "id");
+    r.id = text(row, "client_id");
+    const std::optional<Account> local = locate(m_accounts, "accounts", r.id, r.serverId);
+    bool valid = true;
+    r.name = text(row, "name");
+    r.accountType = enumFrom(text(row, "account_type"), accountTypeFromString, accountTypeToString, AccountType::Other);
+    r.currency = enumFrom(text(row, "currency"), currencyFromString, currencyToString, CurrencyCode::USD);
+    r.isShared = flag(row, "is_shared");
+    r.institution = text(row, "institution");
+    r.accountNumberLast4 = text(row, "account_number_last4");
+    r.startingBalance = money(row, "starting_balance", valid);
+    r.sortOrder = int32(row, "sort_order");
+    r.version = int32(row, "version");
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = timestamp(row, "created_at");
+    r.updatedAt = timestamp(row, "updated_at");
+    if (!valid) {
+        warnMoney("applyAccount:", r.id);
+        return RowOutcome::Skipped;
+    }
+    return writeRow(m_accounts, "accounts", local, r, text(row, "deleted_at"));
+}
+
+SyncEngine::RowOutcome SyncEngine::applyCategoryRow(const QJsonObject& row)
+{
+    Category r;
+    r.serverId = text(row, "id");
+    r.id = text(row, "client_id");
+    const std::optional<Category> local = locate(m_categories, "categories", r.id, r.serverId);
+    r.name = text(row, "name");
+    r.categoryType =
+        enumFrom(text(row, "category_type"), categoryTypeFromString, categoryTypeToString, CategoryType::Expense);
+    r.parentId = text(row, "parent_id");
+    r.isTaxRelevant = flag(row, "is_tax_relevant");
+    r.taxCategory = text(row, "tax_category");
+    r.icon = text(row, "icon");
+    r.color = text(row, "color");
+    r.isDefault = flag(row, "is_default");
+    r.accountId = text(row, "account_id");
+    r.version = int32(row, "version");
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = timestamp(row, "created_at");
+    r.updatedAt = timestamp(row, "updated_at");
+    return writeRow(m_categories, "categories", local, r, text(row, "deleted_at"));
+}
+
+SyncEngine::RowOutcome SyncEngine::applyRecurringRow(const QJsonObject& row)
+{
+    RecurringTransaction r;
+    r.serverId = text(row, "id");
+    r.id = text(row, "client_id");
+    const std::optional<RecurringTransaction> local = locate(m_recurring, "recurring_transactions", r.id, r.serverId);
+    bool valid = true;
+    r.accountId = text(row, "account_id");
+    r.payee = text(row, "payee");
+    r.memo = text(row, "memo");
+    r.amount = money(row, "amount", valid);
+    r.categoryId = text(row, "category_id");
+    r.transferDestAccountId = text(row, "transfer_dest_account_id");
+    r.frequency = frequencyFromString(text(row, "frequency"));
+    r.nextDueDate = parseDate(text(row, "next_due_date"));
+    r.startDate = parseDate(text(row, "start_date"));
+    if (!r.startDate.isValid())
+        r.startDate = r.nextDueDate; // the column cannot be empty
+    const QString endDate = text(row, "end_date");
+    if (!endDate.isEmpty())
+        r.endDate = parseDate(endDate);
+    r.autoPost = flag(row, "auto_post");
+    r.isActive = flag(row, "is_active");
+    // Absent counts keep what the local row has (older services do not
+    // send them).
+    r.leadDays = has(row, "lead_days") ? int32(row, "lead_days") : local ? local->leadDays : 0;
+    r.intervalCount = has(row, "interval_count") ? int32(row, "interval_count") : local ? local->intervalCount : 1;
+    r.semimonthlyDay1 =
+        has(row, "semimonthly_day_1") ? int32(row, "semimonthly_day_1") : local ? local->semimonthlyDay1 : 1;
+    r.semimonthlyDay2 =
+        has(row, "semimonthly_day_2") ? int32(row, "semimonthly_day_2") : local ? local->semimonthlyDay2 : 15;
+    r.version = int32(row, "version");
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = timestamp(row, "created_at");
+    r.updatedAt = timestamp(row, "updated_at");
+    if (brokenKeyDate(r.nextDueDate)) {
+        qWarning() << "applyRecurring: skipping server record with broken nextDueDate:" << r.id << r.payee
+                   << text(row, "next_due_date");
+        return RowOutcome::Skipped;
+    }
+    if (!valid) {
+        warnMoney("applyRecurring:", r.id);
+        return RowOutcome::Skipped;
+    }
+    return writeRow(m_recurring, "recurring_transactions", local, r, text(row, "deleted_at"));
+}
+
+SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
+{
+    Transaction r;
+    r.serverId = text(row, "id");
+    r.id = text(row, "client_id");
+    const std::optional<Transaction> local = locate(m_transactions, "transactions", r.id, r.serverId);
+    bool valid = true;
+    r.accountId = text(row, "account_id");
+    r.date = parseDate(text(row, "date"));
+    r.payee = text(row, "payee");
+    r.memo = text(row, "memo");
+    r.amount = money(row, "amount", valid);
+    r.categoryId = text(row, "category_id");
+    r.checkNumber = text(row, "check_number");
+    r.cleared = flag(row, "cleared");
+    r.reconciled = flag(row, "reconciled");
+    r.transferLinkId = text(row, "transfer_link_id");
+    r.transferDestAccountId = text(row, "transfer_dest_account_id");
+    r.isSplit = flag(row, "is_split");
+    r.recurringId = text(row, "recurring_id");
+    r.version = int32(row, "version");
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = timestamp(row, "created_at");
+    r.updatedAt = timestamp(row, "updated_at");
+    if (brokenKeyDate(r.date)) {
+        qWarning() << "applyTransactionChange: skipping server record with broken date:" << r.id << r.payee
+                   << text(row, "date");
+        return RowOutcome::Skipped;
+    }
+    // A split row that comes without a "split_lines" array keeps the lines
+    // it has here rather than be left split without any.
+    const bool linesSent = r.isSplit && row.value(QLatin1String("split_lines")).isArray();
+    QList<SplitLine> lines;
+    if (linesSent) {
+        for (const QJsonValue& value : row.value(QLatin1String("split_lines")).toArray()) {
+            const QJsonObject object = value.toObject();
+            SplitLine line;
+            line.id = newId();
+            line.transactionId = r.id;
+            line.categoryId = text(object, "category_id");
+            line.amount = money(object, "amount", valid);
+            line.memo = text(object, "memo");
+            line.createdAt = r.createdAt;
+            line.updatedAt = r.updatedAt;
+            lines.append(line);
+        }
+    }
+    if (!valid) {
+        warnMoney("applyTransactionChange:", r.id);
+        return RowOutcome::Skipped;
+    }
+    const RowOutcome outcome = writeRow(m_transactions, "transactions", local, r, text(row, "deleted_at"));
+    if (outcome != RowOutcome::Written)
+        return outcome;
+    if (local && (linesSent || (!r.isSplit && local->isSplit)) && !m_splitLines->deleteByTransaction(r.id))
+        return RowOutcome::Failed;
+    for (const SplitLine& line : std::as_const(lines)) {
+        // A line whose category has not arrived yet fails the whole row: it
+        // is tried again later rather than kept split without its lines.
+        if (!m_splitLines->insert(line))
+            return RowOutcome::Failed;
+    }
+    return RowOutcome::Written;
+}
+
+SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row)
+{
+    Reconciliation r;
+    r.serverId = text(row, "id");
+    r.id = text(row, "client_id");
+    const std::optional<Reconciliation> local = locate(m_reconciliations, "reconciliations", r.id, r.serverId);
+    bool valid = true;
+    r.accountId = text(row, "account_id");
+    r.statementDate = parseDate(text(row, "statement_date"));
+    r.statementBalance = money(row, "statement_balance", valid);
+    r.reconciledBalance = money(row, "reconciled_balance", valid);
+    r.completedAt = timestamp(row, "completed_at");
+    r.version = int32(row, "version");
+    r.syncStatus = SyncStatus::Synced;
+    r.createdAt = timestamp(row, "created_at");
+    r.updatedAt = timestamp(row, "updated_at");
+    if (brokenKeyDate(r.statementDate)) {
+        qWarning() << "applyReconciliation: skipping server record with broken statementDate:" << r.id
+                   << text(row, "statement_date");
+        return RowOutcome::Skipped;
+    }
+    if (!valid) {
+        warnMoney("applyReconciliation:", r.id);
+        return RowOutcome::Skipped;
+    }
+    return writeRow(m_reconciliations, "reconciliations", local, r, text(row, "deleted_at"));
+}
+
+QString SyncEngine::localIdForServerId(const QString& table, const QString& serverId)
+{
+    return findId(table.toLatin1().constData(), "server_id", serverId);
+}
+
+QDate SyncEngine::parseDate(const QString& text)
+{
+    if (text.isEmpty())
+        return QDate();
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (date.isValid())
+        return date;
+    // The date as written, not moved into another zone.
+    const QDateTime time = QDateTime::fromString(text, Qt::ISODate);
+    return time.isValid() ? time.date() : QDate();
+}
+
+bool SyncEngine::setDeletedAt(const char* table, const QString& id, const QString& deletedAt)
+{
+    return execSql(QStringLiteral("UPDATE %1 SET deleted_at = ? WHERE id = ?").arg(QLatin1String(table)),
+                   {deletedAt.isEmpty() ? QVariant() : QVariant(deletedAt), SqlValue::text(id)});
+}
+
+bool SyncEngine::moveToAccount(const char* table, const QString& id, const QString& accountId)
+{
+    return execSql(QStringLiteral("UPDATE %1 SET account_id = ? WHERE id = ?").arg(QLatin1String(table)),
+                   {SqlValue::text(accountId), SqlValue::text(id)});
+}

@@ -1,0 +1,318 @@
+// The pull half of a sync cycle: pages of server changes since the saved
+// cursor, each applied in one database transaction, then the next page
+// while the service has more (at most 50 pages a cycle).
+
+#include "sync/syncengine.h"
+
+#include "account/core/apiclient.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <optional>
+
+namespace {
+
+const QString kCursorKey = QStringLiteral("syncCursor");
+// Pulled rows that could not be written yet, as a JSON array.
+const QString kRetryKey = QStringLiteral("syncPullRetryRows");
+// How long a pulled page waits for an import to release the database.
+constexpr int kBulkWriteWaitMs = 250;
+// A row that never applies must not grow the list without end.
+constexpr int kMaxRetryRows = 10000;
+
+const QString kAccount = QStringLiteral("account");
+const QString kCategory = QStringLiteral("category");
+const QString kRecurring = QStringLiteral("recurring");
+const QString kTransaction = QStringLiteral("transaction");
+const QString kReconciliation = QStringLiteral("reconciliation");
+
+// A present key whose value is not an array counts as an empty array.
+std::optional<QJsonArray> arrayAt(const QJsonObject& page, const char* key)
+{
+    const auto it = page.constFind(QLatin1String(key));
+    if (it == page.constEnd())
+        return std::nullopt;
+    return it->toArray();
+}
+
+} // namespace
+
+void SyncEngine::pullChanges(const QString& cursor)
+{
+    QUrlQuery query;
+    if (!cursor.isEmpty()) {
+        // QUrlQuery sends '+' as it is, and a service that decodes the query
+        // as a form reads it as a space: the cursor goes out percent-encoded.
+        query.addQueryItem(QStringLiteral("cursor"), QString::fromLatin1(QUrl::toPercentEncoding(cursor)));
+    }
+    query.addQueryItem(QStringLiteral("limit"), QString::number(kPullLimit));
+    const quint64 cycle = m_cycle;
+    QPointer<SyncEngine> self(this);
+    m_apiClient->get(
+        QStringLiteral("/sync/pull"),
+        [self, cycle](bool ok, int httpStatus, const QJsonObject& body) {
+            if (self && self->m_cycle == cycle)
+                self->handlePullResponse(ok, httpStatus, body);
+        },
+        query);
+}
+
+void SyncEngine::handlePullResponse(bool ok, int httpStatus, const QJsonObject& body)
+{
+    if (!ok) {
+        failCycle(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        return;
+    }
+    if (m_database && m_database->bulkWriteActive()) {
+        // An import holds the database in its own open transaction: rows
+        // written now would join it and share its fate. The page waits.
+        const quint64 cycle = m_cycle;
+        QPointer<SyncEngine> self(this);
+        QTimer::singleShot(kBulkWriteWaitMs, this, [self, cycle, httpStatus, body] {
+            if (self && self->m_cycle == cycle)
+                self->handlePullResponse(true, httpStatus, body);
+        });
+        return;
+    }
+    if (!applyPulledPage(body)) {
+        failCycle(QStringLiteral("Pull failed (database error)"));
+        return;
+    }
+    if (body.contains(QLatin1String("integrity")))
+        checkIntegrity(body.value(QLatin1String("integrity")).toObject());
+
+    const QString cursor = body.value(QLatin1String("cursor")).toString();
+    const bool hasMore = body.value(QLatin1String("has_more")).toBool();
+    ++m_pullPageCount;
+    if (hasMore && m_pullPageCount < kMaxPullPages) {
+        if (!cursor.isEmpty()) {
+            pullChanges(cursor);
+            return;
+        }
+        // Asking again without a cursor would fetch the first page again,
+        // and again, up to the page cap.
+        qWarning() << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
+    }
+    finishCycle();
+}
+
+void SyncEngine::checkIntegrity(const QJsonObject& integrity)
+{
+    const qint64 serverCount = integrity.value(QLatin1String("category_count")).toInteger();
+    const int localCount = m_categories->count();
+    if (serverCount >= 1 && serverCount != localCount) {
+        qWarning() << "Category count mismatch: local=" << localCount << "server=" << serverCount
+                   << "(informational only — use Force Full Sync if data appears wrong)";
+    }
+}
+
+bool SyncEngine::applyPulledPage(const QJsonObject& page)
+{
+    if (!m_retryRowsLoaded)
+        loadRetryRows();
+    QSqlDatabase db = m_database ? m_database->database() : QSqlDatabase::database();
+    if (!m_serverIdIndexesChecked) {
+        // Every pulled row is looked up by its server id; without an index
+        // each lookup reads the whole table.
+        m_serverIdIndexesChecked = true;
+        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
+            execSql(QStringLiteral("CREATE INDEX IF NOT EXISTS idx_%1_server_id ON %1(server_id)")
+                        .arg(QLatin1String(table)));
+        // Each row's savepoint keeps the pages it changes in a statement
+        // journal; in a temporary file that is dozens of writes a row.
+        execSql(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    }
+    if (!db.transaction()) {
+        qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
+        m_statements.clear();
+        return false;
+    }
+    const QJsonArray retryBefore = m_retryRows;
+    m_pageTouched.clear();
+    // Full-text indexing row by row, each in its own savepoint, costs more
+    // than all the rest of a row: the page's new rows are indexed at once.
+    const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();
+    bool ok = true;
+    {
+        // One change signal per repository and page, sent after the commit.
+        const QSignalBlocker blockAccounts(m_accounts);
+        const QSignalBlocker blockCategories(m_categories);
+        const QSignalBlocker blockRecurring(m_recurring);
+        const QSignalBlocker blockTransactions(m_transactions);
+        const QSignalBlocker blockReconciliations(m_reconciliations);
+
+        if (const auto rows = arrayAt(page, "accounts"))
+            applyAccount(*rows);
+        if (const auto rows = arrayAt(page, "categories"))
+            applyCategory(*rows);
+        if (const auto rows = arrayAt(page, "recurring_transactions"))
+            applyRecurring(*rows);
+        else if (const auto rows = arrayAt(page, "recurring"))
+            applyRecurring(*rows);
+        if (const auto rows = arrayAt(page, "transactions"))
+            applyTransactionChange(*rows);
+        if (const auto rows = arrayAt(page, "reconciliations"))
+            applyReconciliation(*rows);
+        retryFailedRows();
+
+        // The cursor and the retry list commit with the rows they describe.
+        const QString cursor = page.value(QLatin1String("cursor")).toString();
+        if (!cursor.isEmpty())
+            ok = m_preferences->setValue(kCursorKey, cursor);
+        if (ok && m_retryRows != retryBefore)
+            saveRetryRows();
+    }
+    if (ok && indexingSuspended && !m_database->resumeTransactionIndexing())
+        ok = false;
+    if (ok && !db.commit()) {
+        qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
+        ok = false;
+    }
+    m_statements.clear();
+    if (!ok) {
+        db.rollback();
+        m_retryRows = retryBefore;
+        m_pageTouched.clear();
+        return false;
+    }
+    if (m_pageTouched.contains(kAccount))
+        emit m_accounts->accountsChanged();
+    if (m_pageTouched.contains(kCategory))
+        emit m_categories->categoriesChanged();
+    if (m_pageTouched.contains(kRecurring))
+        emit m_recurring->recurringChanged();
+    if (m_pageTouched.contains(kTransaction))
+        emit m_transactions->transactionsChanged(QString());
+    if (m_pageTouched.contains(kReconciliation))
+        emit m_reconciliations->reconciliationsChanged();
+    m_pageTouched.clear();
+    return true;
+}
+
+void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
+{
+    for (const QJsonValue& row : rows) {
+        if (applyRow(entityType, row) == RowOutcome::Failed && m_retryRows.size() < kMaxRetryRows)
+            m_retryRows.append(QJsonObject{{"entity_type", entityType}, {"row", row}});
+    }
+}
+
+SyncEngine::RowOutcome SyncEngine::applyRow(const QString& entityType, const QJsonValue& value)
+{
+    if (!value.isObject()) {
+        qWarning().noquote() << "Sync pull: skipping a server" << entityType << "that is not an object";
+        return RowOutcome::Skipped;
+    }
+    const QJsonObject row = value.toObject();
+    if (row.value(QLatin1String("id")).toString().isEmpty()) {
+        qWarning().noquote() << "Sync pull: skipping a server" << entityType << "without an id";
+        return RowOutcome::Skipped;
+    }
+    // A row and its split lines are one unit: when any write fails, the
+    // row's writes are undone and the rest of the page goes on.
+    if (!execSql(QStringLiteral("SAVEPOINT pull_row")))
+        return RowOutcome::Failed;
+    RowOutcome outcome = RowOutcome::Skipped;
+    if (entityType == kAccount)
+        outcome = applyAccountRow(row);
+    else if (entityType == kCategory)
+        outcome = applyCategoryRow(row);
+    else if (entityType == kRecurring)
+        outcome = applyRecurringRow(row);
+    else if (entityType == kTransaction)
+        outcome = applyTransactionRow(row);
+    else if (entityType == kReconciliation)
+        outcome = applyReconciliationRow(row);
+    if (outcome == RowOutcome::Failed)
+        execSql(QStringLiteral("ROLLBACK TO pull_row"));
+    if (!execSql(QStringLiteral("RELEASE pull_row")))
+        return RowOutcome::Failed;
+    if (outcome == RowOutcome::Written)
+        m_pageTouched.insert(entityType);
+    return outcome;
+}
+
+void SyncEngine::retryFailedRows()
+{
+    if (m_retryRows.isEmpty())
+        return;
+    const QJsonArray rows = std::exchange(m_retryRows, QJsonArray());
+    for (const QJsonValue& entry : rows) {
+        const QJsonObject object = entry.toObject();
+        const QString entityType = object.value(QLatin1String("entity_type")).toString();
+        if (applyRow(entityType, object.value(QLatin1String("row"))) == RowOutcome::Failed)
+            m_retryRows.append(object);
+    }
+}
+
+void SyncEngine::clearRetryRows()
+{
+    m_retryRows = QJsonArray();
+    m_retryRowsLoaded = true;
+    m_preferences->remove(kRetryKey);
+}
+
+void SyncEngine::loadRetryRows()
+{
+    m_retryRowsLoaded = true;
+    const QString saved = m_preferences->valueOr(kRetryKey, QString());
+    m_retryRows = QJsonDocument::fromJson(saved.toUtf8()).array();
+}
+
+void SyncEngine::saveRetryRows()
+{
+    if (m_retryRows.isEmpty())
+        m_preferences->remove(kRetryKey);
+    else
+        m_preferences->setValue(kRetryKey, QString::fromUtf8(QJsonDocument(m_retryRows).toJson(QJsonDocument::Compact)));
+}
+
+QSqlQuery& SyncEngine::statement(const QString& sql)
+{
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+        q.setForwardOnly(true);
+        q.prepare(sql);
+        it = m_statements.insert(sql, q);
+    }
+    return *it;
+}
+
+bool SyncEngine::execSql(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery& q = statement(sql);
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, values.at(i));
+    const bool ok = q.exec();
+    if (!ok)
+        qWarning().noquote() << "SyncEngine: statement failed:" << q.lastError().text();
+    q.finish();
+    return ok;
+}
+
+QString SyncEngine::findId(const char* table, const char* column, const QString& value)
+{
+    QSqlQuery& q = statement(
+        QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(QLatin1String(table), QLatin1String(column)));
+    q.bindValue(0, value);
+    const QString id = q.exec() && q.next() ? q.value(0).toString() : QString();
+    q.finish();
+    return id;
+}

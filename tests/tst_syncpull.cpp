@@ -1,0 +1,424 @@
+#include "testsupport.h"
+
+#include "syncinstallation.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+using TestSupport::exec;
+using TestSupport::scalar;
+
+// The pull half of a sync cycle: requests, cursor and paging against the
+// test service, and how pulled rows are applied to the local tables.
+class SyncPullTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void requestsAndCursor();
+    void cursorReadsBack_data();
+    void cursorReadsBack();
+    void pageCap();
+    void failureKeepsEarlierPages();
+    void replyShapes_data();
+    void replyShapes();
+    void serviceFaults_data();
+    void serviceFaults();
+    void applyRules_data();
+    void applyRules();
+    void retryList();
+    void signalsPerPage();
+    void waitsForBulkWrite();
+
+private:
+    void queuePage(const QJsonObject& page);
+    QStringList pullQueries();
+
+    std::unique_ptr<TestServiceProcess> m_service;
+    std::unique_ptr<SyncInstallation> m_app;
+};
+
+namespace {
+
+const QString kPull = QStringLiteral("/sync/pull");
+
+QJsonObject transactionRow(const QJsonObject& overrides)
+{
+    QJsonObject row{{"id", "srv-t1"},      {"client_id", "t1"},    {"account_id", "a1"}, {"date", "2024-03-05"},
+                    {"payee", "New"},      {"memo", ""},           {"amount", -500},     {"category_id", ""},
+                    {"check_number", ""},  {"cleared", 0},         {"reconciled", 0},    {"transfer_link_id", ""},
+                    {"transfer_dest_account_id", ""}, {"is_split", 0}, {"recurring_id", ""}, {"version", 1},
+                    {"created_at", "2024-03-01T10:00:00Z"}, {"updated_at", "2024-03-02T10:00:00Z"}};
+    for (auto it = overrides.begin(); it != overrides.end(); ++it)
+        row.insert(it.key(), it.value());
+    return row;
+}
+
+QJsonObject transactions(const QJsonObject& overrides)
+{
+    return {{"transactions", QJsonArray{transactionRow(overrides)}}};
+}
+
+} // namespace
+
+void SyncPullTest::initTestCase()
+{
+    m_service = std::make_unique<TestServiceProcess>();
+    QVERIFY2(m_service->isRunning(), qPrintable(m_service->errorText()));
+}
+
+void SyncPullTest::init()
+{
+    m_service->reset();
+    m_app = std::make_unique<SyncInstallation>(m_service.get(), QStringLiteral("u1"));
+    QVERIFY(m_app->open());
+    // Local state most rows start from: account a1 and its transaction t1,
+    // both synced at version 1.
+    exec(QStringLiteral("INSERT INTO accounts (id, name, version, sync_status, server_id, created_at, updated_at) "
+                        "VALUES ('a1', 'A1', 1, 'synced', 'srv-a1', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z'), "
+                        "('a2', 'A2', 1, 'synced', 'srv-a2', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+    exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, version, sync_status, "
+                        "server_id, created_at, updated_at) VALUES ('t1', 'a1', '2024-03-05', 'Old', -100, 1, "
+                        "'synced', 'srv-t1', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+}
+
+void SyncPullTest::cleanup()
+{
+    m_app.reset();
+}
+
+void SyncPullTest::queuePage(const QJsonObject& page)
+{
+    m_service->addFault(kPull, {{"status", 200}, {"body", page}, {"times", 1}});
+}
+
+QStringList SyncPullTest::pullQueries()
+{
+    QStringList queries;
+    for (const QJsonValue& request : m_service->requests(kPull))
+        queries << request.toObject().value(QLatin1String("query")).toString();
+    return queries;
+}
+
+// No cursor the first time, the reply's cursor on the next page, and an
+// empty reply cursor keeps the saved one.
+void SyncPullTest::requestsAndCursor()
+{
+    queuePage({{"cursor", "k+1"}, {"has_more", true}});
+    queuePage({{"cursor", ""}, {"has_more", false}});
+    QVERIFY(m_app->cycle());
+    QCOMPARE(pullQueries(), (QStringList{"limit=200", "cursor=k+1&limit=200"}));
+    QCOMPARE(m_app->preferences->valueOr(QStringLiteral("syncCursor"), QString()), QStringLiteral("k+1"));
+}
+
+// The service reads its query as a form, where a literal '+' is a space:
+// the cursor it handed out must come back intact, and the second cycle
+// gets only what changed since.
+void SyncPullTest::cursorReadsBack_data()
+{
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("cursor with '+'") << false;
+    QTest::newRow("cursor without '+'") << true;
+}
+
+void SyncPullTest::cursorReadsBack()
+{
+    QFETCH(bool, plain);
+    m_service->control("POST", QStringLiteral("/_control/sync/pull"), {{"plain_cursor", plain}});
+    exec(QStringLiteral("UPDATE accounts SET sync_status = 'pending'"));
+    QVERIFY(m_app->cycle());
+    QVERIFY(m_app->preferences->valueOr(QStringLiteral("syncCursor"), QString()).contains(plain ? '.' : '+'));
+    QVERIFY(m_app->cycle());
+    const QJsonArray requests = m_service->requests(kPull);
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(m_app->engine->lastError(), QString());
+}
+
+// At most 50 pages a cycle; the next cycle goes on from the saved cursor.
+void SyncPullTest::pageCap()
+{
+    m_service->addFault(kPull, {{"status", 200}, {"body", QJsonObject{{"cursor", "0+0+0+0+7"}, {"has_more", true}}}});
+    QVERIFY(m_app->cycle());
+    QCOMPARE(m_service->requests(kPull).size(), 50);
+    m_service->control("DELETE", QStringLiteral("/_control/faults"));
+    QVERIFY(m_app->cycle());
+    QCOMPARE(pullQueries().value(50), QStringLiteral("cursor=0+0+0+0+7&limit=200"));
+}
+
+void SyncPullTest::failureKeepsEarlierPages()
+{
+    const auto account = [](const char* id) {
+        return QJsonObject{{"id", QStringLiteral("srv-%1").arg(QLatin1String(id))}, {"client_id", id}, {"name", id},
+                           {"version", 1}};
+    };
+    queuePage({{"accounts", QJsonArray{account("p1")}}, {"cursor", "1"}, {"has_more", true}});
+    queuePage({{"accounts", QJsonArray{account("p2")}}, {"cursor", "2"}, {"has_more", true}});
+    m_service->addFault(kPull, {{"status", 500}, {"times", 1}});
+    QSignalSpy failed(m_app->engine.get(), &SyncEngine::syncFailed);
+    QVERIFY(!m_app->cycle());
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Pull failed (HTTP 500)"));
+    QCOMPARE(m_app->engine->state(), SyncEngine::Error);
+    QCOMPARE(scalar("SELECT group_concat(id) FROM (SELECT id FROM accounts WHERE id LIKE 'p%' ORDER BY id)").toString(),
+             QStringLiteral("p1,p2"));
+    QCOMPARE(m_app->preferences->valueOr(QStringLiteral("syncCursor"), QString()), QStringLiteral("2"));
+}
+
+void SyncPullTest::replyShapes_data()
+{
+    QTest::addColumn<QJsonObject>("page");
+    QTest::addColumn<int>("localCategories");
+    QTest::addColumn<QString>("schedules");
+
+    const auto schedule = [](const char* id) {
+        return QJsonArray{QJsonObject{{"id", QStringLiteral("srv-%1").arg(QLatin1String(id))},
+                                      {"client_id", id}, {"account_id", "a1"}, {"start_date", "2024-01-01"},
+                                      {"next_due_date", "2024-05-01"}, {"version", 1}}};
+    };
+    QTest::newRow("recurring_transactions wins")
+        << QJsonObject{{"recurring_transactions", schedule("s1")}, {"recurring", schedule("s2")}} << 0 << "s1";
+    QTest::newRow("only recurring") << QJsonObject{{"recurring", schedule("s2")}} << 0 << "s2";
+    QTest::newRow("not an array") << QJsonObject{{"recurring_transactions", "oops"}, {"recurring", schedule("s2")}}
+                                  << 0 << "";
+    QTest::newRow("integrity 0") << QJsonObject{{"integrity", QJsonObject{{"category_count", 0}}}} << 11 << "";
+}
+
+void SyncPullTest::replyShapes()
+{
+    QFETCH(QJsonObject, page);
+    QFETCH(int, localCategories);
+    QFETCH(QString, schedules);
+    for (int i = 0; i < localCategories; ++i) {
+        exec(QStringLiteral("INSERT INTO categories (id, name, sync_status, created_at, updated_at) "
+                            "VALUES ('c%1', 'C', 'synced', 'x', 'x')").arg(i));
+    }
+    queuePage(page);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QVERIFY(m_app->cycle());
+    QCOMPARE(m_service->requests(kPull).size(), 1);
+    QCOMPARE(scalar("SELECT group_concat(id) FROM recurring_transactions").toString(), schedules);
+}
+
+// The service's own fault modes, over the three rows init() made and this
+// cycle pushes (seq 1 to 3).
+void SyncPullTest::serviceFaults_data()
+{
+    QTest::addColumn<QJsonObject>("behaviour");
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<int>("pulls");
+    QTest::addColumn<QString>("cursor");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("500 on page 3") << QJsonObject{{"fail_page", 3}, {"limit", 1}} << false << 3 << "2+0+0+0+0"
+                                   << "";
+    QTest::newRow("has_more with an empty cursor")
+        << QJsonObject{{"empty_cursor_with_more", true}} << true << 1 << ""
+        << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
+    QTest::newRow("a value that is not an array")
+        << QJsonObject{{"not_array", "transactions"}} << true << 1 << "2+0+0+3+0" << "";
+    QTest::newRow("by type, two a page") << QJsonObject{{"order", "by_type"}, {"limit", 2}} << true << 2
+                                         << "2+0+0+3+0" << "";
+    QTest::newRow("integrity mismatch")
+        << QJsonObject{{"category_count", 3}} << true << 1 << "2+0+0+3+0"
+        << "Category count mismatch: local= 0 server= 3 (informational only — use Force Full Sync if data appears "
+           "wrong)";
+}
+
+void SyncPullTest::serviceFaults()
+{
+    QFETCH(QJsonObject, behaviour);
+    QFETCH(bool, succeeds);
+    QFETCH(int, pulls);
+    QFETCH(QString, cursor);
+    QFETCH(QString, warning);
+    m_service->control("POST", QStringLiteral("/_control/sync/pull"), behaviour);
+    exec(QStringLiteral("UPDATE accounts SET sync_status = 'pending'"));
+    exec(QStringLiteral("UPDATE transactions SET sync_status = 'pending'"));
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QCOMPARE(m_app->cycle(), succeeds);
+    QCOMPARE(m_service->requests(kPull).size(), pulls);
+    QCOMPARE(m_app->preferences->valueOr(QStringLiteral("syncCursor"), QString()), cursor);
+}
+
+// One page applied to the local state of init(), then one value read back.
+void SyncPullTest::applyRules_data()
+{
+    QTest::addColumn<QString>("before"); // SQL run first, may be empty
+    QTest::addColumn<QJsonObject>("page");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("warning");
+
+    const QString t1 = QStringLiteral("SELECT payee || '|' || sync_status || '|' || version || '|' || server_id "
+                                      "FROM transactions WHERE id = 't1'");
+    QTest::newRow("echo of an own push") << "" << transactions({}) << t1 << "New|synced|1|srv-t1" << "";
+    QTest::newRow("pending row, same version")
+        << "UPDATE transactions SET sync_status = 'pending'" << transactions({}) << t1 << "Old|pending|1|srv-t1" << "";
+    QTest::newRow("pending row, newer server version")
+        << "UPDATE transactions SET sync_status = 'pending'" << transactions({{"version", 2}}) << t1
+        << "New|synced|2|srv-t1" << "";
+    QTest::newRow("local 5, server 4") << "UPDATE transactions SET version = 5" << transactions({{"version", 4}})
+                                       << t1 << "Old|synced|5|srv-t1" << "";
+    QTest::newRow("unknown client id, known server id")
+        << "" << transactions({{"client_id", "elsewhere"}})
+        << "SELECT group_concat(payee) FROM transactions" << "New" << "";
+    QTest::newRow("created elsewhere: the server id is the id")
+        << "" << transactions({{"client_id", QJsonValue::Null}, {"id", "srv-9"}})
+        << "SELECT sync_status || '|' || server_id FROM transactions WHERE id = 'srv-9'" << "synced|srv-9" << "";
+    QTest::newRow("deleted, unknown here")
+        << "" << transactions({{"id", "srv-9"}, {"client_id", "t9"}, {"deleted_at", "2024-03-03T00:00:00Z"}})
+        << "SELECT COUNT(*) FROM transactions" << "1" << "";
+    QTest::newRow("deleted on the server")
+        << "" << transactions({{"version", 2}, {"deleted_at", "2024-03-03T00:00:00Z"}})
+        << "SELECT (deleted_at IS NOT NULL) || sync_status || version FROM transactions" << "1pending3" << "";
+    QTest::newRow("restored elsewhere")
+        << "UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z'" << transactions({{"version", 2}})
+        << "SELECT (deleted_at IS NULL) || sync_status FROM transactions" << "1synced" << "";
+    QTest::newRow("moved to another account") << "" << transactions({{"account_id", "a2"}})
+                                              << "SELECT account_id FROM transactions" << "a2" << "";
+    QTest::newRow("date before 2000")
+        << "" << transactions({{"date", "1999-12-31"}}) << t1 << "Old|synced|1|srv-t1"
+        << "applyTransactionChange: skipping server record with broken date: \"t1\" \"New\" \"1999-12-31\"";
+    QTest::newRow("empty date") << "" << transactions({{"date", ""}}) << t1 << "Old|synced|1|srv-t1"
+                                << "applyTransactionChange: skipping server record with broken date: \"t1\" \"New\" \"\"";
+    QTest::newRow("date-time as date") << "" << transactions({{"date", "2024-03-05T23:10:00Z"}})
+                                       << "SELECT date FROM transactions" << "2024-03-05" << "";
+    QTest::newRow("amount not whole")
+        << "" << transactions({{"amount", 12.5}}) << t1 << "Old|synced|1|srv-t1"
+        << "applyTransactionChange: skipping server record with an amount that is not a whole number: \"t1\"";
+    QTest::newRow("row not an object") << "" << QJsonObject{{"accounts", QJsonArray{5}}}
+                                       << "SELECT COUNT(*) FROM accounts" << "2"
+                                       << "Sync pull: skipping a server account that is not an object";
+    QTest::newRow("row without id") << "" << QJsonObject{{"accounts", QJsonArray{QJsonObject{{"name", "X"}}}}}
+                                    << "SELECT COUNT(*) FROM accounts" << "2"
+                                    << "Sync pull: skipping a server account without an id";
+
+    const auto account = [](const QJsonObject& fields) {
+        QJsonObject row{{"id", "srv-a9"}, {"client_id", "a9"}, {"version", 1}};
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            row.insert(it.key(), it.value());
+        return QJsonObject{{"accounts", QJsonArray{row}}};
+    };
+    const QString a9 = QStringLiteral("SELECT account_type || '|' || currency || '|' || is_shared || '|' || name || "
+                                      "'|' || (created_at != '') FROM accounts WHERE id = 'a9'");
+    QTest::newRow("enumerations exactly, absent texts and stamps")
+        << "" << account({{"account_type", "Checking"}, {"currency", "usd"}, {"is_shared", 2}}) << a9
+        << "other|USD|1||1" << "";
+    QTest::newRow("flag as text") << "" << account({{"account_type", "credit_card"}, {"currency", "JPY"},
+                                                    {"is_shared", "1"}, {"name", "Card"}})
+                                  << a9 << "credit_card|JPY|0|Card|1" << "";
+    QTest::newRow("flag as boolean") << "" << account({{"account_type", "cash"}, {"is_shared", true}}) << a9
+                                     << "cash|USD|1||1" << "";
+
+    const QString lines = QStringLiteral("SELECT group_concat(category_id || ':' || amount) FROM "
+                                         "(SELECT * FROM split_lines ORDER BY rowid)");
+    const QString localSplit =
+        QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c1', 'C1', 'x', 'x'), "
+                       "('c2', 'C2', 'x', 'x'); UPDATE transactions SET is_split = 1; "
+                       "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                       "VALUES ('l1', 't1', 'c1', -100, 'x', 'x')");
+    const QJsonArray twoLines{QJsonObject{{"category_id", "c2"}, {"amount", -300}},
+                              QJsonObject{{"category_id", "c1"}, {"amount", -200}, {"memo", "m"}}};
+    QTest::newRow("split lines replaced") << localSplit << transactions({{"is_split", 1}, {"split_lines", twoLines}})
+                                          << lines << "c2:-300,c1:-200" << "";
+    QTest::newRow("arrives unsplit") << localSplit << transactions({}) << lines << "" << "";
+    QTest::newRow("split, lines not sent") << localSplit << transactions({{"is_split", 1}}) << lines << "c1:-100"
+                                           << "";
+    QTest::newRow("reconciliation deleted on the server")
+        << "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+           "completed_at, sync_status, server_id) VALUES ('r1', 'a1', '2024-02-29', 0, 0, 'x', 'synced', 'srv-r1')"
+        << QJsonObject{{"reconciliations",
+                        QJsonArray{QJsonObject{{"id", "srv-r1"}, {"client_id", "r1"}, {"account_id", "a1"},
+                                               {"statement_date", "2024-02-29"}, {"version", 2},
+                                               {"deleted_at", "2024-03-01T00:00:00Z"}}}}}
+        << "SELECT deleted_at || '|' || sync_status || '|' || version FROM reconciliations"
+        << "2024-03-01T00:00:00Z|synced|2" << "";
+    QTest::newRow("new schedule without counts")
+        << "" << QJsonObject{{"recurring_transactions",
+                              QJsonArray{QJsonObject{{"id", "srv-s1"}, {"account_id", "a1"},
+                                                     {"next_due_date", "2024-05-01"}, {"version", 1}}}}}
+        << "SELECT lead_days || interval_count || semimonthly_day_1 || semimonthly_day_2 || start_date "
+           "FROM recurring_transactions"
+        << "011152024-05-01" << "";
+}
+
+void SyncPullTest::applyRules()
+{
+    QFETCH(QString, before);
+    QFETCH(QJsonObject, page);
+    QFETCH(QString, query);
+    QFETCH(QString, expected);
+    QFETCH(QString, warning);
+    for (const QString& statement : before.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        exec(statement);
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    QVERIFY(m_app->engine->applyPulledPage(page));
+    QCOMPARE(scalar(query).toString(), expected);
+    QCOMPARE(m_app->engine->retryCount(), 0);
+}
+
+// A row whose parent has not arrived waits on the retry list, across
+// cycles, and is applied whole once the parent comes; categories of one
+// page go parents first.
+void SyncPullTest::retryList()
+{
+    const QJsonArray line{QJsonObject{{"category_id", "late"}, {"amount", -500}}};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed")));
+    QVERIFY(m_app->engine->applyPulledPage(
+        transactions({{"id", "srv-t5"}, {"client_id", "t5"}, {"is_split", 1}, {"split_lines", line}})));
+    QCOMPARE(m_app->engine->retryCount(), 1);
+    QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE id = 't5'").toInt(), 0);
+
+    // A new engine (the next start of the application) still has it.
+    QVERIFY(m_app->open());
+    const auto category = [](const char* id, const char* parent) {
+        return QJsonObject{{"id", QStringLiteral("srv-%1").arg(QLatin1String(id))}, {"client_id", id},
+                           {"name", id}, {"parent_id", parent}, {"version", 1}};
+    };
+    QVERIFY(m_app->engine->applyPulledPage(
+        {{"categories", QJsonArray{category("late", "top"), category("top", "")}}, {"cursor", "9"}}));
+    QCOMPARE(m_app->engine->retryCount(), 0);
+    QCOMPARE(scalar("SELECT is_split || '|' || (SELECT category_id FROM split_lines) FROM transactions "
+                    "WHERE id = 't5'").toString(),
+             QStringLiteral("1|late"));
+    QCOMPARE(scalar("SELECT COUNT(*) FROM preferences WHERE key = 'syncPullRetryRows'").toInt(), 0);
+}
+
+void SyncPullTest::signalsPerPage()
+{
+    QSignalSpy transactionSignals(m_app->transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy accountSignals(m_app->accounts.get(), &AccountRepository::accountsChanged);
+    QSignalSpy categorySignals(m_app->categories.get(), &CategoryRepository::categoriesChanged);
+    QJsonArray rows;
+    for (int i = 0; i < 3; ++i)
+        rows.append(transactionRow({{"id", QStringLiteral("srv-n%1").arg(i)}, {"client_id", QJsonValue::Null}}));
+    QVERIFY(m_app->engine->applyPulledPage(
+        {{"transactions", rows},
+         {"accounts", QJsonArray{QJsonObject{{"id", "srv-a1"}, {"client_id", "a1"}, {"version", 2}}}}}));
+    QCOMPARE(transactionSignals.count(), 1);
+    QCOMPARE(accountSignals.count(), 1);
+    QCOMPARE(categorySignals.count(), 0);
+}
+
+// An import holds the database in its own transaction: a page that arrives
+// meanwhile waits for it to end.
+void SyncPullTest::waitsForBulkWrite()
+{
+    m_service->addFault(kPull, {{"mode", "delay"}, {"delay_ms", 200}, {"times", 1}});
+    QSignalSpy completed(m_app->engine.get(), &SyncEngine::syncCompleted);
+    m_app->engine->syncNow();
+    m_app->database->setBulkWriteActive(true);
+    QTest::qWait(800);
+    QCOMPARE(completed.count(), 0);
+    QVERIFY(!m_app->preferences->value(QStringLiteral("syncCursor")));
+    m_app->database->setBulkWriteActive(false);
+    QTRY_COMPARE_WITH_TIMEOUT(completed.count(), 1, 5000);
+    QVERIFY(m_app->preferences->value(QStringLiteral("syncCursor")));
+}
+
+TALLYLEAF_TEST_MAIN(SyncPullTest)
+#include "tst_syncpull.moc"

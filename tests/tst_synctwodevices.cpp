@@ -1,0 +1,296 @@
+#include "testsupport.h"
+
+#include "syncinstallation.h"
+
+#include <QJsonArray>
+
+using TestSupport::exec;
+using TestSupport::scalar;
+
+// Two installations signed in as one user against one test service: what
+// one writes, the other gets, and neither loses an edit.
+class SyncTwoDevicesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void createdOnOneSeenOnOther();
+    void laterWriterWins();
+    void deletePropagates();
+    void splitWithNewCategory();
+    void manyRowsConverge();
+    void forceFullSyncLosesNothing();
+    void childrenBeforeParents();
+    void editDuringDelayedPush();
+
+private:
+    // Opens the installation (closing the other) and syncs until nothing is
+    // pending and nothing waits for a parent.
+    void settle(SyncInstallation& device);
+    SyncInstallation& use(SyncInstallation& device);
+    void addAccount();
+    void addTransactions(int count, const QString& prefix = QStringLiteral("t"));
+    void editPayee(const QString& id, const QString& payee);
+    QString payee(const QString& id);
+
+    std::unique_ptr<TestServiceProcess> m_service;
+    std::unique_ptr<SyncInstallation> m_a;
+    std::unique_ptr<SyncInstallation> m_b;
+    SyncInstallation* m_open = nullptr;
+};
+
+namespace {
+
+const QDateTime kStamp(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC);
+
+} // namespace
+
+void SyncTwoDevicesTest::initTestCase()
+{
+    m_service = std::make_unique<TestServiceProcess>();
+    QVERIFY2(m_service->isRunning(), qPrintable(m_service->errorText()));
+}
+
+void SyncTwoDevicesTest::init()
+{
+    m_service->reset();
+    m_a = std::make_unique<SyncInstallation>(m_service.get(), QStringLiteral("same-user"));
+    m_b = std::make_unique<SyncInstallation>(m_service.get(), QStringLiteral("same-user"));
+    m_open = nullptr;
+    use(*m_a);
+    addAccount();
+    settle(*m_a);
+    settle(*m_b);
+}
+
+void SyncTwoDevicesTest::cleanup()
+{
+    m_a.reset();
+    m_b.reset();
+    m_open = nullptr;
+}
+
+SyncInstallation& SyncTwoDevicesTest::use(SyncInstallation& device)
+{
+    if (m_open != &device) {
+        if (m_open)
+            m_open->close();
+        if (!device.open())
+            qFatal("could not open an installation");
+        m_open = &device;
+    }
+    return device;
+}
+
+void SyncTwoDevicesTest::settle(SyncInstallation& device)
+{
+    use(device);
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(device.cycle());
+        if (scalar("SELECT (SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending') + "
+                   "(SELECT COUNT(*) FROM categories WHERE sync_status = 'pending') + "
+                   "(SELECT COUNT(*) FROM transactions WHERE sync_status = 'pending')").toInt() == 0
+            && device.engine->retryCount() == 0)
+            return;
+    }
+    QFAIL("the installation did not settle");
+}
+
+void SyncTwoDevicesTest::addAccount()
+{
+    Account account;
+    account.id = QStringLiteral("acct");
+    account.name = QStringLiteral("Checking");
+    account.createdAt = account.updatedAt = kStamp;
+    QVERIFY(m_open->accounts->insert(account));
+}
+
+void SyncTwoDevicesTest::addTransactions(int count, const QString& prefix)
+{
+    QVERIFY(m_open->database->database().transaction());
+    for (int i = 0; i < count; ++i) {
+        Transaction t;
+        t.id = prefix + QString::number(i);
+        t.accountId = QStringLiteral("acct");
+        t.date = QDate(2024, 3, 5);
+        t.payee = QStringLiteral("Payee");
+        t.amount = -100 - i;
+        t.createdAt = t.updatedAt = kStamp;
+        QVERIFY(m_open->transactions->insert(t));
+    }
+    QVERIFY(m_open->database->database().commit());
+}
+
+void SyncTwoDevicesTest::editPayee(const QString& id, const QString& payee)
+{
+    std::optional<Transaction> t = m_open->transactions->findById(id);
+    QVERIFY(t);
+    t->payee = payee;
+    t->syncStatus = SyncStatus::Pending;
+    QVERIFY(m_open->transactions->update(*t));
+}
+
+QString SyncTwoDevicesTest::payee(const QString& id)
+{
+    const std::optional<Transaction> t = m_open->transactions->findById(id);
+    return t ? t->payee : QStringLiteral("<missing>");
+}
+
+void SyncTwoDevicesTest::createdOnOneSeenOnOther()
+{
+    use(*m_a);
+    addTransactions(1);
+    settle(*m_a);
+    settle(*m_b);
+    QCOMPARE(m_b->accounts->findById(QStringLiteral("acct"))->name, QStringLiteral("Checking"));
+    QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("Payee"));
+    QCOMPARE(m_b->transactions->findById(QStringLiteral("t0"))->syncStatus, SyncStatus::Synced);
+}
+
+void SyncTwoDevicesTest::laterWriterWins()
+{
+    use(*m_a);
+    addTransactions(1);
+    settle(*m_a);
+    settle(*m_b);
+    editPayee(QStringLiteral("t0"), QStringLiteral("from B"));
+    use(*m_a);
+    editPayee(QStringLiteral("t0"), QStringLiteral("from A"));
+    settle(*m_a);
+    settle(*m_b); // B writes last
+    settle(*m_a);
+    QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("from B"));
+    use(*m_b);
+    QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("from B"));
+}
+
+void SyncTwoDevicesTest::deletePropagates()
+{
+    use(*m_a);
+    addTransactions(2);
+    settle(*m_a);
+    settle(*m_b);
+    use(*m_a);
+    QVERIFY(m_a->transactions->softDelete(QStringLiteral("t1")));
+    settle(*m_a);
+    settle(*m_b);
+    QVERIFY(m_b->transactions->findById(QStringLiteral("t1"))->deletedAt);
+    QVERIFY(!m_b->transactions->findById(QStringLiteral("t0"))->deletedAt);
+}
+
+void SyncTwoDevicesTest::splitWithNewCategory()
+{
+    use(*m_a);
+    Category category;
+    category.id = QStringLiteral("new-cat");
+    category.name = QStringLiteral("Garden");
+    category.createdAt = category.updatedAt = kStamp;
+    QVERIFY(m_a->categories->insert(category));
+    addTransactions(1, QStringLiteral("split"));
+    std::optional<Transaction> t = m_a->transactions->findById(QStringLiteral("split0"));
+    t->isSplit = true;
+    QVERIFY(m_a->transactions->update(*t));
+    SplitLine line;
+    line.categoryId = category.id;
+    line.amount = t->amount;
+    line.memo = QStringLiteral("seeds");
+    line.createdAt = line.updatedAt = kStamp;
+    line.id = QStringLiteral("line-1");
+    SplitLine second = line;
+    second.id = QStringLiteral("line-2");
+    QVERIFY(m_a->splitLines->replaceForTransaction(t->id, {line, second}));
+    settle(*m_a);
+    settle(*m_b);
+    QVERIFY(m_b->transactions->findById(QStringLiteral("split0"))->isSplit);
+    const QList<SplitLine> lines = m_b->splitLines->findByTransaction(QStringLiteral("split0"));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first().categoryId, QStringLiteral("new-cat"));
+    QCOMPARE(lines.first().memo, QStringLiteral("seeds"));
+}
+
+// 500 a push: three cycles on the writer, one on the reader.
+void SyncTwoDevicesTest::manyRowsConverge()
+{
+    use(*m_a);
+    addTransactions(1200);
+    settle(*m_a);
+    QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).size(), 1 + 3);
+    settle(*m_b);
+    QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE sync_status = 'synced'").toInt(), 1200);
+}
+
+// Force Full Sync marks every row pending at its version and forgets the
+// cursor: the rows beyond the first push of 500 hold the same version as
+// the server's copies the pull brings back, and they must not be replaced.
+void SyncTwoDevicesTest::forceFullSyncLosesNothing()
+{
+    use(*m_a);
+    addTransactions(600);
+    settle(*m_a);
+    // Local content the server never saw, at the server's version.
+    exec(QStringLiteral("UPDATE transactions SET payee = 'edited'"));
+    m_a->transactions->markAllPendingForResync();
+    m_a->accounts->markAllPendingForResync();
+    m_a->preferences->remove(QStringLiteral("syncCursor"));
+    settle(*m_a);
+    QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE payee = 'edited'").toInt(), 600);
+    settle(*m_b);
+    QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE payee = 'edited'").toInt(), 600);
+}
+
+// Pages of two rows in change order: a parent edited after its child comes
+// a page after the child and the transaction that uses it.
+void SyncTwoDevicesTest::childrenBeforeParents()
+{
+    use(*m_a);
+    Category parent;
+    parent.id = QStringLiteral("parent");
+    parent.name = QStringLiteral("Home");
+    parent.createdAt = parent.updatedAt = kStamp;
+    QVERIFY(m_a->categories->insert(parent));
+    Category child = parent;
+    child.id = QStringLiteral("child");
+    child.name = QStringLiteral("Repairs");
+    child.parentId = parent.id;
+    QVERIFY(m_a->categories->insert(child));
+    addTransactions(1);
+    std::optional<Transaction> t = m_a->transactions->findById(QStringLiteral("t0"));
+    t->categoryId = child.id;
+    QVERIFY(m_a->transactions->update(*t));
+    settle(*m_a);
+    parent.name = QStringLiteral("House");
+    parent.syncStatus = SyncStatus::Pending;
+    QVERIFY(m_a->categories->update(parent));
+    settle(*m_a);
+
+    m_service->control("POST", QStringLiteral("/_control/sync/pull"), {{"order", "global"}, {"limit", 2}});
+    settle(*m_b);
+    QCOMPARE(m_b->categories->categoryPath(QStringLiteral("child")), QStringLiteral("House > Repairs"));
+    QCOMPARE(m_b->transactions->findById(QStringLiteral("t0"))->categoryId, QStringLiteral("child"));
+}
+
+// An edit made while the push of an earlier one is under way is neither
+// marked synced nor overwritten by the echo of the earlier one.
+void SyncTwoDevicesTest::editDuringDelayedPush()
+{
+    use(*m_a);
+    addTransactions(1);
+    settle(*m_a);
+    editPayee(QStringLiteral("t0"), QStringLiteral("first"));
+    m_service->addFault(QStringLiteral("/sync/push"), {{"mode", "delay"}, {"delay_ms", 600}, {"times", 1}});
+    QSignalSpy completed(m_a->engine.get(), &SyncEngine::syncCompleted);
+    m_a->engine->syncNow();
+    QTest::qWait(200);
+    editPayee(QStringLiteral("t0"), QStringLiteral("second"));
+    QTRY_COMPARE_WITH_TIMEOUT(completed.count(), 1, 5000);
+    QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("second"));
+    settle(*m_a);
+    settle(*m_b);
+    QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("second"));
+}
+
+TALLYLEAF_TEST_MAIN(SyncTwoDevicesTest)
+#include "tst_synctwodevices.moc"
