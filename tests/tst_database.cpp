@@ -245,6 +245,10 @@ void DatabaseTest::indexesFtsAndTriggers()
         "SELECT m.name || ' ' || m.tbl_name || '(' || i.name || ')' FROM sqlite_master m, "
         "pragma_index_info(m.name) i WHERE m.type = 'index' AND m.sql IS NOT NULL ORDER BY m.name, i.seqno"));
     QCOMPARE(indexes, QStringList({
+                          QStringLiteral("idx_accounts_server_id accounts(server_id)"),
+                          QStringLiteral("idx_categories_server_id categories(server_id)"),
+                          QStringLiteral("idx_reconciliations_server_id reconciliations(server_id)"),
+                          QStringLiteral("idx_recurring_transactions_server_id recurring_transactions(server_id)"),
                           QStringLiteral("idx_split_lines_transaction_id split_lines(transaction_id)"),
                           QStringLiteral("idx_transactions_account_amounts transactions(account_id)"),
                           QStringLiteral("idx_transactions_account_amounts transactions(deleted_at)"),
@@ -258,6 +262,7 @@ void DatabaseTest::indexesFtsAndTriggers()
                           QStringLiteral("idx_transactions_date transactions(date)"),
                           QStringLiteral("idx_transactions_payee transactions(payee)"),
                           QStringLiteral("idx_transactions_payee transactions(deleted_at)"),
+                          QStringLiteral("idx_transactions_server_id transactions(server_id)"),
                           QStringLiteral("idx_transactions_sync_status transactions(sync_status)"),
                           QStringLiteral("idx_transactions_transfer_link_id transactions(transfer_link_id)"),
                       }));

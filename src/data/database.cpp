@@ -112,6 +112,9 @@ bool Database::open(const QString& path)
     QSqlQuery pragma(m_db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // Savepoints (one per pulled row, one per imported record) keep their
+    // statement journal here: in a temporary file that is many writes a row.
+    pragma.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
     m_isOpen = true;
     return true;
 }

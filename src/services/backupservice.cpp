@@ -410,12 +410,6 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     }
 
     QSqlDatabase& db = m_database->database();
-    // Each row's savepoint keeps the pages it changes in a sub-journal,
-    // by default a temporary file; in memory the restore runs about a third
-    // faster. The connection's setting is put back at the end.
-    QSqlQuery pragma(db);
-    const int tempStore = pragma.exec(QStringLiteral("PRAGMA temp_store")) && pragma.next() ? pragma.value(0).toInt() : 0;
-    pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
     // One transaction for the whole restore and a savepoint per row: a row
     // the database refuses is undone alone, and the restore either
     // completes or leaves the data as it was. A transaction already open
@@ -533,6 +527,5 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         discardImported();
         result.errors.append(tr("The restore stopped and changed nothing: %1").arg(error));
     }
-    pragma.exec(QStringLiteral("PRAGMA temp_store = %1").arg(tempStore));
     return result;
 }

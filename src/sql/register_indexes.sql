@@ -13,3 +13,10 @@ CREATE INDEX IF NOT EXISTS idx_transactions_payee ON transactions(payee, deleted
 -- (SQLite does not count a partial index as covering when the query names
 -- the column of its WHERE term, hence deleted_at as a column.)
 CREATE INDEX IF NOT EXISTS idx_transactions_account_amounts ON transactions(account_id, deleted_at, cleared, amount);
+
+-- A pull looks every server row up by its server id.
+CREATE INDEX IF NOT EXISTS idx_accounts_server_id ON accounts(server_id);
+CREATE INDEX IF NOT EXISTS idx_categories_server_id ON categories(server_id);
+CREATE INDEX IF NOT EXISTS idx_recurring_transactions_server_id ON recurring_transactions(server_id);
+CREATE INDEX IF NOT EXISTS idx_transactions_server_id ON transactions(server_id);
+CREATE INDEX IF NOT EXISTS idx_reconciliations_server_id ON reconciliations(server_id);

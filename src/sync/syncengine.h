@@ -202,6 +202,5 @@ private:
     bool m_retryRowsLoaded = false;
     // Entity types written by the page being applied.
     QSet<QString> m_pageTouched;
-    bool m_serverIdIndexesChecked = false;
     QHash<QString, QSqlQuery> m_statements; // only while a page is applied
 };

@@ -127,17 +127,6 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     if (!m_retryRowsLoaded)
         loadRetryRows();
     QSqlDatabase db = m_database ? m_database->database() : QSqlDatabase::database();
-    if (!m_serverIdIndexesChecked) {
-        // Every pulled row is looked up by its server id; without an index
-        // each lookup reads the whole table.
-        m_serverIdIndexesChecked = true;
-        for (const char* table : {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
-            execSql(QStringLiteral("CREATE INDEX IF NOT EXISTS idx_%1_server_id ON %1(server_id)")
-                        .arg(QLatin1String(table)));
-        // Each row's savepoint keeps the pages it changes in a statement
-        // journal; in a temporary file that is dozens of writes a row.
-        execSql(QStringLiteral("PRAGMA temp_store = MEMORY"));
-    }
     if (!db.transaction()) {
         qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
         m_statements.clear();
