@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "services/backupservice.h"
+#include "syncinstallation.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,8 +14,9 @@
 // Kills an import (CSV, QIF) or a backup restore with SIGKILL at random
 // points, in a child process (crashsafety_child), and checks that the
 // database it leaves behind is intact and holds either none or all of the
-// import's rows. TALLYLEAF_CRASH_SEED=<n> repeats one sequence of kill
-// points.
+// import's rows. Kills a sync pull of many pages (sync_child) the same way
+// and checks that the next cycle brings every row. TALLYLEAF_CRASH_SEED=<n>
+// repeats one sequence of kill points.
 
 namespace {
 
@@ -188,6 +190,7 @@ private slots:
     void initTestCase();
     void killedImport_data();
     void killedImport();
+    void killedPull();
 
 private:
     quint32 m_seed = 0;
@@ -319,6 +322,155 @@ void CrashSafetyTest::killedImport()
     qInfo("%s: %d kills left none of the rows, %d all of them (import %lld ms)", qPrintable(kind), none, all,
           importMs);
     QVERIFY(none + all > 0);
+}
+
+namespace {
+
+constexpr int kPulledTransactions = 1000;
+constexpr int kPullPageRows = 40;
+
+// What a pull must bring: live transactions, split lines and the amounts'
+// sum, read on the default connection.
+QString pulledTotals()
+{
+    return QStringList{TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toString(),
+                       TestSupport::scalar("SELECT COUNT(*) FROM split_lines").toString(),
+                       TestSupport::scalar("SELECT TOTAL(amount) FROM transactions").toString(),
+                       TestSupport::scalar("SELECT COUNT(*) FROM categories").toString()}
+        .join(QLatin1Char('/'));
+}
+
+// One account, a parent and a child category, and transactions of which
+// every tenth is split across both categories, all pushed to the service.
+bool seedService(TestServiceProcess* service, QString* totals)
+{
+    SyncInstallation seed(service, QStringLiteral("u1"));
+    if (!seed.open())
+        return false;
+    const QString stamp = QStringLiteral("'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z'");
+    TestSupport::exec(QStringLiteral("BEGIN"));
+    TestSupport::exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('acct', "
+                                     "'Checking', %1)").arg(stamp));
+    TestSupport::exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('home', "
+                                     "'Home', %1)").arg(stamp));
+    TestSupport::exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                                     "('garden', 'Garden', 'home', %1)").arg(stamp));
+    for (int i = 0; i < kPulledTransactions; ++i) {
+        const bool split = i % 10 == 0;
+        TestSupport::exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+                                         "is_split, created_at, updated_at) VALUES ('tx-%1', 'acct', '2024-03-01', "
+                                         "'Payee %1', 'memo %1', %2, %3, %4)")
+                              .arg(i)
+                              .arg(-1 - i)
+                              .arg(split ? 1 : 0)
+                              .arg(stamp));
+        if (split) {
+            for (const char* category : {"home", "garden"}) {
+                TestSupport::exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, "
+                                                 "memo, created_at, updated_at) VALUES ('%1-%2', 'tx-%1', '%2', 0, "
+                                                 "'', %3)")
+                                      .arg(i)
+                                      .arg(QLatin1String(category))
+                                      .arg(stamp));
+            }
+        }
+    }
+    TestSupport::exec(QStringLiteral("COMMIT"));
+    *totals = pulledTotals();
+    // 500 rows a push.
+    for (int cycle = 0; cycle < 5 && !seed.transactions->findPendingSync().isEmpty(); ++cycle) {
+        if (!seed.cycle())
+            return false;
+    }
+    return seed.transactions->findPendingSync().isEmpty();
+}
+
+} // namespace
+
+// A first pull of about 30 pages killed after a random page or at a random
+// moment: what it leaves is intact, and the next cycle (from the saved
+// cursor) brings every row of the service, split lines included.
+void CrashSafetyTest::killedPull()
+{
+    TestServiceProcess service;
+    QVERIFY2(service.isRunning(), qPrintable(service.errorText()));
+    QString expected;
+    QVERIFY(seedService(&service, &expected));
+    service.control("POST", QStringLiteral("/_control/sync/pull"), {{"limit", kPullPageRows}});
+    const QJsonObject tokens = service.issueTokens(QStringLiteral("u1"), 24 * 3600);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("tallyleaf.db"));
+    QProcess child;
+    child.setProgram(QStringLiteral(SYNC_CHILD));
+    child.setArguments({QStringLiteral("cycle"), dir.path(), service.url().toString(),
+                        tokens.value(QLatin1String("access_token")).toString(),
+                        tokens.value(QLatin1String("refresh_token")).toString()});
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Runs the cycle to its end; the number of pages it applied, -1 on failure.
+    auto fullCycle = [&child]() {
+        child.start();
+        if (!child.waitForFinished(kLineTimeoutMs * 2) || child.exitStatus() != QProcess::NormalExit
+            || child.exitCode() != 0)
+            return -1;
+        return int(child.readAll().count("page"));
+    };
+    // The totals of the database the child left, read once it is intact.
+    auto leftBehind = [&path](QString* totals, QString* problem) {
+        Snapshot snapshot;
+        if (!inspect(path, &snapshot, problem))
+            return false;
+        Database reader; // the default connection, which pulledTotals() reads
+        if (!reader.open(path))
+            return fail(problem, QStringLiteral("cannot open ") + path);
+        *totals = pulledTotals();
+        return true;
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    const int pages = fullCycle();
+    const qint64 pullMs = qMax<qint64>(clock.elapsed(), 1);
+    QVERIFY2(pages > 10, qPrintable(QString::number(pages)));
+    QString totals;
+    QString problem;
+    QVERIFY2(leftBehind(&totals, &problem), qPrintable(problem));
+    QCOMPARE(totals, expected);
+
+    QRandomGenerator random(m_seed);
+    int midway = 0;
+    QElapsedTimer budget;
+    budget.start();
+    for (int k = 0; k < kKills && budget.elapsed() < kBudgetMs; ++k) {
+        for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+            QFile::remove(path + QLatin1String(suffix));
+        child.start();
+        QVERIFY(child.waitForStarted());
+        QCOMPARE(nextLine(child), QByteArray("begin"));
+        if (k % 2 == 1) {
+            // Right after a random page: between two page transactions.
+            const int target = 1 + int(random.bounded(pages - 1));
+            for (int seen = 0; seen < target && !nextLine(child).isEmpty();)
+                ++seen;
+        } else {
+            child.waitForFinished(int(random.bounded(pullMs)));
+        }
+        if (child.state() != QProcess::NotRunning) {
+            child.kill(); // SIGKILL
+            QVERIFY(child.waitForFinished(kLineTimeoutMs));
+        }
+        QVERIFY2(leftBehind(&totals, &problem), qPrintable(QStringLiteral("kill %1: %2").arg(k).arg(problem)));
+        if (totals != expected)
+            ++midway;
+        QVERIFY2(fullCycle() >= 0, qPrintable(QStringLiteral("kill %1: the next cycle failed").arg(k)));
+        QVERIFY2(leftBehind(&totals, &problem), qPrintable(QStringLiteral("kill %1: %2").arg(k).arg(problem)));
+        QVERIFY2(totals == expected, qPrintable(QStringLiteral("kill %1 then a cycle: %2, expected %3")
+                                                    .arg(k)
+                                                    .arg(totals, expected)));
+    }
+    qInfo("pull: %d kills left a partial pull, %d pages in %lld ms", midway, pages, pullMs);
+    QVERIFY(midway > 0);
 }
 
 TALLYLEAF_TEST_MAIN(CrashSafetyTest)
