@@ -10,18 +10,7 @@
 //          prints "stats <edits> <rss kB> <open files>" every two seconds and
 //          "done <edits>" after a last cycle
 
-#include "account/core/apiclient.h"
-#include "account/core/client.h"
-#include "account/core/tokenmanager.h"
-#include "data/accountrepository.h"
-#include "data/categoryrepository.h"
-#include "data/database.h"
-#include "data/preferencesrepository.h"
-#include "data/reconciliationrepository.h"
-#include "data/recurringrepository.h"
-#include "data/splitlinerepository.h"
-#include "data/transactionrepository.h"
-#include "sync/syncengine.h"
+#include "syncstack.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -60,46 +49,8 @@ int openFiles()
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
 }
 
-struct Installation
-{
-    Database database;
-    std::unique_ptr<AccountRepository> accounts;
-    std::unique_ptr<TransactionRepository> transactions;
-    std::unique_ptr<CategoryRepository> categories;
-    std::unique_ptr<RecurringRepository> recurring;
-    std::unique_ptr<ReconciliationRepository> reconciliations;
-    std::unique_ptr<SplitLineRepository> splitLines;
-    std::unique_ptr<PreferencesRepository> preferences;
-    std::unique_ptr<LarkAccount::Client> client;
-    std::unique_ptr<SyncEngine> engine;
-
-    bool open(const QStringList& args)
-    {
-        if (!database.open(QDir(args.at(2)).filePath(QStringLiteral("tallyleaf.db"))) || !database.migrate())
-            return false;
-        accounts = std::make_unique<AccountRepository>(&database);
-        transactions = std::make_unique<TransactionRepository>(&database);
-        categories = std::make_unique<CategoryRepository>(&database);
-        recurring = std::make_unique<RecurringRepository>(&database);
-        reconciliations = std::make_unique<ReconciliationRepository>(&database);
-        splitLines = std::make_unique<SplitLineRepository>(&database);
-        preferences = std::make_unique<PreferencesRepository>(&database);
-        LarkAccount::ClientConfig config;
-        config.authBaseUrl = args.at(3);
-        config.accountApiUrl = args.at(3);
-        client = std::make_unique<LarkAccount::Client>(config, std::make_unique<LarkAccount::MemoryTokenStore>());
-        client->syncApi()->setBaseUrl(QUrl(args.at(3)));
-        client->tokenManager()->setTokens(args.at(4), args.at(5));
-        engine = std::make_unique<SyncEngine>(client->syncApi(), accounts.get(), transactions.get(), categories.get(),
-                                              recurring.get(), reconciliations.get(), splitLines.get(),
-                                              preferences.get());
-        engine->setDatabase(&database);
-        return true;
-    }
-};
-
 // One cycle, reported page by page.
-int runCycle(Installation& installation)
+int runCycle(SyncStack& installation)
 {
     QObject::connect(installation.transactions.get(), &TransactionRepository::transactionsChanged,
                      [] { say("page"); });
@@ -118,7 +69,7 @@ int runCycle(Installation& installation)
 
 // A few edits of this installation's own making: new transactions, changed
 // amounts and memos, deletions, on the first account there is.
-int edit(Installation& installation, QRandomGenerator& random)
+int edit(SyncStack& installation, QRandomGenerator& random)
 {
     const QList<Account> accounts = installation.accounts->findAll();
     if (accounts.isEmpty())
@@ -151,7 +102,7 @@ int edit(Installation& installation, QRandomGenerator& random)
     return edits;
 }
 
-int runSoak(Installation& installation, int seconds, quint32 seed)
+int runSoak(SyncStack& installation, int seconds, quint32 seed)
 {
     QRandomGenerator random(seed);
     QElapsedTimer clock;
@@ -202,8 +153,9 @@ int main(int argc, char** argv)
         say("usage: sync_child cycle|soak <data dir> <service url> <access> <refresh> [<seconds> <seed>]");
         return 2;
     }
-    Installation installation;
-    if (!installation.open(args)) {
+    SyncStack installation;
+    if (!installation.open(QDir(args.at(2)).filePath(QStringLiteral("tallyleaf.db")), args.at(3), args.at(4),
+                           args.at(5))) {
         say("failed to open the database");
         return 1;
     }
