@@ -5,6 +5,7 @@
 // Usage: bench_backup [transactions]   (default 100000; every tenth is a
 // split of three lines, so 100,000 make an archive of 130,181 entries)
 
+#include "benchsupport.h"
 #include "data/database.h"
 #include "services/backupservice.h"
 
@@ -17,7 +18,6 @@
 #include <cstdio>
 #include <memory>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -123,13 +123,6 @@ bool build(Database& database, int transactions)
 }
 
 // Peak resident set size of the process so far.
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024; // kilobytes on Linux
-}
-
 std::unique_ptr<Database> openDatabase(const QString& path)
 {
     auto db = std::make_unique<Database>();
@@ -159,7 +152,7 @@ int main(int argc, char** argv)
         archive = service.exportBackup(&error);
         exportMs = double(timer.nsecsElapsed()) / 1e6;
     }
-    const double exportPeakMb = peakMegabytes();
+    const double exportPeakMb = Bench::peakMegabytes();
     std::printf("transactions                 %9d\n", transactions);
     if (archive.isEmpty()) {
         std::printf("export failed after          %9.1f ms: %s\n", exportMs, qPrintable(error));
@@ -182,6 +175,6 @@ int main(int argc, char** argv)
     std::printf("restore into empty database  %9.1f ms  (target < 10000 at 100,000)  rows %d, errors %lld\n", restoreMs,
                 imported, static_cast<long long>(r.errors.size()));
     std::printf("peak memory after export     %9.1f MB\n", exportPeakMb);
-    std::printf("peak memory after restore    %9.1f MB  (target < 400)\n", peakMegabytes());
+    std::printf("peak memory after restore    %9.1f MB  (target < 400)\n", Bench::peakMegabytes());
     return r.errors.isEmpty() ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 // and 200 categories ahead of them; every tenth transaction a split of
 // three lines)
 
+#include "benchsupport.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -28,9 +29,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <ctime>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -105,22 +104,6 @@ QByteArray page(int index, int transactions, bool* last)
     return QJsonDocument(body).toJson(QJsonDocument::Compact);
 }
 
-// CPU time of the calling thread: the same work without the waits a busy
-// machine adds to the wall clock.
-qint64 threadCpuNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024; // kilobytes on Linux
-}
-
 qint64 count(QSqlDatabase& db, const char* sql)
 {
     QSqlQuery q(db);
@@ -171,14 +154,14 @@ int main(int argc, char** argv)
         const QByteArray body = page(pages, transactions, &last);
         QElapsedTimer timer;
         timer.start();
-        const qint64 cpuStart = threadCpuNanoseconds();
+        const qint64 cpuStart = Bench::threadCpuNanoseconds();
         const QJsonObject reply = QJsonDocument::fromJson(body).object();
         if (!engine.applyPulledPage(reply)) {
             std::fprintf(stderr, "page %d failed\n", pages);
             return 1;
         }
         const double ms = double(timer.nsecsElapsed()) / 1e6;
-        cpuMs += double(threadCpuNanoseconds() - cpuStart) / 1e6;
+        cpuMs += double(Bench::threadCpuNanoseconds() - cpuStart) / 1e6;
         localMs += ms;
         worstPageMs = std::max(worstPageMs, ms);
     }
@@ -190,7 +173,7 @@ int main(int argc, char** argv)
     std::printf("  local time        %9.0f ms  (worst page %.1f ms)\n", localMs, worstPageMs);
     std::printf("  of it on the CPU  %9.0f ms\n", cpuMs);
     std::printf("  change signals    %9d     (%.2f per page)\n", changeSignals, double(changeSignals) / pages);
-    std::printf("  peak RSS          %9.1f MB\n", peakMegabytes());
+    std::printf("  peak RSS          %9.1f MB\n", Bench::peakMegabytes());
     const qint64 indexed = count(db, "SELECT COUNT(*) FROM transactions_fts");
     std::printf("  stored            %9lld transactions (%lld in the search index), %lld split lines, "
                 "%d waiting for a parent\n",

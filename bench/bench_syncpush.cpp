@@ -8,6 +8,7 @@
 // categories, 50 schedules, 20 reconciliations and the rest transactions,
 // every tenth a split of three lines)
 
+#include "benchsupport.h"
 #include "account/core/apiclient.h"
 #include "account/core/client.h"
 #include "account/core/tokenmanager.h"
@@ -33,9 +34,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <ctime>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -111,22 +110,6 @@ bool build(QSqlDatabase& db, int rows)
     return db.commit();
 }
 
-// CPU time of the calling thread: the same work without the waits a busy
-// machine adds to the wall clock.
-qint64 threadCpuNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024; // kilobytes on Linux
-}
-
 int pendingRows(QSqlDatabase& db)
 {
     QSqlQuery q(db);
@@ -190,7 +173,7 @@ int main(int argc, char** argv)
     qint64 replyCpu = 0;
     QObject::connect(network, &QNetworkAccessManager::finished, [&] {
         replyAt = clock.nsecsElapsed();
-        replyCpu = threadCpuNanoseconds();
+        replyCpu = Bench::threadCpuNanoseconds();
     });
     double cpuMs = 0;
     double gatherMs = 0;
@@ -205,15 +188,15 @@ int main(int argc, char** argv)
         qint64 endedCpu = 0;
         QObject::connect(&engine, &SyncEngine::syncCompleted, &loop, [&] {
             endedAt = clock.nsecsElapsed();
-            endedCpu = threadCpuNanoseconds();
+            endedCpu = Bench::threadCpuNanoseconds();
             loop.quit();
         });
         QObject::connect(&engine, &SyncEngine::syncFailed, &loop, [&] { failed = true; loop.quit(); });
         const qint64 begin = clock.nsecsElapsed();
-        const qint64 beginCpu = threadCpuNanoseconds();
+        const qint64 beginCpu = Bench::threadCpuNanoseconds();
         engine.syncNow();
         const qint64 sent = clock.nsecsElapsed();
-        const qint64 sentCpu = threadCpuNanoseconds();
+        const qint64 sentCpu = Bench::threadCpuNanoseconds();
         loop.exec();
         cpuMs += double(sentCpu - beginCpu + endedCpu - replyCpu) / 1e6;
         gatherMs += double(sent - begin) / 1e6;
@@ -235,6 +218,6 @@ int main(int argc, char** argv)
     std::printf("  of it on the CPU           %9.1f ms\n", cpuMs);
     std::printf("service and wire             %9.1f ms\n", waitMs);
     std::printf("wall time                    %9.1f ms\n", totalMs);
-    std::printf("peak memory                  %9.1f MB  (target < 200)\n", peakMegabytes());
+    std::printf("peak memory                  %9.1f MB  (target < 200)\n", Bench::peakMegabytes());
     return pendingRows(database.database()) == 0 ? 0 : 1;
 }

@@ -8,12 +8,15 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
 #ifdef TALLYLEAF_HAVE_SQLITE3
 #include <sqlite3.h>
 #endif
+
+#include <sys/resource.h>
 
 namespace Bench {
 
@@ -24,6 +27,23 @@ struct Figures
     double median = 0;
     double best = 0;
 };
+
+// CPU time of the calling thread: the same work without the waits a busy
+// machine adds to the wall clock.
+inline qint64 threadCpuNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The process's peak resident memory so far.
+inline double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024; // kilobytes on Linux
+}
 
 inline Figures measure(int repeats, const std::function<void()>& run)
 {
