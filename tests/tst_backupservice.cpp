@@ -105,18 +105,6 @@ QByteArray account(const QString& id, const QString& extraKey = QString(), doubl
     return QJsonDocument(o).toJson();
 }
 
-int imported(const BackupImportResult& r)
-{
-    return r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
-        + r.recurringImported + r.reconciliationsImported;
-}
-
-int skipped(const BackupImportResult& r)
-{
-    return r.accountsSkipped + r.categoriesSkipped + r.transactionsSkipped + r.splitLinesSkipped + r.recurringSkipped
-        + r.reconciliationsSkipped;
-}
-
 void addModes()
 {
     QTest::addColumn<BackupImportMode>("mode");
@@ -201,7 +189,7 @@ private slots:
         QCOMPARE(QList<int>({r.accountsImported, r.categoriesImported, r.transactionsImported, r.splitLinesImported,
                              r.recurringImported, r.reconciliationsImported}),
                  QList<int>({2, 2, 2, 2, 1, 1}));
-        QCOMPARE(skipped(r), 0);
+        QCOMPARE(r.skipped(), 0);
         QCOMPARE(dumpAll(), expected);
         QCOMPARE(TestSupport::scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'market'").toInt(), 1);
         QCOMPARE(TestSupport::scalar("PRAGMA temp_store").toInt(), 2); // the connection's MEMORY, unchanged
@@ -222,8 +210,9 @@ private slots:
         const BackupImportResult r = service.importBackup(archive, mode);
         const int overwritten = mode == BackupImportMode::ReplaceAll ? 10 : 0; // keep newer: all timestamps equal
         QCOMPARE(r.errors, QStringList());
-        QCOMPARE(imported(r), overwritten);
-        QCOMPARE(skipped(r), 10 - overwritten);
+        QCOMPARE(r.imported(), overwritten);
+        QCOMPARE(r.skipped(), 10 - overwritten);
+        QVERIFY(!r.failed()); // rows already there are no failure
         QCOMPARE(TestSupport::scalar("SELECT name FROM accounts WHERE id = 'a3'").toString(), QStringLiteral("Kept"));
         TestSupport::exec("DELETE FROM accounts WHERE id = 'a3'");
         QCOMPARE(dumpAll(), overwritten ? reset : before);
@@ -351,8 +340,30 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         const BackupImportResult r = BackupService(db.db()).importBackup(archive, BackupImportMode::ReplaceAll);
         QCOMPARE(r.errors, QStringList(error));
-        QCOMPARE(imported(r), 0);
+        QCOMPARE(r.imported(), 0);
+        QVERIFY(r.failed());
         QCOMPARE(dumpAll(), before);
+    }
+
+    // A database that refuses every row restores nothing: a failure with the
+    // database's reason, not a restore of 0 rows with every row "skipped".
+    void refusingDatabaseFails()
+    {
+        QByteArray archive;
+        {
+            TestSupport::TempDatabase source;
+            fill();
+            archive = BackupService(source.db()).exportBackup();
+        }
+        TestSupport::TempDatabase db;
+        TestSupport::exec("PRAGMA query_only = ON");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("upsertRow failed"));
+        const BackupImportResult r = BackupService(db.db()).importBackup(archive, BackupImportMode::ReplaceAll);
+        TestSupport::exec("PRAGMA query_only = OFF");
+        QCOMPARE(r.imported(), 0);
+        QVERIFY(r.failed());
+        QVERIFY2(r.errors.value(0).startsWith("accounts: 2 row(s) could not be written: "), qPrintable(r.errors.join('|')));
+        QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
     }
 
     // Bad rows beside one good row: the good one is restored, nothing else changes.
@@ -388,8 +399,9 @@ private slots:
         QTest::newRow("too large") << Entries{{"accounts/big.json", QByteArray(BackupService::kMaxEntrySize + 1, ' ')}}
                                    << QStringList("accounts/big.json: entry too large") << 0 << QString();
         QTest::newRow("refused by the database") << Entries{{"accounts/nn.json", R"({"id": "nn", "created_at": "", "updated_at": ""})"}}
-                                                 << QStringList() << 1
-                                                 << "^BackupService::upsertRow failed: accounts/nn.json .*NOT NULL";
+                                                 << QStringList("accounts: 1 row(s) could not be written: NOT NULL "
+                                                                "constraint failed: accounts.name Unable to fetch row")
+                                                 << 1 << "^BackupService::upsertRow failed: accounts/nn.json .*NOT NULL";
     }
     void badEntries()
     {
@@ -429,7 +441,7 @@ private slots:
         });
         const BackupImportResult r = BackupService(db.db()).importBackup(archive, BackupImportMode::SkipExisting);
         QCOMPARE(r.errors, QStringList());
-        QCOMPARE(imported(r), 5);
+        QCOMPARE(r.imported(), 5);
         QCOMPARE(TestSupport::scalar("SELECT category_id FROM transactions WHERE id = 't'").toString(), QStringLiteral("g"));
     }
 
@@ -517,7 +529,7 @@ private slots:
         TestSupport::TempDatabase target;
         const BackupImportResult r = BackupService(target.db()).importBackup(peer.readAll(), BackupImportMode::ReplaceAll);
         QCOMPARE(r.errors, QStringList());
-        QCOMPARE(imported(r), 10);
+        QCOMPARE(r.imported(), 10);
         QCOMPARE(dumpAll(), expected);
     }
 

@@ -128,6 +128,23 @@ BackupService::BackupService(Database* database, QObject* parent)
 {
 }
 
+int BackupImportResult::imported() const
+{
+    return accountsImported + categoriesImported + transactionsImported + splitLinesImported + recurringImported
+           + reconciliationsImported;
+}
+
+int BackupImportResult::skipped() const
+{
+    return accountsSkipped + categoriesSkipped + transactionsSkipped + splitLinesSkipped + recurringSkipped
+           + reconciliationsSkipped;
+}
+
+bool BackupImportResult::failed() const
+{
+    return rolledBack || (imported() == 0 && !errors.isEmpty());
+}
+
 const QList<BackupService::Table>& BackupService::tables()
 {
     static const QList<Table> list = {
@@ -501,6 +518,9 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
                 ++(result.*table.skipped);
                 qWarning().noquote() << "BackupService::upsertRow failed:" << pending.path << pending.error;
             }
+            if (!refused.isEmpty())
+                result.errors.append(tr("%1: %n row(s) could not be written: %2", nullptr, int(refused.size()))
+                                         .arg(table.folder, refused.last().error));
             if (aborted)
                 break;
         }
@@ -515,6 +535,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         if (ownTransaction) {
             db.rollback();
             discardImported();
+            result.rolledBack = true;
             result.errors.append(tr("The restore stopped and changed nothing: %1").arg(abortError));
         } else {
             result.errors.append(tr("The restore stopped: %1").arg(abortError));
@@ -525,6 +546,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         qWarning().noquote() << "BackupService::importBackup failed:" << error;
         db.rollback();
         discardImported();
+        result.rolledBack = true;
         result.errors.append(tr("The restore stopped and changed nothing: %1").arg(error));
     }
     return result;

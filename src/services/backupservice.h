@@ -37,6 +37,14 @@ struct BackupImportResult
     int recurringSkipped = 0;
     int reconciliationsSkipped = 0;
     QStringList errors;
+    // The whole restore was undone: nothing of it stayed.
+    bool rolledBack = false;
+
+    int imported() const;
+    int skipped() const;
+    // Nothing was restored and something went wrong (a damaged archive, a
+    // database that refused the rows), or the whole restore was undone.
+    bool failed() const;
 };
 
 // Backs the six data tables up into one ZIP archive ("<folder>/<id>.json"

@@ -360,12 +360,10 @@ void SettingsScreen::importBackup(QPushButton* button)
     file.close();
 
     const BackupImportResult result = m_appState->backupService()->importBackup(bytes, mode);
-    const int imported = result.accountsImported + result.categoriesImported + result.transactionsImported +
-                         result.splitLinesImported + result.recurringImported + result.reconciliationsImported;
-    const int skipped = result.accountsSkipped + result.categoriesSkipped + result.transactionsSkipped +
-                        result.splitLinesSkipped + result.recurringSkipped + result.reconciliationsSkipped;
-    if (!result.errors.isEmpty() && imported == 0 && skipped == 0) {
-        // Nothing was read: not a "complete" import.
+    const int imported = result.imported();
+    const int skipped = result.skipped();
+    if (result.failed()) {
+        // Nothing was restored: not a "complete" import.
         MessageBoxes::warning(this, tr("Import Failed"),
                               tr("The backup could not be imported:\n\n%1").arg(errorList(result.errors)));
     } else {
