@@ -30,6 +30,7 @@ private slots:
     void applyRules_data();
     void applyRules();
     void retryList();
+    void retryListForgetsStaleRows();
     void signalsPerPage();
     void waitsForBulkWrite();
 
@@ -343,6 +344,15 @@ void SyncPullTest::applyRules_data()
         << "SELECT lead_days || interval_count || semimonthly_day_1 || semimonthly_day_2 || start_date "
            "FROM recurring_transactions"
         << "011152024-05-01" << "";
+    // Another device deleted the category after using it: this one keeps it
+    // deleted, so the rows that name it can be written.
+    QTest::newRow("deleted category still named")
+        << "" << QJsonObject{{"categories", QJsonArray{QJsonObject{{"id", "srv-c9"}, {"client_id", "c9"},
+                                                                   {"name", "Old"}, {"version", 2},
+                                                                   {"deleted_at", "2024-03-01T00:00:00Z"}}}},
+                             {"transactions", QJsonArray{transactionRow({{"category_id", "c9"}})}}}
+        << "SELECT t.category_id || '|' || c.deleted_at FROM transactions t JOIN categories c ON c.id = t.category_id"
+        << "c9|2024-03-01T00:00:00Z" << "";
 }
 
 void SyncPullTest::applyRules()
@@ -386,6 +396,21 @@ void SyncPullTest::retryList()
                     "WHERE id = 't5'").toString(),
              QStringLiteral("1|late"));
     QCOMPARE(scalar("SELECT COUNT(*) FROM preferences WHERE key = 'syncPullRetryRows'").toInt(), 0);
+}
+
+// A waiting row of which a newer copy arrived (here its deletion) is
+// forgotten: its parent arriving later must not bring it back to life.
+void SyncPullTest::retryListForgetsStaleRows()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("insert failed")));
+    QVERIFY(m_app->engine->applyPulledPage(transactions({{"id", "srv-t6"}, {"client_id", "t6"}, {"account_id", "a9"}})));
+    QCOMPARE(m_app->engine->retryCount(), 1);
+    QVERIFY(m_app->engine->applyPulledPage(transactions({{"id", "srv-t6"}, {"client_id", "t6"}, {"account_id", "a9"},
+                                                         {"version", 2}, {"deleted_at", "2024-03-09T00:00:00Z"}})));
+    QCOMPARE(m_app->engine->retryCount(), 0);
+    QVERIFY(m_app->engine->applyPulledPage(
+        {{"accounts", QJsonArray{QJsonObject{{"id", "srv-a9"}, {"client_id", "a9"}, {"name", "Late"}, {"version", 1}}}}}));
+    QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE id = 't6' AND deleted_at IS NULL").toInt(), 0);
 }
 
 void SyncPullTest::signalsPerPage()

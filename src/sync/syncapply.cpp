@@ -175,8 +175,22 @@ SyncEngine::RowOutcome SyncEngine::writeRow(Repository* repository, const char* 
                                             const QString& deletedAt)
 {
     const bool deleted = !deletedAt.isEmpty();
-    if (!local)
+    const auto deletionStamp = [&deletedAt] {
+        const QDateTime stamp = QDateTime::fromString(deletedAt, Qt::ISODate);
+        return SqlValue::timestampText(stamp.isValid() ? stamp : QDateTime::currentDateTimeUtc());
+    };
+    if (!local) {
+        // A deleted category is kept, deleted: the transactions, split lines
+        // and schedules that name it stay live on the device that deleted it
+        // and could not be written here without it.
+        if constexpr (std::is_same_v<Record, Category>) {
+            if (deleted)
+                return repository->insert(record) && setDeletedAt(table, record.id, deletionStamp())
+                           ? RowOutcome::Written
+                           : RowOutcome::Failed;
+        }
         return deleted ? RowOutcome::Skipped : repository->insert(record) ? RowOutcome::Written : RowOutcome::Failed;
+    }
     if (!serverWins(*local, record.version))
         return RowOutcome::Skipped;
     if (!repository->update(record))
@@ -188,13 +202,8 @@ SyncEngine::RowOutcome SyncEngine::writeRow(Repository* repository, const char* 
     }
     bool ok = true;
     if constexpr (std::is_same_v<Record, Reconciliation>) {
-        if (deleted != local->deletedAt.has_value()) {
-            const QDateTime stamp = QDateTime::fromString(deletedAt, Qt::ISODate);
-            ok = setDeletedAt(table, record.id,
-                              !deleted ? QString()
-                                       : SqlValue::timestampText(stamp.isValid() ? stamp
-                                                                                 : QDateTime::currentDateTimeUtc()));
-        }
+        if (deleted != local->deletedAt.has_value())
+            ok = setDeletedAt(table, record.id, deleted ? deletionStamp() : QString());
     } else if (deleted && !local->deletedAt) {
         ok = repository->softDelete(record.id);
     } else if (!deleted && local->deletedAt) {

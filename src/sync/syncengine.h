@@ -147,6 +147,10 @@ private:
     RowOutcome applyReconciliationRow(const QJsonObject& row);
     // Tries the retry list again; what still fails stays on it.
     void retryFailedRows();
+    // Forgets waiting rows of which the page brought a newer copy.
+    void dropSettledRetryRows();
+    // Adds the page's failed rows to the retry list, up to its cap.
+    void keepPageFailures();
     QString localIdForServerId(const QString& table, const QString& serverId);
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
@@ -168,7 +172,7 @@ private:
     QString findId(const char* table, const char* column, const QString& value);
     void loadRetryRows();
     void clearRetryRows();
-    void saveRetryRows();
+    bool saveRetryRows();
 
     LarkAccount::ApiClient* m_apiClient;
     AccountRepository* m_accounts;
@@ -202,5 +206,9 @@ private:
     bool m_retryRowsLoaded = false;
     // Entity types written by the page being applied.
     QSet<QString> m_pageTouched;
+    // "entity type/server id" of the rows the page brought.
+    QSet<QString> m_settledRows;
+    // The page's rows that failed, {"entity_type", "row"} each.
+    QJsonArray m_pageFailures;
     QHash<QString, QSqlQuery> m_statements; // only while a page is applied
 };

@@ -36,6 +36,12 @@ constexpr int kBulkWriteWaitMs = 250;
 // A row that never applies must not grow the list without end.
 constexpr int kMaxRetryRows = 10000;
 
+// The retry list's key of a row: its entity type and server id.
+QString retryKey(const QString& entityType, const QJsonValue& row)
+{
+    return entityType + QLatin1Char('/') + row.toObject().value(QLatin1String("id")).toString();
+}
+
 const QString kAccount = QStringLiteral("account");
 const QString kCategory = QStringLiteral("category");
 const QString kRecurring = QStringLiteral("recurring");
@@ -158,14 +164,21 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
             applyTransactionChange(*rows);
         if (const auto rows = arrayAt(page, "reconciliations"))
             applyReconciliation(*rows);
-        retryFailedRows();
+        dropSettledRetryRows();
+        // Waiting rows wait for a parent: they are tried again when a page
+        // brought accounts, categories or schedules, and once a cycle; the
+        // page's own failures join them after.
+        if (m_pullPageCount == 0 || m_pageTouched.contains(kAccount) || m_pageTouched.contains(kCategory)
+            || m_pageTouched.contains(kRecurring))
+            retryFailedRows();
+        keepPageFailures();
 
         // The cursor and the retry list commit with the rows they describe.
         const QString cursor = page.value(QLatin1String("cursor")).toString();
         if (!cursor.isEmpty())
             ok = m_preferences->setValue(kCursorKey, cursor);
         if (ok && m_retryRows != retryBefore)
-            saveRetryRows();
+            ok = saveRetryRows();
     }
     if (ok && indexingSuspended && !m_database->resumeTransactionIndexing())
         ok = false;
@@ -178,6 +191,8 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         db.rollback();
         m_retryRows = retryBefore;
         m_pageTouched.clear();
+        m_settledRows.clear();
+        m_pageFailures = QJsonArray();
         return false;
     }
     if (m_pageTouched.contains(kAccount))
@@ -197,9 +212,37 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
 void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
 {
     for (const QJsonValue& row : rows) {
-        if (applyRow(entityType, row) == RowOutcome::Failed && m_retryRows.size() < kMaxRetryRows)
-            m_retryRows.append(QJsonObject{{"entity_type", entityType}, {"row", row}});
+        if (applyRow(entityType, row) == RowOutcome::Failed)
+            m_pageFailures.append(QJsonObject{{"entity_type", entityType}, {"row", row}});
+        // A newer copy, applied or not: a waiting older one is stale.
+        m_settledRows.insert(retryKey(entityType, row));
     }
+}
+
+void SyncEngine::keepPageFailures()
+{
+    const QJsonArray failures = std::exchange(m_pageFailures, QJsonArray());
+    const qsizetype room = qMax<qsizetype>(0, kMaxRetryRows - m_retryRows.size());
+    for (qsizetype i = 0; i < qMin(room, failures.size()); ++i)
+        m_retryRows.append(failures.at(i));
+    if (failures.size() > room)
+        qWarning().noquote() << "Sync pull:" << failures.size() - room
+                             << "server rows could not be applied and the retry list is full; they are dropped";
+}
+
+void SyncEngine::dropSettledRetryRows()
+{
+    if (m_settledRows.isEmpty())
+        return;
+    QJsonArray kept;
+    for (const QJsonValue& entry : std::as_const(m_retryRows)) {
+        const QJsonObject object = entry.toObject();
+        if (!m_settledRows.contains(retryKey(object.value(QLatin1String("entity_type")).toString(),
+                                             object.value(QLatin1String("row")))))
+            kept.append(entry);
+    }
+    m_retryRows = kept;
+    m_settledRows.clear();
 }
 
 SyncEngine::RowOutcome SyncEngine::applyRow(const QString& entityType, const QJsonValue& value)
@@ -264,12 +307,12 @@ void SyncEngine::loadRetryRows()
     m_retryRows = QJsonDocument::fromJson(saved.toUtf8()).array();
 }
 
-void SyncEngine::saveRetryRows()
+bool SyncEngine::saveRetryRows()
 {
     if (m_retryRows.isEmpty())
-        m_preferences->remove(kRetryKey);
-    else
-        m_preferences->setValue(kRetryKey, QString::fromUtf8(QJsonDocument(m_retryRows).toJson(QJsonDocument::Compact)));
+        return m_preferences->remove(kRetryKey);
+    return m_preferences->setValue(kRetryKey,
+                                   QString::fromUtf8(QJsonDocument(m_retryRows).toJson(QJsonDocument::Compact)));
 }
 
 QSqlQuery& SyncEngine::statement(const QString& sql)
