@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
+#include <QStackedWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +37,7 @@ private slots:
     void initTestCase();
     void init();
     void buildingWritesNothing();
+    void pageShortcuts();
     void settingTakesEffect_data();
     void settingTakesEffect();
     void language();
@@ -147,6 +149,24 @@ void SettingsScreenTest::buildingWritesNothing()
     QCOMPARE(written.count(), 0);
     QCOMPARE(m_state->preferences()->valueOr(QStringLiteral("weekStartDay"), QString()), QStringLiteral("2"));
     fontScalePercentRef() = 100;
+}
+
+// The navigation list takes no focus: the keyboard turns pages with
+// Ctrl+PgDown and Ctrl+PgUp, round the ends.
+void SettingsScreenTest::pageShortcuts()
+{
+    screen()->show();
+    m_screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
+    auto* stack = m_screen->findChild<QStackedWidget*>();
+    m_screen->findChild<QListWidget*>()->setCurrentRow(3);
+    QTest::keyClick(m_screen.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(stack->currentIndex(), 0);
+    QTest::keyClick(m_screen.get(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(stack->currentIndex(), 1);
+    QTest::keyClick(m_screen.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QTest::keyClick(m_screen.get(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(stack->currentIndex(), 3);
 }
 
 void SettingsScreenTest::settingTakesEffect_data()

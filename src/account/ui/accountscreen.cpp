@@ -4,6 +4,7 @@
 #include "account/core/authclient.h"
 #include "account/core/client.h"
 #include "account/ui/accountwidgets.h"
+#include "ui/widgets/pageshortcuts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -79,6 +80,7 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     m_tabList->setFixedWidth(180);
     m_tabList->setFrameShape(QFrame::NoFrame);
     m_tabList->setFocusPolicy(Qt::NoFocus);
+    addPageShortcuts(this, m_tabList);
     m_tabList->setSpacing(2);
     m_tabList->addItems({QStringLiteral("Profile"), QStringLiteral("Group"), QStringLiteral("Devices"),
                          QStringLiteral("Security"), QStringLiteral("Data & Privacy")});

@@ -11,6 +11,7 @@
 #include "ui/dialogs/messageboxes.h"
 #include "ui/style.h"
 #include "ui/thememanager.h"
+#include "ui/widgets/pageshortcuts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -111,6 +112,7 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
     m_nav->setFixedWidth(180);
     m_nav->setFrameShape(QFrame::NoFrame);
     m_nav->setFocusPolicy(Qt::NoFocus);
+    addPageShortcuts(this, m_nav);
     m_nav->setSpacing(2);
     m_nav->setIconSize(QSize(20, 20));
     m_nav->setStyleSheet(QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
