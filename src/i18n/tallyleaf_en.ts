@@ -191,6 +191,13 @@ Please check file permissions and try again.</source>
         <source>Invalid backup: its entries hold more than %1 MB</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) could not be written: %2</source>
+        <translation>
+            <numerusform>%1: %n row could not be written: %2</numerusform>
+            <numerusform>%1: %n rows could not be written: %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>

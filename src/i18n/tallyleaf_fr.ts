@@ -195,6 +195,13 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <source>Invalid backup: its entries hold more than %1 MB</source>
         <translation>Sauvegarde non valide&#xa0;: ses entrées dépassent %1 Mo</translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) could not be written: %2</source>
+        <translation>
+            <numerusform>%1 : %n ligne n’a pas pu être écrite : %2</numerusform>
+            <numerusform>%1 : %n lignes n’ont pas pu être écrites : %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>

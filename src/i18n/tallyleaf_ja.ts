@@ -195,6 +195,12 @@ Please check file permissions and try again.</source>
         <source>Invalid backup: its entries hold more than %1 MB</source>
         <translation>無効なバックアップです: エントリの合計が %1 MB を超えています</translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) could not be written: %2</source>
+        <translation>
+            <numerusform>%1: %n 行を書き込めませんでした: %2</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
