@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kCursorKey = QStringLiteral("syncCursor");
-const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 const QString kSyncUserKey = QStringLiteral("syncUserId");
 
 } // namespace
@@ -160,6 +158,22 @@ void SyncEngine::setState(SyncState state)
         return;
     m_state = state;
     emit stateChanged(state);
+}
+
+const QString SyncEngine::kCursorKey = QStringLiteral("syncCursor");
+const QString SyncEngine::kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+
+QString SyncEngine::lastSyncTimestamp() const
+{
+    return m_preferences ? m_preferences->valueOr(kLastSyncKey, QString()) : QString();
+}
+
+void SyncEngine::forgetSyncPosition()
+{
+    if (!m_preferences)
+        return;
+    m_preferences->remove(kCursorKey);
+    m_preferences->remove(kLastSyncKey);
 }
 
 QString SyncEngine::savedCursor() const

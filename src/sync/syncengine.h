@@ -78,6 +78,13 @@ public:
     // (not known yet) changes nothing.
     void adoptUser(const QString& userId);
 
+    // The time of the last successful cycle ("…Z"), empty before the first.
+    QString lastSyncTimestamp() const;
+    // Forgets the pull cursor and the last sync time, so the next cycle
+    // pulls everything again (Force Full Sync, with every row marked
+    // pending). Call it while no cycle runs.
+    void forgetSyncPosition();
+
     SyncState state() const { return m_state; }
     QString lastError() const { return m_lastError; }
     bool isPeriodicSyncActive() const;
@@ -110,6 +117,9 @@ private:
     void failCycle(const QString& error);
     void onAuthenticationRequired();
     QString savedCursor() const;
+    // The preference keys of the sync position.
+    static const QString kCursorKey;
+    static const QString kLastSyncKey;
 
     // Push.
     void pushChanges();

@@ -28,7 +28,6 @@
 
 namespace {
 
-const QString kCursorKey = QStringLiteral("syncCursor");
 // Pulled rows that could not be written yet, as a JSON array.
 const QString kRetryKey = QStringLiteral("syncPullRetryRows");
 // How long a pulled page waits for an import to release the database.

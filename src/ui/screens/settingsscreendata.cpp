@@ -28,9 +28,6 @@
 
 namespace {
 
-const QString kSyncCursorKey = QStringLiteral("syncCursor");
-const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
-
 QString stateColor(SyncEngine::SyncState state)
 {
     const bool dark = isDarkPalette();
@@ -182,7 +179,7 @@ void SettingsScreen::refresh()
         tr("<b>Signed in as:</b> %1<br><b>Status:</b> <span style=\"color:%2\">%3</span>")
             .arg(name.toHtmlEscaped(), stateColor(state), SyncEngine::stateLabel(state).toHtmlEscaped()));
 
-    const QString lastSync = m_appState->preferences()->valueOr(kLastSyncKey, QString());
+    const QString lastSync = m_appState->syncEngine()->lastSyncTimestamp();
     QString status = tr("Never synced");
     if (!lastSync.isEmpty()) {
         const QDateTime time = QDateTime::fromString(lastSync, Qt::ISODate);
@@ -292,8 +289,7 @@ void SettingsScreen::startFullSync()
         return;
     }
     DataRecovery::markAllForResync(syncedRepositories());
-    m_appState->preferences()->remove(kSyncCursorKey);
-    m_appState->preferences()->remove(kLastSyncKey);
+    m_appState->syncEngine()->forgetSyncPosition();
     runCycle();
 }
 
