@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QInputDialog>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QLabel>
 #include <QListWidget>
@@ -384,6 +385,15 @@ void SettingsScreenTest::restoreDeletedAccount()
     QVERIFY(!restore->isEnabled());
     list->setCurrentRow(0);
     QVERIFY(restore->isEnabled());
+
+    // A database that refuses the writes: reported, and nothing half restored.
+    TestSupport::exec("PRAGMA query_only = ON");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("restore"));
+    restore->click();
+    TestSupport::exec("PRAGMA query_only = OFF");
+    QCOMPARE(m_messages, QStringList{"Restore Failed: The account \"Checking\" could not be restored."});
+    QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 0);
+    list->setCurrentRow(0);
 
     QSignalSpy restored(m_screen.get(), &SettingsScreen::deletedAccountRestored);
     restore->click();

@@ -3200,6 +3200,14 @@ Fortfahren?</translation>
         <source>Import Complete</source>
         <translation>Import abgeschlossen</translation>
     </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored.</source>
+        <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden.</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

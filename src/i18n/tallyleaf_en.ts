@@ -3181,6 +3181,14 @@ Continue?</source>
         <source>Import Complete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

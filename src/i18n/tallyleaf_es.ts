@@ -3200,6 +3200,14 @@ Se produjeron %n errores.</numerusform>
         <source>Import Complete</source>
         <translation>Importación completada</translation>
     </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Error al restaurar</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored.</source>
+        <translation>No se pudo restaurar la cuenta «%1».</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3200,6 +3200,14 @@ Continuer&#xa0;?</translation>
         <source>Import Complete</source>
         <translation>Importation terminée</translation>
     </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored.</source>
+        <translation>Le compte « %1 » n’a pas pu être restauré.</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -3180,6 +3180,14 @@ Continue?</source>
         <source>Import Complete</source>
         <translation>インポート完了</translation>
     </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>復元に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored.</source>
+        <translation>口座「%1」を復元できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -1,7 +1,9 @@
 #include "services/datarecovery.h"
 
 #include "data/accountrepository.h"
+#include "data/atomicwrite.h"
 #include "data/categoryrepository.h"
+#include "data/database.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/sqlvalue.h"
@@ -36,10 +38,17 @@ bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accou
     // Deleting an account stamps its rows a moment before the account
     // itself; the margin takes those and leaves older single deletions.
     const QString cutoff = SqlValue::timestampText(account->deletedAt->addSecs(-10));
+    AtomicWrite write(repos.database->database(), QStringLiteral("restore_account"));
+    if (!write.begin())
+        return false;
     repos.transactions->restoreByAccount(accountId, cutoff);
     repos.recurring->restoreByAccount(accountId, cutoff);
     repos.reconciliations->restoreByAccount(accountId, cutoff);
-    return repos.accounts->restore(accountId);
+    if (!repos.accounts->restore(accountId)) {
+        write.rollback();
+        return false;
+    }
+    return write.commit();
 }
 
 void announceBulkChange(const SyncedRepositories& repos)

@@ -4,6 +4,7 @@
 
 class AccountRepository;
 class CategoryRepository;
+class Database;
 class ReconciliationRepository;
 class RecurringRepository;
 class TransactionRepository;
@@ -16,6 +17,8 @@ struct SyncedRepositories
     TransactionRepository* transactions = nullptr;
     RecurringRepository* recurring = nullptr;
     ReconciliationRepository* reconciliations = nullptr;
+    // Their database: a restore of several tables is one unit on it.
+    Database* database = nullptr;
 };
 
 // Rows each table marked pending again.
@@ -39,8 +42,9 @@ ResyncCounts markAllForResync(const SyncedRepositories& repos);
 
 // Brings a soft-deleted account back with the transactions, schedules and
 // reconciliations deleted with it: those deleted from 10 seconds before the
-// account onwards. Rows deleted one by one earlier stay deleted. False when
-// no deleted account has the id or the account could not be restored.
+// account onwards. Rows deleted one by one earlier stay deleted. All or
+// nothing: false, with nothing changed, when no deleted account has the id
+// or the account could not be restored.
 bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accountId);
 
 // A backup restore writes the tables directly: every repository emits its

@@ -58,7 +58,7 @@ QString errorList(const QStringList& errors)
 SyncedRepositories SettingsScreen::syncedRepositories() const
 {
     return {m_appState->accountRepository(), m_appState->categoryRepository(), m_appState->transactionRepository(),
-            m_appState->recurringRepository(), m_appState->reconciliationRepository()};
+            m_appState->recurringRepository(), m_appState->reconciliationRepository(), m_appState->database()};
 }
 
 QWidget* SettingsScreen::createDataSyncPage()
@@ -387,9 +387,11 @@ void SettingsScreen::restoreSelectedAccount()
     if (!item)
         return;
     const QString id = item->data(Qt::UserRole).toString();
+    const QString name = item->text(); // the list may be rebuilt meanwhile
     if (id.isEmpty())
         return;
-    DataRecovery::restoreDeletedAccount(syncedRepositories(), id);
+    if (!DataRecovery::restoreDeletedAccount(syncedRepositories(), id))
+        MessageBoxes::warning(this, tr("Restore Failed"), tr("The account \"%1\" could not be restored.").arg(name));
     refreshDeletedAccounts();
     emit deletedAccountRestored();
 }
