@@ -21,4 +21,7 @@ options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_
 if [ -f "$here/dict/$name.dict" ]; then
     options+=(-dict="$here/dict/$name.dict")
 fi
+# With -jobs, libFuzzer writes each worker's fuzz-<n>.log into the current
+# directory: the build tree, not the sources.
+cd "$build/fuzz"
 exec "$build/fuzz/fuzz_$name" "${options[@]}" "$@" "$work" "$here/corpus/$name"
