@@ -124,10 +124,13 @@ void AccountScreen::showTab(Tab tab)
 
 void AccountScreen::refresh()
 {
+    // Replies to earlier requests (perhaps for a user signed out since) are
+    // dropped from here on: this refresh asks again.
+    ++m_generation;
     updateOwnerControls();
     QPointer<AccountScreen> self(this);
-    m_client->authClient()->fetchCurrentUser([self](const User& user) {
-        if (self)
+    m_client->authClient()->fetchCurrentUser([self, generation = m_generation](const User& user) {
+        if (self && self->m_generation == generation)
             self->fillProfile(user);
     });
     refreshGroup();
@@ -138,8 +141,8 @@ void AccountScreen::refresh()
 void AccountScreen::refreshGroup()
 {
     QPointer<AccountScreen> self(this);
-    m_client->accountClient()->getGroup([self](const Group& group) {
-        if (self)
+    m_client->accountClient()->getGroup([self, generation = m_generation](const Group& group) {
+        if (self && self->m_generation == generation)
             self->populateGroup(group);
     });
 }
@@ -147,8 +150,8 @@ void AccountScreen::refreshGroup()
 void AccountScreen::refreshDevices()
 {
     QPointer<AccountScreen> self(this);
-    m_client->accountClient()->getDevices([self](const QList<Device>& devices) {
-        if (self)
+    m_client->accountClient()->getDevices([self, generation = m_generation](const QList<Device>& devices) {
+        if (self && self->m_generation == generation)
             self->populateDevices(devices);
     });
 }
@@ -156,8 +159,8 @@ void AccountScreen::refreshDevices()
 void AccountScreen::refreshSessions()
 {
     QPointer<AccountScreen> self(this);
-    m_client->authClient()->listSessions([self](const QList<Session>& sessions) {
-        if (self)
+    m_client->authClient()->listSessions([self, generation = m_generation](const QList<Session>& sessions) {
+        if (self && self->m_generation == generation)
             self->populateSessions(sessions);
     });
 }

@@ -102,6 +102,8 @@ private:
     void reportChange(bool ok, const QString& success, const QString& failure, void (AccountScreen::*reload)());
 
     Client* m_client;
+    // Counts full refreshes; a reply carrying an older count is stale.
+    quint64 m_generation = 0;
     QListWidget* m_tabList = nullptr;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_statusLabel = nullptr;
