@@ -31,6 +31,7 @@ private slots:
     void applyRules();
     void retryList();
     void retryListForgetsStaleRows();
+    void wrongTypesEverywhere();
     void signalsPerPage();
     void waitsForBulkWrite();
 
@@ -411,6 +412,66 @@ void SyncPullTest::retryListForgetsStaleRows()
     QVERIFY(m_app->engine->applyPulledPage(
         {{"accounts", QJsonArray{QJsonObject{{"id", "srv-a9"}, {"client_id", "a9"}, {"name", "Late"}, {"version", 1}}}}}));
     QCOMPARE(scalar("SELECT COUNT(*) FROM transactions WHERE id = 't6' AND deleted_at IS NULL").toInt(), 0);
+}
+
+// A hostile or broken service: every key of a row of each type, and every
+// key of the page, in turn holds a value of the wrong type. Each page is
+// handled (nothing thrown, nothing crashes), and what is stored keeps its
+// references.
+void SyncPullTest::wrongTypesEverywhere()
+{
+    const QJsonObject stamps{{"version", 1}, {"created_at", "2024-03-01T10:00:00Z"},
+                             {"updated_at", "2024-03-02T10:00:00Z"}};
+    const auto withStamps = [&stamps](QJsonObject row) {
+        for (auto it = stamps.begin(); it != stamps.end(); ++it)
+            row.insert(it.key(), it.value());
+        return row;
+    };
+    const QList<QPair<const char*, QJsonObject>> rows{
+        {"accounts", withStamps({{"id", "srv-a5"}, {"client_id", "a5"}, {"name", "Five"}, {"account_type", "savings"},
+                                 {"currency", "EUR"}, {"starting_balance", 100}, {"is_shared", 0}})},
+        {"categories", withStamps({{"id", "srv-c5"}, {"client_id", "c5"}, {"name", "Cat"}, {"parent_id", ""},
+                                   {"category_type", "expense"}})},
+        {"recurring_transactions",
+         withStamps({{"id", "srv-s5"}, {"client_id", "s5"}, {"account_id", "a1"}, {"payee", "Rent"}, {"amount", -900},
+                     {"frequency", "monthly"}, {"start_date", "2024-01-01"}, {"next_due_date", "2024-05-01"},
+                     {"lead_days", 3}})},
+        {"transactions", transactionRow({{"is_split", 1},
+                                         {"split_lines", QJsonArray{QJsonObject{{"category_id", ""}, {"amount", -5}}}}})},
+        {"reconciliations", withStamps({{"id", "srv-r5"}, {"client_id", "r5"}, {"account_id", "a1"},
+                                        {"statement_date", "2024-02-29"}, {"statement_balance", 0}})},
+    };
+    const QList<QJsonValue> hostile{QJsonValue(), QJsonValue(true), QJsonValue(1e300), QJsonValue(-0.5),
+                                    QJsonValue(QStringLiteral("x")), QJsonValue(QJsonArray{1}),
+                                    QJsonValue(QJsonObject{{"a", 1}})};
+    // The warnings of thousands of refused rows are expected: counted, not printed.
+    static int warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+        warnings += type == QtWarningMsg;
+    });
+    QStringList faults;
+    for (const auto& [table, row] : rows) {
+        for (const QString& key : row.keys()) {
+            for (const QJsonValue& value : hostile) {
+                QJsonObject broken = row;
+                broken.insert(key, value);
+                if (!m_app->engine->applyPulledPage({{QLatin1String(table), QJsonArray{broken}}}))
+                    faults << QStringLiteral("%1.%2 = %3").arg(QLatin1String(table), key,
+                                                               QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)));
+            }
+        }
+    }
+    for (const char* key : {"accounts", "transactions", "cursor", "has_more", "integrity"}) {
+        for (const QJsonValue& value : hostile) {
+            if (!m_app->engine->applyPulledPage({{QLatin1String(key), value}}))
+                faults << QStringLiteral("page %1").arg(QLatin1String(key));
+        }
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    QVERIFY(warnings > 0);
+    QVERIFY(!TestSupport::scalar("PRAGMA foreign_key_check").isValid());
+    QCOMPARE(TestSupport::scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
 }
 
 void SyncPullTest::signalsPerPage()
