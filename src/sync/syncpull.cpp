@@ -12,6 +12,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/sqlitedirect.h"
 #include "data/transactionrepository.h"
 
 #include <QDebug>
@@ -173,8 +174,14 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         keepPageFailures();
 
         // The cursor and the retry list commit with the rows they describe.
+        // SQLite ends a transaction by itself on some errors (a full disk):
+        // the cursor must not then move past rows that were undone.
+        if (sqlite3* handle = sqliteHandle(db); handle && sqlite3_get_autocommit(handle)) {
+            qWarning() << "SyncEngine::applyPulledPage: the page's transaction ended early";
+            ok = false;
+        }
         const QString cursor = page.value(QLatin1String("cursor")).toString();
-        if (!cursor.isEmpty())
+        if (ok && !cursor.isEmpty())
             ok = m_preferences->setValue(kCursorKey, cursor);
         if (ok && m_retryRows != retryBefore)
             ok = saveRetryRows();
