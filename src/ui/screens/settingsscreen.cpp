@@ -112,6 +112,9 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
     m_nav->setFixedWidth(180);
     m_nav->setFrameShape(QFrame::NoFrame);
     m_nav->setFocusPolicy(Qt::NoFocus);
+    // The width is fixed: a long translation is shortened, never scrolled.
+    m_nav->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_nav->setTextElideMode(Qt::ElideRight);
     addPageShortcuts(this, m_nav);
     m_nav->setSpacing(2);
     m_nav->setIconSize(QSize(20, 20));
