@@ -3,4 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+# The Japanese interface needs a font with its characters.
+bash scripts/install-packages.sh fonts-noto-cjk
 exec "${BUILD_DIR:-build}/src/tallyleaf" "$@"
