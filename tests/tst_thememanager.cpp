@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyleOption>
@@ -322,6 +323,7 @@ void TestThemeManager::darkControlsAreVisible_data()
     QTest::newRow("check box") << "check box";
     QTest::newRow("radio button") << "radio button";
     QTest::newRow("spin-box frame") << "spin-box frame";
+    QTest::newRow("line-edit frame") << "line-edit frame";
     QTest::newRow("spin-box arrows") << "spin-box arrows";
     QTest::newRow("disabled spin-box arrows") << "disabled spin-box arrows";
 }
@@ -341,7 +343,12 @@ static int partContrast(const QString& part)
 {
     std::unique_ptr<QWidget> widget;
     QRect area;
-    if (part.contains(QLatin1String("spin-box"))) {
+    if (part == QLatin1String("line-edit frame")) {
+        auto* edit = new QLineEdit;
+        widget.reset(edit);
+        edit->resize(edit->sizeHint());
+        area = QRect(0, edit->height() / 4, 2, edit->height() / 2);
+    } else if (part.contains(QLatin1String("spin-box"))) {
         auto* spin = new QSpinBox;
         widget.reset(spin);
         spin->setEnabled(!part.startsWith(QLatin1String("disabled")));

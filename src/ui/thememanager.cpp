@@ -81,8 +81,8 @@ struct PaletteEntry
     const char* light;
 };
 
-// Styles such as Fusion draw the outlines of check boxes, radio buttons and
-// spin boxes a shade darker than the window, which on the dark palette is
+// Styles such as Fusion draw the outlines of check boxes, radio buttons,
+// line edits and spin boxes a shade darker than the window, which on the dark palette is
 // next to invisible, and spin-box arrows in a tint of the text over a
 // lighter button. On a dark palette these controls are drawn as if the
 // window were the light secondary text colour (their outlines stand out as
@@ -97,6 +97,14 @@ public:
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
         if ((element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton) && button && isDark(*button)) {
             QStyleOptionButton copy(*button);
+            copy.palette.setColor(QPalette::Window, kOutlineSource);
+            QProxyStyle::drawPrimitive(element, &copy, painter, widget);
+            return;
+        }
+        // Line edits: the same outline, around a field of the base colour.
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if ((element == PE_PanelLineEdit || element == PE_FrameLineEdit) && frame && isDark(*frame)) {
+            QStyleOptionFrame copy(*frame);
             copy.palette.setColor(QPalette::Window, kOutlineSource);
             QProxyStyle::drawPrimitive(element, &copy, painter, widget);
             return;
