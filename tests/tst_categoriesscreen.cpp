@@ -23,10 +23,10 @@
 namespace {
 
 // "id:name:parentId;..." as categories; an "i" after a third colon makes it income.
-QList<Category> categories(const QString& spec)
+QList<Category> categories(const QString& layout)
 {
     QList<Category> list;
-    for (const QString& item : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString& item : layout.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(QLatin1Char(':'));
         Category c;
         c.id = parts.value(0);
@@ -77,7 +77,7 @@ private slots:
     void formFields();
 
 private:
-    void store(const QString& spec);
+    void store(const QString& layout);
     QModelIndex row(const QString& id) const;
 
     AppState m_state;
@@ -106,9 +106,9 @@ void TestCategoriesScreen::init()
     m_questions.clear();
 }
 
-void TestCategoriesScreen::store(const QString& spec)
+void TestCategoriesScreen::store(const QString& layout)
 {
-    for (const Category& c : categories(spec)) {
+    for (const Category& c : categories(layout)) {
         if (!m_state.categoryRepository()->insert(c))
             qFatal("category insert failed");
     }
@@ -125,7 +125,7 @@ QModelIndex TestCategoriesScreen::row(const QString& id) const
 
 void TestCategoriesScreen::tree_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("tree");
     QTest::newRow("by name, any case") << "f:Food:;g:Groceries:f;d:Dining:f;z:Zoo:;a:apple:"
                                        << "apple; Food[Dining; Groceries]; Zoo";
@@ -137,16 +137,16 @@ void TestCategoriesScreen::tree_data()
 
 void TestCategoriesScreen::tree()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, layout);
     QFETCH(QString, tree);
     CategoryTreeModel model;
     QSortFilterProxyModel proxy;
     CategoryTreeModel::configureProxy(&proxy);
     proxy.setSourceModel(&model);
     proxy.sort(0);
-    model.setCategories(categories(spec));
+    model.setCategories(categories(layout));
     QCOMPARE(shown(&proxy), tree);
-    for (const Category& c : categories(spec))
+    for (const Category& c : categories(layout))
         QCOMPARE(model.categoryForIndex(model.indexForId(c.id)).id, c.id);
 }
 

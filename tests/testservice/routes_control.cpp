@@ -20,19 +20,19 @@ void addControlRoutes(TestService& service)
 
     service.addRoute(
         "POST", QStringLiteral("/_control/faults"), [&service](const HttpRequest& request, const QStringList&) {
-            const QJsonObject spec = TestService::bodyObject(request);
+            const QJsonObject settings = TestService::bodyObject(request);
             TestService::Fault fault;
-            fault.mode = spec.value(QLatin1String("mode")).toString(QStringLiteral("status"));
-            fault.status = spec.value(QLatin1String("status")).toInt(500);
-            fault.body = spec.value(QLatin1String("body")).toObject();
-            fault.delayMs = spec.value(QLatin1String("delay_ms")).toInt(0);
-            fault.times = spec.value(QLatin1String("times")).toInt(-1);
-            fault.raw = spec.value(QLatin1String("raw")).toString().toUtf8();
-            fault.size = spec.value(QLatin1String("size")).toInt(0);
-            fault.framed = spec.value(QLatin1String("framed")).toBool(true);
-            fault.location = spec.value(QLatin1String("location")).toString().toUtf8();
+            fault.mode = settings.value(QLatin1String("mode")).toString(QStringLiteral("status"));
+            fault.status = settings.value(QLatin1String("status")).toInt(500);
+            fault.body = settings.value(QLatin1String("body")).toObject();
+            fault.delayMs = settings.value(QLatin1String("delay_ms")).toInt(0);
+            fault.times = settings.value(QLatin1String("times")).toInt(-1);
+            fault.raw = settings.value(QLatin1String("raw")).toString().toUtf8();
+            fault.size = settings.value(QLatin1String("size")).toInt(0);
+            fault.framed = settings.value(QLatin1String("framed")).toBool(true);
+            fault.location = settings.value(QLatin1String("location")).toString().toUtf8();
             const QStringList modes{"status", "hang", "close", "garbage", "delay", "slow", "raw", "huge", "redirect"};
-            const QString route = spec.value(QLatin1String("route")).toString();
+            const QString route = settings.value(QLatin1String("route")).toString();
             if (route.isEmpty() || !modes.contains(fault.mode) || fault.times == 0)
                 return TestService::error(400, QStringLiteral("bad_fault"));
             service.addFault(route, fault);
@@ -58,12 +58,12 @@ void addControlRoutes(TestService& service)
 
     service.addRoute(
         "POST", QStringLiteral("/_control/tokens"), [&service](const HttpRequest& request, const QStringList&) {
-            const QJsonObject spec = TestService::bodyObject(request);
-            const QString subject = spec.value(QLatin1String("sub")).toString(QStringLiteral("user-1"));
-            if (spec.contains(QLatin1String("custom")))
-                service.setCustomClaims(subject, spec.value(QLatin1String("custom")).toObject());
+            const QJsonObject settings = TestService::bodyObject(request);
+            const QString subject = settings.value(QLatin1String("sub")).toString(QStringLiteral("user-1"));
+            if (settings.contains(QLatin1String("custom")))
+                service.setCustomClaims(subject, settings.value(QLatin1String("custom")).toObject());
             const TestService::TokenPair pair = service.issueTokens(
-                subject, spec.value(QLatin1String("access_ttl")).toInteger(TestService::kDefaultAccessTtl));
+                subject, settings.value(QLatin1String("access_ttl")).toInteger(TestService::kDefaultAccessTtl));
             return TestService::json(200, {{"access_token", pair.accessToken}, {"refresh_token", pair.refreshToken}});
         });
 }

@@ -73,11 +73,11 @@ public:
         *this = SyncStore();
     }
 
-    void configure(const QJsonObject& spec)
+    void configure(const QJsonObject& settings)
     {
-        for (const QJsonValue& id : spec.value(QLatin1String("reject")).toArray())
+        for (const QJsonValue& id : settings.value(QLatin1String("reject")).toArray())
             m_rejected.insert(id.toString());
-        m_omitServerId = spec.value(QLatin1String("omit_server_id")).toBool();
+        m_omitServerId = settings.value(QLatin1String("omit_server_id")).toBool();
     }
 
     QJsonObject push(const QString& user, const QJsonObject& change)
@@ -114,9 +114,9 @@ public:
         return answer("ok", QString());
     }
 
-    void configurePull(const QJsonObject& spec)
+    void configurePull(const QJsonObject& settings)
     {
-        m_pull = spec;
+        m_pull = settings;
         m_pullCount = 0;
     }
 
