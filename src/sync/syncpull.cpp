@@ -220,8 +220,10 @@ void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
     for (const QJsonValue& row : rows) {
         if (applyRow(entityType, row) == RowOutcome::Failed)
             m_pageFailures.append(QJsonObject{{"entity_type", entityType}, {"row", row}});
-        // A newer copy, applied or not: a waiting older one is stale.
-        m_settledRows.insert(retryKey(entityType, row));
+        // A newer copy, applied or not: a waiting older one is stale (noted
+        // only while rows are waiting, so a plain pull pays nothing for it).
+        if (!m_retryRows.isEmpty())
+            m_settledRows.insert(retryKey(entityType, row));
     }
 }
 
