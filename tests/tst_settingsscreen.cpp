@@ -7,6 +7,8 @@
 #include "data/accountrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "sync/syncengine.h"
 #include "testserviceprocess.h"
@@ -55,6 +57,7 @@ private:
     SettingsScreen* screen();
     QPushButton* button(const QString& text) const;
     QString label(const char* name) const;
+    void addScheduleAndReconciliation();
 
     std::unique_ptr<TestServiceProcess> m_service;
     QTemporaryDir m_runtimeDir;
@@ -134,6 +137,17 @@ QPushButton* SettingsScreenTest::button(const QString& text) const
 QString SettingsScreenTest::label(const char* name) const
 {
     return m_screen->findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+// One synced row in each of the two tables the fixture leaves empty.
+void SettingsScreenTest::addScheduleAndReconciliation()
+{
+    TestSupport::exec("INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, next_due_date, "
+                      "sync_status, created_at, updated_at) VALUES ('r1', 'a1', 'Rent', -90000, '2024-03-01', "
+                      "'2024-04-01', 'synced', '2024-03-01T00:00:00Z', '2024-03-01T00:00:00Z')");
+    TestSupport::exec("INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
+                      "reconciled_balance, completed_at, sync_status) VALUES ('rc1', 'a1', '2024-03-31', 0, 0, "
+                      "'2024-04-01T00:00:00Z', 'synced')");
 }
 
 // Showing the stored values writes no preference: an out-of-range week
@@ -371,7 +385,10 @@ void SettingsScreenTest::restoreDeletedAccount()
     QVERIFY(m_state->transactionRepository()->softDelete(QStringLiteral("t1")));
     TestSupport::exec("UPDATE transactions SET deleted_at = strftime('%Y-%m-%dT%H:%M:%SZ', 'now', '-1 day') "
                       "WHERE id = 't1'");
+    addScheduleAndReconciliation();
     QCOMPARE(m_state->transactionRepository()->softDeleteByAccount(QStringLiteral("a1")), 1);
+    QCOMPARE(m_state->recurringRepository()->softDeleteByAccount(QStringLiteral("a1")), 1);
+    QCOMPARE(m_state->reconciliationRepository()->softDeleteByAccount(QStringLiteral("a1")), 1);
     QVERIFY(m_state->accountRepository()->softDelete(QStringLiteral("a1")));
     m_screen->refresh();
 
@@ -385,6 +402,21 @@ void SettingsScreenTest::restoreDeletedAccount()
     QVERIFY(!restore->isEnabled());
     list->setCurrentRow(0);
     QVERIFY(restore->isEnabled());
+
+    // Any one step refused: reported, and the account stays deleted.
+    for (const char* table : {"transactions", "recurring_transactions", "reconciliations"}) {
+        TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.%1 "
+                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                              .arg(QLatin1String(table)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("restoreByAccount failed"));
+        restore->click();
+        TestSupport::exec("DROP TRIGGER temp.refuse");
+        QCOMPARE(m_messages.value(0), QStringLiteral("Restore Failed: The account \"Checking\" could not be restored."));
+        m_messages.clear();
+        QVERIFY(m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
+        QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 0);
+        list->setCurrentRow(0);
+    }
 
     // A database that refuses the writes: reported, and nothing half restored.
     TestSupport::exec("PRAGMA query_only = ON");
@@ -401,6 +433,8 @@ void SettingsScreenTest::restoreDeletedAccount()
     QVERIFY(!m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
     QCOMPARE(TestSupport::scalar("SELECT group_concat(id) FROM transactions WHERE deleted_at IS NULL").toString(),
              QStringLiteral("t2"));
+    QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM recurring_transactions WHERE deleted_at IS NULL").toInt(), 1);
+    QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM reconciliations WHERE deleted_at IS NULL").toInt(), 1);
     QVERIFY(!list->isVisible());
 }
 

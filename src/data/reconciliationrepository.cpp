@@ -133,7 +133,7 @@ int ReconciliationRepository::execCount(QSqlQuery& q, const char* operation)
     if (!q.exec()) {
         qWarning().noquote() << QStringLiteral("ReconciliationRepository::%1 failed:").arg(QLatin1String(operation))
                              << q.lastError().text();
-        return 0;
+        return -1;
     }
     const int changed = qMax(0, q.numRowsAffected());
     if (changed > 0)

@@ -35,7 +35,9 @@ public:
     bool insert(const Reconciliation& reconciliation);
     // A pending record is a local change (version rule in data/syncrows.h).
     bool update(const Reconciliation& reconciliation);
-    // Local changes: pending, version rule in data/syncrows.h.
+    // Local changes: pending, version rule in data/syncrows.h. The
+    // account-wide writes return the rows changed, or -1 when the statement
+    // failed.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).

@@ -40,6 +40,8 @@ public:
     bool update(const RecurringTransaction& recurring);
     // Local changes: pending, version rule in data/syncrows.h.
     bool softDelete(const QString& id);
+    // The account-wide writes return the rows changed, or -1 when the
+    // statement failed.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's schedules whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).

@@ -175,7 +175,7 @@ int TransactionRepository::runCascade(const char* operation, const QString& sql,
     if (!q.exec()) {
         qWarning().noquote() << QStringLiteral("TransactionRepository::%1 failed:").arg(QLatin1String(operation))
                              << q.lastError().text();
-        return 0;
+        return -1;
     }
     const int changed = q.numRowsAffected();
     if (changed > 0)

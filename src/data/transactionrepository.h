@@ -46,6 +46,8 @@ public:
     bool update(const Transaction& transaction);
     // False, silently, when no row has the id.
     bool softDelete(const QString& id);
+    // The account-wide writes return the rows changed, or -1 when the
+    // statement failed.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at is at or after
     // `deletedSince` (a timestamp text). The deletes and this restore are

@@ -41,14 +41,18 @@ bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accou
     AtomicWrite write(repos.database->database(), QStringLiteral("restore_account"));
     if (!write.begin())
         return false;
-    repos.transactions->restoreByAccount(accountId, cutoff);
-    repos.recurring->restoreByAccount(accountId, cutoff);
-    repos.reconciliations->restoreByAccount(accountId, cutoff);
-    if (!repos.accounts->restore(accountId)) {
+    // An account back without the rows deleted with it would leave those
+    // rows beyond any later restore: every step counts.
+    const bool restored = repos.transactions->restoreByAccount(accountId, cutoff) >= 0
+                          && repos.recurring->restoreByAccount(accountId, cutoff) >= 0
+                          && repos.reconciliations->restoreByAccount(accountId, cutoff) >= 0
+                          && repos.accounts->restore(accountId) && write.commit();
+    if (!restored) {
         write.rollback();
-        return false;
+        // Views that heard of an undone step reload what is stored.
+        announceBulkChange(repos);
     }
-    return write.commit();
+    return restored;
 }
 
 void announceBulkChange(const SyncedRepositories& repos)

@@ -44,7 +44,7 @@ ResyncCounts markAllForResync(const SyncedRepositories& repos);
 // reconciliations deleted with it: those deleted from 10 seconds before the
 // account onwards. Rows deleted one by one earlier stay deleted. All or
 // nothing: false, with nothing changed, when no deleted account has the id
-// or the account could not be restored.
+// or any of the four restores fails.
 bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accountId);
 
 // A backup restore writes the tables directly: every repository emits its
