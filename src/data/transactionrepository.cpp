@@ -290,6 +290,9 @@ bool TransactionRepository::renamePayees(const QStringList& payees, const QStrin
     }
     if (changed)
         *changed = total;
+    // Rows of any account changed, hence the empty account id.
+    if (total > 0)
+        emit transactionsChanged(QString());
     return true;
 }
 

@@ -57,8 +57,9 @@ public:
     bool markSynced(const QString& id, const QString& serverId);
     // Gives every live row whose payee is one of `payees` (exactly, letter
     // case included) the payee `newPayee`, stamps it now and marks it
-    // pending for sync; payees equal to `newPayee` or empty are skipped. The
-    // version stays and no signal is emitted: the caller tells its views.
+    // pending for sync; payees equal to `newPayee` or empty are skipped. A
+    // row the server holds goes one version up; the change signal (empty
+    // account id: any account) follows when rows changed.
     // All rows or none: false, with nothing changed, when any write fails or
     // `newPayee` is empty. `changed` receives the number of rows rewritten.
     bool renamePayees(const QStringList& payees, const QString& newPayee, int* changed = nullptr);
