@@ -5,6 +5,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringlist.h"
+#include "services/recurringservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow.h"
 #include "ui/screens/recurringformdialog.h"
@@ -37,6 +38,7 @@ private slots:
     void refusedPostingWarns_data();
     void refusedPostingWarns();
     void editKeepsLargeAmount();
+    void editWhileAPostingMovesTheSchedule();
     void refreshesWhileVisible();
 
 private:
@@ -350,6 +352,22 @@ void TestRecurringScreen::editKeepsLargeAmount()
     m_screen->showEditForm(0);
     QCOMPARE(m_screen->model()->scheduleAt(0)->amount, amount);
     QCOMPARE(m_screen->model()->scheduleAt(0)->version, 2);
+}
+
+// An occurrence posted while the form is open moves the due date; saving the
+// form keeps the new one, so the next occurrence can still be confirmed.
+void TestRecurringScreen::editWhileAPostingMovesTheSchedule()
+{
+    const RecurringTransaction schedule = addSchedule(QStringLiteral("Rent"), -100000, 0);
+    showScreen();
+    MessageBoxes::setDialogRunner([this, &schedule](QDialog*) {
+        return int(m_state.recurringService()->confirm(schedule.id) ? QDialog::Accepted : QDialog::Rejected);
+    });
+    m_screen->showEditForm(0);
+    MessageBoxes::setDialogRunner([](QDialog*) { return int(QDialog::Accepted); });
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(m_screen->model()->scheduleAt(0)->nextDueDate, schedule.nextDueDate.addMonths(1));
+    QVERIFY(m_state.recurringService()->confirm(schedule.id));
 }
 
 void TestRecurringScreen::refreshesWhileVisible()

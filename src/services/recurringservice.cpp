@@ -266,6 +266,45 @@ bool RecurringService::confirm(const QString& recurringId)
     return true;
 }
 
+bool RecurringService::saveEdit(const RecurringTransaction& opened, const RecurringTransaction& edited)
+{
+    const std::optional<RecurringTransaction> stored = m_recurring->findById(edited.id);
+    if (!stored || stored->deletedAt)
+        return false;
+    RecurringTransaction merged = edited;
+    const auto keepStored = [&](auto member) {
+        if (edited.*member == opened.*member)
+            merged.*member = (*stored).*member;
+    };
+    keepStored(&RecurringTransaction::payee);
+    keepStored(&RecurringTransaction::memo);
+    keepStored(&RecurringTransaction::amount);
+    keepStored(&RecurringTransaction::categoryId);
+    keepStored(&RecurringTransaction::frequency);
+    keepStored(&RecurringTransaction::intervalCount);
+    keepStored(&RecurringTransaction::semimonthlyDay1);
+    keepStored(&RecurringTransaction::semimonthlyDay2);
+    keepStored(&RecurringTransaction::startDate);
+    keepStored(&RecurringTransaction::endDate);
+    keepStored(&RecurringTransaction::autoPost);
+    keepStored(&RecurringTransaction::leadDays);
+    keepStored(&RecurringTransaction::isActive);
+    keepStored(&RecurringTransaction::transferDestAccountId);
+    // The due date is the schedule's place: writing back the one the form
+    // was opened with would repeat a posted occurrence, whose id then
+    // exists, and the schedule could never post again.
+    if (edited.startDate == opened.startDate && !isBrokenScheduleDate(stored->nextDueDate))
+        merged.nextDueDate = stored->nextDueDate;
+    merged.serverId = stored->serverId;
+    merged.version = stored->version + (edited.version - opened.version);
+    if (!merged.transferDestAccountId.isEmpty() && merged.transferDestAccountId == merged.accountId) {
+        qWarning().noquote() << "RecurringService::saveEdit refusing transfer" << merged.id
+                             << "— source and destination are the same account";
+        return false;
+    }
+    return m_recurring->update(merged);
+}
+
 bool RecurringService::skip(const QString& recurringId)
 {
     std::optional<RecurringTransaction> loaded = m_recurring->findById(recurringId);

@@ -50,6 +50,12 @@ public:
     // Catch-up of the schedules marked for automatic posting, each up to
     // today plus its lead days (0 to 60). Nothing while a bulk write runs.
     int processAutoPost();
+    // Saves a schedule edited in a form that was opened on `opened`. What the
+    // form left as it was keeps the stored value, so an occurrence posted
+    // while the form was open keeps its new due date; a changed start date
+    // restarts the schedule there. False when the schedule is gone, when it
+    // is a transfer into its own account, or when the write fails.
+    bool saveEdit(const RecurringTransaction& opened, const RecurringTransaction& edited);
     // Number of live active schedules due today or earlier.
     int pendingCount() const;
     QList<RecurringTransaction> all() const;

@@ -151,13 +151,19 @@ void RecurringScreen::showNewForm()
 
 void RecurringScreen::showEditForm(int row)
 {
-    const std::optional<RecurringTransaction> schedule = m_model->scheduleAt(row);
-    if (!schedule)
+    const std::optional<RecurringTransaction> shown = m_model->scheduleAt(row);
+    if (!shown)
         return;
+    // The stored schedule, not the table's copy: a posting may have moved it.
+    const std::optional<RecurringTransaction> schedule = m_appState->recurringRepository()->findById(shown->id);
+    if (!schedule || schedule->deletedAt) {
+        refresh();
+        return;
+    }
     RecurringFormDialog dialog(m_appState, *schedule, this);
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return;
-    const bool saved = m_appState->recurringRepository()->update(dialog.recurring());
+    const bool saved = m_appState->recurringService()->saveEdit(*schedule, dialog.recurring());
     refresh();
     warnIfNotSaved(saved, tr("The changes to \"%1\" could not be saved.").arg(schedule->payee));
 }
