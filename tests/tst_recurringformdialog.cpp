@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/widgets/datefield.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/widgets/smartamountfield.h"
@@ -70,7 +71,7 @@ private slots:
     void editKeepsWhatWasNotTouched();
     void autoPostEndDateAndBrokenDates();
     void frequencyRows();
-    void categoryTakesExactLabelOnly();
+    void categoryTakesTypedName();
     void createFromSeed();
 
 private:
@@ -254,24 +255,45 @@ void TestRecurringFormDialog::frequencyRows()
     QCOMPARE(r.semimonthlyDay2, 0);
 }
 
-void TestRecurringFormDialog::categoryTakesExactLabelOnly()
+void TestRecurringFormDialog::categoryTakesTypedName()
 {
     RecurringFormDialog dialog(&m_state);
     QComboBox* categories = field<QComboBox>(&dialog, "categoryCombo");
     const int count = categories->count();
-    const int index = categories->findText(QStringLiteral("Transportation > Maintenance"));
-    QVERIFY(index > 0);
-    const QString id = categories->itemData(index).toString();
-    categories->setCurrentIndex(index);
-    QCOMPARE(dialog.recurring().categoryId, id);
+    auto idOf = [categories](const char* label) {
+        return categories->itemData(categories->findText(QLatin1String(label))).toString();
+    };
+    const QString maintenance = idOf("Transportation > Maintenance");
+    QVERIFY(!maintenance.isEmpty());
+    categories->setCurrentIndex(categories->findText(QStringLiteral("Transportation > Maintenance")));
+    QCOMPARE(dialog.recurring().categoryId, maintenance);
 
-    for (const char* typed : {"transportation > maintenance", "Maint", "(none)"}) {
+    // As the register reads it: the full label or the name, letter case
+    // and surrounding blanks aside.
+    const QList<std::pair<const char*, QString>> named{{"transportation > maintenance", maintenance},
+                                                       {" gas/fuel ", idOf("Transportation > Gas/Fuel")},
+                                                       {"(none)", QString()}};
+    for (const auto& [typed, id] : named) {
         categories->lineEdit()->setText(QLatin1String(typed));
-        QVERIFY2(dialog.recurring().categoryId.isEmpty(), typed);
+        QCOMPARE(dialog.recurring().categoryId, id);
     }
-    categories->lineEdit()->setText(QStringLiteral("Transportation > Maintenance"));
-    QCOMPARE(dialog.recurring().categoryId, id);
     QCOMPARE(categories->count(), count); // typing never adds an item
+
+    // No category, or two of that name: OK is refused, never saved as none.
+    QStringList boxes;
+    MessageBoxes::setPresenter([&boxes](const MessageBoxes::Request& r) {
+        boxes << r.text;
+        return QMessageBox::Ok;
+    });
+    for (const char* typed : {"Maint", "Maintenance"}) {
+        categories->lineEdit()->setText(QLatin1String(typed));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    MessageBoxes::setPresenter({});
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.first(), QStringLiteral("No category is named \"Maint\". Choose one from the list, or clear the "
+                                           "field for no category."));
 }
 
 void TestRecurringFormDialog::createFromSeed()

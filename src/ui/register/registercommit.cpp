@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
+#include "services/categorylookup.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/formamount.h"
 #include "ui/register/registereditors.h"
@@ -58,26 +59,7 @@ bool RegisterScreen::resolveBufferCategory(QString* id) const
     if (!id->isEmpty() || text.isEmpty())
         return true;
     CategoryRepository* categories = appState->categoryRepository();
-    const QList<Category> all = categories ? categories->findAll() : QList<Category>();
-    // The exact name, else the one name that differs only in letter case.
-    const auto named = [&all](const QString& name) {
-        QString folded;
-        int foldedCount = 0;
-        for (const Category& category : all) {
-            if (category.name == name)
-                return category.id;
-            if (category.name.compare(name, Qt::CaseInsensitive) == 0) {
-                folded = category.id;
-                ++foldedCount;
-            }
-        }
-        return foldedCount == 1 ? folded : QString();
-    };
-    *id = named(text);
-    // A path typed or copied as "Parent > Child" names the child.
-    const qsizetype separator = text.indexOf(QLatin1String(" > "));
-    if (id->isEmpty() && separator >= 0)
-        *id = named(text.mid(separator + 3).trimmed());
+    *id = CategoryLookup::idForTypedText(categories ? categories->findAll() : QList<Category>(), text);
     return !id->isEmpty();
 }
 

@@ -5,6 +5,8 @@
 #include "data/categoryrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/categorylookup.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/formamount.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/smartamountfield.h"
@@ -341,18 +343,38 @@ void RecurringFormDialog::selectCategory(const QString& categoryId)
     m_categoryCombo->setCurrentIndex(m_categoryCombo->count() - 1);
 }
 
-QString RecurringFormDialog::selectedCategoryId() const
+std::optional<QString> RecurringFormDialog::selectedCategoryId() const
 {
-    // Typed text counts only when it is exactly an item's label.
     const QString text = m_categoryCombo->currentText();
     const int current = m_categoryCombo->currentIndex();
     if (current >= 0 && m_categoryCombo->itemText(current) == text)
         return m_categoryCombo->itemData(current).toString();
-    for (int i = 0; i < m_categoryCombo->count(); ++i) {
-        if (m_categoryCombo->itemText(i) == text)
-            return m_categoryCombo->itemData(i).toString();
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return QString();
+    // An item's own label also names "(none)" and a deleted category.
+    const int item = m_categoryCombo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0)
+        return m_categoryCombo->itemData(item).toString();
+    // Otherwise as the register reads a typed category.
+    CategoryRepository* categories = m_appState ? m_appState->categoryRepository() : nullptr;
+    const QString id = CategoryLookup::idForTypedText(categories ? categories->findAll() : QList<Category>(), typed);
+    if (id.isEmpty())
+        return std::nullopt;
+    return id;
+}
+
+void RecurringFormDialog::accept()
+{
+    if (!selectedCategoryId()) {
+        MessageBoxes::warning(this, tr("Recurring Transaction"),
+                              tr("No category is named \"%1\". Choose one from the list, or clear the field for "
+                                 "no category.")
+                                  .arg(m_categoryCombo->currentText().trimmed()));
+        m_categoryCombo->setFocus(Qt::OtherFocusReason);
+        return;
     }
-    return QString();
+    QDialog::accept();
 }
 
 void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
@@ -404,7 +426,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     r.payee = m_payeeEdit->text().trimmed();
     const qint64 cents = formAmount(m_amountField);
     r.amount = m_paymentRadio->isChecked() ? -cents : cents;
-    r.categoryId = selectedCategoryId();
+    r.categoryId = selectedCategoryId().value_or(QString());
     r.memo = m_memoEdit->text().trimmed();
     r.frequency = frequencyFromString(m_frequencyCombo->currentData().toString());
     r.intervalCount = m_intervalSpin->value();

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class AppState;
 class DateField;
 class QCheckBox;
@@ -36,6 +38,10 @@ public:
     // The schedule built from the form; changes nothing in the dialog.
     RecurringTransaction recurring() const;
 
+    // OK is refused, with a message, while the typed category names no
+    // category.
+    void accept() override;
+
 private:
     void setupUi();
     void populateAccounts();
@@ -47,7 +53,9 @@ private:
     void reloadPayeeCompleter();
     void selectAccount(const QString& accountId);
     void selectCategory(const QString& categoryId);
-    QString selectedCategoryId() const;
+    // The chosen or typed category's id (empty for none); no value when the
+    // typed text names no category.
+    std::optional<QString> selectedCategoryId() const;
 
     AppState* m_appState;
     RecurringTransaction m_original;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+#include <QString>
+
+// Finding categories by what a user types: every form that takes a
+// category name reads it the same way.
+namespace CategoryLookup {
+
+// The id of the category that `typed` names among `categories` (the live
+// ones), or empty. White space around the text does not count. The name
+// is tried first, then the full label "Parent > Child", then for a typed
+// path the part after the last " > " as a name; each time the one exact
+// match, else the one match that differs only in letter case. Two matches
+// of the same kind name nothing: a guess could pick the wrong category.
+QString idForTypedText(const QList<Category>& categories, const QString& typed);
+
+} // namespace CategoryLookup
