@@ -72,6 +72,7 @@ private slots:
     void autoPostEndDateAndBrokenDates();
     void frequencyRows();
     void categoryTakesTypedName();
+    void transferDestination();
     void createFromSeed();
 
 private:
@@ -312,6 +313,36 @@ void TestRecurringFormDialog::createFromSeed()
     QCOMPARE(summary(r), QStringLiteral("acc-b|4550|monthly|1|2025-03-15|2025-03-15|-|0|0|1|1|pending"));
     QVERIFY(r.id != seed.id);
     QVERIFY(r.createdAt.isValid());
+}
+
+// Memorizing a transfer shows its destination; the destination as the
+// schedule's own account is refused.
+void TestRecurringFormDialog::transferDestination()
+{
+    RecurringTransaction seed = existingSchedule();
+    seed.accountId = QStringLiteral("acc-a");
+    seed.transferDestAccountId = QStringLiteral("acc-b");
+    std::unique_ptr<RecurringFormDialog> dialog(RecurringFormDialog::createFromSeed(&m_state, seed));
+    QComboBox* destination = field<QComboBox>(dialog.get(), "destinationCombo");
+    QVERIFY(dialog->findChild<QFormLayout*>()->isRowVisible(destination));
+    QCOMPARE(destination->currentText(), QStringLiteral("ACC-B"));
+
+    QStringList boxes;
+    MessageBoxes::setPresenter([&boxes](const MessageBoxes::Request& r) {
+        boxes << r.text;
+        return QMessageBox::Ok;
+    });
+    QComboBox* account = field<QComboBox>(dialog.get(), "accountCombo");
+    account->setCurrentIndex(account->findData(QStringLiteral("acc-b")));
+    dialog->accept();
+    MessageBoxes::setPresenter({});
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(boxes, QStringList{"A transfer needs two different accounts. Choose another account to transfer to."});
+
+    destination->setCurrentIndex(destination->findData(QStringLiteral("acc-a")));
+    QCOMPARE(dialog->recurring().transferDestAccountId, QStringLiteral("acc-a"));
+    dialog->accept();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
 }
 
 TALLYLEAF_TEST_MAIN(TestRecurringFormDialog)

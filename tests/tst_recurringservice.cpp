@@ -230,6 +230,9 @@ void TestRecurringService::confirmRefuses_data()
     QTest::newRow("currencies differ")
         << "currency" << "^RecurringService: skipping transfer post for S — source and destination currencies differ$";
     QTest::newRow("destination missing") << "noDest" << accountGone;
+    QTest::newRow("destination is the account")
+        << "sameAccount" << "^RecurringService: skipping transfer post for S — source and destination are the same "
+                            "account$";
     QTest::newRow("destination deleted") << "deletedDest" << accountGone;
     QTest::newRow("second leg fails") << "secondLeg" << "^RecurringService: second leg of transfer S";
     // The posting and the advance of the schedule are one write.
@@ -255,6 +258,8 @@ void TestRecurringService::confirmRefuses()
     }
     if (situation == QLatin1String("noDest"))
         r.transferDestAccountId = QStringLiteral("gone");
+    if (situation == QLatin1String("sameAccount"))
+        r.transferDestAccountId = r.accountId;
     if (situation == QLatin1String("deletedDest"))
         QVERIFY(m_accounts->softDelete(QStringLiteral("dst")));
     if (situation == QLatin1String("posted"))

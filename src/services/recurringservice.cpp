@@ -164,6 +164,12 @@ void RecurringService::deactivate(RecurringTransaction recurring)
 
 bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurring) const
 {
+    // Both legs in one account would post a "transfer" that moves nothing.
+    if (recurring.transferDestAccountId == recurring.accountId) {
+        qWarning().noquote() << "RecurringService: skipping transfer post for" << recurring.id
+                             << "— source and destination are the same account";
+        return false;
+    }
     const std::optional<Account> source = m_accounts->findById(recurring.accountId);
     const std::optional<Account> destination = m_accounts->findById(recurring.transferDestAccountId);
     // Half a transfer would leave money appearing from nowhere.

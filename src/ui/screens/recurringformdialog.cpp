@@ -93,6 +93,11 @@ void RecurringFormDialog::setupUi()
     m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
     m_form->addRow(tr("Account:"), m_accountCombo);
 
+    m_destinationCombo = new QComboBox(this);
+    m_destinationCombo->setObjectName(QStringLiteral("destinationCombo"));
+    m_form->addRow(tr("Transfer to:"), m_destinationCombo);
+    m_form->setRowVisible(m_destinationCombo, false);
+
     auto* typeRow = new QHBoxLayout;
     m_paymentRadio = new QRadioButton(tr("Payment"), this);
     m_paymentRadio->setObjectName(QStringLiteral("paymentRadio"));
@@ -220,8 +225,10 @@ void RecurringFormDialog::populateAccounts()
     if (!m_appState || !m_appState->accountRepository())
         return;
     const QList<Account> accounts = m_appState->accountRepository()->findAll();
-    for (const Account& account : accounts)
+    for (const Account& account : accounts) {
         m_accountCombo->addItem(account.name, account.id);
+        m_destinationCombo->addItem(account.name, account.id);
+    }
 }
 
 void RecurringFormDialog::populateCategories()
@@ -297,11 +304,11 @@ void RecurringFormDialog::reloadPayeeCompleter()
     m_payeeCompleter->setModel(new QStringListModel(payees, m_payeeCompleter));
 }
 
-void RecurringFormDialog::selectAccount(const QString& accountId)
+void RecurringFormDialog::selectAccount(QComboBox* combo, const QString& accountId)
 {
-    const int index = m_accountCombo->findData(accountId);
+    const int index = combo->findData(accountId);
     if (index >= 0) {
-        m_accountCombo->setCurrentIndex(index);
+        combo->setCurrentIndex(index);
         return;
     }
     if (accountId.isEmpty())
@@ -313,8 +320,8 @@ void RecurringFormDialog::selectAccount(const QString& accountId)
         if (const std::optional<Account> account = m_appState->accountRepository()->findById(accountId))
             name = account->name;
     }
-    m_accountCombo->addItem(name, accountId);
-    m_accountCombo->setCurrentIndex(m_accountCombo->count() - 1);
+    combo->addItem(name, accountId);
+    combo->setCurrentIndex(combo->count() - 1);
 }
 
 void RecurringFormDialog::selectCategory(const QString& categoryId)
@@ -364,6 +371,11 @@ std::optional<QString> RecurringFormDialog::selectedCategoryId() const
     return id;
 }
 
+bool RecurringFormDialog::isTransfer() const
+{
+    return !m_original.transferDestAccountId.isEmpty();
+}
+
 void RecurringFormDialog::accept()
 {
     if (!selectedCategoryId()) {
@@ -374,12 +386,23 @@ void RecurringFormDialog::accept()
         m_categoryCombo->setFocus(Qt::OtherFocusReason);
         return;
     }
+    if (isTransfer() && m_destinationCombo->currentData() == m_accountCombo->currentData()) {
+        MessageBoxes::warning(this, tr("Recurring Transaction"),
+                              tr("A transfer needs two different accounts. Choose another account to transfer "
+                                 "to."));
+        m_destinationCombo->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QDialog::accept();
 }
 
 void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
 {
-    selectAccount(record.accountId);
+    selectAccount(m_accountCombo, record.accountId);
+    if (isTransfer()) {
+        selectAccount(m_destinationCombo, record.transferDestAccountId);
+        m_form->setRowVisible(m_destinationCombo, true);
+    }
     if (record.amount < 0)
         m_paymentRadio->setChecked(true);
     else
@@ -427,6 +450,8 @@ RecurringTransaction RecurringFormDialog::recurring() const
     const qint64 cents = formAmount(m_amountField);
     r.amount = m_paymentRadio->isChecked() ? -cents : cents;
     r.categoryId = selectedCategoryId().value_or(QString());
+    if (isTransfer())
+        r.transferDestAccountId = m_destinationCombo->currentData().toString();
     r.memo = m_memoEdit->text().trimmed();
     r.frequency = frequencyFromString(m_frequencyCombo->currentData().toString());
     r.intervalCount = m_intervalSpin->value();

@@ -39,7 +39,7 @@ public:
     RecurringTransaction recurring() const;
 
     // OK is refused, with a message, while the typed category names no
-    // category.
+    // category or a transfer's destination is its own account.
     void accept() override;
 
 private:
@@ -51,11 +51,12 @@ private:
     void updateIntervalSuffix();
     void updateSemimonthlyRows();
     void reloadPayeeCompleter();
-    void selectAccount(const QString& accountId);
+    void selectAccount(QComboBox* combo, const QString& accountId);
     void selectCategory(const QString& categoryId);
     // The chosen or typed category's id (empty for none); no value when the
     // typed text names no category.
     std::optional<QString> selectedCategoryId() const;
+    bool isTransfer() const;
 
     AppState* m_appState;
     RecurringTransaction m_original;
@@ -63,6 +64,8 @@ private:
     bool isCreateFromSeed = false;
 
     QComboBox* m_accountCombo = nullptr;
+    // Shown for a transfer schedule only: the account of the second leg.
+    QComboBox* m_destinationCombo = nullptr;
     QRadioButton* m_paymentRadio = nullptr;
     QRadioButton* m_depositRadio = nullptr;
     QLineEdit* m_payeeEdit = nullptr;
