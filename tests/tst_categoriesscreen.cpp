@@ -95,7 +95,8 @@ void TestCategoriesScreen::initTestCase()
     });
     MessageBoxes::setDialogRunner([this](QDialog* dialog) {
         m_fill(qobject_cast<CategoryFormDialog*>(dialog));
-        return int(QDialog::Accepted);
+        dialog->accept(); // which the form may refuse
+        return dialog->result();
     });
 }
 
@@ -213,6 +214,17 @@ void TestCategoriesScreen::createAndDelete()
     };
     m_screen->onCreateSubcategory();
     QCOMPARE(shown(m_screen->proxy(), view), QStringLiteral("Food+[Dining; Groceries]"));
+
+    // The same name again under the same parent, in another letter case.
+    view->setCurrentIndex(row(QStringLiteral("f")));
+    m_fill = [](CategoryFormDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->setText(QStringLiteral("groceries "));
+    };
+    m_screen->onCreateSubcategory();
+    QCOMPARE(m_questions, QStringList{QStringLiteral("New Subcategory: A category named \"groceries\" already "
+                                                     "exists here. Choose another name.")});
+    QCOMPARE(shown(m_screen->proxy(), view), QStringLiteral("Food+[Dining; Groceries]"));
+    m_questions.clear();
 
     view->setCurrentIndex(row(QStringLiteral("f")));
     m_screen->onDeleteCategory();

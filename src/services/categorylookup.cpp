@@ -58,4 +58,16 @@ QString idForTypedText(const QList<Category>& categories, const QString& typed)
     return last >= 0 ? uniqueMatch(categories, text.mid(last + separator.size()).trimmed(), name) : QString();
 }
 
+bool nameTaken(const QList<Category>& categories, const QString& parentId, const QString& name,
+               const QString& exceptId)
+{
+    const QString wanted = name.trimmed();
+    for (const Category& category : categories) {
+        if (category.id != exceptId && category.parentId == parentId && !category.deletedAt
+            && category.name.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace CategoryLookup

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
-// Finding categories by what a user types: every form that takes a
-// category name reads it the same way.
+// Finding categories by what a user types, and the rule that keeps names
+// apart: every form that takes a category name reads it the same way.
 namespace CategoryLookup {
 
 // The id of the category that `typed` names among `categories` (the live
@@ -16,5 +16,11 @@ namespace CategoryLookup {
 // match, else the one match that differs only in letter case. Two matches
 // of the same kind name nothing: a guess could pick the wrong category.
 QString idForTypedText(const QList<Category>& categories, const QString& typed);
+
+// True when a category of `categories` other than `exceptId` has the same
+// parent and the same name, letter case and surrounding white space aside:
+// two such entries could not be told apart in any list.
+bool nameTaken(const QList<Category>& categories, const QString& parentId, const QString& name,
+               const QString& exceptId);
 
 } // namespace CategoryLookup

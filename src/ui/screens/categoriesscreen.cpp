@@ -141,6 +141,7 @@ void CategoriesScreen::createCategory(const QString& parentId)
             parentName = parent->name;
     }
     CategoryFormDialog dialog(parentId, parentName, this);
+    dialog.setExistingCategories(m_appState->categoryRepository()->findAll());
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return;
     const Category category = dialog.category();
@@ -166,6 +167,7 @@ void CategoriesScreen::onEditCategory()
             parentName = parent->name;
     }
     CategoryFormDialog dialog(category, parentName, this);
+    dialog.setExistingCategories(m_appState->categoryRepository()->findAll());
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return;
     const Category edited = dialog.category();

@@ -1,5 +1,8 @@
 #include "ui/screens/categoryformdialog.h"
 
+#include "services/categorylookup.h"
+#include "ui/dialogs/messageboxes.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -108,6 +111,25 @@ void CategoryFormDialog::loadCategory()
     m_taxRelevantCheck->setChecked(m_category.isTaxRelevant);
     setTaxCodeEnabled(m_category.isTaxRelevant);
     m_taxCodeEdit->setText(m_category.taxCategory);
+}
+
+void CategoryFormDialog::setExistingCategories(const QList<Category>& categories)
+{
+    m_existing = categories;
+}
+
+void CategoryFormDialog::accept()
+{
+    const QString name = m_nameEdit->text().trimmed();
+    // Two entries of one name could not be told apart in any list, and an
+    // import would map the name to either.
+    if (CategoryLookup::nameTaken(m_existing, m_parentId, name, m_editMode ? m_category.id : QString())) {
+        MessageBoxes::warning(this, windowTitle(),
+                              tr("A category named \"%1\" already exists here. Choose another name.").arg(name));
+        m_nameEdit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QDialog::accept();
 }
 
 Category CategoryFormDialog::category() const

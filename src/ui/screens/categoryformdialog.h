@@ -29,6 +29,11 @@ public:
     // The category the form describes.
     Category category() const;
 
+    // The live categories; OK then refuses, with a message, a name that
+    // another of them has under the same parent.
+    void setExistingCategories(const QList<Category>& categories);
+    void accept() override;
+
 private:
     void setupUi(const QString& parentName);
     void loadCategory();
@@ -44,4 +49,5 @@ private:
     Category m_category;
     QString m_parentId;
     bool m_editMode = false;
+    QList<Category> m_existing;
 };
