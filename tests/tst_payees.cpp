@@ -150,6 +150,10 @@ void TestPayees::commands_data()
         << drinks << QStringList{"Coffee", "coffee"} << "Coffee" << true << true << "Coffee 3; Tea 1"
         << QStringList{"Merge Payees: Merge 2 payees into \"Coffee\"?",
                        "Merge Complete: Merged 1 transaction(s)."};
+    QTest::newRow("merge, target trimmed")
+        << drinks << QStringList{"Coffee", "coffee"} << "  Coffee " << true << true << "Coffee 3; Tea 1"
+        << QStringList{"Merge Payees: Merge 2 payees into \"Coffee\"?",
+                       "Merge Complete: Merged 1 transaction(s)."};
     QTest::newRow("merge, empty field: first selected")
         << drinks << QStringList{"Tea", "Coffee", "coffee"} << "" << true << true << "Tea 4"
         << QStringList{"Merge Payees: Merge 3 payees into \"Tea\"?", "Merge Complete: Merged 3 transaction(s)."};

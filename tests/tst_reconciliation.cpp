@@ -391,6 +391,12 @@ void TestReconciliation::finishAborts_data()
     QTest::newRow("row deleted") << "UPDATE transactions SET deleted_at = '2024-06-01T00:00:00Z' WHERE id = '%3'"
                                  << stale;
     QTest::newRow("reconciled elsewhere") << "UPDATE transactions SET reconciled = 1 WHERE id = '%2'" << stale;
+    // The ticked 50.00 and an unticked row made -50.00, both reconciled
+    // elsewhere: the balance before the statement stays as it was.
+    QTest::newRow("reconciled elsewhere, cancelling pair")
+        << "UPDATE transactions SET reconciled = 1, amount = CASE id WHEN '%2' THEN -5000 ELSE amount END "
+           "WHERE id IN ('%1', '%2')"
+        << stale;
     QTest::newRow("row write fails") << "CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.transactions "
                                         "WHEN NEW.id = '%3' BEGIN SELECT RAISE(ABORT, 'forced'); END"
                                      << failed;

@@ -443,8 +443,10 @@ void SettingsScreenTest::restoreDeletedAccount()
 // forgets the cursor, and only when confirmed.
 void SettingsScreenTest::signedOutSync()
 {
-    TestSupport::exec("UPDATE accounts SET sync_status = 'synced'");
-    TestSupport::exec("UPDATE transactions SET sync_status = 'synced'");
+    addScheduleAndReconciliation();
+    const QStringList synced{"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"};
+    for (const QString& table : synced)
+        TestSupport::exec(QStringLiteral("UPDATE %1 SET sync_status = 'synced'").arg(table));
     m_state->preferences()->setValue(QStringLiteral("syncCursor"), QStringLiteral("cursor-7"));
     m_state->preferences()->setValue(QStringLiteral("lastSyncTimestamp"), QStringLiteral("yesterday"));
     screen();
@@ -466,8 +468,12 @@ void SettingsScreenTest::signedOutSync()
     m_screen->forceFullSync();
     QVERIFY(!m_state->preferences()->value(QStringLiteral("syncCursor")));
     QVERIFY(!m_state->preferences()->value(QStringLiteral("lastSyncTimestamp")));
-    QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE sync_status = 'pending'").toInt(), 2);
-    QCOMPARE(TestSupport::scalar("SELECT sync_status FROM accounts").toString(), QStringLiteral("pending"));
+    for (const QString& table : synced) {
+        QVERIFY2(TestSupport::scalar(QStringLiteral("SELECT COUNT(*) > 0 AND MIN(sync_status = 'pending') FROM %1")
+                                         .arg(table))
+                     .toBool(),
+                 qPrintable(table));
+    }
     QVERIFY(button(QStringLiteral("Sync Now"))->isEnabled());
     QVERIFY(button(QStringLiteral("Force Full Sync"))->isEnabled());
 }
