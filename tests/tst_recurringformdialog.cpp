@@ -77,11 +77,16 @@ private slots:
 
 private:
     AppState m_state;
+    QStringList m_boxes; // texts of the message boxes shown
 };
 
 void TestRecurringFormDialog::initTestCase()
 {
     QVERIFY(m_state.initialize());
+    MessageBoxes::setPresenter([this](const MessageBoxes::Request& r) {
+        m_boxes << r.text;
+        return QMessageBox::Ok;
+    });
     int order = 0;
     for (const char* name : {"acc-a", "acc-b", "acc-old"}) {
         Account a;
@@ -281,20 +286,15 @@ void TestRecurringFormDialog::categoryTakesTypedName()
     QCOMPARE(categories->count(), count); // typing never adds an item
 
     // No category, or two of that name: OK is refused, never saved as none.
-    QStringList boxes;
-    MessageBoxes::setPresenter([&boxes](const MessageBoxes::Request& r) {
-        boxes << r.text;
-        return QMessageBox::Ok;
-    });
+    m_boxes.clear();
     for (const char* typed : {"Maint", "Maintenance"}) {
         categories->lineEdit()->setText(QLatin1String(typed));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
-    MessageBoxes::setPresenter({});
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes.first(), QStringLiteral("No category is named \"Maint\". Choose one from the list, or clear the "
-                                           "field for no category."));
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes.first(), QStringLiteral("No category is named \"Maint\". Choose one from the list, or clear "
+                                             "the field for no category."));
 }
 
 void TestRecurringFormDialog::createFromSeed()
@@ -327,17 +327,13 @@ void TestRecurringFormDialog::transferDestination()
     QVERIFY(dialog->findChild<QFormLayout*>()->isRowVisible(destination));
     QCOMPARE(destination->currentText(), QStringLiteral("ACC-B"));
 
-    QStringList boxes;
-    MessageBoxes::setPresenter([&boxes](const MessageBoxes::Request& r) {
-        boxes << r.text;
-        return QMessageBox::Ok;
-    });
+    m_boxes.clear();
     QComboBox* account = field<QComboBox>(dialog.get(), "accountCombo");
     account->setCurrentIndex(account->findData(QStringLiteral("acc-b")));
     dialog->accept();
-    MessageBoxes::setPresenter({});
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QCOMPARE(boxes, QStringList{"A transfer needs two different accounts. Choose another account to transfer to."});
+    QCOMPARE(m_boxes,
+             QStringList{"A transfer needs two different accounts. Choose another account to transfer to."});
 
     destination->setCurrentIndex(destination->findData(QStringLiteral("acc-a")));
     QCOMPARE(dialog->recurring().transferDestAccountId, QStringLiteral("acc-a"));

@@ -411,7 +411,7 @@ void SettingsScreenTest::restoreDeletedAccount()
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("restoreByAccount failed"));
         restore->click();
         TestSupport::exec("DROP TRIGGER temp.refuse");
-        QCOMPARE(m_messages.value(0), QStringLiteral("Restore Failed: The account \"Checking\" could not be restored."));
+        QCOMPARE(m_messages, QStringList{"Restore Failed: The account \"Checking\" could not be restored."});
         m_messages.clear();
         QVERIFY(m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
         QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 0);
