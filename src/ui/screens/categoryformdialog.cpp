@@ -122,8 +122,10 @@ void CategoryFormDialog::accept()
 {
     const QString name = m_nameEdit->text().trimmed();
     // Two entries of one name could not be told apart in any list, and an
-    // import would map the name to either.
-    if (CategoryLookup::nameTaken(m_existing, m_parentId, name, m_editMode ? m_category.id : QString())) {
+    // import would map the name to either. A category that already shares
+    // its name (from a sync) can still be edited while it keeps the name.
+    const bool keptName = m_editMode && name.compare(m_category.name.trimmed(), Qt::CaseInsensitive) == 0;
+    if (!keptName && CategoryLookup::nameTaken(m_existing, m_parentId, name, m_editMode ? m_category.id : QString())) {
         MessageBoxes::warning(this, windowTitle(),
                               tr("A category named \"%1\" already exists here. Choose another name.").arg(name));
         m_nameEdit->setFocus(Qt::OtherFocusReason);
