@@ -238,10 +238,10 @@ private slots:
             << QByteArray("2024-03-01,\"Smith, J\",\"-1.00\",\"two\nlines\"\n") << columns(0, 1, 2, 3)
             << "imported 1, duplicates 0, unparseable 0, database 0, other 0"
             << QStringList{"2024-03-01|-100|Smith, J|two\nlines|"};
-        QTest::newRow("same row twice")
-            << QByteArray("2024-03-01,A,1,first\n2024-03-01,A,1.00,second\n2024-03-01,a,1\n2024-03-01,A ,1\n")
-            << columns(0, 1, 2, 3) << "imported 2, duplicates 2, unparseable 0, database 0, other 0"
-            << QStringList{"2024-03-01|100|A|first|", "2024-03-01|100|a||"};
+        QTest::newRow("same row twice: two rows")
+            << QByteArray("2024-03-01,Coffee,-5.00\n2024-03-01,Coffee ,-5\n") << columns(0, 1, 2)
+            << "imported 2, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2024-03-01|-500|Coffee||", "2024-03-01|-500|Coffee||"};
         QTest::newRow("negative required column")
             << QByteArray("2024-03-01,A,1\n") << columns(-1, 1, 2)
             << "imported 0, duplicates 0, unparseable 1, database 0, other 0" << QStringList{};
@@ -272,11 +272,16 @@ private slots:
         QVERIFY(m_transactions->insert(typedRow("t2", "a1", QDate(2024, 3, 2), "Coffee Shop", -1250)));
         QVERIFY(m_transactions->softDelete(QStringLiteral("t2")));
 
-        const QByteArray file("03/01/2024,Coffee Shop,-12.50\n03/02/2024,Coffee Shop,-12.50\n");
+        // The stored row stands for one of the file's two; the same file
+        // again brings nothing.
+        const QByteArray file("03/01/2024,Coffee Shop,-12.50\n03/01/2024,Coffee Shop,-12.50\n"
+                              "03/02/2024,Coffee Shop,-12.50\n");
         QCOMPARE(counts(import(file, columns(0, 1, 2))),
-                 QStringLiteral("imported 1, duplicates 1, unparseable 0, database 0, other 0"));
+                 QStringLiteral("imported 2, duplicates 1, unparseable 0, database 0, other 0"));
+        QCOMPARE(counts(import(file, columns(0, 1, 2))),
+                 QStringLiteral("imported 0, duplicates 3, unparseable 0, database 0, other 0"));
         QCOMPARE(counts(import(file, columns(0, 1, 2), QStringLiteral("a2"))),
-                 QStringLiteral("imported 2, duplicates 0, unparseable 0, database 0, other 0"));
+                 QStringLiteral("imported 3, duplicates 0, unparseable 0, database 0, other 0"));
     }
 
     void newCategories()

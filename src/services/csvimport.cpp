@@ -166,7 +166,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     const int total = int(qMax<qsizetype>(0, rows.size() - first));
 
     const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
-    QSet<QString> keys = loadDuplicateKeys(accountId);
+    QHash<QString, int> storedKeys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
 
     if (!openImport(total, result))
@@ -182,8 +182,11 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
 
-        const QString key = duplicateKey(record.date, record.amount, record.payee);
-        if (keys.contains(key)) {
+        // A stored row matches one row of the file; the file's own rows
+        // are never duplicates of each other.
+        const auto stored = storedKeys.find(duplicateKey(record.date, record.amount, record.payee));
+        if (stored != storedKeys.end() && stored.value() > 0) {
+            --stored.value();
             ++result.duplicatesSkipped;
             continue;
         }
@@ -216,7 +219,6 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
         ++result.imported;
-        keys.insert(key);
     }
 
     closeImport(result, total);

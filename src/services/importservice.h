@@ -139,9 +139,11 @@ public:
     // names crossed, letter case ignored); returns the number of pairs.
     static int pairTransfers(QList<QifImportRecord>& records);
 
-    // "yyyy-MM-dd|amount|payee": two rows with the same key are one
-    // transaction imported twice (in the QIF import, unless both carry
-    // check numbers and these differ).
+    // "yyyy-MM-dd|amount|payee": a record with the key of a row stored
+    // before the import is that row imported again (in the QIF import,
+    // unless both carry check numbers and these differ). Each stored row
+    // stands for one record only, and records of one import never
+    // duplicate each other: two coffees of one day are two rows.
     static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
     // The first of the usual bank date forms that reads the text, month
     // first before day first; invalid when none does.
@@ -200,7 +202,8 @@ private:
     bool settlePairs(QifRun& run);
     void abortQif(QifRun& run, const QString& reason);
 
-    QSet<QString> loadDuplicateKeys(const QString& accountId) const;
+    // How many live rows of the account have each duplicate key.
+    QHash<QString, int> loadDuplicateKeys(const QString& accountId) const;
     // Exact name -> id of every live category.
     QHash<QString, QString> loadCategoryIds() const;
     // The id of the category with this exact name, inserting it (and adding
