@@ -230,6 +230,14 @@ private slots:
         QTest::newRow("format wins over month first")
             << QByteArray("03/04/2024,A,1\n") << columns(0, 1, 2, -1, -1, false, "dd/MM/yyyy")
             << "imported 1, duplicates 0, unparseable 0, database 0, other 0" << QStringList{"2024-04-03|100|A||"};
+        QTest::newRow("format keeps its day/month order")
+            << QByteArray("01/02/2020,A,1\n1/3/2020,B,1\n01/13/2020,C,1\n2020-03-04,D,1\n")
+            << columns(0, 1, 2, -1, -1, false, "dd/MM/yyyy")
+            << "imported 3, duplicates 0, unparseable 1, database 0, other 0"
+            << QStringList{"2020-02-01|100|A||", "2020-03-01|100|B||", "2020-03-04|100|D||"};
+        QTest::newRow("a day-first file skips a month-first date")
+            << QByteArray("25/12/2017,A,1\n01/13/2018,B,1\n") << columns(0, 1, 2)
+            << "imported 1, duplicates 0, unparseable 1, database 0, other 0" << QStringList{"2017-12-25|100|A||"};
         QTest::newRow("format with two-digit year")
             << QByteArray("29.02.00,A,1\n05.03.71,B,1\n") << columns(0, 1, 2, -1, -1, false, "dd.MM.yy")
             << "imported 2, duplicates 0, unparseable 0, database 0, other 0"

@@ -200,8 +200,13 @@ void TestImportScreen::csvColumnsAndPreview()
     child<QComboBox>("payeeColumnCombo")->setCurrentIndex(0);
     choose({write("two.csv", "a,b\n")});
     QCOMPARE(columns().mid(1, 1), QStringList{"0"});
+    auto* format = child<QComboBox>("dateFormatCombo");
+    format->setCurrentIndex(4);
+    choose({write("two.csv", "a,b\n")});
+    QCOMPARE(format->currentIndex(), 4);
     choose({write("other.csv", "a,b,c\n")});
     QCOMPARE(columns(), (QStringList{"0", "1", "2"}));
+    QCOMPARE(format->currentText(), QStringLiteral("Auto-detect"));
 }
 
 void TestImportScreen::csvSummary_data()

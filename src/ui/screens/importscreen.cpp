@@ -285,8 +285,12 @@ void ImportScreen::selectFile()
     clearQifMappingRows();
     m_qifBox->hide();
     const QString& path = paths.first();
-    if (path != m_csvPath)
+    if (path != m_csvPath) {
         m_previewColumnCount = -1;
+        // A format chosen for one file would misread another's dates.
+        const QSignalBlocker block(m_dateFormatCombo);
+        m_dateFormatCombo->setCurrentIndex(0);
+    }
     m_csvPath = path;
     m_qifFiles.clear();
     m_fileLabel->setText(fileName(path));
