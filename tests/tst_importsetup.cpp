@@ -132,6 +132,12 @@ void TestImportSetup::summary_data()
            "5 record(s) skipped (unmapped source account)|8 record(s) skipped (database error — see log)"
         << 23;
 
+    ImportResult failed{1, 0, 0, 0, 0, 0, 0, 0, true};
+    QTest::newRow("rolled back") << failed
+                                 << "Import failed.||A database error stopped the import and all changes were rolled "
+                                    "back. No transactions were added."
+                                 << 1;
+
     ImportResult empty;
     QTest::newRow("nothing read") << empty << "Import complete!||0 transaction(s) imported" << 0;
 }

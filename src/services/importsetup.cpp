@@ -253,6 +253,8 @@ int recordsRead(const ImportResult& r)
 
 QStringList summaryLines(const ImportResult& r)
 {
+    if (r.failed)
+        return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(), failureText()};
     QStringList lines = {
         QCoreApplication::translate("ImportScreen", "Import complete!"),
         QString(),

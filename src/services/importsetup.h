@@ -105,7 +105,8 @@ bool isLiveAccount(const AccountRepository& accounts, const QString& id);
 // it read nothing.
 int recordsRead(const ImportResult& result);
 // "Import complete!", an empty line and a line per count (imported always,
-// the others when above 0).
+// the others when above 0); for a rolled-back import "Import failed.", an
+// empty line and failureText().
 QStringList summaryLines(const ImportResult& result);
 // What a rolled-back import tells the user.
 QString failureText();

@@ -637,12 +637,7 @@ ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()>& 
 
 void ImportScreen::showOutcome(const ImportResult& result, const QStringList& notes)
 {
-    if (result.failed) {
-        MessageBoxes::warning(this, tr("Import Failed"),
-                              (QStringList{failureText()} + notes).join(QStringLiteral("\n\n")));
-        return;
-    }
-    if (recordsRead(result) == 0) {
+    if (!result.failed && recordsRead(result) == 0) {
         MessageBoxes::warning(this, tr("Nothing to Import"),
                               (QStringList{tr("No transactions were found in the chosen file(s).")} + notes)
                                   .join(QStringLiteral("\n\n")));
