@@ -13,6 +13,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <functional>
+
 using Entries = QList<QPair<QString, QByteArray>>;
 using Dump = QMap<QString, QStringList>;
 
@@ -105,6 +108,13 @@ QByteArray account(const QString& id, const QString& extraKey = QString(), doubl
     return QJsonDocument(o).toJson();
 }
 
+// Percentages told from 0 up to 100, each once, in several steps.
+bool climbsToFull(const QList<int>& told)
+{
+    return told.size() > 2 && told.first() == 0 && told.last() == 100
+        && std::adjacent_find(told.cbegin(), told.cend(), std::greater_equal<int>()) == told.cend();
+}
+
 void addModes()
 {
     QTest::addColumn<BackupImportMode>("mode");
@@ -177,14 +187,19 @@ private slots:
         QFETCH(BackupImportMode, mode);
         QByteArray archive;
         Dump expected;
+        QList<int> told; // progress
         {
             TestSupport::TempDatabase source;
             fill();
-            archive = BackupService(source.db()).exportBackup();
+            archive = BackupService(source.db()).exportBackup(nullptr, [&told](int p) { told.append(p); });
             expected = dumpAll(true);
         }
+        QVERIFY(climbsToFull(told));
+        told.clear();
         TestSupport::TempDatabase target;
-        const BackupImportResult r = BackupService(target.db()).importBackup(archive, mode);
+        const BackupImportResult r =
+            BackupService(target.db()).importBackup(archive, mode, [&told](int p) { told.append(p); });
+        QVERIFY(climbsToFull(told));
         QCOMPARE(r.errors, QStringList());
         QCOMPARE(QList<int>({r.accountsImported, r.categoriesImported, r.transactionsImported, r.splitLinesImported,
                              r.recurringImported, r.reconciliationsImported}),

@@ -230,6 +230,14 @@ private slots:
         QTest::newRow("format wins over month first")
             << QByteArray("03/04/2024,A,1\n") << columns(0, 1, 2, -1, -1, false, "dd/MM/yyyy")
             << "imported 1, duplicates 0, unparseable 0, database 0, other 0" << QStringList{"2024-04-03|100|A||"};
+        QTest::newRow("format keeps its day/month order")
+            << QByteArray("01/02/2020,A,1\n1/3/2020,B,1\n01/13/2020,C,1\n2020-03-04,D,1\n")
+            << columns(0, 1, 2, -1, -1, false, "dd/MM/yyyy")
+            << "imported 3, duplicates 0, unparseable 1, database 0, other 0"
+            << QStringList{"2020-02-01|100|A||", "2020-03-01|100|B||", "2020-03-04|100|D||"};
+        QTest::newRow("a day-first file skips a month-first date")
+            << QByteArray("25/12/2017,A,1\n01/13/2018,B,1\n") << columns(0, 1, 2)
+            << "imported 1, duplicates 0, unparseable 1, database 0, other 0" << QStringList{"2017-12-25|100|A||"};
         QTest::newRow("format with two-digit year")
             << QByteArray("29.02.00,A,1\n05.03.71,B,1\n") << columns(0, 1, 2, -1, -1, false, "dd.MM.yy")
             << "imported 2, duplicates 0, unparseable 0, database 0, other 0"
@@ -238,10 +246,10 @@ private slots:
             << QByteArray("2024-03-01,\"Smith, J\",\"-1.00\",\"two\nlines\"\n") << columns(0, 1, 2, 3)
             << "imported 1, duplicates 0, unparseable 0, database 0, other 0"
             << QStringList{"2024-03-01|-100|Smith, J|two\nlines|"};
-        QTest::newRow("same row twice")
-            << QByteArray("2024-03-01,A,1,first\n2024-03-01,A,1.00,second\n2024-03-01,a,1\n2024-03-01,A ,1\n")
-            << columns(0, 1, 2, 3) << "imported 2, duplicates 2, unparseable 0, database 0, other 0"
-            << QStringList{"2024-03-01|100|A|first|", "2024-03-01|100|a||"};
+        QTest::newRow("same row twice: two rows")
+            << QByteArray("2024-03-01,Coffee,-5.00\n2024-03-01,Coffee ,-5\n") << columns(0, 1, 2)
+            << "imported 2, duplicates 0, unparseable 0, database 0, other 0"
+            << QStringList{"2024-03-01|-500|Coffee||", "2024-03-01|-500|Coffee||"};
         QTest::newRow("negative required column")
             << QByteArray("2024-03-01,A,1\n") << columns(-1, 1, 2)
             << "imported 0, duplicates 0, unparseable 1, database 0, other 0" << QStringList{};
@@ -272,11 +280,16 @@ private slots:
         QVERIFY(m_transactions->insert(typedRow("t2", "a1", QDate(2024, 3, 2), "Coffee Shop", -1250)));
         QVERIFY(m_transactions->softDelete(QStringLiteral("t2")));
 
-        const QByteArray file("03/01/2024,Coffee Shop,-12.50\n03/02/2024,Coffee Shop,-12.50\n");
+        // The stored row stands for one of the file's two; the same file
+        // again brings nothing.
+        const QByteArray file("03/01/2024,Coffee Shop,-12.50\n03/01/2024,Coffee Shop,-12.50\n"
+                              "03/02/2024,Coffee Shop,-12.50\n");
         QCOMPARE(counts(import(file, columns(0, 1, 2))),
-                 QStringLiteral("imported 1, duplicates 1, unparseable 0, database 0, other 0"));
+                 QStringLiteral("imported 2, duplicates 1, unparseable 0, database 0, other 0"));
+        QCOMPARE(counts(import(file, columns(0, 1, 2))),
+                 QStringLiteral("imported 0, duplicates 3, unparseable 0, database 0, other 0"));
         QCOMPARE(counts(import(file, columns(0, 1, 2), QStringLiteral("a2"))),
-                 QStringLiteral("imported 2, duplicates 0, unparseable 0, database 0, other 0"));
+                 QStringLiteral("imported 3, duplicates 0, unparseable 0, database 0, other 0"));
     }
 
     void newCategories()

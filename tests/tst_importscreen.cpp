@@ -200,8 +200,13 @@ void TestImportScreen::csvColumnsAndPreview()
     child<QComboBox>("payeeColumnCombo")->setCurrentIndex(0);
     choose({write("two.csv", "a,b\n")});
     QCOMPARE(columns().mid(1, 1), QStringList{"0"});
+    auto* format = child<QComboBox>("dateFormatCombo");
+    format->setCurrentIndex(4);
+    choose({write("two.csv", "a,b\n")});
+    QCOMPARE(format->currentIndex(), 4);
     choose({write("other.csv", "a,b,c\n")});
     QCOMPARE(columns(), (QStringList{"0", "1", "2"}));
+    QCOMPARE(format->currentText(), QStringLiteral("Auto-detect"));
 }
 
 void TestImportScreen::csvSummary_data()
@@ -298,9 +303,9 @@ void TestImportScreen::unreadableCsv()
 void TestImportScreen::failedImportRollsBack_data()
 {
     QTest::addColumn<bool>("qif");
-    QTest::addColumn<QString>("box");
-    const QString rolledBack = "Import Failed: A database error stopped the import and all changes were rolled back. "
-                               "No transactions were added.";
+    QTest::addColumn<QString>("log");
+    const QString rolledBack = "Import failed.\n\nA database error stopped the import and all changes were rolled "
+                               "back. No transactions were added.";
     QTest::newRow("csv") << false << rolledBack;
     // The account made for the run stays, and the row now offers it.
     QTest::newRow("qif") << true << rolledBack + "\n\nThe accounts created for it were kept: bank.";
@@ -309,7 +314,7 @@ void TestImportScreen::failedImportRollsBack_data()
 void TestImportScreen::failedImportRollsBack()
 {
     QFETCH(bool, qif);
-    QFETCH(QString, box);
+    QFETCH(QString, log);
     // A row whose category vanishes fails the foreign-key check at COMMIT.
     exec(QStringLiteral("CREATE TEMP TRIGGER orphan AFTER INSERT ON main.transactions WHEN NEW.payee = 'Last' "
                         "BEGIN UPDATE transactions SET category_id = 'missing' WHERE id = NEW.id; END"));
@@ -323,8 +328,9 @@ void TestImportScreen::failedImportRollsBack()
     clickImport();
     exec(QStringLiteral("DROP TRIGGER temp.orphan"));
 
-    QCOMPARE(m_boxes, QStringList{box});
-    QCOMPARE(child<QStackedWidget>("pages")->currentIndex(), 0);
+    QCOMPARE(m_boxes, QStringList());
+    QCOMPARE(child<QPlainTextEdit>("log")->toPlainText(), log);
+    QCOMPARE(child<QStackedWidget>("pages")->currentIndex(), 1);
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
     if (qif)
         QCOMPARE(m_screen->findChild<QifMappingBox*>()->rows().first().targetCombo->currentText(),

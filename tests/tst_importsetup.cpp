@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(ImportResult)
 
 namespace {
 
-CsvColumnMapping columns(int date, int payee, int amount, int memo, bool header)
+CsvColumnMapping columns(int date, int payee, int amount, int memo, bool header, const QString& format = QString())
 {
     CsvColumnMapping m;
     m.dateColumn = date;
@@ -18,7 +18,7 @@ CsvColumnMapping columns(int date, int payee, int amount, int memo, bool header)
     m.memoColumn = memo;
     m.categoryColumn = -1;
     m.hasHeader = header;
-    m.dateFormat = QString();
+    m.dateFormat = format;
     return m;
 }
 
@@ -68,6 +68,13 @@ void TestImportSetup::preview_data()
                        "R:2025-01-02|Rent|-1,234.56|7"}
         << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "2 row(s) to import; 1 row(s) cannot be read and will "
                                                              "be skipped";
+    QTest::newRow("dates off the chosen format")
+        << columns(0, 1, 2, -1, true, "MM/dd/yyyy")
+        << QStringList{"H:Date|Payee|Amount|",
+                       "S:25/12/2024|Coffee|-12,50| # Not imported: the date does not fit the chosen date format",
+                       "R:2025-02-01|Rent|-1,234.56|7"}
+        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "1 row(s) to import; 1 row(s) cannot be read and will "
+                                                             "be skipped; 1 row(s) do not fit the chosen date format";
     QTest::newRow("amount on a text column")
         << columns(0, 2, 1, -1, true)
         << QStringList{"H:Date|Payee|Amount|", "S:25/12/2024|Coffee|-12,50| # Not imported: no readable amount",
@@ -124,6 +131,12 @@ void TestImportSetup::summary_data()
            "3 record(s) skipped (unparseable)|4 metadata record(s) skipped|"
            "5 record(s) skipped (unmapped source account)|8 record(s) skipped (database error — see log)"
         << 23;
+
+    ImportResult failed{1, 0, 0, 0, 0, 0, 0, 0, true};
+    QTest::newRow("rolled back") << failed
+                                 << "Import failed.||A database error stopped the import and all changes were rolled "
+                                    "back. No transactions were added."
+                                 << 1;
 
     ImportResult empty;
     QTest::newRow("nothing read") << empty << "Import complete!||0 transaction(s) imported" << 0;

@@ -339,15 +339,17 @@ private slots:
         QCOMPARE(storedRows(), expectedRows);
     }
 
-    // Records of one date, payee and amount are one transaction twice,
-    // unless both carry check numbers and these differ.
+    // A record of a stored row's date, payee and amount is that row again,
+    // unless both carry check numbers and these differ; each stored row
+    // stands for one record.
     void checkNumbersTellDuplicates_data()
     {
         QTest::addColumn<QString>("stored"); // check number of a stored row like the records, "-" for none
         QTest::addColumn<QStringList>("numbers"); // of the file's records, "" for none
         QTest::addColumn<QString>("expected");    // "imported/duplicates: stored check numbers"
         QTest::newRow("two cheques of one day") << "-" << QStringList{"220", "221"} << "2/0: 220,221";
-        QTest::newRow("one cheque twice") << "-" << QStringList{"220", "220"} << "1/1: 220";
+        QTest::newRow("one cheque twice in a file") << "-" << QStringList{"220", "220"} << "2/0: 220,220";
+        QTest::newRow("stored row taken once") << "" << QStringList{"", ""} << "1/1: ,";
         QTest::newRow("stored cheque") << "220" << QStringList{"220", "221"} << "1/1: 220,221";
         QTest::newRow("record without number") << "220" << QStringList{""} << "0/1: 220";
         QTest::newRow("stored row without number") << "" << QStringList{"220"} << "0/1: ";
@@ -384,7 +386,7 @@ private slots:
                  "D1/10/24", "^", "D1/11/24", "T11", "^"}));
         QSignalSpy started(m_service.get(), &ImportService::importStarted);
         QCOMPARE(counts(import({path}, {{path.toUpper(), "a1"}})),
-                 QStringLiteral("imported 9, duplicates 2, unparseable 1, metadata 1, unmapped 0, linked 0, "
+                 QStringLiteral("imported 10, duplicates 1, unparseable 1, metadata 1, unmapped 0, linked 0, "
                                 "retroactive 0, database 0"));
         QCOMPARE(started.at(0).at(0).toInt(), 11);
         QCOMPARE(storedRows(),
@@ -394,7 +396,7 @@ private slots:
                               "a1 2024-01-05 500 Imported transaction||Travel|||1 pending",
                               "a1 2024-01-06 600 Shop||Gifts|||1 pending",
                               "a1 2024-01-07 -10000 Market|||||1 pending", "a1 2024-01-08 -500 Market|||||1 pending",
-                              "a1 2024-01-09 900 ACME|||||1 pending",
+                              "a1 2024-01-09 900 ACME|||||1 pending", "a1 2024-01-09 900 ACME|||||1 pending",
                               "a1 2024-01-11 1100 Imported transaction|||||1 pending"}));
         // Names differing in case are different categories; the list's
         // entries come first, then the records' in their order.

@@ -65,6 +65,7 @@ private:
     std::unique_ptr<SettingsScreen> m_screen;
     QStringList m_messages;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
+    QList<QMessageBox::StandardButton> m_defaultButtons;
     QString m_chosenPath;
     QList<MessageBoxes::FileRequest> m_fileRequests;
     std::function<int(QDialog*)> m_runDialog;
@@ -85,6 +86,7 @@ void SettingsScreenTest::initTestCase()
 
     MessageBoxes::setPresenter([this](const MessageBoxes::Request& r) {
         m_messages.append(r.title + QStringLiteral(": ") + r.text);
+        m_defaultButtons.append(r.defaultButton);
         return r.buttons.testFlag(QMessageBox::Yes) ? m_answer : QMessageBox::Ok;
     });
     MessageBoxes::setFileChooser([this](const MessageBoxes::FileRequest& r) {
@@ -108,6 +110,7 @@ void SettingsScreenTest::init()
     TestSupport::exec("INSERT INTO categories (id, name, created_at, updated_at) VALUES "
                       "('c1', 'Food', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')");
     m_messages.clear();
+    m_defaultButtons.clear();
     m_fileRequests.clear();
     m_chosenPath.clear();
     m_answer = QMessageBox::Yes;
@@ -319,7 +322,9 @@ void SettingsScreenTest::backupRoundTrip()
     QSignalSpy restored(m_screen.get(), &SettingsScreen::deletedAccountRestored);
     QSignalSpy transactions(m_state->transactionRepository(), &TransactionRepository::transactionsChanged);
     button(QStringLiteral("Import Backup"))->click();
-    QCOMPARE(m_messages, QStringList{summary});
+    // A replace is asked once more.
+    QCOMPARE(m_messages.size(), mode.startsWith(QLatin1String("Replace")) ? 2 : 1);
+    QCOMPARE(m_messages.last(), summary);
     QCOMPARE(restored.count(), 1);
     QCOMPARE(transactions.count(), summary == QLatin1String("Import Complete: Imported 0 items, skipped 4.") ? 0 : 1);
     QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 2);
@@ -339,6 +344,8 @@ void SettingsScreenTest::backupFailures_data()
     QTest::newRow("damaged archive") << "Import Backup" << "damaged" << "Skip existing items"
                                      << "Import Failed: The backup could not be imported:\n\n";
     QTest::newRow("mode cancelled") << "Import Backup" << "missing" << "" << "";
+    QTest::newRow("replace declined") << "Import Backup" << "missing" << "Replace all with backup data"
+                                      << "Replace All Data: Every account";
 }
 
 // A failure is said as one, never as success; a cancelled mode question
@@ -360,6 +367,7 @@ void SettingsScreenTest::backupFailures()
         qobject_cast<QInputDialog*>(dialog)->setTextValue(mode);
         return int(mode.isEmpty() ? QDialog::Rejected : QDialog::Accepted);
     };
+    m_answer = QMessageBox::No;
     screen();
     QSignalSpy restored(m_screen.get(), &SettingsScreen::deletedAccountRestored);
     button(action)->click();
@@ -370,6 +378,8 @@ void SettingsScreenTest::backupFailures()
         QVERIFY2(m_messages.first().startsWith(message), qPrintable(m_messages.first()));
         if (file == QLatin1String("damaged"))
             QVERIFY(m_messages.first().size() > message.size()); // the errors themselves
+        if (mode.startsWith(QLatin1String("Replace")))
+            QCOMPARE(m_defaultButtons.first(), QMessageBox::No);
     }
     QVERIFY(button(action)->isEnabled());
     QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions").toInt(), 2);

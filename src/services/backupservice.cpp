@@ -68,7 +68,37 @@ struct BackupService::Restore
     QString error;                         // of the last failed statement
 };
 
+// Turns steps done of a total into the percentages a Progress is told,
+// each once.
+class BackupService::Percent
+{
+public:
+    explicit Percent(const Progress& progress)
+        : m_progress(progress)
+    {
+    }
+    // `done` of `total` steps of the part that spans from..to percent.
+    void reach(qint64 done, qint64 total, int from = 0, int to = 100)
+    {
+        if (!m_progress)
+            return;
+        const int percent = total > 0 ? from + int(qMin(done, total) * (to - from) / total) : from;
+        if (percent > m_last) {
+            m_last = percent;
+            m_progress(percent);
+        }
+    }
+
+private:
+    const Progress& m_progress;
+    int m_last = -1;
+};
+
 namespace {
+
+// Reading the rows takes the first part of an export, compressing them the
+// rest.
+constexpr int kRowsShare = 50;
 
 const QString kIdKey = QStringLiteral("id");
 const QString kTransactionIdKey = QStringLiteral("transaction_id");
@@ -164,15 +194,31 @@ const QList<BackupService::Table>& BackupService::tables()
     return list;
 }
 
-QByteArray BackupService::exportBackup(QString* error)
+QByteArray BackupService::exportBackup(QString* error, const Progress& progress)
 {
     if (error)
         error->clear();
+    // The caller may run the event loop at each step: sync and automatic
+    // posting must not change the tables between one read and the next.
+    BulkWriteScope holdWriters(m_database);
+    Percent percent(progress);
+    percent.reach(0, 0);
+    qint64 rows = 0;
+    if (progress) {
+        QStringList counts;
+        for (const Table& table : tables())
+            counts.append(QStringLiteral("(SELECT COUNT(*) FROM %1)").arg(table.name));
+        QSqlQuery q(m_database->database());
+        if (q.exec(QStringLiteral("SELECT ") + counts.join(QLatin1String(" + "))) && q.next())
+            rows = q.value(0).toLongLong();
+    }
+    qint64 rowsWritten = 0;
+    const auto rowWritten = [&percent, &rowsWritten, rows] { percent.reach(++rowsWritten, rows, 0, kRowsShare); };
     ZipArchive::Writer zip;
     QJsonObject manifest;
     for (const Table& table : tables()) {
         QString failure;
-        const int count = exportTable(zip, table, &failure);
+        const int count = exportTable(zip, table, &failure, rowWritten);
         // A backup without some of its rows would restore as if complete.
         if (count < 0) {
             if (error)
@@ -185,7 +231,8 @@ QByteArray BackupService::exportBackup(QString* error)
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::nowText());
     QByteArray archive;
     if (zip.add(kManifestPath, QJsonDocument(manifest).toJson(QJsonDocument::Indented)))
-        archive = zip.finish();
+        archive = zip.finish([&percent](double done) { percent.reach(qint64(done * 1000), 1000, kRowsShare, 100); });
+    percent.reach(1, 1);
     if (archive.isEmpty() && error)
         *error = tr("The backup archive could not be written: %1").arg(zip.error());
     return archive;
@@ -203,7 +250,8 @@ const BackupService::Table* BackupService::tableOf(const QString& path)
     return nullptr;
 }
 
-int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QString* error)
+int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QString* error,
+                               const std::function<void()>& rowWritten)
 {
     QSqlQuery q(m_database->database());
     q.setForwardOnly(true);
@@ -230,6 +278,7 @@ int BackupService::exportTable(ZipArchive::Writer& zip, const Table& table, QStr
             return -1;
         }
         ++count;
+        rowWritten();
     }
     // next() is false at the end and on an error alike.
     if (q.lastError().isValid())
@@ -380,7 +429,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     return Outcome::Imported;
 }
 
-BackupImportResult BackupService::importBackup(const QByteArray& archive, BackupImportMode mode)
+BackupImportResult BackupService::importBackup(const QByteArray& archive, BackupImportMode mode,
+                                               const Progress& progress)
 {
     BackupImportResult result;
     const ZipArchive::Reader zip(archive);
@@ -391,9 +441,11 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     // Sizes are only what the archive claims, but no read goes past its
     // entry's claim: their sum bounds all the restore will inflate.
     qint64 totalSize = 0;
+    int rowEntries = 0;
     for (int i = 0; i < zip.count(); ++i) {
         const qint64 size = zip.recordedSize(i);
         const QString path = zip.path(i);
+        rowEntries += tableOf(path) ? 1 : 0;
         if (size >= 0 && size <= kMaxEntrySize && (path == kManifestPath || tableOf(path)))
             totalSize += size;
     }
@@ -437,6 +489,9 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     const bool indexingSuspended = ownTransaction && m_database->suspendTransactionIndexing();
     bool aborted = false;
     QString abortError;
+    Percent percent(progress);
+    percent.reach(0, 0);
+    int entriesRead = 0;
     {
         Restore restore(db, mode);
         for (const Table& table : tables()) {
@@ -472,6 +527,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
                 const QString path = zip.path(i);
                 if (tableOf(path) != &table)
                     continue;
+                percent.reach(++entriesRead, rowEntries);
                 try {
                     switch (zip.read(i, kMaxEntrySize, &content)) {
                     case ZipArchive::Reader::ReadStatus::Ok:
@@ -549,5 +605,6 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
         result.rolledBack = true;
         result.errors.append(tr("The restore stopped and changed nothing: %1").arg(error));
     }
+    percent.reach(1, 1);
     return result;
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Database;
 
 namespace ZipArchive {
@@ -68,14 +70,20 @@ public:
 
     explicit BackupService(Database* database, QObject* parent = nullptr);
 
+    // Told the percentage done, 0 to 100, each time it grows: a caller may
+    // repaint a progress dialog there (the data stays one moment's: sync
+    // and automatic posting wait meanwhile).
+    using Progress = std::function<void(int percent)>;
+
     // The archive, or empty when a table cannot be read whole or the
     // archive cannot be written; error (when given) then tells why, else
     // it is cleared.
-    QByteArray exportBackup(QString* error = nullptr);
-    BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode);
+    QByteArray exportBackup(QString* error = nullptr, const Progress& progress = {});
+    BackupImportResult importBackup(const QByteArray& archive, BackupImportMode mode, const Progress& progress = {});
 
 private:
     struct Table;
+    class Percent;
     enum class Outcome { Imported, Skipped, Failed, Aborted };
     struct Restore;
 
@@ -83,7 +91,8 @@ private:
     // The table whose row entries take this path ("<folder>/....json").
     static const Table* tableOf(const QString& path);
     // The number of rows written, or -1 with the database's error text.
-    int exportTable(ZipArchive::Writer& zip, const Table& table, QString* error);
+    int exportTable(ZipArchive::Writer& zip, const Table& table, QString* error,
+                    const std::function<void()>& rowWritten);
     static QJsonObject rowToJson(const QSqlQuery& query, const QStringList& columns);
     static void markForResync(const Table& table, QJsonObject& row);
     Outcome upsertRow(Restore& restore, const Table& table, QJsonObject row);

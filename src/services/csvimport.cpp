@@ -38,25 +38,70 @@ bool startsWithDay(const QString& text)
     return slash > 0 && slash <= 2 && text.left(slash).toInt(&ok) > 12 && ok;
 }
 
-// One date cell of a file whose cells no single form reads.
-QDate readAlone(const QString& text, bool dayFirst)
+// Which of day and month a date form writes first. A form that leads with
+// the year or names the month cannot be misread either way.
+enum class DayMonthOrder { Either, MonthFirst, DayFirst };
+
+DayMonthOrder dayMonthOrder(const QString& format)
 {
-    if (dayFirst) {
-        for (const QString& format : ImportSupport::dateFormats()) {
-            const QDate date = format.startsWith(QLatin1Char('d')) ? ImportService::dateFromText(text, format) : QDate();
-            if (date.isValid())
-                return date;
+    qsizetype day = -1;
+    qsizetype month = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            continue;
         }
+        if (quoted || (c != QLatin1Char('d') && c != QLatin1Char('M')))
+            continue;
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == c)
+            ++run;
+        // Three or more letters are a name ("ddd", "MMM"), not a number.
+        if (run <= 2 && c == QLatin1Char('d') && day < 0)
+            day = i;
+        else if (c == QLatin1Char('M') && month < 0)
+            month = run <= 2 ? i : format.size();
+        i += run - 1;
     }
-    return ImportService::parseDate(text);
+    if (format.startsWith(QLatin1Char('y')) || day < 0 || month < 0 || month == format.size())
+        return DayMonthOrder::Either;
+    return day < month ? DayMonthOrder::DayFirst : DayMonthOrder::MonthFirst;
+}
+
+// The automatic forms that read dates in this order (and those that
+// cannot be misread), in the automatic order.
+QStringList formsOfOrder(DayMonthOrder order)
+{
+    QStringList forms;
+    for (const QString& form : ImportSupport::dateFormats()) {
+        const DayMonthOrder own = dayMonthOrder(form);
+        if (own == DayMonthOrder::Either || own == order)
+            forms.append(form);
+    }
+    return forms;
+}
+
+// The first of the forms that reads the text.
+QDate readWith(const QStringList& forms, const QString& text)
+{
+    for (const QString& form : forms) {
+        const QDate date = ImportService::dateFromText(text, form);
+        if (date.isValid())
+            return date;
+    }
+    return QDate();
 }
 
 // The dates of a file's distinct date cells. A given format reads first
-// (the cell's date part too); the rest is read with one form for the whole
-// file, the first that reads every cell that any form reads, so that
-// 25/12/2017 and 02/01/2018 of one file are both read day first. Only when
-// no form reads them all is each cell read on its own.
-QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& format)
+// (the cell's date part too). One file is never read in two day/month
+// orders: the rest is read in the format's order, or without one in the
+// file's own (day first when a cell shows it), with one form for the
+// whole file, the first that reads every cell that any form of the order
+// reads, so that 25/12/2017 and 02/01/2018 are both read day first. Only
+// when no form reads them all is each cell read on its own.
+QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& format, QSet<QString>* offFormat)
 {
     QHash<QString, QDate> dates;
     dates.reserve(cells.size());
@@ -73,38 +118,50 @@ QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& forma
         else
             automatic.append(cell);
     }
+    if (offFormat && !format.isEmpty())
+        *offFormat = QSet<QString>(automatic.cbegin(), automatic.cend());
+
+    QStringList texts;
+    texts.reserve(automatic.size());
+    for (const QString& cell : std::as_const(automatic))
+        texts.append(datePart(cell));
+    DayMonthOrder order = format.isEmpty() ? DayMonthOrder::Either : dayMonthOrder(format);
+    if (order == DayMonthOrder::Either) {
+        const bool dayFirst = std::any_of(texts.cbegin(), texts.cend(), [](const QString& text) {
+            return startsWithDay(text) && ImportService::parseDate(text).isValid();
+        });
+        order = dayFirst ? DayMonthOrder::DayFirst : DayMonthOrder::MonthFirst;
+    }
+    const QStringList forms = formsOfOrder(order);
 
     QStringList readable;
-    bool dayFirst = false;
-    for (const QString& cell : std::as_const(automatic)) {
-        const QString text = datePart(cell);
-        if (ImportService::parseDate(text).isValid()) {
+    for (const QString& text : std::as_const(texts)) {
+        if (readWith(forms, text).isValid())
             readable.append(text);
-            dayFirst = dayFirst || startsWithDay(text);
-        }
     }
-    const QStringList& formats = ImportSupport::dateFormats();
-    const auto common = std::find_if(formats.cbegin(), formats.cend(), [&readable](const QString& f) {
+    const auto common = std::find_if(forms.cbegin(), forms.cend(), [&readable](const QString& f) {
         return std::all_of(readable.cbegin(), readable.cend(),
                            [&f](const QString& text) { return ImportService::dateFromText(text, f).isValid(); });
     });
-    for (const QString& cell : std::as_const(automatic)) {
-        const QString text = datePart(cell);
-        dates.insert(cell, common != formats.cend() ? ImportService::dateFromText(text, *common) : readAlone(text, dayFirst));
+    for (qsizetype i = 0; i < automatic.size(); ++i) {
+        const QString& text = texts.at(i);
+        dates.insert(automatic.at(i),
+                     common != forms.cend() ? ImportService::dateFromText(text, *common) : readWith(forms, text));
     }
     return dates;
 }
 
 } // namespace
 
-QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping)
+QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
+                                   QSet<QString>* offFormat)
 {
     QSet<QString> cells;
     for (qsizetype i = mapping.hasHeader ? 1 : 0; i < rows.size(); ++i) {
         if (hasField(rows.at(i), mapping.dateColumn))
             cells.insert(rows.at(i).at(mapping.dateColumn));
     }
-    return readDates(cells, mapping.dateFormat);
+    return readDates(cells, mapping.dateFormat, offFormat);
 }
 
 CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates)
@@ -166,7 +223,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     const int total = int(qMax<qsizetype>(0, rows.size() - first));
 
     const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
-    QSet<QString> keys = loadDuplicateKeys(accountId);
+    QHash<QString, int> storedKeys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
 
     if (!openImport(total, result))
@@ -182,8 +239,11 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
 
-        const QString key = duplicateKey(record.date, record.amount, record.payee);
-        if (keys.contains(key)) {
+        // A stored row matches one row of the file; the file's own rows
+        // are never duplicates of each other.
+        const auto stored = storedKeys.find(duplicateKey(record.date, record.amount, record.payee));
+        if (stored != storedKeys.end() && stored.value() > 0) {
+            --stored.value();
             ++result.duplicatesSkipped;
             continue;
         }
@@ -216,7 +276,6 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
         ++result.imported;
-        keys.insert(key);
     }
 
     closeImport(result, total);

@@ -206,13 +206,13 @@ void ImportService::endImport(int total)
     emit importFinished();
 }
 
-QSet<QString> ImportService::loadDuplicateKeys(const QString& accountId) const
+QHash<QString, int> ImportService::loadDuplicateKeys(const QString& accountId) const
 {
     const QList<Transaction> existing = m_transactions->findByAccount(accountId);
-    QSet<QString> keys;
+    QHash<QString, int> keys;
     keys.reserve(existing.size());
     for (const Transaction& t : existing)
-        keys.insert(duplicateKey(t.date, t.amount, t.payee));
+        ++keys[duplicateKey(t.date, t.amount, t.payee)];
     return keys;
 }
 

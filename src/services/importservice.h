@@ -46,10 +46,13 @@ struct CsvRecord
 };
 
 // The dates of the date cells of the file's data rows, by cell text. A
-// given format reads first; the rest is read with one form for the whole
-// file (day first when a cell shows it), and a time after a date is passed
-// over. Cells without a date are missing.
-QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping);
+// given format reads first; the rest is read in the same day/month order
+// (without a format: day first when a cell shows it, else month first),
+// with one form for the whole file where one fits, and a time after a date
+// is passed over. Cells without a date are missing. offFormat (when given
+// and a format is) gets the cells the format itself does not read.
+QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
+                                   QSet<QString>* offFormat = nullptr);
 // One row as the import stores it, with the dates of readCsvDates. Amounts
 // may use a decimal comma ("12,50", "1.234,56"); text that is no number is
 // no amount.
@@ -117,9 +120,9 @@ public:
     ~ImportService() override;
 
     // Imports the rows of one CSV file into the account. Dates that the
-    // mapping's format does not read are read with one form for the whole
-    // file (day first when a cell shows it), a time after a date is
-    // passed over, and amounts may use a decimal comma. An unreadable file
+    // mapping's format does not read are read only in its day/month order
+    // (readCsvDates), a time after a date is passed over, and amounts may
+    // use a decimal comma. An unreadable file
     // gives `failed` without any signal.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
 
@@ -139,9 +142,11 @@ public:
     // names crossed, letter case ignored); returns the number of pairs.
     static int pairTransfers(QList<QifImportRecord>& records);
 
-    // "yyyy-MM-dd|amount|payee": two rows with the same key are one
-    // transaction imported twice (in the QIF import, unless both carry
-    // check numbers and these differ).
+    // "yyyy-MM-dd|amount|payee": a record with the key of a row stored
+    // before the import is that row imported again (in the QIF import,
+    // unless both carry check numbers and these differ). Each stored row
+    // stands for one record only, and records of one import never
+    // duplicate each other: two coffees of one day are two rows.
     static QString duplicateKey(const QDate& date, qint64 amount, const QString& payee);
     // The first of the usual bank date forms that reads the text, month
     // first before day first; invalid when none does.
@@ -200,7 +205,8 @@ private:
     bool settlePairs(QifRun& run);
     void abortQif(QifRun& run, const QString& reason);
 
-    QSet<QString> loadDuplicateKeys(const QString& accountId) const;
+    // How many live rows of the account have each duplicate key.
+    QHash<QString, int> loadDuplicateKeys(const QString& accountId) const;
     // Exact name -> id of every live category.
     QHash<QString, QString> loadCategoryIds() const;
     // The id of the category with this exact name, inserting it (and adding

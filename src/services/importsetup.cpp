@@ -30,13 +30,16 @@ QString newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-QString problemNote(CsvRecord::Problem problem)
+// offFormat: the date cell is one the chosen date format does not read.
+QString problemNote(CsvRecord::Problem problem, bool offFormat)
 {
     switch (problem) {
     case CsvRecord::Problem::MissingField:
         return QCoreApplication::translate("ImportScreen", "Not imported: the row has too few fields");
     case CsvRecord::Problem::BadDate:
-        return QCoreApplication::translate("ImportScreen", "Not imported: no readable date");
+        return offFormat
+            ? QCoreApplication::translate("ImportScreen", "Not imported: the date does not fit the chosen date format")
+            : QCoreApplication::translate("ImportScreen", "Not imported: no readable date");
     case CsvRecord::Problem::BadAmount:
         return QCoreApplication::translate("ImportScreen", "Not imported: no readable amount");
     case CsvRecord::Problem::None:
@@ -130,7 +133,8 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
 {
     CsvPreview preview;
     preview.headers = previewHeaders(columnCount, mapping);
-    const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
+    QSet<QString> offFormat;
+    const QHash<QString, QDate> dates = readCsvDates(rows, mapping, &offFormat);
     preview.rows.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QStringList& fields = rows.at(i);
@@ -143,10 +147,14 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
             row.note = QCoreApplication::translate("ImportScreen", "Header row: not imported");
         } else if (const CsvRecord record = readCsvRecord(fields, mapping, dates);
                    record.problem != CsvRecord::Problem::None) {
+            const bool off = record.problem != CsvRecord::Problem::MissingField
+                && offFormat.contains(fields.at(mapping.dateColumn));
             row.kind = CsvPreviewRow::Kind::Skipped;
-            row.note = problemNote(record.problem);
+            row.note = problemNote(record.problem, off);
+            preview.offFormat += off ? 1 : 0;
             ++preview.skipped;
         } else {
+            preview.offFormat += offFormat.contains(fields.at(mapping.dateColumn)) ? 1 : 0;
             row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
             row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
             ++preview.records;
@@ -163,6 +171,10 @@ QString csvPreviewSummary(const CsvPreview& preview)
         summary += QStringLiteral("; ")
             + QCoreApplication::translate("ImportScreen", "%n row(s) cannot be read and will be skipped", nullptr,
                                           preview.skipped);
+    if (preview.offFormat > 0)
+        summary += QStringLiteral("; ")
+            + QCoreApplication::translate("ImportScreen", "%n row(s) do not fit the chosen date format", nullptr,
+                                          preview.offFormat);
     return summary;
 }
 
@@ -241,6 +253,8 @@ int recordsRead(const ImportResult& r)
 
 QStringList summaryLines(const ImportResult& r)
 {
+    if (r.failed)
+        return {QCoreApplication::translate("ImportScreen", "Import failed."), QString(), failureText()};
     QStringList lines = {
         QCoreApplication::translate("ImportScreen", "Import complete!"),
         QString(),

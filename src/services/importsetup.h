@@ -59,12 +59,16 @@ struct CsvPreview
     QList<CsvPreviewRow> rows;
     int records = 0;
     int skipped = 0;
+    // Rows whose date the chosen date format does not read (imported when
+    // a form of the same day/month order reads it).
+    int offFormat = 0;
 };
 
 // Every row of the file, read with the mapping exactly as the import reads
 // it (duplicates of stored rows are only found by the import).
 CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, const CsvColumnMapping& mapping);
-// "%n row(s) to import", and how many cannot be read, when any.
+// "%n row(s) to import", how many cannot be read and how many dates do not
+// fit the chosen format, when any.
 QString csvPreviewSummary(const CsvPreview& preview);
 
 // The name of the account a "create new" choice makes: the source's
@@ -101,7 +105,8 @@ bool isLiveAccount(const AccountRepository& accounts, const QString& id);
 // it read nothing.
 int recordsRead(const ImportResult& result);
 // "Import complete!", an empty line and a line per count (imported always,
-// the others when above 0).
+// the others when above 0); for a rolled-back import "Import failed.", an
+// empty line and failureText().
 QStringList summaryLines(const ImportResult& result);
 // What a rolled-back import tells the user.
 QString failureText();

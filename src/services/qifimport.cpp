@@ -64,21 +64,34 @@ size_t qHash(const LegKey& key, size_t seed = 0)
     return qHashMulti(seed, key.date.toJulianDay(), key.amount, key.account, key.transfer);
 }
 
-// Duplicate keys of an account's rows, each with the check numbers of the
-// rows under it. Two cheques of one day, payee and amount are two rows: a
-// record is a duplicate of a row of its key when the two have the same
-// check number or one of them has none.
+// Duplicate keys of an account's rows stored before the import, each with
+// the check numbers of the rows under it. Two cheques of one day, payee and
+// amount are two rows: a record is a duplicate of a row of its key when the
+// two have the same check number or one of them has none. Each stored row
+// is taken by one record at most.
 class DuplicateIndex
 {
 public:
-    bool contains(const QString& key, const QString& checkNumber) const
+    // Takes a stored row the record duplicates: one with its check number
+    // first, then one without any, so that rows with numbers stay for the
+    // records that carry them.
+    bool take(const QString& key, const QString& checkNumber)
     {
-        const auto found = m_checkNumbers.constFind(key);
-        if (found == m_checkNumbers.constEnd())
+        const auto found = m_checkNumbers.find(key);
+        if (found == m_checkNumbers.end())
             return false;
-        return checkNumber.isEmpty()
-            || std::any_of(found->cbegin(), found->cend(),
-                           [&checkNumber](const QString& n) { return n.isEmpty() || n == checkNumber; });
+        QStringList& numbers = found.value();
+        qsizetype at = numbers.indexOf(checkNumber);
+        if (at < 0)
+            at = numbers.indexOf(QString());
+        if (at < 0 && checkNumber.isEmpty() && !numbers.isEmpty())
+            at = 0;
+        if (at < 0)
+            return false;
+        numbers.removeAt(at);
+        if (numbers.isEmpty())
+            m_checkNumbers.erase(found);
+        return true;
     }
     void insert(const QString& key, const QString& checkNumber) { m_checkNumbers[key].append(checkNumber); }
     void reserve(qsizetype size) { m_checkNumbers.reserve(size); }
@@ -520,7 +533,7 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         AccountImportIndex& own = loadAccountIndex(run, record.targetAccountId);
         const QString payee = qifPayee(record);
         const QString key = duplicateKey(record.date, record.amount, payee);
-        if (own.duplicates.contains(key, record.checkNumber)) {
+        if (own.duplicates.take(key, record.checkNumber)) {
             ++run.result.duplicatesSkipped;
             continue;
         }
@@ -570,7 +583,6 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         if (!record.splits.isEmpty() && !storeSplitLines(run, record, t))
             return run.result;
         ++run.result.imported;
-        own.duplicates.insert(key, record.checkNumber);
     }
 
     if (!settlePairs(run))

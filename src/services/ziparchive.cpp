@@ -13,6 +13,11 @@ QString errorText(zip_error_t* error)
     return QString::fromUtf8(zip_error_strerror(error));
 }
 
+void reportProgress(zip_t*, double done, void* progress)
+{
+    (*static_cast<const std::function<void(double)>*>(progress))(done);
+}
+
 } // namespace
 
 Writer::Writer(bool compress)
@@ -63,10 +68,17 @@ bool Writer::add(const QString& path, const QByteArray& data)
     return true;
 }
 
-QByteArray Writer::finish()
+QByteArray Writer::finish(const std::function<void(double)>& progress)
 {
     if (!m_zip)
         return QByteArray();
+    if (progress) {
+        // Steps of 1%: enough to repaint a progress bar, few enough to cost
+        // nothing.
+        constexpr double kPrecision = 0.01;
+        zip_register_progress_callback_with_state(m_zip, kPrecision, reportProgress, nullptr,
+                                                  const_cast<std::function<void(double)>*>(&progress));
+    }
     // libzip writes nothing at all for an archive without entries.
     if (m_data.isEmpty() || zip_close(m_zip) != 0) {
         if (!m_data.isEmpty())

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The ZIP container of the backup archive, on libzip, which writes ZIP64
 // records when an archive needs them (more than 65,535 entries) and bounds
 // and CRC-checks every entry it reads. libzip is included in one place only
@@ -30,8 +32,9 @@ public:
     bool add(const QString& path, const QByteArray& data);
     // Compresses and writes every entry and returns the whole archive;
     // empty on failure, with error() telling why. An archive without
-    // entries is empty too. The writer is used up either way.
-    QByteArray finish();
+    // entries is empty too. The writer is used up either way. `progress`
+    // (when given) is told the share done, 0.0 to 1.0, as it goes.
+    QByteArray finish(const std::function<void(double)>& progress = {});
     QString error() const { return m_error; }
 
 private:

@@ -285,8 +285,12 @@ void ImportScreen::selectFile()
     clearQifMappingRows();
     m_qifBox->hide();
     const QString& path = paths.first();
-    if (path != m_csvPath)
+    if (path != m_csvPath) {
         m_previewColumnCount = -1;
+        // A format chosen for one file would misread another's dates.
+        const QSignalBlocker block(m_dateFormatCombo);
+        m_dateFormatCombo->setCurrentIndex(0);
+    }
     m_csvPath = path;
     m_qifFiles.clear();
     m_fileLabel->setText(fileName(path));
@@ -633,12 +637,7 @@ ImportResult ImportScreen::runWithProgress(const std::function<ImportResult()>& 
 
 void ImportScreen::showOutcome(const ImportResult& result, const QStringList& notes)
 {
-    if (result.failed) {
-        MessageBoxes::warning(this, tr("Import Failed"),
-                              (QStringList{failureText()} + notes).join(QStringLiteral("\n\n")));
-        return;
-    }
-    if (recordsRead(result) == 0) {
+    if (!result.failed && recordsRead(result) == 0) {
         MessageBoxes::warning(this, tr("Nothing to Import"),
                               (QStringList{tr("No transactions were found in the chosen file(s).")} + notes)
                                   .join(QStringLiteral("\n\n")));

@@ -72,8 +72,8 @@ private:
     // only.
     ImportResult runWithProgress(const std::function<ImportResult()>& work);
     std::unique_ptr<QProgressDialog> makeProgressDialog(const QString& label, int minimumDuration);
-    // Tells the outcome: the summary page, or a warning when the import
-    // was rolled back or found nothing.
+    // Tells the outcome: the summary page (a rolled-back import's too), or
+    // a warning when the import found nothing.
     void showOutcome(const ImportResult& result, const QStringList& notes);
     void warnUnreadable(const QStringList& paths);
 

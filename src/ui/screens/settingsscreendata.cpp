@@ -21,10 +21,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -51,6 +54,20 @@ QString errorList(const QStringList& errors)
     if (errors.size() > kShown)
         text += QLatin1Char('\n') + SettingsScreen::tr("…and %n more.", nullptr, int(errors.size() - kShown));
     return text;
+}
+
+// A backup export or restore runs on this thread: its dialog appears once
+// the work lasts, repaints at every step the service reports, and keeps
+// every window from input meanwhile, so nothing changes the data under it.
+std::unique_ptr<QProgressDialog> backupProgress(QWidget* parent, const QString& label)
+{
+    constexpr int kShowAfterMs = 300;
+    auto dialog = std::make_unique<QProgressDialog>(label, QString(), 0, 100, parent);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setCancelButton(nullptr);
+    dialog->setMinimumDuration(kShowAfterMs);
+    dialog->setValue(0);
+    return dialog;
 }
 
 } // namespace
@@ -307,7 +324,13 @@ void SettingsScreen::exportBackup(QPushButton* button)
     button->setText(tr("Exporting..."));
 
     QString error;
-    const QByteArray bytes = m_appState->backupService()->exportBackup(&error);
+    QByteArray bytes;
+    {
+        const std::unique_ptr<QProgressDialog> progress = backupProgress(this, tr("Exporting backup..."));
+        bytes = m_appState->backupService()->exportBackup(&error, [&progress](int percent) {
+            progress->setValue(percent);
+        });
+    }
     if (bytes.isEmpty()) {
         // Never a 0-byte "backup": the archive could not be made.
         QString text = tr("The backup could not be created.");
@@ -344,6 +367,17 @@ void SettingsScreen::importBackup(QPushButton* button)
     const BackupImportMode mode = *choice == keepNewer      ? BackupImportMode::KeepNewer
                                   : *choice == skipExisting ? BackupImportMode::SkipExisting
                                                             : BackupImportMode::ReplaceAll;
+    // Replacing is first in the list and undoes every change made since the
+    // backup: one OK must not do it.
+    if (mode == BackupImportMode::ReplaceAll
+        && MessageBoxes::question(this, tr("Replace All Data"),
+                                  tr("Every account, category, transaction, schedule and reconciliation that is also "
+                                     "in the backup is overwritten with the backup's version: changes made since the "
+                                     "backup was made are lost. This cannot be undone.\n\nReplace with the backup "
+                                     "data?"),
+                                  QMessageBox::No)
+            != QMessageBox::Yes)
+        return;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -355,7 +389,13 @@ void SettingsScreen::importBackup(QPushButton* button)
     const QByteArray bytes = file.readAll();
     file.close();
 
-    const BackupImportResult result = m_appState->backupService()->importBackup(bytes, mode);
+    BackupImportResult result;
+    {
+        const std::unique_ptr<QProgressDialog> progress = backupProgress(this, tr("Importing backup..."));
+        result = m_appState->backupService()->importBackup(bytes, mode, [&progress](int percent) {
+            progress->setValue(percent);
+        });
+    }
     const int imported = result.imported();
     const int skipped = result.skipped();
     if (result.failed()) {
