@@ -177,17 +177,7 @@ int main(int argc, char** argv)
         {{QStringLiteral("categories"), QStringLiteral("SELECT * FROM categories WHERE rowid > %1").arg(lastCategory)},
          {QStringLiteral("transactions"),
           QStringLiteral("SELECT * FROM transactions WHERE rowid > %1 ORDER BY rowid").arg(lastTransaction)}},
-        // The full-text index written once for all the rows, as the import
-        // does: row by row FTS5 writes a segment a row, which no writer of
-        // many rows should pay.
-        "DROP TRIGGER transactions_ai;\n",
-        QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) SELECT rowid, payee, memo, "
-                       "check_number FROM transactions WHERE rowid > %1;\n"
-                       "CREATE TRIGGER transactions_ai AFTER INSERT ON transactions BEGIN INSERT INTO "
-                       "transactions_fts(rowid, payee, memo, check_number) VALUES (new.rowid, new.payee, new.memo, "
-                       "new.check_number); END;\n")
-            .arg(lastTransaction)
-            .toUtf8());
+        Bench::floorFtsPrologue(), Bench::floorFtsEpilogue(lastTransaction));
     if (floorMs < 0)
         std::printf("floor: no sqlite3 program on the PATH, or it failed\n");
     else
