@@ -4,7 +4,11 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QList>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
 
 #include <algorithm>
 #include <cstdio>
@@ -101,5 +105,77 @@ inline qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArr
     return rows;
 }
 #endif
+
+// The first three fields of /proc/loadavg: figures from a busy machine read
+// differently.
+inline QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return "?";
+    return file.readAll().split(' ').mid(0, 3).join(' ');
+}
+
+// The floor of a bulk write: the sqlite3 command-line program writing the
+// same rows into a copy of the database taken before the write (the
+// program's own schema: same indexes, the full-text trigger, foreign keys
+// on), in one transaction. `selects` maps each table to the SELECT of the
+// rows the write added, run against `written`; `prologue` and `epilogue` run
+// inside the transaction before and after the rows. Milliseconds of the write
+// alone, or -1 without a sqlite3 program or when it fails.
+inline double sqliteCliFloor(const QString& copyBefore, const QString& written,
+                             const QList<QPair<QString, QString>>& selects, const QByteArray& prologue = {},
+                             const QByteArray& epilogue = {})
+{
+    const QString cli = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (cli.isEmpty())
+        return -1;
+    const auto run = [&cli](const QString& db, const QByteArray& input, QByteArray* out) {
+        QProcess p;
+        p.start(cli, {QStringLiteral("-batch"), QStringLiteral("-bail"), db});
+        p.write(input);
+        p.closeWriteChannel();
+        p.waitForFinished(-1);
+        if (out)
+            *out = p.readAllStandardOutput();
+        if (p.exitCode() != 0)
+            std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
+        return p.exitCode() == 0;
+    };
+    QByteArray script("PRAGMA journal_mode=WAL;\nPRAGMA foreign_keys=ON;\nPRAGMA temp_store=MEMORY;\nBEGIN;\n");
+    script += prologue;
+    for (const auto& [table, select] : selects) {
+        QByteArray rows;
+        if (!run(written, QStringLiteral(".mode insert %1\n%2;\n").arg(table, select).toUtf8(), &rows))
+            return -1;
+        script += rows;
+    }
+    script += epilogue;
+    script += "COMMIT;\n";
+    QElapsedTimer timer;
+    timer.start();
+    if (!run(copyBefore, script, nullptr))
+        return -1;
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Around the floor's rows: the full-text index written once for all the
+// transactions above `lastRowid`, as the program's bulk writes do. Row by
+// row FTS5 writes a segment a row, which no writer of many rows should pay.
+inline QByteArray floorFtsPrologue()
+{
+    return "DROP TRIGGER transactions_ai;\n";
+}
+
+inline QByteArray floorFtsEpilogue(qint64 lastRowid)
+{
+    return QStringLiteral("INSERT INTO transactions_fts(rowid, payee, memo, check_number) SELECT rowid, payee, memo, "
+                          "check_number FROM transactions WHERE rowid > %1;\n"
+                          "CREATE TRIGGER transactions_ai AFTER INSERT ON transactions BEGIN INSERT INTO "
+                          "transactions_fts(rowid, payee, memo, check_number) VALUES (new.rowid, new.payee, new.memo, "
+                          "new.check_number); END;\n")
+        .arg(lastRowid)
+        .toUtf8();
+}
 
 } // namespace Bench

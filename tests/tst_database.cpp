@@ -257,14 +257,13 @@ void DatabaseTest::indexesFtsAndTriggers()
                           QStringLiteral("idx_transactions_account_date transactions(account_id)"),
                           QStringLiteral("idx_transactions_account_date transactions(date)"),
                           QStringLiteral("idx_transactions_account_date transactions(created_at)"),
-                          QStringLiteral("idx_transactions_account_id transactions(account_id)"),
                           QStringLiteral("idx_transactions_category_id transactions(category_id)"),
                           QStringLiteral("idx_transactions_date transactions(date)"),
                           QStringLiteral("idx_transactions_payee transactions(payee)"),
                           QStringLiteral("idx_transactions_payee transactions(deleted_at)"),
                           QStringLiteral("idx_transactions_server_id transactions(server_id)"),
                           QStringLiteral("idx_transactions_sync_status transactions(sync_status)"),
-                          QStringLiteral("idx_transactions_transfer_link_id transactions(transfer_link_id)"),
+                          QStringLiteral("idx_transactions_transfer_link transactions(transfer_link_id)"),
                       }));
 
     const QString fts = TestSupport::scalar(QStringLiteral(

@@ -65,3 +65,13 @@ void AtomicWrite::rollback()
     }
     m_mode = Mode::None;
 }
+
+bool transactionLost(QSqlDatabase db)
+{
+    QSqlQuery probe(db);
+    // BEGIN only succeeds outside a transaction.
+    if (!probe.exec(QStringLiteral("BEGIN")))
+        return false;
+    probe.exec(QStringLiteral("ROLLBACK"));
+    return true;
+}

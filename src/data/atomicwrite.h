@@ -28,3 +28,8 @@ private:
     QString m_savepoint;
     Mode m_mode = Mode::None;
 };
+
+// After a failed statement inside a transaction: whether SQLite ended the
+// transaction on its own (disk full, I/O error) rather than the statement
+// alone.
+bool transactionLost(QSqlDatabase db);

@@ -28,6 +28,9 @@ const Migration kMigrations[] = {
 // installation shares. Earlier builds recorded this step as version 6.
 const char* const kIndexScript = ":/sql/sql/register_indexes.sql";
 constexpr int kIndexStepVersion = 6;
+// Page cache during bulk writes, in KiB (a negative cache_size): enough for
+// the interior pages of every transaction index of a million-row table.
+constexpr int kBulkWriteCacheSize = -65536;
 
 void addStatement(QStringList& out, const QString& buffer)
 {
@@ -117,6 +120,25 @@ bool Database::open(const QString& path)
     pragma.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
     m_isOpen = true;
     return true;
+}
+
+void Database::setBulkWriteActive(bool active)
+{
+    if (active == m_bulkWriteActive)
+        return;
+    m_bulkWriteActive = active;
+    if (!m_isOpen)
+        return;
+    QSqlQuery pragma(m_db);
+    if (active) {
+        if (!pragma.exec(QStringLiteral("PRAGMA cache_size")) || !pragma.next())
+            return;
+        m_normalCacheSize = pragma.value(0).toLongLong();
+        pragma.exec(QStringLiteral("PRAGMA cache_size=%1").arg(kBulkWriteCacheSize));
+    } else if (m_normalCacheSize != 0) {
+        pragma.exec(QStringLiteral("PRAGMA cache_size=%1").arg(m_normalCacheSize));
+        m_normalCacheSize = 0;
+    }
 }
 
 bool Database::migrate()

@@ -25,8 +25,11 @@ public:
 
     // Set while a bulk write (an import) holds a database transaction open on
     // this connection; sync cycles and automatic posting wait until it clears.
+    // Meanwhile the page cache is larger: with SQLite's default the pages of
+    // the transaction indexes (random UUID keys) spill to the WAL and are read
+    // back for most inserted rows.
     bool bulkWriteActive() const { return m_bulkWriteActive; }
-    void setBulkWriteActive(bool active) { m_bulkWriteActive = active; }
+    void setBulkWriteActive(bool active);
 
     static QString connectionName();
 
@@ -62,6 +65,7 @@ private:
     QSqlDatabase m_db;
     bool m_isOpen = false;
     bool m_bulkWriteActive = false;
+    qint64 m_normalCacheSize = 0; // PRAGMA cache_size outside bulk writes
     QStringList m_suspendedIndexTriggers; // CREATE TRIGGER texts while suspended
     qint64 m_indexedUpToRowid = 0;
 };

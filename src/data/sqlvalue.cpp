@@ -6,10 +6,18 @@ QString timestampText(const QDateTime& time)
 {
     if (!time.isValid())
         return QString();
-    const QDateTime utc = time.toUTC();
-    // Whole seconds: drop milliseconds so the text always has one shape and
-    // compares like time.
-    return utc.addMSecs(-utc.time().msec()).toString(Qt::ISODate);
+    // Bulk writes stamp thousands of rows within one second: the text of the
+    // last second is kept rather than formatted again for each row.
+    thread_local qint64 lastSecond = 0;
+    thread_local QString lastText;
+    const qint64 ms = time.toMSecsSinceEpoch();
+    const qint64 second = ms >= 0 ? ms / 1000 : -((999 - ms) / 1000); // floor, as dropping the ms does
+    if (second != lastSecond || lastText.isEmpty()) {
+        // Whole seconds, so the text always has one shape and compares like time.
+        lastText = QDateTime::fromSecsSinceEpoch(second, Qt::UTC).toString(Qt::ISODate);
+        lastSecond = second;
+    }
+    return lastText;
 }
 
 QString nowText()

@@ -1,5 +1,6 @@
 #include "services/backupservice.h"
 
+#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/sqlvalue.h"
 #include "services/ziparchive.h"
@@ -13,6 +14,7 @@
 #include <QSqlRecord>
 
 #include <exception>
+#include <memory>
 
 struct BackupService::Table
 {
@@ -42,6 +44,21 @@ struct BackupService::Restore
         clearSplitLines.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"));
     }
 
+    // The ids of a table's rows as the restore starts it.
+    bool loadIds(const QString& table)
+    {
+        existing.clear();
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT id FROM %1").arg(table))) {
+            error = q.lastError().text();
+            return false;
+        }
+        while (q.next())
+            existing.insert(q.value(0).toString());
+        return true;
+    }
+
     // Undoes what a row wrote since its savepoint; false when the enclosing
     // transaction is gone.
     bool undoRow()
@@ -56,7 +73,9 @@ struct BackupService::Restore
     QSqlDatabase& db;
     BackupImportMode mode;
     QSet<QString> columns;
-    QSqlQuery lookup;
+    // Ids of the table's rows, read once when the table starts and kept up
+    // to date: whether a row is new is asked of this, not of the database.
+    QSet<QString> existing;
     QSqlQuery savepoint;
     QSqlQuery release;
     QSqlQuery rollbackTo;
@@ -64,8 +83,13 @@ struct BackupService::Restore
     // Transactions written from the archive: only their split lines are
     // restored, so a transaction's lines are always one side's, never both.
     QSet<QString> restoredTransactions;
-    QHash<QString, QSqlQuery> statements; // by SQL text
-    QString error;                         // of the last failed statement
+    struct Statements
+    {
+        QSqlQuery insert;
+        QSqlQuery update;
+    };
+    QHash<QStringList, std::shared_ptr<Statements>> statements; // by the row's keys
+    QString error;                             // of the last failed statement
 };
 
 // Turns steps done of a total into the percentages a Progress is told,
@@ -346,84 +370,93 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     if (table.name == kSplitLinesTable && !restore.restoredTransactions.contains(row.value(kTransactionIdKey).toString()))
         return Outcome::Skipped;
 
-    restore.lookup.bindValue(0, id);
-    if (!restore.lookup.exec()) {
-        restore.error = restore.lookup.lastError().text();
-        return Outcome::Failed;
-    }
-    const bool found = restore.lookup.next();
-    const QString storedUpdatedAt =
-        found && !restore.lookup.isNull(1) ? restore.lookup.value(1).toString() : QString();
-    restore.lookup.finish();
+    const bool found = restore.existing.contains(id);
+    if (found && restore.mode == BackupImportMode::SkipExisting)
+        return Outcome::Skipped;
 
-    QString sql;
-    QStringList quotedKeys;
-    QVariantList binds;
-    if (!found) {
-        for (const QString& key : keys)
-            quotedKeys.append(quoted(key));
-        QStringList marks;
-        marks.fill(QStringLiteral("?"), keys.size());
-        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
-        binds = values;
-    } else {
-        if (restore.mode == BackupImportMode::SkipExisting)
-            return Outcome::Skipped;
-        if (restore.mode == BackupImportMode::KeepNewer) {
-            const QString incoming = row.value(kUpdatedAtKey).toString();
-            if (!incoming.isEmpty() && !(incoming > storedUpdatedAt))
-                return Outcome::Skipped;
-        }
-        for (int i = 0; i < keys.size(); ++i) {
-            if (keys.at(i) == kIdKey)
-                continue;
-            quotedKeys.append(quoted(keys.at(i)) + QLatin1String(" = ?"));
-            binds.append(values.at(i));
-        }
-        if (quotedKeys.isEmpty())
-            return Outcome::Skipped;
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")));
-        binds.append(id);
-    }
-
-    auto cached = restore.statements.find(sql);
+    auto cached = restore.statements.find(keys);
     if (cached == restore.statements.end()) {
         if (restore.statements.size() >= kMaxCachedStatements)
             restore.statements.clear();
-        QSqlQuery q(restore.db);
+        cached = restore.statements.insert(
+            keys, std::make_shared<Restore::Statements>(Restore::Statements{QSqlQuery(restore.db), QSqlQuery(restore.db)}));
+    }
+    QSqlQuery& q = found ? cached.value()->update : cached.value()->insert;
+    if (q.lastQuery().isEmpty()) {
+        QStringList quotedKeys;
+        QString sql;
+        if (found) {
+            for (const QString& key : keys) {
+                if (key != kIdKey)
+                    quotedKeys.append(quoted(key) + QLatin1String(" = ?"));
+            }
+            if (quotedKeys.isEmpty())
+                return Outcome::Skipped;
+            // Keeping the newer row is this statement's condition: an
+            // empty archive time always overwrites.
+            sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ? AND (? = '' OR ? > COALESCE(updated_at, ''))")
+                      .arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")));
+        } else {
+            for (const QString& key : keys)
+                quotedKeys.append(quoted(key));
+            QStringList marks;
+            marks.fill(QStringLiteral("?"), keys.size());
+            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(quoted(table.name), quotedKeys.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+        }
         if (!q.prepare(sql)) {
             restore.error = q.lastError().text();
             return Outcome::Failed;
         }
-        cached = restore.statements.insert(sql, q);
     }
-    QSqlQuery& q = cached.value();
-    for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds.at(i));
+    int bound = 0;
+    for (int i = 0; i < keys.size(); ++i) {
+        if (!found || keys.at(i) != kIdKey)
+            q.bindValue(bound++, values.at(i));
+    }
+    if (found) {
+        const QString incoming =
+            restore.mode == BackupImportMode::KeepNewer ? row.value(kUpdatedAtKey).toString() : QString();
+        q.bindValue(bound++, id);
+        q.bindValue(bound++, SqlValue::text(incoming));
+        q.bindValue(bound++, SqlValue::text(incoming));
+    }
 
-    if (!restore.savepoint.exec()) {
+    // An overwritten transaction takes the archive's split lines (restored
+    // after it) in place of its current ones: two statements, undone
+    // together. Any other row is one statement, which SQLite undoes alone.
+    const bool isTransaction = table.name == kTransactionsTable;
+    const bool twoStatements = found && isTransaction;
+    const auto failed = [&restore](const QSqlQuery& failing, bool undo) {
+        restore.error = failing.lastError().text();
+        if (undo)
+            return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
+        return transactionLost(restore.db) ? Outcome::Aborted : Outcome::Failed;
+    };
+    if (twoStatements && !restore.savepoint.exec()) {
         restore.error = restore.savepoint.lastError().text();
         return Outcome::Aborted;
     }
-    // An overwritten transaction takes the archive's split lines (restored
-    // after it) in place of its current ones.
-    const bool isTransaction = table.name == kTransactionsTable;
-    if (found && isTransaction) {
+    if (!q.exec())
+        return failed(q, twoStatements);
+    if (q.numRowsAffected() == 0) {
+        // Not newer than the stored row: nothing was written.
+        if (twoStatements && !restore.release.exec()) {
+            restore.error = restore.release.lastError().text();
+            return Outcome::Aborted;
+        }
+        return Outcome::Skipped;
+    }
+    if (twoStatements) {
         restore.clearSplitLines.bindValue(0, id);
-        if (!restore.clearSplitLines.exec()) {
-            restore.error = restore.clearSplitLines.lastError().text();
-            return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
+        if (!restore.clearSplitLines.exec())
+            return failed(restore.clearSplitLines, true);
+        if (!restore.release.exec()) {
+            restore.error = restore.release.lastError().text();
+            return Outcome::Aborted;
         }
     }
-    if (!q.exec()) {
-        restore.error = q.lastError().text();
-        return restore.undoRow() ? Outcome::Failed : Outcome::Aborted;
-    }
-    if (!restore.release.exec()) {
-        restore.error = restore.release.lastError().text();
-        return Outcome::Aborted;
-    }
+    restore.existing.insert(id);
     if (isTransaction)
         restore.restoredTransactions.insert(id);
     return Outcome::Imported;
@@ -499,10 +532,12 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             const QSqlRecord record = db.record(table.name);
             for (int i = 0; i < record.count(); ++i)
                 restore.columns.insert(record.fieldName(i));
-            restore.lookup = QSqlQuery(db);
-            restore.lookup.setForwardOnly(true);
-            restore.lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quoted(table.name)));
             restore.statements.clear();
+            if (!restore.loadIds(table.name)) {
+                aborted = true;
+                abortError = restore.error;
+                break;
+            }
 
             QList<PendingRow> refused;
             auto handle = [&](const QString& path, const QJsonObject& row) {

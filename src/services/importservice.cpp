@@ -1,5 +1,6 @@
 #include "services/importservice.h"
 
+#include "data/atomicwrite.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
@@ -144,12 +145,7 @@ void ImportService::rollbackTransaction()
 
 bool ImportService::transactionLost()
 {
-    QSqlQuery probe(importConnection());
-    // BEGIN only succeeds outside a transaction.
-    if (!probe.exec(QStringLiteral("BEGIN")))
-        return false;
-    probe.exec(QStringLiteral("ROLLBACK"));
-    return true;
+    return ::transactionLost(importConnection());
 }
 
 bool ImportService::openImport(int total, ImportResult& result)

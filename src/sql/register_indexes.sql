@@ -20,3 +20,13 @@ CREATE INDEX IF NOT EXISTS idx_categories_server_id ON categories(server_id);
 CREATE INDEX IF NOT EXISTS idx_recurring_transactions_server_id ON recurring_transactions(server_id);
 CREATE INDEX IF NOT EXISTS idx_transactions_server_id ON transactions(server_id);
 CREATE INDEX IF NOT EXISTS idx_reconciliations_server_id ON reconciliations(server_id);
+
+-- Every write of a transaction updates each of its indexes, so none is kept
+-- that serves no query. The first migration's index on account_id alone is
+-- the prefix of the register index above, which serves the same lookups.
+DROP INDEX IF EXISTS idx_transactions_account_id;
+-- Only linked rows (a transfer's legs) need finding by their link: the
+-- index leaves out every other row.
+DROP INDEX IF EXISTS idx_transactions_transfer_link_id;
+CREATE INDEX IF NOT EXISTS idx_transactions_transfer_link ON transactions(transfer_link_id)
+    WHERE transfer_link_id <> '';
