@@ -276,6 +276,14 @@ void MainWindow::showSignInAddress(const QString& address)
         auth->cancelLogin();
 }
 
+void MainWindow::askUploadToAccount(const QString& account)
+{
+    const QMessageBox::StandardButton answer = MessageBoxes::question(
+        this, tr("Another Larkspur Account"),
+        tr("This computer holds data synced with another Larkspur account. Upload it to %1?").arg(account));
+    m_appState->answerUploadQuestion(answer == QMessageBox::Yes);
+}
+
 void MainWindow::showStartPage()
 {
     const QString current = m_appState->currentAccountId();
@@ -373,6 +381,8 @@ void MainWindow::setupSyncAndAuth()
         connect(auth, &LarkAccount::AuthClient::loginSucceeded, this, &MainWindow::onLoginSucceeded);
         connect(auth, &LarkAccount::AuthClient::loginFailed, this, &MainWindow::onLoginFailed);
         connect(auth, &LarkAccount::AuthClient::browserUnavailable, this, &MainWindow::showSignInAddress);
+        // Queued: the question is not asked from inside a network reply.
+        connect(m_appState, &AppState::uploadQuestion, this, &MainWindow::askUploadToAccount, Qt::QueuedConnection);
     }
     if (SyncEngine* engine = m_appState->syncEngine()) {
         connect(engine, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
