@@ -118,10 +118,11 @@ void AccountFacadeTest::builtInServices()
     const ClientConfig config = ClientConfig::fromEnvironment();
     QCOMPARE(config.realmSlug, QStringLiteral("larkspur"));
     QCOMPARE(config.clientId, QStringLiteral("7f3e9a21c04b58d6e2a19f0b3c7d4e85"));
-    const QList<std::pair<QUrl, QString>> services{{QUrl(config.authBaseUrl), QString()},
-                                                   {QUrl(config.accountApiUrl), QStringLiteral("/account/v1")},
-                                                   {QUrl(syncApiUrlFromEnvironment()), QStringLiteral("/tallyleaf/v1")},
-                                                   {makeUpdateConfig().manifestBaseUrl, QStringLiteral("/tallyleaf/stable/")}};
+    const QList<std::pair<QUrl, QString>> services{
+        {QUrl(config.authBaseUrl), ""},
+        {QUrl(config.accountApiUrl), "/account/v1"},
+        {QUrl(syncApiUrlFromEnvironment()), "/tallyleaf/v1"},
+        {makeUpdateConfig().manifestBaseUrl, "/tallyleaf/stable/"}};
     for (const auto& [url, path] : services) {
         QVERIFY2(url.scheme() == QLatin1String("https") && !url.host().isEmpty(), qPrintable(url.toString()));
         QCOMPARE(url.path(), path);

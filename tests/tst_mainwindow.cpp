@@ -75,7 +75,6 @@ private slots:
     void toolWindowKeepsItsSize();
     void layoutIsSavedAndRestored();
     void welcomeScreenWordings();
-    void signInWithoutBrowser_data();
     void signInWithoutBrowser();
 
 private:
@@ -744,18 +743,10 @@ void MainWindowTest::welcomeScreenWordings()
     QApplication::setPalette(themePalette(false, accentColorRef()));
 }
 
-// Without a browser the sign-in address is shown to copy, and cancelling
-// closes the listener that waited for the browser.
-void MainWindowTest::signInWithoutBrowser_data()
-{
-    QTest::addColumn<bool>("welcome");
-    QTest::newRow("welcome page") << true;
-    QTest::newRow("account menu") << false;
-}
-
+// Without a browser the welcome page's sign-in shows the address to copy;
+// cancelling closes the listener that waited for the browser.
 void MainWindowTest::signInWithoutBrowser()
 {
-    QFETCH(bool, welcome);
     m_state->accountClient()->authClient()->setUrlOpener([](const QUrl&) { return false; });
     QString shown;
     m_dialog = [&shown](QDialog* dialog) {
@@ -763,10 +754,7 @@ void MainWindowTest::signInWithoutBrowser()
             shown = field->text();
         return int(QDialog::Rejected);
     };
-    if (welcome)
-        window()->welcomePage()->signInButton()->click();
-    else
-        window()->accountAction()->trigger();
+    window()->welcomePage()->signInButton()->click();
     const QUrl address(shown);
     QCOMPARE(address.path(), QStringLiteral("/larkspur/account/login"));
     const QUrl redirect(QUrlQuery(address).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));

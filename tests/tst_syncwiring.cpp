@@ -228,8 +228,8 @@ void SyncWiringTest::startupTokens()
 }
 
 // Signed in as another user than the one the data was synced with: the
-// main window asks first, and until the answer no cycle sends anything.
-// No signs out with nothing sent; yes uploads the rows.
+// main window asks, and nothing is sent before the answer. No signs out
+// with nothing sent; yes uploads the rows.
 void SyncWiringTest::anotherUserIsAsked_data()
 {
     QTest::addColumn<bool>("upload");
@@ -246,10 +246,9 @@ void SyncWiringTest::anotherUserIsAsked()
     QStringList asked;
     MessageBoxes::setPresenter([&](const MessageBoxes::Request& request) {
         asked << request.text;
-        state->syncEngine()->syncNow(); // held back until the answer
+        state->syncEngine()->syncNow(); // held back
         return upload ? QMessageBox::Yes : QMessageBox::No;
     });
-
     const QJsonObject pair = m_service->issueTokens(QStringLiteral("u2"));
     state->accountClient()->authClient()->handleCallback(
         QUrl(QStringLiteral("http://127.0.0.1/callback#access_token=%1&refresh_token=%2")
@@ -258,15 +257,9 @@ void SyncWiringTest::anotherUserIsAsked()
     MessageBoxes::setPresenter({});
     QCOMPARE(asked.first(), QStringLiteral("This computer holds data synced with another Larkspur account. "
                                            "Upload it to u2@example.com?"));
-    if (upload) {
-        QTRY_VERIFY_WITH_TIMEOUT(!m_service->requests(QStringLiteral("/sync/push")).isEmpty(), 10000);
-        QVERIFY(state->accountClient()->isAuthenticated());
-    } else {
-        QVERIFY(!state->accountClient()->isAuthenticated());
-        QTest::qWait(SyncEngine::kDebounceMs + 500);
-        QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).size(), 0);
-        QCOMPARE(state->preferences()->valueOr(QStringLiteral("syncUserId"), QString()), QStringLiteral("u1"));
-    }
+    QCOMPARE(state->accountClient()->isAuthenticated(), upload);
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).isEmpty(), !upload);
 }
 
 TALLYLEAF_TEST_MAIN(SyncWiringTest)
