@@ -4,6 +4,7 @@
 #include "account/core/client.h"
 #include "account/core/clientconfig.h"
 #include "account/core/tokenmanager.h"
+#include "app/updateconfig.h"
 #include "testserviceprocess.h"
 
 #include <QJsonArray>
@@ -23,6 +24,7 @@ private slots:
     void cleanup();
     void configFromEnvironment_data();
     void configFromEnvironment();
+    void builtInServices();
     void transports_data();
     void transports();
     void construction();
@@ -104,6 +106,27 @@ void AccountFacadeTest::signIn(const QJsonObject& custom)
     m_client->authClient()->handleCallback(
         QUrl(QStringLiteral("http://127.0.0.1/callback#access_token=%1&refresh_token=%2")
                  .arg(text(pair, "access_token"), text(pair, "refresh_token"))));
+}
+
+// With nothing in the environment: the fixed realm, client id and service
+// paths, on HTTPS hosts of this build's choosing.
+void AccountFacadeTest::builtInServices()
+{
+    for (const char* name : kVariables)
+        qunsetenv(name);
+    qunsetenv("TALLYLEAF_UPDATE_URL");
+    const ClientConfig config = ClientConfig::fromEnvironment();
+    QCOMPARE(config.realmSlug, QStringLiteral("larkspur"));
+    QCOMPARE(config.clientId, QStringLiteral("7f3e9a21c04b58d6e2a19f0b3c7d4e85"));
+    const QList<std::pair<QUrl, QString>> services{
+        {QUrl(config.authBaseUrl), ""},
+        {QUrl(config.accountApiUrl), "/account/v1"},
+        {QUrl(syncApiUrlFromEnvironment()), "/tallyleaf/v1"},
+        {makeUpdateConfig().manifestBaseUrl, "/tallyleaf/stable/"}};
+    for (const auto& [url, path] : services) {
+        QVERIFY2(url.scheme() == QLatin1String("https") && !url.host().isEmpty(), qPrintable(url.toString()));
+        QCOMPARE(url.path(), path);
+    }
 }
 
 // An empty variable counts as unset; values are read as UTF-8.

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "account/core/authclient.h"
+#include "account/core/client.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
@@ -31,6 +33,8 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QStackedWidget>
+#include <QTcpSocket>
+#include <QUrlQuery>
 #include <QUuid>
 
 Q_DECLARE_METATYPE(CurrencyCode)
@@ -71,6 +75,7 @@ private slots:
     void toolWindowKeepsItsSize();
     void layoutIsSavedAndRestored();
     void welcomeScreenWordings();
+    void signInWithoutBrowser();
 
 private:
     MainWindow* window();
@@ -736,6 +741,26 @@ void MainWindowTest::welcomeScreenWordings()
     QCOMPARE(dark.taglineLabel()->styleSheet(), QStringLiteral("color: #8FAF9F;"));
     QVERIFY(dark.howItWorksCard()->styleSheet().contains(QStringLiteral("#2A4038")));
     QApplication::setPalette(themePalette(false, accentColorRef()));
+}
+
+// Without a browser the welcome page's sign-in shows the address to copy;
+// cancelling closes the listener that waited for the browser.
+void MainWindowTest::signInWithoutBrowser()
+{
+    m_state->accountClient()->authClient()->setUrlOpener([](const QUrl&) { return false; });
+    QString shown;
+    m_dialog = [&shown](QDialog* dialog) {
+        if (auto* field = dialog->findChild<QLineEdit*>(); field && field->isReadOnly())
+            shown = field->text();
+        return int(QDialog::Rejected);
+    };
+    window()->welcomePage()->signInButton()->click();
+    const QUrl address(shown);
+    QCOMPARE(address.path(), QStringLiteral("/larkspur/account/login"));
+    const QUrl redirect(QUrlQuery(address).queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, quint16(redirect.port()));
+    QVERIFY(!probe.waitForConnected(2000));
 }
 
 TALLYLEAF_TEST_MAIN(MainWindowTest)

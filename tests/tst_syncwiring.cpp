@@ -13,6 +13,8 @@
 #include "data/transactionrepository.h"
 #include "sync/syncengine.h"
 #include "testserviceprocess.h"
+#include "ui/dialogs/messageboxes.h"
+#include "ui/mainwindow.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -34,6 +36,8 @@ private slots:
     void changesScheduleSync();
     void startupTokens_data();
     void startupTokens();
+    void anotherUserIsAsked_data();
+    void anotherUserIsAsked();
 
 private:
     std::unique_ptr<AppState> startApp();
@@ -221,6 +225,41 @@ void SyncWiringTest::startupTokens()
     QTRY_VERIFY_WITH_TIMEOUT(requestedPaths().contains(QStringLiteral("POST /sync/push")), 10000);
     QCOMPARE(requestedPaths().count(QStringLiteral("POST /api/v1/realms/larkspur/auth/token/refresh")), 1);
     QCOMPARE(state->preferences()->valueOr(QStringLiteral("syncUserId"), QString()), QStringLiteral("u1"));
+}
+
+// Signed in as another user than the one the data was synced with: the
+// main window asks, and nothing is sent before the answer. No signs out
+// with nothing sent; yes uploads the rows.
+void SyncWiringTest::anotherUserIsAsked_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::newRow("no") << false;
+    QTest::newRow("yes") << true;
+}
+
+void SyncWiringTest::anotherUserIsAsked()
+{
+    QFETCH(bool, upload);
+    std::unique_ptr<AppState> state = startApp();
+    state->preferences()->setValue(QStringLiteral("syncUserId"), QStringLiteral("u1"));
+    MainWindow window(state.get());
+    QStringList asked;
+    MessageBoxes::setPresenter([&](const MessageBoxes::Request& request) {
+        asked << request.text;
+        state->syncEngine()->syncNow(); // held back
+        return upload ? QMessageBox::Yes : QMessageBox::No;
+    });
+    const QJsonObject pair = m_service->issueTokens(QStringLiteral("u2"));
+    state->accountClient()->authClient()->handleCallback(
+        QUrl(QStringLiteral("http://127.0.0.1/callback#access_token=%1&refresh_token=%2")
+                 .arg(text(pair, "access_token"), text(pair, "refresh_token"))));
+    QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, 10000);
+    MessageBoxes::setPresenter({});
+    QCOMPARE(asked.first(), QStringLiteral("This computer holds data synced with another Larkspur account. "
+                                           "Upload it to u2@example.com?"));
+    QCOMPARE(state->accountClient()->isAuthenticated(), upload);
+    QTest::qWait(SyncEngine::kDebounceMs + 500);
+    QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).isEmpty(), !upload);
 }
 
 TALLYLEAF_TEST_MAIN(SyncWiringTest)

@@ -127,6 +127,10 @@ void UpdateManifestTest::manifestErrors_data()
     QTest::newRow("sha256 63") << withArtifactField("sha256", QString(63, QLatin1Char('a'))) << invalid;
     QTest::newRow("sha256 any 64") << withArtifactField("sha256", QString(64, QChar(0x00E9))) << "";
     QTest::newRow("bad time") << withArtifactField("released_at", "yesterday") << invalid;
+    // Download can only hand a web address to the browser.
+    QTest::newRow("url file") << withArtifactField("url", "file:///tmp/setup.exe") << invalid;
+    QTest::newRow("url ftp") << withArtifactField("url", "ftp://downloads.example/setup.exe") << invalid;
+    QTest::newRow("url no host") << withArtifactField("url", "https:setup.exe") << invalid;
 }
 
 void UpdateManifestTest::manifestErrors()

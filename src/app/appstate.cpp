@@ -31,6 +31,8 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 // Names the application to the services and its credential entries.
@@ -140,9 +142,12 @@ void AppState::createOnlineServices()
                                   m_reconciliations, m_splitLines, m_preferences, this);
     m_syncEngine->setDatabase(m_database);
     // Signed in means a usable access token or a refresh token to get one
-    // with: the transport refreshes before the request.
-    LarkAccount::Client* client = m_accountClient;
-    m_syncEngine->setSignedInCheck([client] { return client->isAuthenticated(); });
+    // with: the transport refreshes before the request. Nothing goes to an
+    // account that the user has not agreed to give this computer's data.
+    m_syncEngine->setSignedInCheck([this] {
+        return m_accountClient->isAuthenticated() && m_uploadAskedFor.isEmpty()
+            && !m_syncEngine->isAnotherUser(m_accountClient->authClient()->userId());
+    });
 
     m_sharingService = new AccountSharingService(m_accountClient->syncApi(), this);
 }
@@ -163,6 +168,8 @@ void AppState::connectOnlineServices()
                     qInfo().noquote() << "Startup: signed in after the token refresh; starting auto-sync";
                     startAutoSync();
                 }
+                if (state != LarkAccount::AuthState::Authenticated)
+                    m_uploadAskedFor.clear(); // the question went with the session
                 previous = state;
             });
     if (m_accountClient->isAuthenticated()) {
@@ -200,7 +207,44 @@ void AppState::onStartupRefresh(bool ok)
 
 void AppState::startAutoSync()
 {
-    m_syncEngine->adoptUser(m_accountClient->authClient()->userId());
+    const QString user = m_accountClient->authClient()->userId();
+    if (m_syncEngine->isAnotherUser(user)) {
+        askBeforeUpload(user);
+        return;
+    }
+    m_syncEngine->adoptUser(user);
+    m_syncEngine->start(SyncEngine::kPeriodMs);
+    m_syncEngine->scheduleSync();
+}
+
+void AppState::askBeforeUpload(const QString& userId)
+{
+    if (!m_uploadAskedFor.isEmpty())
+        return; // asked already
+    qInfo().noquote() << "Sync: signed in as another user than the last sync's; asking before uploading";
+    m_uploadAskedFor = userId;
+    m_syncEngine->stop();
+    QPointer<AppState> self(this);
+    m_accountClient->authClient()->fetchCurrentUser([self, userId](const LarkAccount::User& user) {
+        if (!self || self->m_uploadAskedFor != userId)
+            return;
+        emit self->uploadQuestion(!user.email.isEmpty() ? user.email
+                                  : !user.displayName.isEmpty() ? user.displayName
+                                                                : userId);
+    });
+}
+
+void AppState::answerUploadQuestion(bool upload)
+{
+    const QString user = std::exchange(m_uploadAskedFor, QString());
+    if (user.isEmpty() || !m_accountClient->isAuthenticated())
+        return; // signed out meanwhile
+    if (!upload) {
+        qInfo().noquote() << "Sync: this computer's data stays out of the new account; signing out";
+        m_accountClient->authClient()->logout();
+        return;
+    }
+    m_syncEngine->adoptUser(user);
     m_syncEngine->start(SyncEngine::kPeriodMs);
     m_syncEngine->scheduleSync();
 }

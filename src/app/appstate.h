@@ -66,9 +66,18 @@ public:
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& accountId);
 
+    // The answer to uploadQuestion(): true sends this computer's data to
+    // the new account and starts syncing; false signs out again, and
+    // nothing is sent.
+    void answerUploadQuestion(bool upload);
+
 signals:
     void currentAccountChanged(const QString& accountId);
     void databaseReady();
+    // Signed in as another user than the one this computer's data was
+    // synced with: nothing syncs until answerUploadQuestion(). `account`
+    // names the new account (its e-mail address when known).
+    void uploadQuestion(const QString& account);
 
 private:
     void applyStoredPreferences();
@@ -80,8 +89,10 @@ private:
     void connectOnlineServices();
     void onLoginSucceeded();
     void onStartupRefresh(bool ok);
-    // Periodic sync from now on, and a cycle at once.
+    // Periodic sync from now on, and a cycle at once; first the question
+    // when the data was synced as another user.
     void startAutoSync();
+    void askBeforeUpload(const QString& userId);
 
     Database* m_database = nullptr;
     AccountRepository* m_accounts = nullptr;
@@ -102,4 +113,6 @@ private:
     SyncEngine* m_syncEngine = nullptr;
     ThemeManager* m_themeManager = nullptr;
     QString m_currentAccountId;
+    // The user uploadQuestion() waits for an answer about; empty: none.
+    QString m_uploadAskedFor;
 };

@@ -137,6 +137,14 @@ void SyncEngine::adoptUser(const QString& userId)
     m_preferences->setValue(kSyncUserKey, userId);
 }
 
+bool SyncEngine::isAnotherUser(const QString& userId) const
+{
+    if (userId.isEmpty() || !m_preferences)
+        return false;
+    const QString previous = m_preferences->valueOr(kSyncUserKey, QString());
+    return !previous.isEmpty() && previous != userId;
+}
+
 QString SyncEngine::stateLabel(SyncState state)
 {
     switch (state) {

@@ -74,9 +74,13 @@ public:
     // The user the sync service is spoken to as. When it differs from the
     // user of the earlier syncs, what those left behind belongs to another
     // account: the pull cursor and every stored server id are dropped and
-    // every live row is pending again (logged, nothing asked). An empty id
-    // (not known yet) changes nothing.
+    // every live row is pending again, to go to this user's account (ask
+    // the user first: isAnotherUser). An empty id (not known yet) changes
+    // nothing.
     void adoptUser(const QString& userId);
+    // The local data was synced as someone else than `userId` (a known
+    // user): adoptUser(userId) would upload it into that user's account.
+    bool isAnotherUser(const QString& userId) const;
 
     // The time of the last successful cycle ("…Z"), empty before the first.
     QString lastSyncTimestamp() const;

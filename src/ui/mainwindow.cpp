@@ -21,8 +21,10 @@
 #include "ui/thememanager.h"
 
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -248,6 +250,40 @@ void MainWindow::startSignIn()
         client->authClient()->login();
 }
 
+void MainWindow::showSignInAddress(const QString& address)
+{
+    LarkAccount::AuthClient* auth = m_appState->accountClient()->authClient();
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Sign In"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* note = new QLabel(tr("No web browser could be opened. To sign in, open this address in your browser:"),
+                            &dialog);
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    auto* field = new QLineEdit(address, &dialog);
+    field->setReadOnly(true);
+    field->setMinimumWidth(480);
+    field->selectAll(); // ready for Ctrl+C
+    layout->addWidget(field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    // The browser's redirect ends the wait, whatever it brought.
+    connect(auth, &LarkAccount::AuthClient::loginSucceeded, &dialog, &QDialog::accept);
+    connect(auth, &LarkAccount::AuthClient::loginFailed, &dialog, &QDialog::accept);
+    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+        auth->cancelLogin();
+}
+
+void MainWindow::askUploadToAccount(const QString& account)
+{
+    const QMessageBox::StandardButton answer = MessageBoxes::question(
+        this, tr("Another Larkspur Account"),
+        tr("This computer holds data synced with another Larkspur account. Upload it to %1?").arg(account));
+    m_appState->answerUploadQuestion(answer == QMessageBox::Yes);
+}
+
 void MainWindow::showStartPage()
 {
     const QString current = m_appState->currentAccountId();
@@ -344,6 +380,9 @@ void MainWindow::setupSyncAndAuth()
         connect(auth, &LarkAccount::AuthClient::stateChanged, this, &MainWindow::updateAuthUI);
         connect(auth, &LarkAccount::AuthClient::loginSucceeded, this, &MainWindow::onLoginSucceeded);
         connect(auth, &LarkAccount::AuthClient::loginFailed, this, &MainWindow::onLoginFailed);
+        connect(auth, &LarkAccount::AuthClient::browserUnavailable, this, &MainWindow::showSignInAddress);
+        // Queued: the question is not asked from inside a network reply.
+        connect(m_appState, &AppState::uploadQuestion, this, &MainWindow::askUploadToAccount, Qt::QueuedConnection);
     }
     if (SyncEngine* engine = m_appState->syncEngine()) {
         connect(engine, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {

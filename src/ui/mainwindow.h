@@ -161,6 +161,11 @@ private:
     // restored): the list, the register and each open feature window reload.
     void reloadAllViews();
     void startSignIn();
+    // No browser could show the sign-in page: the address to open by hand,
+    // until the sign-in ends; cancelling closes the loopback listener.
+    void showSignInAddress(const QString& address);
+    // Signed in as another user than the local data was synced with.
+    void askUploadToAccount(const QString& account);
     // Reactions to the account client and the sync engine, connected by
     // setupSyncAndAuth once those services exist.
     void onLoginSucceeded();

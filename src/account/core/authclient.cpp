@@ -125,7 +125,22 @@ void AuthClient::login()
     const QString address = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4&state=%5")
                                 .arg(m_serverUrl, m_realm, m_clientId,
                                      QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)), handler->state());
-    QDesktopServices::openUrl(QUrl(address));
+    const QUrl page(address);
+    const bool opened = m_urlOpener ? m_urlOpener(page) : QDesktopServices::openUrl(page);
+    if (!opened) {
+        qWarning().noquote() << "AuthClient: no browser could be opened for the sign-in page";
+        emit browserUnavailable(address);
+    }
+}
+
+void AuthClient::setUrlOpener(UrlOpener opener)
+{
+    m_urlOpener = std::move(opener);
+}
+
+void AuthClient::cancelLogin()
+{
+    closeHandler();
 }
 
 void AuthClient::closeHandler()

@@ -51,10 +51,19 @@ public:
 
     void initialize();
 
+    // Opens `address` in the user's browser; false when that failed.
+    using UrlOpener = std::function<bool(const QUrl& address)>;
+    // Replaces how the sign-in page is opened (empty: the desktop's browser).
+    void setUrlOpener(UrlOpener opener);
+
     // Opens the sign-in page in the browser and waits for its redirect on
     // the loopback; the outcome is loginSucceeded() or loginFailed(). A new
-    // call abandons the sign-in still waiting.
+    // call abandons the sign-in still waiting. When no browser could be
+    // opened, browserUnavailable() tells the address, and the loopback keeps
+    // waiting for the user to open it by hand.
     void login();
+    // Abandons the sign-in waiting for its redirect: the loopback closes.
+    void cancelLogin();
     // Takes the tokens from an accepted callback URL (fragment first, then
     // query).
     void handleCallback(const QUrl& url);
@@ -84,6 +93,8 @@ signals:
     void stateChanged(LarkAccount::AuthState state);
     void loginSucceeded();
     void loginFailed(const QString& error);
+    // login() could not open a browser on `address`, the sign-in page.
+    void browserUnavailable(const QString& address);
     void logoutCompleted();
 
 private:
@@ -106,6 +117,7 @@ private:
     // is not taken for the current one.
     quint64 m_session = 0;
     QPointer<WebAuthHandler> m_handler; // the sign-in waiting for its callback
+    UrlOpener m_urlOpener;
 };
 
 } // namespace LarkAccount

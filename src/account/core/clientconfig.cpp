@@ -8,7 +8,7 @@ const QString kDefaultAuthBaseUrl = QStringLiteral("https://auth.larkspur.app");
 const QString kDefaultRealmSlug = QStringLiteral("larkspur");
 const QString kDefaultAccountApiUrl = QStringLiteral("https://api.larkspur.app/account/v1");
 const QString kDefaultSyncApiUrl = QStringLiteral("https://api.larkspur.app/tallyleaf/v1");
-const QString kDefaultClientId = QStringLiteral("7c1e4b9a2f3d48e6a05b9d2c61f8e3a7");
+const QString kDefaultClientId = QStringLiteral("7f3e9a21c04b58d6e2a19f0b3c7d4e85");
 
 // An environment variable as UTF-8 text; unset or empty gives the fallback.
 QString environmentOr(const char* name, const QString& fallback)

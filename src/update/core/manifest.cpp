@@ -61,7 +61,8 @@ Artifact Artifact::fromJson(const QJsonObject& object, const QString& platformKe
 
 bool Artifact::isValid() const
 {
-    return !version.isEmpty() && released_at.isValid() && url.isValid() && size >= 1 && sha256.size() == 64;
+    // Download hands the address to the browser: only a web address will do.
+    return !version.isEmpty() && released_at.isValid() && isWebUrl(url) && size >= 1 && sha256.size() == 64;
 }
 
 bool Manifest::isValid() const
