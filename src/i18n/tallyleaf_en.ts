@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Account N&amp;umber:</translation>
     </message>
 </context>
 <context>
@@ -1217,7 +1217,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Larkspur &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larkspur Account...</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
