@@ -3029,7 +3029,7 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>© Larkspur. All rights reserved.</source>
-        <translation>© Larkspur. All rights reserved.</translation>
+        <translation>© Larkspur. 無断転載を禁じます。</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>
