@@ -5,11 +5,14 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/datetext.h"
+#include "services/reportformat.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/mainwindow.h"
 #include "ui/register/registerfilterdialog.h"
 #include "ui/screens/recurringformdialog.h"
+#include "update/core/updateclient.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -113,6 +116,17 @@ QString mnemonic(const QString& text)
     return {};
 }
 
+// Menu texts without an accelerator.
+QStringList missing(const QString& where, const QStringList& texts)
+{
+    QStringList found;
+    for (const QString& text : texts) {
+        if (mnemonic(text).isEmpty())
+            found << QStringLiteral("%1: \"%2\" has no access key").arg(where, text);
+    }
+    return found;
+}
+
 // Accelerators that two texts of one menu or one dialog share.
 QStringList clashes(const QString& where, const QStringList& texts)
 {
@@ -160,8 +174,10 @@ private slots:
     void everySourceTextListed();
     void standardButtonsTranslated_data();
     void standardButtonsTranslated();
-    void mnemonicsUnique_data();
-    void mnemonicsUnique();
+    void mnemonics_data();
+    void mnemonics();
+    void interfaceTexts_data();
+    void interfaceTexts();
 
 private:
     void languages();
@@ -278,14 +294,14 @@ void TranslationsTest::standardButtonsTranslated()
     QVERIFY2(yes != QLatin1String("&Yes") && cancel != QLatin1String("Cancel"), qPrintable(yes + QLatin1Char('|') + cancel));
 }
 
-void TranslationsTest::mnemonicsUnique_data()
+void TranslationsTest::mnemonics_data()
 {
-    // English keeps its texts as they are (two share a letter there).
-    otherLanguages();
+    languages();
 }
 
-void TranslationsTest::mnemonicsUnique()
+void TranslationsTest::mnemonics()
 {
+    // Every menu item has an access key of its own; dialogs' keys do not clash.
     QFETCH(QString, language);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/tallyleaf_%1.qm").arg(language)));
@@ -307,11 +323,15 @@ void TranslationsTest::mnemonicsUnique()
             titles << action->text();
             if (QMenu* menu = action->menu()) {
                 QStringList items;
-                for (QAction* item : menu->actions())
-                    items << item->text();
+                for (QAction* item : menu->actions()) {
+                    if (!item->isSeparator())
+                        items << item->text();
+                }
+                faults << missing(QStringLiteral("menu ") + action->text(), items);
                 faults << clashes(QStringLiteral("menu ") + action->text(), items);
             }
         }
+        faults << missing(QStringLiteral("menu bar"), titles);
         faults << clashes(QStringLiteral("menu bar"), titles);
 
         AccountFormDialog accountForm;
@@ -326,6 +346,58 @@ void TranslationsTest::mnemonicsUnique()
     qunsetenv("TALLYLEAF_DEV");
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TranslationsTest::interfaceTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("de category") << "de" << "category" << "Ohne Kategorie";
+    QTest::newRow("de short date") << "de" << "short date" << "01.12.26";
+    QTest::newRow("de named month") << "de" << "named month" << "7. Dez. 2026";
+    QTest::newRow("de named month, time") << "de" << "named month time" << "7. Dez. 2026 15:04";
+    QTest::newRow("de update reason") << "de" << "reason" << "Netzwerkfehler: Antwort zu groß oder zu langsam";
+    QTest::newRow("ja category") << "ja" << "category" << "未分類";
+    QTest::newRow("ja short date") << "ja" << "short date" << "2026/12/01";
+    QTest::newRow("ja named month") << "ja" << "named month" << "2026年12月7日";
+    QTest::newRow("ja update reason") << "ja" << "reason" << "ネットワークエラー: 応答が大きすぎるか遅すぎます";
+    // English keeps the fixed patterns.
+    QTest::newRow("en category") << "en" << "category" << "Uncategorized";
+    QTest::newRow("en named month") << "en" << "named month" << "Dec 7, 2026";
+    QTest::newRow("en named month, time") << "en" << "named month time" << "Dec 7, 3:04 pm";
+    QTest::newRow("en update reason") << "en" << "reason" << "network error: reply too large or too slow";
+}
+
+void TranslationsTest::interfaceTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/tallyleaf_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    const QLocale system;
+    QLocale::setDefault(QLocale::c());
+    setInterfaceLanguage(language);
+
+    const QDateTime time(QDate(2026, 12, 7), QTime(15, 4));
+    QString shown;
+    if (kind == QLatin1String("category"))
+        shown = ReportFormat::categoryLabel(QStringLiteral("Uncategorized"));
+    else if (kind == QLatin1String("short date"))
+        shown = shortDateText(QDate(2026, 12, 1));
+    else if (kind == QLatin1String("named month"))
+        shown = namedMonthText(time.date(), QStringLiteral("MMM d, yyyy"));
+    else if (kind == QLatin1String("named month time"))
+        shown = namedMonthText(time, QStringLiteral("MMM d, h:mm ap"));
+    else
+        shown = LarkUpdate::reasonText(QStringLiteral("network error: reply too large or too slow"));
+
+    setInterfaceLanguage(QString());
+    QLocale::setDefault(system);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(shown, expected);
 }
 
 TALLYLEAF_TEST_MAIN(TranslationsTest)

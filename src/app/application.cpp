@@ -4,6 +4,7 @@
 #include "app/messagefilter.h"
 #include "app/paths.h"
 #include "app/updateconfig.h"
+#include "data/datetext.h"
 #include "data/preferencesrepository.h"
 #include "ui/mainwindow.h"
 #include "ui/dialogs/messageboxes.h"
@@ -108,6 +109,7 @@ void Application::setUiLanguage(const QString& language)
 void Application::installTranslators()
 {
     const QString language = uiLanguage(true);
+    setInterfaceLanguage(language);
     if (language != QLatin1String("en")) {
         m_qtTranslator = new QTranslator(this);
         if (m_qtTranslator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -1013,6 +1013,33 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>LarkUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>Die Adresse des Update-Dienstes ist ungültig</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>Die aktuelle Version ist nicht angegeben</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>reply too large or too slow</source>
+        <translation>Antwort zu groß oder zu langsam</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>Update-Informationen ungültig: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>Version %1 ist älter als die für dieses Update nötige Mindestversion %2; bitte installieren Sie zuerst eine Zwischenversion</translation>
+    </message>
+</context>
+<context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
@@ -2558,6 +2585,10 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
         <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Ohne Kategorie</translation>
     </message>
 </context>
 <context>

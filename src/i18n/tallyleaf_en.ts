@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Account N&amp;umber:</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +1008,33 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>LarkUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply too large or too slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
@@ -1190,7 +1217,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Larkspur &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larkspur Account...</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
@@ -2546,6 +2573,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1013,6 +1013,33 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>LarkUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>la dirección del servicio de actualizaciones no es válida</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>no se ha indicado la versión actual</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>error de red: %1</translation>
+    </message>
+    <message>
+        <source>reply too large or too slow</source>
+        <translation>respuesta demasiado grande o demasiado lenta</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>información de actualización no válida: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>la versión %1 es anterior a la versión mínima %2 que requiere esta actualización; instale primero una versión intermedia</translation>
+    </message>
+</context>
+<context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
@@ -2558,6 +2585,10 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
         <translation>P1: %1 – %2    P2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sin categoría</translation>
     </message>
 </context>
 <context>

@@ -1013,6 +1013,33 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>LarkUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>l’adresse du service de mise à jour n’est pas valide</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>la version actuelle n’est pas indiquée</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>erreur réseau : %1</translation>
+    </message>
+    <message>
+        <source>reply too large or too slow</source>
+        <translation>réponse trop volumineuse ou trop lente</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>informations de mise à jour non valides : %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>la version %1 est antérieure à la version minimale %2 requise pour cette mise à jour ; installez d’abord une version intermédiaire</translation>
+    </message>
+</context>
+<context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
@@ -2558,6 +2585,10 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
         <translation>P1&#xa0;: %1 – %2    P2&#xa0;: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sans catégorie</translation>
     </message>
 </context>
 <context>

@@ -1001,6 +1001,33 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>LarkUpdate::Client</name>
+    <message>
+        <source>manifestBaseUrl is not valid</source>
+        <translation>アップデートサービスのアドレスが無効です</translation>
+    </message>
+    <message>
+        <source>currentVersion is empty</source>
+        <translation>現在のバージョンが指定されていません</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>ネットワークエラー: %1</translation>
+    </message>
+    <message>
+        <source>reply too large or too slow</source>
+        <translation>応答が大きすぎるか遅すぎます</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>アップデート情報が無効です: %1</translation>
+    </message>
+    <message>
+        <source>current version %1 is older than min_upgradable_from %2; please upgrade to an intermediate release first</source>
+        <translation>現在のバージョン %1 はこのアップデートに必要な最低バージョン %2 より古いため、先に中間リリースにアップグレードしてください</translation>
+    </message>
+</context>
+<context>
     <name>LarkUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
@@ -2543,6 +2570,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>P1: %1 – %2    P2: %3 – %4</source>
         <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
     </message>
+    <message>
+        <source>Uncategorized</source>
+        <translation>未分類</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
@@ -2998,7 +3029,7 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>© Larkspur. All rights reserved.</source>
-        <translation>© Larkspur. All rights reserved.</translation>
+        <translation>© Larkspur. 無断転載を禁じます。</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the LGPL v3 license.</source>

@@ -1,7 +1,7 @@
 #include "services/reportformat.h"
 #include "data/money.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QtNumeric>
 
 #include <iterator>
@@ -91,9 +91,12 @@ QString accountTypeLabel(const QString& storedType)
     return QStringLiteral("Other");
 }
 
-QString shortDate(QDate date)
+QString categoryLabel(const QString& name)
 {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    // The reports group transactions without a category under this name.
+    if (name == QLatin1String("Uncategorized"))
+        return QCoreApplication::translate("ReportsScreen", "Uncategorized");
+    return name;
 }
 
 QString exportFileName(int tab)

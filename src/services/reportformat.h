@@ -59,8 +59,9 @@ FlowTotals flowTotals(const QList<MonthlyFlowRow>& rows);
 // gives "Checking"); any unknown text gives "Other". Fixed English texts.
 QString accountTypeLabel(const QString& storedType);
 
-// A date as the reports show it: the short format of the default locale.
-QString shortDate(QDate date);
+// A category cell: the reports' name for transactions without a category
+// ("Uncategorized") in the interface language, any other name unchanged.
+QString categoryLabel(const QString& name);
 
 // The default export file name of a tab ("category_spending.csv" for 0 to
 // "transactions.csv" for 7); empty for any other index.

@@ -1,5 +1,6 @@
 #include "ui/dialogs/accountformdialog.h"
 
+#include "data/datetext.h"
 #include "ui/appearance.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -126,12 +127,13 @@ void AccountFormDialog::setupUi()
     form->addRow(tr("Starting &Balance:"), m_balance);
 
     m_asOf = new QDateEdit(QDate::currentDate(), this);
-    m_asOf->setLocale(QLocale());
-    m_asOf->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    const QLocale locale = interfaceLocale();
+    m_asOf->setLocale(locale);
+    m_asOf->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
     m_asOf->setCalendarPopup(true);
     auto* calendar = new QCalendarWidget(m_asOf);
     calendar->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(std::clamp(weekStartDayRef(), 1, 7)));
-    calendar->setLocale(QLocale());
+    calendar->setLocale(locale);
     m_asOf->setCalendarWidget(calendar);
     form->addRow(tr("&As of:"), m_asOf);
 

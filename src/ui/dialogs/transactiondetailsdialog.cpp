@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/datetext.h"
 #include "data/money.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
@@ -17,7 +18,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,7 +33,7 @@ QString timestampText(const QDateTime& time)
 {
     if (!time.isValid())
         return kDash;
-    return QLocale().toString(time.toLocalTime(), QLocale::LongFormat);
+    return longDateTimeText(time.toLocalTime());
 }
 
 QFrame* sunkenLine(QWidget* parent)
@@ -95,7 +95,7 @@ void TransactionDetailsDialog::buildContent()
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
 
     const Transaction& t = m_transaction;
-    QLabel* date = valueLabel(t.date.isValid() ? QLocale().toString(t.date, QLocale::LongFormat) : QString());
+    QLabel* date = valueLabel(longDateText(t.date));
     date->setObjectName(QStringLiteral("dateValue"));
     form->addRow(tr("Date:"), date);
 

@@ -1,6 +1,7 @@
 #include "ui/screens/payeescreen.h"
 
 #include "app/appstate.h"
+#include "data/datetext.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/style.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -45,7 +45,7 @@ public:
         opt.text.clear();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-        const QString count = QLocale().toString(index.data(PayeeScreen::CountRole).toInt());
+        const QString count = interfaceLocale().toString(index.data(PayeeScreen::CountRole).toInt());
         const int countWidth = opt.fontMetrics.horizontalAdvance(count);
         QRect payeeRect = textRect;
         payeeRect.setRight(textRect.right() - countWidth - 12);

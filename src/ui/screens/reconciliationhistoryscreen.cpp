@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/datetext.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
 #include "ui/style.h"
@@ -97,10 +98,10 @@ void ReconciliationHistoryScreen::refresh()
     m_table->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row) {
         const Reconciliation& r = rows.at(row);
-        m_table->setItem(row, 0, new QTableWidgetItem(r.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+        m_table->setItem(row, 0, new QTableWidgetItem(namedMonthText(r.statementDate, QStringLiteral("MMM d, yyyy"))));
         m_table->setItem(row, 1, amountItem(r.statementBalance, currency));
         m_table->setItem(row, 2, amountItem(r.reconciledBalance, currency));
         m_table->setItem(row, 3, new QTableWidgetItem(
-                                     r.completedAt.toLocalTime().toString(QStringLiteral("MMM d, yyyy h:mm ap"))));
+                                     namedMonthText(r.completedAt.toLocalTime(), QStringLiteral("MMM d, yyyy h:mm ap"))));
     }
 }

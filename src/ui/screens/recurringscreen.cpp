@@ -1,6 +1,7 @@
 #include "ui/screens/recurringscreen.h"
 
 #include "app/appstate.h"
+#include "data/datetext.h"
 #include "data/recurringrepository.h"
 #include "services/recurringlist.h"
 #include "services/recurringservice.h"
@@ -27,7 +28,7 @@ constexpr int kEnterAheadDays = 7;
 
 QString dueDateText(const QDate& date)
 {
-    return date.toString(QStringLiteral("MMM d, yyyy"));
+    return namedMonthText(date, QStringLiteral("MMM d, yyyy"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/datetext.h"
 #include "data/transactionrepository.h"
 #include "services/reportservice.h"
 #include "ui/dialogs/messageboxes.h"
@@ -127,12 +128,13 @@ QList<DatePreset> ReportsScreen::datePresets() const
 
 void ReportsScreen::setupDateEdit(QDateEdit* edit)
 {
-    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    const QLocale locale = interfaceLocale();
+    edit->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
     edit->setCalendarPopup(true);
-    edit->setLocale(QLocale());
+    edit->setLocale(locale);
     auto* calendar = new QCalendarWidget(edit);
     calendar->setFirstDayOfWeek(Qt::DayOfWeek(weekStartDayRef()));
-    calendar->setLocale(QLocale());
+    calendar->setLocale(locale);
     edit->setCalendarWidget(calendar);
 }
 
@@ -176,7 +178,7 @@ void ReportsScreen::applyDatePreset(int index)
         m_fromEdit->setDate(preset.from);
         m_toEdit->setDate(preset.to);
     }
-    m_rangeLabel->setText(tr("%1 – %2").arg(ReportFormat::shortDate(preset.from), ReportFormat::shortDate(preset.to)));
+    m_rangeLabel->setText(tr("%1 – %2").arg(shortDateText(preset.from), shortDateText(preset.to)));
 }
 
 void ReportsScreen::onDatePresetChanged(int index)

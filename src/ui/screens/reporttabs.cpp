@@ -3,6 +3,7 @@
 #include "ui/screens/reportsscreen.h"
 
 #include "app/appstate.h"
+#include "data/datetext.h"
 #include "data/money.h"
 #include "services/reportservice.h"
 
@@ -199,8 +200,8 @@ void ReportsScreen::setComparePeriodsText()
 {
     m_periodsLabel->setText(
         tr("P1: %1 – %2    P2: %3 – %4")
-            .arg(ReportFormat::shortDate(m_p1FromEdit->date()), ReportFormat::shortDate(m_p1ToEdit->date()),
-                 ReportFormat::shortDate(m_p2FromEdit->date()), ReportFormat::shortDate(m_p2ToEdit->date())));
+            .arg(shortDateText(m_p1FromEdit->date()), shortDateText(m_p1ToEdit->date()),
+                 shortDateText(m_p2FromEdit->date()), shortDateText(m_p2ToEdit->date())));
 }
 
 void ReportsScreen::applyComparePreset(int index)
@@ -227,7 +228,7 @@ void ReportsScreen::fillTables(const QString& accountId, QDate from, QDate to)
 
     fill(m_tables[CategorySpendingTab], reports->categorySpending(from, to, accountId),
          [t = m_tables[CategorySpendingTab]](int r, const CategorySpendingRow& row) {
-             setCell(t, r, 0, row.category);
+             setCell(t, r, 0, ReportFormat::categoryLabel(row.category));
              setMoney(t, r, 1, row.amount);
          });
 
@@ -267,7 +268,7 @@ void ReportsScreen::fillTables(const QString& accountId, QDate from, QDate to)
          reports->yearOverYear(m_p1FromEdit->date(), m_p1ToEdit->date(), m_p2FromEdit->date(), m_p2ToEdit->date(),
                                accountId),
          [t = m_tables[YearOverYearTab]](int r, const YearOverYearRow& row) {
-             setCell(t, r, 0, row.category);
+             setCell(t, r, 0, ReportFormat::categoryLabel(row.category));
              setMoney(t, r, 1, row.previousAmount);
              setMoney(t, r, 2, row.currentAmount);
              setMoney(t, r, 3, row.change);
@@ -288,7 +289,7 @@ void ReportsScreen::fillTables(const QString& accountId, QDate from, QDate to)
          [t = m_tables[TransactionsTab], &lastIso, &lastDate](int r, const TransactionListRow& row) {
              if (row.date != lastIso) {
                  lastIso = row.date;
-                 lastDate = ReportFormat::shortDate(QDate::fromString(row.date, Qt::ISODate));
+                 lastDate = shortDateText(QDate::fromString(row.date, Qt::ISODate));
              }
              setCell(t, r, 0, lastDate);
              setCell(t, r, 1, row.accountName);

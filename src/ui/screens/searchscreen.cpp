@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/datetext.h"
 #include "data/transactionrepository.h"
 #include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
@@ -131,6 +132,8 @@ QDateEdit* SearchScreen::makeDateEdit(const QDate& date)
     edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
     edit->setCalendarPopup(true);
     edit->calendarWidget()->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(std::clamp(weekStartDayRef(), 1, 7)));
+    // The numeric format stays fixed; the popup names months in the interface language.
+    edit->calendarWidget()->setLocale(interfaceLocale());
     edit->setEnabled(false);
     return edit;
 }

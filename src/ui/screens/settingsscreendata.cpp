@@ -6,6 +6,7 @@
 #include "account/core/client.h"
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/datetext.h"
 #include "data/preferencesrepository.h"
 #include "services/backupservice.h"
 #include "services/datarecovery.h"
@@ -201,7 +202,7 @@ void SettingsScreen::refresh()
     if (!lastSync.isEmpty()) {
         const QDateTime time = QDateTime::fromString(lastSync, Qt::ISODate);
         status = tr("Last synced: %1")
-                     .arg(time.isValid() ? time.toLocalTime().toString(QStringLiteral("MMM d, h:mm ap")) : lastSync);
+                     .arg(time.isValid() ? namedMonthText(time.toLocalTime(), QStringLiteral("MMM d, h:mm ap")) : lastSync);
     }
     if (state == SyncEngine::Error && !engine->lastError().isEmpty())
         status += tr("\nError: %1").arg(engine->lastError());

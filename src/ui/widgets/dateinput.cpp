@@ -1,10 +1,10 @@
 #include "ui/widgets/dateinput.h"
 
+#include "data/datetext.h"
 #include "ui/appearance.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -128,7 +128,7 @@ void showCalendarPopup(QWidget* anchor, const QDate& date, std::function<void(co
     auto* calendar = new QCalendarWidget(anchor);
     calendar->setWindowFlags(Qt::Popup);
     calendar->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(weekStartDay()));
-    calendar->setLocale(QLocale());
+    calendar->setLocale(interfaceLocale());
     calendar->setSelectedDate(date.isValid() ? date : QDate::currentDate());
     calendar->setGridVisible(true);
     calendar->setAttribute(Qt::WA_DeleteOnClose);

@@ -2,12 +2,59 @@
 
 #include "services/replylimits.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
 
 namespace LarkUpdate {
 
 Q_LOGGING_CATEGORY(lcClient, "larkupdate.client")
+
+namespace {
+
+// The reasons of checkFailed, each written once: emitted in English and
+// translated for display by reasonText.
+const char* const kInvalidBaseUrl = QT_TRANSLATE_NOOP("LarkUpdate::Client", "manifestBaseUrl is not valid");
+const char* const kEmptyVersion = QT_TRANSLATE_NOOP("LarkUpdate::Client", "currentVersion is empty");
+const char* const kNetworkError = QT_TRANSLATE_NOOP("LarkUpdate::Client", "network error: %1");
+const char* const kReplyLimited = QT_TRANSLATE_NOOP("LarkUpdate::Client", "reply too large or too slow");
+const char* const kManifestInvalid = QT_TRANSLATE_NOOP("LarkUpdate::Client", "manifest invalid: %1");
+const char* const kTooOld = QT_TRANSLATE_NOOP("LarkUpdate::Client",
+                                              "current version %1 is older than min_upgradable_from %2; please "
+                                              "upgrade to an intermediate release first");
+const char* const kReasons[] = {kInvalidBaseUrl, kEmptyVersion, kNetworkError, kReplyLimited, kManifestInvalid,
+                                kTooOld};
+
+QString reason(const char* form)
+{
+    return QString::fromLatin1(form);
+}
+
+} // namespace
+
+QString reasonText(const QString& text)
+{
+    for (const char* form : kReasons) {
+        // The form as a pattern: its placeholders capture what was put in.
+        QString pattern = QRegularExpression::escape(QString::fromLatin1(form));
+        pattern.replace(QRegularExpression(QStringLiteral("\\\\%\\d")), QStringLiteral("(.*)"));
+        const QRegularExpressionMatch match =
+            QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text);
+        if (!match.hasMatch())
+            continue;
+        const QString translated = QCoreApplication::translate("LarkUpdate::Client", form);
+        switch (match.lastCapturedIndex()) {
+        case 0:
+            return translated;
+        case 1:
+            return translated.arg(reasonText(match.captured(1)));
+        default:
+            return translated.arg(match.captured(1), match.captured(2));
+        }
+    }
+    return text;
+}
 
 QNetworkRequest makeRequest(const QUrl& url, const QString& appTag, int transferTimeoutMs)
 {
@@ -47,11 +94,11 @@ void Client::check()
     // Only http and https are fetched: QNetworkAccessManager would read a
     // file: or qrc: address from this machine just as willingly.
     if (!isWebUrl(m_config.manifestBaseUrl)) {
-        emit checkFailed(QStringLiteral("manifestBaseUrl is not valid"));
+        emit checkFailed(reason(kInvalidBaseUrl));
         return;
     }
     if (m_config.currentVersion.isEmpty()) {
-        emit checkFailed(QStringLiteral("currentVersion is empty"));
+        emit checkFailed(reason(kEmptyVersion));
         return;
     }
     m_inFlight = true;
@@ -66,7 +113,7 @@ void Client::onManifestReply(QNetworkReply* reply)
     m_inFlight = false;
 
     if (replyWasLimited(reply)) {
-        emit checkFailed(QStringLiteral("network error: reply too large or too slow"));
+        emit checkFailed(reason(kNetworkError).arg(reason(kReplyLimited)));
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
@@ -75,7 +122,7 @@ void Client::onManifestReply(QNetworkReply* reply)
             qCInfo(lcClient) << "manifest 404, treating as up-to-date";
             emit upToDate();
         } else {
-            emit checkFailed(QStringLiteral("network error: %1").arg(reply->errorString()));
+            emit checkFailed(reason(kNetworkError).arg(reply->errorString()));
         }
         return;
     }
@@ -83,7 +130,7 @@ void Client::onManifestReply(QNetworkReply* reply)
     QString error;
     const Manifest manifest = parseManifest(reply->readAll(), &error);
     if (!error.isEmpty()) {
-        emit checkFailed(QStringLiteral("manifest invalid: %1").arg(error));
+        emit checkFailed(reason(kManifestInvalid).arg(error));
         return;
     }
 
@@ -106,9 +153,7 @@ void Client::onManifestReply(QNetworkReply* reply)
         return;
     }
     if (!artifact.min_upgradable_from.isEmpty() && current < Version::parse(artifact.min_upgradable_from)) {
-        emit checkFailed(QStringLiteral("current version %1 is older than min_upgradable_from %2; please upgrade to "
-                                        "an intermediate release first")
-                             .arg(m_config.currentVersion, artifact.min_upgradable_from));
+        emit checkFailed(reason(kTooOld).arg(m_config.currentVersion, artifact.min_upgradable_from));
         return;
     }
     emit updateAvailable(artifact);

@@ -26,6 +26,10 @@ inline constexpr int kRequestDeadlineMs = 120000;
 // application tag, redirects are followed only when they are not less safe.
 QNetworkRequest makeRequest(const QUrl& url, const QString& appTag, int transferTimeoutMs = kTransferTimeoutMs);
 
+// A checkFailed reason in the interface language; a text of the network
+// layer inside it stays as that layer wrote it.
+QString reasonText(const QString& reason);
+
 // Asks the update service whether a newer release exists for this
 // platform. Each accepted check() ends in exactly one of the three signals.
 class Client : public QObject
@@ -44,6 +48,7 @@ public:
 signals:
     void updateAvailable(LarkUpdate::Artifact artifact);
     void upToDate();
+    // `reason` is the English text, as logged; reasonText() shows it.
     void checkFailed(QString reason);
 
 private:

@@ -97,7 +97,7 @@ void checkForUpdatesInteractive(const Config& config, const QString& appName, QW
     });
     QObject::connect(client, &Client::checkFailed, client, [=](const QString& reason) {
         hooks.hide();
-        hooks.message(QObject::tr("Update check failed: %1").arg(reason), 5000);
+        hooks.message(QObject::tr("Update check failed: %1").arg(reasonText(reason)), 5000);
         client->deleteLater();
     });
     client->check();
