@@ -11,6 +11,8 @@
 #include "ui/widgets/accountlistwidgets.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/mainwindow.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/widgets/smartamountfield.h"
@@ -66,6 +68,8 @@ private slots:
     void startPageAfterTheCurrentGoes_data();
     void startPageAfterTheCurrentGoes();
     void highlightFollowsTheRegister();
+    void unsavedEntryIsAskedAbout_data();
+    void unsavedEntryIsAskedAbout();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -641,6 +645,62 @@ void MainWindowTest::highlightFollowsTheRegister()
     QCOMPARE(m_state->currentAccountId(), shown);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
+}
+
+void MainWindowTest::unsavedEntryIsAskedAbout_data()
+{
+    QTest::addColumn<bool>("quit"); // else Alt+2 to the other account
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<int>("saved");
+
+    QTest::newRow("switch, save") << false << int(QMessageBox::Save) << "Grocer" << true << 1;
+    QTest::newRow("switch, discard") << false << int(QMessageBox::Discard) << "Grocer" << true << 0;
+    QTest::newRow("switch, cancel") << false << int(QMessageBox::Cancel) << "Grocer" << false << 0;
+    QTest::newRow("switch, refused save") << false << int(QMessageBox::Save) << "" << false << 0;
+    QTest::newRow("quit, save") << true << int(QMessageBox::Save) << "Grocer" << true << 1;
+    QTest::newRow("quit, discard") << true << int(QMessageBox::Discard) << "Grocer" << true << 0;
+    QTest::newRow("quit, cancel") << true << int(QMessageBox::Cancel) << "Grocer" << false << 0;
+    QTest::newRow("quit, refused save") << true << int(QMessageBox::Save) << "" << false << 0;
+}
+
+void MainWindowTest::unsavedEntryIsAskedAbout()
+{
+    QFETCH(bool, quit);
+    QFETCH(int, answer);
+    QFETCH(QString, payee);
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 0);
+    const QString other = addAccount(QStringLiteral("Other"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* screen = qobject_cast<RegisterScreen*>(w->registerPage());
+    QVERIFY(screen);
+    screen->registerModel()->setEditBuffer(RegisterModel::PayeeColumn, payee);
+    screen->registerModel()->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
+    m_answer = QMessageBox::StandardButton(answer);
+
+    bool left = true;
+    if (quit)
+        left = w->close(); // what Ctrl+Q does
+    else
+        emit w->accountShortcuts().at(1)->activated();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.first().text, QStringLiteral("Save the transaction you were entering?"));
+    QFETCH(bool, leaves);
+    QFETCH(int, saved);
+    QCOMPARE(liveCount("transactions", shown), saved);
+    if (quit)
+        QCOMPARE(left, leaves);
+    else
+        QCOMPARE(m_state->currentAccountId(), leaves ? other : shown);
+    // Kept when the user stays, so nothing typed is lost.
+    QCOMPARE(screen->registerModel()->payeeText, leaves ? QString() : payee);
+    QCOMPARE(screen->registerModel()->paymentText, leaves ? QString() : QStringLiteral("12.00"));
+    if (!quit)
+        QCOMPARE(w->accountList()->currentRow(), leaves ? 1 : 0);
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()

@@ -236,6 +236,15 @@ void MainWindow::reloadRegister()
         m_registerScreen->reload();
 }
 
+bool MainWindow::settleRegisterEntry()
+{
+    // The register of an account that is gone has nothing to save into.
+    if (!m_registerScreen || m_pages->currentWidget() != m_registerPage
+        || !liveAccount(m_registerScreen->currentAccountId()))
+        return true;
+    return m_registerScreen->settleUnsavedEntry();
+}
+
 void MainWindow::scheduleRegisterReload()
 {
     if (!m_registerReloadTimer->isActive())
@@ -330,6 +339,10 @@ void MainWindow::showLarkspurAccountScreen(int tab)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!settleRegisterEntry()) {
+        event->ignore();
+        return;
+    }
     QSettings settings;
     settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
     if (m_splitter)

@@ -233,6 +233,17 @@ void MainWindow::selectAccount(const QString& accountId)
 {
     if (!liveAccount(accountId))
         return;
+    if (m_registerScreen && m_pages->currentWidget() == m_registerPage
+        && m_registerScreen->currentAccountId() == accountId) {
+        // Already shown: what is typed in its entry row stays.
+        m_registerScreen->reload();
+        highlightCurrentAccount();
+        return;
+    }
+    if (!settleRegisterEntry()) {
+        highlightCurrentAccount();
+        return;
+    }
     m_appState->setCurrentAccountId(accountId);
     if (m_registerScreen)
         m_registerScreen->setAccount(accountId);

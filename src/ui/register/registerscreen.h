@@ -51,6 +51,13 @@ public:
     // Scrolls to the entry row's end of the register and makes its first
     // cell current.
     void focusEntryRow();
+    // True when the entry row, or the transaction row being edited, holds
+    // typed changes not yet saved; an open cell editor counts as typed.
+    bool hasUnsavedEntry();
+    // Before the page is left: asks whether to save typed changes. Save
+    // commits as Ctrl+Return does, Discard drops them. False when the user
+    // cancels or the commit is refused (the row then stays as typed).
+    bool settleUnsavedEntry();
 
     // Preference key of an account's stored filter.
     static QString filterPreferenceKey(const QString& accountId);
