@@ -100,13 +100,31 @@ void selectData(QComboBox* combo, const QVariant& data)
 
 } // namespace
 
+void SettingsScreen::styleNavigation()
+{
+    const bool dark = isDarkPalette();
+    m_nav->setStyleSheet(QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
+                                        "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
+                                        "QListWidget::item:hover {  background: %3;}"
+                                        "QListWidget::item:selected {  background: %4;  color: %5;}")
+                             .arg(dark ? QStringLiteral("#152420") : QStringLiteral("#F0F4F2"),
+                                  dark ? QStringLiteral("#D8E8DF") : QStringLiteral("#1B2D26"),
+                                  dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
+                                  dark ? QStringLiteral("#26574A") : accentColorRef().name(),
+                                  QStringLiteral("#FFFFFF")));
+    const QColor iconColor(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
+    for (int row = 0; row < m_nav->count(); ++row) {
+        QListWidgetItem* item = m_nav->item(row);
+        item->setIcon(glyphIcon(char16_t(item->data(Qt::UserRole).toInt()), iconColor, 20));
+    }
+}
+
 SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(parent), m_appState(appState)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    const bool dark = isDarkPalette();
     m_nav = new QListWidget;
     setFontRole(m_nav, FontRole::Body);
     m_nav->setFixedWidth(180);
@@ -118,23 +136,21 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
     addPageShortcuts(this, m_nav);
     m_nav->setSpacing(2);
     m_nav->setIconSize(QSize(20, 20));
-    m_nav->setStyleSheet(QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
-                                        "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
-                                        "QListWidget::item:hover {  background: %3;}"
-                                        "QListWidget::item:selected {  background: %4;  color: %5;}")
-                             .arg(dark ? QStringLiteral("#152420") : QStringLiteral("#F0F4F2"),
-                                  dark ? QStringLiteral("#D8E8DF") : QStringLiteral("#1B2D26"),
-                                  dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
-                                  dark ? QStringLiteral("#26574A") : accentColorRef().name(),
-                                  QStringLiteral("#FFFFFF")));
-    const QColor iconColor(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
     const struct
     {
         QString text;
         char16_t glyph;
     } items[] = {{tr("General"), 0xE8B8}, {tr("Register"), 0xE8EF}, {tr("Data & Sync"), 0xE627}, {tr("About"), 0xE88E}};
-    for (const auto& item : items)
-        new QListWidgetItem(glyphIcon(item.glyph, iconColor, 20), item.text, m_nav);
+    for (const auto& item : items) {
+        auto* navItem = new QListWidgetItem(item.text, m_nav);
+        navItem->setData(Qt::UserRole, int(item.glyph));
+    }
+    styleNavigation();
+    // Every open window takes a new theme or accent at once.
+    if (ThemeManager* theme = m_appState->themeManager()) {
+        connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::styleNavigation);
+        connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::styleNavigation);
+    }
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGeneralPage());

@@ -58,6 +58,8 @@ public slots:
     void restoreSelectedAccount();
 
 private:
+    // The page list's colours and icons for the current theme and accent.
+    void styleNavigation();
     QWidget* createGeneralPage();
     QWidget* createRegisterPage();
     QWidget* createDataSyncPage();
