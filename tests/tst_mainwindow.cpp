@@ -20,7 +20,10 @@
 #include "ui/style.h"
 #include "ui/thememanager.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +71,7 @@ private slots:
     void startPageAfterTheCurrentGoes_data();
     void startPageAfterTheCurrentGoes();
     void highlightFollowsTheRegister();
+    void featureWindowKeys();
     void unsavedEntryIsAskedAbout_data();
     void unsavedEntryIsAskedAbout();
     void accountCommandsNeedAnAccount_data();
@@ -645,6 +649,65 @@ void MainWindowTest::highlightFollowsTheRegister()
     QCOMPARE(m_state->currentAccountId(), shown);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
+}
+
+void MainWindowTest::featureWindowKeys()
+{
+    addAccount(QStringLiteral("First"), CurrencyCode::USD, 0, 0);
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const auto opened = [w](void (MainWindow::*open)()) -> QWidget* {
+        (w->*open)();
+        const auto featureActive = [w] { return QApplication::activeWindow() && QApplication::activeWindow() != w; };
+        return QTest::qWaitFor(featureActive) ? QApplication::activeWindow() : nullptr;
+    };
+    const auto press = [](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(target, key, modifiers);
+    };
+
+    // Escape and Ctrl+W close each feature window; Ctrl+F opens the search.
+    const QList<void (MainWindow::*)()> windows{&MainWindow::showReportsWindow,    &MainWindow::showRecurringWindow,
+                                                &MainWindow::showCategoriesWindow, &MainWindow::showPayeesWindow,
+                                                &MainWindow::showSettingsWindow,   &MainWindow::showImportWindow,
+                                                &MainWindow::showReconciliationHistoryWindow};
+    for (int i = 0; i < windows.size(); ++i) {
+        QWidget* feature = opened(windows.at(i));
+        QVERIFY(feature);
+        press(feature, i % 2 ? Qt::Key_W : Qt::Key_Escape, i % 2 ? Qt::ControlModifier : Qt::NoModifier);
+        QVERIFY2(!feature->isVisible(), feature->metaObject()->className());
+    }
+    QWidget* payees = opened(&MainWindow::showPayeesWindow);
+    QVERIFY(payees);
+    press(payees, Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow()->metaObject()->className(), "SearchScreen");
+    press(QApplication::activeWindow(), Qt::Key_Escape);
+    payees->close();
+
+    // The import targets the account the register shows.
+    QWidget* import = opened(&MainWindow::showImportWindow);
+    QCOMPARE(import->findChild<QComboBox*>(QStringLiteral("accountCombo"))->currentData().toString(), shown);
+    import->close();
+
+    // The report tabs turn also from inside a table.
+    QWidget* reports = opened(&MainWindow::showReportsWindow);
+    auto* tabs = reports->findChild<QTabWidget*>(QStringLiteral("reportTabs"));
+    tabs->setCurrentIndex(0);
+    QTableWidget* table = tabs->currentWidget()->findChild<QTableWidget*>();
+    if (!table)
+        table = qobject_cast<QTableWidget*>(tabs->currentWidget());
+    QVERIFY(table);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QTest::keyClick(table, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QTest::keyClick(tabs->currentWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    reports->close();
 }
 
 void MainWindowTest::unsavedEntryIsAskedAbout_data()

@@ -335,6 +335,7 @@ void MainWindow::showLarkspurAccountScreen(int tab)
     m_accountScreen->showTab(static_cast<LarkAccount::AccountScreen::Tab>(qBound(0, tab, last)));
     m_accountScreen->refresh();
     showAsToolWindow(m_accountScreen, tr("Larkspur Account"), QSize(600, 550), this);
+    addFeatureWindowKeys(m_accountScreen, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
