@@ -115,7 +115,10 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             scheduleAccountListRefresh();
         });
         // Refonted rows need item heights measured again.
-        connect(theme, &ThemeManager::fontScaleChanged, this, [this] { scheduleAccountListRefresh(); });
+        connect(theme, &ThemeManager::fontScaleChanged, this, [this] {
+            fitAccountPaneToFont();
+            scheduleAccountListRefresh();
+        });
     }
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);

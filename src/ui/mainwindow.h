@@ -136,6 +136,7 @@ private:
     void setupAccountList();
     void setupAccountShortcuts();
     void fitAccountItemsToWidth();
+    void fitAccountPaneToFont();
     void saveAccountOrder();
     void scheduleAccountListRefresh();
     void scheduleRegisterReload();

@@ -158,6 +158,8 @@ private:
     // Narrows the columns the user has not sized when the window is too
     // narrow for their default widths, so Payee keeps a readable width.
     void fitDefaultColumnWidths();
+    // The width of that many characters of the register's font in a cell.
+    int widthOfCharacters(int characters) const;
     // A user's resize of a column; the program's own resizes and the zero
     // width of a hidden column are not kept.
     void saveColumnWidth(int column, int oldSize, int newSize);
