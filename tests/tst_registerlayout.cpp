@@ -670,7 +670,7 @@ void TestRegisterLayout::payeeTakesFreeWidth()
     QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
     QCOMPARE(header()->sectionSize(RegisterModel::MemoColumn), 150);
     // Room for about twenty characters of payee.
-    QVERIFY(header()->sectionSize(RegisterModel::PayeeColumn) >= 20 * character);
+    QVERIFY(header()->sectionSize(RegisterModel::PayeeColumn) >= std::max(180, 20 * character));
     // Date and Category, which the user has not sized, give way in a narrow
     // window, down to their minimums, and have their defaults when there is room.
     const int date = header()->sectionSize(RegisterModel::DateColumn);

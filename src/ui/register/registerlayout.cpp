@@ -45,6 +45,7 @@ QString hiddenKey(int column)
 // font, until Payee (which takes what is left) has its minimum: the money
 // columns and the payee stay readable at every font size.
 constexpr int kPayeeMinimumCharacters = 20;
+constexpr int kPayeeMinimumWidth = 180;
 struct Shrinkable
 {
     int column;
@@ -145,7 +146,8 @@ void RegisterScreen::fitDefaultColumnWidths()
     }
     // The window cannot be made narrower than the least widths: the money
     // columns stay in view at its minimum size.
-    int least = taken + widthOfCharacters(kPayeeMinimumCharacters);
+    const int payeeLeast = std::max(kPayeeMinimumWidth, widthOfCharacters(kPayeeMinimumCharacters));
+    int least = taken + payeeLeast;
     for (const Flexible& f : std::as_const(flexible))
         least += f.least;
     view->setMinimumWidth(least + 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width());
@@ -160,8 +162,7 @@ void RegisterScreen::fitDefaultColumnWidths()
     }
     // What the flexible columns may have, shared in proportion to how far
     // each can give way.
-    const int room = std::clamp(view->viewport()->width() - taken - widthOfCharacters(kPayeeMinimumCharacters),
-                                leastSum, fullSum);
+    const int room = std::clamp(view->viewport()->width() - taken - payeeLeast, leastSum, fullSum);
     const int giveWay = fullSum - room;
     const int canGive = fullSum - leastSum;
     restoringLayout = true;

@@ -120,8 +120,9 @@ QComboBox* SearchScreen::makeFilterCombo(const QString& allText)
     // As wide as the longest name when there is room, narrower otherwise:
     // long account or category names must not widen the window.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    combo->setMinimumWidth(combo->fontMetrics().averageCharWidth() * 14);
     combo->addItem(allText, QString());
+    // Never narrower than its "All ..." entry, in any font size or language.
+    combo->setMinimumWidth(std::max(combo->fontMetrics().averageCharWidth() * 14, combo->sizeHint().width()));
     return combo;
 }
 

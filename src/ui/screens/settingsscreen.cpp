@@ -30,6 +30,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kDefaultAccent = QStringLiteral("#00897B");
@@ -127,7 +129,8 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
 
     m_nav = new QListWidget;
     setFontRole(m_nav, FontRole::Body);
-    m_nav->setFixedWidth(180);
+    // Wider with a larger font, so the page names keep their room.
+    m_nav->setFixedWidth(180 * std::max(100, fontScalePercent()) / 100);
     m_nav->setFrameShape(QFrame::NoFrame);
     m_nav->setFocusPolicy(Qt::NoFocus);
     // The width is fixed: a long translation is shortened, never scrolled.
@@ -163,6 +166,10 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
 
     layout->addWidget(m_nav, 0);
     layout->addWidget(m_pages, 1);
+    // The window is never made too narrow for a choice's text, at any font
+    // size or in any language.
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 SettingsScreen::~SettingsScreen() = default;
