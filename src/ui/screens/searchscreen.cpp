@@ -50,6 +50,8 @@ SearchScreen::SearchScreen(AppState* appState, QWidget* parent)
     m_debounce->setInterval(kDebounceMs);
 
     auto* filters = new QHBoxLayout;
+    // Tight enough that whole filter texts fit the window's first width.
+    filters->setSpacing(4);
     filters->addWidget(new QLabel(tr("Account:"), this));
     m_accountFilter = makeFilterCombo(tr("All Accounts"));
     filters->addWidget(m_accountFilter);
