@@ -114,6 +114,10 @@ void SettingsScreen::styleNavigation()
                                   dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
                                   dark ? QStringLiteral("#26574A") : accentColorRef().name(),
                                   QStringLiteral("#FFFFFF")));
+    const QString separator =
+        QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB"));
+    for (QFrame* line : findChildren<QFrame*>(QStringLiteral("settingsSeparator")))
+        line->setStyleSheet(separator);
     const QColor iconColor(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
     for (int row = 0; row < m_nav->count(); ++row) {
         QListWidgetItem* item = m_nav->item(row);
@@ -166,6 +170,7 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
 
     layout->addWidget(m_nav, 0);
     layout->addWidget(m_pages, 1);
+    styleNavigation();
     // The window is never made too narrow for a choice's text, at any font
     // size or in any language.
     for (QComboBox* combo : findChildren<QComboBox*>())
@@ -200,8 +205,7 @@ QFrame* SettingsScreen::createSeparator()
 {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
-    line->setStyleSheet(
-        QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB")));
+    line->setObjectName(QStringLiteral("settingsSeparator"));
     return line;
 }
 

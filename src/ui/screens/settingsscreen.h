@@ -58,7 +58,8 @@ public slots:
     void restoreSelectedAccount();
 
 private:
-    // The page list's colours and icons for the current theme and accent.
+    // The page list's and the separators' colours and the icons for the
+    // current theme and accent.
     void styleNavigation();
     QWidget* createGeneralPage();
     QWidget* createRegisterPage();
