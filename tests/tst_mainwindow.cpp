@@ -13,6 +13,8 @@
 #include "ui/widgets/accountlistwidgets.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/mainwindow.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/widgets/smartamountfield.h"
@@ -20,7 +22,10 @@
 #include "ui/style.h"
 #include "ui/thememanager.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +75,9 @@ private slots:
     void startPageAfterTheCurrentGoes_data();
     void startPageAfterTheCurrentGoes();
     void highlightFollowsTheRegister();
+    void featureWindowKeys();
+    void unsavedEntryIsAskedAbout_data();
+    void unsavedEntryIsAskedAbout();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -646,6 +654,121 @@ void MainWindowTest::highlightFollowsTheRegister()
     QCOMPARE(m_state->currentAccountId(), shown);
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(0)});
+}
+
+void MainWindowTest::featureWindowKeys()
+{
+    addAccount(QStringLiteral("First"), CurrencyCode::USD, 0, 0);
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    const auto opened = [w](void (MainWindow::*open)()) -> QWidget* {
+        (w->*open)();
+        const auto featureActive = [w] { return QApplication::activeWindow() && QApplication::activeWindow() != w; };
+        return QTest::qWaitFor(featureActive) ? QApplication::activeWindow() : nullptr;
+    };
+    const auto press = [](QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(target, key, modifiers);
+    };
+
+    // Escape and Ctrl+W close each feature window; Ctrl+F opens the search.
+    const QList<void (MainWindow::*)()> windows{&MainWindow::showReportsWindow,    &MainWindow::showRecurringWindow,
+                                                &MainWindow::showCategoriesWindow, &MainWindow::showPayeesWindow,
+                                                &MainWindow::showSettingsWindow,   &MainWindow::showImportWindow,
+                                                &MainWindow::showReconciliationHistoryWindow};
+    for (int i = 0; i < windows.size(); ++i) {
+        QWidget* feature = opened(windows.at(i));
+        QVERIFY(feature);
+        press(feature, i % 2 ? Qt::Key_W : Qt::Key_Escape, i % 2 ? Qt::ControlModifier : Qt::NoModifier);
+        QVERIFY2(!feature->isVisible(), feature->metaObject()->className());
+    }
+    QWidget* payees = opened(&MainWindow::showPayeesWindow);
+    QVERIFY(payees);
+    press(payees, Qt::Key_F, Qt::ControlModifier);
+    QTRY_COMPARE(QApplication::activeWindow()->metaObject()->className(), "SearchScreen");
+    press(QApplication::activeWindow(), Qt::Key_Escape);
+    payees->close();
+
+    // The import targets the account the register shows.
+    QWidget* import = opened(&MainWindow::showImportWindow);
+    QCOMPARE(import->findChild<QComboBox*>(QStringLiteral("accountCombo"))->currentData().toString(), shown);
+    import->close();
+
+    // The report tabs turn also from inside a table.
+    QWidget* reports = opened(&MainWindow::showReportsWindow);
+    auto* tabs = reports->findChild<QTabWidget*>(QStringLiteral("reportTabs"));
+    tabs->setCurrentIndex(0);
+    QTableWidget* table = tabs->currentWidget()->findChild<QTableWidget*>();
+    if (!table)
+        table = qobject_cast<QTableWidget*>(tabs->currentWidget());
+    QVERIFY(table);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QTest::keyClick(table, Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QTest::keyClick(tabs->currentWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
+    reports->close();
+}
+
+void MainWindowTest::unsavedEntryIsAskedAbout_data()
+{
+    QTest::addColumn<bool>("quit"); // else Alt+2 to the other account
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<bool>("leaves");
+    QTest::addColumn<int>("saved");
+
+    QTest::newRow("switch, save") << false << int(QMessageBox::Save) << "Grocer" << true << 1;
+    QTest::newRow("switch, discard") << false << int(QMessageBox::Discard) << "Grocer" << true << 0;
+    QTest::newRow("switch, cancel") << false << int(QMessageBox::Cancel) << "Grocer" << false << 0;
+    QTest::newRow("switch, refused save") << false << int(QMessageBox::Save) << "" << false << 0;
+    QTest::newRow("quit, save") << true << int(QMessageBox::Save) << "Grocer" << true << 1;
+    QTest::newRow("quit, discard") << true << int(QMessageBox::Discard) << "Grocer" << true << 0;
+    QTest::newRow("quit, cancel") << true << int(QMessageBox::Cancel) << "Grocer" << false << 0;
+    QTest::newRow("quit, refused save") << true << int(QMessageBox::Save) << "" << false << 0;
+}
+
+void MainWindowTest::unsavedEntryIsAskedAbout()
+{
+    QFETCH(bool, quit);
+    QFETCH(int, answer);
+    QFETCH(QString, payee);
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 0);
+    const QString other = addAccount(QStringLiteral("Other"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* screen = qobject_cast<RegisterScreen*>(w->registerPage());
+    QVERIFY(screen);
+    screen->registerModel()->setEditBuffer(RegisterModel::PayeeColumn, payee);
+    screen->registerModel()->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
+    m_answer = QMessageBox::StandardButton(answer);
+
+    bool left = true;
+    if (quit)
+        left = w->close(); // what Ctrl+Q does
+    else
+        emit w->accountShortcuts().at(1)->activated();
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes.first().text, QStringLiteral("Save the transaction you were entering?"));
+    QFETCH(bool, leaves);
+    QFETCH(int, saved);
+    QCOMPARE(liveCount("transactions", shown), saved);
+    if (quit)
+        QCOMPARE(left, leaves);
+    else
+        QCOMPARE(m_state->currentAccountId(), leaves ? other : shown);
+    // Kept when the user stays, so nothing typed is lost.
+    QCOMPARE(screen->registerModel()->payeeText, leaves ? QString() : payee);
+    QCOMPARE(screen->registerModel()->paymentText, leaves ? QString() : QStringLiteral("12.00"));
+    if (!quit)
+        QCOMPARE(w->accountList()->currentRow(), leaves ? 1 : 0);
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()

@@ -71,7 +71,8 @@ private slots:
     void memorize_data();
     void memorize();
     void failedInsertKeepsBuffers();
-    void tabFromCategoryPopup();
+    void acceptFromCompletionPopup_data();
+    void acceptFromCompletionPopup();
 
 private:
     QString addAccount(const QString& name, qint64 starting = 0, CurrencyCode currency = CurrencyCode::USD);
@@ -934,37 +935,61 @@ void TestRegisterEntry::failedInsertKeepsBuffers()
     QCOMPARE(liveCount(id), 1);
 }
 
-void TestRegisterEntry::tabFromCategoryPopup()
+void TestRegisterEntry::acceptFromCompletionPopup_data()
 {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("keyPressed");
+    QTest::addColumn<bool>("highlight"); // else the only entry offered
+
+    QTest::newRow("category, Tab on the highlighted") << int(RegisterModel::CategoryColumn) << int(Qt::Key_Tab)
+                                                      << true;
+    QTest::newRow("category, Return on the highlighted")
+        << int(RegisterModel::CategoryColumn) << int(Qt::Key_Return) << true;
+    QTest::newRow("category, Return on the only one")
+        << int(RegisterModel::CategoryColumn) << int(Qt::Key_Return) << false;
+    QTest::newRow("payee, Return on the only one") << int(RegisterModel::PayeeColumn) << int(Qt::Key_Return) << false;
+}
+
+void TestRegisterEntry::acceptFromCompletionPopup()
+{
+    QFETCH(int, column);
+    QFETCH(int, keyPressed);
+    QFETCH(bool, highlight);
+    const QString name = QStringLiteral("Zz Tabbed %1").arg(QTest::currentDataTag());
     Category c;
-    c.id = QStringLiteral("cat-tabbed");
-    c.name = QStringLiteral("Zz Tabbed");
+    c.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    c.name = name;
     c.createdAt = c.updatedAt = kCreated;
     QVERIFY(m_state->categoryRepository()->insert(c));
     const QString id = addAccount(QStringLiteral("Tabbing"));
+    add(id, name, QDate(2024, 3, 1), -700);
     show(id);
-    view()->setCurrentIndex(entryCell(RegisterModel::CategoryColumn));
+    view()->setCurrentIndex(entryCell(column));
     key(Qt::Key_Return);
-    auto* combo = qobject_cast<QComboBox*>(QApplication::focusWidget());
-    QVERIFY(combo);
+    QWidget* editor = QApplication::focusWidget();
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    QCompleter* completer = combo ? combo->completer() : qobject_cast<QLineEdit*>(editor)->completer();
+    QVERIFY(completer);
 
     // The completer works on the combo's inner line edit; the register
     // still writes back and closes the combo, the cell's editor.
     QTest::failOnWarning(QRegularExpression("does not belong to this view"));
-    QTest::keyClicks(combo, QStringLiteral("zz tab"));
-    QCompleter* completer = combo->completer();
+    QTest::keyClicks(editor, name.left(name.size() - 2).mid(1));
     if (!completer->popup()->isVisible())
         completer->complete();
     QTRY_VERIFY(completer->popup()->isVisible());
     QAbstractItemModel* rows = completer->completionModel();
-    for (int r = 0; r < rows->rowCount(); ++r) {
-        if (rows->index(r, 0).data().toString() == c.name)
-            completer->popup()->setCurrentIndex(rows->index(r, 0));
+    QCOMPARE(rows->rowCount(), 1);
+    completer->popup()->setCurrentIndex(highlight ? rows->index(0, 0) : QModelIndex());
+    QTest::keyClick(completer->popup(), Qt::Key(keyPressed));
+    QTRY_COMPARE(view()->currentIndex(), entryCell(column + 1));
+    if (column == RegisterModel::CategoryColumn) {
+        QCOMPARE(model()->categoryText, c.name);
+        QCOMPARE(model()->categoryIdText, c.id);
+    } else {
+        QCOMPARE(model()->payeeText, name);
+        QCOMPARE(model()->paymentText, QStringLiteral("7.00")); // filled from the payee's last row
     }
-    QTest::keyClick(completer->popup(), Qt::Key_Tab);
-    QTRY_COMPARE(view()->currentIndex(), entryCell(RegisterModel::MemoColumn));
-    QCOMPARE(model()->categoryText, c.name);
-    QCOMPARE(model()->categoryIdText, c.id);
 }
 
 TALLYLEAF_TEST_MAIN(TestRegisterEntry)

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTimer>
 
@@ -633,21 +634,34 @@ void TestRegisterLayout::hidingTheEditedColumn()
 
 void TestRegisterLayout::payeeTakesFreeWidth_data()
 {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("width"); // 0: the least the screen can be
     QTest::addColumn<bool>("defaultsFit");
-    QTest::newRow("first-start register") << 1000 << false;
-    QTest::newRow("maximized") << 1900 << true;
+    QTest::addColumn<int>("fontScale");
+    QTest::newRow("first-start register") << 1000 << false << 100;
+    QTest::newRow("maximized") << 1900 << true << 100;
+    QTest::newRow("extra large, least width") << 0 << false << 150;
 }
 
 void TestRegisterLayout::payeeTakesFreeWidth()
 {
     QFETCH(int, width);
     QFETCH(bool, defaultsFit);
+    QFETCH(int, fontScale);
     QSettings().setValue(QStringLiteral("register/colWidth/4"), 150);
+    fontScalePercentRef() = fontScale;
+    QFont font = QApplication::font();
+    const QFont before = font;
+    font.setPointSizeF(font.pointSizeF() * fontScale / 100);
+    QApplication::setFont(font);
+    const auto restoreFont = qScopeGuard([before] {
+        QApplication::setFont(before);
+        fontScalePercentRef() = 100;
+    });
     recreate();
-    m_screen->resize(width, 500);
     m_screen->setAccount(m_account);
+    m_screen->resize(width ? width : m_screen->minimumSizeHint().width(), 500);
     RegisterTableView* view = m_screen->tableView();
+    const int character = view->fontMetrics().averageCharWidth();
     // The columns end at the viewport's edge: Balance in view, no strip
     // after it, nothing to scroll to.
     QTRY_COMPARE(header()->sectionViewportPosition(RegisterModel::BalanceColumn)
@@ -655,7 +669,8 @@ void TestRegisterLayout::payeeTakesFreeWidth()
                  view->viewport()->width());
     QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
     QCOMPARE(header()->sectionSize(RegisterModel::MemoColumn), 150);
-    QVERIFY(header()->sectionSize(RegisterModel::PayeeColumn) >= 180);
+    // Room for about twenty characters of payee.
+    QVERIFY(header()->sectionSize(RegisterModel::PayeeColumn) >= std::max(180, 20 * character));
     // Date and Category, which the user has not sized, give way in a narrow
     // window, down to their minimums, and have their defaults when there is room.
     const int date = header()->sectionSize(RegisterModel::DateColumn);
@@ -664,8 +679,8 @@ void TestRegisterLayout::payeeTakesFreeWidth()
         QCOMPARE(date, 130);
         QCOMPARE(category, 180);
     } else {
-        QVERIFY2(date >= 100 && date < 130, qPrintable(QString::number(date)));
-        QVERIFY2(category >= 110 && category < 180, qPrintable(QString::number(category)));
+        QVERIFY2(date >= 10 * character && date < 130 * fontScale / 100, qPrintable(QString::number(date)));
+        QVERIFY2(category >= 8 * character && category < 180 * fontScale / 100, qPrintable(QString::number(category)));
     }
     // A resize the program makes is not the user's: nothing is stored.
     QVERIFY(!QSettings().contains(QStringLiteral("register/colWidth/0")));

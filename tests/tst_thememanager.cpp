@@ -44,6 +44,8 @@ private slots:
     void accentButtonTextColour();
     void darkControlsAreVisible_data();
     void darkControlsAreVisible();
+    void linksAreReadable_data();
+    void linksAreReadable();
 
 private:
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -315,6 +317,29 @@ void TestThemeManager::accentButtonTextColour()
 
     accentColorRef() = QColor(accent);
     QVERIFY(accentButtonStyleSheet().contains(QStringLiteral("  color: %1;").arg(text)));
+}
+
+void TestThemeManager::linksAreReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("accent");
+    for (const bool dark : {false, true}) {
+        for (const char* accent : {"#00897B", "#004D40", "#1A237E", "#FFEB3B", "#9E9E9E"}) {
+            QTest::addRow("%s %s", dark ? "dark" : "light", accent) << dark << QString::fromLatin1(accent);
+        }
+    }
+}
+
+void TestThemeManager::linksAreReadable()
+{
+    QFETCH(bool, dark);
+    QFETCH(QString, accent);
+    const QPalette palette = themePalette(dark, QColor(accent));
+    const QColor link = palette.color(QPalette::Link);
+    // WCAG AA for body text: 4.5:1 on the base and the window colour.
+    QVERIFY2(contrastRatio(link, palette.color(QPalette::Base)) >= 4.5, qPrintable(link.name()));
+    QVERIFY2(contrastRatio(link, palette.color(QPalette::Window)) >= 4.5, qPrintable(link.name()));
+    QCOMPARE(qRound(contrastRatio(Qt::black, Qt::white) * 10), 210);
 }
 
 void TestThemeManager::darkControlsAreVisible_data()

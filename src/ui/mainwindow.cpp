@@ -117,7 +117,10 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
             scheduleAccountListRefresh();
         });
         // Refonted rows need item heights measured again.
-        connect(theme, &ThemeManager::fontScaleChanged, this, [this] { scheduleAccountListRefresh(); });
+        connect(theme, &ThemeManager::fontScaleChanged, this, [this] {
+            fitAccountPaneToFont();
+            scheduleAccountListRefresh();
+        });
     }
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &MainWindow::onAccountsChanged);
@@ -236,6 +239,15 @@ void MainWindow::reloadRegister()
 {
     if (m_registerScreen)
         m_registerScreen->reload();
+}
+
+bool MainWindow::settleRegisterEntry()
+{
+    // The register of an account that is gone has nothing to save into.
+    if (!m_registerScreen || m_pages->currentWidget() != m_registerPage
+        || !liveAccount(m_registerScreen->currentAccountId()))
+        return true;
+    return m_registerScreen->settleUnsavedEntry();
 }
 
 void MainWindow::scheduleRegisterReload()
@@ -362,10 +374,15 @@ void MainWindow::showLarkspurAccountScreen(int tab)
     m_accountScreen->showTab(static_cast<LarkAccount::AccountScreen::Tab>(qBound(0, tab, last)));
     m_accountScreen->refresh();
     showAsToolWindow(m_accountScreen, tr("Larkspur Account"), QSize(600, 550), this);
+    addFeatureWindowKeys(m_accountScreen, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!settleRegisterEntry()) {
+        event->ignore();
+        return;
+    }
     QSettings settings;
     settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
     if (m_splitter)

@@ -136,6 +136,7 @@ private:
     void setupAccountList();
     void setupAccountShortcuts();
     void fitAccountItemsToWidth();
+    void fitAccountPaneToFont();
     void saveAccountOrder();
     void scheduleAccountListRefresh();
     void scheduleRegisterReload();
@@ -154,6 +155,9 @@ private:
     // False, with the status message, when no account is current.
     bool requireCurrentAccount();
     void reloadRegister();
+    // Typed changes in the shown register's entry row are saved or dropped
+    // as the user says; false when the user cancels or the save is refused.
+    bool settleRegisterEntry();
     // A feature window wrote transactions: the register and the account
     // list show them now.
     void showWrittenTransactions();

@@ -43,6 +43,8 @@ namespace {
 // the view places a row widget inside that padding: the item is made that
 // much taller, so the row keeps its full height.
 const int kItemVerticalPadding = 14;
+// The account pane's least width at the normal font size.
+const int kAccountPaneMinimumWidth = 260;
 
 // Menu texts read "&" as a mnemonic marker; a name shows it as written.
 QString menuText(QString text)
@@ -56,7 +58,6 @@ void MainWindow::setupAccountList()
 {
     m_accountList = new QListWidget;
     m_accountList->setObjectName(QStringLiteral("accountList"));
-    m_accountList->setMinimumWidth(260);
     m_accountList->setStyleSheet(styleSheetForAccountList());
     m_accountList->setFocusPolicy(Qt::NoFocus);
     m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,13 +83,13 @@ void MainWindow::setupAccountList()
 
     auto* pane = new QWidget;
     pane->setObjectName(QStringLiteral("accountPane"));
-    pane->setMinimumWidth(260);
-    pane->setMaximumWidth(500);
     auto* paneLayout = new QVBoxLayout(pane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
     paneLayout->addWidget(m_accountList, 1);
     paneLayout->addWidget(m_footerLabel, 0);
+
+    fitAccountPaneToFont();
 
     m_splitter = new QSplitter(Qt::Horizontal);
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { fitAccountItemsToWidth(); });
@@ -108,6 +109,18 @@ void MainWindow::setupAccountList()
     else
         m_splitter->setSizes({280, 1000});
     setCentralWidget(m_splitter);
+}
+
+void MainWindow::fitAccountPaneToFont()
+{
+    // Names and balances grow with the font; so does the pane's least width,
+    // and with it the window's minimum size.
+    const int least = kAccountPaneMinimumWidth * std::max(100, fontScalePercent()) / 100;
+    m_accountList->setMinimumWidth(least);
+    if (QWidget* pane = m_accountList->parentWidget()) {
+        pane->setMinimumWidth(least);
+        pane->setMaximumWidth(std::max(500, least * 2));
+    }
 }
 
 QString MainWindow::styleSheetForAccountList()
@@ -233,6 +246,17 @@ void MainWindow::selectAccount(const QString& accountId)
 {
     if (!liveAccount(accountId))
         return;
+    if (m_registerScreen && m_pages->currentWidget() == m_registerPage
+        && m_registerScreen->currentAccountId() == accountId) {
+        // Already shown: what is typed in its entry row stays.
+        m_registerScreen->reload();
+        highlightCurrentAccount();
+        return;
+    }
+    if (!settleRegisterEntry()) {
+        highlightCurrentAccount();
+        return;
+    }
     m_appState->setCurrentAccountId(accountId);
     if (m_registerScreen)
         m_registerScreen->setAccount(accountId);

@@ -5,6 +5,7 @@
 
 #include "app/appstate.h"
 #include "data/recurringrepository.h"
+#include "ui/mainwindow_p.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/importscreen.h"
 #include "ui/screens/payeescreen.h"
@@ -15,7 +16,11 @@
 #include "ui/screens/searchscreen.h"
 #include "ui/screens/settingsscreen.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QSize>
+
+using namespace MainWindowPrivate;
 
 namespace {
 
@@ -33,6 +38,7 @@ Screen* openKeptWindow(MainWindow* owner, Screen*& kept, AppState* appState, con
     }
     refresh(kept);
     MainWindow::showAsToolWindow(kept, title, firstSize, owner);
+    addFeatureWindowKeys(kept, owner);
     return kept;
 }
 
@@ -47,6 +53,24 @@ void refreshIfOpen(Screen* screen, Refresh refresh)
 }
 
 } // namespace
+
+void MainWindowPrivate::addFeatureWindowKeys(QWidget* window, MainWindow* owner, std::function<bool()> mayClose)
+{
+    if (window->property("featureWindowKeys").toBool())
+        return;
+    window->setProperty("featureWindowKeys", true);
+    for (const QKeySequence& sequence : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(sequence, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, window, [window, mayClose] {
+            if (!mayClose || mayClose())
+                window->close();
+        });
+    }
+    auto* search = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), window);
+    search->setContext(Qt::WindowShortcut);
+    QObject::connect(search, &QShortcut::activated, owner, &MainWindow::showSearchWindow);
+}
 
 void MainWindow::showAsToolWindow(QWidget* window, const QString& title, const QSize& size, QWidget* mainWindow)
 {
@@ -164,7 +188,11 @@ void MainWindow::showImportWindow()
         [this](ImportScreen* screen) {
             connect(screen, &ImportScreen::importCompleted, this, &MainWindow::showWrittenTransactions);
         },
-        [](ImportScreen* screen) { screen->refresh(); });
+        [this](ImportScreen* screen) {
+            // An import being written is not left from the keyboard.
+            addFeatureWindowKeys(screen, this, [screen] { return !screen->isRunning(); });
+            screen->refresh();
+        });
 }
 
 // ---- Payees ----

@@ -18,6 +18,7 @@
 #endif
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -164,6 +165,18 @@ QString themeName(ThemeManager::Theme theme)
     }
 }
 
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    // Relative luminance of sRGB colours, as WCAG 2 defines it.
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QPalette themePalette(bool dark, const QColor& accent)
 {
     static const PaletteEntry entries[] = {
@@ -187,8 +200,18 @@ QPalette themePalette(bool dark, const QColor& accent)
     for (const PaletteEntry& entry : entries)
         palette.setColor(entry.role, QColor(QLatin1String(dark ? entry.dark : entry.light)));
     palette.setColor(QPalette::Highlight, dark ? accent.lighter(135) : accent);
-    // Qt's default link blue is unreadable on the dark window colour.
-    palette.setColor(QPalette::Link, dark ? accent.lighter(160) : accent.darker(115));
+    // Qt's default link blue is unreadable on the dark window colour; the
+    // accent's shade is taken further from the background until it reads.
+    QColor link = dark ? accent.lighter(160) : accent.darker(115);
+    const auto readable = [&palette](const QColor& c) {
+        return contrastRatio(c, palette.color(QPalette::Base)) >= kLinkContrast
+            && contrastRatio(c, palette.color(QPalette::Window)) >= kLinkContrast;
+    };
+    for (int step = 0; step < 40 && !readable(link); ++step) {
+        const int lightness = link.lightness();
+        link.setHsl(link.hslHue(), link.hslSaturation(), qBound(0, lightness + (dark ? 8 : -8), 255));
+    }
+    palette.setColor(QPalette::Link, link);
     palette.setColor(QPalette::LinkVisited, palette.color(QPalette::Link));
 
     const QColor disabled(QLatin1String(dark ? "#3A5A4A" : "#A0B5A8"));

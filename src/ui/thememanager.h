@@ -55,5 +55,11 @@ private:
 
 // "system", "light" or "dark".
 QString themeName(ThemeManager::Theme theme);
+// WCAG contrast ratio of two colours, 1 to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// Links in the palette reach at least this ratio on its base and window
+// colours.
+inline constexpr double kLinkContrast = 4.5;
+
 // The palette installed for the dark or the light look with that accent.
 QPalette themePalette(bool dark, const QColor& accent);

@@ -7,6 +7,7 @@
 #include "services/categorylookup.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/formamount.h"
+#include "ui/dialogs/messageboxes.h"
 #include "ui/register/registereditors.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen_p.h"
@@ -264,4 +265,53 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
     reload();
     if (nextRow >= 0 && nextRow < model->rowCount())
         view->setCurrentIndex(model->index(nextRow, RegisterModel::DateColumn));
+}
+
+bool RegisterScreen::hasUnsavedEntry()
+{
+    if (accountId.isEmpty() || !model->showEntryRow)
+        return false;
+    flushEditor();
+    if (model->isEditingTransaction()) {
+        // The opening-balance row has nothing stored to change.
+        if (model->editingTransactionId().isEmpty())
+            return false;
+        for (int column = 0; column <= RegisterModel::ClearedColumn; ++column) {
+            if (bufferChanged(column))
+                return true;
+        }
+        return model->categoryIdText != loadedCategoryId;
+    }
+    // A fresh entry row holds only its date.
+    for (int column = RegisterModel::CheckNumberColumn; column <= RegisterModel::ClearedColumn; ++column) {
+        if (!model->editBuffer(column).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool RegisterScreen::settleUnsavedEntry()
+{
+    if (!hasUnsavedEntry())
+        return true;
+    MessageBoxes::Request request;
+    request.icon = QMessageBox::Question;
+    request.parent = this;
+    request.title = tr("Unsaved Transaction");
+    request.text = tr("Save the transaction you were entering?");
+    request.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    request.defaultButton = QMessageBox::Save;
+    switch (MessageBoxes::show(request)) {
+    case QMessageBox::Save:
+        commitCurrentRow();
+        // A refused commit keeps the row as typed, with its message shown.
+        return !hasUnsavedEntry();
+    case QMessageBox::Discard:
+        abandonEditing();
+        model->clearEntryRow();
+        view->viewport()->update();
+        return true;
+    default:
+        return false;
+    }
 }

@@ -84,13 +84,12 @@ bool RegisterLineEdit::event(QEvent* e)
         return false;
     if (e->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(e);
-        QCompleter* c = completer();
+        // Return reaching the line edit itself while the popup is open
+        // chooses as it does in the popup.
+        auto* c = qobject_cast<TabCompleter*>(completer());
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && c && c->popup()
-            && c->popup()->isVisible()) {
-            const QModelIndex current = c->popup()->currentIndex();
-            if (current.isValid())
-                setText(current.data(Qt::DisplayRole).toString());
-            c->popup()->hide();
+            && c->popup()->isVisible() && TabCompleter::acceptsAndMoves(key)) {
+            c->acceptAndMove(key);
             e->accept();
             return true;
         }
@@ -194,10 +193,34 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* e)
     if (e->type() != QEvent::KeyPress || !popup() || !popup()->isVisible())
         return QCompleter::eventFilter(watched, e);
     const auto* key = static_cast<QKeyEvent*>(e);
-    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab)
+    if (!acceptsAndMoves(key))
         return QCompleter::eventFilter(watched, e);
+    acceptAndMove(key);
+    return true;
+}
 
-    const QModelIndex current = popup()->currentIndex();
+bool TabCompleter::acceptsAndMoves(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Ctrl+Return and Alt+Return stay the register's commands.
+        return !(key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    default:
+        return false;
+    }
+}
+
+void TabCompleter::acceptAndMove(const QKeyEvent* key)
+{
+    // The highlighted entry, else the only one offered: Return or Tab on a
+    // typed prefix with a single match means that match.
+    QModelIndex current = popup()->currentIndex();
+    if (!current.isValid() && completionModel() && completionModel()->rowCount() == 1)
+        current = completionModel()->index(0, 0);
     const QString text = current.isValid() ? current.data(Qt::DisplayRole).toString() : QString();
     QWidget* target = widget();
     if (!text.isEmpty()) {
@@ -214,17 +237,18 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* e)
     }
     popup()->hide();
 
-    // Inside the two-line payee cell Tab goes on to the memo line.
+    // Inside the two-line payee cell the move goes on to the memo line.
     for (QWidget* w = target ? target->parentWidget() : nullptr; w; w = w->parentWidget()) {
         if (w->objectName() == QLatin1String(PayeeMemoEditorName)) {
             if (auto* memo = w->findChild<QWidget*>(QLatin1String(MemoEditName)))
                 memo->setFocus(Qt::OtherFocusReason);
-            return true;
+            return;
         }
     }
 
     // Elsewhere the cell is written back and the next or previous one opens.
-    const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+    const bool backwards = key->key() == Qt::Key_Backtab
+        || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
     for (QWidget* w = target ? target->parentWidget() : nullptr; w; w = w->parentWidget()) {
         auto* view = qobject_cast<QAbstractItemView*>(w);
         if (!view)
@@ -236,7 +260,6 @@ bool TabCompleter::eventFilter(QObject* watched, QEvent* e)
         }
         break;
     }
-    return true;
 }
 
 PayeeMemoEditor::PayeeMemoEditor(QWidget* parent)

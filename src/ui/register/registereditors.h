@@ -80,8 +80,9 @@ protected:
     bool event(QEvent* e) override;
 };
 
-// Completer whose Tab takes the highlighted entry and moves on: inside the
-// two-line payee editor to its memo line, elsewhere to the next cell.
+// Completer whose Tab and Return take the highlighted entry, or the only one
+// offered, and move on: inside the two-line payee editor to its memo line,
+// elsewhere to the next cell (Shift+Tab to the previous one).
 class TabCompleter : public QCompleter
 {
     Q_OBJECT
@@ -89,6 +90,11 @@ public:
     explicit TabCompleter(QObject* parent = nullptr);
     TabCompleter(QAbstractItemModel* model, QObject* parent = nullptr);
     TabCompleter(const QStringList& list, QObject* parent = nullptr);
+
+    // True for the keys that choose from the open popup and move on.
+    static bool acceptsAndMoves(const QKeyEvent* key);
+    // Takes the entry for the key and moves on; the popup must be open.
+    void acceptAndMove(const QKeyEvent* key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QMenu>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <algorithm>
@@ -39,18 +41,20 @@ QString hiddenKey(int column)
 }
 
 // In a window too narrow for the default widths, the columns the user has
-// not sized give way, down to these widths, until Payee (which takes what is
-// left) has its minimum: the money columns and the payee stay readable at the
-// first-start size.
+// not sized give way, down to these widths in characters of the register's
+// font, until Payee (which takes what is left) has its minimum: the money
+// columns and the payee stay readable at every font size.
+constexpr int kPayeeMinimumCharacters = 20;
 constexpr int kPayeeMinimumWidth = 180;
 struct Shrinkable
 {
     int column;
-    int minimum;
+    int characters;
 };
-constexpr Shrinkable kShrinkable[] = {{RegisterModel::CategoryColumn, 110},
-                                      {RegisterModel::MemoColumn, 110},
-                                      {RegisterModel::DateColumn, 100}};
+constexpr Shrinkable kShrinkable[] = {{RegisterModel::CategoryColumn, 8}, {RegisterModel::MemoColumn, 6},
+                                      {RegisterModel::DateColumn, 10},    {RegisterModel::CheckNumberColumn, 4},
+                                      {RegisterModel::PaymentColumn, 8},  {RegisterModel::DepositColumn, 8},
+                                      {RegisterModel::BalanceColumn, 9}};
 
 int scaled(int width)
 {
@@ -109,6 +113,13 @@ void RegisterScreen::restoreColumnLayout()
     view->sortByColumn(sortColumn, order);
 }
 
+int RegisterScreen::widthOfCharacters(int characters) const
+{
+    // The cell pads both sides.
+    const QFontMetrics metrics = view->fontMetrics();
+    return metrics.averageCharWidth() * (characters + 2);
+}
+
 void RegisterScreen::fitDefaultColumnWidths()
 {
     QSettings settings;
@@ -128,11 +139,18 @@ void RegisterScreen::fitDefaultColumnWidths()
                                              [column](const Shrinkable& s) { return s.column == column; });
         if (shrinkable != std::end(kShrinkable) && !storedWidth(settings, columns, column)) {
             const int full = scaled(kDefaultWidths[column]);
-            flexible.append({column, full, std::min(full, scaled(shrinkable->minimum))});
+            flexible.append({column, full, std::min(full, widthOfCharacters(shrinkable->characters))});
         } else {
             taken += columns->sectionSize(column);
         }
     }
+    // The window cannot be made narrower than the least widths: the money
+    // columns stay in view at its minimum size.
+    const int payeeLeast = std::max(kPayeeMinimumWidth, widthOfCharacters(kPayeeMinimumCharacters));
+    int least = taken + payeeLeast;
+    for (const Flexible& f : std::as_const(flexible))
+        least += f.least;
+    view->setMinimumWidth(least + 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width());
     if (flexible.isEmpty())
         return;
 
@@ -144,7 +162,7 @@ void RegisterScreen::fitDefaultColumnWidths()
     }
     // What the flexible columns may have, shared in proportion to how far
     // each can give way.
-    const int room = std::clamp(view->viewport()->width() - taken - scaled(kPayeeMinimumWidth), leastSum, fullSum);
+    const int room = std::clamp(view->viewport()->width() - taken - payeeLeast, leastSum, fullSum);
     const int giveWay = fullSum - room;
     const int canGive = fullSum - leastSum;
     restoringLayout = true;

@@ -51,6 +51,13 @@ public:
     // Scrolls to the entry row's end of the register and makes its first
     // cell current.
     void focusEntryRow();
+    // True when the entry row, or the transaction row being edited, holds
+    // typed changes not yet saved; an open cell editor counts as typed.
+    bool hasUnsavedEntry();
+    // Before the page is left: asks whether to save typed changes. Save
+    // commits as Ctrl+Return does, Discard drops them. False when the user
+    // cancels or the commit is refused (the row then stays as typed).
+    bool settleUnsavedEntry();
 
     // Preference key of an account's stored filter.
     static QString filterPreferenceKey(const QString& accountId);
@@ -151,6 +158,8 @@ private:
     // Narrows the columns the user has not sized when the window is too
     // narrow for their default widths, so Payee keeps a readable width.
     void fitDefaultColumnWidths();
+    // The width of that many characters of the register's font in a cell.
+    int widthOfCharacters(int characters) const;
     // A user's resize of a column; the program's own resizes and the zero
     // width of a hidden column are not kept.
     void saveColumnWidth(int column, int oldSize, int newSize);

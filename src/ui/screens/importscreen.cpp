@@ -227,9 +227,12 @@ void ImportScreen::onFormatToggled()
 void ImportScreen::refresh()
 {
     resetFile();
-    // With nothing selected the reload selects the first account.
     m_accountCombo->clear();
     reloadAccounts();
+    // The account shown in the register is the likely target.
+    const int current = m_accountCombo->findData(m_appState->currentAccountId());
+    if (current >= 0)
+        m_accountCombo->setCurrentIndex(current);
 }
 
 void ImportScreen::reloadAccounts()

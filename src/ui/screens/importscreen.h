@@ -35,6 +35,8 @@ public:
 
     // Back to a CSV import without files, with the accounts read anew.
     void refresh();
+    // True while an import is being written.
+    bool isRunning() const { return m_running; }
 
 signals:
     // Data may have changed: an import wrote rows, or the user closed the

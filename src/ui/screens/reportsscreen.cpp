@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -86,6 +87,25 @@ ReportsScreen::ReportsScreen(AppState* appState, QWidget* parent)
     connect(m_toEdit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
     connect(exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
     connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onFilterChanged);
+    // A focused table would take Ctrl+Tab for its own cell moves; the tabs
+    // turn from anywhere in the window.
+    const auto turn = [this](int delta) {
+        const int count = m_tabs->count();
+        if (count > 0)
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + delta + count) % count);
+    };
+    const std::pair<QKeySequence, int> turns[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [sequence, delta] : turns) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [turn, d = delta] { turn(d); });
+    }
 
     applyDatePreset(0);
 

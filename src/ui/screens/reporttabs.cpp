@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -109,6 +110,17 @@ void ReportsScreen::appendTotalRow(QTableWidget* table, qint64 first, qint64 sec
         cell->setTextAlignment(kNumberAlignment);
         cell->setFont(bold);
         table->setItem(row, column++, cell);
+    }
+    // Columns were fitted to the plain rows; the bold totals are wider and
+    // must not be cut off.
+    const QFontMetrics metrics(bold);
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QTableWidgetItem* item = table->item(row, c);
+        if (!item)
+            continue;
+        const int needed = metrics.horizontalAdvance(item->text()) + 4 * metrics.averageCharWidth();
+        if (table->columnWidth(c) < needed)
+            table->setColumnWidth(c, needed);
     }
 }
 

@@ -51,6 +51,8 @@ SearchScreen::SearchScreen(AppState* appState, QWidget* parent)
     m_debounce->setInterval(kDebounceMs);
 
     auto* filters = new QHBoxLayout;
+    // Tight enough that whole filter texts fit the window's first width.
+    filters->setSpacing(4);
     filters->addWidget(new QLabel(tr("Account:"), this));
     m_accountFilter = makeFilterCombo(tr("All Accounts"));
     filters->addWidget(m_accountFilter);
@@ -121,8 +123,9 @@ QComboBox* SearchScreen::makeFilterCombo(const QString& allText)
     // As wide as the longest name when there is room, narrower otherwise:
     // long account or category names must not widen the window.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    combo->setMinimumWidth(combo->fontMetrics().averageCharWidth() * 14);
     combo->addItem(allText, QString());
+    // Never narrower than its "All ..." entry, in any font size or language.
+    combo->setMinimumWidth(std::max(combo->fontMetrics().averageCharWidth() * 14, combo->sizeHint().width()));
     return combo;
 }
 

@@ -30,6 +30,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString kDefaultAccent = QStringLiteral("#00897B");
@@ -100,24 +102,9 @@ void selectData(QComboBox* combo, const QVariant& data)
 
 } // namespace
 
-SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(parent), m_appState(appState)
+void SettingsScreen::styleNavigation()
 {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
     const bool dark = isDarkPalette();
-    m_nav = new QListWidget;
-    setFontRole(m_nav, FontRole::Body);
-    m_nav->setFixedWidth(180);
-    m_nav->setFrameShape(QFrame::NoFrame);
-    m_nav->setFocusPolicy(Qt::NoFocus);
-    // The width is fixed: a long translation is shortened, never scrolled.
-    m_nav->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_nav->setTextElideMode(Qt::ElideRight);
-    addPageShortcuts(this, m_nav);
-    m_nav->setSpacing(2);
-    m_nav->setIconSize(QSize(20, 20));
     m_nav->setStyleSheet(QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
                                         "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
                                         "QListWidget::item:hover {  background: %3;}"
@@ -127,14 +114,50 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
                                   dark ? QStringLiteral("#1E3530") : QStringLiteral("#E0EBE5"),
                                   dark ? QStringLiteral("#26574A") : accentColorRef().name(),
                                   QStringLiteral("#FFFFFF")));
+    const QString separator =
+        QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB"));
+    for (QFrame* line : findChildren<QFrame*>(QStringLiteral("settingsSeparator")))
+        line->setStyleSheet(separator);
     const QColor iconColor(dark ? QStringLiteral("#8FAF9F") : QStringLiteral("#4A6358"));
+    for (int row = 0; row < m_nav->count(); ++row) {
+        QListWidgetItem* item = m_nav->item(row);
+        item->setIcon(glyphIcon(char16_t(item->data(Qt::UserRole).toInt()), iconColor, 20));
+    }
+}
+
+SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(parent), m_appState(appState)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_nav = new QListWidget;
+    setFontRole(m_nav, FontRole::Body);
+    // Wider with a larger font, so the page names keep their room.
+    m_nav->setFixedWidth(180 * std::max(100, fontScalePercent()) / 100);
+    m_nav->setFrameShape(QFrame::NoFrame);
+    m_nav->setFocusPolicy(Qt::NoFocus);
+    // The width is fixed: a long translation is shortened, never scrolled.
+    m_nav->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_nav->setTextElideMode(Qt::ElideRight);
+    addPageShortcuts(this, m_nav);
+    m_nav->setSpacing(2);
+    m_nav->setIconSize(QSize(20, 20));
     const struct
     {
         QString text;
         char16_t glyph;
     } items[] = {{tr("General"), 0xE8B8}, {tr("Register"), 0xE8EF}, {tr("Data & Sync"), 0xE627}, {tr("About"), 0xE88E}};
-    for (const auto& item : items)
-        new QListWidgetItem(glyphIcon(item.glyph, iconColor, 20), item.text, m_nav);
+    for (const auto& item : items) {
+        auto* navItem = new QListWidgetItem(item.text, m_nav);
+        navItem->setData(Qt::UserRole, int(item.glyph));
+    }
+    styleNavigation();
+    // Every open window takes a new theme or accent at once.
+    if (ThemeManager* theme = m_appState->themeManager()) {
+        connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::styleNavigation);
+        connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::styleNavigation);
+    }
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGeneralPage());
@@ -147,6 +170,11 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
 
     layout->addWidget(m_nav, 0);
     layout->addWidget(m_pages, 1);
+    styleNavigation();
+    // The window is never made too narrow for a choice's text, at any font
+    // size or in any language.
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 SettingsScreen::~SettingsScreen() = default;
@@ -177,8 +205,7 @@ QFrame* SettingsScreen::createSeparator()
 {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);
-    line->setStyleSheet(
-        QStringLiteral("color: %1;").arg(isDarkPalette() ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB")));
+    line->setObjectName(QStringLiteral("settingsSeparator"));
     return line;
 }
 

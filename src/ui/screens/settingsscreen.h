@@ -58,6 +58,9 @@ public slots:
     void restoreSelectedAccount();
 
 private:
+    // The page list's and the separators' colours and the icons for the
+    // current theme and accent.
+    void styleNavigation();
     QWidget* createGeneralPage();
     QWidget* createRegisterPage();
     QWidget* createDataSyncPage();
