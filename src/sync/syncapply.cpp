@@ -91,11 +91,19 @@ bool brokenKeyDate(const QDate& date)
 
 // A local row still pending holds a change the server has not seen: only a
 // strictly newer server version replaces it. A synced one takes an equal
-// version too (the echo of its own push).
+// version too (the echo of its own push), and so does a pending row that
+// never reached the server and was never edited since it was written (a
+// default category or a schedule's posting, created under the same id on
+// another installation): it holds nothing the server's copy lacks.
 template <typename Record>
 bool serverWins(const Record& local, int serverVersion)
 {
-    return local.syncStatus == SyncStatus::Synced ? serverVersion >= local.version : serverVersion > local.version;
+    if (local.syncStatus == SyncStatus::Synced)
+        return serverVersion >= local.version;
+    if (serverVersion == local.version && local.serverId.isEmpty() && !local.deletedAt
+        && local.createdAt == local.updatedAt)
+        return true;
+    return serverVersion > local.version;
 }
 
 void warnMoney(const char* operation, const QString& id)

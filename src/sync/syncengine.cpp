@@ -106,6 +106,7 @@ void SyncEngine::syncNow()
     }
     m_resyncRequested = false;
     ++m_cycle;
+    m_pullingFirst = m_pulledFirst = false;
     setState(Syncing);
     pushChanges();
 }

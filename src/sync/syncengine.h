@@ -125,6 +125,9 @@ private:
     void pushChanges();
     void pushNextBatch();
     void handlePushResponse(bool ok, int httpStatus, const QJsonObject& body);
+    // Whether this cycle pulls before it pushes: a pending row must not
+    // replace a newer server copy it has not seen yet.
+    bool needsPullFirst() const;
     // Change objects of the first `limit` pending rows in push order.
     QJsonArray gatherChanges(int limit) const;
     int countPending() const;
@@ -199,6 +202,9 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     int m_pullPageCount = 0;
+    // This cycle's pull before the push: under way, or done.
+    bool m_pullingFirst = false;
+    bool m_pulledFirst = false;
     bool m_resyncRequested = false;
     std::function<bool()> m_signedInCheck;
     // Counts cycles; a reply carrying an older number belongs to a cycle

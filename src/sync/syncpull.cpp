@@ -115,6 +115,15 @@ void SyncEngine::handlePullResponse(bool ok, int httpStatus, const QJsonObject& 
         // and again, up to the page cap.
         qWarning() << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
     }
+    if (std::exchange(m_pullingFirst, false)) {
+        m_pulledFirst = true;
+        // Cut short at the page cap, the push waits for the next cycle,
+        // which pulls on first.
+        if (!hasMore || cursor.isEmpty()) {
+            pushChanges();
+            return;
+        }
+    }
     finishCycle();
 }
 

@@ -16,6 +16,7 @@
 #include <QDebug>
 #include <QHash>
 #include <QPointer>
+#include <QSqlQuery>
 
 namespace {
 
@@ -113,10 +114,38 @@ QJsonArray SyncEngine::gatherChanges(int limit) const
     return changes;
 }
 
+bool SyncEngine::needsPullFirst() const
+{
+    if (m_pulledFirst)
+        return false;
+    // Default categories and postings of schedules get the same ids on
+    // every installation: the server may already hold a newer copy of a
+    // row this one created and never synced.
+    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+    q.setForwardOnly(true);
+    const bool ok = q.exec(QStringLiteral(
+        "SELECT EXISTS (SELECT 1 FROM categories WHERE sync_status = 'pending' AND is_default = 1 "
+        "AND COALESCE(server_id, '') = '') OR EXISTS (SELECT 1 FROM transactions WHERE sync_status = 'pending' "
+        "AND COALESCE(recurring_id, '') <> '' AND COALESCE(server_id, '') = '')"));
+    // Unsure: pulling first costs one request, pushing first may lose an edit.
+    return !ok || !q.next() || q.value(0).toBool();
+}
+
 void SyncEngine::pushChanges()
 {
+    if (needsPullFirst()) {
+        m_pullingFirst = true;
+        m_pullPageCount = 0;
+        pullChanges(savedCursor());
+        return;
+    }
     const int total = countPending();
     if (total == 0) {
+        if (m_pulledFirst) {
+            // The pull before the push settled every pending row.
+            finishCycle();
+            return;
+        }
         m_pullPageCount = 0;
         pullChanges(savedCursor());
         return;
