@@ -136,6 +136,9 @@ private:
     std::function<QJsonObject(const Transaction&)> transactionChanges(const QList<Transaction>& rows) const;
     // Marks the accepted rows of the sent batch (entity type → id → server id).
     void markAccepted(const QHash<QString, QHash<QString, QString>>& accepted);
+    // Forgets refusals of rows that are no longer pending (a pulled copy
+    // replaced them).
+    void dropSettledRefusals();
 
     // Pull.
     void pullChanges(const QString& cursor);
@@ -217,6 +220,10 @@ private:
     qint64 m_sentChangeCount = -1;
     // Pending rows beyond the batch, sent by later cycles.
     int m_unsentCount = 0;
+    // Rows the service refused ("entity type/id" → its message) and that
+    // are still pending: a cycle ends in Error while there are any.
+    QHash<QString, QString> m_refused;
+    QString m_firstRefusal; // the message shown for them
     // Pulled rows that failed to apply, {"entity_type", "row"} each.
     QJsonArray m_retryRows;
     bool m_retryRowsLoaded = false;

@@ -141,6 +141,7 @@ void SyncEngine::pushChanges()
     }
     const int total = countPending();
     if (total == 0) {
+        m_refused.clear();
         if (m_pulledFirst) {
             // The pull before the push settled every pending row.
             finishCycle();
@@ -186,13 +187,18 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
         const QString status = text(result, "status");
         const QString entityType = text(result, "entity_type");
         const QString entityId = text(result, "entity_id");
+        const QString key = entityType + QLatin1Char('/') + entityId;
         if (status == QLatin1String("ok")) {
             ++acceptedCount;
             accepted[entityType].insert(entityId, text(result, "server_id"));
+            m_refused.remove(key);
         } else {
-            ++rejectedCount;
+            const QString message = text(result, "message");
+            if (rejectedCount++ == 0)
+                m_firstRefusal = message.isEmpty() ? status : message;
+            m_refused.insert(key, message);
             qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
-                       << "status=" << status << "message=" << text(result, "message");
+                       << "status=" << status << "message=" << message;
         }
     }
     if (rejectedCount > 0) {
@@ -228,5 +234,29 @@ void SyncEngine::markAccepted(const QHash<QString, QHash<QString, QString>>& acc
         } else if (it.key() == kReconciliation) {
             markType(m_reconciliations, it.value(), ofType, unchanged, sameFor(ChangeObjects::reconciliation));
         }
+    }
+}
+
+void SyncEngine::dropSettledRefusals()
+{
+    static const QHash<QString, QString> tables{{kAccount, QStringLiteral("accounts")},
+                                                {kCategory, QStringLiteral("categories")},
+                                                {kRecurring, QStringLiteral("recurring_transactions")},
+                                                {kTransaction, QStringLiteral("transactions")},
+                                                {kReconciliation, QStringLiteral("reconciliations")}};
+    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+    for (auto it = m_refused.begin(); it != m_refused.end();) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        const QString table = tables.value(it.key().left(slash));
+        // A row that is gone, or of a type not stored here, waits for nothing.
+        bool pending = false;
+        if (!table.isEmpty()) {
+            q.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ? AND sync_status = 'pending'").arg(table));
+            q.addBindValue(it.key().mid(slash + 1));
+            // Unreadable: kept, rather than reported as accepted.
+            pending = !q.exec() || q.next();
+            q.finish();
+        }
+        it = pending ? std::next(it) : m_refused.erase(it);
     }
 }
