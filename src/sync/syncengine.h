@@ -168,6 +168,8 @@ private:
     // Adds the page's failed rows to the retry list, up to its cap.
     void keepPageFailures();
     QString localIdForServerId(const QString& table, const QString& serverId);
+    // A pulled reference as the local id it names (see syncapply.cpp).
+    QString ref(const char* table, const QString& value);
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
@@ -234,4 +236,6 @@ private:
     // The page's rows that failed, {"entity_type", "row"} each.
     QJsonArray m_pageFailures;
     QHash<QString, QSqlQuery> m_statements; // only while a page is applied
+    // "table/id" of rows found stored while the page is applied.
+    QSet<QString> m_knownIds;
 };

@@ -149,6 +149,7 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     }
     const QJsonArray retryBefore = m_retryRows;
     m_pageTouched.clear();
+    m_knownIds.clear();
     // Full-text indexing row by row, each in its own savepoint, costs more
     // than all the rest of a row: the page's new rows are indexed at once.
     const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();
