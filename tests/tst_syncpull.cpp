@@ -267,9 +267,16 @@ void SyncPullTest::applyRules_data()
     QTest::newRow("unknown client id, known server id")
         << "" << transactions({{"client_id", "elsewhere"}})
         << "SELECT group_concat(payee) FROM transactions" << "New" << "";
-    QTest::newRow("created elsewhere: the server id is the id")
+    QTest::newRow("created elsewhere: a new id, the server id kept")
         << "" << transactions({{"client_id", QJsonValue::Null}, {"id", "srv-9"}})
-        << "SELECT sync_status || '|' || server_id FROM transactions WHERE id = 'srv-9'" << "synced|srv-9" << "";
+        << "SELECT sync_status || '|' || length(id) || '|' || (id <> server_id) FROM transactions "
+           "WHERE server_id = 'srv-9'" << "synced|36|1" << "";
+    QTest::newRow("created elsewhere, referred to by its server id")
+        << "" << QJsonObject{{"accounts", QJsonArray{QJsonObject{{"id", "srv-a7"}, {"name", "Web"}}}},
+                             {"transactions", QJsonArray{transactionRow({{"client_id", QJsonValue::Null},
+                                                                         {"id", "srv-9"}, {"account_id", "srv-a7"}})}}}
+        << "SELECT a.name FROM transactions t JOIN accounts a ON a.id = t.account_id WHERE t.server_id = 'srv-9' "
+           "AND a.id <> 'srv-a7'" << "Web" << "";
     QTest::newRow("deleted, unknown here")
         << "" << transactions({{"id", "srv-9"}, {"client_id", "t9"}, {"deleted_at", "2024-03-03T00:00:00Z"}})
         << "SELECT COUNT(*) FROM transactions" << "1" << "";

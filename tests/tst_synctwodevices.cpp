@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
 #include "syncinstallation.h"
 
 #include <QJsonArray>
@@ -25,6 +27,8 @@ private slots:
     void forceFullSyncLosesNothing();
     void childrenBeforeParents();
     void editDuringDelayedPush();
+    void fixedIdRowsOfTheOtherInstallation_data();
+    void fixedIdRowsOfTheOtherInstallation();
 
 private:
     // Opens the installation (closing the other) and syncs until nothing is
@@ -290,6 +294,89 @@ void SyncTwoDevicesTest::editDuringDelayedPush()
     settle(*m_a);
     settle(*m_b);
     QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("second"));
+}
+
+// Default categories and a schedule's postings get the same ids on every
+// installation. A's edit of such a row must survive B writing its own
+// untouched copy, whether A edited it before or after its first sync.
+void SyncTwoDevicesTest::fixedIdRowsOfTheOtherInstallation_data()
+{
+    QTest::addColumn<bool>("postings"); // else default categories
+    QTest::addColumn<bool>("syncedBeforeEdit");
+    QTest::newRow("categories edited after A's first sync") << false << true;
+    QTest::newRow("categories edited before A's first sync") << false << false;
+    QTest::newRow("posting corrected after A synced it") << true << true;
+    QTest::newRow("posting corrected before A synced it") << true << false;
+}
+
+void SyncTwoDevicesTest::fixedIdRowsOfTheOtherInstallation()
+{
+    QFETCH(bool, postings);
+    QFETCH(bool, syncedBeforeEdit);
+    const QString atm = CategoryService::stableCategoryId("expense", "Fees & Charges", "ATM Fees");
+    const QString autoId = CategoryService::stableCategoryId("expense", "Insurance", "Auto");
+    const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
+    const auto post = [this] {
+        RecurringService(m_open->recurring.get(), m_open->transactions.get(), m_open->accounts.get()).processAutoPost();
+        return scalar("SELECT id FROM transactions WHERE recurring_id = 'rent'").toString();
+    };
+    use(*m_a);
+    QString posting;
+    if (postings) {
+        RecurringTransaction rent;
+        rent.id = QStringLiteral("rent");
+        rent.accountId = QStringLiteral("acct");
+        rent.payee = QStringLiteral("Rent");
+        rent.amount = -900;
+        rent.startDate = rent.nextDueDate = QDate::currentDate();
+        rent.autoPost = true;
+        rent.createdAt = rent.updatedAt = kStamp;
+        QVERIFY(m_a->recurring->insert(rent));
+        settle(*m_a);
+        settle(*m_b);
+        use(*m_a);
+        posting = post();
+        QVERIFY(!posting.isEmpty());
+    } else {
+        CategoryService(m_a->categories.get()).seedDefaultCategories();
+        // B is a new installation that has never synced.
+        m_b = std::make_unique<SyncInstallation>(m_service.get(), QStringLiteral("same-user"));
+    }
+    if (syncedBeforeEdit)
+        settle(*m_a);
+    if (postings) {
+        std::optional<Transaction> t = m_a->transactions->findById(posting);
+        t->amount = -950;
+        t->updatedAt = later;
+        t->syncStatus = SyncStatus::Pending;
+        QVERIFY(m_a->transactions->update(*t));
+    } else {
+        std::optional<Category> c = m_a->categories->findById(atm);
+        c->name = QStringLiteral("Cash machine");
+        c->updatedAt = later;
+        c->syncStatus = SyncStatus::Pending;
+        QVERIFY(m_a->categories->update(*c));
+        QVERIFY(m_a->categories->softDelete(autoId));
+    }
+    settle(*m_a);
+
+    use(*m_b);
+    if (postings)
+        QCOMPARE(post(), posting);
+    else
+        CategoryService(m_b->categories.get()).seedDefaultCategories();
+    settle(*m_b);
+    settle(*m_a);
+    settle(*m_b);
+    for (SyncInstallation* device : {m_a.get(), m_b.get()}) {
+        use(*device);
+        if (postings) {
+            QCOMPARE(device->transactions->findById(posting)->amount, qint64(-950));
+        } else {
+            QCOMPARE(device->categories->findById(atm)->name, QStringLiteral("Cash machine"));
+            QVERIFY(device->categories->findById(autoId)->deletedAt);
+        }
+    }
 }
 
 TALLYLEAF_TEST_MAIN(SyncTwoDevicesTest)

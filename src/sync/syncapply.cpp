@@ -91,11 +91,19 @@ bool brokenKeyDate(const QDate& date)
 
 // A local row still pending holds a change the server has not seen: only a
 // strictly newer server version replaces it. A synced one takes an equal
-// version too (the echo of its own push).
+// version too (the echo of its own push), and so does a pending row that
+// never reached the server and was never edited since it was written (a
+// default category or a schedule's posting, created under the same id on
+// another installation): it holds nothing the server's copy lacks.
 template <typename Record>
 bool serverWins(const Record& local, int serverVersion)
 {
-    return local.syncStatus == SyncStatus::Synced ? serverVersion >= local.version : serverVersion > local.version;
+    if (local.syncStatus == SyncStatus::Synced)
+        return serverVersion >= local.version;
+    if (serverVersion == local.version && local.serverId.isEmpty() && !local.deletedAt
+        && local.createdAt == local.updatedAt)
+        return true;
+    return serverVersion > local.version;
 }
 
 void warnMoney(const char* operation, const QString& id)
@@ -140,8 +148,8 @@ QJsonArray parentsFirst(const QJsonArray& rows)
 
 // The local row a server row belongs to: by its client id, else by the
 // server id stored locally (then `id` becomes that row's id). A row known
-// by neither takes the server id as its id, so that rows of other devices
-// referring to it by that id find it.
+// by neither and created elsewhere without a client id gets a new id of
+// its own (rows referring to it by its server id find it through ref()).
 template <typename Repository>
 auto SyncEngine::locate(Repository* repository, const char* table, QString& id, const QString& serverId)
     -> decltype(repository->findById(id))
@@ -159,8 +167,26 @@ auto SyncEngine::locate(Repository* repository, const char* table, QString& id, 
         }
     }
     if (id.isEmpty())
-        id = serverId;
+        id = newId();
     return local;
+}
+
+// A reference of a pulled row to a row of `table`: a local id as it is;
+// the server id of a row stored here under another id becomes that id.
+QString SyncEngine::ref(const char* table, const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    // A page names the same few accounts and categories in every row.
+    const QString key = QLatin1String(table) + QLatin1Char('/') + value;
+    if (m_knownIds.contains(key))
+        return value;
+    if (!findId(table, "id", value).isEmpty()) {
+        m_knownIds.insert(key);
+        return value;
+    }
+    const QString known = findId(table, "server_id", value);
+    return known.isEmpty() ? value : known;
 }
 
 // The version rule for one server row: a new row is inserted (unless the
@@ -272,13 +298,13 @@ SyncEngine::RowOutcome SyncEngine::applyCategoryRow(const QJsonObject& row)
     r.name = text(row, "name");
     r.categoryType =
         enumFrom(text(row, "category_type"), categoryTypeFromString, categoryTypeToString, CategoryType::Expense);
-    r.parentId = text(row, "parent_id");
+    r.parentId = ref("categories", text(row, "parent_id"));
     r.isTaxRelevant = flag(row, "is_tax_relevant");
     r.taxCategory = text(row, "tax_category");
     r.icon = text(row, "icon");
     r.color = text(row, "color");
     r.isDefault = flag(row, "is_default");
-    r.accountId = text(row, "account_id");
+    r.accountId = ref("accounts", text(row, "account_id"));
     r.version = int32(row, "version");
     r.syncStatus = SyncStatus::Synced;
     r.createdAt = timestamp(row, "created_at");
@@ -293,12 +319,12 @@ SyncEngine::RowOutcome SyncEngine::applyRecurringRow(const QJsonObject& row)
     r.id = text(row, "client_id");
     const std::optional<RecurringTransaction> local = locate(m_recurring, "recurring_transactions", r.id, r.serverId);
     bool valid = true;
-    r.accountId = text(row, "account_id");
+    r.accountId = ref("accounts", text(row, "account_id"));
     r.payee = text(row, "payee");
     r.memo = text(row, "memo");
     r.amount = money(row, "amount", valid);
-    r.categoryId = text(row, "category_id");
-    r.transferDestAccountId = text(row, "transfer_dest_account_id");
+    r.categoryId = ref("categories", text(row, "category_id"));
+    r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
     r.frequency = frequencyFromString(text(row, "frequency"));
     r.nextDueDate = parseDate(text(row, "next_due_date"));
     r.startDate = parseDate(text(row, "start_date"));
@@ -340,19 +366,19 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
     r.id = text(row, "client_id");
     const std::optional<Transaction> local = locate(m_transactions, "transactions", r.id, r.serverId);
     bool valid = true;
-    r.accountId = text(row, "account_id");
+    r.accountId = ref("accounts", text(row, "account_id"));
     r.date = parseDate(text(row, "date"));
     r.payee = text(row, "payee");
     r.memo = text(row, "memo");
     r.amount = money(row, "amount", valid);
-    r.categoryId = text(row, "category_id");
+    r.categoryId = ref("categories", text(row, "category_id"));
     r.checkNumber = text(row, "check_number");
     r.cleared = flag(row, "cleared");
     r.reconciled = flag(row, "reconciled");
-    r.transferLinkId = text(row, "transfer_link_id");
-    r.transferDestAccountId = text(row, "transfer_dest_account_id");
+    r.transferLinkId = ref("transactions", text(row, "transfer_link_id"));
+    r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
     r.isSplit = flag(row, "is_split");
-    r.recurringId = text(row, "recurring_id");
+    r.recurringId = ref("recurring_transactions", text(row, "recurring_id"));
     r.version = int32(row, "version");
     r.syncStatus = SyncStatus::Synced;
     r.createdAt = timestamp(row, "created_at");
@@ -372,7 +398,7 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
             SplitLine line;
             line.id = newId();
             line.transactionId = r.id;
-            line.categoryId = text(object, "category_id");
+            line.categoryId = ref("categories", text(object, "category_id"));
             line.amount = money(object, "amount", valid);
             line.memo = text(object, "memo");
             line.createdAt = r.createdAt;
@@ -405,7 +431,7 @@ SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row
     r.id = text(row, "client_id");
     const std::optional<Reconciliation> local = locate(m_reconciliations, "reconciliations", r.id, r.serverId);
     bool valid = true;
-    r.accountId = text(row, "account_id");
+    r.accountId = ref("accounts", text(row, "account_id"));
     r.statementDate = parseDate(text(row, "statement_date"));
     r.statementBalance = money(row, "statement_balance", valid);
     r.reconciledBalance = money(row, "reconciled_balance", valid);

@@ -106,6 +106,7 @@ void SyncEngine::syncNow()
     }
     m_resyncRequested = false;
     ++m_cycle;
+    m_pullingFirst = m_pulledFirst = false;
     setState(Syncing);
     pushChanges();
 }
@@ -199,10 +200,21 @@ void SyncEngine::finishCycle()
             qWarning() << "Sync pull:" << m_retryRows.size()
                        << "rows could not be applied yet (a row they refer to is missing); kept for the next sync";
     }
-    if (m_preferences)
-        m_preferences->setValue(kLastSyncKey, SqlValue::nowText());
-    setState(Idle);
-    emit syncCompleted();
+    if (!m_refused.isEmpty())
+        dropSettledRefusals();
+    if (!m_refused.isEmpty()) {
+        // Not in step while the service refuses rows: no sync time, no
+        // "Synced". The pulled rows are in, so the views still reload.
+        m_lastError = tr("%n change(s) were refused by the server: %1", nullptr, int(m_refused.size()))
+                          .arg(m_firstRefusal);
+        setState(Error);
+        emit syncFailed(m_lastError);
+    } else {
+        if (m_preferences)
+            m_preferences->setValue(kLastSyncKey, SqlValue::nowText());
+        setState(Idle);
+        emit syncCompleted();
+    }
     emit dataChanged();
     if (m_resyncRequested) {
         m_resyncRequested = false;

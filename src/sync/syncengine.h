@@ -129,6 +129,9 @@ private:
     void pushChanges();
     void pushNextBatch();
     void handlePushResponse(bool ok, int httpStatus, const QJsonObject& body);
+    // Whether this cycle pulls before it pushes: a pending row must not
+    // replace a newer server copy it has not seen yet.
+    bool needsPullFirst() const;
     // Change objects of the first `limit` pending rows in push order.
     QJsonArray gatherChanges(int limit) const;
     int countPending() const;
@@ -137,6 +140,9 @@ private:
     std::function<QJsonObject(const Transaction&)> transactionChanges(const QList<Transaction>& rows) const;
     // Marks the accepted rows of the sent batch (entity type → id → server id).
     void markAccepted(const QHash<QString, QHash<QString, QString>>& accepted);
+    // Forgets refusals of rows that are no longer pending (a pulled copy
+    // replaced them).
+    void dropSettledRefusals();
 
     // Pull.
     void pullChanges(const QString& cursor);
@@ -166,6 +172,8 @@ private:
     // Adds the page's failed rows to the retry list, up to its cap.
     void keepPageFailures();
     QString localIdForServerId(const QString& table, const QString& serverId);
+    // A pulled reference as the local id it names (see syncapply.cpp).
+    QString ref(const char* table, const QString& value);
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
@@ -203,6 +211,9 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     int m_pullPageCount = 0;
+    // This cycle's pull before the push: under way, or done.
+    bool m_pullingFirst = false;
+    bool m_pulledFirst = false;
     bool m_resyncRequested = false;
     std::function<bool()> m_signedInCheck;
     // Counts cycles; a reply carrying an older number belongs to a cycle
@@ -215,6 +226,10 @@ private:
     qint64 m_sentChangeCount = -1;
     // Pending rows beyond the batch, sent by later cycles.
     int m_unsentCount = 0;
+    // Rows the service refused ("entity type/id" → its message) and that
+    // are still pending: a cycle ends in Error while there are any.
+    QHash<QString, QString> m_refused;
+    QString m_firstRefusal; // the message shown for them
     // Pulled rows that failed to apply, {"entity_type", "row"} each.
     QJsonArray m_retryRows;
     bool m_retryRowsLoaded = false;
@@ -225,4 +240,6 @@ private:
     // The page's rows that failed, {"entity_type", "row"} each.
     QJsonArray m_pageFailures;
     QHash<QString, QSqlQuery> m_statements; // only while a page is applied
+    // "table/id" of rows found stored while the page is applied.
+    QSet<QString> m_knownIds;
 };

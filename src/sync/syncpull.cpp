@@ -115,6 +115,15 @@ void SyncEngine::handlePullResponse(bool ok, int httpStatus, const QJsonObject& 
         // and again, up to the page cap.
         qWarning() << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
     }
+    if (std::exchange(m_pullingFirst, false)) {
+        m_pulledFirst = true;
+        // Cut short at the page cap, the push waits for the next cycle,
+        // which pulls on first.
+        if (!hasMore || cursor.isEmpty()) {
+            pushChanges();
+            return;
+        }
+    }
     finishCycle();
 }
 
@@ -140,6 +149,7 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     }
     const QJsonArray retryBefore = m_retryRows;
     m_pageTouched.clear();
+    m_knownIds.clear();
     // Full-text indexing row by row, each in its own savepoint, costs more
     // than all the rest of a row: the page's new rows are indexed at once.
     const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();

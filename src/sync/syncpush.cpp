@@ -16,6 +16,7 @@
 #include <QDebug>
 #include <QHash>
 #include <QPointer>
+#include <QSqlQuery>
 
 namespace {
 
@@ -113,10 +114,39 @@ QJsonArray SyncEngine::gatherChanges(int limit) const
     return changes;
 }
 
+bool SyncEngine::needsPullFirst() const
+{
+    if (m_pulledFirst)
+        return false;
+    // Default categories and postings of schedules get the same ids on
+    // every installation: the server may already hold a newer copy of a
+    // row this one created and never synced.
+    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+    q.setForwardOnly(true);
+    const bool ok = q.exec(QStringLiteral(
+        "SELECT EXISTS (SELECT 1 FROM categories WHERE sync_status = 'pending' AND is_default = 1 "
+        "AND COALESCE(server_id, '') = '') OR EXISTS (SELECT 1 FROM transactions WHERE sync_status = 'pending' "
+        "AND COALESCE(recurring_id, '') <> '' AND COALESCE(server_id, '') = '')"));
+    // Unsure: pulling first costs one request, pushing first may lose an edit.
+    return !ok || !q.next() || q.value(0).toBool();
+}
+
 void SyncEngine::pushChanges()
 {
+    if (needsPullFirst()) {
+        m_pullingFirst = true;
+        m_pullPageCount = 0;
+        pullChanges(savedCursor());
+        return;
+    }
     const int total = countPending();
     if (total == 0) {
+        m_refused.clear();
+        if (m_pulledFirst) {
+            // The pull before the push settled every pending row.
+            finishCycle();
+            return;
+        }
         m_pullPageCount = 0;
         pullChanges(savedCursor());
         return;
@@ -157,13 +187,18 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
         const QString status = text(result, "status");
         const QString entityType = text(result, "entity_type");
         const QString entityId = text(result, "entity_id");
+        const QString key = entityType + QLatin1Char('/') + entityId;
         if (status == QLatin1String("ok")) {
             ++acceptedCount;
             accepted[entityType].insert(entityId, text(result, "server_id"));
+            m_refused.remove(key);
         } else {
-            ++rejectedCount;
+            const QString message = text(result, "message");
+            if (rejectedCount++ == 0)
+                m_firstRefusal = message.isEmpty() ? status : message;
+            m_refused.insert(key, message);
             qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
-                       << "status=" << status << "message=" << text(result, "message");
+                       << "status=" << status << "message=" << message;
         }
     }
     if (rejectedCount > 0) {
@@ -199,5 +234,29 @@ void SyncEngine::markAccepted(const QHash<QString, QHash<QString, QString>>& acc
         } else if (it.key() == kReconciliation) {
             markType(m_reconciliations, it.value(), ofType, unchanged, sameFor(ChangeObjects::reconciliation));
         }
+    }
+}
+
+void SyncEngine::dropSettledRefusals()
+{
+    static const QHash<QString, QString> tables{{kAccount, QStringLiteral("accounts")},
+                                                {kCategory, QStringLiteral("categories")},
+                                                {kRecurring, QStringLiteral("recurring_transactions")},
+                                                {kTransaction, QStringLiteral("transactions")},
+                                                {kReconciliation, QStringLiteral("reconciliations")}};
+    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+    for (auto it = m_refused.begin(); it != m_refused.end();) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        const QString table = tables.value(it.key().left(slash));
+        // A row that is gone, or of a type not stored here, waits for nothing.
+        bool pending = false;
+        if (!table.isEmpty()) {
+            q.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE id = ? AND sync_status = 'pending'").arg(table));
+            q.addBindValue(it.key().mid(slash + 1));
+            // Unreadable: kept, rather than reported as accepted.
+            pending = !q.exec() || q.next();
+            q.finish();
+        }
+        it = pending ? std::next(it) : m_refused.erase(it);
     }
 }

@@ -9,9 +9,10 @@
 //                     empty id or another action gets status "invalid" and changes nothing. 400
 //                     {"error": "changes must be an array"} when "changes" is not one.
 // Control (never logged, never faulted):
-//   POST /_control/sync        {"reject": [entity ids], "omit_server_id": bool}: until reset, changes of
-//                              those ids get status "rejected" (message "rejected by test") and are not
-//                              stored, and with omit_server_id "ok" results carry "server_id": "".
+//   POST /_control/sync        {"reject": [entity ids], "omit_server_id": bool}: until reset (or the next
+//                              "reject" list), changes of those ids get status "rejected" (message
+//                              "rejected by test") and are not stored, and with omit_server_id "ok" results
+//                              carry "server_id": "".
 //   GET  /_control/sync/rows   {"rows": [server rows]} of every user in change order.
 //   POST /_control/sync/pull   how /sync/pull answers until reset (each key optional):
 //                              "order" "global" (default: change order) or "by_type" (accounts,
@@ -75,6 +76,8 @@ public:
 
     void configure(const QJsonObject& settings)
     {
+        if (settings.contains(QLatin1String("reject")))
+            m_rejected.clear();
         for (const QJsonValue& id : settings.value(QLatin1String("reject")).toArray())
             m_rejected.insert(id.toString());
         m_omitServerId = settings.value(QLatin1String("omit_server_id")).toBool();
