@@ -92,7 +92,9 @@ HttpResponse TestService::handle(const HttpRequest& request)
     if (fault->mode == QLatin1String("huge")) {
         // Valid JSON all the way, so only its size can refuse it.
         response.body = "{\"pad\":\"" + QByteArray(qMax(0, fault->size - 10), 'x') + "\"}";
-        response.delivery = fault->framed ? Delivery::Normal : Delivery::Unframed;
+        response.delivery = fault->framed ? Delivery::Normal
+            : fault->endless               ? Delivery::Endless
+                                           : Delivery::Unframed;
         return response;
     }
     if (fault->mode == QLatin1String("redirect")) {
