@@ -35,6 +35,8 @@ private slots:
     void refreshBeforeRequests();
     void retryAfter401_data();
     void retryAfter401();
+    void skewedClock_data();
+    void skewedClock();
 
 private:
     struct Answer
@@ -92,7 +94,8 @@ void ApiClientTest::init()
         api->postPublic(kRefresh, {{"refresh_token", refreshToken}},
                         [onSuccess, onFailure](bool ok, int status, const QJsonObject& body) {
                             if (ok)
-                                onSuccess(text(body, "access_token"), text(body, "refresh_token"));
+                                onSuccess(text(body, "access_token"), text(body, "refresh_token"),
+                                          body.value(QLatin1String("expires_in")).toInteger());
                             else
                                 onFailure(status >= 400 && status <= 499);
                         });
@@ -419,6 +422,28 @@ void ApiClientTest::retryAfter401()
     };
     if (sent == 2) // the retry carries the refreshed token
         QVERIFY(authorization(0) != authorization(1));
+}
+
+// The local clock hours off the server's: one refresh, then every request
+// carries the fresh token.
+void ApiClientTest::skewedClock_data()
+{
+    QTest::addColumn<qint64>("skew");
+    QTest::newRow("two hours ahead") << qint64(7200);
+    QTest::newRow("two hours behind") << qint64(-7200);
+}
+
+void ApiClientTest::skewedClock()
+{
+    QFETCH(qint64, skew);
+    m_tokens->setClock([skew] { return QDateTime::currentSecsSinceEpoch() + skew; });
+    signIn(-60);
+    getEcho(3);
+    m_answers.clear();
+    getEcho(1); // the next cycle
+    QCOMPARE(m_answers[0].status, 200);
+    QCOMPARE(count(kRefresh), 1);
+    QCOMPARE(count(kEcho), 4);
 }
 
 TALLYLEAF_TEST_MAIN(ApiClientTest)

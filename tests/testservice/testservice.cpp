@@ -184,7 +184,7 @@ void TestService::addResetHook(std::function<void()> hook)
 
 QString TestService::makeToken(const QString& subject, qint64 expiry)
 {
-    QJsonObject payload{{"sub", subject}, {"exp", expiry}, {"jti", ++m_serial}};
+    QJsonObject payload{{"sub", subject}, {"iat", now()}, {"exp", expiry}, {"jti", ++m_serial}};
     if (m_customClaims.contains(subject))
         payload.insert(QStringLiteral("custom"), m_customClaims.value(subject));
     const QByteArray encoded = QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(

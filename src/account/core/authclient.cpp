@@ -42,7 +42,8 @@ void AuthClient::setupRefreshCallback()
                         [onSuccess, onFailure](bool ok, int status, const QJsonObject& body) {
                             if (ok)
                                 onSuccess(body.value(QLatin1String("access_token")).toString(),
-                                          body.value(QLatin1String("refresh_token")).toString());
+                                          body.value(QLatin1String("refresh_token")).toString(),
+                                          body.value(QLatin1String("expires_in")).toInteger());
                             else
                                 onFailure(status >= 400 && status <= 499);
                         });

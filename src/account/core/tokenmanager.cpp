@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QtNumeric>
 
+#include <limits>
+
 #include <utility>
 
 namespace LarkAccount {
@@ -15,6 +17,7 @@ namespace {
 // An access token counts as run out this many seconds before its expiry,
 // so it does not expire on its way to the server.
 constexpr qint64 kExpiryMarginSeconds = 30;
+constexpr qint64 kLongestLifetimeSeconds = qint64(1) << 40;
 
 qint64 wallClock()
 {
@@ -32,13 +35,35 @@ TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
 
 TokenManager::~TokenManager() = default;
 
-void TokenManager::storeTokens(const QString& accessToken, const QString& refreshToken)
+void TokenManager::storeTokens(const QString& accessToken, const QString& refreshToken, qint64 expiresIn)
 {
     m_accessToken = accessToken;
     m_refreshToken = refreshToken;
+    judgeLifetime(accessToken, expiresIn);
     // A failed write keeps the tokens in memory for this run.
     m_store->write(kAccessTokenKey, accessToken);
     m_store->write(kRefreshTokenKey, refreshToken);
+}
+
+void TokenManager::judgeLifetime(const QString& accessToken, qint64 expiresIn)
+{
+    m_usableUntil.reset();
+    const qint64 expiry = tokenExpiryOf(accessToken);
+    const qint64 issued = tokenIssuedAtOf(accessToken);
+    std::optional<qint64> lifetime;
+    qint64 span = 0;
+    if (expiry != 0 && issued != 0 && !qSubOverflow(expiry, issued, &span))
+        lifetime = span;
+    else if (expiresIn > 0)
+        lifetime = expiresIn;
+    if (!lifetime)
+        return; // judged by exp and the local clock
+    // Past any real lifetime either way; keeps the sum below in range.
+    const qint64 bounded = qBound(-kLongestLifetimeSeconds, *lifetime, kLongestLifetimeSeconds);
+    qint64 usableUntil = 0;
+    if (qAddOverflow(m_clock(), bounded - kExpiryMarginSeconds, &usableUntil))
+        usableUntil = bounded > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    m_usableUntil = usableUntil;
 }
 
 void TokenManager::setTokens(const QString& accessToken, const QString& refreshToken)
@@ -47,7 +72,7 @@ void TokenManager::setTokens(const QString& accessToken, const QString& refreshT
         QMutexLocker lock(&m_mutex);
         ++m_generation;
     }
-    storeTokens(accessToken, refreshToken);
+    storeTokens(accessToken, refreshToken, 0);
 }
 
 void TokenManager::loadFromStore()
@@ -56,6 +81,7 @@ void TokenManager::loadFromStore()
         QMutexLocker lock(&m_mutex);
         ++m_generation;
     }
+    m_usableUntil.reset(); // when these arrived is not known
     m_accessToken = m_store->read(kAccessTokenKey).value_or(QString());
     m_refreshToken = m_store->read(kRefreshTokenKey).value_or(QString());
 }
@@ -68,6 +94,7 @@ void TokenManager::clearTokens()
     }
     m_accessToken.clear();
     m_refreshToken.clear();
+    m_usableUntil.reset();
     m_store->clear();
 }
 
@@ -79,6 +106,8 @@ QString TokenManager::validAccessToken() const
     qint64 usableUntil = 0;
     if (expiry == 0 || qSubOverflow(expiry, kExpiryMarginSeconds, &usableUntil))
         return QString();
+    if (m_usableUntil)
+        usableUntil = *m_usableUntil;
     return m_clock() < usableUntil ? m_accessToken : QString();
 }
 
@@ -146,19 +175,19 @@ void TokenManager::refresh(RefreshCallback callback)
     const RefreshFunction function = m_refreshFunction; // it may replace itself
     function(
         tokenToSend,
-        [self, answered, generation](const QString& accessToken, const QString& refreshToken) {
+        [self, answered, generation](const QString& accessToken, const QString& refreshToken, qint64 expiresIn) {
             if (self && !std::exchange(*answered, true))
-                self->finishRefresh(generation, RefreshResult::Success, accessToken, refreshToken);
+                self->finishRefresh(generation, RefreshResult::Success, accessToken, refreshToken, expiresIn);
         },
         [self, answered, generation](bool rejected) {
             if (self && !std::exchange(*answered, true))
                 self->finishRefresh(generation, rejected ? RefreshResult::Rejected : RefreshResult::TransientFailure,
-                                    QString(), QString());
+                                    QString(), QString(), 0);
         });
 }
 
 void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const QString& accessToken,
-                                 const QString& refreshToken)
+                                 const QString& refreshToken, qint64 expiresIn)
 {
     bool sameTokens = false;
     {
@@ -172,7 +201,7 @@ void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const
         result = validAccessToken().isEmpty() ? RefreshResult::Rejected : RefreshResult::Success;
     } else if (result == RefreshResult::Success) {
         // A reply without a new refresh token leaves the current one valid.
-        storeTokens(accessToken, refreshToken.isEmpty() ? m_refreshToken : refreshToken);
+        storeTokens(accessToken, refreshToken.isEmpty() ? m_refreshToken : refreshToken, expiresIn);
     } else if (result == RefreshResult::Rejected) {
         // The server refused the refresh token: keeping it would only send
         // the same doomed refresh before every later request.

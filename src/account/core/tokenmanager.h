@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace LarkAccount {
 
@@ -28,7 +29,10 @@ class TokenManager : public QObject
 
 public:
     using RefreshCallback = std::function<void(RefreshResult)>;
-    using RefreshSucceeded = std::function<void(const QString& accessToken, const QString& refreshToken)>;
+    // expiresIn: the access token's lifetime in seconds as the reply gave
+    // it ("expires_in"); 0 when it gave none.
+    using RefreshSucceeded =
+        std::function<void(const QString& accessToken, const QString& refreshToken, qint64 expiresIn)>;
     using RefreshFailed = std::function<void(bool rejected)>;
     using RefreshFunction =
         std::function<void(const QString& refreshToken, RefreshSucceeded onSuccess, RefreshFailed onFailure)>;
@@ -43,6 +47,11 @@ public:
     void clearTokens();
 
     // The access token while it has more than 30 seconds to live, else "".
+    // A token received in this run is judged by how long it has been held
+    // (its lifetime from exp − iat, or from the reply's expires_in), so a
+    // local clock hours off the server's cannot make a fresh token look
+    // expired or an old one look fresh. A token read from the store, or
+    // one that tells no lifetime, is judged by its exp and the local clock.
     QString validAccessToken() const;
     // No usable access token, but a refresh token to get one with.
     bool needsRefresh() const;
@@ -65,9 +74,10 @@ public:
     void setClock(Clock clock);
 
 private:
-    void storeTokens(const QString& accessToken, const QString& refreshToken);
+    void storeTokens(const QString& accessToken, const QString& refreshToken, qint64 expiresIn);
+    void judgeLifetime(const QString& accessToken, qint64 expiresIn);
     void finishRefresh(quint64 generation, RefreshResult result, const QString& accessToken,
-                       const QString& refreshToken);
+                       const QString& refreshToken, qint64 expiresIn);
     QList<RefreshCallback> takeWaiting(RefreshResult result);
 
     std::unique_ptr<TokenStore> m_store;
@@ -75,6 +85,9 @@ private:
     QString m_refreshToken;
     RefreshFunction m_refreshFunction;
     Clock m_clock;
+    // By the injected clock: until when the access token counts as usable,
+    // when its lifetime was known as it arrived.
+    std::optional<qint64> m_usableUntil;
 
     mutable QMutex m_mutex;
     // Guarded by m_mutex:
