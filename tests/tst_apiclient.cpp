@@ -35,6 +35,8 @@ private slots:
     void refreshBeforeRequests();
     void retryAfter401_data();
     void retryAfter401();
+    void sessionChangesWhileWaiting_data();
+    void sessionChangesWhileWaiting();
     void skewedClock_data();
     void skewedClock();
 
@@ -422,6 +424,36 @@ void ApiClientTest::retryAfter401()
     };
     if (sent == 2) // the retry carries the refreshed token
         QVERIFY(authorization(0) != authorization(1));
+}
+
+// Signed out and in as another user while a request of the first waits:
+// it fails, and neither goes out with nor spends the new session's tokens.
+void ApiClientTest::sessionChangesWhileWaiting_data()
+{
+    QTest::addColumn<bool>("expired");
+    QTest::addColumn<int>("status");
+    QTest::newRow("waiting for the refresh before it") << true << 0;
+    QTest::newRow("waiting to retry after a 401") << false << 401;
+}
+
+void ApiClientTest::sessionChangesWhileWaiting()
+{
+    QFETCH(bool, expired);
+    QFETCH(int, status);
+    signIn(expired ? -60 : 3600);
+    if (!expired)
+        m_service->addFault(kEcho, {{"status", 401}, {"times", 1}});
+    m_api->del(kEcho, record());
+    const QJsonObject other = m_service->issueTokens(QStringLiteral("u2"));
+    m_tokens->clearTokens();
+    m_tokens->setTokens(text(other, "access_token"), text(other, "refresh_token"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_answers.size(), 1, 10000);
+    QCOMPARE(m_answers[0].ok, false);
+    QCOMPARE(m_answers[0].status, status);
+    QCOMPARE(count(kEcho), expired ? 0 : 1);
+    QCOMPARE(count(kRefresh), expired ? 1 : 0);
+    QCOMPARE(m_tokens->refreshToken(), text(other, "refresh_token"));
 }
 
 // The local clock hours off the server's: one refresh, then every request

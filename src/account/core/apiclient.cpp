@@ -116,6 +116,7 @@ void ApiClient::sendRequest(const QString& method, const QString& path, const QJ
         request.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
     request.callback = std::move(callback);
     request.retryAllowed = authenticated;
+    request.session = m_tokens->session();
 
     if (!authenticated) {
         executeRequest(request, QString());
@@ -135,8 +136,17 @@ void ApiClient::sendRequest(const QString& method, const QString& path, const QJ
 
 void ApiClient::resumeAfterRefresh(Request request, RefreshResult result, bool beforeSending)
 {
+    // Signed out, or in as someone else, while it waited: the tokens now
+    // held are not this request's to use, and a refusal is not theirs.
+    const bool sameSession = m_tokens->session() == request.session;
     switch (result) {
     case RefreshResult::Success:
+        if (!sameSession) {
+            qWarning().noquote() << "ApiClient: the session changed while" << request.method << request.url.path()
+                                 << "waited; not sent";
+            finish(request.callback, false, 0, QJsonObject());
+            return;
+        }
         // A request retried after a 401 is not retried again.
         request.retryAllowed = beforeSending;
         executeRequest(request, m_tokens->validAccessToken());
@@ -145,7 +155,8 @@ void ApiClient::resumeAfterRefresh(Request request, RefreshResult result, bool b
         if (beforeSending)
             qWarning().noquote() << "ApiClient: token refresh" << "rejected" << "for" << request.method
                                  << request.url.path();
-        announceRejection();
+        if (sameSession)
+            announceRejection();
         finish(request.callback, false, 401, QJsonObject());
         return;
     case RefreshResult::TransientFailure:
@@ -218,7 +229,9 @@ void ApiClient::onReplyFinished(QNetworkReply* reply, const Request& request)
             body = document.object();
     }
 
-    if (status == 401 && request.retryAllowed) {
+    // A 401 for a session that has since ended is its own answer: a refresh
+    // now would spend the next session's refresh token.
+    if (status == 401 && request.retryAllowed && m_tokens->session() == request.session) {
         QPointer<ApiClient> self(this);
         m_tokens->refresh([self, request](RefreshResult result) {
             if (self)

@@ -81,6 +81,7 @@ private:
         QByteArray body;
         Callback callback;
         bool retryAllowed = false;
+        quint64 session = 0; // TokenManager::session() when it was built
     };
 
     void sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,

@@ -92,10 +92,21 @@ void TokenManager::clearTokens()
         QMutexLocker lock(&m_mutex);
         ++m_generation;
     }
+    dropTokens();
+}
+
+void TokenManager::dropTokens()
+{
     m_accessToken.clear();
     m_refreshToken.clear();
     m_usableUntil.reset();
     m_store->clear();
+}
+
+quint64 TokenManager::session() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_generation;
 }
 
 QString TokenManager::validAccessToken() const
@@ -197,15 +208,21 @@ void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const
     if (!sameTokens) {
         // Signed out or signed in anew while the refresh ran: its answer is
         // about tokens that are gone. The waiting callers go on with what
-        // the manager holds now.
-        result = validAccessToken().isEmpty() ? RefreshResult::Rejected : RefreshResult::Success;
+        // the manager holds now; a new session that still needs its own
+        // refresh is not refused on behalf of the old one.
+        if (!validAccessToken().isEmpty())
+            result = RefreshResult::Success;
+        else
+            result = m_refreshToken.isEmpty() ? RefreshResult::Rejected : RefreshResult::TransientFailure;
     } else if (result == RefreshResult::Success) {
         // A reply without a new refresh token leaves the current one valid.
         storeTokens(accessToken, refreshToken.isEmpty() ? m_refreshToken : refreshToken, expiresIn);
     } else if (result == RefreshResult::Rejected) {
         // The server refused the refresh token: keeping it would only send
-        // the same doomed refresh before every later request.
-        clearTokens();
+        // the same doomed refresh before every later request. Its session
+        // stays named as it was: the callers waiting for this refresh are
+        // told of the refusal as members of it.
+        dropTokens();
     }
     for (const RefreshCallback& waiting : takeWaiting(result))
         waiting(result);

@@ -65,6 +65,12 @@ public:
     // empty) gets its result. Never called with the mutex held.
     void refresh(RefreshCallback callback);
 
+    // Names the session the tokens belong to: it changes when tokens are
+    // set, loaded or cleared from outside (sign-in, start-up, sign-out),
+    // not when a refresh renews them. A request remembers it, so it is
+    // never sent with the tokens of a session that began while it waited.
+    quint64 session() const;
+
     // Counts refreshes that ended Rejected. Every caller of one rejected
     // refresh sees the same number, so a transport can announce
     // "sign in again" once per rejection rather than once per request.
@@ -76,6 +82,7 @@ public:
 private:
     void storeTokens(const QString& accessToken, const QString& refreshToken, qint64 expiresIn);
     void judgeLifetime(const QString& accessToken, qint64 expiresIn);
+    void dropTokens();
     void finishRefresh(quint64 generation, RefreshResult result, const QString& accessToken,
                        const QString& refreshToken, qint64 expiresIn);
     QList<RefreshCallback> takeWaiting(RefreshResult result);
