@@ -101,8 +101,14 @@ void ApiClient::del(const QString& path, Callback callback)
     sendRequest(QStringLiteral("DELETE"), path, QJsonObject(), std::move(callback), QUrlQuery(), true);
 }
 
-void ApiClient::sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
-                            const QUrlQuery& query, bool authenticated)
+void ApiClient::postWithToken(const QString& path, const QJsonObject& body, const QString& accessToken,
+                              Callback callback)
+{
+    executeRequest(buildRequest(QStringLiteral("POST"), path, body, std::move(callback), QUrlQuery()), accessToken);
+}
+
+ApiClient::Request ApiClient::buildRequest(const QString& method, const QString& path, const QJsonObject& body,
+                                           Callback callback, const QUrlQuery& query) const
 {
     Request request;
     request.method = method;
@@ -115,8 +121,15 @@ void ApiClient::sendRequest(const QString& method, const QString& path, const QJ
     if (!body.isEmpty())
         request.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
     request.callback = std::move(callback);
-    request.retryAllowed = authenticated;
     request.session = m_tokens->session();
+    return request;
+}
+
+void ApiClient::sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
+                            const QUrlQuery& query, bool authenticated)
+{
+    Request request = buildRequest(method, path, body, std::move(callback), query);
+    request.retryAllowed = authenticated;
 
     if (!authenticated) {
         executeRequest(request, QString());

@@ -95,6 +95,40 @@ void TokenManager::clearTokens()
     dropTokens();
 }
 
+void TokenManager::endSession(SessionEnd tellServer)
+{
+    const QString access = validAccessToken();
+    const QString refresh = m_refreshToken;
+    bool joined = false;
+    {
+        QMutexLocker lock(&m_mutex);
+        // The refresh token was already sent: a second use would be refused.
+        if (access.isEmpty() && m_refreshInFlight && m_refreshGeneration == m_generation) {
+            m_endingSessions.insert(m_generation, tellServer);
+            joined = true;
+        }
+    }
+    clearTokens();
+    if (joined)
+        return; // answered when that refresh ends
+    if (!access.isEmpty() || refresh.isEmpty() || !m_refreshFunction) {
+        tellServer(access);
+        return;
+    }
+    auto answered = std::make_shared<bool>(false);
+    const RefreshFunction function = m_refreshFunction;
+    function(
+        refresh,
+        [tellServer, answered](const QString& accessToken, const QString&, qint64) {
+            if (!std::exchange(*answered, true))
+                tellServer(accessToken);
+        },
+        [tellServer, answered](bool) {
+            if (!std::exchange(*answered, true))
+                tellServer(QString());
+        });
+}
+
 void TokenManager::dropTokens()
 {
     m_accessToken.clear();
@@ -177,6 +211,7 @@ void TokenManager::refresh(RefreshCallback callback)
     }
     m_refreshInFlight = true;
     const quint64 generation = m_generation;
+    m_refreshGeneration = generation;
     const QString tokenToSend = m_refreshToken;
     lock.unlock();
 
@@ -201,10 +236,14 @@ void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const
                                  const QString& refreshToken, qint64 expiresIn)
 {
     bool sameTokens = false;
+    SessionEnd ending;
     {
         QMutexLocker lock(&m_mutex);
         sameTokens = generation == m_generation;
+        ending = m_endingSessions.take(generation);
     }
+    if (ending)
+        ending(result == RefreshResult::Success ? accessToken : QString());
     if (!sameTokens) {
         // Signed out or signed in anew while the refresh ran: its answer is
         // about tokens that are gone. The waiting callers go on with what

@@ -2,6 +2,7 @@
 
 #include "account/core/tokenstore.h"
 
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -36,6 +37,8 @@ public:
     using RefreshFailed = std::function<void(bool rejected)>;
     using RefreshFunction =
         std::function<void(const QString& refreshToken, RefreshSucceeded onSuccess, RefreshFailed onFailure)>;
+    // Gets an access token of a session that has ended here, or "".
+    using SessionEnd = std::function<void(const QString& accessToken)>;
     // Seconds since 1970-01-01 UTC.
     using Clock = std::function<qint64()>;
 
@@ -45,6 +48,12 @@ public:
     void setTokens(const QString& accessToken, const QString& refreshToken);
     void loadFromStore();
     void clearTokens();
+    // Sign-out: the tokens go from memory and store at once, and
+    // `tellServer` receives an access token of the ended session so the
+    // server can end it too: the held one while usable, else one from a
+    // refresh (the one under way, if any), else "" when none can be had.
+    // That refresh's tokens are used for this only, never kept.
+    void endSession(SessionEnd tellServer);
 
     // The access token while it has more than 30 seconds to live, else "".
     // A token received in this run is judged by how long it has been held
@@ -99,6 +108,9 @@ private:
     mutable QMutex m_mutex;
     // Guarded by m_mutex:
     bool m_refreshInFlight = false;
+    quint64 m_refreshGeneration = 0; // the session the refresh in flight is for
+    // Ended sessions waiting for the refresh in flight, by session.
+    QHash<quint64, SessionEnd> m_endingSessions;
     QList<RefreshCallback> m_pendingCallbacks;
     // Bumped whenever tokens are set or cleared from outside a refresh, so a
     // refresh begun on older tokens cannot bring them back after sign-out.
