@@ -5,6 +5,7 @@
 #include "testserviceprocess.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -34,6 +35,10 @@ private slots:
     void refreshBeforeRequests();
     void retryAfter401_data();
     void retryAfter401();
+    void sessionChangesWhileWaiting_data();
+    void sessionChangesWhileWaiting();
+    void skewedClock_data();
+    void skewedClock();
 
 private:
     struct Answer
@@ -91,7 +96,8 @@ void ApiClientTest::init()
         api->postPublic(kRefresh, {{"refresh_token", refreshToken}},
                         [onSuccess, onFailure](bool ok, int status, const QJsonObject& body) {
                             if (ok)
-                                onSuccess(text(body, "access_token"), text(body, "refresh_token"));
+                                onSuccess(text(body, "access_token"), text(body, "refresh_token"),
+                                          body.value(QLatin1String("expires_in")).toInteger());
                             else
                                 onFailure(status >= 400 && status <= 499);
                         });
@@ -246,20 +252,27 @@ void ApiClientTest::hostileReplies_data()
     QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("bodyEmpty");
+    QTest::addColumn<QString>("aborted"); // the reason logged, "" when not aborted
     const int mib = 1024 * 1024;
+    const QString tooLarge = QStringLiteral("reply too large");
     QTest::newRow("body past the cap, with a length") << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}} << false << 0
-                                                      << true;
+                                                      << true << tooLarge;
     QTest::newRow("body past the cap, no length")
-        << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}, {"framed", false}} << false << 0 << true;
-    QTest::newRow("body under the cap") << QJsonObject{{"mode", "huge"}, {"size", mib / 2}} << true << 200 << false;
+        << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}, {"framed", false}} << false << 0 << true << tooLarge;
+    // Cut off as the cap is passed, not at the deadline.
+    QTest::newRow("body past the cap, no length, never ending")
+        << QJsonObject{{"mode", "huge"}, {"size", 4 * mib}, {"framed", false}, {"endless", true}} << false << 0 << true
+        << tooLarge;
+    QTest::newRow("body under the cap") << QJsonObject{{"mode", "huge"}, {"size", mib / 2}} << true << 200 << false
+                                        << QString();
     QTest::newRow("arrays nested 100000 deep")
-        << QJsonObject{{"mode", "raw"}, {"raw", QString(100000, QLatin1Char('['))}} << true << 200 << true;
+        << QJsonObject{{"mode", "raw"}, {"raw", QString(100000, QLatin1Char('['))}} << true << 200 << true << QString();
     QTest::newRow("objects nested 5000 deep")
         << QJsonObject{{"mode", "raw"},
                        {"raw", QStringLiteral("{\"a\":").repeated(5000) + QLatin1Char('1') + QString(5000, QLatin1Char('}'))}}
-        << true << 200 << true;
+        << true << 200 << true << QString();
     QTest::newRow("a byte at a time past the deadline") << QJsonObject{{"mode", "slow"}, {"delay_ms", 40}} << false
-                                                        << 0 << true;
+                                                        << 0 << true << QStringLiteral("deadline passed");
 }
 
 void ApiClientTest::hostileReplies()
@@ -268,8 +281,15 @@ void ApiClientTest::hostileReplies()
     QFETCH(bool, ok);
     QFETCH(int, status);
     QFETCH(bool, bodyEmpty);
+    QFETCH(QString, aborted);
     signIn();
     m_api->setReplyLimits(1500, 1024 * 1024);
+    if (!aborted.isEmpty()) {
+        const QString other = aborted == QLatin1String("reply too large") ? QStringLiteral("deadline passed")
+                                                                          : QStringLiteral("reply too large");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("aborted: ") + aborted));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("aborted: ") + other));
+    }
     m_service->addFault(kEcho, fault);
     getEcho(1);
     QCOMPARE(m_answers[0].ok, ok);
@@ -404,6 +424,58 @@ void ApiClientTest::retryAfter401()
     };
     if (sent == 2) // the retry carries the refreshed token
         QVERIFY(authorization(0) != authorization(1));
+}
+
+// Signed out and in as another user while a request of the first waits:
+// it fails, and neither goes out with nor spends the new session's tokens.
+void ApiClientTest::sessionChangesWhileWaiting_data()
+{
+    QTest::addColumn<bool>("expired");
+    QTest::addColumn<int>("status");
+    QTest::newRow("waiting for the refresh before it") << true << 0;
+    QTest::newRow("waiting to retry after a 401") << false << 401;
+}
+
+void ApiClientTest::sessionChangesWhileWaiting()
+{
+    QFETCH(bool, expired);
+    QFETCH(int, status);
+    signIn(expired ? -60 : 3600);
+    if (!expired)
+        m_service->addFault(kEcho, {{"status", 401}, {"times", 1}});
+    m_api->del(kEcho, record());
+    const QJsonObject other = m_service->issueTokens(QStringLiteral("u2"));
+    m_tokens->clearTokens();
+    m_tokens->setTokens(text(other, "access_token"), text(other, "refresh_token"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(m_answers.size(), 1, 10000);
+    QCOMPARE(m_answers[0].ok, false);
+    QCOMPARE(m_answers[0].status, status);
+    QCOMPARE(count(kEcho), expired ? 0 : 1);
+    QCOMPARE(count(kRefresh), expired ? 1 : 0);
+    QCOMPARE(m_tokens->refreshToken(), text(other, "refresh_token"));
+}
+
+// The local clock hours off the server's: one refresh, then every request
+// carries the fresh token.
+void ApiClientTest::skewedClock_data()
+{
+    QTest::addColumn<qint64>("skew");
+    QTest::newRow("two hours ahead") << qint64(7200);
+    QTest::newRow("two hours behind") << qint64(-7200);
+}
+
+void ApiClientTest::skewedClock()
+{
+    QFETCH(qint64, skew);
+    m_tokens->setClock([skew] { return QDateTime::currentSecsSinceEpoch() + skew; });
+    signIn(-60);
+    getEcho(3);
+    m_answers.clear();
+    getEcho(1); // the next cycle
+    QCOMPARE(m_answers[0].status, 200);
+    QCOMPARE(count(kRefresh), 1);
+    QCOMPARE(count(kEcho), 4);
 }
 
 TALLYLEAF_TEST_MAIN(ApiClientTest)

@@ -208,8 +208,11 @@ void AuthClientTest::refreshToken()
 // Sign-out is local and immediate, whatever the server does.
 void AuthClientTest::logout_data()
 {
-    QTest::addColumn<QString>("server"); // "answers", "hangs", "unreachable"
+    QTest::addColumn<QString>("server"); // "answers", "hangs", "unreachable", "expired"
     QTest::newRow("server answers") << "answers";
+    // The server is told with a refreshed token, not left holding a session.
+    QTest::newRow("access token run out") << "expired";
+    QTest::newRow("access token run out, refresh under way") << "refreshing";
     QTest::newRow("server hangs") << "hangs";
     QTest::newRow("server unreachable") << "unreachable";
 }
@@ -219,6 +222,13 @@ void AuthClientTest::logout()
     QFETCH(QString, server);
     signIn();
     QCOMPARE(fetchUser().id, QStringLiteral("u1"));
+    const bool expired = server == QLatin1String("expired") || server == QLatin1String("refreshing");
+    if (expired) {
+        const QJsonObject pair = m_service->issueTokens(QStringLiteral("u1"), -60);
+        m_tokens->setTokens(text(pair, "access_token"), text(pair, "refresh_token"));
+    }
+    if (server == QLatin1String("refreshing"))
+        m_auth->fetchCurrentUser(nullptr); // its refresh token is already on its way
     const QString access = m_tokens->validAccessToken();
     if (server == QLatin1String("hangs"))
         m_service->addFault(kLogout, {{"mode", "hang"}});
@@ -237,11 +247,16 @@ void AuthClientTest::logout()
     QVERIFY(m_auth->cachedUser().id.isEmpty());
     QVERIFY(m_auth->userId().isEmpty());
 
-    if (server == QLatin1String("answers")) {
+    if (server == QLatin1String("answers") || expired) {
         // The request went out with the token it revoked.
         QTRY_COMPARE_WITH_TIMEOUT(m_service->requests(kLogout).size(), 1, 10000);
         const QJsonObject headers = m_service->requests(kLogout)[0].toObject()[QLatin1String("headers")].toObject();
-        QCOMPARE(text(headers, "authorization"), QStringLiteral("Bearer ") + access);
+        if (server == QLatin1String("answers"))
+            QCOMPARE(text(headers, "authorization"), QStringLiteral("Bearer ") + access);
+        else
+            QVERIFY(text(headers, "authorization").size() > 20);
+        QCOMPARE(m_service->requests(kRefresh).size(), expired ? 1 : 0);
+        QVERIFY(!m_store->read(kRefreshTokenKey).has_value()); // the refreshed pair was not kept
     }
     if (server == QLatin1String("unreachable"))
         QTRY_COMPARE_WITH_TIMEOUT(networkErrors.size(), 1, 10000);

@@ -25,6 +25,8 @@ private slots:
     void nothingToRefreshWithIsRejectedAtOnce();
     void refreshOfReplacedTokensIsDropped_data();
     void refreshOfReplacedTokensIsDropped();
+    void freshTokenLivesItsLifetime_data();
+    void freshTokenLivesItsLifetime();
 
 private:
     // The refresh function the manager calls; the test answers for the server.
@@ -39,9 +41,11 @@ namespace {
 
 constexpr qint64 kNow = 1700000000;
 
-QString tokenExpiringAt(qint64 expiry)
+QString tokenExpiringAt(qint64 expiry, qint64 issuedAt = 0)
 {
-    const QJsonObject payload{{"sub", "u1"}, {"exp", expiry}};
+    QJsonObject payload{{"sub", "u1"}, {"exp", expiry}};
+    if (issuedAt != 0)
+        payload.insert(QStringLiteral("iat"), issuedAt);
     const QByteArray json = QJsonDocument(payload).toJson(QJsonDocument::Compact);
     return QStringLiteral("h.%1.s").arg(QString::fromLatin1(json.toBase64(QByteArray::Base64UrlEncoding)));
 }
@@ -123,9 +127,9 @@ void TokenManagerTest::oneRefreshForAllWaiting()
     QVERIFY(answers.isEmpty());
 
     if (outcome == QLatin1String("new pair"))
-        m_succeed(QStringLiteral("new-access"), QStringLiteral("new-refresh"));
+        m_succeed(QStringLiteral("new-access"), QStringLiteral("new-refresh"), 0);
     else if (outcome == QLatin1String("access only"))
-        m_succeed(QStringLiteral("new-access"), QString());
+        m_succeed(QStringLiteral("new-access"), QString(), 0);
     else
         m_fail(outcome == QLatin1String("rejected"));
     m_fail(false); // a second answer to the same refresh changes nothing
@@ -142,7 +146,7 @@ void TokenManagerTest::callbackMayRefreshAgain()
 {
     m_manager->setTokens(QString(), QStringLiteral("r1"));
     m_manager->refresh([this](RefreshResult) { m_manager->refresh(nullptr); });
-    m_succeed(QStringLiteral("a2"), QStringLiteral("r2"));
+    m_succeed(QStringLiteral("a2"), QStringLiteral("r2"), 0);
     QCOMPARE(m_sent, (QStringList{QStringLiteral("r1"), QStringLiteral("r2")}));
 }
 
@@ -185,7 +189,7 @@ void TokenManagerTest::refreshOfReplacedTokensIsDropped()
     if (signInAgain)
         m_manager->setTokens(access, refresh);
     if (refreshSucceeds)
-        m_succeed(QStringLiteral("late-access"), QStringLiteral("late-refresh"));
+        m_succeed(QStringLiteral("late-access"), QStringLiteral("late-refresh"), 0);
     else
         m_fail(true);
 
@@ -193,6 +197,35 @@ void TokenManagerTest::refreshOfReplacedTokensIsDropped()
     QCOMPARE(m_manager->validAccessToken(), access);
     QCOMPARE(m_manager->refreshToken(), refresh);
     QCOMPARE(stored(m_store, kRefreshTokenKey), signInAgain ? refresh : QStringLiteral("<none>"));
+}
+
+// The local clock hours off the server's: a refreshed token is usable for
+// its lifetime, told by exp − iat or by the reply's expires_in.
+void TokenManagerTest::freshTokenLivesItsLifetime_data()
+{
+    QTest::addColumn<qint64>("skew");
+    QTest::addColumn<bool>("issuedAt");
+    QTest::newRow("clock 2 h ahead, exp - iat") << qint64(7200) << true;
+    QTest::newRow("clock 2 h behind, exp - iat") << qint64(-7200) << true;
+    QTest::newRow("clock 2 h ahead, expires_in") << qint64(7200) << false;
+    QTest::newRow("clock 2 h behind, expires_in") << qint64(-7200) << false;
+}
+
+void TokenManagerTest::freshTokenLivesItsLifetime()
+{
+    QFETCH(qint64, skew);
+    QFETCH(bool, issuedAt);
+    qint64 now = kNow + skew;
+    m_manager->setClock([&now] { return now; });
+    m_manager->setTokens(QString(), QStringLiteral("r1"));
+    m_manager->refresh(nullptr);
+    const QString fresh = tokenExpiringAt(kNow + 300, issuedAt ? kNow : 0);
+    m_succeed(fresh, QStringLiteral("r2"), issuedAt ? 0 : 300);
+    QCOMPARE(m_manager->validAccessToken(), fresh);
+    now += 269;
+    QCOMPARE(m_manager->validAccessToken(), fresh);
+    now += 1;
+    QVERIFY(m_manager->needsRefresh());
 }
 
 TALLYLEAF_TEST_MAIN(TokenManagerTest)

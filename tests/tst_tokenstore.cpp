@@ -153,6 +153,9 @@ void TokenStoreTest::secretService()
         if (!reason.isEmpty())
             QSKIP(qPrintable(QStringLiteral("the keyring did not come up: ") + reason));
         QTemporaryDir fallbackDir;
+        // Left by a run without the keyring: sign-out removes it too.
+        FileTokenStore earlier(fallbackDir.path());
+        QVERIFY(earlier.write(kAccessTokenKey, QStringLiteral("a")) && earlier.write(kRefreshTokenKey, QStringLiteral("r")));
         const QString service = QStringLiteral("org.larkspur.tallyleaf.test");
         std::unique_ptr<TokenStore> store = CredentialManagerTokenStore::create(service, fallbackDir.path());
         QVERIFY(dynamic_cast<CredentialManagerTokenStore*>(store.get()));

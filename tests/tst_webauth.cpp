@@ -3,6 +3,7 @@
 #include "account/core/apiclient.h"
 #include "account/core/authclient.h"
 #include "account/core/tokenmanager.h"
+#include "account/core/webauthhandler.h"
 #include "testserviceprocess.h"
 
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrlQuery>
 
@@ -35,6 +37,8 @@ private slots:
     void callbackRequests_data();
     void callbackRequests();
     void secondLoginReplacesFirst();
+    void heldPortIsNotShared_data();
+    void heldPortIsNotShared();
     void onlyWebAddressesOpened_data();
     void onlyWebAddressesOpened();
 
@@ -215,6 +219,10 @@ void WebAuthTest::callbackRequests_data()
         << v4 << QList<QByteArray>{callbackRequest(QStringLiteral("{state}"), "access_token=A")} << ok << "failed";
     QTest::newRow("wrong state") << v4 << QList<QByteArray>{callbackRequest(QStringLiteral("forged"))} << bad
                                  << "refused";
+    // A missing or empty state is as foreign as a wrong one.
+    QTest::newRow("no state") << v4 << QList<QByteArray>{QByteArray(good).replace("&state={state}", "")} << bad
+                              << "refused";
+    QTest::newRow("empty state") << v4 << QList<QByteArray>{callbackRequest(QString())} << bad << "refused";
     QTest::newRow("favicon") << v4 << QList<QByteArray>{"GET /favicon.ico HTTP/1.1\r\n\r\n"} << notFound
                              << "refused";
     QTest::newRow("longer path") << v4 << QList<QByteArray>{QByteArray(good).replace("/callback", "/callback/x")}
@@ -283,6 +291,26 @@ void WebAuthTest::secondLoginReplacesFirst()
     QCOMPARE(statusLine(exchange(QStringLiteral("127.0.0.1"), second.port, {callbackRequest(second.state)})),
              QByteArray("HTTP/1.1 200 OK"));
     QCOMPARE(succeeded.size(), 1);
+}
+
+// Another program holding the preferred port on either loopback address
+// would receive the tokens of a browser that reaches it there.
+void WebAuthTest::heldPortIsNotShared_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::newRow("held on 127.0.0.1") << QStringLiteral("127.0.0.1");
+    QTest::newRow("held on ::1") << QStringLiteral("::1");
+}
+
+void WebAuthTest::heldPortIsNotShared()
+{
+    QFETCH(QString, host);
+    QTcpServer squatter;
+    if (!squatter.listen(QHostAddress(host), WebAuthHandler::kPreferredPort))
+        QSKIP("the preferred port is not free here");
+    const Pending pending = startLogin();
+    QVERIFY(pending.port != 0);
+    QVERIFY(pending.port != WebAuthHandler::kPreferredPort);
 }
 
 void WebAuthTest::onlyWebAddressesOpened_data()

@@ -35,7 +35,7 @@ QByteArray serialize(const HttpResponse& response)
     bytes += "Content-Type: " + response.contentType + "\r\n";
     for (const auto& header : response.headers)
         bytes += header.first + ": " + header.second + "\r\n";
-    if (response.delivery == Delivery::Unframed)
+    if (response.delivery == Delivery::Unframed || response.delivery == Delivery::Endless)
         bytes += "Connection: close\r\n\r\n";
     else
         bytes += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
@@ -133,6 +133,9 @@ private:
             m_socket->write(serialize(response));
             m_socket->disconnectFromHost();
             return;
+        case Delivery::Endless:
+            m_socket->write(serialize(response));
+            return; // stays busy, like Hang
         }
     }
 

@@ -32,6 +32,7 @@ enum class Delivery {
     Delay, // answer after delayMs
     Slow,  // send the answer one byte every delayMs
     Unframed, // no Content-Length: the body ends when the connection closes
+    Endless,  // no Content-Length, and the connection stays open after the body
 };
 
 struct HttpResponse

@@ -1,7 +1,8 @@
 // Control routes for tests, under /_control/ (never logged, never faulted):
 //   POST   /_control/reset                 forget tokens, faults and requests
 //   POST   /_control/faults                {"route", "mode", "status", "body", "delay_ms", "times",
-//                                            "raw", "size", "framed", "location"}
+//                                            "raw", "size", "framed", "endless",
+//                                            "location"}
 //   DELETE /_control/faults                clear every fault
 //   GET    /_control/requests[?route=R]    {"requests": [{method, path, route, query, headers, body}]}
 //   DELETE /_control/requests              forget the received requests
@@ -30,6 +31,7 @@ void addControlRoutes(TestService& service)
             fault.raw = settings.value(QLatin1String("raw")).toString().toUtf8();
             fault.size = settings.value(QLatin1String("size")).toInt(0);
             fault.framed = settings.value(QLatin1String("framed")).toBool(true);
+            fault.endless = settings.value(QLatin1String("endless")).toBool(false);
             fault.location = settings.value(QLatin1String("location")).toString().toUtf8();
             const QStringList modes{"status", "hang", "close", "garbage", "delay", "slow", "raw", "huge", "redirect"};
             const QString route = settings.value(QLatin1String("route")).toString();

@@ -92,7 +92,9 @@ HttpResponse TestService::handle(const HttpRequest& request)
     if (fault->mode == QLatin1String("huge")) {
         // Valid JSON all the way, so only its size can refuse it.
         response.body = "{\"pad\":\"" + QByteArray(qMax(0, fault->size - 10), 'x') + "\"}";
-        response.delivery = fault->framed ? Delivery::Normal : Delivery::Unframed;
+        response.delivery = fault->framed ? Delivery::Normal
+            : fault->endless               ? Delivery::Endless
+                                           : Delivery::Unframed;
         return response;
     }
     if (fault->mode == QLatin1String("redirect")) {
@@ -182,7 +184,7 @@ void TestService::addResetHook(std::function<void()> hook)
 
 QString TestService::makeToken(const QString& subject, qint64 expiry)
 {
-    QJsonObject payload{{"sub", subject}, {"exp", expiry}, {"jti", ++m_serial}};
+    QJsonObject payload{{"sub", subject}, {"iat", now()}, {"exp", expiry}, {"jti", ++m_serial}};
     if (m_customClaims.contains(subject))
         payload.insert(QStringLiteral("custom"), m_customClaims.value(subject));
     const QByteArray encoded = QJsonDocument(payload).toJson(QJsonDocument::Compact).toBase64(

@@ -54,6 +54,7 @@ public:
         QByteArray raw;   // "raw": the body sent as is
         int size = 0;     // "huge": body bytes
         bool framed = true; // "huge": with a Content-Length
+        bool endless = false; // "huge", unframed: the connection stays open after the body
         QByteArray location; // "redirect": the Location header
     };
 

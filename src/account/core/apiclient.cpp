@@ -101,8 +101,14 @@ void ApiClient::del(const QString& path, Callback callback)
     sendRequest(QStringLiteral("DELETE"), path, QJsonObject(), std::move(callback), QUrlQuery(), true);
 }
 
-void ApiClient::sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
-                            const QUrlQuery& query, bool authenticated)
+void ApiClient::postWithToken(const QString& path, const QJsonObject& body, const QString& accessToken,
+                              Callback callback)
+{
+    executeRequest(buildRequest(QStringLiteral("POST"), path, body, std::move(callback), QUrlQuery()), accessToken);
+}
+
+ApiClient::Request ApiClient::buildRequest(const QString& method, const QString& path, const QJsonObject& body,
+                                           Callback callback, const QUrlQuery& query) const
 {
     Request request;
     request.method = method;
@@ -115,6 +121,14 @@ void ApiClient::sendRequest(const QString& method, const QString& path, const QJ
     if (!body.isEmpty())
         request.body = QJsonDocument(body).toJson(QJsonDocument::Compact);
     request.callback = std::move(callback);
+    request.session = m_tokens->session();
+    return request;
+}
+
+void ApiClient::sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
+                            const QUrlQuery& query, bool authenticated)
+{
+    Request request = buildRequest(method, path, body, std::move(callback), query);
     request.retryAllowed = authenticated;
 
     if (!authenticated) {
@@ -135,8 +149,17 @@ void ApiClient::sendRequest(const QString& method, const QString& path, const QJ
 
 void ApiClient::resumeAfterRefresh(Request request, RefreshResult result, bool beforeSending)
 {
+    // Signed out, or in as someone else, while it waited: the tokens now
+    // held are not this request's to use, and a refusal is not theirs.
+    const bool sameSession = m_tokens->session() == request.session;
     switch (result) {
     case RefreshResult::Success:
+        if (!sameSession) {
+            qWarning().noquote() << "ApiClient: the session changed while" << request.method << request.url.path()
+                                 << "waited; not sent";
+            finish(request.callback, false, 0, QJsonObject());
+            return;
+        }
         // A request retried after a 401 is not retried again.
         request.retryAllowed = beforeSending;
         executeRequest(request, m_tokens->validAccessToken());
@@ -145,7 +168,8 @@ void ApiClient::resumeAfterRefresh(Request request, RefreshResult result, bool b
         if (beforeSending)
             qWarning().noquote() << "ApiClient: token refresh" << "rejected" << "for" << request.method
                                  << request.url.path();
-        announceRejection();
+        if (sameSession)
+            announceRejection();
         finish(request.callback, false, 401, QJsonObject());
         return;
     case RefreshResult::TransientFailure:
@@ -218,7 +242,9 @@ void ApiClient::onReplyFinished(QNetworkReply* reply, const Request& request)
             body = document.object();
     }
 
-    if (status == 401 && request.retryAllowed) {
+    // A 401 for a session that has since ended is its own answer: a refresh
+    // now would spend the next session's refresh token.
+    if (status == 401 && request.retryAllowed && m_tokens->session() == request.session) {
         QPointer<ApiClient> self(this);
         m_tokens->refresh([self, request](RefreshResult result) {
             if (self)

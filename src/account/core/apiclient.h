@@ -54,6 +54,10 @@ public:
     void post(const QString& path, const QJsonObject& body, Callback callback);
     // No token, no refresh, no retry: for the token refresh itself.
     void postPublic(const QString& path, const QJsonObject& body, Callback callback);
+    // With exactly this bearer token ("" sends none): no refresh before it,
+    // no retry after a 401. For telling the server about a session that has
+    // already ended here.
+    void postWithToken(const QString& path, const QJsonObject& body, const QString& accessToken, Callback callback);
     void patch(const QString& path, const QJsonObject& body, Callback callback);
     void del(const QString& path, Callback callback);
 
@@ -81,8 +85,11 @@ private:
         QByteArray body;
         Callback callback;
         bool retryAllowed = false;
+        quint64 session = 0; // TokenManager::session() when it was built
     };
 
+    Request buildRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
+                         const QUrlQuery& query) const;
     void sendRequest(const QString& method, const QString& path, const QJsonObject& body, Callback callback,
                      const QUrlQuery& query, bool authenticated);
     void executeRequest(const Request& request, const QString& token);

@@ -42,7 +42,8 @@ void AuthClient::setupRefreshCallback()
                         [onSuccess, onFailure](bool ok, int status, const QJsonObject& body) {
                             if (ok)
                                 onSuccess(body.value(QLatin1String("access_token")).toString(),
-                                          body.value(QLatin1String("refresh_token")).toString());
+                                          body.value(QLatin1String("refresh_token")).toString(),
+                                          body.value(QLatin1String("expires_in")).toInteger());
                             else
                                 onFailure(status >= 400 && status <= 499);
                         });
@@ -184,8 +185,15 @@ void AuthClient::handleCallback(const QUrl& url)
 
 void AuthClient::logout()
 {
-    // Sent first, so that it still carries the access token.
-    m_api->post(QStringLiteral("/auth/logout"), QJsonObject(), ApiClient::Callback());
+    // The server ends the session only when told with one of its access
+    // tokens; one that has run out is refreshed for that. The local
+    // tokens go at once all the same, and whatever session begins next is
+    // never the one told.
+    QPointer<ApiClient> api(m_api);
+    m_tokens->endSession([api](const QString& accessToken) {
+        if (api && !accessToken.isEmpty())
+            api->postWithToken(QStringLiteral("/auth/logout"), QJsonObject(), accessToken, ApiClient::Callback());
+    });
     signOutLocally();
     emit logoutCompleted();
 }

@@ -64,6 +64,8 @@ bool FileTokenStore::remove(const QString& key)
     if (!values.contains(key))
         return false;
     values.remove(key);
+    if (values.isEmpty()) // nothing left to keep: no file either
+        return QFile::remove(filePath());
     return save(values);
 }
 

@@ -10,7 +10,7 @@ namespace LarkAccount {
 // machines without a credential store. The directory is kept 0700 and the
 // file 0600; every write replaces the file whole (QSaveFile), so a crash
 // leaves either the old or the new file. A file that cannot be read or
-// parsed holds no value.
+// parsed holds no value; removing the last key removes the file.
 class FileTokenStore : public TokenStore
 {
 public:

@@ -25,6 +25,12 @@ qint64 tokenExpiryOf(const QString& token)
     return payload ? payload->value(QLatin1String("exp")).toInteger() : 0;
 }
 
+qint64 tokenIssuedAtOf(const QString& token)
+{
+    const std::optional<QJsonObject> payload = decodeTokenPayload(token);
+    return payload ? payload->value(QLatin1String("iat")).toInteger() : 0;
+}
+
 QString tokenSubjectOf(const QString& token)
 {
     const std::optional<QJsonObject> payload = decodeTokenPayload(token);

@@ -16,6 +16,8 @@ std::optional<QJsonObject> decodeTokenPayload(const QString& token);
 // The payload's "exp" (seconds since 1970 UTC) as a 64-bit integer; 0 when
 // there is no payload or no integral number there.
 qint64 tokenExpiryOf(const QString& token);
+// The payload's "iat" (when the token was issued), read as "exp" is.
+qint64 tokenIssuedAtOf(const QString& token);
 // The payload's "sub" text; empty when there is none.
 QString tokenSubjectOf(const QString& token);
 

@@ -31,9 +31,17 @@ bool MemoryTokenStore::remove(const QString& key)
     return m_values.remove(key) > 0;
 }
 
-CredentialManagerTokenStore::CredentialManagerTokenStore(const QString& service)
+CredentialManagerTokenStore::CredentialManagerTokenStore(const QString& service, const QString& fallbackDirectory)
     : m_service(service)
+    , m_fallbackDirectory(fallbackDirectory)
 {
+}
+
+void CredentialManagerTokenStore::clear()
+{
+    TokenStore::clear();
+    if (!m_fallbackDirectory.isEmpty())
+        FileTokenStore(m_fallbackDirectory).clear();
 }
 
 QString CredentialManagerTokenStore::targetName(const QString& key) const
@@ -46,7 +54,7 @@ std::unique_ptr<TokenStore> CredentialManagerTokenStore::create(const QString& s
 {
     QString reason;
     if (isAvailable(&reason))
-        return std::unique_ptr<TokenStore>(new CredentialManagerTokenStore(service));
+        return std::unique_ptr<TokenStore>(new CredentialManagerTokenStore(service, fileStoreDirectory));
     // Without a directory a relative "tokens.json" would land wherever the
     // process happens to run: this session's memory is safer.
     if (fileStoreDirectory.isEmpty()) {

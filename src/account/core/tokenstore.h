@@ -56,14 +56,18 @@ public:
     std::optional<QString> read(const QString& key) override;
     bool write(const QString& key, const QString& value) override;
     bool remove(const QString& key) override;
+    // Also empties the fallback file, which a run without the platform
+    // store may have left: a sign-out leaves tokens nowhere.
+    void clear() override;
 
     // Whether the platform store can be used right now; the reason when not.
     static bool isAvailable(QString* reason = nullptr);
 
 private:
-    explicit CredentialManagerTokenStore(const QString& service);
+    CredentialManagerTokenStore(const QString& service, const QString& fallbackDirectory);
 
     QString m_service;
+    QString m_fallbackDirectory;
 };
 
 } // namespace LarkAccount
