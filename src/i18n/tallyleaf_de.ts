@@ -324,6 +324,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>Tax &amp;Code:</source>
         <translation>&amp;Steuerschlüssel:</translation>
     </message>
+    <message>
+        <source>A category named &quot;%1&quot; already exists here. Choose another name.</source>
+        <translation>Hier gibt es bereits eine Kategorie namens „%1“. Wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryService</name>
@@ -892,12 +896,23 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Import läuft...</translation>
     </message>
     <message>
-        <source>Import Failed</source>
-        <translation>Import fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>No transactions were found in the chosen file(s).</source>
         <translation>In den gewählten Dateien wurden keine Buchungen gefunden.</translation>
+    </message>
+    <message>
+        <source>Not imported: the date does not fit the chosen date format</source>
+        <translation>Nicht importiert: Das Datum passt nicht zum gewählten Datumsformat</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) do not fit the chosen date format</source>
+        <translation>
+            <numerusform>%n Zeile passt nicht zum gewählten Datumsformat</numerusform>
+            <numerusform>%n Zeilen passen nicht zum gewählten Datumsformat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Import fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1505,22 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. To sign in, open this address in your browser:</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Öffnen Sie zum Anmelden diese Adresse in Ihrem Browser:</translation>
+    </message>
+    <message>
+        <source>Another Larkspur Account</source>
+        <translation>Anderes Larkspur-Konto</translation>
+    </message>
+    <message>
+        <source>This computer holds data synced with another Larkspur account. Upload it to %1?</source>
+        <translation>Auf diesem Computer befinden sich Daten, die mit einem anderen Larkspur-Konto synchronisiert wurden. Sollen sie in %1 hochgeladen werden?</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1949,6 +1980,22 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <source>%1 (deleted)</source>
         <translation>%1 (gelöscht)</translation>
     </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Überweisen an:</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for no category.</source>
+        <translation>Keine Kategorie heißt „%1“. Wählen Sie eine aus der Liste oder leeren Sie das Feld für keine Kategorie.</translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
+        <translation>Eine Überweisung braucht zwei verschiedene Konten. Wählen Sie ein anderes Zielkonto.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2398,6 +2445,14 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
     <message>
         <source>This transaction is already a transfer to another account</source>
         <translation>Diese Buchung ist bereits eine Umbuchung auf ein anderes Konto</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Nicht gespeicherte Buchung</translation>
+    </message>
+    <message>
+        <source>Save the transaction you were entering?</source>
+        <translation>Die begonnene Buchung speichern?</translation>
     </message>
 </context>
 <context>
@@ -3239,6 +3294,26 @@ Fortfahren?</translation>
         <source>The account &quot;%1&quot; could not be restored.</source>
         <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden.</translation>
     </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Sicherung wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Replace All Data</source>
+        <translation>Alle Daten ersetzen</translation>
+    </message>
+    <message>
+        <source>Every account, category, transaction, schedule and reconciliation that is also in the backup is overwritten with the backup&apos;s version: changes made since the backup was made are lost. This cannot be undone.
+
+Replace with the backup data?</source>
+        <translation>Jedes Konto, jede Kategorie, Buchung, Planung und jeder Abgleich, die auch in der Sicherung enthalten ist, wird mit dem Stand der Sicherung überschrieben: Änderungen seit dem Anlegen der Sicherung gehen verloren. Dies kann nicht rückgängig gemacht werden.
+
+Mit den Daten der Sicherung ersetzen?</translation>
+    </message>
+    <message>
+        <source>Importing backup...</source>
+        <translation>Sicherung wird importiert...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3323,6 +3398,16 @@ Fortfahren?</translation>
         <translation>
             <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
             <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n change(s) were refused by the server: %1</source>
+        <translation>
+            <numerusform>%n Änderung wurde vom Server abgelehnt: %1</numerusform>
+            <numerusform>%n Änderungen wurden vom Server abgelehnt: %1</numerusform>
         </translation>
     </message>
 </context>

@@ -320,6 +320,10 @@ Please check file permissions and try again.</source>
         <source>Tax &amp;Code:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A category named &quot;%1&quot; already exists here. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CategoryService</name>
@@ -887,11 +891,22 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import Failed</source>
+        <source>No transactions were found in the chosen file(s).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No transactions were found in the chosen file(s).</source>
+        <source>Not imported: the date does not fit the chosen date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) do not fit the chosen date format</source>
+        <translation>
+            <numerusform>%n row does not fit the chosen date format</numerusform>
+            <numerusform>%n rows do not fit the chosen date format</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1481,6 +1496,22 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>Preferences</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. To sign in, open this address in your browser:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Larkspur Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer holds data synced with another Larkspur account. Upload it to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1940,6 +1971,22 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>%1 (deleted)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for no category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2388,6 +2435,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the transaction you were entering?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3220,6 +3275,24 @@ Continue?</source>
         <source>The account &quot;%1&quot; could not be restored.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace All Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every account, category, transaction, schedule and reconciliation that is also in the backup is overwritten with the backup&apos;s version: changes made since the backup was made are lost. This cannot be undone.
+
+Replace with the backup data?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3305,6 +3378,16 @@ Continue?</source>
     <message>
         <source>Offline</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n change(s) were refused by the server: %1</source>
+        <translation>
+            <numerusform>%n change was refused by the server: %1</numerusform>
+            <numerusform>%n changes were refused by the server: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -324,6 +324,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Tax &amp;Code:</source>
         <translation>Código &amp;fiscal:</translation>
     </message>
+    <message>
+        <source>A category named &quot;%1&quot; already exists here. Choose another name.</source>
+        <translation>Ya existe aquí una categoría llamada «%1». Elija otro nombre.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryService</name>
@@ -892,12 +896,23 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>Importando...</translation>
     </message>
     <message>
-        <source>Import Failed</source>
-        <translation>Error al importar</translation>
-    </message>
-    <message>
         <source>No transactions were found in the chosen file(s).</source>
         <translation>No se encontró ninguna transacción en los archivos elegidos.</translation>
+    </message>
+    <message>
+        <source>Not imported: the date does not fit the chosen date format</source>
+        <translation>No importada: la fecha no se ajusta al formato de fecha elegido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) do not fit the chosen date format</source>
+        <translation>
+            <numerusform>%n fila no se ajusta al formato de fecha elegido</numerusform>
+            <numerusform>%n filas no se ajustan al formato de fecha elegido</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>La importación ha fallado.</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1505,22 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. To sign in, open this address in your browser:</source>
+        <translation>No se pudo abrir ningún navegador web. Para iniciar sesión, abra esta dirección en su navegador:</translation>
+    </message>
+    <message>
+        <source>Another Larkspur Account</source>
+        <translation>Otra cuenta de Larkspur</translation>
+    </message>
+    <message>
+        <source>This computer holds data synced with another Larkspur account. Upload it to %1?</source>
+        <translation>Este equipo contiene datos sincronizados con otra cuenta de Larkspur. ¿Desea subirlos a %1?</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1949,6 +1980,22 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <source>%1 (deleted)</source>
         <translation>%1 (eliminada)</translation>
     </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Transferir a:</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation>Transacción recurrente</translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for no category.</source>
+        <translation>Ninguna categoría se llama «%1». Elija una de la lista o vacíe el campo para no usar categoría.</translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
+        <translation>Una transferencia necesita dos cuentas distintas. Elija otra cuenta de destino.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2398,6 +2445,14 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>This transaction is already a transfer to another account</source>
         <translation>Esta transacción ya es una transferencia a otra cuenta</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Transacción sin guardar</translation>
+    </message>
+    <message>
+        <source>Save the transaction you were entering?</source>
+        <translation>¿Guardar la transacción que estaba introduciendo?</translation>
     </message>
 </context>
 <context>
@@ -3239,6 +3294,26 @@ Se produjeron %n errores.</numerusform>
         <source>The account &quot;%1&quot; could not be restored.</source>
         <translation>No se pudo restaurar la cuenta «%1».</translation>
     </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Exportando copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Replace All Data</source>
+        <translation>Reemplazar todos los datos</translation>
+    </message>
+    <message>
+        <source>Every account, category, transaction, schedule and reconciliation that is also in the backup is overwritten with the backup&apos;s version: changes made since the backup was made are lost. This cannot be undone.
+
+Replace with the backup data?</source>
+        <translation>Cada cuenta, categoría, transacción, programación y conciliación que también esté en la copia de seguridad se sobrescribe con la versión de la copia: se pierden los cambios hechos desde que se creó. Esta acción no se puede deshacer.
+
+¿Reemplazar con los datos de la copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>Importing backup...</source>
+        <translation>Importando copia de seguridad...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3323,6 +3398,16 @@ Se produjeron %n errores.</numerusform>
         <translation>
             <numerusform>  •  %n periódica pendiente</numerusform>
             <numerusform>  •  %n periódicas pendientes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n change(s) were refused by the server: %1</source>
+        <translation>
+            <numerusform>El servidor rechazó %n cambio: %1</numerusform>
+            <numerusform>El servidor rechazó %n cambios: %1</numerusform>
         </translation>
     </message>
 </context>

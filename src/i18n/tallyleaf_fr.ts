@@ -324,6 +324,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <source>Tax &amp;Code:</source>
         <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
+    <message>
+        <source>A category named &quot;%1&quot; already exists here. Choose another name.</source>
+        <translation>Une catégorie nommée « %1 » existe déjà ici. Choisissez un autre nom.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryService</name>
@@ -892,12 +896,23 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <translation>Importation en cours...</translation>
     </message>
     <message>
-        <source>Import Failed</source>
-        <translation>Échec de l’importation</translation>
-    </message>
-    <message>
         <source>No transactions were found in the chosen file(s).</source>
         <translation>Aucune opération n’a été trouvée dans le ou les fichiers choisis.</translation>
+    </message>
+    <message>
+        <source>Not imported: the date does not fit the chosen date format</source>
+        <translation>Non importée&#xa0;: la date ne correspond pas au format de date choisi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) do not fit the chosen date format</source>
+        <translation>
+            <numerusform>%n ligne ne correspond pas au format de date choisi</numerusform>
+            <numerusform>%n lignes ne correspondent pas au format de date choisi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>L’importation a échoué.</translation>
     </message>
 </context>
 <context>
@@ -1490,6 +1505,22 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>Preferences</source>
         <translation>Préférences</translation>
     </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. To sign in, open this address in your browser:</source>
+        <translation>Aucun navigateur web n&apos;a pu être ouvert. Pour vous connecter, ouvrez cette adresse dans votre navigateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Another Larkspur Account</source>
+        <translation>Autre compte Larkspur</translation>
+    </message>
+    <message>
+        <source>This computer holds data synced with another Larkspur account. Upload it to %1?</source>
+        <translation>Cet ordinateur contient des données synchronisées avec un autre compte Larkspur. Les envoyer vers %1&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1949,6 +1980,22 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>%1 (deleted)</source>
         <translation>%1 (supprimée)</translation>
     </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>Virer vers :</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation>Opération récurrente</translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for no category.</source>
+        <translation>Aucune catégorie ne s’appelle « %1 ». Choisissez-en une dans la liste, ou videz le champ pour n’en mettre aucune.</translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
+        <translation>Un virement nécessite deux comptes différents. Choisissez un autre compte de destination.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2398,6 +2445,14 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <message>
         <source>This transaction is already a transfer to another account</source>
         <translation>Cette opération est déjà un virement vers un autre compte</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>Transaction non enregistrée</translation>
+    </message>
+    <message>
+        <source>Save the transaction you were entering?</source>
+        <translation>Enregistrer la transaction en cours de saisie ?</translation>
     </message>
 </context>
 <context>
@@ -3239,6 +3294,26 @@ Continuer&#xa0;?</translation>
         <source>The account &quot;%1&quot; could not be restored.</source>
         <translation>Le compte « %1 » n’a pas pu être restauré.</translation>
     </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Exportation de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Replace All Data</source>
+        <translation>Remplacer toutes les données</translation>
+    </message>
+    <message>
+        <source>Every account, category, transaction, schedule and reconciliation that is also in the backup is overwritten with the backup&apos;s version: changes made since the backup was made are lost. This cannot be undone.
+
+Replace with the backup data?</source>
+        <translation>Chaque compte, catégorie, opération, échéance et rapprochement également présent dans la sauvegarde est remplacé par la version de la sauvegarde&#xa0;: les modifications faites depuis la sauvegarde sont perdues. Cette action est irréversible.
+
+Remplacer par les données de la sauvegarde&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Importing backup...</source>
+        <translation>Importation de la sauvegarde...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3323,6 +3398,16 @@ Continuer&#xa0;?</translation>
         <translation>
             <numerusform>  •  %n échéance due</numerusform>
             <numerusform>  •  %n échéances dues</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n change(s) were refused by the server: %1</source>
+        <translation>
+            <numerusform>%n modification a été refusée par le serveur : %1</numerusform>
+            <numerusform>%n modifications ont été refusées par le serveur : %1</numerusform>
         </translation>
     </message>
 </context>

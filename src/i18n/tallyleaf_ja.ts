@@ -323,6 +323,10 @@ Please check file permissions and try again.</source>
         <source>Tax &amp;Code:</source>
         <translation>税コード(&amp;C):</translation>
     </message>
+    <message>
+        <source>A category named &quot;%1&quot; already exists here. Choose another name.</source>
+        <translation>「%1」という名前のカテゴリはここに既にあります。別の名前を付けてください。</translation>
+    </message>
 </context>
 <context>
     <name>CategoryService</name>
@@ -880,12 +884,22 @@ Please check file permissions and try again.</source>
         <translation>インポートしています...</translation>
     </message>
     <message>
-        <source>Import Failed</source>
-        <translation>インポートに失敗しました</translation>
-    </message>
-    <message>
         <source>No transactions were found in the chosen file(s).</source>
         <translation>選択したファイルに取引が見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Not imported: the date does not fit the chosen date format</source>
+        <translation>インポートされません: 日付が選択した日付形式に合いません</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) do not fit the chosen date format</source>
+        <translation>
+            <numerusform>%n 行が選択した日付形式に合いません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>インポートに失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1491,22 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>Preferences</source>
         <translation>環境設定</translation>
     </message>
+    <message>
+        <source>Sign In</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. To sign in, open this address in your browser:</source>
+        <translation>Web ブラウザーを開けませんでした。サインインするには、このアドレスをブラウザーで開いてください:</translation>
+    </message>
+    <message>
+        <source>Another Larkspur Account</source>
+        <translation>別の Larkspur アカウント</translation>
+    </message>
+    <message>
+        <source>This computer holds data synced with another Larkspur account. Upload it to %1?</source>
+        <translation>このコンピューターには、別の Larkspur アカウントと同期したデータがあります。%1 にアップロードしますか?</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -1933,6 +1963,22 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>%1 (deleted)</source>
         <translation>%1（削除済み）</translation>
     </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation>振替先:</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>No category is named &quot;%1&quot;. Choose one from the list, or clear the field for no category.</source>
+        <translation>「%1」という名前のカテゴリはありません。一覧から選ぶか、カテゴリなしにする場合は欄を空にしてください。</translation>
+    </message>
+    <message>
+        <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
+        <translation>振替には異なる2つの口座が必要です。別の振替先口座を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2382,6 +2428,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <message>
         <source>This transaction is already a transfer to another account</source>
         <translation>この取引はすでに別の口座への振替です</translation>
+    </message>
+    <message>
+        <source>Unsaved Transaction</source>
+        <translation>未保存の取引</translation>
+    </message>
+    <message>
+        <source>Save the transaction you were entering?</source>
+        <translation>入力中の取引を保存しますか？</translation>
     </message>
 </context>
 <context>
@@ -3219,6 +3273,26 @@ Continue?</source>
         <source>The account &quot;%1&quot; could not be restored.</source>
         <translation>口座「%1」を復元できませんでした。</translation>
     </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>バックアップをエクスポートしています...</translation>
+    </message>
+    <message>
+        <source>Replace All Data</source>
+        <translation>すべてのデータを置き換え</translation>
+    </message>
+    <message>
+        <source>Every account, category, transaction, schedule and reconciliation that is also in the backup is overwritten with the backup&apos;s version: changes made since the backup was made are lost. This cannot be undone.
+
+Replace with the backup data?</source>
+        <translation>バックアップにも含まれる口座、カテゴリ、取引、スケジュール、照合はすべてバックアップの内容で上書きされ、バックアップ作成後の変更は失われます。この操作は元に戻せません。
+
+バックアップのデータで置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Importing backup...</source>
+        <translation>バックアップをインポートしています...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3301,6 +3375,15 @@ Continue?</source>
         <source>  •  %n recurring due</source>
         <translation>
             <numerusform>  •  期日の定期取引 %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message numerus="yes">
+        <source>%n change(s) were refused by the server: %1</source>
+        <translation>
+            <numerusform>%n 件の変更がサーバーに拒否されました: %1</numerusform>
         </translation>
     </message>
 </context>
