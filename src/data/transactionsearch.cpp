@@ -28,7 +28,7 @@ struct Conditions
 
 // A transaction is in a category by its own category or, split, by one of
 // its lines'. Tested row by row, the lines are looked up by transaction id
-// for split rows only. As a set of rowids (the category's index and the
+// (unary plus: not through the category's index) for split rows only. As a set of rowids (the category's index and the
 // lines' index), it lets a plan start from the category's rows; NOT INDEXED
 // leaves the rowid lookups of that set as the statement's way in.
 Conditions filterConditions(const TransactionSearchFilter& filter, bool categoryAsRowSet = false)
@@ -44,7 +44,7 @@ Conditions filterConditions(const TransactionSearchFilter& filter, bool category
                              "SELECT x.rowid FROM split_lines s JOIN transactions x ON x.id = s.transaction_id "
                              "WHERE s.category_id = ? AND x.is_split <> 0)")
             : QStringLiteral(" AND (t.category_id = ? OR (t.is_split <> 0 AND EXISTS (SELECT 1 FROM split_lines s "
-                             "WHERE s.transaction_id = t.id AND s.category_id = ?)))");
+                             "WHERE s.transaction_id = t.id AND +s.category_id = ?)))");
         c.values.append(SqlValue::text(filter.categoryId));
         c.values.append(SqlValue::text(filter.categoryId));
     }
