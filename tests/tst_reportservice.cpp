@@ -75,27 +75,18 @@ private:
                  .arg(QString::fromUtf8(values)));
     }
 
-    // A split transaction in account a1 without a category of its own, of
-    // lines given as "category:amount" separated by spaces.
-    static void split(const QString& id, const QString& date, const QString& lines)
+    // Split transaction "s" of 2024-03-02 in account a1, without a category
+    // of its own, of the lines given as (category, amount) values.
+    static void split(const char* lines)
     {
-        qint64 total = 0;
-        QStringList values;
-        for (const QString& l : lines.split(QLatin1Char(' '))) {
-            const QStringList parts = l.split(QLatin1Char(':'));
-            total += parts.at(1).toLongLong();
-            values << QStringLiteral("('%1%2', '%1', '%3', %4, 'x', 'x')")
-                          .arg(id)
-                          .arg(values.size())
-                          .arg(parts.at(0), parts.at(1));
-        }
+        const QString values = QString::fromUtf8(lines);
         exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, amount, payee, is_split, created_at, "
-                            "updated_at) VALUES ('%1', 'a1', '%2', %3, 'P', 1, 'x', 'x')")
-                 .arg(id, date)
-                 .arg(total));
+                            "updated_at) SELECT 's', 'a1', '2024-03-02', SUM(column2), 'P', 1, 'x', 'x' "
+                            "FROM (VALUES %1)")
+                 .arg(values));
         exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
-                            "VALUES %1")
-                 .arg(values.join(QLatin1String(", "))));
+                            "SELECT 'l' || column1, 's', column1, column2, 'x', 'x' FROM (VALUES %1)")
+                 .arg(values));
     }
 
     // A few hundred rows over several years with everything that groups or
@@ -275,7 +266,7 @@ private slots:
              "('old', 'a1', '2023-12-31', -99999, 'P', 'food', 0, NULL, NULL, NULL), "
              "('x1', 'a1', '2024-03-01', -7000, 'P', NULL, 0, 'x2', NULL, NULL), "
              "('x2', 'a2', '2024-03-01', 7000, 'P', NULL, 0, 'x1', NULL, NULL)");
-        split(QStringLiteral("s"), QStringLiteral("2024-03-02"), QStringLiteral("food:-10000 low:-5000"));
+        split("('food', -10000), ('low', -5000)");
         QCOMPARE(lines(m_reports->categorySpending(QDate(2024, 1, 1), QDate(2024, 12, 31), account)), expected);
     }
 
@@ -299,7 +290,7 @@ private slots:
              "('d1', 'a1', '2024-03-01', -800, 'P', 'med', 0, NULL, NULL, NULL), "
              "('f1', 'a1', '2024-03-01', -800, 'P', 'food', 0, NULL, NULL, NULL), "
              "('n1', 'a1', '2024-03-01', -800, 'P', NULL, 0, NULL, NULL, NULL)");
-        split(QStringLiteral("s"), QStringLiteral("2024-03-02"), QStringLiteral("med:-600 food:-400"));
+        split("('med', -600), ('food', -400)");
         // Tax key, then name; a deleted category still names its rows.
         QCOMPARE(lines(m_reports->taxReport(QDate(2024, 1, 1), QDate(2024, 12, 31))),
                  QStringList({"Charity|charitable|-2500", "Medical|charitable|-1400", "Salary|w2_wages|499000"}));
@@ -343,7 +334,7 @@ private slots:
              "('c5', 'a1', '2024-02-01', -60, 'P', NULL, 0, NULL, NULL, NULL), "
              "('gone', 'a1', '2024-02-01', -5, 'P', 'sal', 0, NULL, NULL, 'D'), "
              "('out', 'a1', '2025-01-01', -5, 'P', 'med', 0, NULL, NULL, NULL)");
-        split(QStringLiteral("s"), QStringLiteral("2024-03-02"), QStringLiteral("low:-600 food:-400"));
+        split("('low', -600), ('food', -400)");
         const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
         // Capitals before small letters; positives count with their sign.
         QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
