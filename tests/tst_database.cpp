@@ -249,6 +249,7 @@ void DatabaseTest::indexesFtsAndTriggers()
                           QStringLiteral("idx_categories_server_id categories(server_id)"),
                           QStringLiteral("idx_reconciliations_server_id reconciliations(server_id)"),
                           QStringLiteral("idx_recurring_transactions_server_id recurring_transactions(server_id)"),
+                          QStringLiteral("idx_split_lines_category_id split_lines(category_id)"),
                           QStringLiteral("idx_split_lines_transaction_id split_lines(transaction_id)"),
                           QStringLiteral("idx_transactions_account_amounts transactions(account_id)"),
                           QStringLiteral("idx_transactions_account_amounts transactions(deleted_at)"),

@@ -75,6 +75,20 @@ private:
                  .arg(QString::fromUtf8(values)));
     }
 
+    // Split transaction "s" of 2024-03-02 in account a1, without a category
+    // of its own, of the lines given as (category, amount) values.
+    static void split(const char* lines)
+    {
+        const QString values = QString::fromUtf8(lines);
+        exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, amount, payee, is_split, created_at, "
+                            "updated_at) SELECT 's', 'a1', '2024-03-02', SUM(column2), 'P', 1, 'x', 'x' "
+                            "FROM (VALUES %1)")
+                 .arg(values));
+        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                            "SELECT 'l' || column1, 's', column1, column2, 'x', 'x' FROM (VALUES %1)")
+                 .arg(values));
+    }
+
     // A few hundred rows over several years with everything that groups or
     // orders unevenly: transfers and empty links, splits, soft-deleted rows,
     // rows of a deleted and of a missing account, no, unknown, deleted and
@@ -116,7 +130,8 @@ private:
                           .arg(i % 19 == 0);
         }
         // Equal sums: two payees and two categories. The rows of a missing
-        // account and category need the foreign keys off.
+        // account and category (and lines of a missing category) need the
+        // foreign keys off.
         values << "('e1', 'a1', '2022-05-05', -500, 'Tie B', 'tie1', 0, NULL, NULL, NULL, 'x', 0)"
                << "('e2', 'a2', '2022-05-06', -500, 'Tie A', 'tie2', 0, NULL, NULL, NULL, 'x', 0)";
         exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
@@ -124,11 +139,16 @@ private:
                             "transfer_link_id, memo, deleted_at, created_at, is_split, updated_at) "
                             "SELECT *, 'x' FROM (VALUES %1)")
                  .arg(values.join(QLatin1String(", "))));
+        // Two lines for most split transactions (some in missing or
+        // same-named categories, some against the transaction's sign), none
+        // for a few, and a stray line on a row that is not split.
+        exec(QStringLiteral(
+            "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+            "SELECT 's' || id || n, id, CASE WHEN n = 0 THEN 'med' WHEN t.rowid % 3 = 0 THEN 'food' "
+            "WHEN t.rowid % 3 = 1 THEN 'nowhere' ELSE 'm2' END, CASE WHEN n = 0 THEN amount - amount / 3 "
+            "WHEN t.rowid % 4 = 1 THEN -(amount / 3) ELSE amount / 3 END, 'x', 'x' FROM transactions t, "
+            "(SELECT 0 AS n UNION ALL SELECT 1) WHERE (is_split = 1 AND t.rowid % 5 <> 0) OR (id = 'v001' AND n = 0)"));
         exec(QStringLiteral("PRAGMA foreign_keys = ON"));
-        // Split lines, which no report reads.
-        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, "
-                            "updated_at) SELECT 's' || id, id, 'med', amount, 'x', 'x' FROM transactions "
-                            "WHERE is_split = 1"));
     }
 
     // Every report through the service, as text lines; the year over year
@@ -226,9 +246,11 @@ private slots:
     {
         QTest::addColumn<QString>("account");
         QTest::addColumn<QStringList>("expected");
-        // Same-named categories merge; the refund in Food does not reduce it.
+        // Same-named categories merge; the refund in Food does not reduce it;
+        // a split counts by its lines; a transfer is no spending.
         QTest::newRow("all accounts") << kAll
-                                      << QStringList{"Maintenance|-9000", "Food|-3000", "Uncategorized|-1200"};
+                                      << QStringList{"Food|-13000", "Maintenance|-9000", "apple|-5000",
+                                                     "Uncategorized|-1200"};
         QTest::newRow("one account") << QStringLiteral("a2") << QStringList{"Maintenance|-4000"};
     }
     void categorySpending()
@@ -241,7 +263,10 @@ private slots:
              "('m2', 'a2', '2024-12-31', -4000, 'P', 'm2', 0, NULL, NULL, NULL), "
              "('u1', 'a1', '2024-02-01', -1200, 'P', NULL, 0, NULL, NULL, NULL), "
              "('gone', 'a1', '2024-02-01', -99999, 'P', 'food', 0, NULL, NULL, 'D'), "
-             "('old', 'a1', '2023-12-31', -99999, 'P', 'food', 0, NULL, NULL, NULL)");
+             "('old', 'a1', '2023-12-31', -99999, 'P', 'food', 0, NULL, NULL, NULL), "
+             "('x1', 'a1', '2024-03-01', -7000, 'P', NULL, 0, 'x2', NULL, NULL), "
+             "('x2', 'a2', '2024-03-01', 7000, 'P', NULL, 0, 'x1', NULL, NULL)");
+        split("('food', -10000), ('low', -5000)");
         QCOMPARE(lines(m_reports->categorySpending(QDate(2024, 1, 1), QDate(2024, 12, 31), account)), expected);
     }
 
@@ -265,9 +290,10 @@ private slots:
              "('d1', 'a1', '2024-03-01', -800, 'P', 'med', 0, NULL, NULL, NULL), "
              "('f1', 'a1', '2024-03-01', -800, 'P', 'food', 0, NULL, NULL, NULL), "
              "('n1', 'a1', '2024-03-01', -800, 'P', NULL, 0, NULL, NULL, NULL)");
+        split("('med', -600), ('food', -400)");
         // Tax key, then name; a deleted category still names its rows.
         QCOMPARE(lines(m_reports->taxReport(QDate(2024, 1, 1), QDate(2024, 12, 31))),
-                 QStringList({"Charity|charitable|-2500", "Medical|charitable|-800", "Salary|w2_wages|499000"}));
+                 QStringList({"Charity|charitable|-2500", "Medical|charitable|-1400", "Salary|w2_wages|499000"}));
     }
 
     void transactionList_data()
@@ -308,11 +334,12 @@ private slots:
              "('c5', 'a1', '2024-02-01', -60, 'P', NULL, 0, NULL, NULL, NULL), "
              "('gone', 'a1', '2024-02-01', -5, 'P', 'sal', 0, NULL, NULL, 'D'), "
              "('out', 'a1', '2025-01-01', -5, 'P', 'med', 0, NULL, NULL, NULL)");
+        split("('low', -600), ('food', -400)");
         const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
         // Capitals before small letters; positives count with their sign.
         QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
-                 QStringList({"Food|-10000|-14500|-4500", "Maintenance|-1000|0|1000", "Salary|0|900|900",
-                              "Uncategorized|0|-60|-60", "apple|0|-40|-40"}));
+                 QStringList({"Food|-10000|-14900|-4900", "Maintenance|-1000|0|1000", "Salary|0|900|900",
+                              "Uncategorized|0|-60|-60", "apple|0|-640|-640"}));
         QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, QStringLiteral("a2"))),
                  QStringList({"Maintenance|-300|0|300"}));
     }
@@ -419,6 +446,7 @@ private slots:
         QTest::newRow("sums past the 64-bit range")
             << "UPDATE transactions SET amount = 9223372036854775000 WHERE id IN ('v014', 'v015')";
         QTest::newRow("smallest integer") << "UPDATE transactions SET amount = -9223372036854775808 WHERE id = 'v016'";
+        QTest::newRow("real split amounts") << "UPDATE split_lines SET amount = amount - 0.5";
     }
     void damagedValuesGiveStatementRows()
     {

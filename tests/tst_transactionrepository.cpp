@@ -557,7 +557,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const QDate open;
         QTest::newRow("account") << "a1" << "" << open << open << -1 << QStringList{"t4", "t2"};
-        QTest::newRow("own category only") << "" << "food" << open << open << -1 << QStringList{"t1"};
+        // Not a subcategory's rows; a split transaction by its lines.
+        QTest::newRow("category") << "" << "food" << open << open << -1 << QStringList{"t3", "t1"};
+        QTest::newRow("a split line's category") << "" << "prod" << open << open << -1 << QStringList{"t3"};
         QTest::newRow("from, inclusive") << "" << "" << QDate(2024, 1, 3) << open << -1 << QStringList{"t4", "t3"};
         QTest::newRow("to only") << "" << "" << open << QDate(2024, 1, 2) << -1 << QStringList{"t2", "t1"};
         QTest::newRow("uncleared") << "" << "" << open << open << 0 << QStringList{"t3", "t2"};
@@ -577,8 +579,13 @@ private slots:
                                  QDate(2024, 1, i));
             t.categoryId = i == 1 ? QStringLiteral("food") : i == 2 ? QStringLiteral("groc") : QString();
             t.cleared = i == 1 || i == 4;
+            t.isSplit = i == 3;
             add(t);
         }
+        // Lines, and a stray one of a transaction that is not split.
+        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                            "VALUES ('l1', 't3', 'food', -1, 'x', 'x'), ('l2', 't3', 'prod', 0, 'x', 'x'), "
+                            "('l3', 't4', 'prod', -1, 'x', 'x')"));
         TransactionSearchFilter filter;
         filter.accountId = account;
         filter.categoryId = category;
@@ -620,10 +627,13 @@ private slots:
                                  QDate(2024, 1, 1).addDays(i % 97), 1, QStringLiteral("Common payee"));
             t.memo = i % 150 == 3 ? QStringLiteral("rare") : QString();
             t.categoryId = i % 100 == 5 ? QStringLiteral("groc") : i % 2 ? QStringLiteral("food") : QString();
+            t.isSplit = i % 100 == 8;
             t.cleared = i % 3 == 0;
             t.createdAt = kCreated.addSecs(i % 5);
             add(t);
         }
+        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                            "SELECT id, id, 'groc', amount, 'x', 'x' FROM transactions WHERE is_split = 1"));
         QVERIFY(m_db->db()->database().commit());
 
         TransactionSearchFilter filter;
@@ -637,7 +647,9 @@ private slots:
         if (!account.isEmpty())
             sql += QStringLiteral(" AND t.account_id = '%1'").arg(account);
         if (!category.isEmpty())
-            sql += QStringLiteral(" AND t.category_id = '%1'").arg(category);
+            sql += QStringLiteral(" AND (t.category_id = '%1' OR (t.is_split = 1 AND EXISTS (SELECT 1 FROM "
+                                  "split_lines s WHERE s.transaction_id = t.id AND s.category_id = '%1')))")
+                       .arg(category);
         if (cleared >= 0) {
             filter.cleared = cleared == 1;
             sql += QStringLiteral(" AND t.cleared = %1").arg(cleared);
@@ -693,11 +705,14 @@ private slots:
             t.memo = QString::fromUtf8(memos[i % 6]);
             t.checkNumber = i % 9 == 0 ? QString::number(1000 + i) : QString();
             t.categoryId = i % 4 == 1 ? QStringLiteral("groc") : i % 2 ? QStringLiteral("food") : QString();
+            t.isSplit = i % 8 == 2;
             t.cleared = i % 5 < 3;
             // Creation times out of insertion order, many equal.
             t.createdAt = kCreated.addSecs((i * 7) % 11);
             add(t);
         }
+        exec(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+                            "SELECT id, id, 'groc', amount, 'x', 'x' FROM transactions WHERE is_split = 1"));
         QVERIFY(m_db->db()->database().commit());
         QVERIFY(m_repo->softDelete(QStringLiteral("t0")));
 

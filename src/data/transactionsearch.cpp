@@ -26,7 +26,12 @@ struct Conditions
     QVariantList values;
 };
 
-Conditions filterConditions(const TransactionSearchFilter& filter)
+// A transaction is in a category by its own category or, split, by one of
+// its lines'. Tested row by row, the lines are looked up by transaction id
+// (unary plus: not through the category's index) for split rows only. As a set of rowids (the category's index and the
+// lines' index), it lets a plan start from the category's rows; NOT INDEXED
+// leaves the rowid lookups of that set as the statement's way in.
+Conditions filterConditions(const TransactionSearchFilter& filter, bool categoryAsRowSet = false)
 {
     Conditions c;
     if (!filter.accountId.isEmpty()) {
@@ -34,7 +39,13 @@ Conditions filterConditions(const TransactionSearchFilter& filter)
         c.values.append(SqlValue::text(filter.accountId));
     }
     if (!filter.categoryId.isEmpty()) {
-        c.sql += QStringLiteral(" AND t.category_id = ?");
+        c.sql += categoryAsRowSet
+            ? QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions WHERE category_id = ? UNION ALL "
+                             "SELECT x.rowid FROM split_lines s JOIN transactions x ON x.id = s.transaction_id "
+                             "WHERE s.category_id = ? AND x.is_split <> 0)")
+            : QStringLiteral(" AND (t.category_id = ? OR (t.is_split <> 0 AND EXISTS (SELECT 1 FROM split_lines s "
+                             "WHERE s.transaction_id = t.id AND +s.category_id = ?)))");
+        c.values.append(SqlValue::text(filter.categoryId));
         c.values.append(SqlValue::text(filter.categoryId));
     }
     if (filter.dateFrom.isValid()) {
@@ -77,11 +88,13 @@ qint64 accountRows(QSqlDatabase& db, const QString& accountId, qint64 cap)
                      {SqlValue::text(accountId), cap});
 }
 
+// Split lines included: each may bring its transaction.
 qint64 categoryRows(QSqlDatabase& db, const QString& categoryId, qint64 cap)
 {
     return countRows(db,
-                     QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM transactions WHERE category_id = ? LIMIT ?)"),
-                     {SqlValue::text(categoryId), cap});
+                     QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM transactions WHERE category_id = ? UNION ALL "
+                                    "SELECT 1 FROM split_lines WHERE category_id = ? LIMIT ?)"),
+                     {SqlValue::text(categoryId), SqlValue::text(categoryId), cap});
 }
 
 QList<RegisterRow> readRows(QSqlQuery& q, const QVariantList& values)
@@ -100,7 +113,7 @@ QList<RegisterRow> readRows(QSqlQuery& q, const QVariantList& values)
 // words it walks every full-text match, then sorts); ByDate walks the date
 // index newest first and stops after 200 hits, which wins when hits are
 // common but reads the whole index when they are rare; ByAccount and
-// ByCategory start from that filter's index. The account's index is ordered
+// ByCategory start from that filter's rows. The account's index is ordered
 // by date within the account, so ByAccount stops after 200 hits as well (the
 // estimate below still prices it as reading the whole account: never more).
 enum class IndexPlan { Plain, ByDate, ByAccount, ByCategory };
@@ -166,25 +179,27 @@ QString indexStatement(IndexPlan plan, bool hasWords)
             + QStringLiteral("FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid ")
             + categories + QStringLiteral(" AND transactions_fts MATCH ?");
     }
-    const char* index = plan == IndexPlan::ByDate      ? "idx_transactions_date"
-                        : plan == IndexPlan::ByAccount ? "idx_transactions_account_date"
-                                                       : "idx_transactions_category_id";
-    QString sql = select + QStringLiteral("FROM transactions t INDEXED BY %1 ").arg(QLatin1String(index)) + categories;
+    // The category's rows come from its rowid set (filterConditions).
+    const QString index = plan == IndexPlan::ByDate      ? QStringLiteral("INDEXED BY idx_transactions_date")
+                          : plan == IndexPlan::ByAccount ? QStringLiteral("INDEXED BY idx_transactions_account_date")
+                                                         : QStringLiteral("NOT INDEXED");
+    QString sql = select + QStringLiteral("FROM transactions t %1 ").arg(index) + categories;
     if (hasWords)
         sql += QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
     return sql;
 }
 
-QList<RegisterRow> indexSearch(QSqlDatabase& db, const QString& match, const TransactionSearchFilter& filter,
-                               const Conditions& conditions)
+QList<RegisterRow> indexSearch(QSqlDatabase& db, const QString& match, const TransactionSearchFilter& filter)
 {
-    const QString tail = conditions.sql + kNewestFirst + QStringLiteral(" LIMIT %1").arg(kLimit);
     IndexPlan plan = chooseIndexPlan(db, match, filter);
+    Conditions conditions = filterConditions(filter, plan == IndexPlan::ByCategory);
+    const QString limit = kNewestFirst + QStringLiteral(" LIMIT %1").arg(kLimit);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(indexStatement(plan, !match.isEmpty()) + tail) && plan != IndexPlan::Plain) {
+    if (!q.prepare(indexStatement(plan, !match.isEmpty()) + conditions.sql + limit) && plan != IndexPlan::Plain) {
         plan = IndexPlan::Plain;
-        q.prepare(indexStatement(plan, !match.isEmpty()) + tail);
+        conditions = filterConditions(filter);
+        q.prepare(indexStatement(plan, !match.isEmpty()) + conditions.sql + limit);
     }
     QVariantList values = conditions.values;
     if (!match.isEmpty())
@@ -514,11 +529,11 @@ ScanChoice chooseScanPlan(QSqlDatabase& db, double matchShare, double total, con
 
 QString scanStatement(ScanPlan plan, const QString& conditions, ScanOrder order)
 {
-    const char* index = plan == ScanPlan::ByDate      ? "idx_transactions_date"
-                        : plan == ScanPlan::ByAccount ? "idx_transactions_account_date"
-                                                      : "idx_transactions_category_id";
-    QString sql = kScanColumns + QStringLiteral("INDEXED BY %1 WHERE t.deleted_at IS NULL").arg(QLatin1String(index))
-        + conditions;
+    // The category's rows come from its rowid set (filterConditions).
+    const QString index = plan == ScanPlan::ByDate      ? QStringLiteral("INDEXED BY idx_transactions_date")
+                          : plan == ScanPlan::ByAccount ? QStringLiteral("INDEXED BY idx_transactions_account_date")
+                                                        : QStringLiteral("NOT INDEXED");
+    QString sql = kScanColumns + index + QLatin1String(" WHERE t.deleted_at IS NULL") + conditions;
     if (order == ScanOrder::Full)
         sql += kNewestFirst;
     else if (order == ScanOrder::DateOnly)
@@ -549,8 +564,7 @@ QList<RegisterRow> readByRowid(QSqlDatabase& db, const QList<qint64>& rowids)
 // Empty when the scan cannot run here, or (unless `forced`) when the index
 // is expected to be quicker.
 std::optional<QList<RegisterRow>> scanSearch(QSqlDatabase& db, const QStringList& words,
-                                             const TransactionSearchFilter& filter, const Conditions& conditions,
-                                             bool forced)
+                                             const TransactionSearchFilter& filter, bool forced)
 {
     sqlite3* handle = sqliteHandle(db);
     if (!handle)
@@ -575,6 +589,7 @@ std::optional<QList<RegisterRow>> scanSearch(QSqlDatabase& db, const QStringList
         const ScanOrder order = choice.plan == ScanPlan::ByDate      ? ScanOrder::DateOnly
                                 : choice.plan == ScanPlan::ByAccount ? ScanOrder::Full
                                                                      : ScanOrder::None;
+        const Conditions conditions = filterConditions(filter, choice.plan == ScanPlan::ByCategory);
         scan = scanRows(handle, scanStatement(choice.plan, conditions.sql, order), conditions.values, *matcher, order);
         if (scan.outcome == ScanResult::Unordered) {
             scan = scanRows(handle, scanStatement(choice.plan, conditions.sql, ScanOrder::Full), conditions.values,
@@ -627,12 +642,11 @@ bool canScanWords(QSqlDatabase& db, const QString& text)
 QList<RegisterRow> searchTransactions(QSqlDatabase& db, const QString& text, const TransactionSearchFilter& filter,
                                       SearchMethod method)
 {
-    const Conditions conditions = filterConditions(filter);
     const QStringList words = searchWords(text);
     if (!words.isEmpty() && method != SearchMethod::FullTextIndex) {
         if (std::optional<QList<RegisterRow>> rows =
-                scanSearch(db, words, filter, conditions, method == SearchMethod::WordScan))
+                scanSearch(db, words, filter, method == SearchMethod::WordScan))
             return *rows;
     }
-    return indexSearch(db, buildFtsMatchExpression(text), filter, conditions);
+    return indexSearch(db, buildFtsMatchExpression(text), filter);
 }

@@ -47,4 +47,12 @@ struct Filter
 };
 Filter filter(QDate from, QDate to, const QString& accountId, const QString& categoryId = QString());
 
+// The live transactions' amounts by category, columns category_id and
+// amount, up to and including "t.date >= ? AND t.date <= ?"; a Filter's
+// clause may follow. A split transaction gives one row per split line,
+// with the line's category and amount; any other transaction, and a split
+// one whose lines are gone, one row with its own. Without transfers, the
+// legs of transfers are left out.
+QString categoryAmounts(bool withTransfers);
+
 } // namespace ReportFast

@@ -137,12 +137,13 @@ QList<CategorySpendingRow> ReportService::categorySpending(QDate from, QDate to,
     if (auto fast = ReportFast::categorySpending(fastDatabase(), from, to, accountId))
         return *fast;
     QSqlQuery q(m_database->database());
+    // Split transactions count by their lines; transfers are no spending.
     if (!run(q,
-             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
-                            "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.amount < 0 AND "
-                            "t.date >= ? AND t.date <= ?"),
-             QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"), from, to,
-             accountId))
+             QLatin1String("SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (")
+                 + ReportFast::categoryAmounts(false),
+             QStringLiteral(") x LEFT JOIN categories c ON x.category_id = c.id WHERE x.amount < 0 GROUP BY "
+                            "COALESCE(c.name, 'Uncategorized') ORDER BY SUM(x.amount) ASC"),
+             from, to, accountId))
         return {};
     return collect<CategorySpendingRow>(q, [](const QSqlQuery& q) {
         CategorySpendingRow r;
@@ -177,10 +178,10 @@ QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
         return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
-             QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
-                            "t.category_id = c.id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= "
-                            "? AND t.date <= ? GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
-             QString(), from, to, QString()))
+             QLatin1String("SELECT c.name, c.tax_category, SUM(x.amount) FROM (") + ReportFast::categoryAmounts(true),
+             QStringLiteral(") x JOIN categories c ON x.category_id = c.id WHERE c.is_tax_relevant = 1 GROUP BY "
+                            "c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+             from, to, QString()))
         return {};
     return collect<TaxReportRow>(q, [](const QSqlQuery& q) {
         TaxReportRow r;
@@ -222,10 +223,11 @@ QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const 
         return *fast;
     QSqlQuery q(m_database->database());
     if (!run(q,
-             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
-                            "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND "
-                            "t.date <= ?"),
-             QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')"), from, to, accountId))
+             QLatin1String("SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (")
+                 + ReportFast::categoryAmounts(true),
+             QStringLiteral(") x LEFT JOIN categories c ON x.category_id = c.id GROUP BY COALESCE(c.name, "
+                            "'Uncategorized')"),
+             from, to, accountId))
         return {};
     QMap<QString, qint64> totals;
     while (q.next())

@@ -72,9 +72,10 @@ struct YearOverYearRow
 // The eight reports of the reports screen, computed in SQL over the live
 // rows, and the CSV text of any table. Holds no state and writes nothing.
 // Dates are inclusive bounds; an empty account (or category) id means all.
-// A statement that fails gives an empty list; nothing is logged. Each report
-// first tries a quicker way to the same rows (ReportFast) and runs its
-// statement when that cannot vouch for them.
+// The reports by category count a split transaction by its lines'
+// categories and amounts. A statement that fails gives an empty list;
+// nothing is logged. Each report first tries a quicker way to the same rows
+// (ReportFast) and runs its statement when that cannot vouch for them.
 class ReportService : public QObject
 {
     Q_OBJECT
@@ -83,6 +84,7 @@ public:
 
     QList<AccountSummaryRow> accountSummary() const;
     QList<MonthlyFlowRow> cashFlow(QDate from, QDate to, const QString& accountId) const;
+    // Negative amounts only, without the legs of transfers.
     QList<CategorySpendingRow> categorySpending(QDate from, QDate to, const QString& accountId) const;
     // Like cashFlow, without the legs of transfers.
     QList<MonthlyFlowRow> incomeVsExpenses(QDate from, QDate to, const QString& accountId) const;

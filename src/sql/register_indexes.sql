@@ -14,6 +14,9 @@ CREATE INDEX IF NOT EXISTS idx_transactions_payee ON transactions(payee, deleted
 -- the column of its WHERE term, hence deleted_at as a column.)
 CREATE INDEX IF NOT EXISTS idx_transactions_account_amounts ON transactions(account_id, deleted_at, cleared, amount);
 
+-- A search by category finds the split transactions with a line in it.
+CREATE INDEX IF NOT EXISTS idx_split_lines_category_id ON split_lines(category_id);
+
 -- A pull looks every server row up by its server id.
 CREATE INDEX IF NOT EXISTS idx_accounts_server_id ON accounts(server_id);
 CREATE INDEX IF NOT EXISTS idx_categories_server_id ON categories(server_id);
