@@ -62,6 +62,9 @@ int runCycle(SyncStack& installation)
         say("failed " + error.toUtf8());
         QCoreApplication::exit(1);
     });
+    // Two pages a commit: kills land between commits and between the held
+    // pages of one.
+    installation.engine->setPullCommitRows(80);
     say("begin");
     installation.engine->syncNow();
     return QCoreApplication::exec();
