@@ -1,6 +1,8 @@
 // The pull half of a sync cycle: pages of server changes since the saved
-// cursor, each applied in one database transaction, then the next page
-// while the service has more (at most 50 pages a cycle).
+// cursor, the next page while the service has more (at most 50 pages a
+// cycle). Pages are held until they carry about 2,000 rows, or the pull
+// ends or fails, and then applied in one database transaction that also
+// saves the last of their cursors.
 
 #include "sync/syncengine.h"
 
