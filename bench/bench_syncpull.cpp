@@ -1,8 +1,10 @@
 // Times a first pull into an empty database: pages of 200 server rows as
-// the service sends them (JSON text), each read and applied by the sync
-// engine as one page; the wire and the service are left out. Prints the
-// local time, the change changeSignals the repositories sent and the process's
-// peak memory.
+// the service sends them (JSON text), read and applied by the sync engine
+// a commit a page, then held and committed as the pull does (every ~2,000
+// rows); the wire and the service are left out. Prints both times, the
+// commits and change signals, the floor (the sqlite3 program writing the
+// same rows a commit a page, in the same run), the load average and the
+// process's peak memory.
 //
 // Usage: bench_syncpull [transactions]   (default 100000, with 10 accounts
 // and 200 categories ahead of them; every tenth transaction a split of
@@ -25,7 +27,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -110,6 +114,146 @@ qint64 count(QSqlDatabase& db, const char* sql)
     return q.exec(QLatin1String(sql)) && q.next() ? q.value(0).toLongLong() : -1;
 }
 
+struct PullRun
+{
+    double localMs = 0;  // reading and applying the pages
+    double cpuMs = 0;    // of it on the CPU
+    double worstMs = 0;  // the slowest commit's pages
+    int pages = 0;
+    int commits = 0;
+    int changeSignals = 0;
+    qint64 stored = 0;
+    qint64 indexed = 0;
+    qint64 splitLines = 0;
+    int waiting = 0;
+    bool ok = false;
+};
+
+// A first pull into a new database at `path`, its pages held and applied
+// as the engine's pull does, a commit each `commitRows` rows. `emptyCopy`,
+// when given, receives a copy of the database before the pull.
+PullRun runPull(const QString& path, int transactions, int commitRows, const QString& emptyCopy)
+{
+    PullRun run;
+    Database database;
+    if (!database.open(path) || !database.migrate())
+        return run;
+    if (!emptyCopy.isEmpty()) {
+        QSqlQuery copy(database.database());
+        if (!copy.exec(QStringLiteral("VACUUM INTO '%1'").arg(emptyCopy)))
+            return run;
+    }
+    AccountRepository accounts(&database);
+    TransactionRepository transactionRepository(&database);
+    CategoryRepository categories(&database);
+    RecurringRepository recurring(&database);
+    ReconciliationRepository reconciliations(&database);
+    SplitLineRepository splitLines(&database);
+    PreferencesRepository preferences(&database);
+    SyncEngine engine(nullptr, &accounts, &transactionRepository, &categories, &recurring, &reconciliations,
+                      &splitLines, &preferences);
+    engine.setDatabase(&database);
+    engine.setPullCommitRows(commitRows);
+
+    const auto countSignal = [&run] { ++run.changeSignals; };
+    QObject::connect(&accounts, &AccountRepository::accountsChanged, countSignal);
+    QObject::connect(&categories, &CategoryRepository::categoriesChanged, countSignal);
+    QObject::connect(&transactionRepository, &TransactionRepository::transactionsChanged, countSignal);
+    QObject::connect(&recurring, &RecurringRepository::recurringChanged, countSignal);
+    QObject::connect(&reconciliations, &ReconciliationRepository::reconciliationsChanged, countSignal);
+
+    // Only reading and applying the pages counts: building them stands in
+    // for the service.
+    QList<QJsonObject> held;
+    int heldRows = 0;
+    double heldMs = 0;
+    for (bool last = false; !last; ++run.pages) {
+        const QByteArray body = page(run.pages, transactions, &last);
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 cpuStart = Bench::threadCpuNanoseconds();
+        held.append(QJsonDocument::fromJson(body).object());
+        heldRows += kPageSize;
+        if (heldRows >= engine.pullCommitRows() || last) {
+            if (!engine.applyPulledPages(held)) {
+                std::fprintf(stderr, "page %d failed\n", run.pages);
+                return run;
+            }
+            ++run.commits;
+            held.clear();
+            heldRows = 0;
+        }
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        run.cpuMs += double(Bench::threadCpuNanoseconds() - cpuStart) / 1e6;
+        run.localMs += ms;
+        heldMs += ms;
+        if (held.isEmpty()) {
+            run.worstMs = std::max(run.worstMs, heldMs);
+            heldMs = 0;
+        }
+    }
+    QSqlDatabase& db = database.database();
+    run.stored = count(db, "SELECT COUNT(*) FROM transactions WHERE sync_status = 'synced'");
+    run.indexed = count(db, "SELECT COUNT(*) FROM transactions_fts");
+    run.splitLines = count(db, "SELECT COUNT(*) FROM split_lines");
+    run.waiting = engine.retryCount();
+    run.ok = run.stored == transactions && run.indexed == transactions;
+    return run;
+}
+
+// The floor: the sqlite3 program writing the rows of `written` into
+// `emptyCopy` a commit a page, as a pull that commits every page must: the
+// accounts and categories, then each page's transactions with their split
+// lines, the page's full-text rows at once and the cursor.
+double pageFloor(const QString& emptyCopy, const QString& written, int transactions)
+{
+    QByteArray pages;
+    for (int first = 1; first <= transactions; first += kPageSize) {
+        const int last = std::min(transactions, first + kPageSize - 1);
+        pages += QStringLiteral(
+                     ".mode insert transactions\nSELECT * FROM transactions WHERE rowid BETWEEN %1 AND %2 ORDER BY "
+                     "rowid;\n.mode insert split_lines\nSELECT s.* FROM split_lines s JOIN transactions t ON t.id = "
+                     "s.transaction_id WHERE t.rowid BETWEEN %1 AND %2 ORDER BY s.rowid;\n.mode list\nSELECT "
+                     "'INSERT INTO transactions_fts(rowid, payee, memo, check_number) SELECT rowid, payee, memo, "
+                     "check_number FROM transactions WHERE rowid BETWEEN %1 AND %2; INSERT INTO preferences (key, "
+                     "value) VALUES (''syncCursor'', ''%2'') ON CONFLICT(key) DO UPDATE SET value = excluded.value; "
+                     "COMMIT; BEGIN;';\n")
+                     .arg(first)
+                     .arg(last)
+                     .toUtf8();
+    }
+    const QString cli = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (cli.isEmpty())
+        return -1;
+    QProcess dump;
+    dump.start(cli, {QStringLiteral("-batch"), QStringLiteral("-bail"), written});
+    dump.write(".mode insert accounts\nSELECT * FROM accounts ORDER BY rowid;\n.mode insert categories\nSELECT * FROM "
+               "categories ORDER BY rowid;\n.mode list\nSELECT 'COMMIT; BEGIN;';\n"
+               + pages);
+    dump.closeWriteChannel();
+    dump.waitForFinished(-1);
+    if (dump.exitCode() != 0)
+        return -1;
+    // The trigger goes first and comes back last: rows are indexed a page at
+    // once, as the engine does.
+    return Bench::sqliteCliFloor(emptyCopy, written, {}, Bench::floorFtsPrologue() + dump.readAllStandardOutput(),
+                                 Bench::floorFtsEpilogue(transactions));
+}
+
+void print(const char* title, const PullRun& run, int transactions)
+{
+    std::printf("%s\n", title);
+    std::printf("  local time        %9.0f ms  (worst commit %.1f ms)\n", run.localMs, run.worstMs);
+    std::printf("  of it on the CPU  %9.0f ms\n", run.cpuMs);
+    std::printf("  commits           %9d     (%d pages)\n", run.commits, run.pages);
+    std::printf("  change signals    %9d     (%.2f per commit)\n", run.changeSignals,
+                double(run.changeSignals) / std::max(1, run.commits));
+    std::printf("  stored            %9lld of %d transactions (%lld in the search index), %lld split lines, "
+                "%d waiting for a parent\n",
+                static_cast<long long>(run.stored), transactions, static_cast<long long>(run.indexed),
+                static_cast<long long>(run.splitLines), run.waiting);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -122,62 +266,24 @@ int main(int argc, char** argv)
     const int transactions = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
 
     QTemporaryDir dir;
-    Database database;
-    if (!database.open(dir.filePath("bench.db")) || !database.migrate())
-        return 1;
-    AccountRepository accounts(&database);
-    TransactionRepository transactionRepository(&database);
-    CategoryRepository categories(&database);
-    RecurringRepository recurring(&database);
-    ReconciliationRepository reconciliations(&database);
-    SplitLineRepository splitLines(&database);
-    PreferencesRepository preferences(&database);
-    SyncEngine engine(nullptr, &accounts, &transactionRepository, &categories, &recurring, &reconciliations,
-                      &splitLines, &preferences);
-    engine.setDatabase(&database);
-
-    int changeSignals = 0;
-    const auto countSignal = [&changeSignals] { ++changeSignals; };
-    QObject::connect(&accounts, &AccountRepository::accountsChanged, countSignal);
-    QObject::connect(&categories, &CategoryRepository::categoriesChanged, countSignal);
-    QObject::connect(&transactionRepository, &TransactionRepository::transactionsChanged, countSignal);
-    QObject::connect(&recurring, &RecurringRepository::recurringChanged, countSignal);
-    QObject::connect(&reconciliations, &ReconciliationRepository::reconciliationsChanged, countSignal);
-
-    // Only reading and applying the page counts: building it stands in for
-    // the service.
-    double localMs = 0;
-    double cpuMs = 0;
-    double worstPageMs = 0;
-    int pages = 0;
-    for (bool last = false; !last; ++pages) {
-        const QByteArray body = page(pages, transactions, &last);
-        QElapsedTimer timer;
-        timer.start();
-        const qint64 cpuStart = Bench::threadCpuNanoseconds();
-        const QJsonObject reply = QJsonDocument::fromJson(body).object();
-        if (!engine.applyPulledPage(reply)) {
-            std::fprintf(stderr, "page %d failed\n", pages);
-            return 1;
-        }
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        cpuMs += double(Bench::threadCpuNanoseconds() - cpuStart) / 1e6;
-        localMs += ms;
-        worstPageMs = std::max(worstPageMs, ms);
-    }
-
-    QSqlDatabase& db = database.database();
-    const qint64 stored = count(db, "SELECT COUNT(*) FROM transactions WHERE sync_status = 'synced'");
-    std::printf("first pull of %d transactions (+%d accounts, %d categories), %d pages of %d rows\n", transactions,
-                kAccounts, kCategories, pages, kPageSize);
-    std::printf("  local time        %9.0f ms  (worst page %.1f ms)\n", localMs, worstPageMs);
-    std::printf("  of it on the CPU  %9.0f ms\n", cpuMs);
-    std::printf("  change signals    %9d     (%.2f per page)\n", changeSignals, double(changeSignals) / pages);
-    std::printf("  peak RSS          %9.1f MB\n", Bench::peakMegabytes());
-    const qint64 indexed = count(db, "SELECT COUNT(*) FROM transactions_fts");
-    std::printf("  stored            %9lld transactions (%lld in the search index), %lld split lines, "
-                "%d waiting for a parent\n",
-                static_cast<long long>(stored), static_cast<long long>(indexed),
-                static_cast<long long>(count(db, "SELECT COUNT(*) FROM split_lines")), engine.retryCount());
-    return stored == transactions && indexed == transactions ? 0 : 1;
+    std::printf("first pull of %d transactions (+%d accounts, %d categories), pages of %d rows\n", transactions,
+                kAccounts, kCategories, kPageSize);
+    const PullRun perPage =
+        runPull(dir.filePath(QStringLiteral("page.db")), transactions, kPageSize, QString());
+    print("a commit a page", perPage, transactions);
+    const QString emptyCopy = dir.filePath(QStringLiteral("floor.db"));
+    const PullRun held = runPull(dir.filePath(QStringLiteral("held.db")), transactions, SyncEngine::kPullCommitRows,
+                                 emptyCopy);
+    print("a commit every ~2,000 rows (the pull's own)", held, transactions);
+    const double floorMs = pageFloor(emptyCopy, dir.filePath(QStringLiteral("held.db")), transactions);
+    if (floorMs < 0)
+        std::printf("floor: no sqlite3 program on the PATH, or it failed\n");
+    else
+        std::printf("floor (sqlite3 writing the same rows, a commit a page) %9.0f ms\n"
+                    "  ratio to the floor: a commit a page %.2fx, the pull's own %.2fx (target at most 1x)\n",
+                    floorMs, perPage.localMs / floorMs, held.localMs / floorMs);
+    std::printf("  the pull's own against a commit a page: %.2fx\n", held.localMs / std::max(1.0, perPage.localMs));
+    std::printf("load average %s\n", Bench::loadAverage().constData());
+    std::printf("peak RSS %.1f MB\n", Bench::peakMegabytes());
+    return perPage.ok && held.ok ? 0 : 1;
 }

@@ -3,8 +3,8 @@
 // a test can kill it or watch its memory and open files.
 //
 // Usage: sync_child cycle <data dir> <service url> <access token> <refresh token>
-//          one sync cycle; prints "begin", "page" after every applied pull
-//          page and "done" (exit 0) or "failed <error>" (exit 1)
+//          one sync cycle; prints "begin", "page" after every commit of
+//          pulled pages and "done" (exit 0) or "failed <error>" (exit 1)
 //        sync_child soak <data dir> <service url> <access token> <refresh token> <seconds> <seed>
 //          edits its transactions and syncs every half second for <seconds>;
 //          prints "stats <edits> <rss kB> <open files>" every two seconds and
@@ -62,6 +62,9 @@ int runCycle(SyncStack& installation)
         say("failed " + error.toUtf8());
         QCoreApplication::exit(1);
     });
+    // Two pages a commit: kills land between commits and between the held
+    // pages of one.
+    installation.engine->setPullCommitRows(80);
     say("begin");
     installation.engine->syncNow();
     return QCoreApplication::exec();

@@ -90,14 +90,25 @@ QHash<QString, QList<SplitLine>> SplitLineRepository::findByTransactions(const Q
 
 bool SplitLineRepository::insert(const SplitLine& line)
 {
+    QSqlQuery q = prepareInsert();
+    return insert(line, q);
+}
+
+QSqlQuery SplitLineRepository::prepareInsert() const
+{
     QSqlQuery q(m_database->database());
     q.prepare(QLatin1String(kInsertSql));
-    bindLine(q, line, line.transactionId);
-    if (!q.exec()) {
-        qWarning().noquote() << "SplitLineRepository::insert failed:" << q.lastError().text();
-        return false;
-    }
-    return true;
+    return q;
+}
+
+bool SplitLineRepository::insert(const SplitLine& line, QSqlQuery& prepared)
+{
+    bindLine(prepared, line, line.transactionId);
+    const bool ok = prepared.exec();
+    if (!ok)
+        qWarning().noquote() << "SplitLineRepository::insert failed:" << prepared.lastError().text();
+    prepared.finish();
+    return ok;
 }
 
 bool SplitLineRepository::deleteByTransaction(const QString& transactionId)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 #include <QObject>
+#include <QSqlQuery>
 
 class Database;
 
@@ -25,6 +26,10 @@ public:
     QHash<QString, QList<SplitLine>> findByTransactions(const QStringList& transactionIds) const;
 
     bool insert(const SplitLine& line);
+    // For many lines in a row (a sync pull): the insert statement prepared
+    // once on this connection, then insert(line, statement) for each line.
+    QSqlQuery prepareInsert() const;
+    bool insert(const SplitLine& line, QSqlQuery& prepared);
     // Hard delete of every line of the transaction.
     bool deleteByTransaction(const QString& transactionId);
 

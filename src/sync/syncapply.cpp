@@ -177,14 +177,10 @@ QString SyncEngine::ref(const char* table, const QString& value)
 {
     if (value.isEmpty())
         return value;
-    // A page names the same few accounts and categories in every row.
-    const QString key = QLatin1String(table) + QLatin1Char('/') + value;
-    if (m_knownIds.contains(key))
+    // A page names the same few accounts and categories in every row:
+    // findId() remembers them.
+    if (!findId(table, "id", value).isEmpty())
         return value;
-    if (!findId(table, "id", value).isEmpty()) {
-        m_knownIds.insert(key);
-        return value;
-    }
     const QString known = findId(table, "server_id", value);
     return known.isEmpty() ? value : known;
 }
@@ -210,17 +206,25 @@ SyncEngine::RowOutcome SyncEngine::writeRow(Repository* repository, const char* 
         // and schedules that name it stay live on the device that deleted it
         // and could not be written here without it.
         if constexpr (std::is_same_v<Record, Category>) {
-            if (deleted)
-                return repository->insert(record) && setDeletedAt(table, record.id, deletionStamp())
-                           ? RowOutcome::Written
-                           : RowOutcome::Failed;
+            if (deleted) {
+                if (!repository->insert(record))
+                    return RowOutcome::Failed;
+                noteStored(table, record.id, record.serverId, QString());
+                return setDeletedAt(table, record.id, deletionStamp()) ? RowOutcome::Written : RowOutcome::Failed;
+            }
         }
-        return deleted ? RowOutcome::Skipped : repository->insert(record) ? RowOutcome::Written : RowOutcome::Failed;
+        if (deleted)
+            return RowOutcome::Skipped;
+        if (!repository->insert(record))
+            return RowOutcome::Failed;
+        noteStored(table, record.id, record.serverId, QString());
+        return RowOutcome::Written;
     }
     if (!serverWins(*local, record.version))
         return RowOutcome::Skipped;
     if (!repository->update(record))
         return RowOutcome::Failed;
+    noteStored(table, record.id, record.serverId, local->serverId);
     if constexpr (std::is_same_v<Record, Transaction> || std::is_same_v<Record, RecurringTransaction>) {
         // The repository's update never moves a row to another account.
         if (local->accountId != record.accountId && !moveToAccount(table, record.id, record.accountId))
@@ -415,10 +419,12 @@ SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
         return outcome;
     if (local && (linesSent || (!r.isSplit && local->isSplit)) && !m_splitLines->deleteByTransaction(r.id))
         return RowOutcome::Failed;
+    if (!lines.isEmpty() && !m_splitLineInsert)
+        m_splitLineInsert = m_splitLines->prepareInsert();
     for (const SplitLine& line : std::as_const(lines)) {
         // A line whose category has not arrived yet fails the whole row: it
         // is tried again later rather than kept split without its lines.
-        if (!m_splitLines->insert(line))
+        if (!m_splitLines->insert(line, *m_splitLineInsert))
             return RowOutcome::Failed;
     }
     return RowOutcome::Written;

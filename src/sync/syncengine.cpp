@@ -73,6 +73,9 @@ void SyncEngine::stop()
     // Signed out: nothing more goes to the service in this cycle's name.
     ++m_cycle;
     m_sentChanges = QJsonArray();
+    // Pages not applied yet are pulled again from the saved cursor.
+    m_heldPages.clear();
+    m_heldRows = 0;
     m_resyncRequested = false;
     setState(Idle);
 }

@@ -49,6 +49,10 @@ public:
     static constexpr int kBatchSize = 500;
     static constexpr int kPullLimit = 200;
     static constexpr int kMaxPullPages = 50;
+    // Pulled rows committed together: a commit a page costs more than the
+    // rows of the page, and a kill between commits only means pulling the
+    // uncommitted pages again from the cursor saved with the last commit.
+    static constexpr int kPullCommitRows = 2000;
 
     SyncEngine(LarkAccount::ApiClient* apiClient, AccountRepository* accounts, TransactionRepository* transactions,
                CategoryRepository* categories, RecurringRepository* recurring,
@@ -105,6 +109,13 @@ public:
     // repository's change signal once. False when the page could not be
     // committed (nothing of it stays). The pull calls it for every page.
     bool applyPulledPage(const QJsonObject& page);
+    // The same for several pages in one transaction, the last cursor of them
+    // saved with their rows. A pull holds its pages until they carry
+    // pullCommitRows() rows (or the pull ends) and applies them so.
+    bool applyPulledPages(const QList<QJsonObject>& pages);
+    int pullCommitRows() const { return m_pullCommitRows; }
+    // Fewer rows a commit (tests that need many commits in a small pull).
+    void setPullCommitRows(int rows) { m_pullCommitRows = qMax(1, rows); }
     // Rows waiting for a parent, kept across cycles.
     int retryCount() const { return int(m_retryRows.size()); }
 
@@ -145,7 +156,13 @@ private:
     void dropSettledRefusals();
 
     // Pull.
+    // The first page of this cycle's pull, from the saved cursor.
+    void beginPull();
     void pullChanges(const QString& cursor);
+    // Applies the held pages (once no import holds the database), then
+    // pulls on, fails or ends the cycle as the last reply said.
+    void settlePull();
+    bool applyPages(const QList<QJsonObject>& pages, int firstPageIndex);
     void handlePullResponse(bool ok, int httpStatus, const QJsonObject& body);
     void checkIntegrity(const QJsonObject& integrity);
 
@@ -159,6 +176,12 @@ private:
     // Each row of `rows` of the entity type in a savepoint; failed ones go
     // to the retry list.
     void applyRows(const QString& entityType, const QJsonArray& rows);
+    // Which of the rows' ids and server ids are stored, found in one query
+    // (findId() then answers from memory).
+    void lookUpStored(const char* table, const QJsonArray& rows);
+    // A row written under `id` and `serverId` (which replaced
+    // `oldServerId`): findId() must know it.
+    void noteStored(const char* table, const QString& id, const QString& serverId, const QString& oldServerId);
     RowOutcome applyRow(const QString& entityType, const QJsonValue& row);
     RowOutcome applyAccountRow(const QJsonObject& row);
     RowOutcome applyCategoryRow(const QJsonObject& row);
@@ -190,7 +213,8 @@ private:
     // thousands of rows runs the same few statements for every row).
     QSqlQuery& statement(const QString& sql);
     // The id of the table's row with this value in `column` (id or
-    // server_id); empty when there is none.
+    // server_id); empty when there is none. Remembered while the pages are
+    // applied (the rows' own writes keep it right; a row undone forgets all).
     QString findId(const char* table, const char* column, const QString& value);
     void loadRetryRows();
     void clearRetryRows();
@@ -239,7 +263,17 @@ private:
     QSet<QString> m_settledRows;
     // The page's rows that failed, {"entity_type", "row"} each.
     QJsonArray m_pageFailures;
-    QHash<QString, QSqlQuery> m_statements; // only while a page is applied
-    // "table/id" of rows found stored while the page is applied.
-    QSet<QString> m_knownIds;
+    QHash<QString, QSqlQuery> m_statements; // only while pages are applied
+    std::optional<QSqlQuery> m_splitLineInsert; // likewise
+    // "table/column/value" → the id findId() found ("" for none).
+    QHash<QString, QString> m_storedIds;
+    // Pages received and not applied yet, and their rows.
+    QList<QJsonObject> m_heldPages;
+    int m_heldRows = 0;
+    int m_pullCommitRows = kPullCommitRows;
+    // What the last pull reply said: the cursor to go on from, whether to go
+    // on, and the failure that ends the pull ("" for none).
+    QString m_pullCursor;
+    bool m_pullHasMore = false;
+    QString m_pullFailure;
 };

@@ -1,6 +1,8 @@
 // The pull half of a sync cycle: pages of server changes since the saved
-// cursor, each applied in one database transaction, then the next page
-// while the service has more (at most 50 pages a cycle).
+// cursor, the next page while the service has more (at most 50 pages a
+// cycle). Pages are held until they carry about 2,000 rows, or the pull
+// ends or fails, and then applied in one database transaction that also
+// saves the last of their cursors.
 
 #include "sync/syncengine.h"
 
@@ -79,47 +81,84 @@ void SyncEngine::pullChanges(const QString& cursor)
         query);
 }
 
+void SyncEngine::beginPull()
+{
+    m_pullPageCount = 0;
+    m_heldPages.clear();
+    m_heldRows = 0;
+    pullChanges(savedCursor());
+}
+
 void SyncEngine::handlePullResponse(bool ok, int httpStatus, const QJsonObject& body)
 {
     if (!ok) {
-        failCycle(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        // The pages received before keep their rows and cursor.
+        m_pullFailure = QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus);
+        settlePull();
         return;
     }
-    if (m_database && m_database->bulkWriteActive()) {
-        // An import holds the database in its own open transaction: rows
-        // written now would join it and share its fate. The page waits.
-        const quint64 cycle = m_cycle;
-        QPointer<SyncEngine> self(this);
-        QTimer::singleShot(kBulkWriteWaitMs, this, [self, cycle, httpStatus, body] {
-            if (self && self->m_cycle == cycle)
-                self->handlePullResponse(true, httpStatus, body);
-        });
-        return;
-    }
-    if (!applyPulledPage(body)) {
-        failCycle(QStringLiteral("Pull failed (database error)"));
-        return;
-    }
-    if (body.contains(QLatin1String("integrity")))
-        checkIntegrity(body.value(QLatin1String("integrity")).toObject());
-
-    const QString cursor = body.value(QLatin1String("cursor")).toString();
-    const bool hasMore = body.value(QLatin1String("has_more")).toBool();
+    m_pullFailure.clear();
+    m_heldPages.append(body);
+    for (const char* key : {"accounts", "categories", "recurring_transactions", "recurring", "transactions",
+                            "reconciliations"})
+        m_heldRows += int(body.value(QLatin1String(key)).toArray().size());
+    m_pullCursor = body.value(QLatin1String("cursor")).toString();
+    m_pullHasMore = body.value(QLatin1String("has_more")).toBool();
     ++m_pullPageCount;
-    if (hasMore && m_pullPageCount < kMaxPullPages) {
-        if (!cursor.isEmpty()) {
-            pullChanges(cursor);
-            return;
-        }
+    const bool more = m_pullHasMore && m_pullPageCount < kMaxPullPages;
+    if (more && m_pullCursor.isEmpty()) {
         // Asking again without a cursor would fetch the first page again,
         // and again, up to the page cap.
         qWarning() << "Sync pull: the service has more changes but sent no cursor; stopping for this cycle";
+    }
+    if (more && !m_pullCursor.isEmpty() && m_heldRows < m_pullCommitRows) {
+        pullChanges(m_pullCursor);
+        return;
+    }
+    settlePull();
+}
+
+void SyncEngine::settlePull()
+{
+    if (!m_heldPages.isEmpty()) {
+        if (m_database && m_database->bulkWriteActive()) {
+            // An import holds the database in its own open transaction: rows
+            // written now would join it and share its fate. The pages wait.
+            const quint64 cycle = m_cycle;
+            QPointer<SyncEngine> self(this);
+            QTimer::singleShot(kBulkWriteWaitMs, this, [self, cycle] {
+                if (self && self->m_cycle == cycle)
+                    self->settlePull();
+            });
+            return;
+        }
+        const QList<QJsonObject> pages = std::exchange(m_heldPages, {});
+        m_heldRows = 0;
+        if (!applyPages(pages, m_pullPageCount - int(pages.size()))) {
+            const QString failure = std::exchange(m_pullFailure, QString());
+            failCycle(failure.isEmpty() ? QStringLiteral("Pull failed (database error)") : failure);
+            return;
+        }
+        for (auto page = pages.crbegin(); page != pages.crend(); ++page) {
+            if (page->contains(QLatin1String("integrity"))) {
+                checkIntegrity(page->value(QLatin1String("integrity")).toObject());
+                break;
+            }
+        }
+    }
+    if (!m_pullFailure.isEmpty()) {
+        failCycle(std::exchange(m_pullFailure, QString()));
+        return;
+    }
+    if (m_pullHasMore && m_pullPageCount < kMaxPullPages && !m_pullCursor.isEmpty()) {
+        pullChanges(m_pullCursor);
+        return;
     }
     if (std::exchange(m_pullingFirst, false)) {
         m_pulledFirst = true;
         // Cut short at the page cap, the push waits for the next cycle,
         // which pulls on first.
-        if (!hasMore || cursor.isEmpty()) {
+        if (!m_pullHasMore || m_pullCursor.isEmpty()) {
             pushChanges();
             return;
         }
@@ -139,23 +178,35 @@ void SyncEngine::checkIntegrity(const QJsonObject& integrity)
 
 bool SyncEngine::applyPulledPage(const QJsonObject& page)
 {
+    return applyPages({page}, m_pullPageCount);
+}
+
+bool SyncEngine::applyPulledPages(const QList<QJsonObject>& pages)
+{
+    return applyPages(pages, m_pullPageCount);
+}
+
+// `firstPageIndex`: the number of the first of `pages` in this cycle's pull.
+bool SyncEngine::applyPages(const QList<QJsonObject>& pages, int firstPageIndex)
+{
     if (!m_retryRowsLoaded)
         loadRetryRows();
     QSqlDatabase db = m_database ? m_database->database() : QSqlDatabase::database();
     if (!db.transaction()) {
         qWarning().noquote() << "SyncEngine::applyPulledPage failed:" << db.lastError().text();
-        m_statements.clear();
         return false;
     }
     const QJsonArray retryBefore = m_retryRows;
     m_pageTouched.clear();
-    m_knownIds.clear();
+    m_storedIds.clear();
     // Full-text indexing row by row, each in its own savepoint, costs more
-    // than all the rest of a row: the page's new rows are indexed at once.
+    // than all the rest of a row: the pages' new rows are indexed at once.
     const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();
     bool ok = true;
-    {
-        // One change signal per repository and page, sent after the commit.
+    QString cursor;
+    for (int i = 0; i < pages.size(); ++i) {
+        const QJsonObject& page = pages.at(i);
+        // One change signal per repository and commit, sent after it.
         const QSignalBlocker blockAccounts(m_accounts);
         const QSignalBlocker blockCategories(m_categories);
         const QSignalBlocker blockRecurring(m_recurring);
@@ -178,24 +229,26 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         // Waiting rows wait for a parent: they are tried again when a page
         // brought accounts, categories or schedules, and once a cycle; the
         // page's own failures join them after.
-        if (m_pullPageCount == 0 || m_pageTouched.contains(kAccount) || m_pageTouched.contains(kCategory)
+        if (firstPageIndex + i == 0 || m_pageTouched.contains(kAccount) || m_pageTouched.contains(kCategory)
             || m_pageTouched.contains(kRecurring))
             retryFailedRows();
         keepPageFailures();
-
+        const QString pageCursor = page.value(QLatin1String("cursor")).toString();
+        if (!pageCursor.isEmpty())
+            cursor = pageCursor;
         // The cursor and the retry list commit with the rows they describe.
         // SQLite ends a transaction by itself on some errors (a full disk):
         // the cursor must not then move past rows that were undone.
         if (sqlite3* handle = sqliteHandle(db); handle && sqlite3_get_autocommit(handle)) {
             qWarning() << "SyncEngine::applyPulledPage: the page's transaction ended early";
             ok = false;
+            break;
         }
-        const QString cursor = page.value(QLatin1String("cursor")).toString();
-        if (ok && !cursor.isEmpty())
-            ok = m_preferences->setValue(kCursorKey, cursor);
-        if (ok && m_retryRows != retryBefore)
-            ok = saveRetryRows();
     }
+    if (ok && !cursor.isEmpty())
+        ok = m_preferences->setValue(kCursorKey, cursor);
+    if (ok && m_retryRows != retryBefore)
+        ok = saveRetryRows();
     if (ok && indexingSuspended && !m_database->resumeTransactionIndexing())
         ok = false;
     if (ok && !db.commit()) {
@@ -203,6 +256,8 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
         ok = false;
     }
     m_statements.clear();
+    m_splitLineInsert.reset();
+    m_storedIds.clear();
     if (!ok) {
         db.rollback();
         m_retryRows = retryBefore;
@@ -225,8 +280,31 @@ bool SyncEngine::applyPulledPage(const QJsonObject& page)
     return true;
 }
 
+namespace {
+
+const char* tableOf(const QString& entityType)
+{
+    if (entityType == kAccount)
+        return "accounts";
+    if (entityType == kCategory)
+        return "categories";
+    if (entityType == kRecurring)
+        return "recurring_transactions";
+    if (entityType == kTransaction)
+        return "transactions";
+    return "reconciliations";
+}
+
+QString storedKey(const char* table, const char* column, const QString& value)
+{
+    return QLatin1String(table) + QLatin1Char('/') + QLatin1String(column) + QLatin1Char('/') + value;
+}
+
+} // namespace
+
 void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
 {
+    lookUpStored(tableOf(entityType), rows);
     for (const QJsonValue& row : rows) {
         if (applyRow(entityType, row) == RowOutcome::Failed)
             m_pageFailures.append(QJsonObject{{"entity_type", entityType}, {"row", row}});
@@ -289,8 +367,10 @@ SyncEngine::RowOutcome SyncEngine::applyRow(const QString& entityType, const QJs
         outcome = applyTransactionRow(row);
     else if (entityType == kReconciliation)
         outcome = applyReconciliationRow(row);
-    if (outcome == RowOutcome::Failed)
+    if (outcome == RowOutcome::Failed) {
         execSql(QStringLiteral("ROLLBACK TO pull_row"));
+        m_storedIds.clear(); // it may hold rows that were just undone
+    }
     if (!execSql(QStringLiteral("RELEASE pull_row")))
         return RowOutcome::Failed;
     if (outcome == RowOutcome::Written)
@@ -359,10 +439,67 @@ bool SyncEngine::execSql(const QString& sql, const QVariantList& values)
 
 QString SyncEngine::findId(const char* table, const char* column, const QString& value)
 {
+    const QString key = storedKey(table, column, value);
+    if (const auto known = m_storedIds.constFind(key); known != m_storedIds.constEnd())
+        return *known;
     QSqlQuery& q = statement(
         QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(QLatin1String(table), QLatin1String(column)));
     q.bindValue(0, value);
-    const QString id = q.exec() && q.next() ? q.value(0).toString() : QString();
+    const bool ok = q.exec();
+    const QString id = ok && q.next() ? q.value(0).toString() : QString();
     q.finish();
+    if (ok)
+        m_storedIds.insert(key, id);
     return id;
+}
+
+void SyncEngine::lookUpStored(const char* table, const QJsonArray& rows)
+{
+    QJsonArray ids, serverIds;
+    for (const QJsonValue& value : rows) {
+        const QJsonObject row = value.toObject();
+        const QJsonValue id = row.value(QLatin1String("client_id"));
+        if (id.isString() && !id.toString().isEmpty() && !m_storedIds.contains(storedKey(table, "id", id.toString())))
+            ids.append(id);
+        const QJsonValue serverId = row.value(QLatin1String("id"));
+        if (serverId.isString() && !serverId.toString().isEmpty()
+            && !m_storedIds.contains(storedKey(table, "server_id", serverId.toString())))
+            serverIds.append(serverId);
+    }
+    if (ids.isEmpty() && serverIds.isEmpty())
+        return;
+    QSqlQuery& q = statement(QStringLiteral("SELECT 0, id, id FROM %1 WHERE id IN (SELECT value FROM json_each(?1)) "
+                                            "UNION ALL SELECT 1, server_id, id FROM %1 "
+                                            "WHERE server_id IN (SELECT value FROM json_each(?2))")
+                                 .arg(QLatin1String(table)));
+    q.bindValue(0, QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact)));
+    q.bindValue(1, QString::fromUtf8(QJsonDocument(serverIds).toJson(QJsonDocument::Compact)));
+    if (!q.exec()) {
+        // findId() asks row by row instead.
+        qWarning().noquote() << "SyncEngine: stored ids not found:" << q.lastError().text();
+        return;
+    }
+    QHash<QString, QString> found;
+    while (q.next()) {
+        const QString key = storedKey(table, q.value(0).toInt() ? "server_id" : "id", q.value(1).toString());
+        if (!found.contains(key))
+            found.insert(key, q.value(2).toString());
+    }
+    q.finish();
+    for (const QJsonValue& id : std::as_const(ids))
+        m_storedIds.insert(storedKey(table, "id", id.toString()), found.value(storedKey(table, "id", id.toString())));
+    for (const QJsonValue& id : std::as_const(serverIds)) {
+        const QString key = storedKey(table, "server_id", id.toString());
+        m_storedIds.insert(key, found.value(key));
+    }
+}
+
+void SyncEngine::noteStored(const char* table, const QString& id, const QString& serverId,
+                            const QString& oldServerId)
+{
+    m_storedIds.insert(storedKey(table, "id", id), id);
+    if (oldServerId != serverId && !oldServerId.isEmpty())
+        m_storedIds.remove(storedKey(table, "server_id", oldServerId));
+    if (!serverId.isEmpty())
+        m_storedIds.insert(storedKey(table, "server_id", serverId), id);
 }

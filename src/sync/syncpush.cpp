@@ -135,8 +135,7 @@ void SyncEngine::pushChanges()
 {
     if (needsPullFirst()) {
         m_pullingFirst = true;
-        m_pullPageCount = 0;
-        pullChanges(savedCursor());
+        beginPull();
         return;
     }
     const int total = countPending();
@@ -147,8 +146,7 @@ void SyncEngine::pushChanges()
             finishCycle();
             return;
         }
-        m_pullPageCount = 0;
-        pullChanges(savedCursor());
+        beginPull();
         return;
     }
     qInfo() << "Pushing" << total << "changes (in batches of" << kBatchSize << ")";
@@ -207,8 +205,7 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
     }
     markAccepted(accepted);
     m_sentChanges = QJsonArray();
-    m_pullPageCount = 0;
-    pullChanges(savedCursor());
+    beginPull();
 }
 
 void SyncEngine::markAccepted(const QHash<QString, QHash<QString, QString>>& accepted)
