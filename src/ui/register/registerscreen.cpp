@@ -359,9 +359,8 @@ void RegisterScreen::reload()
     clearedLabel->setText(formatDisplayAmount(cleared, currency));
     unclearedLabel->setText(formatDisplayAmount(uncleared, currency));
     balanceLabel->setText(formatDisplayAmount(balance, currency));
-    const bool dark = isDarkPalette();
-    const char* balanceColor = balance < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
-    balanceLabel->setStyleSheet(colorStyle(balanceColor));
+    const QColor balanceColor = balance < 0 ? negativeColor() : positiveColor();
+    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balanceColor.name().toUpper()));
 
     // Scroll positions need the new row count laid out.
     view->doItemsLayout();
