@@ -26,12 +26,10 @@ public:
     void setFilter(const RegisterFilter& filter);
 
     // For tests and the register: the form's controls.
-    QRadioButton* allButton() const { return allRadio; }
     QRadioButton* clearedButton() const { return clearedRadio; }
     QRadioButton* unclearedButton() const { return unclearedRadio; }
     QCheckBox* dateRangeCheckBox() const { return rangeCheck; }
     DateField* fromField() const { return fromDate; }
-    DateField* toField() const { return toDate; }
     QComboBox* categoryComboBox() const { return categoryCombo; }
     QPushButton* clearAllButton() const { return clearAll; }
 

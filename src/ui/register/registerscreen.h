@@ -79,7 +79,6 @@ public:
     QMenu* createRowMenu(const QModelIndex& index);
 
     QString currentAccountId() const { return accountId; }
-    const RegisterFilter& currentFilter() const { return filter; }
     RegisterModel* registerModel() const { return model; }
     RegisterTableView* tableView() const { return view; }
     RegisterDelegate* registerDelegate() const { return delegate; }
