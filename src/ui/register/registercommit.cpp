@@ -12,6 +12,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen_p.h"
 #include "ui/register/registertableview.h"
+#include "ui/transactionactions.h"
 
 #include <QUuid>
 
@@ -145,7 +146,7 @@ void RegisterScreen::commitCurrentRow()
 
     // 8. Transfers, when the payee is written.
     if (applies(RegisterModel::PayeeColumn)) {
-        switch (appState->transactionService()->resolveTransfer(accountId, values.payee, values.targetAccountId)) {
+        switch (TransactionActions::resolveTransfer(appState, accountId, values.payee, values.targetAccountId)) {
         case TransferCheck::AccountNotFound:
             refuseCommit(tr("Transfer account not found"), row, RegisterModel::PayeeColumn);
             return;
@@ -186,7 +187,7 @@ void RegisterScreen::commitNewRow(const EntryValues& values, int row)
     created.updatedAt = now;
     std::optional<Transaction> counterpart;
     if (!values.targetAccountId.isEmpty())
-        counterpart = writer->makeTransferCounterpart(created, values.targetAccountId);
+        counterpart = TransactionActions::makeTransferCounterpart(appState, created, values.targetAccountId);
     if (!writer->insertTransaction(created, counterpart ? &*counterpart : nullptr, {})) {
         emit errorMessage(tr("The transaction could not be saved."));
         refuseCommit(QString(), row, RegisterModel::DateColumn);
@@ -245,7 +246,7 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
             return;
         }
         if (updated.transferLinkId.isEmpty()) {
-            counterpart = writer->makeTransferCounterpart(updated, values.targetAccountId);
+            counterpart = TransactionActions::makeTransferCounterpart(appState, updated, values.targetAccountId);
             counterpart->createdAt = counterpart->updatedAt = now;
         } else if (updated.transferDestAccountId != values.targetAccountId) {
             refuseCommit(tr("This transaction is already a transfer to another account"), row,
