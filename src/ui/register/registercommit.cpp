@@ -195,7 +195,7 @@ void RegisterScreen::commitNewRow(const EntryValues& values, int row)
     }
     if (filter.isActive() && !filter.matches(created))
         showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
-    model->lastEntryDate = values.date.toString(kDateFormat);
+    model->setLastEntryDate(values.date.toString(kDateFormat));
     model->clearEntryRow();
     reload();
     focusEntryRow();

@@ -189,7 +189,7 @@ void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
     if (!edit.transactionRow) {
         for (int column = 0; column < edit.buffers.size(); ++column)
             model->setEditBuffer(column, edit.buffers.at(column));
-        model->categoryIdText = edit.categoryId;
+        model->setCategoryId(edit.categoryId);
         return;
     }
     // A transaction gone meanwhile takes its unsaved changes with it.
@@ -202,7 +202,7 @@ void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
             model->setEditBuffer(column, edit.buffers.at(column));
     }
     if (edit.categoryId != edit.loadedCategoryId)
-        model->categoryIdText = edit.categoryId;
+        model->setCategoryId(edit.categoryId);
 }
 
 void RegisterScreen::startEditingRow(int row)
@@ -405,7 +405,7 @@ void RegisterScreen::toggleCleared(int row)
         if (!model->isBufferedEntryRow(row))
             return;
         const bool isCleared = model->clearedText.trimmed().toUpper() == QLatin1String("C");
-        model->clearedText = isCleared ? QString() : QStringLiteral("C");
+        model->setEditBuffer(RegisterModel::ClearedColumn, isCleared ? QString() : QStringLiteral("C"));
         emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
         view->viewport()->update();
         return;
@@ -462,7 +462,7 @@ void RegisterScreen::copyFromAbove()
     // The id goes with the name, so the row never shows one category and
     // stores another.
     if (column == RegisterModel::CategoryColumn)
-        model->categoryIdText = aboveRow ? aboveRow->categoryId : QString();
+        model->setCategoryId(aboveRow ? aboveRow->categoryId : QString());
 
     if (QWidget* editor = currentEditor()) {
         if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -559,34 +559,13 @@ void RegisterScreen::autofillFromPayee(const QModelIndex& index, const QString& 
 {
     if (!index.isValid() || !model->isBufferedEntryRow(index.row()))
         return;
-    TransactionRepository* transactions = appState->transactionRepository();
-    if (!transactions)
-        return;
-    const std::optional<Transaction> last = transactions->findLastByPayee(payee, accountId);
-    if (!last)
-        return;
-
-    if (last->amount < 0) {
-        model->paymentText = formatAmountPlain(negatedAmount(last->amount), CurrencyCode::USD);
-        model->depositText.clear();
-    } else {
-        model->paymentText.clear();
-        model->depositText = formatAmountPlain(last->amount, CurrencyCode::USD);
-    }
-    if (!last->categoryId.isEmpty() && appState->categoryRepository()) {
-        if (const std::optional<Category> category = appState->categoryRepository()->findById(last->categoryId)) {
-            model->categoryText = category->name;
-            model->categoryIdText = category->id;
-        }
-    }
-    if (!last->memo.isEmpty()) {
-        model->memoText = last->memo;
+    const std::optional<Transaction> last = delegate->autofillEntryRow(model, index.row(), payee, false);
+    // The open payee-and-memo editor shows the memo it brought.
+    if (last && !last->memo.isEmpty()) {
         QWidget* editor = view->indexWidget(index);
         if (editor && editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
             if (auto* memo = editor->findChild<QLineEdit*>(QLatin1String(MemoEditName)))
                 memo->setText(last->memo);
         }
     }
-    const int row = index.row();
-    emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
 }
