@@ -234,7 +234,7 @@ void TestTransactionActions::counterpartFieldsAndInsertOrder()
     QCOMPARE(source.transferLinkId, other.id);
     QCOMPARE(source.transferDestAccountId, kSavingsFirst);
 
-    QVERIFY(TransactionActions::insertTransaction(&m_state, source, &other, {}));
+    QVERIFY(m_state.transactionService()->insertTransaction(source, &other, {}));
     QSqlQuery q(QStringLiteral("SELECT id FROM transactions ORDER BY rowid"));
     QStringList order;
     while (q.next())
@@ -342,7 +342,7 @@ void TestTransactionActions::duplicateTransfer()
     source.cleared = true;
     source.checkNumber = QStringLiteral("77");
     const Transaction other = TransactionActions::makeTransferCounterpart(&m_state, source, temp.id);
-    QVERIFY(TransactionActions::insertTransaction(&m_state, source, &other, {}));
+    QVERIFY(m_state.transactionService()->insertTransaction(source, &other, {}));
     if (otherAccountDeleted)
         QVERIFY(m_state.accountRepository()->softDelete(temp.id));
 
@@ -410,7 +410,7 @@ void TestTransactionActions::confirmDelete()
     Transaction t = plain(QStringLiteral("t1"), kChecking, -1250, QStringLiteral("Rent"));
     if (transfer) {
         const Transaction other = TransactionActions::makeTransferCounterpart(&m_state, t, kSavingsFirst);
-        QVERIFY(TransactionActions::insertTransaction(&m_state, t, &other, {}));
+        QVERIFY(m_state.transactionService()->insertTransaction(t, &other, {}));
     } else {
         QVERIFY(m_state.transactionRepository()->insert(t));
     }
@@ -655,7 +655,7 @@ void TestTransactionActions::editTransferKeepsSidesInStep()
     Transaction source = plain(QStringLiteral("src"), kChecking, -4000, QStringLiteral("Transfer to Savings"));
     Transaction other = TransactionActions::makeTransferCounterpart(&m_state, source, kSavingsFirst);
     other.memo = QStringLiteral("their memo");
-    QVERIFY(TransactionActions::insertTransaction(&m_state, source, &other, {}));
+    QVERIFY(m_state.transactionService()->insertTransaction(source, &other, {}));
 
     bool splitOffered = true;
     m_dialogs = {[&](QDialog* dialog) {

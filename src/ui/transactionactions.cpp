@@ -166,7 +166,7 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
     std::optional<Transaction> counterpart;
     if (!targetAccountId.isEmpty())
         counterpart = makeTransferCounterpart(appState, created, targetAccountId);
-    if (!insertTransaction(appState, created, counterpart ? &*counterpart : nullptr, lines)) {
+    if (!service(appState)->insertTransaction(created, counterpart ? &*counterpart : nullptr, lines)) {
         reportSaveFailure(parent);
         return false;
     }
@@ -210,12 +210,6 @@ Transaction makeTransferCounterpart(AppState* appState, Transaction& source, con
 bool saveSplitLines(AppState* appState, const Transaction& transaction, const QList<SplitLine>& lines)
 {
     return usable(appState) && service(appState)->saveSplitLines(transaction, lines);
-}
-
-bool insertTransaction(AppState* appState, const Transaction& transaction, const Transaction* counterpart,
-                       const QList<SplitLine>& lines)
-{
-    return usable(appState) && service(appState)->insertTransaction(transaction, counterpart, lines);
 }
 
 bool showDetails(AppState* appState, const Transaction& transaction, QWidget* parent)

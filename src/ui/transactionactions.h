@@ -46,17 +46,11 @@ bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent 
 TransferCheck resolveTransfer(AppState* appState, const QString& sourceAccountId, QString& payee,
                               QString& targetAccountId);
 // Builds the other side of a transfer (not stored) and links `source` to it.
-// Store the counterpart first, then the source (see insertTransaction).
+// Store both with TransactionService::insertTransaction, the counterpart first.
 Transaction makeTransferCounterpart(AppState* appState, Transaction& source, const QString& targetAccountId);
 // Replaces the transaction's stored split lines atomically: when any line
 // fails the old ones stay. Returns false on failure; the caller reports it.
 bool saveSplitLines(AppState* appState, const Transaction& transaction, const QList<SplitLine>& lines);
-
-// Stores a new transaction with, when given, the other side of its transfer
-// (written first) and its split lines, as one database unit: when any write
-// fails nothing stays and false is returned (the caller tells the user).
-bool insertTransaction(AppState* appState, const Transaction& transaction, const Transaction* counterpart,
-                       const QList<SplitLine>& lines);
 
 // Shows the details dialog; afterwards re-reads the transaction by id and
 // runs edit or duplicate when one was asked. True when anything was written.

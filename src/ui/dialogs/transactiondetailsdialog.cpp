@@ -106,9 +106,7 @@ void TransactionDetailsDialog::buildContent()
     const QString amountText = formatAmount(amountMagnitude(t.amount), CurrencyCode::USD);
     QLabel* amount = valueLabel(t.amount < 0 ? QStringLiteral("- %1").arg(amountText) : amountText);
     amount->setObjectName(QStringLiteral("amountValue"));
-    const bool dark = isDarkPalette();
-    const QString colour = t.amount < 0 ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
-                                        : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    const QString colour = (t.amount < 0 ? negativeColor() : positiveColor()).name().toUpper();
     amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(colour));
     form->addRow(tr("Amount:"), amount);
 

@@ -84,11 +84,6 @@ TransactionFormDialog::TransactionFormDialog(AppState* appState, const Transacti
 
 TransactionFormDialog::~TransactionFormDialog() = default;
 
-QDate TransactionFormDialog::rememberedDate()
-{
-    return rememberedDateRef();
-}
-
 // Every field carries an object name so tests and style sheets can reach it.
 void TransactionFormDialog::setupUi()
 {

@@ -38,11 +38,6 @@ public:
     // The split lines (signed by the type) in split mode, else none.
     QList<SplitLine> splitLines() const;
 
-    bool isSplitMode() const { return m_splitMode; }
-
-    // The date the next new form proposes (invalid until a form was read).
-    static QDate rememberedDate();
-
 public slots:
     // In split mode a line with an amount needs a category; refused with a
     // warning otherwise. Nothing else is checked.

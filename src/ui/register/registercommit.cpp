@@ -12,6 +12,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen_p.h"
 #include "ui/register/registertableview.h"
+#include "ui/transactionactions.h"
 
 #include <QUuid>
 
@@ -24,8 +25,8 @@ using namespace RegisterScreenPrivate;
 
 QString RegisterScreen::readBufferAmount(qint64* amount, int* column) const
 {
-    const QString payment = model->paymentText.trimmed();
-    const QString deposit = model->depositText.trimmed();
+    const QString payment = m_model->paymentText.trimmed();
+    const QString deposit = m_model->depositText.trimmed();
     // A payment wins over a deposit.
     *column = payment.isEmpty() && !deposit.isEmpty() ? int(RegisterModel::DepositColumn)
                                                       : int(RegisterModel::PaymentColumn);
@@ -50,13 +51,13 @@ QString RegisterScreen::readBufferAmount(qint64* amount, int* column) const
 
 QDate RegisterScreen::bufferDate() const
 {
-    return QDate::fromString(model->dateText.trimmed(), kDateFormat);
+    return QDate::fromString(m_model->dateText.trimmed(), kDateFormat);
 }
 
 bool RegisterScreen::resolveBufferCategory(QString* id) const
 {
-    *id = model->categoryIdText;
-    const QString text = model->categoryText.trimmed();
+    *id = m_model->categoryIdText;
+    const QString text = m_model->categoryText.trimmed();
     if (!id->isEmpty() || text.isEmpty())
         return true;
     CategoryRepository* categories = appState->categoryRepository();
@@ -70,43 +71,43 @@ void RegisterScreen::refuseCommit(const QString& text, int row, int column)
         showStatus(text, 3000);
     // Back on the field to correct, so the keyboard can go on at once; the
     // row's buffers stay as typed.
-    if (row < 0 || row >= model->rowCount())
+    if (row < 0 || row >= m_model->rowCount())
         return;
-    if (view->isColumnHidden(column))
+    if (m_view->isColumnHidden(column))
         column = RegisterModel::DateColumn;
-    view->setFocus(Qt::OtherFocusReason);
-    openCell(model->index(row, column));
+    m_view->setFocus(Qt::OtherFocusReason);
+    openCell(m_model->index(row, column));
 }
 
 bool RegisterScreen::bufferChanged(int column) const
 {
-    const QString loaded = column < loadedBuffers.size() ? loadedBuffers.at(column) : QString();
-    return model->editBuffer(column).trimmed() != loaded.trimmed();
+    const QString loaded = column < m_loadedBuffers.size() ? m_loadedBuffers.at(column) : QString();
+    return m_model->editBuffer(column).trimmed() != loaded.trimmed();
 }
 
 void RegisterScreen::commitCurrentRow()
 {
-    if (accountId.isEmpty() || !model->showEntryRow)
+    if (accountId.isEmpty() || !m_model->showEntryRow)
         return;
-    const bool isNew = !model->isEditingTransaction();
+    const bool isNew = !m_model->isEditingTransaction();
     // The opening-balance row is made from the account's starting balance;
     // there is nothing stored to change.
-    if (!isNew && model->editingTransactionId().isEmpty())
+    if (!isNew && m_model->editingTransactionId().isEmpty())
         return;
 
     // 1. The open editor into the buffers, then no current cell (which
     // closes the editor).
     flushEditor();
-    view->setCurrentIndex(QModelIndex());
+    m_view->setCurrentIndex(QModelIndex());
     closeEditorWithoutSaving();
-    const int row = isNew ? model->entryRowIndex() : model->editingRow;
+    const int row = isNew ? m_model->entryRowIndex() : m_model->editingRow;
     // A changed row takes only the fields the user changed; only those are
     // read, so a stored value typing could not produce stays as it is.
     const auto applies = [this, isNew](int column) { return isNew || bufferChanged(column); };
 
     EntryValues values;
     // 2. Payee.
-    values.payee = model->payeeText.trimmed();
+    values.payee = m_model->payeeText.trimmed();
     if (values.payee.isEmpty()) {
         refuseCommit(tr("Payee is required"), row, RegisterModel::PayeeColumn);
         return;
@@ -130,22 +131,22 @@ void RegisterScreen::commitCurrentRow()
         }
     }
     // 5. Category: typed text that names none is refused, never dropped.
-    if ((applies(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
+    if ((applies(RegisterModel::CategoryColumn) || m_model->categoryIdText != m_loadedCategoryId)
         && !resolveBufferCategory(&values.categoryId)) {
-        refuseCommit(tr("No category is named \"%1\"").arg(model->categoryText.trimmed()), row,
+        refuseCommit(tr("No category is named \"%1\"").arg(m_model->categoryText.trimmed()), row,
                      RegisterModel::CategoryColumn);
         return;
     }
     // 6.
-    const QString clr = model->clearedText.trimmed().toUpper();
+    const QString clr = m_model->clearedText.trimmed().toUpper();
     values.reconciled = clr == QLatin1String("R");
     values.cleared = values.reconciled || clr == QLatin1String("C");
-    values.checkNumber = model->checkNumberText.trimmed();
-    values.memo = model->memoText.trimmed();
+    values.checkNumber = m_model->checkNumberText.trimmed();
+    values.memo = m_model->memoText.trimmed();
 
     // 8. Transfers, when the payee is written.
     if (applies(RegisterModel::PayeeColumn)) {
-        switch (appState->transactionService()->resolveTransfer(accountId, values.payee, values.targetAccountId)) {
+        switch (TransactionActions::resolveTransfer(appState, accountId, values.payee, values.targetAccountId)) {
         case TransferCheck::AccountNotFound:
             refuseCommit(tr("Transfer account not found"), row, RegisterModel::PayeeColumn);
             return;
@@ -186,7 +187,7 @@ void RegisterScreen::commitNewRow(const EntryValues& values, int row)
     created.updatedAt = now;
     std::optional<Transaction> counterpart;
     if (!values.targetAccountId.isEmpty())
-        counterpart = writer->makeTransferCounterpart(created, values.targetAccountId);
+        counterpart = TransactionActions::makeTransferCounterpart(appState, created, values.targetAccountId);
     if (!writer->insertTransaction(created, counterpart ? &*counterpart : nullptr, {})) {
         emit errorMessage(tr("The transaction could not be saved."));
         refuseCommit(QString(), row, RegisterModel::DateColumn);
@@ -194,8 +195,8 @@ void RegisterScreen::commitNewRow(const EntryValues& values, int row)
     }
     if (filter.isActive() && !filter.matches(created))
         showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
-    model->lastEntryDate = values.date.toString(kDateFormat);
-    model->clearEntryRow();
+    m_model->setLastEntryDate(values.date.toString(kDateFormat));
+    m_model->clearEntryRow();
     reload();
     focusEntryRow();
 }
@@ -205,11 +206,11 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
     // 10. The stored row, re-read, takes only the fields the user changed,
     // so a change pulled by sync meanwhile to another field is kept.
     TransactionRepository* transactions = appState->transactionRepository();
-    const std::optional<Transaction> stored = transactions->findById(model->editingTransactionId());
+    const std::optional<Transaction> stored = transactions->findById(m_model->editingTransactionId());
     if (!stored || stored->deletedAt) {
         showStatus(tr("This transaction no longer exists."), 5000);
         abandonEditing();
-        model->clearEntryRow();
+        m_model->clearEntryRow();
         reload();
         return;
     }
@@ -220,7 +221,7 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
         updated.checkNumber = values.checkNumber;
     if (bufferChanged(RegisterModel::PayeeColumn))
         updated.payee = values.payee;
-    if (bufferChanged(RegisterModel::CategoryColumn) || model->categoryIdText != loadedCategoryId)
+    if (bufferChanged(RegisterModel::CategoryColumn) || m_model->categoryIdText != m_loadedCategoryId)
         updated.categoryId = values.categoryId;
     if (bufferChanged(RegisterModel::MemoColumn))
         updated.memo = values.memo;
@@ -245,7 +246,7 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
             return;
         }
         if (updated.transferLinkId.isEmpty()) {
-            counterpart = writer->makeTransferCounterpart(updated, values.targetAccountId);
+            counterpart = TransactionActions::makeTransferCounterpart(appState, updated, values.targetAccountId);
             counterpart->createdAt = counterpart->updatedAt = now;
         } else if (updated.transferDestAccountId != values.targetAccountId) {
             refuseCommit(tr("This transaction is already a transfer to another account"), row,
@@ -261,30 +262,30 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
     }
     const int nextRow = row + 1;
     abandonEditing();
-    model->clearEntryRow();
+    m_model->clearEntryRow();
     reload();
-    if (nextRow >= 0 && nextRow < model->rowCount())
-        view->setCurrentIndex(model->index(nextRow, RegisterModel::DateColumn));
+    if (nextRow >= 0 && nextRow < m_model->rowCount())
+        m_view->setCurrentIndex(m_model->index(nextRow, RegisterModel::DateColumn));
 }
 
 bool RegisterScreen::hasUnsavedEntry()
 {
-    if (accountId.isEmpty() || !model->showEntryRow)
+    if (accountId.isEmpty() || !m_model->showEntryRow)
         return false;
     flushEditor();
-    if (model->isEditingTransaction()) {
+    if (m_model->isEditingTransaction()) {
         // The opening-balance row has nothing stored to change.
-        if (model->editingTransactionId().isEmpty())
+        if (m_model->editingTransactionId().isEmpty())
             return false;
         for (int column = 0; column <= RegisterModel::ClearedColumn; ++column) {
             if (bufferChanged(column))
                 return true;
         }
-        return model->categoryIdText != loadedCategoryId;
+        return m_model->categoryIdText != m_loadedCategoryId;
     }
     // A fresh entry row holds only its date.
     for (int column = RegisterModel::CheckNumberColumn; column <= RegisterModel::ClearedColumn; ++column) {
-        if (!model->editBuffer(column).trimmed().isEmpty())
+        if (!m_model->editBuffer(column).trimmed().isEmpty())
             return true;
     }
     return false;
@@ -308,8 +309,8 @@ bool RegisterScreen::settleUnsavedEntry()
         return !hasUnsavedEntry();
     case QMessageBox::Discard:
         abandonEditing();
-        model->clearEntryRow();
-        view->viewport()->update();
+        m_model->clearEntryRow();
+        m_view->viewport()->update();
         return true;
     default:
         return false;

@@ -332,13 +332,14 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
         const QString previousPayee = registerModel->payeeText;
         const QString previousMemo = registerModel->memoText;
         if (auto* memo = editor->findChild<QLineEdit*>(QLatin1String(MemoEditName)))
-            registerModel->memoText = memo->text();
+            registerModel->setEditBuffer(RegisterModel::MemoColumn, memo->text());
         auto* payee = editor->findChild<QLineEdit*>(QLatin1String(PayeeEditName));
         if (!payee)
             return;
-        registerModel->payeeText = payee->text();
+        registerModel->setEditBuffer(RegisterModel::PayeeColumn, payee->text());
         if (registerModel->isBufferedEntryRow(index.row()) && payeeChanged(previousPayee, payee->text()))
-            autofillEntryRow(registerModel, index.row(), registerModel->memoText != previousMemo);
+            autofillEntryRow(registerModel, index.row(), registerModel->payeeText.trimmed(),
+                             registerModel->memoText != previousMemo);
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -355,7 +356,7 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
                 id = registerModel->categoryIdText;
             // The id first: writing the text redisplays the open editor from
             // the buffers, which must not still name the old category.
-            registerModel->categoryIdText = id;
+            registerModel->setCategoryId(id);
         }
         model->setData(index, text, Qt::EditRole);
         return;
@@ -372,7 +373,7 @@ void RegisterDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, 
         model->setData(index, text, Qt::EditRole);
         if (column == RegisterModel::PayeeColumn && registerModel && registerModel->isBufferedEntryRow(index.row())
             && payeeChanged(previousPayee, text))
-            autofillEntryRow(registerModel, index.row(), false);
+            autofillEntryRow(registerModel, index.row(), registerModel->payeeText.trimmed(), false);
     }
 }
 
@@ -383,32 +384,19 @@ bool RegisterDelegate::payeeChanged(const QString& buffered, const QString& type
     return typed.trimmed() != buffered.trimmed();
 }
 
-void RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow, bool keepMemo) const
+std::optional<Transaction> RegisterDelegate::autofillEntryRow(RegisterModel* model, int viewRow, const QString& payee,
+                                                              bool keepMemo) const
 {
-    const QString payee = model->payeeText.trimmed();
     if (payee.isEmpty() || !appState || !appState->transactionRepository())
-        return;
+        return std::nullopt;
     const std::optional<Transaction> last = appState->transactionRepository()->findLastByPayee(payee, accountId);
     if (!last)
-        return;
-
-    if (last->amount < 0) {
-        model->paymentText = plainAmount(negatedAmount(last->amount));
-        model->depositText.clear();
-    } else {
-        model->paymentText.clear();
-        model->depositText = plainAmount(last->amount);
-    }
-    if (!last->categoryId.isEmpty() && appState->categoryRepository()) {
-        if (const std::optional<Category> category = appState->categoryRepository()->findById(last->categoryId)) {
-            model->categoryText = category->name;
-            model->categoryIdText = category->id;
-        }
-    }
-    // A memo typed in the same edit as the payee is the user's.
-    if (!last->memo.isEmpty() && !keepMemo)
-        model->memoText = last->memo;
-    emit model->dataChanged(model->index(viewRow, 0), model->index(viewRow, RegisterModel::ColumnCount - 1));
+        return std::nullopt;
+    std::optional<Category> category;
+    if (!last->categoryId.isEmpty() && appState->categoryRepository())
+        category = appState->categoryRepository()->findById(last->categoryId);
+    model->fillFromTransaction(viewRow, *last, category, keepMemo);
+    return last;
 }
 
 void RegisterDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

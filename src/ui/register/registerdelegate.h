@@ -1,8 +1,12 @@
 #pragma once
 
+#include "data/records.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStyledItemDelegate>
+
+#include <optional>
 
 class AppState;
 class RegisterModel;
@@ -26,6 +30,12 @@ public:
     // Payees for the completion: every known payee, then a transfer entry
     // for every other live account.
     QStringList payeeCompletions() const;
+    // Payee autofill of the entry row, for a payee typed here or chosen from
+    // the completion: fills the buffers from the payee's last transaction in
+    // the account (`keepMemo` leaves a memo typed with the payee alone) and
+    // returns that transaction; none when the payee has none.
+    std::optional<Transaction> autofillEntryRow(RegisterModel* model, int viewRow, const QString& payee,
+                                                bool keepMemo) const;
 
     AppState* appState;
     QString accountId;    // account of the register; set by the screen
@@ -37,8 +47,5 @@ public:
 private:
     QWidget* createPayeeEditor(QWidget* parent, const QModelIndex& index) const;
     QWidget* createCategoryEditor(QWidget* parent) const;
-    // Fills the entry row from the payee's last transaction in the account;
-    // `keepMemo` leaves a memo typed with the payee alone.
-    void autofillEntryRow(RegisterModel* model, int viewRow, bool keepMemo) const;
     static bool payeeChanged(const QString& buffered, const QString& typed);
 };

@@ -52,7 +52,6 @@ class SmartDateEdit : public RegisterLineEdit
 public:
     explicit SmartDateEdit(QWidget* parent = nullptr);
 
-    QDate storedDate() const { return m_date; }
     // Stores the date and redisplays it.
     void setDate(const QDate& date);
     // The typed text as a date when it reads as one, else the stored date.

@@ -28,36 +28,36 @@ using namespace RegisterScreenPrivate;
 
 void RegisterScreen::closeEditorWithoutSaving()
 {
-    if (!editorOpen(view))
+    if (!editorOpen(m_view))
         return;
     // Closing through the delegate's signal drops the editor's text; the
     // view removes its event filter before the editor loses focus, so
     // nothing is written back.
-    if (QWidget* editor = view->indexWidget(view->currentIndex()))
-        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (QWidget* editor = m_view->indexWidget(m_view->currentIndex()))
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
     // An editor away from the current cell: a view reset drops them all.
-    if (editorOpen(view)) {
-        const QModelIndex current = view->currentIndex();
-        view->reset();
+    if (editorOpen(m_view)) {
+        const QModelIndex current = m_view->currentIndex();
+        m_view->reset();
         if (current.isValid())
-            view->setCurrentIndex(current);
+            m_view->setCurrentIndex(current);
     }
 }
 
 void RegisterScreen::abandonEditing()
 {
     closeEditorWithoutSaving();
-    if (model->editingRow >= 0)
-        model->setEditingRow(-1);
-    loadedBuffers.clear();
+    if (m_model->editingRow >= 0)
+        m_model->setEditingRow(-1);
+    m_loadedBuffers.clear();
 }
 
 QWidget* RegisterScreen::currentEditor() const
 {
-    if (!editorOpen(view))
+    if (!editorOpen(m_view))
         return nullptr;
-    const QModelIndex current = view->currentIndex();
-    return current.isValid() ? view->indexWidget(current) : nullptr;
+    const QModelIndex current = m_view->currentIndex();
+    return current.isValid() ? m_view->indexWidget(current) : nullptr;
 }
 
 void RegisterScreen::flushEditor()
@@ -67,10 +67,10 @@ void RegisterScreen::flushEditor()
         return;
     // The delegate resolves the category combo's id from its text, so a
     // typed name never keeps the id of the item shown before.
-    delegate->setModelData(editor, model, view->currentIndex());
+    m_delegate->setModelData(editor, m_model, m_view->currentIndex());
     if (editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
-        view->setFocus(Qt::OtherFocusReason);
-        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        m_view->setFocus(Qt::OtherFocusReason);
+        emit m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 
@@ -84,24 +84,24 @@ void RegisterScreen::openCell(const QModelIndex& index)
 {
     if (!index.isValid())
         return;
-    if (view->currentIndex() != index)
-        view->setCurrentIndex(index);
+    if (m_view->currentIndex() != index)
+        m_view->setCurrentIndex(index);
     // Editing an uneditable cell, or a second cell while one is open, only
     // makes the view complain.
-    if ((index.flags() & Qt::ItemIsEditable) && !editorOpen(view))
-        view->edit(index);
+    if ((index.flags() & Qt::ItemIsEditable) && !editorOpen(m_view))
+        m_view->edit(index);
 }
 
 void RegisterScreen::moveToField(bool forward, bool commitAtEnd)
 {
-    const QModelIndex current = view->currentIndex();
+    const QModelIndex current = m_view->currentIndex();
     if (!current.isValid())
         return;
     const int row = current.row();
     const int column = current.column();
     flushEditor();
 
-    const auto visible = [this](int c) { return !view->isColumnHidden(c); };
+    const auto visible = [this](int c) { return !m_view->isColumnHidden(c); };
     int target = -1;
     if (forward) {
         const int from = column >= RegisterModel::BalanceColumn ? 0 : column + 1;
@@ -126,11 +126,11 @@ void RegisterScreen::moveToField(bool forward, bool commitAtEnd)
             return;
     }
 
-    const QModelIndex next = model->index(row, target);
+    const QModelIndex next = m_model->index(row, target);
     // Same row: the row-change handler has nothing to do, and the view
     // writes back and closes the editor it leaves.
-    view->setCurrentIndex(next);
-    view->scrollTo(next);
+    m_view->setCurrentIndex(next);
+    m_view->scrollTo(next);
     openCell(next);
     if (!forward && target == RegisterModel::PayeeColumn) {
         QWidget* editor = currentEditor();
@@ -165,22 +165,22 @@ void RegisterScreen::tabToPreviousField()
 
 void RegisterScreen::rememberLoadedBuffers()
 {
-    loadedBuffers.clear();
+    m_loadedBuffers.clear();
     for (int column = 0; column <= RegisterModel::ClearedColumn; ++column)
-        loadedBuffers.append(model->editBuffer(column));
-    loadedCategoryId = model->categoryIdText;
+        m_loadedBuffers.append(m_model->editBuffer(column));
+    m_loadedCategoryId = m_model->categoryIdText;
 }
 
 RegisterScreen::TypedEdit RegisterScreen::typedEdit() const
 {
     TypedEdit edit;
-    edit.transactionRow = model->isEditingTransaction();
-    edit.transactionId = model->editingTransactionId();
+    edit.transactionRow = m_model->isEditingTransaction();
+    edit.transactionId = m_model->editingTransactionId();
     for (int column = 0; column <= RegisterModel::ClearedColumn; ++column)
-        edit.buffers.append(model->editBuffer(column));
-    edit.categoryId = model->categoryIdText;
-    edit.loaded = loadedBuffers;
-    edit.loadedCategoryId = loadedCategoryId;
+        edit.buffers.append(m_model->editBuffer(column));
+    edit.categoryId = m_model->categoryIdText;
+    edit.loaded = m_loadedBuffers;
+    edit.loadedCategoryId = m_loadedCategoryId;
     return edit;
 }
 
@@ -188,8 +188,8 @@ void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
 {
     if (!edit.transactionRow) {
         for (int column = 0; column < edit.buffers.size(); ++column)
-            model->setEditBuffer(column, edit.buffers.at(column));
-        model->categoryIdText = edit.categoryId;
+            m_model->setEditBuffer(column, edit.buffers.at(column));
+        m_model->setCategoryId(edit.categoryId);
         return;
     }
     // A transaction gone meanwhile takes its unsaved changes with it.
@@ -199,43 +199,43 @@ void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
     startEditingRow(row);
     for (int column = 0; column < edit.buffers.size() && column < edit.loaded.size(); ++column) {
         if (edit.buffers.at(column) != edit.loaded.at(column))
-            model->setEditBuffer(column, edit.buffers.at(column));
+            m_model->setEditBuffer(column, edit.buffers.at(column));
     }
     if (edit.categoryId != edit.loadedCategoryId)
-        model->categoryIdText = edit.categoryId;
+        m_model->setCategoryId(edit.categoryId);
 }
 
 void RegisterScreen::startEditingRow(int row)
 {
-    if (row < 0 || row >= model->rowCount())
+    if (row < 0 || row >= m_model->rowCount())
         return;
     const auto repaint = [this](int r) {
-        if (r >= 0 && r < model->rowCount())
-            emit model->dataChanged(model->index(r, 0), model->index(r, RegisterModel::ColumnCount - 1));
+        if (r >= 0 && r < m_model->rowCount())
+            emit m_model->dataChanged(m_model->index(r, 0), m_model->index(r, RegisterModel::ColumnCount - 1));
     };
 
-    if (model->isEntryRow(row)) {
-        if (model->isEditingTransaction() || model->editingRow >= 0) {
-            model->clearEntryRow();
-            model->setEditingRow(-1);
+    if (m_model->isEntryRow(row)) {
+        if (m_model->isEditingTransaction() || m_model->editingRow >= 0) {
+            m_model->clearEntryRow();
+            m_model->setEditingRow(-1);
             repaint(row);
         }
-        loadedBuffers.clear();
+        m_loadedBuffers.clear();
         return;
     }
-    if (model->isEditingTransaction() && row == model->editingRow)
+    if (m_model->isEditingTransaction() && row == m_model->editingRow)
         return;
-    const RegisterRow* found = model->tryEntryAt(row);
+    const RegisterRow* found = m_model->tryEntryAt(row);
     if (!found)
         return;
     const RegisterRow copy = *found;
-    const bool entryWasBuffered = !model->isEditingTransaction();
-    model->loadRowIntoBuffers(copy, copy.categoryName);
-    model->setEditingRow(row);
+    const bool entryWasBuffered = !m_model->isEditingTransaction();
+    m_model->loadRowIntoBuffers(copy, copy.categoryName);
+    m_model->setEditingRow(row);
     rememberLoadedBuffers();
     // The entry row goes blank while another row holds the buffers.
     if (entryWasBuffered)
-        repaint(model->entryRowIndex());
+        repaint(m_model->entryRowIndex());
 }
 
 void RegisterScreen::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -264,9 +264,9 @@ void RegisterScreen::onClicked(const QModelIndex& index)
 
 void RegisterScreen::onDoubleClicked(const QModelIndex& index)
 {
-    if (!index.isValid() || model->isEntryRow(index.row()))
+    if (!index.isValid() || m_model->isEntryRow(index.row()))
         return;
-    const RegisterRow* row = model->tryEntryAt(index.row());
+    const RegisterRow* row = m_model->tryEntryAt(index.row());
     if (row && row->isSplit)
         editTransaction(index.row());
 }
@@ -275,9 +275,9 @@ void RegisterScreen::onDoubleClicked(const QModelIndex& index)
 
 const RegisterRow* RegisterScreen::transactionRow(int row) const
 {
-    if (row < 0 || row >= model->rowCount() || model->isEntryRow(row))
+    if (row < 0 || row >= m_model->rowCount() || m_model->isEntryRow(row))
         return nullptr;
-    const RegisterRow* found = model->tryEntryAt(row);
+    const RegisterRow* found = m_model->tryEntryAt(row);
     if (!found || found->id.isEmpty())
         return nullptr;
     return found;
@@ -285,21 +285,21 @@ const RegisterRow* RegisterScreen::transactionRow(int row) const
 
 void RegisterScreen::deleteCurrentRow()
 {
-    const QModelIndex current = view->currentIndex();
+    const QModelIndex current = m_view->currentIndex();
     if (!current.isValid())
         return;
     const int row = current.row();
-    if (!model->isEntryRow(row)) {
+    if (!m_model->isEntryRow(row)) {
         deleteTransaction(row);
         return;
     }
     closeEditorWithoutSaving();
-    if (model->isEditingTransaction())
-        model->setEditingRow(-1);
-    model->clearEntryRow();
-    loadedBuffers.clear();
-    emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
-    openCell(model->index(row, RegisterModel::DateColumn));
+    if (m_model->isEditingTransaction())
+        m_model->setEditingRow(-1);
+    m_model->clearEntryRow();
+    m_loadedBuffers.clear();
+    emit m_model->dataChanged(m_model->index(row, 0), m_model->index(row, RegisterModel::ColumnCount - 1));
+    openCell(m_model->index(row, RegisterModel::DateColumn));
     showStatus(tr("Fields cleared"), 3000);
 }
 
@@ -397,17 +397,17 @@ void RegisterScreen::memorizeTransaction(int row)
 
 void RegisterScreen::toggleCleared(int row)
 {
-    if (row < 0 || row >= model->rowCount())
+    if (row < 0 || row >= m_model->rowCount())
         return;
-    if (model->isEntryRow(row)) {
+    if (m_model->isEntryRow(row)) {
         // Only while the entry row holds the buffers; otherwise they belong
         // to the transaction being edited.
-        if (!model->isBufferedEntryRow(row))
+        if (!m_model->isBufferedEntryRow(row))
             return;
-        const bool isCleared = model->clearedText.trimmed().toUpper() == QLatin1String("C");
-        model->clearedText = isCleared ? QString() : QStringLiteral("C");
-        emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
-        view->viewport()->update();
+        const bool isCleared = m_model->clearedText.trimmed().toUpper() == QLatin1String("C");
+        m_model->setEditBuffer(RegisterModel::ClearedColumn, isCleared ? QString() : QStringLiteral("C"));
+        emit m_model->dataChanged(m_model->index(row, 0), m_model->index(row, RegisterModel::ColumnCount - 1));
+        m_view->viewport()->update();
         return;
     }
     const RegisterRow* found = transactionRow(row);
@@ -435,34 +435,35 @@ void RegisterScreen::flipCleared(int row)
 
 void RegisterScreen::copyFromAbove()
 {
-    const QModelIndex current = view->currentIndex();
+    const QModelIndex current = m_view->currentIndex();
     if (!current.isValid() || current.row() <= 0)
         return;
     const int row = current.row();
     const int column = current.column();
     // The buffers belong to one row; write them only for that row, and not
     // into cells the row does not let the user edit (a split's amounts).
-    const bool buffered = model->isBufferedEntryRow(row) || (model->isEditingTransaction() && model->editingRow == row);
+    const bool buffered =
+        m_model->isBufferedEntryRow(row) || (m_model->isEditingTransaction() && m_model->editingRow == row);
     if (!buffered || column > RegisterModel::ClearedColumn)
         return;
     if (column != RegisterModel::ClearedColumn && !(current.flags() & Qt::ItemIsEditable))
         return;
     // Above the first transaction of a newest-first register sits the entry
     // row, blank while another row is edited: nothing to copy.
-    if (model->isEntryRow(row - 1))
+    if (m_model->isEntryRow(row - 1))
         return;
 
-    const QModelIndex above = model->index(row - 1, column);
-    const RegisterRow* aboveRow = model->tryEntryAt(row - 1);
+    const QModelIndex above = m_model->index(row - 1, column);
+    const RegisterRow* aboveRow = m_model->tryEntryAt(row - 1);
     // A split row's category shows as "—Split—"; its stored path (empty)
     // is what can be copied.
     const QString text = column == RegisterModel::CategoryColumn ? above.data(Qt::EditRole).toString()
                                                                   : above.data(Qt::DisplayRole).toString();
-    model->setData(current, text, Qt::EditRole);
+    m_model->setData(current, text, Qt::EditRole);
     // The id goes with the name, so the row never shows one category and
     // stores another.
     if (column == RegisterModel::CategoryColumn)
-        model->categoryIdText = aboveRow ? aboveRow->categoryId : QString();
+        m_model->setCategoryId(aboveRow ? aboveRow->categoryId : QString());
 
     if (QWidget* editor = currentEditor()) {
         if (auto* combo = qobject_cast<QComboBox*>(editor)) {
@@ -481,17 +482,17 @@ void RegisterScreen::copyFromAbove()
 
 void RegisterScreen::insertNew()
 {
-    if (accountId.isEmpty() || !model->showEntryRow)
+    if (accountId.isEmpty() || !m_model->showEntryRow)
         return;
     closeEditorWithoutSaving();
-    model->clearEntryRow();
-    model->setEditingRow(-1);
-    loadedBuffers.clear();
-    const int entryRow = model->entryRowIndex();
-    const QModelIndex cell = model->index(entryRow, RegisterModel::DateColumn);
-    emit model->dataChanged(cell, model->index(entryRow, RegisterModel::ColumnCount - 1));
-    view->scrollTo(cell, QAbstractItemView::EnsureVisible);
-    view->setFocus(Qt::ShortcutFocusReason);
+    m_model->clearEntryRow();
+    m_model->setEditingRow(-1);
+    m_loadedBuffers.clear();
+    const int entryRow = m_model->entryRowIndex();
+    const QModelIndex cell = m_model->index(entryRow, RegisterModel::DateColumn);
+    emit m_model->dataChanged(cell, m_model->index(entryRow, RegisterModel::ColumnCount - 1));
+    m_view->scrollTo(cell, QAbstractItemView::EnsureVisible);
+    m_view->setFocus(Qt::ShortcutFocusReason);
     openCell(cell);
 }
 
@@ -504,12 +505,12 @@ Transaction RegisterScreen::transactionFromEntryRow() const
     // Nothing is refused here: the form shows what reads (an unreadable
     // date or amount leaves the form's own) and checks the rest itself.
     t.date = bufferDate();
-    t.payee = model->payeeText.trimmed();
-    t.memo = model->memoText;
-    t.checkNumber = model->checkNumberText.trimmed();
+    t.payee = m_model->payeeText.trimmed();
+    t.memo = m_model->memoText;
+    t.checkNumber = m_model->checkNumberText.trimmed();
     int column = 0;
     readBufferAmount(&t.amount, &column);
-    t.categoryId = model->categoryIdText;
+    t.categoryId = m_model->categoryIdText;
     return t;
 }
 
@@ -535,7 +536,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction* seed, bool s
     if (!TransactionActions::addTransaction(appState, accountId, seed, this))
         return;
     if (seedFromInlineRow)
-        model->clearEntryRow();
+        m_model->clearEntryRow();
     reload();
     focusEntryRow();
 }
@@ -557,36 +558,15 @@ TabCompleter* RegisterScreen::attachPayeeCompleter(QLineEdit* edit, const QStrin
 
 void RegisterScreen::autofillFromPayee(const QModelIndex& index, const QString& payee)
 {
-    if (!index.isValid() || !model->isBufferedEntryRow(index.row()))
+    if (!index.isValid() || !m_model->isBufferedEntryRow(index.row()))
         return;
-    TransactionRepository* transactions = appState->transactionRepository();
-    if (!transactions)
-        return;
-    const std::optional<Transaction> last = transactions->findLastByPayee(payee, accountId);
-    if (!last)
-        return;
-
-    if (last->amount < 0) {
-        model->paymentText = formatAmountPlain(negatedAmount(last->amount), CurrencyCode::USD);
-        model->depositText.clear();
-    } else {
-        model->paymentText.clear();
-        model->depositText = formatAmountPlain(last->amount, CurrencyCode::USD);
-    }
-    if (!last->categoryId.isEmpty() && appState->categoryRepository()) {
-        if (const std::optional<Category> category = appState->categoryRepository()->findById(last->categoryId)) {
-            model->categoryText = category->name;
-            model->categoryIdText = category->id;
-        }
-    }
-    if (!last->memo.isEmpty()) {
-        model->memoText = last->memo;
-        QWidget* editor = view->indexWidget(index);
+    const std::optional<Transaction> last = m_delegate->autofillEntryRow(m_model, index.row(), payee, false);
+    // The open payee-and-memo editor shows the memo it brought.
+    if (last && !last->memo.isEmpty()) {
+        QWidget* editor = m_view->indexWidget(index);
         if (editor && editor->objectName() == QLatin1String(PayeeMemoEditorName)) {
             if (auto* memo = editor->findChild<QLineEdit*>(QLatin1String(MemoEditName)))
                 memo->setText(last->memo);
         }
     }
-    const int row = index.row();
-    emit model->dataChanged(model->index(row, 0), model->index(row, RegisterModel::ColumnCount - 1));
 }

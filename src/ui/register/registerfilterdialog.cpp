@@ -18,8 +18,8 @@
 
 RegisterFilterDialog::RegisterFilterDialog(AppState* state, const RegisterFilter& filter, QWidget* parent)
     : QDialog(parent)
-    , appState(state)
-    , openedWith(filter)
+    , m_appState(state)
+    , m_openedWith(filter)
 {
     setWindowTitle(tr("Filters"));
     setupUi();
@@ -36,47 +36,47 @@ void RegisterFilterDialog::setupUi()
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     layout->addLayout(form);
 
-    allRadio = new QRadioButton(tr("All"), this);
-    clearedRadio = new QRadioButton(tr("Cleared"), this);
-    unclearedRadio = new QRadioButton(tr("Uncleared"), this);
+    m_allRadio = new QRadioButton(tr("All"), this);
+    m_clearedRadio = new QRadioButton(tr("Cleared"), this);
+    m_unclearedRadio = new QRadioButton(tr("Uncleared"), this);
     auto* statusGroup = new QButtonGroup(this);
     statusGroup->setExclusive(true);
-    statusGroup->addButton(allRadio);
-    statusGroup->addButton(clearedRadio);
-    statusGroup->addButton(unclearedRadio);
+    statusGroup->addButton(m_allRadio);
+    statusGroup->addButton(m_clearedRadio);
+    statusGroup->addButton(m_unclearedRadio);
     auto* statusRow = new QHBoxLayout;
-    statusRow->addWidget(allRadio);
-    statusRow->addWidget(clearedRadio);
-    statusRow->addWidget(unclearedRadio);
+    statusRow->addWidget(m_allRadio);
+    statusRow->addWidget(m_clearedRadio);
+    statusRow->addWidget(m_unclearedRadio);
     form->addRow(tr("Status:"), statusRow);
 
-    rangeCheck = new QCheckBox(tr("Limit to a date range"), this);
-    form->addRow(QString(), rangeCheck);
+    m_rangeCheck = new QCheckBox(tr("Limit to a date range"), this);
+    form->addRow(QString(), m_rangeCheck);
 
-    fromDate = new DateField(this);
-    toDate = new DateField(this);
+    m_fromDate = new DateField(this);
+    m_toDate = new DateField(this);
     auto* datesRow = new QHBoxLayout;
-    datesRow->addWidget(fromDate, 1);
+    datesRow->addWidget(m_fromDate, 1);
     datesRow->addWidget(new QLabel(tr("to"), this));
-    datesRow->addWidget(toDate, 1);
+    datesRow->addWidget(m_toDate, 1);
     form->addRow(tr("Dates:"), datesRow);
-    fromDate->setEnabled(false);
-    toDate->setEnabled(false);
-    connect(rangeCheck, &QCheckBox::toggled, this, [this](bool on) {
-        fromDate->setEnabled(on);
-        toDate->setEnabled(on);
+    m_fromDate->setEnabled(false);
+    m_toDate->setEnabled(false);
+    connect(m_rangeCheck, &QCheckBox::toggled, this, [this](bool on) {
+        m_fromDate->setEnabled(on);
+        m_toDate->setEnabled(on);
     });
 
-    categoryCombo = new QComboBox(this);
-    form->addRow(tr("Category:"), categoryCombo);
+    m_categoryCombo = new QComboBox(this);
+    form->addRow(tr("Category:"), m_categoryCombo);
 
     layout->addSpacing(12);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Done"));
-    clearAll = buttons->addButton(tr("Clear All"), QDialogButtonBox::ResetRole);
+    m_clearAll = buttons->addButton(tr("Clear All"), QDialogButtonBox::ResetRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(clearAll, &QPushButton::clicked, this, [this] { setFilter(RegisterFilter()); });
+    connect(m_clearAll, &QPushButton::clicked, this, [this] { setFilter(RegisterFilter()); });
     layout->addWidget(buttons);
 
     setMinimumWidth(480);
@@ -84,11 +84,11 @@ void RegisterFilterDialog::setupUi()
 
 void RegisterFilterDialog::populateCategories()
 {
-    categoryCombo->clear();
-    categoryCombo->addItem(tr("All Categories"), QString());
-    if (!appState || !appState->categoryRepository())
+    m_categoryCombo->clear();
+    m_categoryCombo->addItem(tr("All Categories"), QString());
+    if (!m_appState || !m_appState->categoryRepository())
         return;
-    const QList<Category> categories = appState->categoryRepository()->findAll();
+    const QList<Category> categories = m_appState->categoryRepository()->findAll();
     QHash<QString, QString> names;
     names.reserve(categories.size());
     for (const Category& c : categories)
@@ -96,49 +96,49 @@ void RegisterFilterDialog::populateCategories()
     for (const Category& c : categories) {
         const auto parent = c.parentId.isEmpty() ? names.constEnd() : names.constFind(c.parentId);
         const QString text = parent != names.constEnd() ? QStringLiteral("%1 > %2").arg(*parent, c.name) : c.name;
-        categoryCombo->addItem(text, c.id);
+        m_categoryCombo->addItem(text, c.id);
     }
 }
 
 void RegisterFilterDialog::setFilter(const RegisterFilter& filter)
 {
     if (!filter.cleared.has_value())
-        allRadio->setChecked(true);
+        m_allRadio->setChecked(true);
     else if (*filter.cleared)
-        clearedRadio->setChecked(true);
+        m_clearedRadio->setChecked(true);
     else
-        unclearedRadio->setChecked(true);
+        m_unclearedRadio->setChecked(true);
 
-    rangeCheck->setChecked(filter.dateFrom.isValid() || filter.dateTo.isValid());
+    m_rangeCheck->setChecked(filter.dateFrom.isValid() || filter.dateTo.isValid());
     const QDate today = QDate::currentDate();
-    fromDate->setDate(filter.dateFrom.isValid() ? filter.dateFrom : today.addMonths(-1));
-    toDate->setDate(filter.dateTo.isValid() ? filter.dateTo : today);
+    m_fromDate->setDate(filter.dateFrom.isValid() ? filter.dateFrom : today.addMonths(-1));
+    m_toDate->setDate(filter.dateTo.isValid() ? filter.dateTo : today);
 
     // An id that names no live category (deleted since) shows as all
     // categories, so accepting the form drops it.
     int item = 0;
     if (!filter.categoryId.isEmpty()) {
-        for (int i = 1; i < categoryCombo->count(); ++i) {
-            if (categoryCombo->itemData(i).toString() == filter.categoryId) {
+        for (int i = 1; i < m_categoryCombo->count(); ++i) {
+            if (m_categoryCombo->itemData(i).toString() == filter.categoryId) {
                 item = i;
                 break;
             }
         }
     }
-    categoryCombo->setCurrentIndex(item);
+    m_categoryCombo->setCurrentIndex(item);
 }
 
 RegisterFilter RegisterFilterDialog::filter() const
 {
     RegisterFilter result;
-    if (clearedRadio->isChecked())
+    if (m_clearedRadio->isChecked())
         result.cleared = true;
-    else if (unclearedRadio->isChecked())
+    else if (m_unclearedRadio->isChecked())
         result.cleared = false;
-    if (rangeCheck->isChecked()) {
-        result.dateFrom = fromDate->date();
-        result.dateTo = toDate->date();
+    if (m_rangeCheck->isChecked()) {
+        result.dateFrom = m_fromDate->date();
+        result.dateTo = m_toDate->date();
     }
-    result.categoryId = categoryCombo->currentData().toString();
+    result.categoryId = m_categoryCombo->currentData().toString();
     return result;
 }

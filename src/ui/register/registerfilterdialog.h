@@ -26,27 +26,25 @@ public:
     void setFilter(const RegisterFilter& filter);
 
     // For tests and the register: the form's controls.
-    QRadioButton* allButton() const { return allRadio; }
-    QRadioButton* clearedButton() const { return clearedRadio; }
-    QRadioButton* unclearedButton() const { return unclearedRadio; }
-    QCheckBox* dateRangeCheckBox() const { return rangeCheck; }
-    DateField* fromField() const { return fromDate; }
-    DateField* toField() const { return toDate; }
-    QComboBox* categoryComboBox() const { return categoryCombo; }
-    QPushButton* clearAllButton() const { return clearAll; }
+    QRadioButton* clearedButton() const { return m_clearedRadio; }
+    QRadioButton* unclearedButton() const { return m_unclearedRadio; }
+    QCheckBox* dateRangeCheckBox() const { return m_rangeCheck; }
+    DateField* fromField() const { return m_fromDate; }
+    QComboBox* categoryComboBox() const { return m_categoryCombo; }
+    QPushButton* clearAllButton() const { return m_clearAll; }
 
 private:
     void setupUi();
     void populateCategories();
 
-    AppState* appState;
-    RegisterFilter openedWith;
-    QRadioButton* allRadio = nullptr;
-    QRadioButton* clearedRadio = nullptr;
-    QRadioButton* unclearedRadio = nullptr;
-    QCheckBox* rangeCheck = nullptr;
-    DateField* fromDate = nullptr;
-    DateField* toDate = nullptr;
-    QComboBox* categoryCombo = nullptr;
-    QPushButton* clearAll = nullptr;
+    AppState* m_appState;
+    RegisterFilter m_openedWith;
+    QRadioButton* m_allRadio = nullptr;
+    QRadioButton* m_clearedRadio = nullptr;
+    QRadioButton* m_unclearedRadio = nullptr;
+    QCheckBox* m_rangeCheck = nullptr;
+    DateField* m_fromDate = nullptr;
+    DateField* m_toDate = nullptr;
+    QComboBox* m_categoryCombo = nullptr;
+    QPushButton* m_clearAll = nullptr;
 };

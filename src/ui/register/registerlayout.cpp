@@ -83,7 +83,7 @@ void RegisterScreen::restoreColumnLayout()
 {
     restoringLayout = true;
     QSettings settings;
-    QHeaderView* columns = view->horizontalHeader();
+    QHeaderView* columns = m_view->horizontalHeader();
     for (int column = 0; column < RegisterModel::ColumnCount; ++column)
         columns->resizeSection(column, storedWidth(settings, columns, column).value_or(scaled(kDefaultWidths[column])));
 
@@ -110,20 +110,20 @@ void RegisterScreen::restoreColumnLayout()
     } else if (appState->preferences()->boolValue(kNewestFirstKey, false)) {
         order = Qt::DescendingOrder;
     }
-    view->sortByColumn(sortColumn, order);
+    m_view->sortByColumn(sortColumn, order);
 }
 
 int RegisterScreen::widthOfCharacters(int characters) const
 {
     // The cell pads both sides.
-    const QFontMetrics metrics = view->fontMetrics();
+    const QFontMetrics metrics = m_view->fontMetrics();
     return metrics.averageCharWidth() * (characters + 2);
 }
 
 void RegisterScreen::fitDefaultColumnWidths()
 {
     QSettings settings;
-    QHeaderView* columns = view->horizontalHeader();
+    QHeaderView* columns = m_view->horizontalHeader();
     struct Flexible
     {
         int column;
@@ -150,7 +150,7 @@ void RegisterScreen::fitDefaultColumnWidths()
     int least = taken + payeeLeast;
     for (const Flexible& f : std::as_const(flexible))
         least += f.least;
-    view->setMinimumWidth(least + 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width());
+    m_view->setMinimumWidth(least + 2 * m_view->frameWidth() + m_view->verticalScrollBar()->sizeHint().width());
     if (flexible.isEmpty())
         return;
 
@@ -162,7 +162,7 @@ void RegisterScreen::fitDefaultColumnWidths()
     }
     // What the flexible columns may have, shared in proportion to how far
     // each can give way.
-    const int room = std::clamp(view->viewport()->width() - taken - payeeLeast, leastSum, fullSum);
+    const int room = std::clamp(m_view->viewport()->width() - taken - payeeLeast, leastSum, fullSum);
     const int giveWay = fullSum - room;
     const int canGive = fullSum - leastSum;
     restoringLayout = true;
@@ -182,15 +182,15 @@ void RegisterScreen::fitDefaultColumnWidths()
 
 void RegisterScreen::setTwoLineMode(bool on)
 {
-    delegate->twoLineMode = on;
+    m_delegate->twoLineMode = on;
     bool memoHidden = on;
     if (!on)
         memoHidden = QSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool();
     hideColumn(RegisterModel::MemoColumn, memoHidden);
-    model->twoLineMode = on;
-    emit model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
-    view->verticalHeader()->setDefaultSectionSize(on ? kTwoLineRowHeight : kOneLineRowHeight);
-    view->viewport()->update();
+    m_model->twoLineMode = on;
+    emit m_model->headerDataChanged(Qt::Horizontal, RegisterModel::PayeeColumn, RegisterModel::PayeeColumn);
+    m_view->verticalHeader()->setDefaultSectionSize(on ? kTwoLineRowHeight : kOneLineRowHeight);
+    m_view->viewport()->update();
 }
 
 void RegisterScreen::saveSortState(int column, Qt::SortOrder order)
@@ -206,7 +206,7 @@ void RegisterScreen::saveColumnWidth(int column, int oldSize, int newSize)
     // Hiding a column resizes it to 0; keeping that would bring the column
     // back invisible. The stretched Payee column follows the window, not
     // the user.
-    QHeaderView* columns = view->horizontalHeader();
+    QHeaderView* columns = m_view->horizontalHeader();
     if (restoringLayout || newSize <= 0 || columns->isSectionHidden(column)
         || columns->sectionResizeMode(column) == QHeaderView::Stretch)
         return;
@@ -218,9 +218,9 @@ void RegisterScreen::hideColumn(int column, bool hide)
     // An editor in a column being hidden is hidden with it but stays open:
     // the view would stay in its editing state for good. It is written back
     // and closed first.
-    if (hide && !view->isColumnHidden(column) && currentEditor() && view->currentIndex().column() == column)
+    if (hide && !m_view->isColumnHidden(column) && currentEditor() && m_view->currentIndex().column() == column)
         finishEditing();
-    view->setColumnHidden(column, hide);
+    m_view->setColumnHidden(column, hide);
     if (!restoringLayout)
         fitDefaultColumnWidths();
 }
@@ -233,7 +233,7 @@ void RegisterScreen::resetColumnLayout()
     restoreColumnLayout();
     // The defaults show Memo, which two-line mode draws inside the Payee
     // cell instead.
-    setTwoLineMode(model->twoLineMode);
+    setTwoLineMode(m_model->twoLineMode);
 }
 
 QMenu* RegisterScreen::createHeaderMenu()
@@ -241,10 +241,10 @@ QMenu* RegisterScreen::createHeaderMenu()
     auto* menu = new QMenu(this);
     menu->addSection(tr("Show columns"));
     for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        QString title = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QString title = m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         QAction* action = menu->addAction(title.replace(QLatin1Char('&'), QLatin1String("&&")));
         action->setCheckable(true);
-        action->setChecked(!view->isColumnHidden(column));
+        action->setChecked(!m_view->isColumnHidden(column));
         if (column == RegisterModel::DateColumn) {
             action->setEnabled(false);
         } else if (column == RegisterModel::BalanceColumn) {
@@ -252,7 +252,7 @@ QMenu* RegisterScreen::createHeaderMenu()
             connect(action, &QAction::triggered, this,
                     [this](bool checked) { appState->preferences()->setBool(kShowBalanceKey, checked); });
         } else {
-            action->setEnabled(column != RegisterModel::MemoColumn || !model->twoLineMode);
+            action->setEnabled(column != RegisterModel::MemoColumn || !m_model->twoLineMode);
             connect(action, &QAction::triggered, this, [this, column](bool checked) {
                 hideColumn(column, !checked);
                 QSettings().setValue(hiddenKey(column), !checked);
@@ -268,7 +268,7 @@ QMenu* RegisterScreen::createHeaderMenu()
 void RegisterScreen::showHeaderContextMenu(const QPoint& pos)
 {
     const std::unique_ptr<QMenu> menu(createHeaderMenu());
-    menu->exec(view->horizontalHeader()->mapToGlobal(pos));
+    menu->exec(m_view->horizontalHeader()->mapToGlobal(pos));
 }
 
 QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
@@ -285,7 +285,7 @@ QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
         }
         return action;
     };
-    const bool hasAccount = !accountId.isEmpty() && model->showEntryRow;
+    const bool hasAccount = !accountId.isEmpty() && m_model->showEntryRow;
 
     QAction* insert = add(tr("&Insert New"), QKeySequence(QStringLiteral("Ctrl+I")));
     insert->setEnabled(hasAccount);
@@ -297,13 +297,13 @@ QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
     if (!index.isValid())
         return menu;
     const int row = index.row();
-    if (model->isEntryRow(row)) {
+    if (m_model->isEntryRow(row)) {
         QAction* edit = add(tr("&Edit in Dialog..."), QKeySequence(QStringLiteral("Ctrl+E")));
         edit->setEnabled(hasAccount);
         connect(edit, &QAction::triggered, this, &RegisterScreen::editNewRowInDialog);
         return menu;
     }
-    const RegisterRow* found = model->tryEntryAt(row);
+    const RegisterRow* found = m_model->tryEntryAt(row);
     if (!found)
         return menu;
 
@@ -341,6 +341,6 @@ QMenu* RegisterScreen::createRowMenu(const QModelIndex& index)
 
 void RegisterScreen::onContextMenu(const QPoint& pos)
 {
-    const std::unique_ptr<QMenu> menu(createRowMenu(view->indexAt(pos)));
-    menu->exec(view->viewport()->mapToGlobal(pos));
+    const std::unique_ptr<QMenu> menu(createRowMenu(m_view->indexAt(pos)));
+    menu->exec(m_view->viewport()->mapToGlobal(pos));
 }

@@ -539,3 +539,33 @@ void RegisterModel::loadRowIntoBuffers(const RegisterRow& row, const QString& ca
     }
     clearedText = clearedMark(row);
 }
+
+void RegisterModel::setCategoryId(const QString& id)
+{
+    categoryIdText = id;
+}
+
+void RegisterModel::setLastEntryDate(const QString& dateText)
+{
+    lastEntryDate = dateText;
+}
+
+void RegisterModel::fillFromTransaction(int viewRow, const Transaction& last, const std::optional<Category>& category,
+                                        bool keepMemo)
+{
+    if (last.amount < 0) {
+        paymentText = plainAmount(negatedAmount(last.amount));
+        depositText.clear();
+    } else {
+        paymentText.clear();
+        depositText = plainAmount(last.amount);
+    }
+    if (category) {
+        categoryText = category->name;
+        categoryIdText = category->id;
+    }
+    // A memo typed in the same edit as the payee is the user's.
+    if (!last.memo.isEmpty() && !keepMemo)
+        memoText = last.memo;
+    emit dataChanged(index(viewRow, 0), index(viewRow, ColumnCount - 1));
+}

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Table model of one account's register: the rows in nine columns, sorted by
 // any column, plus one entry row in which a new transaction is typed. The
 // edit buffers serve the entry row or, while a transaction is edited inline,
@@ -61,8 +63,14 @@ public:
     // True when the view row is the entry row and the buffers belong to it.
     bool isBufferedEntryRow(int viewRow) const;
 
+    // The buffers are written only through these operations; the delegate
+    // and the screen read the members below but never assign them.
     void setEditBuffer(int column, const QString& text);
     QString editBuffer(int column) const;
+    // The category id chosen for the buffered row (no column of its own).
+    void setCategoryId(const QString& id);
+    // The date a saved entry leaves for the next entry row.
+    void setLastEntryDate(const QString& dateText);
     // Marks the view row whose transaction is in the buffers; -1 ends inline
     // editing. Change editingRow only through here: the model remembers the
     // transaction so that a later sort keeps pointing at it.
@@ -73,12 +81,18 @@ public:
     QString editingTransactionId() const { return m_editingId; }
     void clearEntryRow();
     void loadRowIntoBuffers(const RegisterRow& row, const QString& categoryText);
+    // Payee autofill: the amount, the category (when given) and, unless
+    // `keepMemo`, a non-empty memo of the payee's last transaction go into
+    // the buffers; the view row is redrawn.
+    void fillFromTransaction(int viewRow, const Transaction& last, const std::optional<Category>& category,
+                             bool keepMemo);
     void applySort();
 
     static QString columnTitle(int column);
     static QColor highlightColor();
 
-    // Read directly by the register screen; see the buffers' comments.
+    // Read directly by the register screen and the delegate; written only
+    // through the operations above.
     QList<RegisterRow> rows;
     int sortColumn = DateColumn;
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

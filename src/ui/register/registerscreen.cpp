@@ -131,31 +131,31 @@ void RegisterScreen::setupUi()
     layout->addWidget(detailLabel);
     layout->addSpacing(8);
 
-    model = new RegisterModel(this);
+    m_model = new RegisterModel(this);
     // No account yet: nothing may be typed.
-    model->setShowEntryRow(false);
+    m_model->setShowEntryRow(false);
     // The delegate finds the screen through its parent for the payee
     // completion.
-    delegate = new RegisterDelegate(appState, this);
-    view = new RegisterTableView(this);
-    view->screen = this;
-    view->setModel(model);
-    view->setItemDelegate(delegate);
-    view->setAlternatingRowColors(true);
-    view->setSelectionBehavior(QAbstractItemView::SelectItems);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setTabKeyNavigation(false);
-    view->setFocusPolicy(Qt::StrongFocus);
-    view->verticalHeader()->setVisible(false);
-    view->setShowGrid(false);
+    m_delegate = new RegisterDelegate(appState, this);
+    m_view = new RegisterTableView(this);
+    m_view->screen = this;
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(m_delegate);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setTabKeyNavigation(false);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->verticalHeader()->setVisible(false);
+    m_view->setShowGrid(false);
     // One line per cell, elided, as a register reads; two-line mode draws
     // its own second line.
-    view->setWordWrap(false);
-    view->verticalHeader()->setDefaultSectionSize(kOneLineRowHeight);
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    QHeaderView* columns = view->horizontalHeader();
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->setDefaultSectionSize(kOneLineRowHeight);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    QHeaderView* columns = m_view->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     // Payee takes the width the other columns leave: the money columns stay
     // in view in a small window, and a wide one leaves no empty strip. The
@@ -163,21 +163,21 @@ void RegisterScreen::setupUi()
     columns->setSectionResizeMode(RegisterModel::PayeeColumn, QHeaderView::Stretch);
     columns->setStretchLastSection(false);
     columns->setMinimumSectionSize(kMinimumSectionSize);
-    view->setSortingEnabled(true);
+    m_view->setSortingEnabled(true);
     columns->setSortIndicatorShown(true);
-    view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
 
     connect(columns, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
     connect(columns, &QHeaderView::sectionResized, this, &RegisterScreen::saveColumnWidth);
-    connect(model, &RegisterModel::sortChanged, this, &RegisterScreen::saveSortState);
+    connect(m_model, &RegisterModel::sortChanged, this, &RegisterScreen::saveSortState);
     restoreColumnLayout();
     connect(appState->preferences(), &PreferencesRepository::changed, this, &RegisterScreen::onPreferenceChanged);
-    connect(view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     // Connected after the view's own connection, so a Tab move has opened
     // the next editor before this looks whether one is open.
-    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
-        if (reloadPending)
+    connect(m_delegate, &QAbstractItemDelegate::closeEditor, this, [this] {
+        if (m_reloadPending)
             QTimer::singleShot(0, this, &RegisterScreen::runPendingReload);
     });
     // A sort resets the model, which closes the open editor and forgets the
@@ -185,34 +185,34 @@ void RegisterScreen::setupUi()
     // sort then puts the current cell back on the row being typed, so the
     // edit goes on there instead of the view picking its first cell.
     connect(columns, &QHeaderView::sectionPressed, this, [this] { flushEditor(); });
-    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
-        const QModelIndex current = view->currentIndex();
-        placeBeforeReset = {};
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QModelIndex current = m_view->currentIndex();
+        m_placeBeforeReset = {};
         if (!current.isValid())
             return;
-        placeBeforeReset.valid = true;
-        placeBeforeReset.column = current.column();
-        placeBeforeReset.entryRow = model->isEntryRow(current.row());
-        if (const RegisterRow* row = model->tryEntryAt(current.row()))
-            placeBeforeReset.transactionId = row->id;
+        m_placeBeforeReset.valid = true;
+        m_placeBeforeReset.column = current.column();
+        m_placeBeforeReset.entryRow = m_model->isEntryRow(current.row());
+        if (const RegisterRow* row = m_model->tryEntryAt(current.row()))
+            m_placeBeforeReset.transactionId = row->id;
     });
-    connect(model, &RegisterModel::sortChanged, this, [this] {
-        if (!placeBeforeReset.valid || view->currentIndex().isValid())
+    connect(m_model, &RegisterModel::sortChanged, this, [this] {
+        if (!m_placeBeforeReset.valid || m_view->currentIndex().isValid())
             return;
-        const int row = placeBeforeReset.entryRow ? model->entryRowIndex()
-                                                  : rowOfTransaction(placeBeforeReset.transactionId);
+        const int row = m_placeBeforeReset.entryRow ? m_model->entryRowIndex()
+                                                  : rowOfTransaction(m_placeBeforeReset.transactionId);
         if (row < 0)
             return;
-        const QModelIndex cell = model->index(row, placeBeforeReset.column);
-        view->setCurrentIndex(cell);
-        view->scrollTo(cell);
+        const QModelIndex cell = m_model->index(row, m_placeBeforeReset.column);
+        m_view->setCurrentIndex(cell);
+        m_view->scrollTo(cell);
     });
-    connect(view, &QAbstractItemView::clicked, this, &RegisterScreen::onClicked);
-    connect(view, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onDoubleClicked);
+    connect(m_view, &QAbstractItemView::clicked, this, &RegisterScreen::onClicked);
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onDoubleClicked);
     // After the view's own connection: the view has written back and closed
     // the previous row's editor before the buffers change rows.
-    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, &RegisterScreen::onCurrentChanged);
-    layout->addWidget(view, 1);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this, &RegisterScreen::onCurrentChanged);
+    layout->addWidget(m_view, 1);
 
     auto* bottom = new QHBoxLayout;
     statusLabel = new QLabel(this);
@@ -252,9 +252,9 @@ void RegisterScreen::setAccount(const QString& id)
 {
     abandonEditing();
     // Nothing typed for one account may turn up in another's entry row.
-    model->clearEntryRow();
+    m_model->clearEntryRow();
     accountId = id;
-    delegate->accountId = id;
+    m_delegate->accountId = id;
     filter = RegisterFilter::fromJson(appState->preferences()->valueOr(filterPreferenceKey(id), QString()));
     updateFilterButton();
     reload();
@@ -263,7 +263,7 @@ void RegisterScreen::setAccount(const QString& id)
 
 void RegisterScreen::runPendingReload()
 {
-    if (reloadPending && !editorOpen(view))
+    if (m_reloadPending && !editorOpen(m_view))
         reload();
 }
 
@@ -275,8 +275,8 @@ void RegisterScreen::showNoAccount()
     clearedLabel->clear();
     unclearedLabel->clear();
     balanceLabel->clear();
-    model->setEntries({});
-    model->setShowEntryRow(false);
+    m_model->setEntries({});
+    m_model->setShowEntryRow(false);
     setAccountControlsEnabled(false);
 }
 
@@ -284,11 +284,11 @@ void RegisterScreen::reload()
 {
     if (accountId.isEmpty())
         return;
-    if (editorOpen(view)) {
-        reloadPending = true;
+    if (editorOpen(m_view)) {
+        m_reloadPending = true;
         return;
     }
-    reloadPending = false;
+    m_reloadPending = false;
 
     const std::optional<Account> account = appState->accountRepository()->findById(accountId);
     // A soft-deleted account (a deletion pulled by sync among them) counts
@@ -310,18 +310,18 @@ void RegisterScreen::reload()
 
     // The place to come back to: the top row and the current cell, by
     // transaction where the row has one, else by row number.
-    const QModelIndex top = view->indexAt(QPoint(0, 0));
+    const QModelIndex top = m_view->indexAt(QPoint(0, 0));
     const int topRow = top.isValid() ? top.row() : -1;
     QString topId;
-    if (const RegisterRow* row = top.isValid() ? model->tryEntryAt(topRow) : nullptr)
+    if (const RegisterRow* row = top.isValid() ? m_model->tryEntryAt(topRow) : nullptr)
         topId = row->id;
-    const QModelIndex current = view->currentIndex();
+    const QModelIndex current = m_view->currentIndex();
     const int currentRow = current.isValid() ? current.row() : -1;
     const int currentColumn = current.isValid() ? current.column() : 0;
     // The entry row moves with the rows around it; it is found again as such.
-    const bool currentOnEntryRow = current.isValid() && model->isEntryRow(currentRow);
+    const bool currentOnEntryRow = current.isValid() && m_model->isEntryRow(currentRow);
     QString currentId;
-    if (const RegisterRow* row = current.isValid() ? model->tryEntryAt(currentRow) : nullptr)
+    if (const RegisterRow* row = current.isValid() ? m_model->tryEntryAt(currentRow) : nullptr)
         currentId = row->id;
 
     QList<RegisterRow> rows = appState->transactionRepository()->findRegisterRows(accountId);
@@ -346,11 +346,11 @@ void RegisterScreen::reload()
     setTwoLineMode(preferences->boolValue(kTwoLineKey, false));
     hideColumn(RegisterModel::BalanceColumn, !preferences->boolValue(kShowBalanceKey, true));
 
-    model->setShowEntryRow(true);
+    m_model->setShowEntryRow(true);
     const TypedEdit typed = typedEdit();
     // Handed over: a model that takes the list by rvalue sorts it in place
     // instead of copying all rows first.
-    model->setEntries(std::move(rows));
+    m_model->setEntries(std::move(rows));
     rows = {};
     restoreTypedEdit(typed);
     setAccountControlsEnabled(true);
@@ -359,25 +359,24 @@ void RegisterScreen::reload()
     clearedLabel->setText(formatDisplayAmount(cleared, currency));
     unclearedLabel->setText(formatDisplayAmount(uncleared, currency));
     balanceLabel->setText(formatDisplayAmount(balance, currency));
-    const bool dark = isDarkPalette();
-    const char* balanceColor = balance < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
-    balanceLabel->setStyleSheet(colorStyle(balanceColor));
+    const QColor balanceColor = balance < 0 ? negativeColor() : positiveColor();
+    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balanceColor.name().toUpper()));
 
     // Scroll positions need the new row count laid out.
-    view->doItemsLayout();
-    const int lastRow = model->rowCount() - 1;
-    int r = currentOnEntryRow ? model->entryRowIndex() : rowOfTransaction(currentId);
+    m_view->doItemsLayout();
+    const int lastRow = m_model->rowCount() - 1;
+    int r = currentOnEntryRow ? m_model->entryRowIndex() : rowOfTransaction(currentId);
     if (r < 0 && currentRow >= 0)
         r = std::min(currentRow, lastRow);
     if (r >= 0)
-        view->setCurrentIndex(model->index(r, currentColumn));
+        m_view->setCurrentIndex(m_model->index(r, currentColumn));
     int t = rowOfTransaction(topId);
     if (t < 0 && topRow >= 0)
         t = std::min(topRow, lastRow);
     if (t >= 0)
-        view->scrollTo(model->index(t, 0), QAbstractItemView::PositionAtTop);
+        m_view->scrollTo(m_model->index(t, 0), QAbstractItemView::PositionAtTop);
     if (r >= 0)
-        view->scrollTo(model->index(r, currentColumn), QAbstractItemView::EnsureVisible);
+        m_view->scrollTo(m_model->index(r, currentColumn), QAbstractItemView::EnsureVisible);
 }
 
 void RegisterScreen::showStatus(const QString& text, int milliseconds)
@@ -391,24 +390,24 @@ int RegisterScreen::rowOfTransaction(const QString& transactionId) const
 {
     if (transactionId.isEmpty())
         return -1;
-    const QList<RegisterRow>& rows = model->rows;
+    const QList<RegisterRow>& rows = m_model->rows;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (rows.at(i).id == transactionId)
-            return model->viewRowForDataRow(int(i));
+            return m_model->viewRowForDataRow(int(i));
     }
     return -1;
 }
 
 void RegisterScreen::focusEntryRow()
 {
-    const int entryRow = model->entryRowIndex();
-    if (model->rowCount() == 0 || entryRow < 0)
+    const int entryRow = m_model->entryRowIndex();
+    if (m_model->rowCount() == 0 || entryRow < 0)
         return;
-    if (model->sortColumn == RegisterModel::DateColumn && model->sortOrder == Qt::DescendingOrder)
-        view->scrollToTop();
+    if (m_model->sortColumn == RegisterModel::DateColumn && m_model->sortOrder == Qt::DescendingOrder)
+        m_view->scrollToTop();
     else
-        view->scrollToBottom();
-    view->setCurrentIndex(model->index(entryRow, RegisterModel::DateColumn));
+        m_view->scrollToBottom();
+    m_view->setCurrentIndex(m_model->index(entryRow, RegisterModel::DateColumn));
 }
 
 void RegisterScreen::updateFilterButton()
@@ -458,16 +457,16 @@ void RegisterScreen::onPreferenceChanged(const QString& key)
     if (key != kNewestFirstKey)
         return;
     const bool newestFirst = appState->preferences()->boolValue(kNewestFirstKey, false);
-    view->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_view->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 // ---- Keyboard -------------------------------------------------------------
 
 bool RegisterScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != view && watched != view->viewport())
+    if (watched != m_view && watched != m_view->viewport())
         return QWidget::eventFilter(watched, event);
-    if (watched == view->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         fitDefaultColumnWidths();
 
     if (event->type() == QEvent::ShortcutOverride) {
@@ -497,8 +496,8 @@ bool RegisterScreen::handleKey(QKeyEvent* key)
     const bool shift = modifiers & Qt::ShiftModifier;
     const bool alt = modifiers & Qt::AltModifier;
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    const QModelIndex current = view->currentIndex();
-    const bool onEntryRow = current.isValid() && model->isEntryRow(current.row());
+    const QModelIndex current = m_view->currentIndex();
+    const bool onEntryRow = current.isValid() && m_model->isEntryRow(current.row());
 
     if (enter && ctrl) {
         commitCurrentRow();
@@ -523,7 +522,7 @@ bool RegisterScreen::handleKey(QKeyEvent* key)
             startEditingRow(current.row());
             // Cells without an editor (Clr, Balance, a split row's category
             // and amounts) pass Return on to the next field.
-            const QModelIndex cell = model->index(current.row(), current.column());
+            const QModelIndex cell = m_model->index(current.row(), current.column());
             if (cell.flags() & Qt::ItemIsEditable) {
                 openCell(cell);
                 return true;
@@ -565,7 +564,7 @@ bool RegisterScreen::focusNextPrevChild(bool next)
     bool inView = false;
     for (QWidget* w = focus; w && !inView; w = w->parentWidget()) {
         if (auto* table = qobject_cast<RegisterTableView*>(w))
-            inView = table == view || table->screen == this;
+            inView = table == m_view || table->screen == this;
     }
     if (!inView)
         return QWidget::focusNextPrevChild(next);

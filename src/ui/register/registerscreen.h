@@ -79,10 +79,9 @@ public:
     QMenu* createRowMenu(const QModelIndex& index);
 
     QString currentAccountId() const { return accountId; }
-    const RegisterFilter& currentFilter() const { return filter; }
-    RegisterModel* registerModel() const { return model; }
-    RegisterTableView* tableView() const { return view; }
-    RegisterDelegate* registerDelegate() const { return delegate; }
+    RegisterModel* registerModel() const { return m_model; }
+    RegisterTableView* tableView() const { return m_view; }
+    RegisterDelegate* registerDelegate() const { return m_delegate; }
 
     // Tab and Backtab moves between the fields of the current row; they
     // never save.
@@ -239,16 +238,16 @@ private:
     QLabel* statusLabel = nullptr;
     QPushButton* reconcileButton = nullptr;
     QPushButton* filterButton = nullptr;
-    RegisterTableView* view = nullptr;
-    RegisterModel* model = nullptr;
-    RegisterDelegate* delegate = nullptr;
+    RegisterTableView* m_view = nullptr;
+    RegisterModel* m_model = nullptr;
+    RegisterDelegate* m_delegate = nullptr;
 
     // A reload was asked for while an editor was open.
-    bool reloadPending = false;
+    bool m_reloadPending = false;
     // The buffers as loaded from the transaction being edited inline, so a
     // commit applies only what the user changed on top of the stored row.
-    QStringList loadedBuffers;
-    QString loadedCategoryId;
+    QStringList m_loadedBuffers;
+    QString m_loadedCategoryId;
     // The current cell before a model reset, for a sort to restore.
     struct Place
     {
@@ -256,5 +255,5 @@ private:
         bool entryRow = false;
         int column = 0;
         QString transactionId;
-    } placeBeforeReset;
+    } m_placeBeforeReset;
 };

@@ -37,11 +37,11 @@ QString stateColor(SyncEngine::SyncState state)
     const bool dark = isDarkPalette();
     switch (state) {
     case SyncEngine::Idle:
-        return dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32");
+        return positiveColor().name().toUpper();
     case SyncEngine::Syncing:
         return accentColorRef().name();
     case SyncEngine::Error:
-        return dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828");
+        return negativeColor().name().toUpper();
     default:
         return dark ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
     }

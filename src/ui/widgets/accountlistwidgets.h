@@ -37,7 +37,6 @@ public:
     ElidedLabel* nameLabel() const { return m_name; }
     QLabel* balanceLabel() const { return m_balance; }
     QLabel* subtitleLabel() const { return m_subtitle; }
-    QLabel* iconLabel() const { return m_icon; }
 
 private:
     QString m_accountId;
