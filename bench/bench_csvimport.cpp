@@ -186,7 +186,7 @@ int main(int argc, char** argv)
     std::printf("load average %s\n", Bench::loadAverage().constData());
 
     const long peak = peakRssKb();
-    std::printf("peak memory %.1f MB (target under 300 MB -> %s)\n", peak / 1024.0,
-                peak >= 0 && peak < 300 * 1024 ? "met" : "MISSED");
+    std::printf("peak memory %.1f MB (target under 200 MB -> %s)\n", peak / 1024.0,
+                peak >= 0 && peak < 200 * 1024 ? "met" : "MISSED");
     return 0;
 }
