@@ -128,6 +128,13 @@ private slots:
         QTest::newRow("utf-16 le, odd end") << le + "\x41";
         QTest::newRow("utf-16 be, lone high surrogate") << be + QByteArray("\xD8\x00\x00\x41", 4);
         QTest::newRow("empty") << QByteArray();
+        QRandomGenerator random(20261207);
+        for (const QByteArray& mark : {QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"), QByteArray()}) {
+            QByteArray bytes(1500, Qt::Uninitialized);
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            QTest::addRow("random after mark %s", mark.toHex().constData()) << mark + bytes;
+        }
     }
     void streamed()
     {
