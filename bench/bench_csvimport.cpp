@@ -45,6 +45,15 @@ long peakRssKb()
     return -1;
 }
 
+// Starts the peak over from the present size, so that the peak read later
+// is the import's own (not the generated file's, nor the floor's dump).
+void resetPeakRss()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
 QByteArray generateCsv(int rows)
 {
     QByteArray csv("Date,Payee,Amount,Memo,Category\n");
@@ -162,10 +171,12 @@ int main(int argc, char** argv)
     mapping.categoryColumn = 4;
     mapping.hasHeader = true;
 
+    resetPeakRss();
     QElapsedTimer timer;
     timer.start();
     const ImportResult result = service.importCsv(csvPath, QStringLiteral("acct"), mapping);
     const double importMs = double(timer.nsecsElapsed()) / 1e6;
+    const long peak = peakRssKb();
     QCoreApplication::processEvents();
 
     std::printf("importCsv                   %9.1f ms  imported %d, duplicates %d, unparseable %d, database %d%s\n",
@@ -185,8 +196,7 @@ int main(int argc, char** argv)
                     importMs / floorMs);
     std::printf("load average %s\n", Bench::loadAverage().constData());
 
-    const long peak = peakRssKb();
-    std::printf("peak memory %.1f MB (target under 300 MB -> %s)\n", peak / 1024.0,
-                peak >= 0 && peak < 300 * 1024 ? "met" : "MISSED");
+    std::printf("peak memory of the import %.1f MB (target under 200 MB -> %s)\n", peak / 1024.0,
+                peak >= 0 && peak < 200 * 1024 ? "met" : "MISSED");
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "services/csvparser.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 
 using Rows = QList<QStringList>;
@@ -103,6 +104,56 @@ private slots:
         QFETCH(QString, text);
         QFETCH(Rows, expected);
         QCOMPARE(parseCsv(text), expected);
+    }
+
+    // Read a piece at a time, any cut gives the rows of the whole file.
+    void streamed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray accents = "Caf\xC3\xA9,\"a \"\"b\"\"\",\xF0\x9F\x98\x80\r\n\"x\ny\",2\n";
+        QTest::newRow("utf-8") << accents;
+        QTest::newRow("utf-8 mark, then marks") << "\xEF\xBB\xBF\xEF\xBB\xBF" + accents + "\xEF\xBB\xBFz";
+        QTest::newRow("utf-8 mark, bad bytes") << QByteArray("\xEF\xBB\xBF" "a\xE9\x41,\xF0\x9F,\xC0\x80\n\xE2\x82");
+        QTest::newRow("windows-1252 late") << accents + accents + "\x80\xE9";
+        QTest::newRow("cut off at the end") << accents + "\xE2\x82";
+        const QString wide = QStringLiteral("\uFEFFa,\U0001F600,\"q\"\"\"\n\uFEFFb\n");
+        QByteArray le("\xFF\xFE");
+        QByteArray be("\xFE\xFF");
+        for (const QChar c : wide) {
+            le += char(c.unicode() & 0xFF);
+            le += char(c.unicode() >> 8);
+            be += char(c.unicode() >> 8);
+            be += char(c.unicode() & 0xFF);
+        }
+        QTest::newRow("utf-16 le, odd end") << le + "\x41";
+        QTest::newRow("utf-16 be, lone high surrogate") << be + QByteArray("\xD8\x00\x00\x41", 4);
+        QTest::newRow("empty") << QByteArray();
+        QRandomGenerator random(20261207);
+        for (const QByteArray& mark : {QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"), QByteArray()}) {
+            QByteArray bytes(1500, Qt::Uninitialized);
+            for (char& b : bytes)
+                b = char(random.bounded(256));
+            QTest::addRow("random after mark %s", mark.toHex().constData()) << mark + bytes;
+        }
+    }
+    void streamed()
+    {
+        QFETCH(QByteArray, bytes);
+        const Rows whole = parseCsv(decodeTextBytes(bytes));
+        for (const int piece : {1, 2, 3, 5, 7, 4096}) {
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            CsvReader reader(&buffer, piece);
+            for (int pass = 0; pass < 2; ++pass) {
+                Rows rows;
+                QStringList row;
+                while (reader.next(row))
+                    rows.append(row);
+                QVERIFY(!reader.failed());
+                QCOMPARE(rows, whole);
+                QVERIFY(reader.rewind());
+            }
+        }
     }
 };
 

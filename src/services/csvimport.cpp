@@ -161,6 +161,12 @@ QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColu
         if (hasField(rows.at(i), mapping.dateColumn))
             cells.insert(rows.at(i).at(mapping.dateColumn));
     }
+    return readCsvDateCells(cells, mapping, offFormat);
+}
+
+QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
+                                       QSet<QString>* offFormat)
+{
     return readDates(cells, mapping.dateFormat, offFormat);
 }
 
@@ -211,27 +217,40 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         result.failed = true;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // The file is read as a stream, twice: the first pass counts the rows
+    // and gathers the distinct date cells (the dates of the whole file
+    // decide how each one is read), the second imports.
+    const int first = mapping.hasHeader ? 1 : 0;
+    CsvReader reader(&file);
+    QSet<QString> dateCells;
+    int rowCount = 0;
+    QStringList row;
+    while (reader.next(row)) {
+        if (rowCount++ >= first && hasField(row, mapping.dateColumn))
+            dateCells.insert(row.at(mapping.dateColumn));
+    }
+    if (reader.failed() || !reader.rewind()) {
         result.failed = true;
         return result;
     }
-    file.close();
-
-    const QList<QStringList> rows = parseCsv(decodeTextBytes(bytes));
-    const int first = mapping.hasHeader ? 1 : 0;
-    const int total = int(qMax<qsizetype>(0, rows.size() - first));
-
-    const QHash<QString, QDate> dates = readCsvDates(rows, mapping);
+    const int total = qMax(0, rowCount - first);
+    const QHash<QString, QDate> dates = readCsvDateCells(dateCells, mapping);
+    dateCells.clear();
     QHash<QString, int> storedKeys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
 
     if (!openImport(total, result))
         return result;
 
+    for (int i = 0; i < first; ++i)
+        reader.next(row);
     for (int n = 1; n <= total; ++n) {
         recordReached(n, total);
-        const QStringList& row = rows.at(first + n - 1);
+        if (!reader.next(row)) {
+            // The file failed to read, or shrank, since the first pass.
+            abortImport("CSV", QStringLiteral("the file could not be read again to its end"), result, total);
+            return result;
+        }
 
         const CsvRecord record = readCsvRecord(row, mapping, dates);
         if (record.problem != CsvRecord::Problem::None) {

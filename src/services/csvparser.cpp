@@ -1,6 +1,9 @@
 #include "services/csvparser.h"
 
+#include <QIODevice>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,7 +16,10 @@ const char16_t kWindows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
 };
 
-bool isStrictUtf8(const QByteArray& bytes)
+// The bytes from the start that form complete characters of strict UTF-8.
+// It stops at the first invalid one (and sets *invalid) or at a character
+// that the end of the data cuts off.
+qsizetype strictUtf8Prefix(const QByteArray& bytes, bool* invalid)
 {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
@@ -40,21 +46,32 @@ bool isStrictUtf8(const QByteArray& bytes)
             value = lead & 0x07;
             smallest = 0x10000;
         } else {
-            return false; // a continuation byte or 0xF8-0xFF in lead position
+            *invalid = true; // a continuation byte or 0xF8-0xFF in lead position
+            return i;
         }
         if (i + continuations >= size)
-            return false; // cut off by the end of the data
+            return i; // cut off by the end of the data
         for (int k = 1; k <= continuations; ++k) {
             const unsigned char c = data[i + k];
-            if ((c & 0xC0) != 0x80)
-                return false;
+            if ((c & 0xC0) != 0x80) {
+                *invalid = true;
+                return i;
+            }
             value = (value << 6) | (c & 0x3F);
         }
-        if (value < smallest || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
-            return false;
+        if (value < smallest || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+            *invalid = true;
+            return i;
+        }
         i += continuations + 1;
     }
-    return true;
+    return i;
+}
+
+bool isStrictUtf8(const QByteArray& bytes)
+{
+    bool invalid = false;
+    return strictUtf8Prefix(bytes, &invalid) == bytes.size() && !invalid;
 }
 
 QString decodeWindows1252(const QByteArray& bytes)
@@ -80,6 +97,36 @@ QString decodeUtf16(QStringConverter::Encoding encoding, const QByteArray& bytes
     return decoder(bytes);
 }
 
+// Where the bytes of a UTF-8 stream can be cut without parting a lead byte
+// from the continuation bytes it asks for: they go with the next piece.
+qsizetype utf8Cut(const QByteArray& bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, size); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes.at(size - back));
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const int length = (byte & 0xE0) == 0xC0 ? 2 : (byte & 0xF0) == 0xE0 ? 3 : (byte & 0xF8) == 0xF0 ? 4 : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
+}
+
+// Where the bytes of a UTF-16 stream can be cut: after a whole code unit
+// that is no high surrogate.
+qsizetype utf16Cut(const QByteArray& bytes, bool littleEndian)
+{
+    qsizetype cut = bytes.size() & ~qsizetype(1);
+    if (cut >= 2) {
+        const auto first = static_cast<unsigned char>(bytes.at(cut - 2));
+        const auto second = static_cast<unsigned char>(bytes.at(cut - 1));
+        const unsigned unit = littleEndian ? (second << 8 | first) : (first << 8 | second);
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            cut -= 2;
+    }
+    return cut;
+}
+
 } // namespace
 
 QString decodeTextBytes(const QByteArray& bytes)
@@ -99,51 +146,185 @@ QString decodeTextBytes(const QByteArray& bytes)
 QList<QStringList> parseCsv(const QString& text)
 {
     QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool inQuotes = false;
+    CsvRowSplitter splitter;
+    splitter.feed(text, rows);
+    splitter.finish(rows);
+    return rows;
+}
 
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
+void CsvRowSplitter::feed(QStringView text, QList<QStringList>& rows)
+{
+    for (const QChar c : text) {
+        if (m_quoteInQuotes) {
+            m_quoteInQuotes = false;
             if (c == QLatin1Char('"')) {
-                if (i + 1 < size && text.at(i + 1) == QLatin1Char('"')) {
-                    field.append(c);
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                field.append(c);
+                m_field.append(c); // a doubled quote is one quote
+                continue;
             }
+            m_inQuotes = false; // the quote closed; c is read outside
+        } else if (m_inQuotes) {
+            if (c == QLatin1Char('"'))
+                m_quoteInQuotes = true;
+            else
+                m_field.append(c);
             continue;
         }
         switch (c.unicode()) {
         case u'"':
-            inQuotes = true;
+            m_inQuotes = true;
             break;
         case u',':
-            row.append(field.trimmed());
-            field.clear();
+            m_row.append(m_field.trimmed());
+            m_field.clear();
             break;
         case u'\n':
-            row.append(field.trimmed());
-            field.clear();
-            if (!(row.size() == 1 && row.first().isEmpty()))
-                rows.append(row);
-            row.clear();
+            m_row.append(m_field.trimmed());
+            m_field.clear();
+            if (!(m_row.size() == 1 && m_row.first().isEmpty()))
+                rows.append(m_row);
+            m_row.clear();
             break;
         case u'\r':
             break;
         default:
-            field.append(c);
+            m_field.append(c);
             break;
         }
     }
-    if (!field.isEmpty() || !row.isEmpty()) {
-        row.append(field.trimmed());
-        rows.append(row);
+}
+
+void CsvRowSplitter::finish(QList<QStringList>& rows)
+{
+    if (!m_field.isEmpty() || !m_row.isEmpty()) {
+        m_row.append(m_field.trimmed());
+        rows.append(m_row);
     }
-    return rows;
+    *this = CsvRowSplitter();
+}
+
+CsvReader::CsvReader(QIODevice* device, qsizetype pieceBytes)
+    : m_device(device)
+    , m_pieceBytes(std::max<qsizetype>(1, pieceBytes))
+{
+    m_device->seek(0);
+    QByteArray head;
+    while (head.size() < 3) {
+        const QByteArray more = m_device->read(m_pieceBytes);
+        if (more.isEmpty())
+            break;
+        head += more;
+    }
+    const auto byteAt = [&head](int i) { return static_cast<unsigned char>(head.at(i)); };
+    if (head.size() >= 3 && byteAt(0) == 0xEF && byteAt(1) == 0xBB && byteAt(2) == 0xBF) {
+        m_start = 3;
+    } else if (head.size() >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
+        m_encoding = Encoding::Utf16LE;
+        m_start = 2;
+    } else if (head.size() >= 2 && byteAt(0) == 0xFE && byteAt(1) == 0xFF) {
+        m_encoding = Encoding::Utf16BE;
+        m_start = 2;
+    } else {
+        // The whole data decides between UTF-8 and Windows-1252.
+        QByteArray rest = head;
+        for (;;) {
+            bool invalid = false;
+            rest.remove(0, strictUtf8Prefix(rest, &invalid));
+            if (invalid) {
+                m_encoding = Encoding::Windows1252;
+                break;
+            }
+            const QByteArray more = m_device->read(m_pieceBytes);
+            if (more.isEmpty()) {
+                m_failed = !m_device->atEnd();
+                m_encoding = rest.isEmpty() ? Encoding::Utf8 : Encoding::Windows1252;
+                break;
+            }
+            rest += more;
+        }
+    }
+    rewind();
+}
+
+bool CsvReader::rewind()
+{
+    m_bytes.clear();
+    m_splitter = CsvRowSplitter();
+    m_rows.clear();
+    m_nextRow = 0;
+    m_atEnd = false;
+    m_pieceCount = 0;
+    if (!m_device->seek(m_start))
+        m_failed = true;
+    return !m_failed;
+}
+
+bool CsvReader::next(QStringList& row)
+{
+    while (m_nextRow >= m_rows.size()) {
+        if (m_failed || m_atEnd)
+            return false;
+        m_rows.clear();
+        m_nextRow = 0;
+        readMore();
+    }
+    if (m_failed)
+        return false;
+    row = std::move(m_rows[m_nextRow++]);
+    return true;
+}
+
+void CsvReader::readMore()
+{
+    const QByteArray piece = m_device->read(m_pieceBytes);
+    if (piece.isEmpty()) {
+        m_failed = !m_device->atEnd();
+        m_atEnd = true;
+        decodeBuffered(true);
+        m_splitter.finish(m_rows);
+        return;
+    }
+    m_bytes += piece;
+    decodeBuffered(false);
+}
+
+void CsvReader::decodeBuffered(bool atEnd)
+{
+    qsizetype cut = m_bytes.size();
+    if (!atEnd && m_encoding == Encoding::Utf8)
+        cut = utf8Cut(m_bytes);
+    else if (!atEnd && m_encoding != Encoding::Windows1252)
+        cut = utf16Cut(m_bytes, m_encoding == Encoding::Utf16LE);
+    QByteArray bytes = m_bytes.left(cut);
+    m_bytes.remove(0, cut);
+    if (bytes.isEmpty())
+        return;
+    // The decoders drop a byte-order mark at the start of what they are
+    // given; only the file's own first one goes, so a later piece is read
+    // behind a space that is taken off again.
+    const bool behindSpace = m_pieceCount > 0 && m_encoding != Encoding::Windows1252;
+    QString text;
+    switch (m_encoding) {
+    case Encoding::Utf8:
+        if (behindSpace)
+            bytes.prepend(' ');
+        text = QString::fromUtf8(bytes);
+        break;
+    case Encoding::Utf16LE:
+        if (behindSpace)
+            bytes.prepend(QByteArray(" \0", 2));
+        text = decodeUtf16(QStringConverter::Utf16LE, bytes);
+        break;
+    case Encoding::Utf16BE:
+        if (behindSpace)
+            bytes.prepend(QByteArray("\0 ", 2));
+        text = decodeUtf16(QStringConverter::Utf16BE, bytes);
+        break;
+    case Encoding::Windows1252:
+        text = decodeWindows1252(bytes);
+        break;
+    }
+    if (behindSpace)
+        text.remove(0, 1);
+    ++m_pieceCount;
+    m_splitter.feed(text, m_rows);
 }

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+class QIODevice;
 
 // Text of a whole imported file. A UTF-8, UTF-16 LE or UTF-16 BE byte-order
 // mark decides; without one, data that is strict UTF-8 (no overlong forms,
@@ -16,3 +19,52 @@ QString decodeTextBytes(const QByteArray& bytes);
 // carriage returns outside quotes are dropped, and a line that holds
 // nothing but white space is no row. Rows keep their own field counts.
 QList<QStringList> parseCsv(const QString& text);
+
+// The grammar of parseCsv, fed the text piece by piece: rows complete once
+// their line feed (or, after finish, the end of the text) is read.
+class CsvRowSplitter
+{
+public:
+    void feed(QStringView text, QList<QStringList>& rows);
+    void finish(QList<QStringList>& rows);
+
+private:
+    QStringList m_row;
+    QString m_field;
+    bool m_inQuotes = false;
+    bool m_quoteInQuotes = false; // a quote inside quotes, not yet known to be doubled
+};
+
+// The rows parseCsv(decodeTextBytes(all bytes)) gives, read from an open,
+// seekable device a piece at a time, so that a file of any size takes the
+// memory of one piece. Without a byte-order mark the encoding is decided by
+// a scan over the whole device first.
+class CsvReader
+{
+public:
+    explicit CsvReader(QIODevice* device, qsizetype pieceBytes = 256 * 1024);
+
+    // The next row; false at the end and after a read error.
+    bool next(QStringList& row);
+    // Back to the first row, the encoding kept.
+    bool rewind();
+    bool failed() const { return m_failed; }
+
+private:
+    enum class Encoding { Utf8, Utf16LE, Utf16BE, Windows1252 };
+
+    void readMore();
+    void decodeBuffered(bool atEnd);
+
+    QIODevice* m_device;
+    qsizetype m_pieceBytes;
+    Encoding m_encoding = Encoding::Utf8;
+    qint64 m_start = 0; // after the byte-order mark
+    QByteArray m_bytes; // read, not yet decoded (the tail of a character)
+    CsvRowSplitter m_splitter;
+    QList<QStringList> m_rows;
+    int m_pieceCount = 0; // pieces decoded since the start
+    qsizetype m_nextRow = 0;
+    bool m_atEnd = false;
+    bool m_failed = false;
+};

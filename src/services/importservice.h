@@ -53,6 +53,9 @@ struct CsvRecord
 // and a format is) gets the cells the format itself does not read.
 QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
                                    QSet<QString>* offFormat = nullptr);
+// The same from the distinct date cells of the data rows alone.
+QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
+                                       QSet<QString>* offFormat = nullptr);
 // One row as the import stores it, with the dates of readCsvDates. Amounts
 // may use a decimal comma ("12,50", "1.234,56"); text that is no number is
 // no amount.
