@@ -175,6 +175,10 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     // An account deleted while the window is open can no longer be finished.
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &ReconciliationScreen::updateDifference);
+    followTheme(this, [this] {
+        updateDifference();
+        recolourNegativeItems(m_table);
+    });
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;

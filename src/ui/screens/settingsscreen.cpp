@@ -152,12 +152,7 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
         auto* navItem = new QListWidgetItem(item.text, m_nav);
         navItem->setData(Qt::UserRole, int(item.glyph));
     }
-    styleNavigation();
-    // Every open window takes a new theme or accent at once.
-    if (ThemeManager* theme = m_appState->themeManager()) {
-        connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::styleNavigation);
-        connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::styleNavigation);
-    }
+    followTheme(m_nav, [this] { styleNavigation(); });
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGeneralPage());
