@@ -10,6 +10,7 @@
 #include "ui/mainwindow.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
+#include "ui/style.h"
 #include "ui/screens/recurringscreen.h"
 
 #include <QLabel>
@@ -213,7 +214,7 @@ void TestRecurringScreen::dueMarking()
     RecurringModel* model = m_screen->model();
 
     QCOMPARE(model->index(0, RecurringModel::NextDueColumn).data(Qt::ForegroundRole).value<QColor>() ==
-                 QColor(0, 136, 0),
+                 positiveColor(),
              due);
     QCOMPARE(enabledMenuEntries(0), menu);
     QCOMPARE(model->index(0, RecurringModel::StatusColumn).data().toString(), status);

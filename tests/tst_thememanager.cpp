@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "account/ui/accountwidgets.h"
 #include "app/appstate.h"
 #include "data/preferencesrepository.h"
 #include "ui/style.h"
@@ -39,6 +40,7 @@ private slots:
 
     void invalidAccentIsIgnored();
     void validAccentSavesAndRestyles();
+    void openWidgetsFollowThemeSwitch();
     void accentButtonStyleSheetText();
     void accentButtonTextColour_data();
     void accentButtonTextColour();
@@ -288,6 +290,23 @@ void TestThemeManager::validAccentSavesAndRestyles()
     QCOMPARE(QApplication::palette().color(QPalette::Highlight).name(), QStringLiteral("#ffa726"));
     QVERIFY(accentButton.styleSheet().startsWith(QStringLiteral("QPushButton {  background-color: #ffa726;")));
     QCOMPARE(plain.styleSheet(), QStringLiteral("color: red;"));
+}
+
+void TestThemeManager::openWidgetsFollowThemeSwitch()
+{
+    ThemeManager manager(m_prefs.get());
+    manager.setTheme(ThemeManager::Light);
+    QLabel caption; // a secondary text of the account window
+    LarkAccount::AccountWidgets::setSecondaryColor(&caption);
+    QLabel amount;
+    followTheme(&amount, [&amount] { amount.setStyleSheet(negativeColor().name()); });
+    const QString lightNegative = amount.styleSheet();
+
+    manager.setTheme(ThemeManager::Dark);
+
+    QCOMPARE(caption.palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::PlaceholderText));
+    QCOMPARE(amount.styleSheet(), negativeColor().name());
+    QVERIFY(amount.styleSheet() != lightNegative);
 }
 
 void TestThemeManager::accentButtonStyleSheetText()

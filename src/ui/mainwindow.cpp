@@ -105,17 +105,14 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
 
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
-    m_statusBar->updateColors();
+    // The account rows carry accent-coloured icons of their own.
+    followTheme(this, [this] {
+        m_statusBar->updateColors();
+        m_accountList->setStyleSheet(styleSheetForAccountList());
+        scheduleAccountListRefresh();
+    });
 
     if (ThemeManager* theme = m_appState->themeManager()) {
-        connect(theme, &ThemeManager::themeChanged, this, [this] {
-            m_statusBar->updateColors();
-            m_accountList->setStyleSheet(styleSheetForAccountList());
-        });
-        connect(theme, &ThemeManager::accentChanged, this, [this] {
-            m_statusBar->updateColors();
-            scheduleAccountListRefresh();
-        });
         // Refonted rows need item heights measured again.
         connect(theme, &ThemeManager::fontScaleChanged, this, [this] {
             fitAccountPaneToFont();
@@ -165,7 +162,7 @@ QWidget* MainWindow::buildEmptyStatePage()
     QFont iconFont(QStringLiteral("Material Icons"));
     iconFont.setPixelSize(96);
     icon->setFont(iconFont);
-    icon->setStyleSheet(QStringLiteral("color: %1;").arg(accentColorRef().lighter(135).name()));
+    followTheme(icon, [icon] { icon->setStyleSheet(QStringLiteral("color: %1;").arg(accentColorRef().lighter(135).name())); });
     layout->addWidget(icon);
     layout->addSpacing(8);
 

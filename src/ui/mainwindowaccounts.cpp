@@ -114,8 +114,10 @@ void MainWindow::setupAccountList()
 void MainWindow::fitAccountPaneToFont()
 {
     // Names and balances grow with the font; so does the pane's least width,
-    // and with it the window's minimum size.
-    const int least = kAccountPaneMinimumWidth * std::max(100, fontScalePercent()) / 100;
+    // by half as much, so that at the largest font the window's minimum still
+    // fits a 1280-pixel screen (names elide; the pane can be widened).
+    const int growth = std::max(0, fontScalePercent() - 100) / 2;
+    const int least = kAccountPaneMinimumWidth * (100 + growth) / 100;
     m_accountList->setMinimumWidth(least);
     if (QWidget* pane = m_accountList->parentWidget()) {
         pane->setMinimumWidth(least);

@@ -3,14 +3,37 @@
 #include "ui/appearance.h"
 
 #include <QGuiApplication>
+#include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QPalette>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
+
+// Child of the widget it restyles, so both go together.
+class ThemeFollower : public QObject
+{
+public:
+    ThemeFollower(QWidget* owner, std::function<void()> restyle)
+        : QObject(owner)
+        , restyle(std::move(restyle))
+    {
+    }
+
+    const std::function<void()> restyle;
+};
+
+QList<QPointer<ThemeFollower>>& themeFollowers()
+{
+    static QList<QPointer<ThemeFollower>> followers;
+    return followers;
+}
 
 // Point size every role derives from. A base font sized in pixels has no
 // point size, so it scales from 10 points.
@@ -159,4 +182,35 @@ QColor negativeColor()
 QColor positiveColor()
 {
     return isDarkPalette() ? QColor(QStringLiteral("#66BB6A")) : QColor(QStringLiteral("#2E7D32"));
+}
+
+void followTheme(QWidget* owner, std::function<void()> restyle)
+{
+    if (!owner || !restyle)
+        return;
+    restyle();
+    themeFollowers().append(new ThemeFollower(owner, std::move(restyle)));
+}
+
+void restyleThemeFollowers()
+{
+    QList<QPointer<ThemeFollower>>& followers = themeFollowers();
+    followers.removeAll(nullptr);
+    // A restyle may open or close widgets: the list is walked as it was.
+    const QList<QPointer<ThemeFollower>> current = followers;
+    for (const QPointer<ThemeFollower>& follower : current) {
+        if (follower)
+            follower->restyle();
+    }
+}
+
+void recolourNegativeItems(QTableWidget* table)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            QTableWidgetItem* item = table->item(row, column);
+            if (item && item->data(Qt::ForegroundRole).isValid())
+                item->setForeground(negativeColor());
+        }
+    }
 }

@@ -4,7 +4,10 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // Font roles kept in the widget property "larkFontRole" so the theme can
@@ -55,3 +58,15 @@ bool isDarkPalette();
 // Money colours readable on the current palette.
 QColor negativeColor();
 QColor positiveColor();
+
+// Runs `restyle` now and again after every theme or accent switch (see
+// restyleThemeFollowers), for as long as `owner` lives. Windows
+// put everything they colour from the palette, the accent or isDarkPalette()
+// in one such function, so an open window restyles with the rest.
+void followTheme(QWidget* owner, std::function<void()> restyle);
+// Gives every item of the table that has a foreground of its own (the
+// negative amounts) the negative colour of the current palette.
+void recolourNegativeItems(QTableWidget* table);
+// Runs every live restyle given to followTheme; the theme calls it once the
+// new palette is installed.
+void restyleThemeFollowers();

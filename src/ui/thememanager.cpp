@@ -262,6 +262,7 @@ void ThemeManager::setTheme(Theme theme)
     installContrastStyle();
     QApplication::setPalette(themePalette(dark, accentColorRef()));
     QApplication::setFont(scaledFont());
+    restyleThemeFollowers();
 
     if (m_preferences)
         m_preferences->setValue(QStringLiteral("theme"), themeName(theme));

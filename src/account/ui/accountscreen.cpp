@@ -6,6 +6,8 @@
 #include "account/ui/accountwidgets.h"
 #include "ui/widgets/pageshortcuts.h"
 
+#include "ui/style.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -84,7 +86,7 @@ AccountScreen::AccountScreen(Client* client, QWidget* parent)
     m_tabList->setSpacing(2);
     m_tabList->addItems({QStringLiteral("Profile"), QStringLiteral("Group"), QStringLiteral("Devices"),
                          QStringLiteral("Security"), QStringLiteral("Data & Privacy")});
-    m_tabList->setStyleSheet(tabListStyleSheet());
+    followTheme(m_tabList, [list = m_tabList] { list->setStyleSheet(tabListStyleSheet()); });
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createProfileTab());

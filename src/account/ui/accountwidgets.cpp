@@ -1,5 +1,7 @@
 #include "account/ui/accountwidgets.h"
 
+#include "ui/style.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
@@ -16,10 +18,12 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
 
 void setSecondaryColor(QWidget* widget)
 {
-    QPalette palette = widget->palette();
-    palette.setBrush(QPalette::All, QPalette::WindowText,
-                     QBrush(QApplication::palette().color(QPalette::PlaceholderText)));
-    widget->setPalette(palette);
+    followTheme(widget, [widget] {
+        QPalette palette = widget->palette();
+        palette.setBrush(QPalette::All, QPalette::WindowText,
+                         QBrush(QApplication::palette().color(QPalette::PlaceholderText)));
+        widget->setPalette(palette);
+    });
 }
 
 void shrinkFont(QWidget* widget, int points)

@@ -51,7 +51,7 @@ struct Shrinkable
     int column;
     int characters;
 };
-constexpr Shrinkable kShrinkable[] = {{RegisterModel::CategoryColumn, 8}, {RegisterModel::MemoColumn, 6},
+constexpr Shrinkable kShrinkable[] = {{RegisterModel::CategoryColumn, 4}, {RegisterModel::MemoColumn, 3},
                                       {RegisterModel::DateColumn, 10},    {RegisterModel::CheckNumberColumn, 4},
                                       {RegisterModel::PaymentColumn, 8},  {RegisterModel::DepositColumn, 8},
                                       {RegisterModel::BalanceColumn, 9}};

@@ -44,6 +44,15 @@ QString colorStyle(const char* color)
     return QStringLiteral("color: %1;").arg(QLatin1String(color));
 }
 
+// The balance label keeps its sign here so a theme switch can recolour it.
+const char kNegativeKey[] = "negativeBalance";
+
+void colourBalance(QLabel* label)
+{
+    const QColor color = label->property(kNegativeKey).toBool() ? negativeColor() : positiveColor();
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(color.name().toUpper()));
+}
+
 const QString kTwoLineKey = QStringLiteral("registerTwoLine");
 
 QLabel* captionLabel(const QString& text, QWidget* parent)
@@ -107,6 +116,7 @@ void RegisterScreen::setupUi()
     // The weight is kept in the widget's markers so a font-scale change
     // keeps the balance bold.
     applyFontRole(balanceLabel, int(FontRole::Subtitle), 700);
+    followTheme(balanceLabel, [label = balanceLabel] { colourBalance(label); });
 
     filterButton = new QPushButton(this);
     filterButton->setObjectName(QStringLiteral("filterButton"));
@@ -231,7 +241,11 @@ void RegisterScreen::setupUi()
                       .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
                            QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
                            QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
-    bottom->addWidget(hint);
+    // A long translation at a large font wraps instead of setting the
+    // window's least width.
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bottom->addWidget(hint, 1);
     layout->addLayout(bottom);
 
     setAccountControlsEnabled(false);
@@ -359,8 +373,8 @@ void RegisterScreen::reload()
     clearedLabel->setText(formatDisplayAmount(cleared, currency));
     unclearedLabel->setText(formatDisplayAmount(uncleared, currency));
     balanceLabel->setText(formatDisplayAmount(balance, currency));
-    const QColor balanceColor = balance < 0 ? negativeColor() : positiveColor();
-    balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(balanceColor.name().toUpper()));
+    balanceLabel->setProperty(kNegativeKey, balance < 0);
+    colourBalance(balanceLabel);
 
     // Scroll positions need the new row count laid out.
     m_view->doItemsLayout();

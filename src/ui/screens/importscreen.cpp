@@ -10,6 +10,8 @@
 #include "ui/screens/importqifmapping.h"
 #include "ui/style.h"
 
+#include <QGuiApplication>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -371,7 +373,7 @@ void ImportScreen::showCsvPreview()
     }
     const CsvColumnMapping mapping = currentMapping();
     const CsvPreview preview = buildCsvPreview(m_csvRows, csvColumnCount(m_csvRows), mapping);
-    const QColor muted = palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor muted = QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
 
     m_previewTable->setUpdatesEnabled(false);
     m_previewTable->clear();

@@ -68,6 +68,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(QStringLiteral("#6E8A7E")));
     m_emptyLabel->hide();
     layout->addWidget(m_emptyLabel);
+    followTheme(m_table, [table = m_table] { recolourNegativeItems(table); });
 }
 
 ReconciliationHistoryScreen::~ReconciliationHistoryScreen() = default;

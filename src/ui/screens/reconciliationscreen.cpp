@@ -26,6 +26,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -65,7 +66,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     outer->addWidget(splitter);
 
     auto* left = new QWidget(splitter);
-    left->setFixedWidth(310);
+    // The summary captions grow with the font.
+    left->setFixedWidth(310 * std::max(100, fontScalePercent()) / 100);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(16, 16, 16, 16);
 
@@ -149,8 +151,9 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     header->setSectionResizeMode(CheckColumn, QHeaderView::Fixed);
     header->resizeSection(CheckColumn, 30);
     header->setSectionResizeMode(PayeeColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(AmountColumn, QHeaderView::Fixed);
-    header->resizeSection(AmountColumn, 100);
+    // Dates and amounts are never cut, whatever the font.
+    header->setSectionResizeMode(DateColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(AmountColumn, QHeaderView::ResizeToContents);
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -175,6 +178,10 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     // An account deleted while the window is open can no longer be finished.
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
             &ReconciliationScreen::updateDifference);
+    followTheme(this, [this] {
+        updateDifference();
+        recolourNegativeItems(m_table);
+    });
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;

@@ -59,7 +59,7 @@ QVariant RecurringModel::data(const QModelIndex& index, int role) const
         if (column == AmountColumn && r.amount < 0)
             return negativeColor();
         if (column == NextDueColumn && isDue(index.row()))
-            return QColor(0, 136, 0);
+            return positiveColor();
         if (column == StatusColumn && !r.isActive)
             return QColor(Qt::gray);
     }

@@ -45,6 +45,9 @@ RecurringScreen::RecurringScreen(AppState* appState, QWidget* parent)
     applyFontRole(title, int(FontRole::Title), 700);
     header->addWidget(title);
     m_dueLabel = new QLabel(this);
+    followTheme(m_dueLabel, [label = m_dueLabel] {
+        label->setStyleSheet(QStringLiteral("color: %1;").arg(positiveColor().name()));
+    });
     applyFontRole(m_dueLabel, int(FontRole::Body), 700);
     header->addWidget(m_dueLabel);
     header->addStretch();
@@ -105,7 +108,7 @@ void RecurringScreen::refresh()
         m_dueLabel->clear();
     } else {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+
     }
 }
 

@@ -104,6 +104,8 @@ void selectData(QComboBox* combo, const QVariant& data)
 
 void SettingsScreen::styleNavigation()
 {
+    // Restyled on a font change too: the page names keep their room.
+    m_nav->setFixedWidth(180 * std::max(100, fontScalePercent()) / 100);
     const bool dark = isDarkPalette();
     m_nav->setStyleSheet(QStringLiteral("QListWidget {  background: %1;  border: none;  padding: 12px 8px;}"
                                         "QListWidget::item {  color: %2;  padding: 8px 12px;  border-radius: 6px;}"
@@ -134,7 +136,6 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
     m_nav = new QListWidget;
     setFontRole(m_nav, FontRole::Body);
     // Wider with a larger font, so the page names keep their room.
-    m_nav->setFixedWidth(180 * std::max(100, fontScalePercent()) / 100);
     m_nav->setFrameShape(QFrame::NoFrame);
     m_nav->setFocusPolicy(Qt::NoFocus);
     // The width is fixed: a long translation is shortened, never scrolled.
@@ -152,12 +153,7 @@ SettingsScreen::SettingsScreen(AppState* appState, QWidget* parent) : QWidget(pa
         auto* navItem = new QListWidgetItem(item.text, m_nav);
         navItem->setData(Qt::UserRole, int(item.glyph));
     }
-    styleNavigation();
-    // Every open window takes a new theme or accent at once.
-    if (ThemeManager* theme = m_appState->themeManager()) {
-        connect(theme, &ThemeManager::themeChanged, this, &SettingsScreen::styleNavigation);
-        connect(theme, &ThemeManager::accentChanged, this, &SettingsScreen::styleNavigation);
-    }
+    followTheme(m_nav, [this] { styleNavigation(); });
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGeneralPage());

@@ -79,15 +79,17 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
     m_taglineLabel->setTextFormat(Qt::PlainText);
     setFontRole(m_taglineLabel, FontRole::Subtitle);
     m_taglineLabel->setAlignment(Qt::AlignCenter);
-    m_taglineLabel->setStyleSheet(
-        QStringLiteral("color: %1;").arg(lightPalette() ? QStringLiteral("#4A6358") : QStringLiteral("#8FAF9F")));
+    followTheme(m_taglineLabel, [label = m_taglineLabel] {
+        label->setStyleSheet(
+            QStringLiteral("color: %1;").arg(lightPalette() ? QStringLiteral("#4A6358") : QStringLiteral("#8FAF9F")));
+    });
     layout->addWidget(m_taglineLabel);
     layout->addSpacing(16);
 
     m_sessionNote = wrappedLabel(tr("Your session has ended. Sign back in to keep syncing."), column);
     m_sessionNote->setAlignment(Qt::AlignCenter);
     setFontRole(m_sessionNote, FontRole::Strong);
-    m_sessionNote->setStyleSheet(accentLinkStyle());
+    followTheme(m_sessionNote, [label = m_sessionNote] { label->setStyleSheet(accentLinkStyle()); });
     m_sessionNote->hide();
     layout->addWidget(m_sessionNote);
     layout->addSpacing(8);
@@ -117,6 +119,12 @@ WelcomeScreen::WelcomeScreen(AppState* appState, QWidget* parent)
     scroll->setWidget(content);
 
     setReturningUser(false);
+    // The flat link button takes the new accent too.
+    followTheme(this, [this] {
+        for (QPushButton* button : {m_primaryButton, m_signInButton})
+            if (button->isFlat())
+                button->setStyleSheet(accentLinkStyle());
+    });
 }
 
 WelcomeScreen::~WelcomeScreen() = default;
@@ -127,8 +135,10 @@ QWidget* WelcomeScreen::buildHowItWorksCard()
     card->setObjectName(QStringLiteral("HowItWorksCard"));
     // A plain QWidget paints its style sheet border only with this set.
     card->setAttribute(Qt::WA_StyledBackground);
-    card->setStyleSheet(QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
-                            .arg(lightPalette() ? QStringLiteral("#D8E0DB") : QStringLiteral("#2A4038")));
+    followTheme(card, [card] {
+        card->setStyleSheet(QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
+                                .arg(lightPalette() ? QStringLiteral("#D8E0DB") : QStringLiteral("#2A4038")));
+    });
     auto* layout = new QVBoxLayout(card);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(8);
@@ -155,7 +165,7 @@ QWidget* WelcomeScreen::makeStepRow(int number, const QString& text)
 
     auto* numberLabel = new QLabel(QStringLiteral("%1.").arg(number), row);
     setFontRole(numberLabel, FontRole::Strong);
-    numberLabel->setStyleSheet(accentLinkStyle());
+    followTheme(numberLabel, [numberLabel] { numberLabel->setStyleSheet(accentLinkStyle()); });
     numberLabel->setFixedWidth(20);
     numberLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(numberLabel, 0, Qt::AlignTop);
@@ -177,9 +187,11 @@ void WelcomeScreen::setReturningUser(bool returning)
     QPushButton* main = returning ? m_signInButton : m_primaryButton;
     QPushButton* link = returning ? m_primaryButton : m_signInButton;
     main->setFlat(false);
+    main->setProperty(AccentButtonProperty, true);
     main->setStyleSheet(accentButtonStyleSheet());
     main->setMinimumHeight(40);
     link->setFlat(true);
+    link->setProperty(AccentButtonProperty, false);
     link->setStyleSheet(accentLinkStyle());
     link->setMinimumHeight(0);
 

@@ -2,7 +2,10 @@
 
 #include "ui/widgets/dateinput.h"
 
+#include "ui/style.h"
+
 #include <QAction>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -11,7 +14,8 @@ DateField::DateField(QWidget* parent)
     , m_date(QDate::currentDate())
 {
     redisplay();
-    QAction* action = addAction(calendarIcon(palette()), QLineEdit::TrailingPosition);
+    QAction* action = addAction(QIcon(), QLineEdit::TrailingPosition);
+    followTheme(this, [action] { action->setIcon(calendarIcon(QGuiApplication::palette())); });
     action->setToolTip(tr("Open calendar (F4)"));
     connect(action, &QAction::triggered, this, &DateField::openCalendarPopup);
 }

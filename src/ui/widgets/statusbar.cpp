@@ -66,9 +66,8 @@ void StatusBar::setRecurringDueCount(int count)
     m_recurringDueCount = count;
     if (count > 0) {
         m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));
-        const QString color = isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
-        m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(color));
     }
+    updateColors();
     updateRecurringDueVisibility();
 }
 
@@ -102,4 +101,6 @@ void StatusBar::updateColors()
     const QString sheet = QStringLiteral("color: %1;").arg(color);
     m_syncLabel->setStyleSheet(sheet);
     m_accountCountLabel->setStyleSheet(sheet);
+    const QString due = isDarkPalette() ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
+    m_recurringDueLabel->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(due));
 }
