@@ -112,7 +112,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "raw open failed\n");
         return 1;
     }
-    std::printf("sqlite %s; times are medians of %d runs\n\n", sqlite3_libversion(), repeats);
+    std::printf("sqlite %s; times are medians of %d runs; load average %s\n\n", sqlite3_libversion(), repeats,
+                Bench::loadAverage().constData());
 #endif
     // The statements the repository runs, repeated here for the raw side.
     const QString columns = QLatin1String(Columns::transaction);

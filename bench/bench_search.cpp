@@ -108,8 +108,8 @@ int main(int argc, char** argv)
     }
     QSqlQuery count(state.database()->database());
     count.exec(QStringLiteral("SELECT COUNT(*) FROM transactions"));
-    std::printf("%lld transactions; medians of %d runs\n\n", count.next() ? count.value(0).toLongLong() : -1LL,
-                repeats);
+    std::printf("%lld transactions; medians of %d runs; load average %s\n\n",
+                count.next() ? count.value(0).toLongLong() : -1LL, repeats, Bench::loadAverage().constData());
 
     // ---- Search: typed text to filled table.
     SearchScreen search(&state);
@@ -202,5 +202,6 @@ int main(int argc, char** argv)
                                                     &changed);
     });
     print(QStringLiteral("rename of one payee, %1 rows").arg(changed), rename, "target < 2000 ms");
+    std::printf("\nload average at the end %s\n", Bench::loadAverage().constData());
     return 0;
 }

@@ -685,6 +685,7 @@ private slots:
         QTest::newRow("digits inside a word") << "x10" << "" << "" << -1 << false;
         QTest::newRow("account") << "s" << "a1" << "" << -1 << false;
         QTest::newRow("category") << "n" << "" << "food" << -1 << false;
+        QTest::newRow("rarer word, category with split lines") << "coffee" << "" << "groc" << -1 << false;
         QTest::newRow("account, category, cleared") << "s" << "a2" << "groc" << 1 << false;
         QTest::newRow("dates, uncleared") << "a" << "" << "" << 0 << true;
     }

@@ -30,8 +30,12 @@ struct Conditions
 // its lines'. Tested row by row, the lines are looked up by transaction id
 // (unary plus: not through the category's index) for split rows only. As a set of rowids (the category's index and the
 // lines' index), it lets a plan start from the category's rows; NOT INDEXED
-// leaves the rowid lookups of that set as the statement's way in.
-Conditions filterConditions(const TransactionSearchFilter& filter, bool categoryAsRowSet = false)
+// leaves the rowid lookups of that set as the statement's way in. With a
+// match expression the set holds only the category's matching rows: its
+// index is walked and each entry tested against the full-text hits (unary
+// plus: not driven by them), so that only those rows are fetched.
+Conditions filterConditions(const TransactionSearchFilter& filter, bool categoryAsRowSet = false,
+                            const QString& matchInSet = QString())
 {
     Conditions c;
     if (!filter.accountId.isEmpty()) {
@@ -39,14 +43,22 @@ Conditions filterConditions(const TransactionSearchFilter& filter, bool category
         c.values.append(SqlValue::text(filter.accountId));
     }
     if (!filter.categoryId.isEmpty()) {
+        const bool withMatch = categoryAsRowSet && !matchInSet.isEmpty();
+        const QString matches = QStringLiteral(" AND +%1rowid IN (SELECT rowid FROM transactions_fts "
+                                               "WHERE transactions_fts MATCH ?)");
         c.sql += categoryAsRowSet
-            ? QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions WHERE category_id = ? UNION ALL "
+            ? QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions WHERE category_id = ?%1 UNION ALL "
                              "SELECT x.rowid FROM split_lines s JOIN transactions x ON x.id = s.transaction_id "
-                             "WHERE s.category_id = ? AND x.is_split <> 0)")
+                             "WHERE s.category_id = ? AND x.is_split <> 0%2)")
+                  .arg(withMatch ? matches.arg(QString()) : QString(),
+                       withMatch ? matches.arg(QStringLiteral("x.")) : QString())
             : QStringLiteral(" AND (t.category_id = ? OR (t.is_split <> 0 AND EXISTS (SELECT 1 FROM split_lines s "
                              "WHERE s.transaction_id = t.id AND +s.category_id = ?)))");
-        c.values.append(SqlValue::text(filter.categoryId));
-        c.values.append(SqlValue::text(filter.categoryId));
+        for (int part = 0; part < 2; ++part) {
+            c.values.append(SqlValue::text(filter.categoryId));
+            if (withMatch)
+                c.values.append(matchInSet);
+        }
     }
     if (filter.dateFrom.isValid()) {
         c.sql += QStringLiteral(" AND t.date >= ?");
@@ -144,24 +156,47 @@ IndexPlan chooseIndexPlan(QSqlDatabase& db, const QString& match, const Transact
                                {match, cap});
         sets.append({IndexPlan::Plain, matchCount});
     }
-    if (!filter.accountId.isEmpty())
-        sets.append({IndexPlan::ByAccount, accountRows(db, filter.accountId, cap)});
     if (!filter.categoryId.isEmpty())
         sets.append({IndexPlan::ByCategory, categoryRows(db, filter.categoryId, cap)});
 
     double share = 1.0; // of all rows passing every counted condition, taken as independent
-    Candidate best = sets.first();
+    Candidate best{IndexPlan::Plain, -1};
     for (const Candidate& c : sets) {
         if (c.count < 0)
             return IndexPlan::Plain;
         share *= double(c.count) / double(total);
-        if (c.count < best.count)
+        if (best.count < 0 || c.count < best.count)
             best = c;
     }
-    const double walked = share > 0 ? qMin(double(total), 200.0 / share) : double(total);
-    const double byDate = 2.0 * walked + double(matchCount);
-    const double bySet = 8.0 * double(best.count);
-    return byDate < bySet ? IndexPlan::ByDate : best.plan;
+    const auto walked = [&](double rowShare) {
+        return rowShare > 0 ? qMin(double(total), double(kLimit) / rowShare) : double(total);
+    };
+    // The category's set holds only its matching rows, read from its index.
+    const auto setCost = [&](const Candidate& c) {
+        if (c.plan == IndexPlan::ByCategory && matchCount > 0)
+            return double(c.count) + 8.0 * double(c.count) * double(matchCount) / double(total);
+        return 8.0 * double(c.count);
+    };
+
+    if (!filter.accountId.isEmpty()) {
+        // The account's walk reads its rows in result order and stops after
+        // 200 hits, a subset of what the date walk would read: by date is
+        // never better. Without another set it is the way; else the
+        // account is counted only as far as its walk could still be the
+        // cheaper one.
+        if (best.count < 0)
+            return IndexPlan::ByAccount;
+        const double needed = walked(share);
+        const double bySet = setCost(best);
+        const double bound = qMin(needed, qMax(0.0, (bySet - double(matchCount)) / 2.0));
+        const qint64 accountCount = accountRows(db, filter.accountId, qint64(bound) + 1);
+        if (accountCount < 0)
+            return IndexPlan::Plain;
+        const double byAccount = 2.0 * qMin(double(accountCount), needed) + double(matchCount);
+        return byAccount < bySet ? IndexPlan::ByAccount : best.plan;
+    }
+    const double byDate = 2.0 * walked(share) + double(matchCount);
+    return byDate < setCost(best) ? IndexPlan::ByDate : best.plan;
 }
 
 // The statement up to its filter conditions; the match expression, when
@@ -192,17 +227,21 @@ QString indexStatement(IndexPlan plan, bool hasWords)
 QList<RegisterRow> indexSearch(QSqlDatabase& db, const QString& match, const TransactionSearchFilter& filter)
 {
     IndexPlan plan = chooseIndexPlan(db, match, filter);
-    Conditions conditions = filterConditions(filter, plan == IndexPlan::ByCategory);
+    const bool byCategory = plan == IndexPlan::ByCategory;
+    Conditions conditions = filterConditions(filter, byCategory, match);
+    // By category, the words are tested inside the category's set.
+    bool matchFirst = !match.isEmpty() && !byCategory;
     const QString limit = kNewestFirst + QStringLiteral(" LIMIT %1").arg(kLimit);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(indexStatement(plan, !match.isEmpty()) + conditions.sql + limit) && plan != IndexPlan::Plain) {
+    if (!q.prepare(indexStatement(plan, matchFirst) + conditions.sql + limit) && plan != IndexPlan::Plain) {
         plan = IndexPlan::Plain;
         conditions = filterConditions(filter);
-        q.prepare(indexStatement(plan, !match.isEmpty()) + conditions.sql + limit);
+        matchFirst = !match.isEmpty();
+        q.prepare(indexStatement(plan, matchFirst) + conditions.sql + limit);
     }
     QVariantList values = conditions.values;
-    if (!match.isEmpty())
+    if (matchFirst)
         values.prepend(match);
     return readRows(q, values);
 }
@@ -482,12 +521,16 @@ double share(qint64 hits, qint64 rows)
     return qMax(0.5, double(hits)) / double(qMax<qint64>(1, rows));
 }
 
-double indexCost(const Sample& sample, double total)
+// `categoryRows`: the category's rows when one is chosen (its index is then
+// walked and only its matching rows fetched), else the total.
+double indexCost(const Sample& sample, double total, double categoryRows)
 {
     double entries = 0;
     for (const qint64 hits : sample.wordHits)
         entries += share(hits, sample.rows) * total;
-    return kIndexEntryCost * entries + kFetchRowCost * share(sample.hits, sample.rows) * total;
+    const double walked = categoryRows < total ? categoryRows : 0;
+    return kIndexEntryCost * entries + walked
+        + kFetchRowCost * share(sample.hits, sample.rows) * total * (categoryRows / total);
 }
 
 enum class ScanPlan { ByDate, ByAccount, ByCategory };
@@ -496,7 +539,17 @@ struct ScanChoice
 {
     ScanPlan plan = ScanPlan::ByDate;
     double cost = 0;
+    // The category tested against its rowid set, built first from its
+    // index: a walk in index order probes it before fetching a row, so only
+    // the category's rows are read. Row by row otherwise.
+    bool categorySet = false;
+    double categories = 0; // the category's rows, the total without one
 };
+
+// A category row put in its rowid set; an index entry walked and probed
+// against it.
+constexpr double kSetEntryCost = 2;
+constexpr double kProbeCost = 3;
 
 // The date and the account index give the result order, so those scans
 // stop after 200 hits: about 200 / share rows, the filters the index does
@@ -515,15 +568,29 @@ ScanChoice chooseScanPlan(QSqlDatabase& db, double matchShare, double total, con
     if (!filter.categoryId.isEmpty())
         categories = double(qMax<qint64>(1, categoryRows(db, filter.categoryId, kLargeCategory)));
 
-    ScanChoice best{ScanPlan::ByDate, qMin(total, needed * (total / accounts) * (total / categories))};
-    if (!filter.accountId.isEmpty()) {
-        const double rows = qMin(accounts < double(kSmallAccount) ? accounts : total, needed * (total / categories));
-        if (rows < best.cost)
-            best = {ScanPlan::ByAccount, rows};
-    }
-    if (!filter.categoryId.isEmpty() && categories < double(kLargeCategory) && categories < best.cost)
-        best = {ScanPlan::ByCategory, categories};
-    best.cost *= kScanRowCost;
+    ScanChoice best;
+    bool first = true;
+    const auto consider = [&](ScanPlan plan, double cost, bool categorySet) {
+        if (first || cost < best.cost)
+            best = {plan, cost, categorySet, categories};
+        first = false;
+    };
+    // A walk of `walked` rows in index order, the category tested row by
+    // row or against its set.
+    const auto walk = [&](ScanPlan plan, double walked) {
+        consider(plan, kScanRowCost * walked, false);
+        if (!filter.categoryId.isEmpty() && categories < total) {
+            consider(plan,
+                     kSetEntryCost * categories + kProbeCost * walked + kScanRowCost * walked * (categories / total),
+                     true);
+        }
+    };
+    walk(ScanPlan::ByDate, qMin(total, needed * (total / accounts) * (total / categories)));
+    if (!filter.accountId.isEmpty())
+        walk(ScanPlan::ByAccount,
+             qMin(accounts < double(kSmallAccount) ? accounts : total, needed * (total / categories)));
+    if (!filter.categoryId.isEmpty() && categories < double(kLargeCategory))
+        consider(ScanPlan::ByCategory, (kSetEntryCost + kScanRowCost) * categories, true);
     return best;
 }
 
@@ -582,14 +649,14 @@ std::optional<QList<RegisterRow>> scanSearch(QSqlDatabase& db, const QStringList
             return QList<RegisterRow>(); // no rows at all
         const double total = double(qMax<qint64>(sample->rows, tableSize(db)));
         const ScanChoice choice = chooseScanPlan(db, share(sample->hits, sample->rows), total, filter);
-        if (!forced && choice.cost > indexCost(*sample, total))
+        if (!forced && choice.cost > indexCost(*sample, total, choice.categories))
             return std::nullopt;
         // The account's index gives the whole order; by date SQLite would
         // sort each date's rows first, and the category's rows come unordered.
         const ScanOrder order = choice.plan == ScanPlan::ByDate      ? ScanOrder::DateOnly
                                 : choice.plan == ScanPlan::ByAccount ? ScanOrder::Full
                                                                      : ScanOrder::None;
-        const Conditions conditions = filterConditions(filter, choice.plan == ScanPlan::ByCategory);
+        const Conditions conditions = filterConditions(filter, choice.categorySet);
         scan = scanRows(handle, scanStatement(choice.plan, conditions.sql, order), conditions.values, *matcher, order);
         if (scan.outcome == ScanResult::Unordered) {
             scan = scanRows(handle, scanStatement(choice.plan, conditions.sql, ScanOrder::Full), conditions.values,
