@@ -8,6 +8,7 @@
 #include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/register/registermodel.h"
+#include "ui/style.h"
 #include "ui/transactionactions.h"
 
 #include <QCalendarWidget>
@@ -124,8 +125,13 @@ QComboBox* SearchScreen::makeFilterCombo(const QString& allText)
     // long account or category names must not widen the window.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->addItem(allText, QString());
-    // Never narrower than its "All ..." entry, in any font size or language.
-    combo->setMinimumWidth(std::max(combo->fontMetrics().averageCharWidth() * 14, combo->sizeHint().width()));
+    // Never narrower than its "All ..." entry, in any font size or language,
+    // also after the font size changes while the window is open.
+    const int frame = combo->sizeHint().width() - combo->fontMetrics().horizontalAdvance(allText);
+    followTheme(combo, [combo, allText, frame] {
+        const QFontMetrics metrics = combo->fontMetrics();
+        combo->setMinimumWidth(std::max(metrics.averageCharWidth() * 14, metrics.horizontalAdvance(allText) + frame));
+    });
     return combo;
 }
 
