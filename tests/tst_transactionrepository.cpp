@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/registerreader.h"
+#include "data/sqlitedirect.h"
 #include "data/transactionrepository.h"
 #include "data/transactionsearch.h"
 

@@ -17,6 +17,7 @@
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/datarecovery.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
@@ -109,6 +110,11 @@ void AppState::applyStoredPreferences()
     m_themeManager->setThemeName(m_preferences->valueOr(QStringLiteral("theme"), QStringLiteral("system")));
     if (const auto day = weekStartFromPreference(m_preferences->value(QStringLiteral("weekStartDay"))))
         weekStartDayRef() = *day;
+}
+
+SyncedRepositories AppState::syncedRepositories() const
+{
+    return {m_accounts, m_categories, m_transactions, m_recurring, m_reconciliations, m_database};
 }
 
 void AppState::setCurrentAccountId(const QString& accountId)

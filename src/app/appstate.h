@@ -21,6 +21,7 @@ class RecurringService;
 class ReportService;
 class SplitLineRepository;
 class SyncEngine;
+struct SyncedRepositories;
 class ThemeManager;
 class TransactionRepository;
 class TransactionService;
@@ -62,6 +63,9 @@ public:
     LarkAccount::Client* accountClient() const { return m_accountClient; }
     SyncEngine* syncEngine() const { return m_syncEngine; }
     ThemeManager* themeManager() const { return m_themeManager; }
+    // The five synced repositories and their database, for the account
+    // cascade and the Data & Sync repairs.
+    SyncedRepositories syncedRepositories() const;
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString& accountId);

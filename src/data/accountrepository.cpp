@@ -7,6 +7,14 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+namespace {
+
+// The table and the name in warnings of the shared sync statements.
+constexpr char kTable[] = "accounts";
+constexpr char kOwner[] = "AccountRepository";
+
+} // namespace
+
 AccountRepository::AccountRepository(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -57,7 +65,7 @@ QList<Account> AccountRepository::findPendingSync(int limit) const
 
 int AccountRepository::countPendingSync() const
 {
-    return SyncRows::countPending(m_database->database(), "accounts");
+    return SyncRows::countPending(m_database->database(), kTable);
 }
 
 QList<Account> AccountRepository::findByIds(const QStringList& ids) const
@@ -161,33 +169,23 @@ bool AccountRepository::restore(const QString& id)
 
 bool AccountRepository::markSynced(const QString& id, const QString& serverId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral(
-        "UPDATE accounts SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
-    q.addBindValue(SqlValue::text(serverId));
-    q.addBindValue(SqlValue::text(id));
-    return q.exec();
+    return SyncRows::markSynced(m_database->database(), kTable, id, serverId);
 }
 
 bool AccountRepository::markSynced(const QList<SyncMark>& marks)
 {
-    return SyncRows::applyMarks(m_database->database(), "accounts", "AccountRepository", marks);
+    return SyncRows::applyMarks(m_database->database(), kTable, kOwner, marks);
 }
 
 bool AccountRepository::clearServerIds()
 {
-    return SyncRows::clearServerIds(m_database->database(), "accounts", "AccountRepository");
+    return SyncRows::clearServerIds(m_database->database(), kTable, kOwner);
 }
 
 int AccountRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_database->database());
-    if (!q.exec(QStringLiteral(
-            "UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"))) {
-        qWarning().noquote() << "AccountRepository::markAllPendingForResync failed:" << q.lastError().text();
-        return 0;
-    }
-    const int changed = q.numRowsAffected();
+    // A failed statement counts as no row changed.
+    const int changed = qMax(0, SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
     if (changed > 0)
         emit accountsChanged();
     return changed;

@@ -12,6 +12,14 @@
 #include <algorithm>
 
 namespace {
+
+// The table and the name in warnings of the shared sync statements.
+constexpr char kTable[] = "categories";
+constexpr char kOwner[] = "CategoryRepository";
+
+} // namespace
+
+namespace {
 // Deepest path categoryPath builds; also what stops a parent loop.
 constexpr int kMaxPathDepth = 16;
 } // namespace
@@ -91,7 +99,7 @@ QList<Category> CategoryRepository::findPendingSync(int limit) const
 
 int CategoryRepository::countPendingSync() const
 {
-    return SyncRows::countPending(m_database->database(), "categories");
+    return SyncRows::countPending(m_database->database(), kTable);
 }
 
 QList<Category> CategoryRepository::findByIds(const QStringList& ids) const
@@ -207,14 +215,8 @@ bool CategoryRepository::softDelete(const QString& id)
 
 int CategoryRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral(
-        "UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL AND sync_status != 'pending'"));
-    if (!q.exec()) {
-        qWarning().noquote() << "CategoryRepository::markAllPendingForResync failed:" << q.lastError().text();
-        return 0;
-    }
-    const int changed = qMax(0, q.numRowsAffected());
+    // A failed statement counts as no row changed.
+    const int changed = qMax(0, SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
     if (changed > 0)
         emit categoriesChanged();
     return changed;
@@ -222,20 +224,15 @@ int CategoryRepository::markAllPendingForResync()
 
 bool CategoryRepository::markSynced(const QString& id, const QString& serverId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral(
-        "UPDATE categories SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
-    q.addBindValue(SqlValue::text(serverId));
-    q.addBindValue(SqlValue::text(id));
-    return q.exec();
+    return SyncRows::markSynced(m_database->database(), kTable, id, serverId);
 }
 
 bool CategoryRepository::markSynced(const QList<SyncMark>& marks)
 {
-    return SyncRows::applyMarks(m_database->database(), "categories", "CategoryRepository", marks);
+    return SyncRows::applyMarks(m_database->database(), kTable, kOwner, marks);
 }
 
 bool CategoryRepository::clearServerIds()
 {
-    return SyncRows::clearServerIds(m_database->database(), "categories", "CategoryRepository");
+    return SyncRows::clearServerIds(m_database->database(), kTable, kOwner);
 }

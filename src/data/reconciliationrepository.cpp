@@ -7,6 +7,14 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+namespace {
+
+// The table and the name in warnings of the shared sync statements.
+constexpr char kTable[] = "reconciliations";
+constexpr char kOwner[] = "ReconciliationRepository";
+
+} // namespace
+
 ReconciliationRepository::ReconciliationRepository(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -63,7 +71,7 @@ QList<Reconciliation> ReconciliationRepository::findPendingSync(int limit) const
 
 int ReconciliationRepository::countPendingSync() const
 {
-    return SyncRows::countPending(m_database->database(), "reconciliations");
+    return SyncRows::countPending(m_database->database(), kTable);
 }
 
 QList<Reconciliation> ReconciliationRepository::findByIds(const QStringList& ids) const
@@ -128,14 +136,8 @@ bool ReconciliationRepository::update(const Reconciliation& r)
     return true;
 }
 
-int ReconciliationRepository::execCount(QSqlQuery& q, const char* operation)
+int ReconciliationRepository::announced(int changed)
 {
-    if (!q.exec()) {
-        qWarning().noquote() << QStringLiteral("ReconciliationRepository::%1 failed:").arg(QLatin1String(operation))
-                             << q.lastError().text();
-        return -1;
-    }
-    const int changed = qMax(0, q.numRowsAffected());
     if (changed > 0)
         emit reconciliationsChanged();
     return changed;
@@ -143,55 +145,30 @@ int ReconciliationRepository::execCount(QSqlQuery& q, const char* operation)
 
 int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 {
-    const QString now = SqlValue::nowText();
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status = 'pending', "
-                             "version = version + (sync_status != 'pending') "
-                             "WHERE account_id = ? AND deleted_at IS NULL"));
-    q.addBindValue(now);
-    q.addBindValue(now);
-    q.addBindValue(SqlValue::text(accountId));
-    return execCount(q, "softDeleteByAccount");
+    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId));
 }
 
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', "
-                             "version = version + (sync_status != 'pending') "
-                             "WHERE account_id = ? AND deleted_at >= ?"));
-    q.addBindValue(SqlValue::nowText());
-    q.addBindValue(SqlValue::text(accountId));
-    // An empty cutoff binds NULL and so restores nothing; as '' it would
-    // revive every deletion the account ever had.
-    q.addBindValue(SqlValue::ref(deletedSince));
-    return execCount(q, "restoreByAccount");
+    return announced(SyncRows::restoreByAccount(m_database->database(), kTable, kOwner, accountId, deletedSince));
 }
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' "
-                             "WHERE deleted_at IS NULL AND sync_status != 'pending'"));
-    return execCount(q, "markAllPendingForResync");
+    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
 }
 
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE reconciliations SET sync_status='synced', "
-                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
-    q.addBindValue(SqlValue::text(serverId));
-    q.addBindValue(SqlValue::text(id));
-    return q.exec();
+    return SyncRows::markSynced(m_database->database(), kTable, id, serverId);
 }
 
 bool ReconciliationRepository::markSynced(const QList<SyncMark>& marks)
 {
-    return SyncRows::applyMarks(m_database->database(), "reconciliations", "ReconciliationRepository", marks);
+    return SyncRows::applyMarks(m_database->database(), kTable, kOwner, marks);
 }
 
 bool ReconciliationRepository::clearServerIds()
 {
-    return SyncRows::clearServerIds(m_database->database(), "reconciliations", "ReconciliationRepository");
+    return SyncRows::clearServerIds(m_database->database(), kTable, kOwner);
 }

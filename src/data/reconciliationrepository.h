@@ -10,7 +10,6 @@
 #include <optional>
 
 class Database;
-class QSqlQuery;
 
 // Reads and writes table reconciliations: one summary row per completed
 // reconciliation of an account. Rows leave and return only with their
@@ -53,7 +52,8 @@ signals:
 
 private:
     QList<Reconciliation> select(const QString& tail, const QVariantList& values = {}) const;
-    int execCount(QSqlQuery& query, const char* operation);
+    // Emits the change signal when rows changed; returns `changed`.
+    int announced(int changed);
 
     Database* m_database;
 };

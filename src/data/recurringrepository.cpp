@@ -7,6 +7,14 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+namespace {
+
+// The table and the name in warnings of the shared sync statements.
+constexpr char kTable[] = "recurring_transactions";
+constexpr char kOwner[] = "RecurringRepository";
+
+} // namespace
+
 bool isBrokenScheduleDate(const QDate& date)
 {
     static const QDate earliestSound(2000, 1, 1);
@@ -74,7 +82,7 @@ QList<RecurringTransaction> RecurringRepository::findPendingSync(int limit) cons
 
 int RecurringRepository::countPendingSync() const
 {
-    return SyncRows::countPending(m_database->database(), "recurring_transactions");
+    return SyncRows::countPending(m_database->database(), kTable);
 }
 
 QList<RecurringTransaction> RecurringRepository::findByIds(const QStringList& ids) const
@@ -198,14 +206,8 @@ bool RecurringRepository::softDelete(const QString& id)
     return true;
 }
 
-int RecurringRepository::execCount(QSqlQuery& q, const char* operation)
+int RecurringRepository::announced(int changed)
 {
-    if (!q.exec()) {
-        qWarning().noquote() << QStringLiteral("RecurringRepository::%1 failed:").arg(QLatin1String(operation))
-                             << q.lastError().text();
-        return -1;
-    }
-    const int changed = qMax(0, q.numRowsAffected());
     if (changed > 0)
         emit recurringChanged();
     return changed;
@@ -213,55 +215,30 @@ int RecurringRepository::execCount(QSqlQuery& q, const char* operation)
 
 int RecurringRepository::softDeleteByAccount(const QString& accountId)
 {
-    const QString now = SqlValue::nowText();
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, "
-                             "sync_status = 'pending', version = version + (sync_status != 'pending') "
-                             "WHERE account_id = ? AND deleted_at IS NULL"));
-    q.addBindValue(now);
-    q.addBindValue(now);
-    q.addBindValue(SqlValue::text(accountId));
-    return execCount(q, "softDeleteByAccount");
+    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId));
 }
 
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, "
-                             "sync_status = 'pending', version = version + (sync_status != 'pending') "
-                             "WHERE account_id = ? AND deleted_at >= ?"));
-    q.addBindValue(SqlValue::nowText());
-    q.addBindValue(SqlValue::text(accountId));
-    // An empty cutoff binds NULL and so restores nothing; as '' it would
-    // revive every deletion the account ever had.
-    q.addBindValue(SqlValue::ref(deletedSince));
-    return execCount(q, "restoreByAccount");
+    return announced(SyncRows::restoreByAccount(m_database->database(), kTable, kOwner, accountId, deletedSince));
 }
 
 int RecurringRepository::markAllPendingForResync()
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE recurring_transactions SET sync_status = 'pending' "
-                             "WHERE deleted_at IS NULL AND sync_status != 'pending'"));
-    return execCount(q, "markAllPendingForResync");
+    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
 }
 
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', "
-                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
-    q.addBindValue(SqlValue::text(serverId));
-    q.addBindValue(SqlValue::text(id));
-    return q.exec();
+    return SyncRows::markSynced(m_database->database(), kTable, id, serverId);
 }
 
 bool RecurringRepository::markSynced(const QList<SyncMark>& marks)
 {
-    return SyncRows::applyMarks(m_database->database(), "recurring_transactions", "RecurringRepository", marks);
+    return SyncRows::applyMarks(m_database->database(), kTable, kOwner, marks);
 }
 
 bool RecurringRepository::clearServerIds()
 {
-    return SyncRows::clearServerIds(m_database->database(), "recurring_transactions", "RecurringRepository");
+    return SyncRows::clearServerIds(m_database->database(), kTable, kOwner);
 }

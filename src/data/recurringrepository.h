@@ -10,7 +10,6 @@
 #include <optional>
 
 class Database;
-class QSqlQuery;
 
 // A schedule date that is invalid or earlier than 2000-01-01: no schedule
 // may post on it.
@@ -58,7 +57,8 @@ signals:
 private:
     QList<RecurringTransaction> select(const QString& tail, const QVariantList& values = {}) const;
     static void warnIfBrokenNextDueDate(const RecurringTransaction& recurring, const char* operation);
-    int execCount(QSqlQuery& query, const char* operation);
+    // Emits the change signal when rows changed; returns `changed`.
+    int announced(int changed);
 
     Database* m_database;
 };

@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QSet>
-#include <QSqlDriver>
 #include <QSqlQuery>
 
 #include <cstring>
@@ -182,88 +181,6 @@ QString registerStatement(bool withCategory)
 // taken as SQLite stores it and repeated texts are converted once. Every
 // conversion gives what Qt's SQLite driver and QVariant would.
 
-// One column value of the current row with its storage class.
-struct Value
-{
-    Value(sqlite3_stmt* s, int c) : v(sqlite3_column_value(s, c)), type(sqlite3_value_type(v)) {}
-
-    // Stored bytes of a text or blob value.
-    QByteArray raw() const
-    {
-        const void* p = type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_value_text(v)) : sqlite3_value_blob(v);
-        return QByteArray::fromRawData(p ? static_cast<const char*>(p) : "", sqlite3_value_bytes(v));
-    }
-
-    sqlite3_value* v;
-    int type;
-};
-
-QString utf16Text(const Value& value)
-{
-    const void* p = sqlite3_value_text16(value.v);
-    return QString(static_cast<const QChar*>(p), sqlite3_value_bytes16(value.v) / int(sizeof(QChar)));
-}
-
-// The value Qt's SQLite driver makes of a column: integers as qint64, reals
-// as double, blobs as bytes, NULL as a null string, text as UTF-16 converted
-// by SQLite.
-QVariant driverValue(const Value& value)
-{
-    switch (value.type) {
-    case SQLITE_INTEGER:
-        return qint64(sqlite3_value_int64(value.v));
-    case SQLITE_FLOAT:
-        return sqlite3_value_double(value.v);
-    case SQLITE_BLOB: {
-        const QByteArray bytes = value.raw();
-        return QByteArray(bytes.constData(), bytes.size());
-    }
-    case SQLITE_NULL:
-        return QVariant(QMetaType::fromType<QString>());
-    default:
-        return utf16Text(value);
-    }
-}
-
-bool isAscii(const QByteArray& bytes)
-{
-    unsigned char bits = 0;
-    for (const char c : bytes)
-        bits |= uchar(c);
-    return bits < 0x80;
-}
-
-// A value as QVariant::toString of the driver's value. ASCII text, nearly
-// every stored text, is widened directly; other text goes through SQLite's
-// own UTF-16 conversion, as the driver's does (it treats malformed UTF-8
-// unlike QString::fromUtf8).
-QString text(const Value& value)
-{
-    if (value.type == SQLITE_NULL)
-        return QString();
-    if (value.type != SQLITE_TEXT)
-        return driverValue(value).toString();
-    const QByteArray bytes = value.raw();
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    return utf16Text(value);
-}
-
-qint64 toInt64(const Value& value)
-{
-    return value.type == SQLITE_INTEGER ? sqlite3_value_int64(value.v) : driverValue(value).toLongLong();
-}
-
-int toInt(const Value& value)
-{
-    return value.type == SQLITE_INTEGER ? int(sqlite3_value_int64(value.v)) : driverValue(value).toInt();
-}
-
-bool toFlag(const Value& value)
-{
-    return value.type == SQLITE_INTEGER ? sqlite3_value_int64(value.v) != 0 : driverValue(value).toBool();
-}
-
 // Something converted from a short stored text (a date or a stamp), kept
 // with a copy of that text's bytes: rows arrive date-ordered, so the next
 // row's text often repeats and needs no parsing.
@@ -291,38 +208,10 @@ private:
     Converted m_value;
 };
 
-// The texts of a repeating column (account, payee, memo...): one shared
-// QString per distinct text, converted on first sight.
-class TextColumn
-{
-public:
-    QString text(const Value& value)
-    {
-        if (value.type != SQLITE_TEXT)
-            return ::text(value);
-        const QByteArray raw = value.raw();
-        // Most often the previous row's text again. The iterator stays valid
-        // until the next insert, which replaces it.
-        if (m_last != m_texts.cend() && m_last.key() == raw)
-            return *m_last;
-        m_last = m_texts.constFind(raw);
-        if (m_last == m_texts.cend()) {
-            // The key is copied first: converting may move the bytes.
-            const QByteArray key(raw.constData(), raw.size());
-            m_last = m_texts.insert(key, ::text(value));
-        }
-        return *m_last;
-    }
-
-private:
-    QHash<QByteArray, QString> m_texts;
-    QHash<QByteArray, QString>::const_iterator m_last = m_texts.cend();
-};
-
-QDate toDate(const Value& value, Kept<QDate>& last)
+QDate toDate(const StoredValue& value, Kept<QDate>& last)
 {
     if (value.type != SQLITE_TEXT)
-        return SqlValue::toDate(text(value));
+        return SqlValue::toDate(value.text());
     const QByteArray raw = value.raw();
     if (last.matches(raw))
         return last.value();
@@ -330,15 +219,15 @@ QDate toDate(const Value& value, Kept<QDate>& last)
     if (quick)
         return last.keep(raw, *quick);
     const QByteArray bytes(raw.constData(), raw.size()); // copied first: converting may move the bytes
-    return last.keep(bytes, SqlValue::toDate(text(value)));
+    return last.keep(bytes, SqlValue::toDate(value.text()));
 }
 
 // `other` is the row's other stamp column: updated_at mostly equals
 // created_at.
-QDateTime toStamp(const Value& value, Kept<QDateTime>& last, const Kept<QDateTime>* other = nullptr)
+QDateTime toStamp(const StoredValue& value, Kept<QDateTime>& last, const Kept<QDateTime>* other = nullptr)
 {
     if (value.type != SQLITE_TEXT)
-        return SqlValue::toTimestamp(text(value));
+        return SqlValue::toTimestamp(value.text());
     const QByteArray raw = value.raw();
     if (last.matches(raw))
         return last.value();
@@ -348,7 +237,7 @@ QDateTime toStamp(const Value& value, Kept<QDateTime>& last, const Kept<QDateTim
     if (quick)
         return last.keep(raw, *quick);
     const QByteArray bytes(raw.constData(), raw.size()); // copied first: converting may move the bytes
-    return last.keep(bytes, SqlValue::toTimestamp(text(value)));
+    return last.keep(bytes, SqlValue::toTimestamp(value.text()));
 }
 
 // Category id and text per stored category id. The texts are read once with
@@ -367,30 +256,30 @@ public:
             return false;
         int rc;
         while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-            const Value id(s, 0);
+            const StoredValue id(s, 0);
             if (id.type == SQLITE_TEXT || id.type == SQLITE_BLOB) {
                 const QByteArray raw = id.raw();
                 const QByteArray key(raw.constData(), raw.size());
-                (id.type == SQLITE_TEXT ? m_byTextId : m_byBlobId).insert(key, text(Value(s, 1)));
+                (id.type == SQLITE_TEXT ? m_byTextId : m_byBlobId).insert(key, StoredValue(s, 1).text());
             }
         }
         return rc == SQLITE_DONE;
     }
 
-    void read(const Value& value, RegisterRow& t)
+    void read(const StoredValue& value, RegisterRow& t)
     {
         if (value.type == SQLITE_NULL)
             return;
         const QByteArray raw = value.raw();
         if (value.type != SQLITE_TEXT) {
             t.categoryName = m_byBlobId.value(raw);
-            t.categoryId = text(value);
+            t.categoryId = value.text();
             return;
         }
         auto it = m_seen.constFind(raw);
         if (it == m_seen.cend()) {
             const QByteArray key(raw.constData(), raw.size());
-            it = m_seen.insert(key, {text(value), m_byTextId.value(key)});
+            it = m_seen.insert(key, {value.text(), m_byTextId.value(key)});
         }
         t.categoryId = it->id;
         t.categoryName = it->name;
@@ -408,44 +297,6 @@ private:
 };
 
 } // namespace
-
-bool sameSqliteBuild(const QString& sourceId, const QStringList& compileOptions)
-{
-    QStringList linked;
-    for (int i = 0; const char* option = sqlite3_compileoption_get(i); ++i)
-        linked.append(QString::fromUtf8(option));
-    return sourceId == QString::fromUtf8(sqlite3_sourceid()) && compileOptions == linked;
-}
-
-bool sharesSqliteLibrary(QSqlDatabase& db)
-{
-    // The plugin is loaded once per process, so its answer holds for every
-    // connection; only an answer that was read is kept.
-    static std::optional<bool> shared;
-    if (shared)
-        return *shared;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT sqlite_source_id()")) || !q.next())
-        return false;
-    const QString sourceId = q.value(0).toString();
-    QStringList options;
-    if (!q.exec(QStringLiteral("PRAGMA compile_options")))
-        return false;
-    while (q.next())
-        options.append(q.value(0).toString());
-    shared = sameSqliteBuild(sourceId, options);
-    return *shared;
-}
-
-sqlite3* sqliteHandle(QSqlDatabase& db)
-{
-    const QSqlDriver* driver = db.driver();
-    const QVariant handle = driver ? driver->handle() : QVariant();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0 || !sharesSqliteLibrary(db))
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
 
 QList<RegisterRow> readRegisterRows(QSqlQuery& q)
 {
@@ -473,7 +324,6 @@ bool readRegisterRowsDirect(QSqlDatabase& db, const QString& accountId, QList<Re
     sqlite3* handle = sqliteHandle(db);
     if (!handle)
         return false;
-    ConnectionLock lock(handle);
     Statement stmt(handle, registerStatement(false));
     sqlite3_stmt* s = stmt.get();
     CategoryColumn category;
@@ -488,26 +338,26 @@ bool readRegisterRowsDirect(QSqlDatabase& db, const QString& accountId, QList<Re
     while (sqlite3_step(s) == SQLITE_ROW) {
         rows.emplace_back();
         RegisterRow& t = rows.last();
-        t.id = text(Value(s, 0));
-        t.accountId = account.text(Value(s, 1));
-        t.date = toDate(Value(s, 2), date);
-        t.payee = payee.text(Value(s, 3));
-        t.memo = memo.text(Value(s, 4));
-        t.amount = toInt64(Value(s, 5));
-        category.read(Value(s, 6), t);
-        t.checkNumber = text(Value(s, 7));
-        t.cleared = toFlag(Value(s, 8));
-        t.reconciled = toFlag(Value(s, 9));
-        t.transferLinkId = text(Value(s, 10));
-        t.transferDestAccountId = transferAccount.text(Value(s, 11));
-        t.isSplit = toFlag(Value(s, 12));
-        t.recurringId = recurring.text(Value(s, 13));
-        t.version = toInt(Value(s, 14));
-        t.syncStatus = syncStatusFromString(syncStatus.text(Value(s, 15)));
-        t.serverId = text(Value(s, 16));
-        t.createdAt = toStamp(Value(s, 17), created);
-        t.updatedAt = toStamp(Value(s, 18), updated, &created);
-        const QString deleted = text(Value(s, 19));
+        t.id = StoredValue(s, 0).text();
+        t.accountId = account.text(StoredValue(s, 1));
+        t.date = toDate(StoredValue(s, 2), date);
+        t.payee = payee.text(StoredValue(s, 3));
+        t.memo = memo.text(StoredValue(s, 4));
+        t.amount = StoredValue(s, 5).toInt64();
+        category.read(StoredValue(s, 6), t);
+        t.checkNumber = StoredValue(s, 7).text();
+        t.cleared = StoredValue(s, 8).toFlag();
+        t.reconciled = StoredValue(s, 9).toFlag();
+        t.transferLinkId = StoredValue(s, 10).text();
+        t.transferDestAccountId = transferAccount.text(StoredValue(s, 11));
+        t.isSplit = StoredValue(s, 12).toFlag();
+        t.recurringId = recurring.text(StoredValue(s, 13));
+        t.version = StoredValue(s, 14).toInt();
+        t.syncStatus = syncStatusFromString(syncStatus.text(StoredValue(s, 15)));
+        t.serverId = StoredValue(s, 16).text();
+        t.createdAt = toStamp(StoredValue(s, 17), created);
+        t.updatedAt = toStamp(StoredValue(s, 18), updated, &created);
+        const QString deleted = StoredValue(s, 19).text();
         if (!deleted.isEmpty())
             t.deletedAt = SqlValue::toTimestamp(deleted);
     }

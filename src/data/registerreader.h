@@ -3,7 +3,6 @@
 #include "data/records.h"
 
 #include <QList>
-#include <QStringList>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -21,15 +20,6 @@ extern const char* const kCategoryNameColumn;
 // Every row of an executed query that selects the transaction columns and
 // then the category text, running balances left 0.
 QList<RegisterRow> readRegisterRows(QSqlQuery& q);
-
-// Whether the SQLite library that runs Qt's connections is the very build
-// this program links, told by what each reports of itself: the source id
-// and the compile options. Debian's Qt SQLite plugin links the system
-// library; a Qt that bundles its own SQLite carries another copy, whose
-// connection handle this program's library must not touch.
-bool sameSqliteBuild(const QString& sourceId, const QStringList& compileOptions);
-// The same for the library behind this connection, asked once per process.
-bool sharesSqliteLibrary(QSqlDatabase& db);
 
 // Appends the account's live transactions, oldest first (date, creation
 // time, rowid), with their category texts; running balances are left 0.

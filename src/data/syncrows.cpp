@@ -8,6 +8,20 @@
 
 namespace SyncRows {
 
+namespace {
+
+int execCount(QSqlQuery& q, const char* owner, const char* operation)
+{
+    if (!q.exec()) {
+        qWarning().noquote() << QStringLiteral("%1::%2 failed:").arg(QLatin1String(owner), QLatin1String(operation))
+                             << q.lastError().text();
+        return -1;
+    }
+    return qMax(0, q.numRowsAffected());
+}
+
+} // namespace
+
 int countPending(QSqlDatabase& db, const char* table)
 {
     QSqlQuery q(db);
@@ -59,6 +73,17 @@ bool applyMarks(QSqlDatabase& db, const char* table, const char* owner, const QL
     return ok;
 }
 
+bool markSynced(QSqlDatabase& db, const char* table, const QString& id, const QString& serverId)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=COALESCE(NULLIF(?, ''), server_id) "
+                             "WHERE id=?")
+                  .arg(QLatin1String(table)));
+    q.addBindValue(SqlValue::text(serverId));
+    q.addBindValue(SqlValue::text(id));
+    return q.exec();
+}
+
 bool clearServerIds(QSqlDatabase& db, const char* table, const char* owner)
 {
     QSqlQuery q(db);
@@ -68,6 +93,47 @@ bool clearServerIds(QSqlDatabase& db, const char* table, const char* owner)
         return false;
     }
     return true;
+}
+
+int softDeleteByAccount(QSqlDatabase& db, const char* table, const char* owner, const QString& accountId)
+{
+    const QString now = SqlValue::nowText();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, sync_status = 'pending', "
+                             "version = version + (sync_status != 'pending') "
+                             "WHERE account_id = ? AND deleted_at IS NULL")
+                  .arg(QLatin1String(table)));
+    q.addBindValue(now);
+    q.addBindValue(now);
+    q.addBindValue(SqlValue::text(accountId));
+    return execCount(q, owner, "softDeleteByAccount");
+}
+
+int restoreByAccount(QSqlDatabase& db, const char* table, const char* owner, const QString& accountId,
+                     const QString& deletedSince)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, sync_status = 'pending', "
+                             "version = version + (sync_status != 'pending') "
+                             "WHERE account_id = ? AND deleted_at >= ?")
+                  .arg(QLatin1String(table)));
+    q.addBindValue(SqlValue::nowText());
+    q.addBindValue(SqlValue::text(accountId));
+    // Stamps compare as text, which orders like time because they all have
+    // one shape; the boundary itself is included. An empty cutoff binds NULL
+    // and so restores nothing; as '' it would revive every deletion the
+    // account ever had.
+    q.addBindValue(SqlValue::ref(deletedSince));
+    return execCount(q, owner, "restoreByAccount");
+}
+
+int markAllPendingForResync(QSqlDatabase& db, const char* table, const char* owner)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE %1 SET sync_status = 'pending' "
+                             "WHERE deleted_at IS NULL AND sync_status != 'pending'")
+                  .arg(QLatin1String(table)));
+    return execCount(q, owner, "markAllPendingForResync");
 }
 
 QString idsIn(const QString& column, const QStringList& ids, QVariantList& values)

@@ -33,8 +33,21 @@ int countPending(QSqlDatabase& db, const char* table);
 // Applies the marks in one database transaction, or inside the caller's
 // when one is open already. A mark for a missing id changes nothing.
 bool applyMarks(QSqlDatabase& db, const char* table, const char* owner, const QList<SyncMark>& marks);
+// One pushed row synced; an empty server id keeps the stored one. No
+// warning: a failed mark only returns false.
+bool markSynced(QSqlDatabase& db, const char* table, const QString& id, const QString& serverId);
 // Empties the server id of every row.
 bool clearServerIds(QSqlDatabase& db, const char* table, const char* owner);
+// The account-wide local changes of a table with an account_id column and
+// the resync mark of every live row. Each returns the rows changed, or -1
+// with a warning ("<owner>::<operation> failed:") when the statement failed.
+int softDeleteByAccount(QSqlDatabase& db, const char* table, const char* owner, const QString& accountId);
+// Revives the account's rows whose deleted_at text is at or after
+// `deletedSince` (a UTC timestamp text).
+int restoreByAccount(QSqlDatabase& db, const char* table, const char* owner, const QString& accountId,
+                     const QString& deletedSince);
+// Live rows only; soft-deleted ones keep their status.
+int markAllPendingForResync(QSqlDatabase& db, const char* table, const char* owner);
 // "id IN (?, ?, …)" for the ids, which go to `values`; "0" for none.
 QString idsIn(const QString& column, const QStringList& ids, QVariantList& values);
 

@@ -13,6 +13,14 @@
 
 #include <iterator>
 
+namespace {
+
+// The table and the name in warnings of the shared sync statements.
+constexpr char kTable[] = "transactions";
+constexpr char kOwner[] = "TransactionRepository";
+
+} // namespace
+
 TransactionRepository::TransactionRepository(Database* database, QObject* parent)
     : QObject(parent)
     , m_database(database)
@@ -165,64 +173,33 @@ bool TransactionRepository::softDelete(const QString& id)
     return true;
 }
 
-int TransactionRepository::runCascade(const char* operation, const QString& sql, const QVariantList& values,
-                                      const QString& accountId)
+int TransactionRepository::announced(int changed, const QString& accountId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        qWarning().noquote() << QStringLiteral("TransactionRepository::%1 failed:").arg(QLatin1String(operation))
-                             << q.lastError().text();
-        return -1;
-    }
-    const int changed = q.numRowsAffected();
     if (changed > 0)
         emit transactionsChanged(accountId);
-    return changed > 0 ? changed : 0;
+    return changed;
 }
 
 int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
-    const QString now = SqlValue::nowText();
-    return runCascade("softDeleteByAccount",
-                      QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending', "
-                                     "version = version + (sync_status != 'pending') "
-                                     "WHERE account_id = ? AND deleted_at IS NULL"),
-                      {now, now, SqlValue::text(accountId)}, accountId);
+    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId), accountId);
 }
 
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
 {
-    // Stamps compare as text, which orders like time because they all have
-    // one shape; the boundary itself is included. An empty cutoff binds NULL
-    // and so restores nothing; as '' it would revive every deletion the
-    // account ever had.
-    return runCascade("restoreByAccount",
-                      QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, "
-                                     "sync_status = 'pending', version = version + (sync_status != 'pending') "
-                                     "WHERE account_id = ? AND deleted_at >= ?"),
-                      {SqlValue::nowText(), SqlValue::text(accountId), SqlValue::ref(deletedSince)}, accountId);
+    return announced(SyncRows::restoreByAccount(m_database->database(), kTable, kOwner, accountId, deletedSince),
+                     accountId);
 }
 
 int TransactionRepository::markAllPendingForResync()
 {
     // Rows of every account change, hence the empty account id.
-    return runCascade("markAllPendingForResync",
-                      QStringLiteral("UPDATE transactions SET sync_status = 'pending' "
-                                     "WHERE deleted_at IS NULL AND sync_status != 'pending'"),
-                      {}, QString());
+    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner), QString());
 }
 
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)
 {
-    QSqlQuery q(m_database->database());
-    q.prepare(QStringLiteral("UPDATE transactions SET sync_status='synced', "
-                             "server_id=COALESCE(NULLIF(?, ''), server_id) WHERE id=?"));
-    q.addBindValue(SqlValue::text(serverId));
-    q.addBindValue(SqlValue::text(id));
-    return q.exec();
+    return SyncRows::markSynced(m_database->database(), kTable, id, serverId);
 }
 
 bool TransactionRepository::renamePayees(const QStringList& payees, const QString& newPayee, int* changed)
@@ -416,7 +393,7 @@ QList<Transaction> TransactionRepository::findPendingSync(int limit) const
 
 int TransactionRepository::countPendingSync() const
 {
-    return SyncRows::countPending(m_database->database(), "transactions");
+    return SyncRows::countPending(m_database->database(), kTable);
 }
 
 QList<Transaction> TransactionRepository::findByIds(const QStringList& ids) const
@@ -428,10 +405,10 @@ QList<Transaction> TransactionRepository::findByIds(const QStringList& ids) cons
 
 bool TransactionRepository::markSynced(const QList<SyncMark>& marks)
 {
-    return SyncRows::applyMarks(m_database->database(), "transactions", "TransactionRepository", marks);
+    return SyncRows::applyMarks(m_database->database(), kTable, kOwner, marks);
 }
 
 bool TransactionRepository::clearServerIds()
 {
-    return SyncRows::clearServerIds(m_database->database(), "transactions", "TransactionRepository");
+    return SyncRows::clearServerIds(m_database->database(), kTable, kOwner);
 }

@@ -95,7 +95,9 @@ signals:
 
 private:
     QList<Transaction> select(const QString& tail, const QVariantList& values = {}) const;
-    int runCascade(const char* operation, const QString& sql, const QVariantList& values, const QString& accountId);
+    // Emits the change signal for the account when rows changed; returns
+    // `changed`.
+    int announced(int changed, const QString& accountId);
 
     Database* m_database;
     std::unique_ptr<QSqlQuery> m_insert;

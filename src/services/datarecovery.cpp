@@ -28,6 +28,40 @@ ResyncCounts markAllForResync(const SyncedRepositories& repos)
     return counts;
 }
 
+bool deleteAccount(const SyncedRepositories& repos, const QString& accountId)
+{
+    // All four writes or none: a failure must not leave an account without
+    // its transactions, or transactions of a deleted account.
+    AtomicWrite write(repos.database->database(), QStringLiteral("delete_account"));
+    bool ok = write.begin();
+    int transactions = 0;
+    int recurrings = 0;
+    int reconciliations = 0;
+    if (ok) {
+        transactions = repos.transactions->softDeleteByAccount(accountId);
+        recurrings = repos.recurring->softDeleteByAccount(accountId);
+        reconciliations = repos.reconciliations->softDeleteByAccount(accountId);
+        ok = repos.accounts->softDelete(accountId);
+        // Whatever the counts say, no live row of the account may remain.
+        if (ok)
+            ok = repos.transactions->findByAccount(accountId).isEmpty()
+                 && repos.reconciliations->findByAccount(accountId).isEmpty();
+        if (ok) {
+            const QList<RecurringTransaction> schedules = repos.recurring->findAll();
+            for (const RecurringTransaction& schedule : schedules)
+                ok = ok && schedule.accountId != accountId;
+        }
+        ok = ok && write.commit();
+    }
+    if (!ok) {
+        write.rollback();
+        return false;
+    }
+    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
+    return true;
+}
+
 bool restoreDeletedAccount(const SyncedRepositories& repos, const QString& accountId)
 {
     if (accountId.isEmpty())

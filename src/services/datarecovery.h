@@ -31,14 +31,20 @@ struct ResyncCounts
     int reconciliations = 0;
 };
 
-// Repairs behind the Data & Sync preferences: a full re-upload, the return
-// of a deleted account, and telling the views after a restore that wrote
-// past the repositories.
+// Repairs behind the Data & Sync preferences: a full re-upload, the
+// deletion of an account and its return, and telling the views after a
+// restore that wrote past the repositories.
 namespace DataRecovery {
 
 // Every live row of the five tables is pending again (split lines carry no
 // sync state and travel with their transaction). Logged at info level.
 ResyncCounts markAllForResync(const SyncedRepositories& repos);
+
+// Soft-deletes the account with its live transactions, schedules and
+// reconciliations, in that order, the account last. All or nothing: false,
+// with nothing changed, when any write fails or leaves a live row of the
+// account. The counts are logged at info level.
+bool deleteAccount(const SyncedRepositories& repos, const QString& accountId);
 
 // Brings a soft-deleted account back with the transactions, schedules and
 // reconciliations deleted with it: those deleted from 10 seconds before the

@@ -1,7 +1,7 @@
 #include "services/reportfast.h"
 
 #include "data/sqlvalue.h"
-#include "services/reportscan.h"
+#include "data/sqlitedirect.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -12,8 +12,6 @@
 #include <numeric>
 #include <tuple>
 #include <vector>
-
-using ReportScan::Statement;
 
 namespace ReportFast {
 
@@ -45,26 +43,26 @@ QByteArray copyOf(const QByteArray& raw)
 class Grouper
 {
 public:
-    bool add(sqlite3_value* key, sqlite3_value* amount)
+    bool add(const StoredValue& key, const StoredValue& amount)
     {
-        if (!ReportScan::isInteger(amount))
+        if (!amount.isInteger())
             return false;
-        const qint64 a = ReportScan::integer(amount);
+        const qint64 a = amount.integer();
         const quint64 magnitude = a < 0 ? quint64(0) - quint64(a) : quint64(a);
         if (magnitude > kLimit - m_magnitude)
             return false;
         m_magnitude += magnitude;
         Sum* sum = nullptr;
-        if (ReportScan::isNull(key)) {
+        if (key.isNull()) {
             sum = &nullGroup;
             hasNullGroup = true;
-        } else if (ReportScan::isText(key)) {
-            const QByteArray raw = ReportScan::rawText(key);
+        } else if (key.isText()) {
+            const QByteArray raw = key.raw();
             auto it = groups.find(raw);
             if (it == groups.end()) {
                 // Copied before converting: the conversion may move the bytes.
                 it = groups.insert(copyOf(raw), Sum());
-                it->text = ReportScan::text(key);
+                it->text = key.text();
             }
             sum = &*it;
         } else {
@@ -122,23 +120,23 @@ bool loadCategories(sqlite3* db, const QString& sql, QHash<QByteArray, CategoryI
     if (!s.isValid())
         return false;
     while (s.next()) {
-        sqlite3_value* id = s.value(0);
-        if (!ReportScan::isText(id))
+        const StoredValue id = s.value(0);
+        if (!id.isText())
             continue;
-        sqlite3_value* name = s.value(1);
-        sqlite3_value* tax = s.value(2);
-        if (!ReportScan::isText(name) || !(ReportScan::isText(tax) || ReportScan::isNull(tax)))
+        const StoredValue name = s.value(1);
+        const StoredValue tax = s.value(2);
+        if (!name.isText() || !(tax.isText() || tax.isNull()))
             return false;
         CategoryInfo info;
         // Copied before converting: the conversion may move the bytes.
-        info.name.key = copyOf(ReportScan::rawText(name));
-        info.name.text = ReportScan::text(name);
-        info.hasTax = ReportScan::isText(tax);
+        info.name.key = copyOf(name.raw());
+        info.name.text = name.text();
+        info.hasTax = tax.isText();
         if (info.hasTax) {
-            info.tax.key = copyOf(ReportScan::rawText(tax));
-            info.tax.text = ReportScan::text(tax);
+            info.tax.key = copyOf(tax.raw());
+            info.tax.text = tax.text();
         }
-        out.insert(copyOf(ReportScan::rawText(id)), info);
+        out.insert(copyOf(id.raw()), info);
     }
     return s.done();
 }
@@ -183,32 +181,6 @@ void sortBySum(std::vector<std::pair<Named, Sum>>& sums)
                      [](const auto& a, const auto& b) { return a.second.total < b.second.total; });
 }
 
-// The texts of a repeating column: one shared QString per distinct text.
-class TextColumn
-{
-public:
-    QString text(sqlite3_value* value)
-    {
-        if (!ReportScan::isText(value))
-            return ReportScan::text(value);
-        const QByteArray raw = ReportScan::rawText(value);
-        if (m_last != m_texts.cend() && m_last.key() == raw)
-            return *m_last;
-        m_last = m_texts.constFind(raw);
-        if (m_last == m_texts.cend()) {
-            // Copied before converting (a statement of its own, since the
-            // order of arguments is open): the conversion may free the bytes.
-            const QByteArray key = copyOf(raw);
-            m_last = m_texts.insert(key, ReportScan::text(value));
-        }
-        return *m_last;
-    }
-
-private:
-    QHash<QByteArray, QString> m_texts;
-    QHash<QByteArray, QString>::const_iterator m_last = m_texts.cend();
-};
-
 } // namespace
 
 Filter filter(QDate from, QDate to, const QString& accountId, const QString& categoryId)
@@ -244,7 +216,7 @@ QString categoryAmounts(bool withTransfers)
 std::optional<QList<CategorySpendingRow>> categorySpending(QSqlDatabase* database, QDate from, QDate to,
                                                            const QString& accountId)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     const Filter f = filter(from, to, accountId);
@@ -265,7 +237,7 @@ std::optional<QList<CategorySpendingRow>> categorySpending(QSqlDatabase* databas
 std::optional<QMap<QString, qint64>> categoryTotals(QSqlDatabase* database, QDate from, QDate to,
                                                     const QString& accountId)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     const Filter f = filter(from, to, accountId);
@@ -283,7 +255,7 @@ std::optional<QMap<QString, qint64>> categoryTotals(QSqlDatabase* database, QDat
 std::optional<QList<PayeeSummaryRow>> payeeSummary(QSqlDatabase* database, QDate from, QDate to,
                                                    const QString& accountId)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     const Filter f = filter(from, to, accountId);
@@ -312,7 +284,7 @@ std::optional<QList<PayeeSummaryRow>> payeeSummary(QSqlDatabase* database, QDate
 
 std::optional<QList<TaxReportRow>> taxReport(QSqlDatabase* database, QDate from, QDate to)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     const Filter f = filter(from, to, QString());
@@ -347,7 +319,7 @@ std::optional<QList<TaxReportRow>> taxReport(QSqlDatabase* database, QDate from,
 std::optional<QList<MonthlyFlowRow>> monthlyFlows(QSqlDatabase* database, QDate from, QDate to,
                                                   const QString& accountId, bool withTransfers)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     const Filter f = filter(from, to, accountId);
@@ -369,12 +341,12 @@ std::optional<QList<MonthlyFlowRow>> monthlyFlows(QSqlDatabase* database, QDate 
         return std::nullopt;
     QList<MonthlyFlowRow> rows;
     while (s.next()) {
-        if (!ReportScan::isInteger(s.value(1)) || !ReportScan::isInteger(s.value(2)))
+        if (!s.value(1).isInteger() || !s.value(2).isInteger())
             return std::nullopt;
-        const qint64 n = ReportScan::integer(s.value(1));
-        const qint64 m = ReportScan::integer(s.value(2));
+        const qint64 n = s.value(1).integer();
+        const qint64 m = s.value(2).integer();
         MonthlyFlowRow r;
-        r.month = ReportScan::text(s.value(0));
+        r.month = s.value(0).text();
         // m + n is twice the inflow, below 2^64: exact in unsigned arithmetic.
         r.inflow = qint64((quint64(m) + quint64(n)) / 2);
         r.outflow = n - r.inflow;
@@ -389,7 +361,7 @@ std::optional<QList<MonthlyFlowRow>> monthlyFlows(QSqlDatabase* database, QDate 
 std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* database, QDate from, QDate to,
                                                          const QString& accountId, const QString& categoryId)
 {
-    sqlite3* db = ReportScan::handle(database);
+    sqlite3* db = sqliteUtf8Handle(database);
     if (!db)
         return std::nullopt;
     // The two joins as lookups in the few accounts and categories.
@@ -399,8 +371,8 @@ std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* database,
         if (!s.isValid())
             return std::nullopt;
         while (s.next()) {
-            if (ReportScan::isText(s.value(0)))
-                accountNames.insert(copyOf(ReportScan::rawText(s.value(0))), ReportScan::text(s.value(1)));
+            if (s.value(0).isText())
+                accountNames.insert(copyOf(s.value(0).raw()), s.value(1).text());
         }
         if (!s.done())
             return std::nullopt;
@@ -411,8 +383,8 @@ std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* database,
         if (!s.isValid())
             return std::nullopt;
         while (s.next()) {
-            if (ReportScan::isText(s.value(0)))
-                categoryNames.insert(copyOf(ReportScan::rawText(s.value(0))), ReportScan::text(s.value(1)));
+            if (s.value(0).isText())
+                categoryNames.insert(copyOf(s.value(0).raw()), s.value(1).text());
         }
         if (!s.done())
             return std::nullopt;
@@ -439,39 +411,39 @@ std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* database,
     TextColumn dates, memos;
     const QString empty = QLatin1String("");
     while (s.next()) {
-        sqlite3_value* date = s.value(0);
-        sqlite3_value* account = s.value(1);
-        sqlite3_value* payee = s.value(2);
-        sqlite3_value* category = s.value(3);
-        sqlite3_value* memo = s.value(4);
+        const StoredValue date = s.value(0);
+        const StoredValue account = s.value(1);
+        const StoredValue payee = s.value(2);
+        const StoredValue category = s.value(3);
+        const StoredValue memo = s.value(4);
         // Keys of another storage class would compare and join otherwise.
-        if (!ReportScan::isText(date) || !ReportScan::isText(payee)
-            || !(ReportScan::isText(account) || ReportScan::isNull(account))
-            || !(ReportScan::isText(category) || ReportScan::isNull(category)))
+        if (!date.isText() || !payee.isText()
+            || !(account.isText() || account.isNull())
+            || !(category.isText() || category.isNull()))
             return std::nullopt;
-        const QByteArray rawDate = ReportScan::rawText(date);
+        const QByteArray rawDate = date.raw();
         if (rows.isEmpty() || rawDate != lastDate) {
             dayStart.push_back(int(rows.size()));
             lastDate = copyOf(rawDate);
         }
-        const QByteArray rawPayee = ReportScan::rawText(payee);
+        const QByteArray rawPayee = payee.raw();
         auto known = payeeIndex.constFind(rawPayee);
         if (known == payeeIndex.cend()) {
             payees.push_back(copyOf(rawPayee));
             known = payeeIndex.insert(payees.back(), int(payees.size()) - 1);
-            payeeTexts.push_back(ReportScan::text(payee));
+            payeeTexts.push_back(payee.text());
         }
         payeeOf.push_back(*known);
 
         TransactionListRow& r = rows.emplace_back();
         r.date = dates.text(date);
-        if (ReportScan::isText(account))
-            r.accountName = accountNames.value(ReportScan::rawText(account));
+        if (account.isText())
+            r.accountName = accountNames.value(account.raw());
         r.payee = payeeTexts[size_t(*known)];
         r.categoryName =
-            ReportScan::isText(category) ? categoryNames.value(ReportScan::rawText(category), empty) : empty;
-        r.memo = ReportScan::isNull(memo) ? empty : memos.text(memo);
-        r.amount = ReportScan::toInt64(s.value(5));
+            category.isText() ? categoryNames.value(category.raw(), empty) : empty;
+        r.memo = memo.isNull() ? empty : memos.text(memo);
+        r.amount = s.value(5).toInt64();
     }
     if (!s.done())
         return std::nullopt;

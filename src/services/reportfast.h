@@ -13,7 +13,7 @@ class QSqlDatabase;
 
 // Quicker ways to the rows of the report statements, for ReportService.
 // Each takes the connection (none: nothing) and gives exactly the rows, order and sums of its report's statement,
-// or nothing when it cannot vouch for that (another kind of connection, an
+// or nothing when it cannot vouch for that (another kind of connection or SQLite library, an
 // amount that is not an integer, sums that might overflow, a key stored as
 // a blob, a failed statement); the service then runs the statement itself.
 //

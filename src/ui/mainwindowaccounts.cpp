@@ -2,12 +2,10 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/atomicwrite.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "services/accountsetup.h"
-#include "data/reconciliationrepository.h"
-#include "data/recurringrepository.h"
+#include "services/datarecovery.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
@@ -18,7 +16,6 @@
 #include "ui/widgets/elidedlabel.h"
 #include "ui/widgets/statusbar.h"
 
-#include <QDebug>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -367,43 +364,12 @@ void MainWindow::deleteAccount(const QString& accountId)
     if (answer != QMessageBox::Yes)
         return;
 
-    // All four writes or none: a failure must not leave an account without
-    // its transactions, or transactions of a deleted account.
-    AtomicWrite write(m_appState->database()->database(), QStringLiteral("delete_account"));
-    bool ok = write.begin();
-    int transactions = 0;
-    int recurrings = 0;
-    int reconciliations = 0;
-    if (ok) {
-        TransactionRepository* transactionRepo = m_appState->transactionRepository();
-        RecurringRepository* recurringRepo = m_appState->recurringRepository();
-        ReconciliationRepository* reconciliationRepo = m_appState->reconciliationRepository();
-        transactions = transactionRepo->softDeleteByAccount(accountId);
-        recurrings = recurringRepo->softDeleteByAccount(accountId);
-        reconciliations = reconciliationRepo->softDeleteByAccount(accountId);
-        ok = m_appState->accountRepository()->softDelete(accountId);
-        // The cascades report counts, not failures: a failed one leaves
-        // live rows behind.
-        if (ok)
-            ok = transactionRepo->findByAccount(accountId).isEmpty()
-                 && reconciliationRepo->findByAccount(accountId).isEmpty();
-        if (ok) {
-            const QList<RecurringTransaction> schedules = recurringRepo->findAll();
-            for (const RecurringTransaction& schedule : schedules)
-                ok = ok && schedule.accountId != accountId;
-        }
-        ok = ok && write.commit();
-    }
-    if (!ok) {
-        write.rollback(); // before the list is rebuilt from the database
+    if (!DataRecovery::deleteAccount(m_appState->syncedRepositories(), accountId)) {
         MessageBoxes::warning(this, tr("Delete Account"),
                               tr("\"%1\" could not be deleted. Nothing was changed.").arg(account->name));
         refreshAccountList();
         return;
     }
-    qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
-                      << "recurrings:" << recurrings << "reconciliations:" << reconciliations;
-
     refreshAccountList();
     if (accountId == m_appState->currentAccountId()) {
         m_appState->setCurrentAccountId(QString());

@@ -11,7 +11,6 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-struct SyncedRepositories;
 
 // The Preferences window: a navigation list and four pages (General,
 // Register, Data & Sync, About). Every setting is written and applied the
@@ -80,7 +79,6 @@ private:
     // Asks the engine for a cycle and waits for its end with the buttons
     // disabled; gives them back at once when the engine starts none.
     void runCycle();
-    SyncedRepositories syncedRepositories() const;
     // A word-wrapped caption in the secondary text colour.
     static QLabel* createCaption(const QString& text);
 

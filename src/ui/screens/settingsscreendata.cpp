@@ -73,12 +73,6 @@ std::unique_ptr<QProgressDialog> backupProgress(QWidget* parent, const QString& 
 
 } // namespace
 
-SyncedRepositories SettingsScreen::syncedRepositories() const
-{
-    return {m_appState->accountRepository(), m_appState->categoryRepository(), m_appState->transactionRepository(),
-            m_appState->recurringRepository(), m_appState->reconciliationRepository(), m_appState->database()};
-}
-
 QWidget* SettingsScreen::createDataSyncPage()
 {
     auto* page = new QWidget;
@@ -306,7 +300,7 @@ void SettingsScreen::startFullSync()
         m_fullSyncQueued = true;
         return;
     }
-    DataRecovery::markAllForResync(syncedRepositories());
+    DataRecovery::markAllForResync(m_appState->syncedRepositories());
     m_appState->syncEngine()->forgetSyncPosition();
     runCycle();
 }
@@ -414,7 +408,7 @@ void SettingsScreen::importBackup(QPushButton* button)
     button->setText(tr("Import Backup"));
     if (imported > 0) {
         // The restore wrote past the repositories: every view reloads.
-        DataRecovery::announceBulkChange(syncedRepositories());
+        DataRecovery::announceBulkChange(m_appState->syncedRepositories());
         refreshDeletedAccounts();
     }
     emit deletedAccountRestored();
@@ -431,7 +425,7 @@ void SettingsScreen::restoreSelectedAccount()
     const QString name = item->text(); // the list may be rebuilt meanwhile
     if (id.isEmpty())
         return;
-    if (!DataRecovery::restoreDeletedAccount(syncedRepositories(), id))
+    if (!DataRecovery::restoreDeletedAccount(m_appState->syncedRepositories(), id))
         MessageBoxes::warning(this, tr("Restore Failed"), tr("The account \"%1\" could not be restored.").arg(name));
     refreshDeletedAccounts();
     emit deletedAccountRestored();
