@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 
