@@ -4,6 +4,17 @@
 
 #include <QApplication>
 
+namespace TestSupport {
+
+// The offscreen platform warns on every window it cannot activate or place
+// ("This plugin does not support ..."); this hides those and passes every
+// other message to the handler in place before. restorePlatformWarnings puts
+// that handler back.
+void quietPlatformWarnings();
+void restorePlatformWarnings();
+
+} // namespace TestSupport
+
 // main() for a test class with widgets: isolated environment, then a
 // QApplication.
 #define TALLYLEAF_TEST_MAIN(TestClass)                                                                                 \

@@ -25,13 +25,6 @@ namespace {
 
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 } // namespace
 
 // The register's inline entry driven by key presses, as a user types.
@@ -99,14 +92,14 @@ private:
 
 void TestRegisterEntry::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
+    TestSupport::quietPlatformWarnings();
     m_state = new AppState;
     QVERIFY(m_state->initialize());
 }
 
 void TestRegisterEntry::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
+    TestSupport::restorePlatformWarnings();
     delete m_state;
 }
 

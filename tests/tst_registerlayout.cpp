@@ -25,13 +25,6 @@ namespace {
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 const QList<int> kDefaultWidths{130, 60, 250, 180, 180, 100, 100, 35, 110};
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 // One line per menu entry: "-" for a separator, else the text, the shown
 // shortcut in brackets, "checked" and "off" where they apply.
 QStringList describe(const QMenu* menu)
@@ -111,7 +104,7 @@ private:
 
 void TestRegisterLayout::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
+    TestSupport::quietPlatformWarnings();
     m_state = new AppState;
     QVERIFY(m_state->initialize());
 
@@ -127,7 +120,7 @@ void TestRegisterLayout::initTestCase()
 
 void TestRegisterLayout::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
+    TestSupport::restorePlatformWarnings();
     delete m_state;
 }
 

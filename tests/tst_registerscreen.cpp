@@ -28,13 +28,6 @@ namespace {
 
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 } // namespace
 
 class TestRegisterScreen : public QObject
@@ -80,14 +73,14 @@ private:
 
 void TestRegisterScreen::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
+    TestSupport::quietPlatformWarnings();
     m_state = new AppState;
     QVERIFY(m_state->initialize());
 }
 
 void TestRegisterScreen::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
+    TestSupport::restorePlatformWarnings();
     delete m_state;
 }
 

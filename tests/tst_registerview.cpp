@@ -75,15 +75,6 @@ Transaction transaction(const QString& id, const QString& accountId, const QDate
 
 // The offscreen platform reports every window feature it lacks; those
 // lines say nothing about the register.
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 QModelIndex completionRow(QCompleter* completer, const QString& text)
 {
     QAbstractItemModel* model = completer->completionModel();
@@ -144,7 +135,7 @@ private:
 
 void TestRegisterView::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
+    TestSupport::quietPlatformWarnings();
     m_state = new AppState;
     QVERIFY(m_state->initialize());
     TestSupport::exec(QStringLiteral("DELETE FROM categories"));
@@ -184,7 +175,7 @@ void TestRegisterView::initTestCase()
 
 void TestRegisterView::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
+    TestSupport::restorePlatformWarnings();
     delete m_state;
 }
 
