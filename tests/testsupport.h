@@ -13,6 +13,17 @@ namespace TestSupport {
 void quietPlatformWarnings();
 void restorePlatformWarnings();
 
+// The child of parent called name, of type T; ends the run when there is none,
+// so a renamed widget fails loudly instead of crashing later.
+template <typename T>
+T* field(QObject* parent, const char* name)
+{
+    T* widget = parent->findChild<T*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no field %s", name);
+    return widget;
+}
+
 } // namespace TestSupport
 
 // main() for a test class with widgets: isolated environment, then a
