@@ -1,5 +1,8 @@
 #include "testsupport.h"
 
+#include "app/appstate.h"
+#include "ui/register/registerscreen.h"
+
 namespace TestSupport {
 
 namespace {
@@ -22,6 +25,30 @@ void quietPlatformWarnings()
 void restorePlatformWarnings()
 {
     qInstallMessageHandler(g_previousHandler);
+}
+
+AppState* startRegisterSuite()
+{
+    quietPlatformWarnings();
+    auto* state = new AppState;
+    if (state->initialize())
+        return state;
+    delete state;
+    return nullptr;
+}
+
+void endRegisterSuite(AppState* state)
+{
+    restorePlatformWarnings();
+    delete state;
+}
+
+RegisterScreen* showRegister(AppState* state, const QSize& size)
+{
+    auto* screen = new RegisterScreen(state);
+    screen->resize(size);
+    screen->show();
+    return screen;
 }
 
 } // namespace TestSupport

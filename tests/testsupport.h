@@ -3,6 +3,10 @@
 #include "coretestsupport.h"
 
 #include <QApplication>
+#include <QSize>
+
+class AppState;
+class RegisterScreen;
 
 namespace TestSupport {
 
@@ -23,6 +27,15 @@ T* field(QObject* parent, const char* name)
         qFatal("no field %s", name);
     return widget;
 }
+
+// What a register suite holds for its whole run: the platform's warnings
+// quieted, then a fresh AppState over the isolated data directory (nullptr
+// when it does not start). endRegisterSuite undoes both.
+AppState* startRegisterSuite();
+void endRegisterSuite(AppState* state);
+// A new register screen on state, resized and shown; the caller waits for
+// its window.
+RegisterScreen* showRegister(AppState* state, const QSize& size);
 
 } // namespace TestSupport
 

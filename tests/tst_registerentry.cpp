@@ -92,15 +92,13 @@ private:
 
 void TestRegisterEntry::initTestCase()
 {
-    TestSupport::quietPlatformWarnings();
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 }
 
 void TestRegisterEntry::cleanupTestCase()
 {
-    TestSupport::restorePlatformWarnings();
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterEntry::init()
@@ -117,9 +115,7 @@ void TestRegisterEntry::init()
         m_questions << request.text;
         return QMessageBox::No;
     });
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1300, 600);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1300, 600});
     QVERIFY(QTest::qWaitForWindowActive(m_screen));
 }
 

@@ -104,9 +104,8 @@ private:
 
 void TestRegisterLayout::initTestCase()
 {
-    TestSupport::quietPlatformWarnings();
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 
     Account a;
     a.id = QStringLiteral("acc");
@@ -120,8 +119,7 @@ void TestRegisterLayout::initTestCase()
 
 void TestRegisterLayout::cleanupTestCase()
 {
-    TestSupport::restorePlatformWarnings();
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterLayout::init()
@@ -144,9 +142,7 @@ void TestRegisterLayout::cleanup()
 void TestRegisterLayout::recreate()
 {
     delete m_screen;
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1400, 500);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1400, 500});
     QVERIFY(QTest::qWaitForWindowExposed(m_screen));
 }
 

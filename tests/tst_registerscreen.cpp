@@ -73,23 +73,19 @@ private:
 
 void TestRegisterScreen::initTestCase()
 {
-    TestSupport::quietPlatformWarnings();
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 }
 
 void TestRegisterScreen::cleanupTestCase()
 {
-    TestSupport::restorePlatformWarnings();
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterScreen::init()
 {
     QSettings().remove(QStringLiteral("register"));
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1200, 500);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1200, 500});
     QVERIFY(QTest::qWaitForWindowExposed(m_screen));
 }
 

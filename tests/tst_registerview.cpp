@@ -135,9 +135,8 @@ private:
 
 void TestRegisterView::initTestCase()
 {
-    TestSupport::quietPlatformWarnings();
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
     TestSupport::exec(QStringLiteral("DELETE FROM categories"));
 
     AccountRepository* accounts = m_state->accountRepository();
@@ -175,8 +174,7 @@ void TestRegisterView::initTestCase()
 
 void TestRegisterView::cleanupTestCase()
 {
-    TestSupport::restorePlatformWarnings();
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterView::init()
