@@ -1,69 +1,54 @@
 #include "testsupport.h"
 
-#include "data/database.h"
-
-#include <QDir>
-#include <QSqlError>
-#include <QSqlQuery>
+#include "app/appstate.h"
+#include "ui/register/registerscreen.h"
 
 namespace TestSupport {
 
 namespace {
-QTemporaryDir* g_home = nullptr;
+
+QtMessageHandler g_previousHandler = nullptr;
+
+void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
+        g_previousHandler(type, context, message);
 }
 
-void isolateEnvironment()
+} // namespace
+
+void quietPlatformWarnings()
 {
-    if (!g_home)
-        g_home = new QTemporaryDir(); // lives for the whole process
-    const QString home = g_home->path();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QDir(home).filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", QDir(home).filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CACHE_HOME", QDir(home).filePath(QStringLiteral("cache")).toUtf8());
-    qputenv("TALLYLEAF_DATA_DIR", QDir(home).filePath(QStringLiteral("tallyleaf")).toUtf8());
-    qunsetenv("TALLYLEAF_VERBOSE");
-    // Tokens must never reach the desktop's real keyring; the one test of the
-    // secret store runs its child inside a private session bus of its own.
-    if (!qEnvironmentVariableIsSet("TALLYLEAF_KEYRING_CHILD"))
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
 }
 
-QString testHome()
+void restorePlatformWarnings()
 {
-    return g_home ? g_home->path() : QString();
+    qInstallMessageHandler(g_previousHandler);
 }
 
-TempDatabase::TempDatabase()
-    : database(std::make_unique<Database>())
+AppState* startRegisterSuite()
 {
-    if (!database->open(path()) || !database->migrate())
-        qFatal("could not create the test database");
+    quietPlatformWarnings();
+    auto* state = new AppState;
+    if (state->initialize())
+        return state;
+    delete state;
+    return nullptr;
 }
 
-TempDatabase::~TempDatabase()
+void endRegisterSuite(AppState* state)
 {
-    database.reset();
+    restorePlatformWarnings();
+    delete state;
 }
 
-QString TempDatabase::path() const
+RegisterScreen* showRegister(AppState* state, const QSize& size)
 {
-    return dir.filePath(QStringLiteral("tallyleaf.db"));
-}
-
-void exec(const QString& sql)
-{
-    QSqlQuery q(QSqlDatabase::database());
-    if (!q.exec(sql))
-        qFatal("SQL failed: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-}
-
-QVariant scalar(const QString& sql)
-{
-    QSqlQuery q(QSqlDatabase::database());
-    if (!q.exec(sql) || !q.next())
-        return QVariant();
-    return q.value(0);
+    auto* screen = new RegisterScreen(state);
+    screen->resize(size);
+    screen->show();
+    return screen;
 }
 
 } // namespace TestSupport

@@ -1,45 +1,46 @@
 #pragma once
 
+#include "coretestsupport.h"
+
 #include <QApplication>
-#include <QString>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QSize>
 
-#include <memory>
-
-class Database;
+class AppState;
+class RegisterScreen;
 
 namespace TestSupport {
 
-// Points every per-user location (settings, data, the app's data directory)
-// into a fresh temporary directory and selects the offscreen platform.
-// Called before the QApplication exists.
-void isolateEnvironment();
-// The temporary home made by isolateEnvironment.
-QString testHome();
+// The offscreen platform warns on every window it cannot activate or place
+// ("This plugin does not support ..."); this hides those and passes every
+// other message to the handler in place before. restorePlatformWarnings puts
+// that handler back.
+void quietPlatformWarnings();
+void restorePlatformWarnings();
 
-// A migrated database in its own temporary directory; removes its
-// connection when destroyed so tests can open several in turn.
-struct TempDatabase
+// The child of parent called name, of type T; ends the run when there is none,
+// so a renamed widget fails loudly instead of crashing later.
+template <typename T>
+T* field(QObject* parent, const char* name)
 {
-    TempDatabase();
-    ~TempDatabase();
-    QString path() const;
-    Database* db() const { return database.get(); }
-    Database* operator->() const { return database.get(); }
+    T* widget = parent->findChild<T*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no field %s", name);
+    return widget;
+}
 
-    QTemporaryDir dir;
-    std::unique_ptr<Database> database;
-};
-
-// Executes SQL on the default connection; fails the test on error.
-void exec(const QString& sql);
-// Scalar result of one SELECT on the default connection.
-QVariant scalar(const QString& sql);
+// What a register suite holds for its whole run: the platform's warnings
+// quieted, then a fresh AppState over the isolated data directory (nullptr
+// when it does not start). endRegisterSuite undoes both.
+AppState* startRegisterSuite();
+void endRegisterSuite(AppState* state);
+// A new register screen on state, resized and shown; the caller waits for
+// its window.
+RegisterScreen* showRegister(AppState* state, const QSize& size);
 
 } // namespace TestSupport
 
-// main() for a test class: isolated environment, then a QApplication.
+// main() for a test class with widgets: isolated environment, then a
+// QApplication.
 #define TALLYLEAF_TEST_MAIN(TestClass)                                                                                 \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \

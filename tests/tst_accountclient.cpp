@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/accountclient.h"
 #include "account/core/accountsharingservice.h"
@@ -545,5 +545,5 @@ void AccountClientTest::shareListAndRemove()
     QVERIFY(shareMembers(kAccount).isEmpty());
 }
 
-TALLYLEAF_TEST_MAIN(AccountClientTest)
+TALLYLEAF_CORE_TEST_MAIN(AccountClientTest)
 #include "tst_accountclient.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/accountrecords.h"
 
@@ -182,5 +182,5 @@ void AccountRecordsTest::nestedRules()
     QCOMPARE(recordsFromJson<Session>(input.value(QLatin1String("members"))).size(), memberEmails.size());
 }
 
-TALLYLEAF_TEST_MAIN(AccountRecordsTest)
+TALLYLEAF_CORE_TEST_MAIN(AccountRecordsTest)
 #include "tst_accountrecords.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -293,5 +293,5 @@ void AccountRepositoryTest::markSyncedUnknownId()
     QCOMPARE(m_repo->findPendingSync().size(), 0);
 }
 
-TALLYLEAF_TEST_MAIN(AccountRepositoryTest)
+TALLYLEAF_CORE_TEST_MAIN(AccountRepositoryTest)
 #include "tst_accountrepository.moc"

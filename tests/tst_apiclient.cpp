@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/apiclient.h"
 #include "account/core/tokenmanager.h"
@@ -478,5 +478,5 @@ void ApiClientTest::skewedClock()
     QCOMPARE(count(kEcho), 4);
 }
 
-TALLYLEAF_TEST_MAIN(ApiClientTest)
+TALLYLEAF_CORE_TEST_MAIN(ApiClientTest)
 #include "tst_apiclient.moc"

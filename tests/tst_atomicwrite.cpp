@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/atomicwrite.h"
 #include "data/database.h"
@@ -71,5 +71,5 @@ void AtomicWriteTest::nestedInSomeoneElsesTransaction()
     QCOMPARE(rows(), 0);
 }
 
-TALLYLEAF_TEST_MAIN(AtomicWriteTest)
+TALLYLEAF_CORE_TEST_MAIN(AtomicWriteTest)
 #include "tst_atomicwrite.moc"

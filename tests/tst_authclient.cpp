@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/apiclient.h"
 #include "account/core/authclient.h"
@@ -366,5 +366,5 @@ void AuthClientTest::refusedRefreshOnAnyTransport()
     QVERIFY(!m_store->read(kAccessTokenKey).has_value());
 }
 
-TALLYLEAF_TEST_MAIN(AuthClientTest)
+TALLYLEAF_CORE_TEST_MAIN(AuthClientTest)
 #include "tst_authclient.moc"

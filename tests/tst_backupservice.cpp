@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "services/backupservice.h"
@@ -569,5 +569,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(BackupServiceTest)
+TALLYLEAF_CORE_TEST_MAIN(BackupServiceTest)
 #include "tst_backupservice.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -191,5 +191,5 @@ void TestCategoryRepository::syncBookkeeping()
     QCOMPARE(spy.count(), 1);
 }
 
-TALLYLEAF_TEST_MAIN(TestCategoryRepository)
+TALLYLEAF_CORE_TEST_MAIN(TestCategoryRepository)
 #include "tst_categoryrepository.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "services/backupservice.h"
@@ -473,5 +473,5 @@ void CrashSafetyTest::killedPull()
     QVERIFY(midway > 0);
 }
 
-TALLYLEAF_TEST_MAIN(CrashSafetyTest)
+TALLYLEAF_CORE_TEST_MAIN(CrashSafetyTest)
 #include "tst_crashsafety.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -540,5 +540,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(TestCsvImport)
+TALLYLEAF_CORE_TEST_MAIN(TestCsvImport)
 #include "tst_csvimport.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "services/csvparser.h"
 
@@ -157,5 +157,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(TestCsvParser)
+TALLYLEAF_CORE_TEST_MAIN(TestCsvParser)
 #include "tst_csvparser.moc"

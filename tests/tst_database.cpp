@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 
@@ -579,5 +579,5 @@ void DatabaseTest::split()
     QCOMPARE(splitSqlStatements(script), expected);
 }
 
-TALLYLEAF_TEST_MAIN(DatabaseTest)
+TALLYLEAF_CORE_TEST_MAIN(DatabaseTest)
 #include "tst_database.moc"

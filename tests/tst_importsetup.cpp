@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "services/importsetup.h"
 
@@ -182,5 +182,5 @@ void TestImportSetup::qifNames()
     QCOMPARE(matchingAccount(source, accounts), match);
 }
 
-TALLYLEAF_TEST_MAIN(TestImportSetup)
+TALLYLEAF_CORE_TEST_MAIN(TestImportSetup)
 #include "tst_importsetup.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/money.h"
 
@@ -250,5 +250,5 @@ void MoneyTest::arithmetic()
                                                    ? -std::numeric_limits<qint64>::max() : b);
 }
 
-TALLYLEAF_TEST_MAIN(MoneyTest)
+TALLYLEAF_CORE_TEST_MAIN(MoneyTest)
 #include "tst_money.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/preferencesrepository.h"
@@ -133,5 +133,5 @@ void PreferencesTest::failedWriteEmitsNothing()
     TestSupport::exec(QStringLiteral("DROP TRIGGER refuse"));
 }
 
-TALLYLEAF_TEST_MAIN(PreferencesTest)
+TALLYLEAF_CORE_TEST_MAIN(PreferencesTest)
 #include "tst_preferences.moc"

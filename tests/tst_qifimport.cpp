@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -606,5 +606,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(TestQifImport)
+TALLYLEAF_CORE_TEST_MAIN(TestQifImport)
 #include "tst_qifimport.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "services/csvparser.h"
 #include "services/qifparser.h"
@@ -323,5 +323,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(TestQifParser)
+TALLYLEAF_CORE_TEST_MAIN(TestQifParser)
 #include "tst_qifparser.moc"

@@ -28,6 +28,8 @@
 #include <functional>
 #include <memory>
 
+using TestSupport::field;
+
 namespace {
 
 const QString kChecking = QStringLiteral("acc-checking");
@@ -35,15 +37,6 @@ const QString kSavings = QStringLiteral("acc-savings");
 const QString kEuro = QStringLiteral("acc-euro");
 const QString kFood = QStringLiteral("cat-food");
 const QString kHome = QStringLiteral("cat-home");
-
-template <typename T>
-T* field(QObject* parent, const char* name)
-{
-    T* widget = parent->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no field %s", name);
-    return widget;
-}
 
 QString label(ReconciliationScreen* screen, const char* name)
 {

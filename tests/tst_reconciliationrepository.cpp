@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
@@ -216,5 +216,5 @@ void TestReconciliationRepository::markSyncedAndResync()
     QCOMPARE(spy.count(), 1);
 }
 
-TALLYLEAF_TEST_MAIN(TestReconciliationRepository)
+TALLYLEAF_CORE_TEST_MAIN(TestReconciliationRepository)
 #include "tst_reconciliationrepository.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/records.h"
@@ -301,5 +301,5 @@ void RecordsTest::readers()
     QVERIFY(!SqlValue::toDate(QStringLiteral("2025-02-30")).isValid());
 }
 
-TALLYLEAF_TEST_MAIN(RecordsTest)
+TALLYLEAF_CORE_TEST_MAIN(RecordsTest)
 #include "tst_records.moc"

@@ -15,16 +15,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-namespace {
+using TestSupport::field;
 
-template <typename T>
-T* field(QWidget* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no field %s", name);
-    return widget;
-}
+namespace {
 
 // The schedule fields the form decides, as one text.
 QString summary(const RecurringTransaction& r)

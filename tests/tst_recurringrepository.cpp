@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/recurringrepository.h"
@@ -287,5 +287,5 @@ void TestRecurringRepository::syncBookkeeping()
     QCOMPARE(spy.count(), 1);
 }
 
-TALLYLEAF_TEST_MAIN(TestRecurringRepository)
+TALLYLEAF_CORE_TEST_MAIN(TestRecurringRepository)
 #include "tst_recurringrepository.moc"

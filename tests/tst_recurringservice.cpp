@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/accountrepository.h"
 #include "data/database.h"
@@ -468,5 +468,5 @@ void TestRecurringService::processAutoPostWaitsForBulkWrite()
     QCOMPARE(schedule(QStringLiteral("B")).nextDueDate, QDate(1999, 6, 1));
 }
 
-TALLYLEAF_TEST_MAIN(TestRecurringService)
+TALLYLEAF_CORE_TEST_MAIN(TestRecurringService)
 #include "tst_recurringservice.moc"

@@ -25,13 +25,6 @@ namespace {
 
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 } // namespace
 
 // The register's inline entry driven by key presses, as a user types.
@@ -99,15 +92,13 @@ private:
 
 void TestRegisterEntry::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 }
 
 void TestRegisterEntry::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterEntry::init()
@@ -124,9 +115,7 @@ void TestRegisterEntry::init()
         m_questions << request.text;
         return QMessageBox::No;
     });
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1300, 600);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1300, 600});
     QVERIFY(QTest::qWaitForWindowActive(m_screen));
 }
 

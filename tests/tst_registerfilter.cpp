@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/registerfilter.h"
 
@@ -127,5 +127,5 @@ void TestRegisterFilter::matches()
     QCOMPARE(filter.matches(row), expected);
 }
 
-TALLYLEAF_TEST_MAIN(TestRegisterFilter)
+TALLYLEAF_CORE_TEST_MAIN(TestRegisterFilter)
 #include "tst_registerfilter.moc"

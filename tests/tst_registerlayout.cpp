@@ -25,13 +25,6 @@ namespace {
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 const QList<int> kDefaultWidths{130, 60, 250, 180, 180, 100, 100, 35, 110};
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 // One line per menu entry: "-" for a separator, else the text, the shown
 // shortcut in brackets, "checked" and "off" where they apply.
 QStringList describe(const QMenu* menu)
@@ -111,9 +104,8 @@ private:
 
 void TestRegisterLayout::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 
     Account a;
     a.id = QStringLiteral("acc");
@@ -127,8 +119,7 @@ void TestRegisterLayout::initTestCase()
 
 void TestRegisterLayout::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterLayout::init()
@@ -151,9 +142,7 @@ void TestRegisterLayout::cleanup()
 void TestRegisterLayout::recreate()
 {
     delete m_screen;
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1400, 500);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1400, 500});
     QVERIFY(QTest::qWaitForWindowExposed(m_screen));
 }
 

@@ -28,13 +28,6 @@ namespace {
 
 const QDateTime kCreated(QDate(2024, 1, 1), QTime(12, 0), Qt::UTC);
 
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 } // namespace
 
 class TestRegisterScreen : public QObject
@@ -80,23 +73,19 @@ private:
 
 void TestRegisterScreen::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
 }
 
 void TestRegisterScreen::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterScreen::init()
 {
     QSettings().remove(QStringLiteral("register"));
-    m_screen = new RegisterScreen(m_state);
-    m_screen->resize(1200, 500);
-    m_screen->show();
+    m_screen = TestSupport::showRegister(m_state, {1200, 500});
     QVERIFY(QTest::qWaitForWindowExposed(m_screen));
 }
 

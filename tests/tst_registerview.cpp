@@ -75,15 +75,6 @@ Transaction transaction(const QString& id, const QString& accountId, const QDate
 
 // The offscreen platform reports every window feature it lacks; those
 // lines say nothing about the register.
-QtMessageHandler g_previousHandler = nullptr;
-void quietPlatformHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 QModelIndex completionRow(QCompleter* completer, const QString& text)
 {
     QAbstractItemModel* model = completer->completionModel();
@@ -144,9 +135,8 @@ private:
 
 void TestRegisterView::initTestCase()
 {
-    g_previousHandler = qInstallMessageHandler(quietPlatformHandler);
-    m_state = new AppState;
-    QVERIFY(m_state->initialize());
+    m_state = TestSupport::startRegisterSuite();
+    QVERIFY(m_state);
     TestSupport::exec(QStringLiteral("DELETE FROM categories"));
 
     AccountRepository* accounts = m_state->accountRepository();
@@ -184,8 +174,7 @@ void TestRegisterView::initTestCase()
 
 void TestRegisterView::cleanupTestCase()
 {
-    qInstallMessageHandler(g_previousHandler);
-    delete m_state;
+    TestSupport::endRegisterSuite(m_state);
 }
 
 void TestRegisterView::init()

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "services/reportfast.h"
@@ -575,5 +575,5 @@ private slots:
     }
 };
 
-TALLYLEAF_TEST_MAIN(TestReportService)
+TALLYLEAF_CORE_TEST_MAIN(TestReportService)
 #include "tst_reportservice.moc"

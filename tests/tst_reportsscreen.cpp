@@ -18,17 +18,9 @@
 #include <memory>
 
 using TestSupport::exec;
+using TestSupport::field;
 
 namespace {
-
-template <typename T>
-T* field(QObject* parent, const char* name)
-{
-    T* widget = parent->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no field %s", name);
-    return widget;
-}
 
 QString headers(const QTableWidget* table)
 {

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/splitlinerepository.h"
@@ -146,5 +146,5 @@ private:
     std::unique_ptr<SplitLineRepository> m_repo;
 };
 
-TALLYLEAF_TEST_MAIN(TestSplitLineRepository)
+TALLYLEAF_CORE_TEST_MAIN(TestSplitLineRepository)
 #include "tst_splitlinerepository.moc"

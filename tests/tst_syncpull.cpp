@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "syncinstallation.h"
 
@@ -513,5 +513,5 @@ void SyncPullTest::waitsForBulkWrite()
     QVERIFY(m_app->preferences->value(QStringLiteral("syncCursor")));
 }
 
-TALLYLEAF_TEST_MAIN(SyncPullTest)
+TALLYLEAF_CORE_TEST_MAIN(SyncPullTest)
 #include "tst_syncpull.moc"

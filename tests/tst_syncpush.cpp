@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/apiclient.h"
 #include "account/core/client.h"
@@ -688,5 +688,5 @@ void SyncPushTest::localChangesStayAhead()
              QStringLiteral("synced2"));
 }
 
-TALLYLEAF_TEST_MAIN(SyncPushTest)
+TALLYLEAF_CORE_TEST_MAIN(SyncPushTest)
 #include "tst_syncpush.moc"

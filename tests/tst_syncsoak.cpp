@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "testserviceprocess.h"
@@ -159,5 +159,5 @@ void SyncSoakTest::twoInstallationsStayFlat()
     }
 }
 
-TALLYLEAF_TEST_MAIN(SyncSoakTest)
+TALLYLEAF_CORE_TEST_MAIN(SyncSoakTest)
 #include "tst_syncsoak.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
@@ -379,5 +379,5 @@ void SyncTwoDevicesTest::fixedIdRowsOfTheOtherInstallation()
     }
 }
 
-TALLYLEAF_TEST_MAIN(SyncTwoDevicesTest)
+TALLYLEAF_CORE_TEST_MAIN(SyncTwoDevicesTest)
 #include "tst_synctwodevices.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/tokenmanager.h"
 
@@ -228,5 +228,5 @@ void TokenManagerTest::freshTokenLivesItsLifetime()
     QVERIFY(m_manager->needsRefresh());
 }
 
-TALLYLEAF_TEST_MAIN(TokenManagerTest)
+TALLYLEAF_CORE_TEST_MAIN(TokenManagerTest)
 #include "tst_tokenmanager.moc"

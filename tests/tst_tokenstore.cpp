@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/filetokenstore.h"
 #include "account/core/tokenclaims.h"
@@ -244,5 +244,5 @@ void TokenStoreTest::payloadReaders()
     QCOMPARE(claims.role, role);
 }
 
-TALLYLEAF_TEST_MAIN(TokenStoreTest)
+TALLYLEAF_CORE_TEST_MAIN(TokenStoreTest)
 #include "tst_tokenstore.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "data/database.h"
 #include "data/registerreader.h"
@@ -803,5 +803,5 @@ private:
     std::unique_ptr<TransactionRepository> m_repo;
 };
 
-TALLYLEAF_TEST_MAIN(TestTransactionRepository)
+TALLYLEAF_CORE_TEST_MAIN(TestTransactionRepository)
 #include "tst_transactionrepository.moc"

@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "coretestsupport.h"
 
 #include "account/core/apiclient.h"
 #include "account/core/authclient.h"
@@ -332,5 +332,5 @@ void WebAuthTest::onlyWebAddressesOpened()
     QVERIFY(m_opened.isEmpty());
 }
 
-TALLYLEAF_TEST_MAIN(WebAuthTest)
+TALLYLEAF_CORE_TEST_MAIN(WebAuthTest)
 #include "tst_webauth.moc"
