@@ -32,14 +32,7 @@ const QString kOld = QStringLiteral("acc-old");
 const QString kFood = QStringLiteral("cat-food");
 const QString kGone = QStringLiteral("cat-gone");
 
-template <typename T>
-T* field(QObject* dialog, const char* name)
-{
-    T* widget = dialog->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no field %s", name);
-    return widget;
-}
+using TestSupport::field;
 
 Transaction plain(const QString& id, const QString& accountId, qint64 amount, const QString& payee)
 {

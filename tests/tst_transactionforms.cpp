@@ -23,14 +23,7 @@
 
 namespace {
 
-template <typename T>
-T* field(QObject* parent, const char* name)
-{
-    T* widget = parent->findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no field %s", name);
-    return widget;
-}
+using TestSupport::field;
 
 QComboBox* rowCombo(SplitLinesWidget* w, int row)
 {
