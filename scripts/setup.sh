@@ -31,5 +31,8 @@ PACKAGES=(
 bash scripts/install-packages.sh "${PACKAGES[@]}"
 
 BUILD_DIR="${BUILD_DIR:-build}"
+# ccache (when installed) hashes paths relative to the checkout, so another
+# clone of the same sources reuses what one has compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
 cmake --build "$BUILD_DIR" --parallel ${BUILD_TARGET:+--target "$BUILD_TARGET"}
