@@ -98,12 +98,7 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", QDir(home.path()).filePath(QStringLiteral("data")).toUtf8());
     qputenv("TALLYLEAF_DATA_DIR", QDir(home.path()).filePath(QStringLiteral("tallyleaf")).toUtf8());
     qunsetenv("TALLYLEAF_VERBOSE");
-    // The offscreen platform's notes and the start-up log say nothing here.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        const bool quiet = type == QtDebugMsg || type == QtInfoMsg;
-        if (!quiet && !message.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    Bench::quietLogs();
 
     QApplication app(argc, argv);
     const int rowCount = argc > 1 ? std::max(1, atoi(argv[1])) : 100000;

@@ -343,12 +343,7 @@ int main(int argc, char** argv)
                                                    : QDir(home.path()).filePath(QStringLiteral("tallyleaf"));
     qputenv("TALLYLEAF_DATA_DIR", dataDir.toLocal8Bit());
     qunsetenv("TALLYLEAF_VERBOSE");
-    // The start-up log and the offscreen platform's notes say nothing here.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        const bool quiet = type == QtDebugMsg || type == QtInfoMsg;
-        if (!quiet && !message.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    Bench::quietLogs();
 
     QApplication app(argc, argv);
     const QStringList args = app.arguments();

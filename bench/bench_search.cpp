@@ -67,11 +67,7 @@ int main(int argc, char** argv)
     const QString dataDir = QDir(home.path()).filePath(QStringLiteral("tallyleaf"));
     qputenv("TALLYLEAF_DATA_DIR", dataDir.toUtf8());
     qunsetenv("TALLYLEAF_VERBOSE");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        const bool quiet = type == QtDebugMsg || type == QtInfoMsg;
-        if (!quiet && !message.startsWith(QLatin1String("This plugin does not support")))
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    Bench::quietLogs();
 
     QApplication app(argc, argv);
     const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

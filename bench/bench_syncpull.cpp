@@ -259,10 +259,7 @@ void print(const char* title, const PullRun& run, int transactions)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    Bench::quietLogs();
     const int transactions = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
 
     QTemporaryDir dir;

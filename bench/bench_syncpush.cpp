@@ -126,11 +126,7 @@ int pendingRows(QSqlDatabase& db)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // The engine's per-batch log lines would time the terminal.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    Bench::quietLogs();
     const int rows = argc > 1 ? QByteArray(argv[1]).toInt() : 50000;
 
     TestServiceProcess service;

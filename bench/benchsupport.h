@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
@@ -105,6 +106,17 @@ inline qsizetype rawRun(sqlite3* db, const QByteArray& sql, const QList<QByteArr
     return rows;
 }
 #endif
+
+// Lets through only warnings and worse, without the offscreen platform's
+// notes: the program's debug and info lines would time the terminal.
+inline void quietLogs()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        const bool quiet = type == QtDebugMsg || type == QtInfoMsg;
+        if (!quiet && !message.startsWith(QLatin1String("This plugin does not support")))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+}
 
 // The first three fields of /proc/loadavg: figures from a busy machine read
 // differently.
