@@ -106,6 +106,7 @@ int main(int argc, char** argv)
     count.exec(QStringLiteral("SELECT COUNT(*) FROM transactions"));
     std::printf("%lld transactions; medians of %d runs; load average %s\n\n",
                 count.next() ? count.value(0).toLongLong() : -1LL, repeats, Bench::loadAverage().constData());
+    count.finish(); // an open read would pin the log for the writes below
 
     // ---- Search: typed text to filled table.
     SearchScreen search(&state);
@@ -193,6 +194,10 @@ int main(int argc, char** argv)
     const Figures merge = Bench::measure(
         1, [&] { state.transactionRepository()->renamePayees(five, QStringLiteral("Fuel and Stores"), &changed); });
     print(QStringLiteral("merge of 5 payees, %1 rows").arg(changed), merge, "target < 2000 ms");
+    // The log's copy into the file runs on its own thread once the merge is
+    // back; measured apart so the next figure does not carry it.
+    print(QStringLiteral("  then its checkpoint in the background"),
+          Bench::measure(1, [&] { state.database()->waitForCheckpoint(); }));
     const Figures rename = Bench::measure(1, [&] {
         state.transactionRepository()->renamePayees({QStringLiteral("Fuel and Stores")}, QStringLiteral("Everyday"),
                                                     &changed);

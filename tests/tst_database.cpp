@@ -3,6 +3,7 @@
 #include "data/database.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -86,6 +87,7 @@ private slots:
     void newerSchemaOpensUnchanged();
     void connectionsInTurn();
     void bulkWriteScope();
+    void logReachesTheFile();
 
     void split_data();
     void split();
@@ -541,6 +543,26 @@ void DatabaseTest::bulkWriteScope()
     }
     QVERIFY(!db.bulkWriteActive());
     BulkWriteScope none(nullptr); // tolerated
+}
+
+// A commit past the checkpoint threshold is copied into the database file
+// by the background thread; the main file grows only then.
+void DatabaseTest::logReachesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.db"));
+    {
+        Database db;
+        QVERIFY(db.open(path));
+        QVERIFY(db.migrate());
+        TestSupport::exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('big', hex(zeroblob(3000000)))"));
+        db.waitForCheckpoint();
+        QVERIFY2(QFileInfo(path).size() > 6000000, qPrintable(QString::number(QFileInfo(path).size())));
+    }
+    Database reopened;
+    QVERIFY(reopened.open(path));
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT length(value) FROM preferences WHERE key = 'big'")).toInt(),
+             6000000);
 }
 
 void DatabaseTest::split_data()

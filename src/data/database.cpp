@@ -1,5 +1,8 @@
 #include "data/database.h"
 
+#include "data/sqlitedirect.h"
+#include "data/walcheckpointer.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QRegularExpression>
@@ -79,10 +82,7 @@ Database::Database(QObject* parent)
 
 Database::~Database()
 {
-    if (m_isOpen) {
-        m_db.close();
-        m_isOpen = false;
-    }
+    close();
     // Release the named connection so a later Database can add it again.
     if (m_db.isValid()) {
         m_db = QSqlDatabase();
@@ -93,6 +93,23 @@ Database::~Database()
 QString Database::connectionName()
 {
     return QString::fromLatin1(QSqlDatabase::defaultConnection);
+}
+
+void Database::close()
+{
+    // The checkpointing connection goes first: the last one to close copies
+    // the whole log into the file.
+    m_checkpointer.reset();
+    if (m_isOpen) {
+        m_db.close();
+        m_isOpen = false;
+    }
+}
+
+void Database::waitForCheckpoint()
+{
+    if (m_checkpointer)
+        m_checkpointer->waitIdle();
 }
 
 qint64 Database::changeCount()
@@ -113,11 +130,15 @@ bool Database::open(const QString& path)
         return false;
     }
     QSqlQuery pragma(m_db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    const bool wal = pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && pragma.next()
+        && pragma.value(0).toString() == QLatin1String("wal");
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     // Savepoints (one per pulled row, one per imported record) keep their
     // statement journal here: in a temporary file that is many writes a row.
     pragma.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
+    pragma.finish();
+    if (wal)
+        m_checkpointer.reset(WalCheckpointer::attach(sqliteHandle(m_db)));
     m_isOpen = true;
     return true;
 }

@@ -5,6 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class WalCheckpointer;
+
 // Owns the process's one SQLite connection (Qt's default connection) and
 // brings its schema up to date from the embedded migration scripts.
 class Database : public QObject
@@ -32,6 +36,10 @@ public:
     void setBulkWriteActive(bool active);
 
     static QString connectionName();
+
+    // Waits for a checkpoint of the write-ahead log running or asked for on
+    // the background thread (benchmarks measure it apart).
+    void waitForCheckpoint();
 
     // Rows written on this connection since it opened (SQLite's
     // total_changes()); -1 when it cannot be read. The same count at two
@@ -62,7 +70,10 @@ private:
     // every row a sync marks). Narrowed to the three indexed columns.
     bool narrowIndexUpdateTrigger();
 
+    void close();
+
     QSqlDatabase m_db;
+    std::unique_ptr<WalCheckpointer> m_checkpointer;
     bool m_isOpen = false;
     bool m_bulkWriteActive = false;
     qint64 m_normalCacheSize = 0; // PRAGMA cache_size outside bulk writes

@@ -1,0 +1,106 @@
+#include "data/walcheckpointer.h"
+
+#include <QByteArray>
+
+#include <chrono>
+
+namespace {
+
+// SQLite's default automatic checkpoint threshold, in pages.
+constexpr int kCheckpointPages = 1000;
+constexpr int kAttempts = 5;
+constexpr std::chrono::milliseconds kRetryWait(20);
+
+} // namespace
+
+WalCheckpointer* WalCheckpointer::attach(sqlite3* db)
+{
+    const char* path = db ? sqlite3_db_filename(db, "main") : nullptr;
+    if (!path || !*path)
+        return nullptr; // in-memory or temporary: no log to copy
+    sqlite3* own = nullptr;
+    // Reading the journal mode opens the log on the new connection: until
+    // it has, a checkpoint there does nothing.
+    sqlite3_stmt* mode = nullptr;
+    const bool wal = sqlite3_open_v2(path, &own, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK
+        && sqlite3_prepare_v2(own, "PRAGMA journal_mode", -1, &mode, nullptr) == SQLITE_OK
+        && sqlite3_step(mode) == SQLITE_ROW
+        && qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(mode, 0)), "wal") == 0;
+    sqlite3_finalize(mode);
+    if (!wal) {
+        sqlite3_close(own);
+        return nullptr;
+    }
+    return new WalCheckpointer(db, own);
+}
+
+WalCheckpointer::WalCheckpointer(sqlite3* db, sqlite3* own)
+    : m_db(db)
+    , m_own(own)
+{
+    m_thread = std::thread(&WalCheckpointer::run, this);
+    sqlite3_wal_hook(m_db, &WalCheckpointer::onCommit, this);
+}
+
+WalCheckpointer::~WalCheckpointer()
+{
+    sqlite3_wal_autocheckpoint(m_db, kCheckpointPages);
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+    sqlite3_close(m_own);
+}
+
+void WalCheckpointer::waitIdle()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_wake.wait(lock, [this] { return !m_requested && !m_running; });
+}
+
+// Called on the committing thread after each commit, its locks released.
+int WalCheckpointer::onCommit(void* self, sqlite3*, const char*, int walPages)
+{
+    if (walPages < kCheckpointPages)
+        return SQLITE_OK;
+    auto* checkpointer = static_cast<WalCheckpointer*>(self);
+    {
+        const std::lock_guard<std::mutex> lock(checkpointer->m_mutex);
+        checkpointer->m_requested = true;
+    }
+    checkpointer->m_wake.notify_all();
+    return SQLITE_OK;
+}
+
+void WalCheckpointer::run()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_requested || m_stopping; });
+        if (m_stopping)
+            return;
+        m_requested = false;
+        m_running = true;
+        // The commit that asked may still hold its read snapshot for a
+        // moment, and frames after a reader's snapshot cannot be copied yet:
+        // a short checkpoint is tried again a few times, then left to the
+        // next commit.
+        for (int attempt = 0; !m_stopping && attempt < kAttempts; ++attempt) {
+            if (attempt > 0 && m_wake.wait_for(lock, kRetryWait * attempt, [this] { return m_stopping; }))
+                break;
+            lock.unlock();
+            int logFrames = 0;
+            int copiedFrames = 0;
+            // Passive: copies what no reader still needs and never waits.
+            const int rc = sqlite3_wal_checkpoint_v2(m_own, nullptr, SQLITE_CHECKPOINT_PASSIVE, &logFrames,
+                                                     &copiedFrames);
+            lock.lock();
+            if (rc != SQLITE_OK || copiedFrames >= logFrames)
+                break;
+        }
+        m_running = false;
+        m_wake.notify_all();
+    }
+}
