@@ -171,6 +171,10 @@ int main(int argc, char** argv)
     timer.start();
     const BackupImportResult r = service.importBackup(archive, BackupImportMode::ReplaceAll);
     const double restoreMs = double(timer.nsecsElapsed()) / 1e6;
+    // The log's copy into the file follows on its own thread; the floor's
+    // time holds its own copy, so both ratios are printed.
+    target->waitForCheckpoint();
+    const double checkpointMs = double(timer.nsecsElapsed()) / 1e6 - restoreMs;
 
     const int imported = r.accountsImported + r.categoriesImported + r.transactionsImported + r.splitLinesImported
         + r.recurringImported + r.reconciliationsImported;
@@ -187,8 +191,9 @@ int main(int argc, char** argv)
     if (floorMs < 0)
         std::printf("floor: no sqlite3 program on the PATH, or it failed\n");
     else
-        std::printf("floor (sqlite3 writing the same rows) %9.1f ms  ratio %.2fx (target at most 1.3x)\n", floorMs,
-                    restoreMs / floorMs);
+        std::printf("floor (sqlite3 writing the same rows) %9.1f ms  ratio %.2fx (target at most 1.3x); with the "
+                    "checkpoint after it (%.1f ms) %.2fx\n",
+                    floorMs, restoreMs / floorMs, checkpointMs, (restoreMs + checkpointMs) / floorMs);
     std::printf("load average %s\n", Bench::loadAverage().constData());
     std::printf("peak memory after export     %9.1f MB\n", exportPeakMb);
     std::printf("peak memory after restore    %9.1f MB  (target < 400)\n", Bench::peakMegabytes());
