@@ -2339,14 +2339,6 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <translation>Geben Sie einen Betrag für Zahlung oder Einzahlung ein</translation>
     </message>
     <message>
-        <source>Transfer account not found</source>
-        <translation>Umbuchungskonto nicht gefunden</translation>
-    </message>
-    <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
-    </message>
-    <message>
         <source>The transaction could not be saved.</source>
         <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
@@ -2437,10 +2429,6 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
     <message>
         <source>No category is named &quot;%1&quot;</source>
         <translation>Es gibt keine Kategorie „%1“</translation>
-    </message>
-    <message>
-        <source>A transfer can&apos;t be split across categories</source>
-        <translation>Eine Umbuchung kann nicht auf Kategorien aufgeteilt werden</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>

@@ -2330,14 +2330,6 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The transaction could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2427,10 +2419,6 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>No category is named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A transfer can&apos;t be split across categories</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -2339,14 +2339,6 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <translation>Introduzca un importe de pago o de depósito</translation>
     </message>
     <message>
-        <source>Transfer account not found</source>
-        <translation>No se encontró la cuenta de transferencia</translation>
-    </message>
-    <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
-    </message>
-    <message>
         <source>The transaction could not be saved.</source>
         <translation>No se pudo guardar la transacción.</translation>
     </message>
@@ -2437,10 +2429,6 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>No category is named &quot;%1&quot;</source>
         <translation>No hay ninguna categoría llamada &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>A transfer can&apos;t be split across categories</source>
-        <translation>Una transferencia no se puede desglosar en categorías</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>

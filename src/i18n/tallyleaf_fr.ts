@@ -2339,14 +2339,6 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <translation>Saisissez un montant au débit ou au crédit</translation>
     </message>
     <message>
-        <source>Transfer account not found</source>
-        <translation>Compte de virement introuvable</translation>
-    </message>
-    <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation>Les deux comptes d’un virement doivent utiliser la même devise</translation>
-    </message>
-    <message>
         <source>The transaction could not be saved.</source>
         <translation>L’opération n’a pas pu être enregistrée.</translation>
     </message>
@@ -2437,10 +2429,6 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <message>
         <source>No category is named &quot;%1&quot;</source>
         <translation>Aucune catégorie ne s’appelle «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>A transfer can&apos;t be split across categories</source>
-        <translation>Un virement ne peut pas être ventilé entre plusieurs catégories</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>

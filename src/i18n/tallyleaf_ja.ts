@@ -2322,14 +2322,6 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <translation>出金額または入金額を入力してください</translation>
     </message>
     <message>
-        <source>Transfer account not found</source>
-        <translation>振替先の口座が見つかりません</translation>
-    </message>
-    <message>
-        <source>Transfers require both accounts to use the same currency</source>
-        <translation>振替には、両方の口座が同じ通貨である必要があります</translation>
-    </message>
-    <message>
         <source>The transaction could not be saved.</source>
         <translation>取引を保存できませんでした。</translation>
     </message>
@@ -2420,10 +2412,6 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <message>
         <source>No category is named &quot;%1&quot;</source>
         <translation>「%1」という名前のカテゴリはありません</translation>
-    </message>
-    <message>
-        <source>A transfer can&apos;t be split across categories</source>
-        <translation>振替は複数のカテゴリに分割できません</translation>
     </message>
     <message>
         <source>This transaction is already a transfer to another account</source>

@@ -142,22 +142,10 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
         created = dialog.transaction();
         lines = dialog.splitLines();
         targetAccountId.clear();
-        const TransferCheck check = resolveTransfer(appState, accountId, created.payee, targetAccountId);
-        if (check == TransferCheck::AccountNotFound) {
-            MessageBoxes::warning(parent, transferTitle,
-                                  QCoreApplication::translate("TransactionActions", "Transfer account not found"));
-            continue;
-        }
-        if (check == TransferCheck::CurrencyMismatch) {
-            const QString text = QCoreApplication::translate(
-                "TransactionActions", "Transfers require both accounts to use the same currency");
-            MessageBoxes::warning(parent, transferTitle, text);
-            continue;
-        }
-        if (check == TransferCheck::Ok && !lines.isEmpty()) {
-            MessageBoxes::warning(parent, transferTitle,
-                                  QCoreApplication::translate("TransactionActions",
-                                                              "A transfer can't be split across categories"));
+        const QString refusal =
+            transferRefusal(resolveTransfer(appState, accountId, created.payee, targetAccountId), !lines.isEmpty());
+        if (!refusal.isEmpty()) {
+            MessageBoxes::warning(parent, transferTitle, refusal);
             continue;
         }
         break;
@@ -200,6 +188,23 @@ TransferCheck resolveTransfer(AppState* appState, const QString& sourceAccountId
                                                                         : TransferCheck::NotTransfer;
     }
     return service(appState)->resolveTransfer(sourceAccountId, payee, targetAccountId);
+}
+
+QString transferRefusal(TransferCheck check, bool split)
+{
+    switch (check) {
+    case TransferCheck::AccountNotFound:
+        return QCoreApplication::translate("TransactionActions", "Transfer account not found");
+    case TransferCheck::CurrencyMismatch:
+        return QCoreApplication::translate("TransactionActions",
+                                           "Transfers require both accounts to use the same currency");
+    case TransferCheck::Ok:
+        return split ? QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories")
+                     : QString();
+    case TransferCheck::NotTransfer:
+        break;
+    }
+    return QString();
 }
 
 Transaction makeTransferCounterpart(AppState* appState, Transaction& source, const QString& targetAccountId)

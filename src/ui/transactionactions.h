@@ -45,6 +45,9 @@ bool toggleCleared(AppState* appState, Transaction transaction, QWidget* parent 
 // exact name in account order) and rewrites the payee to "Transfer to %1".
 TransferCheck resolveTransfer(AppState* appState, const QString& sourceAccountId, QString& payee,
                               QString& targetAccountId);
+// Why a transfer is refused, as the form and the register both say it;
+// empty when `check` allows it. `split`: the transaction has split lines.
+QString transferRefusal(TransferCheck check, bool split);
 // Builds the other side of a transfer (not stored) and links `source` to it.
 // Store both with TransactionService::insertTransaction, the counterpart first.
 Transaction makeTransferCounterpart(AppState* appState, Transaction& source, const QString& targetAccountId);

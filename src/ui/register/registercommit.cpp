@@ -146,17 +146,19 @@ void RegisterScreen::commitCurrentRow()
 
     // 8. Transfers, when the payee is written.
     if (applies(RegisterModel::PayeeColumn)) {
-        switch (TransactionActions::resolveTransfer(appState, accountId, values.payee, values.targetAccountId)) {
-        case TransferCheck::AccountNotFound:
-            refuseCommit(tr("Transfer account not found"), row, RegisterModel::PayeeColumn);
-            return;
-        case TransferCheck::CurrencyMismatch:
-            emit errorMessage(tr("Transfers require both accounts to use the same currency"));
+        const TransferCheck check =
+            TransactionActions::resolveTransfer(appState, accountId, values.payee, values.targetAccountId);
+        const QString refusal = TransactionActions::transferRefusal(check, false);
+        // Not a typing slip like the others: the currency refusal stays
+        // longer, on the window's status bar.
+        if (check == TransferCheck::CurrencyMismatch) {
+            emit errorMessage(refusal);
             refuseCommit(QString(), row, RegisterModel::PayeeColumn);
             return;
-        case TransferCheck::NotTransfer:
-        case TransferCheck::Ok:
-            break;
+        }
+        if (!refusal.isEmpty()) {
+            refuseCommit(refusal, row, RegisterModel::PayeeColumn);
+            return;
         }
     }
 
@@ -242,7 +244,7 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
     std::optional<Transaction> counterpart;
     if (!values.targetAccountId.isEmpty()) {
         if (updated.isSplit) {
-            refuseCommit(tr("A transfer can't be split across categories"), row, RegisterModel::PayeeColumn);
+            refuseCommit(TransactionActions::transferRefusal(TransferCheck::Ok, true), row, RegisterModel::PayeeColumn);
             return;
         }
         if (updated.transferLinkId.isEmpty()) {
