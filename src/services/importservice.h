@@ -14,8 +14,8 @@
 #include <optional>
 
 class BulkWriteScope;
-class CsvReader;
 class CategoryRepository;
+class CsvReader;
 class Database;
 class SplitLineRepository;
 class TransactionRepository;
