@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
+#include "services/importsetup.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/importqifmapping.h"
@@ -45,6 +46,8 @@ private slots:
     void csvColumnsAndPreview();
     void csvSummary_data();
     void csvSummary();
+    void longCsvShowsItsFirstRows();
+    void changedCsvIsRefused();
     void unreadableCsv_data();
     void unreadableCsv();
     void failedImportRollsBack_data();
@@ -268,6 +271,37 @@ void TestImportScreen::csvSummary()
     QCOMPARE(child<QStackedWidget>("pages")->currentIndex(), 0);
     QCOMPARE(child<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
     QCOMPARE(child<QTableWidget>("previewTable")->rowCount(), 0);
+}
+
+void TestImportScreen::longCsvShowsItsFirstRows()
+{
+    QByteArray csv("Date,Payee,Amount\n");
+    for (int i = 0; i < 150; ++i)
+        csv += "2024-03-01,Coffee " + QByteArray::number(i) + ",-1\n";
+    choose({write("long.csv", csv + "2024-03-02,Tea,none\n")});
+    auto* table = child<QTableWidget>("previewTable");
+    auto* summary = child<QLabel>("previewSummary");
+    QCOMPARE(table->rowCount(), ImportSetup::kCsvPreviewRows);
+    QCOMPARE(summary->text(), QStringLiteral("150 row(s) to import; 1 row(s) cannot be read and will be skipped"));
+    child<QCheckBox>("headerCheck")->setChecked(false);
+    QCOMPARE(summary->text(), QStringLiteral("150 row(s) to import; 2 row(s) cannot be read and will be skipped"));
+    QCOMPARE(table->item(0, 0)->toolTip(), QStringLiteral("Not imported: no readable date"));
+    child<QComboBox>("memoColumnCombo")->setCurrentIndex(2);
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Col 1\nPayee, Memo"));
+}
+
+void TestImportScreen::changedCsvIsRefused()
+{
+    choose({write("bank.csv", kOneRow)});
+    write("bank.csv", kOneRow + "2024-03-02,Tea,-3.00\n");
+    clickImport();
+    QCOMPARE(m_boxes, QStringList{"Import Transactions: The file \"bank.csv\" has changed since it was previewed. "
+                                  "Check the preview and import again."});
+    QCOMPARE(stored(), QStringList());
+    // The preview now shows the file as it is, and imports it.
+    QCOMPARE(child<QTableWidget>("previewTable")->rowCount(), 3);
+    clickImport();
+    QCOMPARE(stored(), (QStringList{"2024-03-01|-450|Coffee", "2024-03-02|-300|Tea"}));
 }
 
 void TestImportScreen::unreadableCsv_data()

@@ -2,6 +2,8 @@
 
 #include "services/importsetup.h"
 
+#include <QDir>
+
 using namespace ImportSetup;
 
 Q_DECLARE_METATYPE(CsvColumnMapping)
@@ -42,6 +44,8 @@ class TestImportSetup : public QObject
 private slots:
     void preview_data();
     void preview();
+    void streamedPreview_data();
+    void streamedPreview();
     void columnLabels();
     void summary_data();
     void summary();
@@ -75,6 +79,11 @@ void TestImportSetup::preview_data()
                        "R:2025-02-01|Rent|-1,234.56|7"}
         << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "1 row(s) to import; 1 row(s) cannot be read and will "
                                                              "be skipped; 1 row(s) do not fit the chosen date format";
+    QTest::newRow("dates off the format, read in the file's order")
+        << columns(0, 1, 2, -1, true, "yyyy-MM-dd")
+        << QStringList{"H:Date|Payee|Amount|", "R:2024-12-25|Coffee|-12.50|", "R:2025-01-02|Rent|-1,234.56|7"}
+        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "2 row(s) to import; 2 row(s) do not fit the chosen "
+                                                             "date format";
     QTest::newRow("amount on a text column")
         << columns(0, 2, 1, -1, true)
         << QStringList{"H:Date|Payee|Amount|", "S:25/12/2024|Coffee|-12,50| # Not imported: no readable amount",
@@ -106,6 +115,51 @@ void TestImportSetup::preview()
     QCOMPARE(got, rows);
     QCOMPARE(preview.headers.join(QLatin1Char('|')), headers);
     QCOMPARE(csvPreviewSummary(preview), summary);
+}
+
+void TestImportSetup::streamedPreview_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<CsvColumnMapping>("mapping");
+    for (const char* folder : {"csv", "csvimport"}) {
+        const QDir corpus(QFINDTESTDATA(QStringLiteral("../fuzz/corpus/") + QLatin1String(folder)));
+        QVERIFY(!corpus.entryList(QDir::Files).isEmpty());
+        for (const QString& name : corpus.entryList(QDir::Files)) {
+            const QByteArray row = folder + QByteArray("/") + name.toUtf8();
+            QTest::newRow(row) << corpus.filePath(name) << columns(0, 1, 2, 3, true);
+            QTest::newRow(row + ", format") << corpus.filePath(name) << columns(2, 1, 0, -1, false, "MM/dd/yyyy");
+        }
+    }
+}
+
+// Read as a stream with one row kept, a file shows what the whole file read
+// at once shows; the counts agree with the rows' own verdicts.
+void TestImportSetup::streamedPreview()
+{
+    QFETCH(QString, path);
+    QFETCH(CsvColumnMapping, mapping);
+    const QList<QStringList> rows = readCsvRows(path).value();
+    const CsvPreview whole = buildCsvPreview(rows, csvColumnCount(rows), mapping);
+    int records = 0;
+    int skipped = 0;
+    for (const CsvPreviewRow& row : whole.rows) {
+        records += row.kind == CsvPreviewRow::Kind::Record ? 1 : 0;
+        skipped += row.kind == CsvPreviewRow::Kind::Skipped ? 1 : 0;
+    }
+    QCOMPARE(whole.records, records);
+    QCOMPARE(whole.skipped, skipped);
+
+    const std::optional<CsvFilePreview> streamed = readCsvPreview(path, mapping, 1);
+    QVERIFY(streamed);
+    QCOMPARE(streamed->rowCount, int(rows.size()));
+    QCOMPARE(streamed->columnCount, csvColumnCount(rows));
+    QCOMPARE(streamed->rows, rows.mid(0, 1));
+    QCOMPARE(streamed->preview.headers, whole.headers);
+    QCOMPARE(csvPreviewSummary(streamed->preview), csvPreviewSummary(whole));
+    QStringList first;
+    for (const CsvPreviewRow& row : streamed->preview.rows)
+        first.append(shown(row));
+    QCOMPARE(first, whole.rows.isEmpty() ? QStringList() : QStringList{shown(whole.rows.first())});
 }
 
 void TestImportSetup::columnLabels()

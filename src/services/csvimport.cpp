@@ -101,7 +101,8 @@ QDate readWith(const QStringList& forms, const QString& text)
 // whole file, the first that reads every cell that any form of the order
 // reads, so that 25/12/2017 and 02/01/2018 are both read day first. Only
 // when no form reads them all is each cell read on its own.
-QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& format, QSet<QString>* offFormat)
+template <typename Cells>
+QHash<QString, QDate> readDates(const Cells& cells, const QString& format, QSet<QString>* offFormat)
 {
     QHash<QString, QDate> dates;
     dates.reserve(cells.size());
@@ -156,18 +157,74 @@ QHash<QString, QDate> readDates(const QSet<QString>& cells, const QString& forma
 QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
                                    QSet<QString>* offFormat)
 {
-    QSet<QString> cells;
-    for (qsizetype i = mapping.hasHeader ? 1 : 0; i < rows.size(); ++i) {
-        if (hasField(rows.at(i), mapping.dateColumn))
-            cells.insert(rows.at(i).at(mapping.dateColumn));
-    }
-    return readCsvDateCells(cells, mapping, offFormat);
+    CsvFileScan scan(mapping);
+    for (const QStringList& row : rows)
+        scan.add(row);
+    return scan.dates(offFormat);
 }
 
 QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
                                        QSet<QString>* offFormat)
 {
     return readDates(cells, mapping.dateFormat, offFormat);
+}
+
+CsvFileScan::CsvFileScan(const CsvColumnMapping& mapping, int keepRows, bool tally)
+    : m_mapping(mapping)
+    , m_keepRows(keepRows)
+    , m_tally(tally)
+{
+}
+
+void CsvFileScan::add(const QStringList& row)
+{
+    m_columnCount = std::max(m_columnCount, int(row.size()));
+    if (m_firstRows.size() < m_keepRows)
+        m_firstRows.append(row);
+    const bool header = m_rowCount++ == 0 && m_mapping.hasHeader;
+    if (header || !hasField(row, m_mapping.dateColumn))
+        return;
+    CellRows& cell = m_cells[row.at(m_mapping.dateColumn)];
+    // The rows readCsvRecord finds no field missing in.
+    if (m_tally && hasField(row, m_mapping.payeeColumn) && hasField(row, m_mapping.amountColumn)) {
+        ++cell.complete;
+        if (parseBankAmount(row.at(m_mapping.amountColumn)))
+            ++cell.readable;
+    }
+}
+
+bool CsvFileScan::read(CsvReader& reader)
+{
+    QStringList row;
+    while (reader.next(row))
+        add(row);
+    return !reader.failed();
+}
+
+int CsvFileScan::dataRowCount() const
+{
+    return std::max(0, m_rowCount - (m_mapping.hasHeader ? 1 : 0));
+}
+
+QHash<QString, QDate> CsvFileScan::dates(QSet<QString>* offFormat) const
+{
+    return readDates(m_cells.keys(), m_mapping.dateFormat, offFormat);
+}
+
+int CsvFileScan::records(const QHash<QString, QDate>& dates) const
+{
+    int records = 0;
+    for (auto it = m_cells.cbegin(); it != m_cells.cend(); ++it)
+        records += dates.value(it.key()).isValid() ? it->readable : 0;
+    return records;
+}
+
+int CsvFileScan::offFormatRows(const QSet<QString>& offFormat) const
+{
+    int rows = 0;
+    for (const QString& cell : offFormat)
+        rows += m_cells.value(cell).complete;
+    return rows;
 }
 
 CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates)
@@ -222,26 +279,24 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
     // decide how each one is read), the second imports.
     const int first = mapping.hasHeader ? 1 : 0;
     CsvReader reader(&file);
-    QSet<QString> dateCells;
-    int rowCount = 0;
-    QStringList row;
-    while (reader.next(row)) {
-        if (rowCount++ >= first && hasField(row, mapping.dateColumn))
-            dateCells.insert(row.at(mapping.dateColumn));
+    int total = 0;
+    QHash<QString, QDate> dates;
+    {
+        CsvFileScan scan(mapping);
+        if (!scan.read(reader) || !reader.rewind()) {
+            result.failed = true;
+            return result;
+        }
+        total = scan.dataRowCount();
+        dates = scan.dates();
     }
-    if (reader.failed() || !reader.rewind()) {
-        result.failed = true;
-        return result;
-    }
-    const int total = qMax(0, rowCount - first);
-    const QHash<QString, QDate> dates = readCsvDateCells(dateCells, mapping);
-    dateCells.clear();
     QHash<QString, int> storedKeys = loadDuplicateKeys(accountId);
     QHash<QString, QString> categoryIds = loadCategoryIds();
 
     if (!openImport(total, result))
         return result;
 
+    QStringList row;
     for (int i = 0; i < first; ++i)
         reader.next(row);
     for (int n = 1; n <= total; ++n) {

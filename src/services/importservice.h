@@ -15,6 +15,7 @@
 
 class BulkWriteScope;
 class CategoryRepository;
+class CsvReader;
 class Database;
 class SplitLineRepository;
 class TransactionRepository;
@@ -56,6 +57,50 @@ QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColu
 // The same from the distinct date cells of the data rows alone.
 QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
                                        QSet<QString>* offFormat = nullptr);
+
+// One streamed pass over the rows of a CSV file for a mapping, keeping no
+// row but the first few asked for: the import's first pass, and the
+// preview's counts over the whole file.
+class CsvFileScan
+{
+public:
+    // keepRows: how many of the first rows to keep. tally: also count, per
+    // date cell, the rows that hold every required field and, of those,
+    // the ones whose amount reads (what the preview's counts need).
+    explicit CsvFileScan(const CsvColumnMapping& mapping, int keepRows = 0, bool tally = false);
+
+    void add(const QStringList& row);
+    // Every row the reader has left; false when it fails to read.
+    bool read(CsvReader& reader);
+
+    const CsvColumnMapping& mapping() const { return m_mapping; }
+    int rowCount() const { return m_rowCount; } // a header row included
+    int dataRowCount() const;
+    int columnCount() const { return m_columnCount; } // of the longest row
+    const QList<QStringList>& firstRows() const { return m_firstRows; }
+    // readCsvDateCells over the date cells of the data rows.
+    QHash<QString, QDate> dates(QSet<QString>* offFormat = nullptr) const;
+    // With those dates, of a tallied scan: the data rows the import stores
+    // (duplicates aside), and the rows with every required field whose date
+    // cell is off the format.
+    int records(const QHash<QString, QDate>& dates) const;
+    int offFormatRows(const QSet<QString>& offFormat) const;
+
+private:
+    struct CellRows
+    {
+        int complete = 0;
+        int readable = 0;
+    };
+    CsvColumnMapping m_mapping;
+    int m_keepRows;
+    bool m_tally;
+    int m_rowCount = 0;
+    int m_columnCount = 0;
+    QList<QStringList> m_firstRows;
+    QHash<QString, CellRows> m_cells;
+};
+
 // One row as the import stores it, with the dates of readCsvDates. Amounts
 // may use a decimal comma ("12,50", "1.234,56"); text that is no number is
 // no amount.

@@ -8,6 +8,7 @@
 #include "services/csvparser.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QUuid>
 
@@ -18,6 +19,7 @@ namespace ImportSetup {
 namespace {
 
 constexpr int kColumnLabelChars = 20;
+constexpr qsizetype kHashPieceBytes = 256 * 1024;
 
 // A text marked with QT_TRANSLATE_N_NOOP, with its count.
 QString counted(const char* source, int n)
@@ -48,7 +50,9 @@ QString problemNote(CsvRecord::Problem problem, bool offFormat)
     return QString();
 }
 
-QStringList previewHeaders(int columnCount, const CsvColumnMapping& mapping)
+} // namespace
+
+QStringList csvPreviewHeaders(int columnCount, const CsvColumnMapping& mapping)
 {
     const QList<std::pair<int, QString>> roles = {
         {mapping.dateColumn, QCoreApplication::translate("ImportScreen", "Date")},
@@ -72,8 +76,6 @@ QStringList previewHeaders(int columnCount, const CsvColumnMapping& mapping)
     return headers;
 }
 
-} // namespace
-
 std::optional<QByteArray> readFile(const QString& path)
 {
     QFile file(path);
@@ -91,6 +93,24 @@ std::optional<QList<QStringList>> readCsvRows(const QString& path)
     if (!bytes)
         return std::nullopt;
     return parseCsv(decodeTextBytes(*bytes));
+}
+
+std::optional<QByteArray> hashFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QByteArray piece(kHashPieceBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(piece.data(), piece.size());
+        if (n < 0 || file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        hash.addData(QByteArrayView(piece.constData(), n));
+    }
+    return hash.result();
 }
 
 QStringList unreadableFiles(const QStringList& paths)
@@ -126,15 +146,33 @@ QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount)
 
 int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader)
 {
-    return int(std::max<qsizetype>(0, rows.size() - (hasHeader ? 1 : 0)));
+    return csvDataRowCount(int(rows.size()), hasHeader);
+}
+
+int csvDataRowCount(int rowCount, bool hasHeader)
+{
+    return std::max(0, rowCount - (hasHeader ? 1 : 0));
 }
 
 CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, const CsvColumnMapping& mapping)
 {
+    CsvFileScan scan(mapping, int(rows.size()), true);
+    for (const QStringList& row : rows)
+        scan.add(row);
+    return buildCsvPreview(scan, columnCount);
+}
+
+CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount)
+{
+    const CsvColumnMapping& mapping = scan.mapping();
+    const QList<QStringList>& rows = scan.firstRows();
     CsvPreview preview;
-    preview.headers = previewHeaders(columnCount, mapping);
+    preview.headers = csvPreviewHeaders(columnCount, mapping);
     QSet<QString> offFormat;
-    const QHash<QString, QDate> dates = readCsvDates(rows, mapping, &offFormat);
+    const QHash<QString, QDate> dates = scan.dates(&offFormat);
+    preview.records = scan.records(dates);
+    preview.skipped = scan.dataRowCount() - preview.records;
+    preview.offFormat = scan.offFormatRows(offFormat);
     preview.rows.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QStringList& fields = rows.at(i);
@@ -151,17 +189,37 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
                 && offFormat.contains(fields.at(mapping.dateColumn));
             row.kind = CsvPreviewRow::Kind::Skipped;
             row.note = problemNote(record.problem, off);
-            preview.offFormat += off ? 1 : 0;
-            ++preview.skipped;
         } else {
-            preview.offFormat += offFormat.contains(fields.at(mapping.dateColumn)) ? 1 : 0;
             row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
             row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
-            ++preview.records;
         }
         preview.rows.append(row);
     }
     return preview;
+}
+
+bool readsRowsAlike(const CsvColumnMapping& a, const CsvColumnMapping& b)
+{
+    return a.dateColumn == b.dateColumn && a.payeeColumn == b.payeeColumn && a.amountColumn == b.amountColumn
+        && a.hasHeader == b.hasHeader && a.dateFormat == b.dateFormat;
+}
+
+std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping, int shownRows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    CsvReader reader(&file);
+    CsvFileScan scan(mapping, shownRows, true);
+    if (!scan.read(reader))
+        return std::nullopt;
+    CsvFilePreview shown;
+    shown.mapping = mapping;
+    shown.rows = scan.firstRows();
+    shown.rowCount = scan.rowCount();
+    shown.columnCount = scan.columnCount();
+    shown.preview = buildCsvPreview(scan, shown.columnCount);
+    return shown;
 }
 
 QString csvPreviewSummary(const CsvPreview& preview)

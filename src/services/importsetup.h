@@ -30,6 +30,9 @@ inline constexpr char kSkipChoice[] = "__skip__";
 std::optional<QByteArray> readFile(const QString& path);
 // The rows of a CSV file, decoded and parsed as the import does.
 std::optional<QList<QStringList>> readCsvRows(const QString& path);
+// A digest of the file's bytes, read a piece at a time; nothing when it
+// cannot be opened or read.
+std::optional<QByteArray> hashFile(const QString& path);
 // Those of the paths that cannot be opened or read, in order.
 QStringList unreadableFiles(const QStringList& paths);
 
@@ -41,6 +44,7 @@ int csvColumnCount(const QList<QStringList>& rows);
 QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount);
 // The rows the import would read: every row after the header row.
 int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader);
+int csvDataRowCount(int rowCount, bool hasHeader);
 
 struct CsvPreviewRow
 {
@@ -67,6 +71,31 @@ struct CsvPreview
 // Every row of the file, read with the mapping exactly as the import reads
 // it (duplicates of stored rows are only found by the import).
 CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, const CsvColumnMapping& mapping);
+// The same for the first rows a scan kept, with the counts of every row it
+// was given.
+CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount);
+// The headers of the preview's columns.
+QStringList csvPreviewHeaders(int columnCount, const CsvColumnMapping& mapping);
+// Whether two mappings read every row alike (they may feed memo and
+// category from other columns).
+bool readsRowsAlike(const CsvColumnMapping& a, const CsvColumnMapping& b);
+
+// How many of a CSV file's first rows the import window shows.
+inline constexpr int kCsvPreviewRows = 100;
+
+// What the import window shows of a CSV file: its first rows, read with a
+// mapping in one streamed pass that keeps no other row.
+struct CsvFilePreview
+{
+    CsvColumnMapping mapping;
+    QList<QStringList> rows; // the first rows as parsed
+    int rowCount = 0;        // every row, a header included
+    int columnCount = 0;     // csvColumnCount of every row
+    CsvPreview preview;      // of those rows, counted over every row
+};
+// Nothing when the file cannot be opened or read.
+std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping,
+                                             int shownRows = kCsvPreviewRows);
 // "%n row(s) to import", how many cannot be read and how many dates do not
 // fit the chosen format, when any.
 QString csvPreviewSummary(const CsvPreview& preview);

@@ -265,12 +265,13 @@ void ImportScreen::clearCsvFile()
     m_csvPath.clear();
     m_fileLabel->setText(tr("No file selected"));
     m_fileLabel->setToolTip(QString());
+    m_csvFile.reset();
+    m_csvHash.clear();
     clearCsvPreview();
 }
 
 void ImportScreen::clearCsvPreview()
 {
-    m_csvRows.clear();
     m_previewTable->clear();
     m_previewTable->setRowCount(0);
     m_previewTable->setColumnCount(0);
@@ -305,17 +306,29 @@ void ImportScreen::selectFile()
 
 void ImportScreen::loadCsvPreview()
 {
-    const std::optional<QList<QStringList>> rows = readCsvRows(m_csvPath);
-    if (!rows) {
+    // The digest before the rows: a change while they are read is found
+    // at the import.
+    const std::optional<QByteArray> hash = hashFile(m_csvPath);
+    // Read the way a new file will most likely be mapped, so that the rows
+    // are not read twice.
+    CsvColumnMapping mapping = currentMapping();
+    if (m_previewColumnCount < 0) {
+        mapping.dateColumn = 0;
+        mapping.payeeColumn = 1;
+        mapping.amountColumn = 2;
+    }
+    std::optional<CsvFilePreview> file = hash ? readCsvPreview(m_csvPath, mapping) : std::nullopt;
+    if (!file) {
         // What the table showed belongs to another file, or to this one
         // as it was.
         warnUnreadable({m_csvPath});
         clearCsvFile();
         return;
     }
-    m_csvRows = *rows;
-    if (!m_csvRows.isEmpty()) {
-        const int columnCount = csvColumnCount(m_csvRows);
+    m_csvHash = *hash;
+    m_csvFile = std::move(file);
+    if (m_csvFile->rowCount > 0) {
+        const int columnCount = m_csvFile->columnCount;
         updateColumnCombos(m_dateCombo, false);
         updateColumnCombos(m_payeeCombo, false);
         updateColumnCombos(m_amountCombo, false);
@@ -341,7 +354,7 @@ void ImportScreen::updateColumnCombos(QComboBox* combo, bool withNone)
     combo->clear();
     if (withNone)
         combo->addItem(tr("(none)"), -1);
-    const QStringList labels = csvColumnLabels(m_csvRows, csvColumnCount(m_csvRows));
+    const QStringList labels = csvColumnLabels(m_csvFile->rows, m_csvFile->columnCount);
     for (int i = 0; i < labels.size(); ++i)
         combo->addItem(labels.at(i), i);
     if (index >= 0 && index < combo->count())
@@ -365,24 +378,38 @@ CsvColumnMapping ImportScreen::currentMapping() const
 
 void ImportScreen::showCsvPreview()
 {
-    if (m_csvRows.isEmpty()) {
+    if (m_csvPath.isEmpty()) {
         clearCsvPreview();
-        if (!m_csvPath.isEmpty())
-            m_previewSummary->setText(tr("The file holds no rows."));
         return;
     }
     const CsvColumnMapping mapping = currentMapping();
-    const CsvPreview preview = buildCsvPreview(m_csvRows, csvColumnCount(m_csvRows), mapping);
+    // Only the shown rows are kept: the counts of another way of reading
+    // the rows take another pass over the file.
+    if (!m_csvFile || !readsRowsAlike(m_csvFile->mapping, mapping)) {
+        m_csvFile = readCsvPreview(m_csvPath, mapping);
+        if (!m_csvFile) {
+            warnUnreadable({m_csvPath});
+            clearCsvFile();
+            return;
+        }
+    }
+    if (m_csvFile->rowCount == 0) {
+        clearCsvPreview();
+        m_previewSummary->setText(tr("The file holds no rows."));
+        return;
+    }
+    const CsvPreview& preview = m_csvFile->preview;
+    const QStringList headers = csvPreviewHeaders(m_csvFile->columnCount, mapping);
     const QColor muted = QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
 
     m_previewTable->setUpdatesEnabled(false);
     m_previewTable->clear();
-    m_previewTable->setColumnCount(int(preview.headers.size()));
+    m_previewTable->setColumnCount(int(headers.size()));
     m_previewTable->setRowCount(int(preview.rows.size()));
-    m_previewTable->setHorizontalHeaderLabels(preview.headers);
+    m_previewTable->setHorizontalHeaderLabels(headers);
     for (int r = 0; r < preview.rows.size(); ++r) {
         const CsvPreviewRow& row = preview.rows.at(r);
-        const QStringList& fields = m_csvRows.at(r);
+        const QStringList& fields = m_csvFile->rows.at(r);
         for (int c = 0; c < row.cells.size(); ++c) {
             auto* item = new QTableWidgetItem(row.cells.at(c));
             if (row.kind != CsvPreviewRow::Kind::Record) {
@@ -499,14 +526,14 @@ void ImportScreen::runImport()
 
 void ImportScreen::runCsvImport()
 {
-    // Read again: the file may have gone or changed since the preview.
-    const std::optional<QList<QStringList>> rows = readCsvRows(m_csvPath);
-    if (!rows) {
+    // The file may have gone or changed since the preview.
+    const std::optional<QByteArray> hash = hashFile(m_csvPath);
+    if (!hash) {
         warnUnreadable({m_csvPath});
         clearCsvFile();
         return;
     }
-    if (*rows != m_csvRows) {
+    if (*hash != m_csvHash || !m_csvFile) {
         loadCsvPreview();
         MessageBoxes::warning(this, tr("Import Transactions"),
                               tr("The file \"%1\" has changed since it was previewed. Check the preview and "
@@ -515,7 +542,7 @@ void ImportScreen::runCsvImport()
         return;
     }
     const CsvColumnMapping mapping = currentMapping();
-    if (csvDataRowCount(m_csvRows, mapping.hasHeader) == 0) {
+    if (csvDataRowCount(m_csvFile->rowCount, mapping.hasHeader) == 0) {
         MessageBoxes::warning(this, tr("Nothing to Import"),
                               tr("The file \"%1\" holds no rows to import.").arg(fileName(m_csvPath)));
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/importservice.h"
+#include "services/importsetup.h"
 
 #include <QList>
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppState;
 class QCheckBox;
@@ -54,7 +56,7 @@ private:
     void updateColumnCombos(QComboBox* combo, bool withNone);
     void onFormatToggled();
     void loadCsvPreview();
-    // Draws the parsed rows with the current mapping.
+    // Draws the shown rows with the current mapping.
     void showCsvPreview();
     // No CSV file: path, label and preview cleared.
     void clearCsvFile();
@@ -98,7 +100,11 @@ private:
     QLabel* m_accountLabel = nullptr;
     QPlainTextEdit* m_log = nullptr;
     QStackedWidget* m_pages = nullptr;
-    QList<QStringList> m_csvRows;
+    // The shown rows of the CSV file and the counts of all of its rows;
+    // the file itself is read again for another way of reading its rows.
+    std::optional<ImportSetup::CsvFilePreview> m_csvFile;
+    // The digest of the file's bytes taken before its preview was read.
+    QByteArray m_csvHash;
     int m_previewColumnCount = -1;
     QWidget* m_csvBox = nullptr;
     QLabel* m_previewSummary = nullptr;
