@@ -352,6 +352,27 @@ void SyncPullTest::applyRules_data()
         << "SELECT lead_days || interval_count || semimonthly_day_1 || semimonthly_day_2 || start_date "
            "FROM recurring_transactions"
         << "011152024-05-01" << "";
+    QTest::newRow("schedule without counts keeps its own")
+        << "INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, next_due_date, lead_days, "
+           "interval_count, semimonthly_day_1, semimonthly_day_2, sync_status, server_id, created_at, updated_at) "
+           "VALUES ('s1', 'a1', 'Rent', -100, '2024-01-01', '2024-05-01', 3, 2, 5, 20, 'synced', 'srv-s1', 'x', 'x')"
+        << QJsonObject{{"recurring_transactions",
+                        QJsonArray{QJsonObject{{"id", "srv-s1"}, {"client_id", "s1"}, {"account_id", "a1"},
+                                               {"next_due_date", "2024-06-01"}, {"end_date", ""}, {"version", 2}}}}}
+        << "SELECT lead_days || interval_count || semimonthly_day_1 || semimonthly_day_2 || next_due_date "
+           "|| ifnull(end_date, '-') FROM recurring_transactions"
+        << "325202024-06-01-" << "";
+    QTest::newRow("schedule due before 2000")
+        << "" << QJsonObject{{"recurring_transactions",
+                              QJsonArray{QJsonObject{{"id", "srv-s1"}, {"client_id", "s1"}, {"account_id", "a1"},
+                                                     {"payee", "Rent"}, {"next_due_date", "1999-05-01"}}}}}
+        << "SELECT COUNT(*) FROM recurring_transactions" << "0"
+        << "applyRecurring: skipping server record with broken nextDueDate: \"s1\" \"Rent\" \"1999-05-01\"";
+    QTest::newRow("reconciliation without statement date")
+        << "" << QJsonObject{{"reconciliations", QJsonArray{QJsonObject{{"id", "srv-r1"}, {"client_id", "r1"},
+                                                                        {"account_id", "a1"}}}}}
+        << "SELECT COUNT(*) FROM reconciliations" << "0"
+        << "applyReconciliation: skipping server record with broken statementDate: \"r1\" \"\"";
     // Another device deleted the category after using it: this one keeps it
     // deleted, so the rows that name it can be written.
     QTest::newRow("deleted category still named")

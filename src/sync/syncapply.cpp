@@ -106,11 +106,6 @@ bool serverWins(const Record& local, int serverVersion)
     return serverVersion > local.version;
 }
 
-void warnMoney(const char* operation, const QString& id)
-{
-    qWarning() << operation << "skipping server record with an amount that is not a whole number:" << id;
-}
-
 // Categories of one page with every parent before its children (a parent
 // that is not in the page keeps the row in place).
 QJsonArray parentsFirst(const QJsonArray& rows)
@@ -267,195 +262,210 @@ void SyncEngine::applyReconciliation(const QJsonArray& rows)
     applyRows(QStringLiteral("reconciliation"), rows);
 }
 
-SyncEngine::RowOutcome SyncEngine::applyAccountRow(const QJsonObject& row)
+// What applying a pulled row needs to know of its entity type beyond its
+// columns: the local table, the name warnings give the apply, and the date
+// a row is not stored without (none: null), with its key, the warning of a
+// row skipped for it and the member shown after the id there (if any).
+template <typename Record>
+struct SyncEngine::PulledEntity
 {
-    Account r;
+    const char* table;
+    const char* operation;
+    QDate Record::*keyDate = nullptr;
+    const char* keyDateKey = nullptr;
+    const char* keyDateWarning = nullptr;
+    QString Record::*label = nullptr;
+};
+
+// One server row into the local row it belongs to. `readColumns` reads the
+// entity's own columns (clearing `valid` on an amount that is not a whole
+// number); the sync columns are the same for all. A row with a broken key
+// date or amount is skipped with a warning, any other written by the
+// version rule.
+template <typename Record, typename Repository, typename ReadColumns>
+SyncEngine::RowOutcome SyncEngine::applyPulledRow(Repository* repository, const PulledEntity<Record>& entity,
+                                                  const QJsonObject& row, ReadColumns readColumns)
+{
+    Record r;
     r.serverId = text(row, "id");
     r.id = text(row, "client_id");
-    const std::optional<Account> local = locate(m_accounts, "accounts", r.id, r.serverId);
+    const std::optional<Record> local = locate(repository, entity.table, r.id, r.serverId);
     bool valid = true;
-    r.name = text(row, "name");
-    r.accountType = enumFrom(text(row, "account_type"), accountTypeFromString, accountTypeToString, AccountType::Other);
-    r.currency = enumFrom(text(row, "currency"), currencyFromString, currencyToString, CurrencyCode::USD);
-    r.isShared = flag(row, "is_shared");
-    r.institution = text(row, "institution");
-    r.accountNumberLast4 = text(row, "account_number_last4");
-    r.startingBalance = money(row, "starting_balance", valid);
-    r.sortOrder = int32(row, "sort_order");
+    readColumns(r, local, valid);
     r.version = int32(row, "version");
     r.syncStatus = SyncStatus::Synced;
     r.createdAt = timestamp(row, "created_at");
     r.updatedAt = timestamp(row, "updated_at");
-    if (!valid) {
-        warnMoney("applyAccount:", r.id);
+    if (entity.keyDate && brokenKeyDate(r.*entity.keyDate)) {
+        QDebug warning = qWarning();
+        warning << entity.keyDateWarning << r.id;
+        if (entity.label)
+            warning << r.*entity.label;
+        warning << text(row, entity.keyDateKey);
         return RowOutcome::Skipped;
     }
-    return writeRow(m_accounts, "accounts", local, r, text(row, "deleted_at"));
+    // A transaction's split lines are read with it (their amounts count in
+    // `valid`) and written after it.
+    std::optional<QList<SplitLine>> lines;
+    if constexpr (std::is_same_v<Record, Transaction>)
+        lines = pulledSplitLines(row, r, valid);
+    if (!valid) {
+        qWarning() << entity.operation << "skipping server record with an amount that is not a whole number:" << r.id;
+        return RowOutcome::Skipped;
+    }
+    const RowOutcome outcome = writeRow(repository, entity.table, local, r, text(row, "deleted_at"));
+    if constexpr (std::is_same_v<Record, Transaction>) {
+        if (outcome == RowOutcome::Written)
+            return writeSplitLines(r, local, lines);
+    }
+    return outcome;
+}
+
+SyncEngine::RowOutcome SyncEngine::applyAccountRow(const QJsonObject& row)
+{
+    const PulledEntity<Account> entity{"accounts", "applyAccount:"};
+    return applyPulledRow(m_accounts, entity, row, [&row](Account& r, const std::optional<Account>&, bool& valid) {
+        r.name = text(row, "name");
+        r.accountType =
+            enumFrom(text(row, "account_type"), accountTypeFromString, accountTypeToString, AccountType::Other);
+        r.currency = enumFrom(text(row, "currency"), currencyFromString, currencyToString, CurrencyCode::USD);
+        r.isShared = flag(row, "is_shared");
+        r.institution = text(row, "institution");
+        r.accountNumberLast4 = text(row, "account_number_last4");
+        r.startingBalance = money(row, "starting_balance", valid);
+        r.sortOrder = int32(row, "sort_order");
+    });
 }
 
 SyncEngine::RowOutcome SyncEngine::applyCategoryRow(const QJsonObject& row)
 {
-    Category r;
-    r.serverId = text(row, "id");
-    r.id = text(row, "client_id");
-    const std::optional<Category> local = locate(m_categories, "categories", r.id, r.serverId);
-    r.name = text(row, "name");
-    r.categoryType =
-        enumFrom(text(row, "category_type"), categoryTypeFromString, categoryTypeToString, CategoryType::Expense);
-    r.parentId = ref("categories", text(row, "parent_id"));
-    r.isTaxRelevant = flag(row, "is_tax_relevant");
-    r.taxCategory = text(row, "tax_category");
-    r.icon = text(row, "icon");
-    r.color = text(row, "color");
-    r.isDefault = flag(row, "is_default");
-    r.accountId = ref("accounts", text(row, "account_id"));
-    r.version = int32(row, "version");
-    r.syncStatus = SyncStatus::Synced;
-    r.createdAt = timestamp(row, "created_at");
-    r.updatedAt = timestamp(row, "updated_at");
-    return writeRow(m_categories, "categories", local, r, text(row, "deleted_at"));
+    const PulledEntity<Category> entity{"categories", "applyCategory:"};
+    return applyPulledRow(m_categories, entity, row, [this, &row](Category& r, const std::optional<Category>&, bool&) {
+        r.name = text(row, "name");
+        r.categoryType =
+            enumFrom(text(row, "category_type"), categoryTypeFromString, categoryTypeToString, CategoryType::Expense);
+        r.parentId = ref("categories", text(row, "parent_id"));
+        r.isTaxRelevant = flag(row, "is_tax_relevant");
+        r.taxCategory = text(row, "tax_category");
+        r.icon = text(row, "icon");
+        r.color = text(row, "color");
+        r.isDefault = flag(row, "is_default");
+        r.accountId = ref("accounts", text(row, "account_id"));
+    });
 }
 
 SyncEngine::RowOutcome SyncEngine::applyRecurringRow(const QJsonObject& row)
 {
-    RecurringTransaction r;
-    r.serverId = text(row, "id");
-    r.id = text(row, "client_id");
-    const std::optional<RecurringTransaction> local = locate(m_recurring, "recurring_transactions", r.id, r.serverId);
-    bool valid = true;
-    r.accountId = ref("accounts", text(row, "account_id"));
-    r.payee = text(row, "payee");
-    r.memo = text(row, "memo");
-    r.amount = money(row, "amount", valid);
-    r.categoryId = ref("categories", text(row, "category_id"));
-    r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
-    r.frequency = frequencyFromString(text(row, "frequency"));
-    r.nextDueDate = parseDate(text(row, "next_due_date"));
-    r.startDate = parseDate(text(row, "start_date"));
-    if (!r.startDate.isValid())
-        r.startDate = r.nextDueDate; // the column cannot be empty
-    const QString endDate = text(row, "end_date");
-    if (!endDate.isEmpty())
-        r.endDate = parseDate(endDate);
-    r.autoPost = flag(row, "auto_post");
-    r.isActive = flag(row, "is_active");
-    // Absent counts keep what the local row has (older services do not
-    // send them).
-    r.leadDays = has(row, "lead_days") ? int32(row, "lead_days") : local ? local->leadDays : 0;
-    r.intervalCount = has(row, "interval_count") ? int32(row, "interval_count") : local ? local->intervalCount : 1;
-    r.semimonthlyDay1 =
-        has(row, "semimonthly_day_1") ? int32(row, "semimonthly_day_1") : local ? local->semimonthlyDay1 : 1;
-    r.semimonthlyDay2 =
-        has(row, "semimonthly_day_2") ? int32(row, "semimonthly_day_2") : local ? local->semimonthlyDay2 : 15;
-    r.version = int32(row, "version");
-    r.syncStatus = SyncStatus::Synced;
-    r.createdAt = timestamp(row, "created_at");
-    r.updatedAt = timestamp(row, "updated_at");
-    if (brokenKeyDate(r.nextDueDate)) {
-        qWarning() << "applyRecurring: skipping server record with broken nextDueDate:" << r.id << r.payee
-                   << text(row, "next_due_date");
-        return RowOutcome::Skipped;
-    }
-    if (!valid) {
-        warnMoney("applyRecurring:", r.id);
-        return RowOutcome::Skipped;
-    }
-    return writeRow(m_recurring, "recurring_transactions", local, r, text(row, "deleted_at"));
+    using R = RecurringTransaction;
+    const PulledEntity<R> entity{"recurring_transactions", "applyRecurring:", &R::nextDueDate, "next_due_date",
+                                 "applyRecurring: skipping server record with broken nextDueDate:", &R::payee};
+    return applyPulledRow(m_recurring, entity, row, [this, &row](R& r, const std::optional<R>& local, bool& valid) {
+        r.accountId = ref("accounts", text(row, "account_id"));
+        r.payee = text(row, "payee");
+        r.memo = text(row, "memo");
+        r.amount = money(row, "amount", valid);
+        r.categoryId = ref("categories", text(row, "category_id"));
+        r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
+        r.frequency = frequencyFromString(text(row, "frequency"));
+        r.nextDueDate = parseDate(text(row, "next_due_date"));
+        r.startDate = parseDate(text(row, "start_date"));
+        if (!r.startDate.isValid())
+            r.startDate = r.nextDueDate; // the column cannot be empty
+        const QString endDate = text(row, "end_date");
+        if (!endDate.isEmpty())
+            r.endDate = parseDate(endDate);
+        r.autoPost = flag(row, "auto_post");
+        r.isActive = flag(row, "is_active");
+        // Absent counts keep what the local row has (older services do not
+        // send them).
+        r.leadDays = has(row, "lead_days") ? int32(row, "lead_days") : local ? local->leadDays : 0;
+        r.intervalCount = has(row, "interval_count") ? int32(row, "interval_count") : local ? local->intervalCount : 1;
+        r.semimonthlyDay1 =
+            has(row, "semimonthly_day_1") ? int32(row, "semimonthly_day_1") : local ? local->semimonthlyDay1 : 1;
+        r.semimonthlyDay2 =
+            has(row, "semimonthly_day_2") ? int32(row, "semimonthly_day_2") : local ? local->semimonthlyDay2 : 15;
+    });
 }
 
 SyncEngine::RowOutcome SyncEngine::applyTransactionRow(const QJsonObject& row)
 {
-    Transaction r;
-    r.serverId = text(row, "id");
-    r.id = text(row, "client_id");
-    const std::optional<Transaction> local = locate(m_transactions, "transactions", r.id, r.serverId);
-    bool valid = true;
-    r.accountId = ref("accounts", text(row, "account_id"));
-    r.date = parseDate(text(row, "date"));
-    r.payee = text(row, "payee");
-    r.memo = text(row, "memo");
-    r.amount = money(row, "amount", valid);
-    r.categoryId = ref("categories", text(row, "category_id"));
-    r.checkNumber = text(row, "check_number");
-    r.cleared = flag(row, "cleared");
-    r.reconciled = flag(row, "reconciled");
-    r.transferLinkId = ref("transactions", text(row, "transfer_link_id"));
-    r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
-    r.isSplit = flag(row, "is_split");
-    r.recurringId = ref("recurring_transactions", text(row, "recurring_id"));
-    r.version = int32(row, "version");
-    r.syncStatus = SyncStatus::Synced;
-    r.createdAt = timestamp(row, "created_at");
-    r.updatedAt = timestamp(row, "updated_at");
-    if (brokenKeyDate(r.date)) {
-        qWarning() << "applyTransactionChange: skipping server record with broken date:" << r.id << r.payee
-                   << text(row, "date");
-        return RowOutcome::Skipped;
-    }
-    // A split row that comes without a "split_lines" array keeps the lines
-    // it has here rather than be left split without any.
-    const bool linesSent = r.isSplit && row.value(QLatin1String("split_lines")).isArray();
+    using R = Transaction;
+    const PulledEntity<R> entity{"transactions", "applyTransactionChange:", &R::date, "date",
+                                 "applyTransactionChange: skipping server record with broken date:", &R::payee};
+    return applyPulledRow(m_transactions, entity, row, [this, &row](R& r, const std::optional<R>&, bool& valid) {
+        r.accountId = ref("accounts", text(row, "account_id"));
+        r.date = parseDate(text(row, "date"));
+        r.payee = text(row, "payee");
+        r.memo = text(row, "memo");
+        r.amount = money(row, "amount", valid);
+        r.categoryId = ref("categories", text(row, "category_id"));
+        r.checkNumber = text(row, "check_number");
+        r.cleared = flag(row, "cleared");
+        r.reconciled = flag(row, "reconciled");
+        r.transferLinkId = ref("transactions", text(row, "transfer_link_id"));
+        r.transferDestAccountId = ref("accounts", text(row, "transfer_dest_account_id"));
+        r.isSplit = flag(row, "is_split");
+        r.recurringId = ref("recurring_transactions", text(row, "recurring_id"));
+    });
+}
+
+SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row)
+{
+    using R = Reconciliation;
+    const PulledEntity<R> entity{"reconciliations", "applyReconciliation:", &R::statementDate, "statement_date",
+                                 "applyReconciliation: skipping server record with broken statementDate:"};
+    return applyPulledRow(m_reconciliations, entity, row, [this, &row](R& r, const std::optional<R>&, bool& valid) {
+        r.accountId = ref("accounts", text(row, "account_id"));
+        r.statementDate = parseDate(text(row, "statement_date"));
+        r.statementBalance = money(row, "statement_balance", valid);
+        r.reconciledBalance = money(row, "reconciled_balance", valid);
+        r.completedAt = timestamp(row, "completed_at");
+    });
+}
+
+// A split row that comes without a "split_lines" array keeps the lines it
+// has here rather than be left split without any: no lines then.
+std::optional<QList<SplitLine>> SyncEngine::pulledSplitLines(const QJsonObject& row, const Transaction& transaction,
+                                                             bool& valid)
+{
+    if (!transaction.isSplit || !row.value(QLatin1String("split_lines")).isArray())
+        return std::nullopt;
     QList<SplitLine> lines;
-    if (linesSent) {
-        for (const QJsonValue& value : row.value(QLatin1String("split_lines")).toArray()) {
-            const QJsonObject object = value.toObject();
-            SplitLine line;
-            line.id = newId();
-            line.transactionId = r.id;
-            line.categoryId = ref("categories", text(object, "category_id"));
-            line.amount = money(object, "amount", valid);
-            line.memo = text(object, "memo");
-            line.createdAt = r.createdAt;
-            line.updatedAt = r.updatedAt;
-            lines.append(line);
-        }
+    for (const QJsonValue& value : row.value(QLatin1String("split_lines")).toArray()) {
+        const QJsonObject object = value.toObject();
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = transaction.id;
+        line.categoryId = ref("categories", text(object, "category_id"));
+        line.amount = money(object, "amount", valid);
+        line.memo = text(object, "memo");
+        line.createdAt = transaction.createdAt;
+        line.updatedAt = transaction.updatedAt;
+        lines.append(line);
     }
-    if (!valid) {
-        warnMoney("applyTransactionChange:", r.id);
-        return RowOutcome::Skipped;
-    }
-    const RowOutcome outcome = writeRow(m_transactions, "transactions", local, r, text(row, "deleted_at"));
-    if (outcome != RowOutcome::Written)
-        return outcome;
-    if (local && (linesSent || (!r.isSplit && local->isSplit)) && !m_splitLines->deleteByTransaction(r.id))
+    return lines;
+}
+
+// A transaction just written gets the lines the server sent, or none when
+// it is no longer split.
+SyncEngine::RowOutcome SyncEngine::writeSplitLines(const Transaction& transaction,
+                                                   const std::optional<Transaction>& local,
+                                                   const std::optional<QList<SplitLine>>& lines)
+{
+    if (local && (lines || (!transaction.isSplit && local->isSplit))
+        && !m_splitLines->deleteByTransaction(transaction.id))
         return RowOutcome::Failed;
-    if (!lines.isEmpty() && !m_splitLineInsert)
+    if (!lines || lines->isEmpty())
+        return RowOutcome::Written;
+    if (!m_splitLineInsert)
         m_splitLineInsert = m_splitLines->prepareInsert();
-    for (const SplitLine& line : std::as_const(lines)) {
+    for (const SplitLine& line : *lines) {
         // A line whose category has not arrived yet fails the whole row: it
         // is tried again later rather than kept split without its lines.
         if (!m_splitLines->insert(line, *m_splitLineInsert))
             return RowOutcome::Failed;
     }
     return RowOutcome::Written;
-}
-
-SyncEngine::RowOutcome SyncEngine::applyReconciliationRow(const QJsonObject& row)
-{
-    Reconciliation r;
-    r.serverId = text(row, "id");
-    r.id = text(row, "client_id");
-    const std::optional<Reconciliation> local = locate(m_reconciliations, "reconciliations", r.id, r.serverId);
-    bool valid = true;
-    r.accountId = ref("accounts", text(row, "account_id"));
-    r.statementDate = parseDate(text(row, "statement_date"));
-    r.statementBalance = money(row, "statement_balance", valid);
-    r.reconciledBalance = money(row, "reconciled_balance", valid);
-    r.completedAt = timestamp(row, "completed_at");
-    r.version = int32(row, "version");
-    r.syncStatus = SyncStatus::Synced;
-    r.createdAt = timestamp(row, "created_at");
-    r.updatedAt = timestamp(row, "updated_at");
-    if (brokenKeyDate(r.statementDate)) {
-        qWarning() << "applyReconciliation: skipping server record with broken statementDate:" << r.id
-                   << text(row, "statement_date");
-        return RowOutcome::Skipped;
-    }
-    if (!valid) {
-        warnMoney("applyReconciliation:", r.id);
-        return RowOutcome::Skipped;
-    }
-    return writeRow(m_reconciliations, "reconciliations", local, r, text(row, "deleted_at"));
 }
 
 QString SyncEngine::localIdForServerId(const QString& table, const QString& serverId)

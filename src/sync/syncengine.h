@@ -23,6 +23,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+struct SplitLine;
 struct Transaction;
 
 namespace LarkAccount {
@@ -200,6 +201,17 @@ private:
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
+    // The one routine behind the five above: what differs by entity type
+    // beyond its columns (see syncapply.cpp), and a transaction's lines.
+    template <typename Record>
+    struct PulledEntity;
+    template <typename Record, typename Repository, typename ReadColumns>
+    RowOutcome applyPulledRow(Repository* repository, const PulledEntity<Record>& entity, const QJsonObject& row,
+                              ReadColumns readColumns);
+    std::optional<QList<SplitLine>> pulledSplitLines(const QJsonObject& row, const Transaction& transaction,
+                                                     bool& valid);
+    RowOutcome writeSplitLines(const Transaction& transaction, const std::optional<Transaction>& local,
+                               const std::optional<QList<SplitLine>>& lines);
     template <typename Repository, typename Record>
     RowOutcome writeRow(Repository* repository, const char* table, const std::optional<Record>& local,
                         const Record& record, const QString& deletedAt);
