@@ -1,8 +1,11 @@
-// decodeTextBytes and parseCsv on arbitrary file bytes.
+// decodeTextBytes and parseCsv on arbitrary file bytes, and the streamed
+// reader against them: every row read in order and again by number.
 
 #include "fuzzsupport.h"
 
 #include "services/csvparser.h"
+
+#include <QBuffer>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -29,5 +32,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const QString& field : row)
             FUZZ_CHECK(field == field.trimmed());
     }
+
+    QByteArray copy = input;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    CsvReader reader(&buffer, 1 + qsizetype(size % 13));
+    reader.setKeepMarks(true);
+    QStringList row;
+    qsizetype count = 0;
+    while (reader.next(row))
+        FUZZ_CHECK(count < rows.size() && row == rows.at(count++));
+    FUZZ_CHECK(count == rows.size());
+    for (qsizetype r = rows.size() - 1; r >= 0; --r)
+        FUZZ_CHECK(reader.readRow(r, row) && row == rows.at(r));
+    FUZZ_CHECK(!reader.readRow(rows.size(), row));
     return 0;
 }

@@ -153,6 +153,16 @@ private slots:
                 QCOMPARE(rows, whole);
                 QVERIFY(reader.rewind());
             }
+            // Read again by number, from the last row back to the first.
+            reader.setKeepMarks(true);
+            QStringList row;
+            while (reader.next(row)) {
+            }
+            for (qsizetype i = whole.size() - 1; i >= 0; --i) {
+                QVERIFY2(reader.readRow(i, row), qPrintable(QStringLiteral("row %1 of %2, piece %3").arg(i).arg(whole.size()).arg(piece)));
+                QCOMPARE(row, whole.at(i));
+            }
+            QVERIFY(!reader.readRow(whole.size(), row));
         }
     }
 };

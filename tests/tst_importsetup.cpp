@@ -132,7 +132,7 @@ void TestImportSetup::streamedPreview_data()
     }
 }
 
-// Read as a stream with one row kept, a file shows what the whole file read
+// Read as a stream and row by row, a file shows what the whole file read
 // at once shows; the counts agree with the rows' own verdicts.
 void TestImportSetup::streamedPreview()
 {
@@ -149,17 +149,21 @@ void TestImportSetup::streamedPreview()
     QCOMPARE(whole.records, records);
     QCOMPARE(whole.skipped, skipped);
 
-    const std::optional<CsvFilePreview> streamed = readCsvPreview(path, mapping, 1);
+    const std::optional<CsvFilePreview> streamed = readCsvPreview(path, mapping);
     QVERIFY(streamed);
     QCOMPARE(streamed->rowCount, int(rows.size()));
     QCOMPARE(streamed->columnCount, csvColumnCount(rows));
-    QCOMPARE(streamed->rows, rows.mid(0, 1));
+    QCOMPARE(streamed->firstRow, rows.value(0));
     QCOMPARE(streamed->preview.headers, whole.headers);
     QCOMPARE(csvPreviewSummary(streamed->preview), csvPreviewSummary(whole));
-    QStringList first;
-    for (const CsvPreviewRow& row : streamed->preview.rows)
-        first.append(shown(row));
-    QCOMPARE(first, whole.rows.isEmpty() ? QStringList() : QStringList{shown(whole.rows.first())});
+    // Every row read back from the file, from the last to the first.
+    for (int i = int(rows.size()) - 1; i >= 0; --i) {
+        CsvPreviewRow row;
+        QStringList fields;
+        QVERIFY(streamed->row(i, row, fields));
+        QCOMPARE(fields, rows.at(i));
+        QCOMPARE(shown(row), shown(whole.rows.at(i)));
+    }
 }
 
 void TestImportSetup::columnLabels()

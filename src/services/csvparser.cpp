@@ -253,9 +253,54 @@ bool CsvReader::rewind()
     m_nextRow = 0;
     m_atEnd = false;
     m_pieceCount = 0;
+    m_rowsRead = 0;
+    if (m_keepMarks && !m_marked)
+        m_marks.clear();
     if (!m_device->seek(m_start))
         m_failed = true;
     return !m_failed;
+}
+
+void CsvReader::setKeepMarks(bool keep)
+{
+    m_keepMarks = keep;
+}
+
+bool CsvReader::readRow(qint64 index, QStringList& row)
+{
+    if (!m_marked || index < 0)
+        return false;
+    // The piece the row ends in: the last one with no more rows before it.
+    const auto after = std::upper_bound(m_marks.cbegin(), m_marks.cend(), index,
+                                        [](qint64 i, const Mark& mark) { return i < mark.rowsBefore; });
+    const qsizetype mark = after - m_marks.cbegin() - 1;
+    if (mark < 0)
+        return false;
+    if (mark != m_blockMark) {
+        const Mark& from = m_marks.at(mark);
+        m_blockMark = -1;
+        m_block.clear();
+        m_failed = !m_device->seek(from.offset);
+        m_bytes = from.bytes;
+        m_splitter = from.splitter;
+        m_rowsRead = from.rowsBefore;
+        m_pieceCount = from.pieceCount;
+        m_rows.clear();
+        m_nextRow = 0;
+        m_atEnd = false;
+        const qint64 rows = mark + 1 < m_marks.size() ? m_marks.at(mark + 1).rowsBefore - from.rowsBefore : -1;
+        QStringList read;
+        while ((rows < 0 || m_block.size() < rows) && next(read))
+            m_block.append(read);
+        if (m_failed)
+            return false;
+        m_blockMark = mark;
+    }
+    const qint64 offset = index - m_marks.at(mark).rowsBefore;
+    if (offset >= m_block.size())
+        return false; // past the end, or the file changed since the pass
+    row = m_block.at(offset);
+    return true;
 }
 
 bool CsvReader::next(QStringList& row)
@@ -275,16 +320,22 @@ bool CsvReader::next(QStringList& row)
 
 void CsvReader::readMore()
 {
+    const bool marking = m_keepMarks && !m_marked;
+    if (marking)
+        m_marks.append({m_device->pos(), m_bytes, m_splitter, m_rowsRead, m_pieceCount});
     const QByteArray piece = m_device->read(m_pieceBytes);
     if (piece.isEmpty()) {
         m_failed = !m_device->atEnd();
         m_atEnd = true;
         decodeBuffered(true);
         m_splitter.finish(m_rows);
-        return;
+        if (marking)
+            m_marked = !m_failed;
+    } else {
+        m_bytes += piece;
+        decodeBuffered(false);
     }
-    m_bytes += piece;
-    decodeBuffered(false);
+    m_rowsRead += m_rows.size();
 }
 
 void CsvReader::decodeBuffered(bool atEnd)
@@ -327,4 +378,13 @@ void CsvReader::decodeBuffered(bool atEnd)
         text.remove(0, 1);
     ++m_pieceCount;
     m_splitter.feed(text, m_rows);
+}
+
+CsvFileRows::CsvFileRows(const QString& path)
+    : m_file(path)
+{
+    if (m_file.open(QIODevice::ReadOnly)) {
+        m_reader.emplace(&m_file);
+        m_reader->setKeepMarks(true);
+    }
 }

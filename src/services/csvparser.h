@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 
 class QIODevice;
 
@@ -50,8 +53,25 @@ public:
     bool rewind();
     bool failed() const { return m_failed; }
 
+    // With marks kept, one pass from the first row to the end notes where
+    // each piece starts; afterwards any row is read again by its number
+    // from the piece it ends in, without the rows before it. False for a
+    // row past the end, before a full pass or when the device fails.
+    void setKeepMarks(bool keep);
+    bool readRow(qint64 index, QStringList& row);
+
 private:
     enum class Encoding { Utf8, Utf16LE, Utf16BE, Windows1252 };
+
+    // Where reading a piece begins: all it takes to read on from there.
+    struct Mark
+    {
+        qint64 offset = 0;
+        QByteArray bytes;
+        CsvRowSplitter splitter;
+        qint64 rowsBefore = 0;
+        int pieceCount = 0;
+    };
 
     void readMore();
     void decodeBuffered(bool atEnd);
@@ -67,4 +87,23 @@ private:
     qsizetype m_nextRow = 0;
     bool m_atEnd = false;
     bool m_failed = false;
+    qint64 m_rowsRead = 0; // rows the splitter gave since the start
+    bool m_keepMarks = false;
+    bool m_marked = false; // one full pass noted every piece
+    QList<Mark> m_marks;
+    qsizetype m_blockMark = -1; // the piece whose rows m_block holds
+    QList<QStringList> m_block;
+};
+
+// A CSV file held open, its rows read by CsvReader with marks kept.
+class CsvFileRows
+{
+public:
+    explicit CsvFileRows(const QString& path);
+    bool isOpen() const { return m_reader.has_value(); }
+    CsvReader& reader() { return *m_reader; }
+
+private:
+    QFile m_file;
+    std::optional<CsvReader> m_reader;
 };

@@ -162,39 +162,54 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
     return buildCsvPreview(scan, columnCount);
 }
 
-CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount)
+namespace {
+
+CsvPreview previewCounts(const CsvFileScan& scan, int columnCount, const QHash<QString, QDate>& dates,
+                         const QSet<QString>& offFormat)
 {
-    const CsvColumnMapping& mapping = scan.mapping();
-    const QList<QStringList>& rows = scan.firstRows();
     CsvPreview preview;
-    preview.headers = csvPreviewHeaders(columnCount, mapping);
-    QSet<QString> offFormat;
-    const QHash<QString, QDate> dates = scan.dates(&offFormat);
+    preview.headers = csvPreviewHeaders(columnCount, scan.mapping());
     preview.records = scan.records(dates);
     preview.skipped = scan.dataRowCount() - preview.records;
     preview.offFormat = scan.offFormatRows(offFormat);
-    preview.rows.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QStringList& fields = rows.at(i);
-        CsvPreviewRow row;
-        row.cells = fields.mid(0, columnCount);
-        while (row.cells.size() < columnCount)
-            row.cells.append(QString());
-        if (i == 0 && mapping.hasHeader) {
-            row.kind = CsvPreviewRow::Kind::Header;
-            row.note = QCoreApplication::translate("ImportScreen", "Header row: not imported");
-        } else if (const CsvRecord record = readCsvRecord(fields, mapping, dates);
-                   record.problem != CsvRecord::Problem::None) {
-            const bool off = record.problem != CsvRecord::Problem::MissingField
-                && offFormat.contains(fields.at(mapping.dateColumn));
-            row.kind = CsvPreviewRow::Kind::Skipped;
-            row.note = problemNote(record.problem, off);
-        } else {
-            row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
-            row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
-        }
-        preview.rows.append(row);
+    return preview;
+}
+
+CsvPreviewRow previewRow(const QStringList& fields, bool header, int columnCount, const CsvColumnMapping& mapping,
+                         const QHash<QString, QDate>& dates, const QSet<QString>& offFormat)
+{
+    CsvPreviewRow row;
+    row.cells = fields.mid(0, columnCount);
+    while (row.cells.size() < columnCount)
+        row.cells.append(QString());
+    if (header) {
+        row.kind = CsvPreviewRow::Kind::Header;
+        row.note = QCoreApplication::translate("ImportScreen", "Header row: not imported");
+    } else if (const CsvRecord record = readCsvRecord(fields, mapping, dates);
+               record.problem != CsvRecord::Problem::None) {
+        const bool off =
+            record.problem != CsvRecord::Problem::MissingField && offFormat.contains(fields.at(mapping.dateColumn));
+        row.kind = CsvPreviewRow::Kind::Skipped;
+        row.note = problemNote(record.problem, off);
+    } else {
+        row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
+        row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
     }
+    return row;
+}
+
+} // namespace
+
+CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount)
+{
+    QSet<QString> offFormat;
+    const QHash<QString, QDate> dates = scan.dates(&offFormat);
+    CsvPreview preview = previewCounts(scan, columnCount, dates, offFormat);
+    const QList<QStringList>& rows = scan.firstRows();
+    preview.rows.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        preview.rows.append(
+            previewRow(rows.at(i), i == 0 && scan.mapping().hasHeader, columnCount, scan.mapping(), dates, offFormat));
     return preview;
 }
 
@@ -204,22 +219,31 @@ bool readsRowsAlike(const CsvColumnMapping& a, const CsvColumnMapping& b)
         && a.hasHeader == b.hasHeader && a.dateFormat == b.dateFormat;
 }
 
-std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping, int shownRows)
+std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_shared<CsvFileRows>(path);
+    if (!file->isOpen())
         return std::nullopt;
-    CsvReader reader(&file);
-    CsvFileScan scan(mapping, shownRows, true);
-    if (!scan.read(reader))
+    CsvFileScan scan(mapping, 1, true);
+    if (!scan.read(file->reader()))
         return std::nullopt;
     CsvFilePreview shown;
     shown.mapping = mapping;
-    shown.rows = scan.firstRows();
+    shown.firstRow = scan.firstRows().value(0);
     shown.rowCount = scan.rowCount();
     shown.columnCount = scan.columnCount();
-    shown.preview = buildCsvPreview(scan, shown.columnCount);
+    shown.dates = scan.dates(&shown.offFormat);
+    shown.preview = previewCounts(scan, shown.columnCount, shown.dates, shown.offFormat);
+    shown.file = std::move(file);
     return shown;
+}
+
+bool CsvFilePreview::row(int index, CsvPreviewRow& shown, QStringList& fields) const
+{
+    if (!file || index < 0 || index >= rowCount || !file->reader().readRow(index, fields))
+        return false;
+    shown = previewRow(fields, index == 0 && mapping.hasHeader, columnCount, mapping, dates, offFormat);
+    return true;
 }
 
 QString csvPreviewSummary(const CsvPreview& preview)

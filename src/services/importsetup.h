@@ -1,15 +1,18 @@
 #pragma once
 
 #include "data/records.h"
+#include "services/csvparser.h"
 #include "services/importservice.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class AccountRepository;
@@ -80,22 +83,26 @@ QStringList csvPreviewHeaders(int columnCount, const CsvColumnMapping& mapping);
 // category from other columns).
 bool readsRowsAlike(const CsvColumnMapping& a, const CsvColumnMapping& b);
 
-// How many of a CSV file's first rows the import window shows.
-inline constexpr int kCsvPreviewRows = 100;
-
-// What the import window shows of a CSV file: its first rows, read with a
-// mapping in one streamed pass that keeps no other row.
+// What the import window shows of a CSV file: the counts of one streamed
+// pass that keeps no row but the first, and every row read again from the
+// file (held open) when it is shown.
 struct CsvFilePreview
 {
     CsvColumnMapping mapping;
-    QList<QStringList> rows; // the first rows as parsed
-    int rowCount = 0;        // every row, a header included
-    int columnCount = 0;     // csvColumnCount of every row
-    CsvPreview preview;      // of those rows, counted over every row
+    QStringList firstRow;
+    int rowCount = 0;    // every row, a header included
+    int columnCount = 0; // csvColumnCount of every row
+    CsvPreview preview;  // the counts and headers; no rows
+    QHash<QString, QDate> dates;
+    QSet<QString> offFormat;
+    std::shared_ptr<CsvFileRows> file;
+
+    // Row `index` as the preview shows it, and its fields as in the file;
+    // false when the file no longer gives it.
+    bool row(int index, CsvPreviewRow& shown, QStringList& fields) const;
 };
 // Nothing when the file cannot be opened or read.
-std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping,
-                                             int shownRows = kCsvPreviewRows);
+std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping);
 // "%n row(s) to import", how many cannot be read and how many dates do not
 // fit the chosen format, when any.
 QString csvPreviewSummary(const CsvPreview& preview);

@@ -7,6 +7,7 @@
 #include "services/importsetup.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
+#include "ui/screens/csvpreviewmodel.h"
 #include "ui/screens/importqifmapping.h"
 #include "ui/style.h"
 
@@ -27,7 +28,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 using namespace ImportSetup;
@@ -147,8 +149,12 @@ ImportScreen::ImportScreen(AppState* appState, QWidget* parent)
     m_headerCheck->setChecked(true);
     requiredForm->addRow(QString(), m_headerCheck);
     csvLayout->addLayout(mapRow);
-    m_previewTable = new QTableWidget(m_csvBox);
+    m_previewTable = new QTableView(m_csvBox);
     m_previewTable->setObjectName(QStringLiteral("previewTable"));
+    m_previewModel = new CsvPreviewModel(m_previewTable);
+    m_previewTable->setModel(m_previewModel);
+    // Rows of one height: the view then never measures a million of them.
+    m_previewTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_previewTable->setMinimumHeight(kPreviewMinHeight);
     m_previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_previewTable->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -272,9 +278,7 @@ void ImportScreen::clearCsvFile()
 
 void ImportScreen::clearCsvPreview()
 {
-    m_previewTable->clear();
-    m_previewTable->setRowCount(0);
-    m_previewTable->setColumnCount(0);
+    m_previewModel->setFile(nullptr, {});
     m_previewSummary->clear();
 }
 
@@ -354,7 +358,7 @@ void ImportScreen::updateColumnCombos(QComboBox* combo, bool withNone)
     combo->clear();
     if (withNone)
         combo->addItem(tr("(none)"), -1);
-    const QStringList labels = csvColumnLabels(m_csvFile->rows, m_csvFile->columnCount);
+    const QStringList labels = csvColumnLabels({m_csvFile->firstRow}, m_csvFile->columnCount);
     for (int i = 0; i < labels.size(); ++i)
         combo->addItem(labels.at(i), i);
     if (index >= 0 && index < combo->count())
@@ -383,8 +387,8 @@ void ImportScreen::showCsvPreview()
         return;
     }
     const CsvColumnMapping mapping = currentMapping();
-    // Only the shown rows are kept: the counts of another way of reading
-    // the rows take another pass over the file.
+    // No row is kept: the counts of another way of reading the rows take
+    // another pass over the file.
     if (!m_csvFile || !readsRowsAlike(m_csvFile->mapping, mapping)) {
         m_csvFile = readCsvPreview(m_csvPath, mapping);
         if (!m_csvFile) {
@@ -398,39 +402,8 @@ void ImportScreen::showCsvPreview()
         m_previewSummary->setText(tr("The file holds no rows."));
         return;
     }
-    const CsvPreview& preview = m_csvFile->preview;
-    const QStringList headers = csvPreviewHeaders(m_csvFile->columnCount, mapping);
-    const QColor muted = QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
-
-    m_previewTable->setUpdatesEnabled(false);
-    m_previewTable->clear();
-    m_previewTable->setColumnCount(int(headers.size()));
-    m_previewTable->setRowCount(int(preview.rows.size()));
-    m_previewTable->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < preview.rows.size(); ++r) {
-        const CsvPreviewRow& row = preview.rows.at(r);
-        const QStringList& fields = m_csvFile->rows.at(r);
-        for (int c = 0; c < row.cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(row.cells.at(c));
-            if (row.kind != CsvPreviewRow::Kind::Record) {
-                item->setForeground(muted);
-                item->setToolTip(row.note);
-                if (row.kind == CsvPreviewRow::Kind::Header) {
-                    QFont font = item->font();
-                    font.setItalic(true);
-                    item->setFont(font);
-                }
-            } else {
-                if (c == mapping.amountColumn)
-                    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                if (c < fields.size() && fields.at(c) != row.cells.at(c))
-                    item->setToolTip(tr("In the file: %1").arg(fields.at(c)));
-            }
-            m_previewTable->setItem(r, c, item);
-        }
-    }
-    m_previewTable->setUpdatesEnabled(true);
-    m_previewSummary->setText(csvPreviewSummary(preview));
+    m_previewModel->setFile(&*m_csvFile, csvPreviewHeaders(m_csvFile->columnCount, mapping));
+    m_previewSummary->setText(csvPreviewSummary(m_csvFile->preview));
 }
 
 void ImportScreen::selectQifFiles()

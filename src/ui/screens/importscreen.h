@@ -21,7 +21,8 @@ class QProgressDialog;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
-class QTableWidget;
+class CsvPreviewModel;
+class QTableView;
 class QifMappingBox;
 
 // The Import Transactions window: a CSV file into one account, with its
@@ -95,7 +96,8 @@ private:
     QComboBox* m_categoryCombo = nullptr;
     QComboBox* m_dateFormatCombo = nullptr;
     QCheckBox* m_headerCheck = nullptr;
-    QTableWidget* m_previewTable = nullptr;
+    QTableView* m_previewTable = nullptr;
+    CsvPreviewModel* m_previewModel = nullptr;
     QifMappingBox* m_qifBox = nullptr;
     QLabel* m_accountLabel = nullptr;
     QPlainTextEdit* m_log = nullptr;
