@@ -101,8 +101,7 @@ QDate readWith(const QStringList& forms, const QString& text)
 // whole file, the first that reads every cell that any form of the order
 // reads, so that 25/12/2017 and 02/01/2018 are both read day first. Only
 // when no form reads them all is each cell read on its own.
-template <typename Cells>
-QHash<QString, QDate> readDates(const Cells& cells, const QString& format, QSet<QString>* offFormat)
+QHash<QString, QDate> readDates(const QList<QString>& cells, const QString& format, QSet<QString>* offFormat)
 {
     QHash<QString, QDate> dates;
     dates.reserve(cells.size());
@@ -153,21 +152,6 @@ QHash<QString, QDate> readDates(const Cells& cells, const QString& format, QSet<
 }
 
 } // namespace
-
-QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
-                                   QSet<QString>* offFormat)
-{
-    CsvFileScan scan(mapping);
-    for (const QStringList& row : rows)
-        scan.add(row);
-    return scan.dates(offFormat);
-}
-
-QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
-                                       QSet<QString>* offFormat)
-{
-    return readDates(cells, mapping.dateFormat, offFormat);
-}
 
 CsvFileScan::CsvFileScan(const CsvColumnMapping& mapping, int keepRows, bool tally)
     : m_mapping(mapping)

@@ -46,18 +46,6 @@ struct CsvRecord
     QString category; // empty without a category column or field
 };
 
-// The dates of the date cells of the file's data rows, by cell text. A
-// given format reads first; the rest is read in the same day/month order
-// (without a format: day first when a cell shows it, else month first),
-// with one form for the whole file where one fits, and a time after a date
-// is passed over. Cells without a date are missing. offFormat (when given
-// and a format is) gets the cells the format itself does not read.
-QHash<QString, QDate> readCsvDates(const QList<QStringList>& rows, const CsvColumnMapping& mapping,
-                                   QSet<QString>* offFormat = nullptr);
-// The same from the distinct date cells of the data rows alone.
-QHash<QString, QDate> readCsvDateCells(const QSet<QString>& cells, const CsvColumnMapping& mapping,
-                                       QSet<QString>* offFormat = nullptr);
-
 // One streamed pass over the rows of a CSV file for a mapping, keeping no
 // row but the first few asked for: the import's first pass, and the
 // preview's counts over the whole file.
@@ -78,7 +66,13 @@ public:
     int dataRowCount() const;
     int columnCount() const { return m_columnCount; } // of the longest row
     const QList<QStringList>& firstRows() const { return m_firstRows; }
-    // readCsvDateCells over the date cells of the data rows.
+    // The dates of the date cells of the data rows, by cell text. A given
+    // format reads first; the rest is read in the same day/month order
+    // (without a format: day first when a cell shows it, else month first),
+    // with one form for the whole file where one fits, and a time after a
+    // date is passed over. Cells without a date are missing. offFormat
+    // (when given and a format is) gets the cells the format itself does
+    // not read.
     QHash<QString, QDate> dates(QSet<QString>* offFormat = nullptr) const;
     // With those dates, of a tallied scan: the data rows the import stores
     // (duplicates aside), and the rows with every required field whose date
@@ -101,7 +95,7 @@ private:
     QHash<QString, CellRows> m_cells;
 };
 
-// One row as the import stores it, with the dates of readCsvDates. Amounts
+// One row as the import stores it, with the dates of CsvFileScan::dates. Amounts
 // may use a decimal comma ("12,50", "1.234,56"); text that is no number is
 // no amount.
 CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates);
@@ -169,7 +163,7 @@ public:
 
     // Imports the rows of one CSV file into the account. Dates that the
     // mapping's format does not read are read only in its day/month order
-    // (readCsvDates), a time after a date is passed over, and amounts may
+    // (CsvFileScan::dates), a time after a date is passed over, and amounts may
     // use a decimal comma. An unreadable file
     // gives `failed` without any signal.
     ImportResult importCsv(const QString& filePath, const QString& accountId, const CsvColumnMapping& mapping);
