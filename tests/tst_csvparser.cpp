@@ -128,6 +128,7 @@ private slots:
         QTest::newRow("utf-16 le, odd end") << le + "\x41";
         QTest::newRow("utf-16 be, lone high surrogate") << be + QByteArray("\xD8\x00\x00\x41", 4);
         QTest::newRow("empty") << QByteArray();
+        QTest::newRow("stray quote, the rest one row") << "a,b\nTape 3\" wide,1\n" + QByteArray("x,y\n").repeated(2500);
         QRandomGenerator random(20261207);
         for (const QByteArray& mark : {QByteArray("\xEF\xBB\xBF"), QByteArray("\xFF\xFE"), QByteArray()}) {
             QByteArray bytes(1500, Qt::Uninitialized);

@@ -3,6 +3,8 @@
 #include "services/importsetup.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 using namespace ImportSetup;
 
@@ -46,6 +48,7 @@ private slots:
     void preview();
     void streamedPreview_data();
     void streamedPreview();
+    void widenedSinceItsPass();
     void columnLabels();
     void summary_data();
     void summary();
@@ -164,6 +167,24 @@ void TestImportSetup::streamedPreview()
         QCOMPARE(fields, rows.at(i));
         QCOMPARE(shown(row), shown(whole.rows.at(i)));
     }
+}
+
+// A row read again from a file that gained a column after its pass shows
+// the columns counted, the mapped one beyond them left out.
+void TestImportSetup::widenedSinceItsPass()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("bank.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("2024-03-01,Coffee\n") > 0);
+    file.close();
+    const std::optional<CsvFilePreview> preview = readCsvPreview(file.fileName(), columns(0, 1, 2, -1, false));
+    QVERIFY(preview && preview->columnCount == 2);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("2024-03-01,Coffee,-4.5\n") > 0);
+    file.close();
+    CsvPreviewRow row;
+    QStringList fields;
+    QVERIFY(preview->row(0, row, fields));
+    QCOMPARE(shown(row), QStringLiteral("R:2024-03-01|Coffee"));
 }
 
 void TestImportSetup::columnLabels()

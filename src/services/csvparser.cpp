@@ -152,6 +152,14 @@ QList<QStringList> parseCsv(const QString& text)
     return rows;
 }
 
+qsizetype CsvRowSplitter::pendingChars() const
+{
+    qsizetype chars = m_field.size();
+    for (const QString& field : m_row)
+        chars += field.size();
+    return chars;
+}
+
 void CsvRowSplitter::feed(QStringView text, QList<QStringList>& rows)
 {
     for (const QChar c : text) {
@@ -270,7 +278,8 @@ bool CsvReader::readRow(qint64 index, QStringList& row)
 {
     if (!m_marked || index < 0)
         return false;
-    // The piece the row ends in: the last one with no more rows before it.
+    // The last mark with no more rows before it: the row ends in its piece
+    // or in a later one without a mark.
     const auto after = std::upper_bound(m_marks.cbegin(), m_marks.cend(), index,
                                         [](qint64 i, const Mark& mark) { return i < mark.rowsBefore; });
     const qsizetype mark = after - m_marks.cbegin() - 1;
@@ -288,9 +297,9 @@ bool CsvReader::readRow(qint64 index, QStringList& row)
         m_rows.clear();
         m_nextRow = 0;
         m_atEnd = false;
-        const qint64 rows = mark + 1 < m_marks.size() ? m_marks.at(mark + 1).rowsBefore - from.rowsBefore : -1;
+        const qint64 rows = (mark + 1 < m_marks.size() ? m_marks.at(mark + 1).rowsBefore : m_rowCount) - from.rowsBefore;
         QStringList read;
-        while ((rows < 0 || m_block.size() < rows) && next(read))
+        while (m_block.size() < rows && next(read))
             m_block.append(read);
         if (m_failed)
             return false;
@@ -320,8 +329,12 @@ bool CsvReader::next(QStringList& row)
 
 void CsvReader::readMore()
 {
+    // A piece that starts inside a long row gets no mark: a stray quote
+    // can make the rest of the file one row, and a copy of it in every mark
+    // would grow with the square of the file. Its rows are read from the
+    // mark before.
     const bool marking = m_keepMarks && !m_marked;
-    if (marking)
+    if (marking && m_splitter.pendingChars() <= m_pieceBytes / 8)
         m_marks.append({m_device->pos(), m_bytes, m_splitter, m_rowsRead, m_pieceCount});
     const QByteArray piece = m_device->read(m_pieceBytes);
     if (piece.isEmpty()) {
@@ -329,8 +342,10 @@ void CsvReader::readMore()
         m_atEnd = true;
         decodeBuffered(true);
         m_splitter.finish(m_rows);
-        if (marking)
+        if (marking) {
             m_marked = !m_failed;
+            m_rowCount = m_rowsRead + m_rows.size();
+        }
     } else {
         m_bytes += piece;
         decodeBuffered(false);

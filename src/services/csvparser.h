@@ -30,6 +30,8 @@ class CsvRowSplitter
 public:
     void feed(QStringView text, QList<QStringList>& rows);
     void finish(QList<QStringList>& rows);
+    // Characters of the row not yet complete.
+    qsizetype pendingChars() const;
 
 private:
     QStringList m_row;
@@ -54,8 +56,8 @@ public:
     bool failed() const { return m_failed; }
 
     // With marks kept, one pass from the first row to the end notes where
-    // each piece starts; afterwards any row is read again by its number
-    // from the piece it ends in, without the rows before it. False for a
+    // the pieces start; afterwards any row is read again by its number from
+    // the last mark before it, without the rows before that. False for a
     // row past the end, before a full pass or when the device fails.
     void setKeepMarks(bool keep);
     bool readRow(qint64 index, QStringList& row);
@@ -89,7 +91,8 @@ private:
     bool m_failed = false;
     qint64 m_rowsRead = 0; // rows the splitter gave since the start
     bool m_keepMarks = false;
-    bool m_marked = false; // one full pass noted every piece
+    bool m_marked = false; // one full pass noted the pieces
+    qint64 m_rowCount = 0; // rows of that pass
     QList<Mark> m_marks;
     qsizetype m_blockMark = -1; // the piece whose rows m_block holds
     QList<QStringList> m_block;

@@ -192,8 +192,12 @@ CsvPreviewRow previewRow(const QStringList& fields, bool header, int columnCount
         row.kind = CsvPreviewRow::Kind::Skipped;
         row.note = problemNote(record.problem, off);
     } else {
-        row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
-        row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
+        // A row read again from a file widened since its pass may hold more
+        // columns than were counted.
+        if (mapping.dateColumn < columnCount)
+            row.cells[mapping.dateColumn] = record.date.toString(Qt::ISODate);
+        if (mapping.amountColumn < columnCount)
+            row.cells[mapping.amountColumn] = formatAmountPlain(record.amount, CurrencyCode::USD);
     }
     return row;
 }

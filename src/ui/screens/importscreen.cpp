@@ -310,9 +310,6 @@ void ImportScreen::selectFile()
 
 void ImportScreen::loadCsvPreview()
 {
-    // The digest before the rows: a change while they are read is found
-    // at the import.
-    const std::optional<QByteArray> hash = hashFile(m_csvPath);
     // Read the way a new file will most likely be mapped, so that the rows
     // are not read twice.
     CsvColumnMapping mapping = currentMapping();
@@ -321,16 +318,8 @@ void ImportScreen::loadCsvPreview()
         mapping.payeeColumn = 1;
         mapping.amountColumn = 2;
     }
-    std::optional<CsvFilePreview> file = hash ? readCsvPreview(m_csvPath, mapping) : std::nullopt;
-    if (!file) {
-        // What the table showed belongs to another file, or to this one
-        // as it was.
-        warnUnreadable({m_csvPath});
-        clearCsvFile();
+    if (!readCsvFile(mapping))
         return;
-    }
-    m_csvHash = *hash;
-    m_csvFile = std::move(file);
     if (m_csvFile->rowCount > 0) {
         const int columnCount = m_csvFile->columnCount;
         updateColumnCombos(m_dateCombo, false);
@@ -349,6 +338,24 @@ void ImportScreen::loadCsvPreview()
         m_previewColumnCount = columnCount;
     }
     showCsvPreview();
+}
+
+bool ImportScreen::readCsvFile(const CsvColumnMapping& mapping)
+{
+    // The digest before the rows: a change while they are read is found
+    // at the import.
+    const std::optional<QByteArray> hash = hashFile(m_csvPath);
+    std::optional<CsvFilePreview> file = hash ? readCsvPreview(m_csvPath, mapping) : std::nullopt;
+    if (!file) {
+        // What the table showed belongs to another file, or to this one
+        // as it was.
+        warnUnreadable({m_csvPath});
+        clearCsvFile();
+        return false;
+    }
+    m_csvHash = *hash;
+    m_csvFile = std::move(file);
+    return true;
 }
 
 void ImportScreen::updateColumnCombos(QComboBox* combo, bool withNone)
@@ -389,14 +396,8 @@ void ImportScreen::showCsvPreview()
     const CsvColumnMapping mapping = currentMapping();
     // No row is kept: the counts of another way of reading the rows take
     // another pass over the file.
-    if (!m_csvFile || !readsRowsAlike(m_csvFile->mapping, mapping)) {
-        m_csvFile = readCsvPreview(m_csvPath, mapping);
-        if (!m_csvFile) {
-            warnUnreadable({m_csvPath});
-            clearCsvFile();
-            return;
-        }
-    }
+    if ((!m_csvFile || !readsRowsAlike(m_csvFile->mapping, mapping)) && !readCsvFile(mapping))
+        return;
     if (m_csvFile->rowCount == 0) {
         clearCsvPreview();
         m_previewSummary->setText(tr("The file holds no rows."));

@@ -58,6 +58,9 @@ private:
     void onFormatToggled();
     void loadCsvPreview();
     // Draws the shown rows with the current mapping.
+    // Reads the file's digest and counts with the mapping; a file that
+    // cannot be read is warned about and dropped.
+    bool readCsvFile(const CsvColumnMapping& mapping);
     void showCsvPreview();
     // No CSV file: path, label and preview cleared.
     void clearCsvFile();
