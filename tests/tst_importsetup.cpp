@@ -141,7 +141,7 @@ void TestImportSetup::streamedPreview()
 {
     QFETCH(QString, path);
     QFETCH(CsvColumnMapping, mapping);
-    const QList<QStringList> rows = readCsvRows(path).value();
+    const QList<QStringList> rows = parseCsv(decodeTextBytes(readFile(path).value()));
     const CsvPreview whole = buildCsvPreview(rows, csvColumnCount(rows), mapping);
     int records = 0;
     int skipped = 0;

@@ -87,14 +87,6 @@ std::optional<QByteArray> readFile(const QString& path)
     return bytes;
 }
 
-std::optional<QList<QStringList>> readCsvRows(const QString& path)
-{
-    const std::optional<QByteArray> bytes = readFile(path);
-    if (!bytes)
-        return std::nullopt;
-    return parseCsv(decodeTextBytes(*bytes));
-}
-
 std::optional<QByteArray> hashFile(const QString& path)
 {
     QFile file(path);

@@ -31,8 +31,6 @@ inline constexpr char kSkipChoice[] = "__skip__";
 
 // The whole file; nothing when it cannot be opened or read.
 std::optional<QByteArray> readFile(const QString& path);
-// The rows of a CSV file, decoded and parsed as the import does.
-std::optional<QList<QStringList>> readCsvRows(const QString& path);
 // A digest of the file's bytes, read a piece at a time; nothing when it
 // cannot be opened or read.
 std::optional<QByteArray> hashFile(const QString& path);

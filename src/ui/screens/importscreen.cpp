@@ -11,7 +11,6 @@
 #include "ui/screens/importqifmapping.h"
 #include "ui/style.h"
 
-#include <QGuiApplication>
 
 #include <QButtonGroup>
 #include <QCheckBox>
