@@ -129,6 +129,9 @@ const QString kTransactionIdKey = QStringLiteral("transaction_id");
 const QString kTransactionsTable = QStringLiteral("transactions");
 const QString kSplitLinesTable = QStringLiteral("split_lines");
 const QString kUpdatedAtKey = QStringLiteral("updated_at");
+const QString kSyncStatusKey = QStringLiteral("sync_status");
+const QString kServerIdKey = QStringLiteral("server_id");
+const QString kVersionKey = QStringLiteral("version");
 const QString kManifestPath = QStringLiteral("manifest.json");
 const QString kJsonSuffix = QStringLiteral(".json");
 // Distinct key sets are rare (one per table in an archive we wrote); a
@@ -340,33 +343,40 @@ QJsonObject BackupService::rowToJson(const QSqlQuery& query, const QStringList& 
     return row;
 }
 
-void BackupService::markForResync(const Table& table, QJsonObject& row)
+// A restored row is new to the sync service: pending, without a server
+// id, at version 1. Set on the bound values, not the archive's object: a
+// change to that object copies all of it.
+void BackupService::markForResync(const Table& table, QStringList& keys, QVariantList& values)
 {
     if (!table.synced)
         return;
-    row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
-    row.insert(QStringLiteral("server_id"), QJsonValue(QJsonValue::Null));
-    row.insert(QStringLiteral("version"), 1);
+    keys << kSyncStatusKey << kServerIdKey << kVersionKey;
+    values << SqlValue::text(QStringLiteral("pending")) << QVariant() << QVariant(qint64(1));
 }
 
-BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, QJsonObject row)
+BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, const QJsonObject& row)
 {
-    markForResync(table, row);
     const QString id = row.value(kIdKey).toString();
     if (id.isEmpty())
         return Outcome::Skipped;
 
     // Only the table's own columns reach the SQL text, so an archive can
     // never run statements of its own.
-    const QStringList keys = row.keys();
+    QStringList keys;
     QVariantList values;
-    values.reserve(keys.size());
-    for (const QString& key : keys) {
+    keys.reserve(row.size() + 3);
+    values.reserve(row.size() + 3);
+    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+        const QString key = it.key();
+        if (table.synced && (key == kSyncStatusKey || key == kServerIdKey || key == kVersionKey))
+            continue; // replaced below
         QVariant value;
-        if (!restore.columns.contains(key) || !toBindValue(row.value(key), &value))
+        if (!restore.columns.contains(key) || !toBindValue(it.value(), &value))
             return Outcome::Skipped;
+        keys.append(key);
         values.append(value);
     }
+    markForResync(table, keys, values);
     if (table.name == kSplitLinesTable && !restore.restoredTransactions.contains(row.value(kTransactionIdKey).toString()))
         return Outcome::Skipped;
 
@@ -475,11 +485,17 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     // entry's claim: their sum bounds all the restore will inflate.
     qint64 totalSize = 0;
     int rowEntries = 0;
+    // The entries of each table, in archive order, found once.
+    QHash<const Table*, QList<int>> entriesOf;
     for (int i = 0; i < zip.count(); ++i) {
         const qint64 size = zip.recordedSize(i);
         const QString path = zip.path(i);
-        rowEntries += tableOf(path) ? 1 : 0;
-        if (size >= 0 && size <= kMaxEntrySize && (path == kManifestPath || tableOf(path)))
+        const Table* table = tableOf(path);
+        if (table) {
+            ++rowEntries;
+            entriesOf[table].append(i);
+        }
+        if (size >= 0 && size <= kMaxEntrySize && (path == kManifestPath || table))
             totalSize += size;
     }
     if (totalSize > kMaxTotalSize) {
@@ -558,10 +574,10 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
                 }
             };
 
-            for (int i = 0; i < zip.count() && !aborted; ++i) {
+            for (const int i : entriesOf.value(&table)) {
+                if (aborted)
+                    break;
                 const QString path = zip.path(i);
-                if (tableOf(path) != &table)
-                    continue;
                 percent.reach(++entriesRead, rowEntries);
                 try {
                     switch (zip.read(i, kMaxEntrySize, &content)) {
