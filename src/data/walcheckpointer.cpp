@@ -15,7 +15,10 @@ constexpr std::chrono::milliseconds kRetryWait(20);
 
 WalCheckpointer* WalCheckpointer::attach(sqlite3* db)
 {
-    const char* path = db ? sqlite3_db_filename(db, "main") : nullptr;
+    // A library built without threads must not be used from a second one.
+    if (!db || sqlite3_threadsafe() == 0)
+        return nullptr;
+    const char* path = sqlite3_db_filename(db, "main");
     if (!path || !*path)
         return nullptr; // in-memory or temporary: no log to copy
     sqlite3* own = nullptr;
