@@ -530,14 +530,14 @@ void RegisterModel::loadRowIntoBuffers(const RegisterRow& row, const QString& ca
     memoText = row.memo;
     categoryText = category;
     categoryIdText = row.categoryId;
-    if (row.amount < 0) {
-        paymentText = plainAmount(negatedAmount(row.amount));
-        depositText.clear();
-    } else {
-        paymentText.clear();
-        depositText = plainAmount(row.amount);
-    }
+    setAmountBuffers(row.amount);
     clearedText = clearedMark(row);
+}
+
+void RegisterModel::setAmountBuffers(qint64 amount)
+{
+    paymentText = amount < 0 ? plainAmount(negatedAmount(amount)) : QString();
+    depositText = amount < 0 ? QString() : plainAmount(amount);
 }
 
 void RegisterModel::setCategoryId(const QString& id)
@@ -553,13 +553,7 @@ void RegisterModel::setLastEntryDate(const QString& dateText)
 void RegisterModel::fillFromTransaction(int viewRow, const Transaction& last, const std::optional<Category>& category,
                                         bool keepMemo)
 {
-    if (last.amount < 0) {
-        paymentText = plainAmount(negatedAmount(last.amount));
-        depositText.clear();
-    } else {
-        paymentText.clear();
-        depositText = plainAmount(last.amount);
-    }
+    setAmountBuffers(last.amount);
     if (category) {
         categoryText = category->name;
         categoryIdText = category->id;

@@ -119,6 +119,8 @@ private:
     const QString* bufferFor(int column) const;
     QVariant dataRowValue(const RegisterRow& row, int column, int role, bool editing) const;
     void repointEditingRow();
+    // Payment and deposit buffers of an amount: one holds it, the other is empty.
+    void setAmountBuffers(qint64 amount);
 
     // The transaction being edited, so that a sort or a change of the entry
     // row's place leaves the edit on it. Ids are unique, and the one row
