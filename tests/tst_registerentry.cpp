@@ -936,7 +936,15 @@ void TestRegisterEntry::acceptFromCompletionPopup_data()
         << int(RegisterModel::CategoryColumn) << int(Qt::Key_Return) << true;
     QTest::newRow("category, Return on the only one")
         << int(RegisterModel::CategoryColumn) << int(Qt::Key_Return) << false;
+    QTest::newRow("category, Tab on the only one") << int(RegisterModel::CategoryColumn) << int(Qt::Key_Tab)
+                                                   << false;
+    // A payee may be new: one that merely holds the typed text is not taken
+    // unless the user highlights it.
+    QTest::newRow("payee, Return on the highlighted") << int(RegisterModel::PayeeColumn) << int(Qt::Key_Return)
+                                                      << true;
+    QTest::newRow("payee, Tab on the highlighted") << int(RegisterModel::PayeeColumn) << int(Qt::Key_Tab) << true;
     QTest::newRow("payee, Return on the only one") << int(RegisterModel::PayeeColumn) << int(Qt::Key_Return) << false;
+    QTest::newRow("payee, Tab on the only one") << int(RegisterModel::PayeeColumn) << int(Qt::Key_Tab) << false;
 }
 
 void TestRegisterEntry::acceptFromCompletionPopup()
@@ -963,7 +971,8 @@ void TestRegisterEntry::acceptFromCompletionPopup()
     // The completer works on the combo's inner line edit; the register
     // still writes back and closes the combo, the cell's editor.
     QTest::failOnWarning(QRegularExpression("does not belong to this view"));
-    QTest::keyClicks(editor, name.left(name.size() - 2).mid(1));
+    const QString typed = name.left(name.size() - 2).mid(1);
+    QTest::keyClicks(editor, typed);
     if (!completer->popup()->isVisible())
         completer->complete();
     QTRY_VERIFY(completer->popup()->isVisible());
@@ -975,9 +984,12 @@ void TestRegisterEntry::acceptFromCompletionPopup()
     if (column == RegisterModel::CategoryColumn) {
         QCOMPARE(model()->categoryText, c.name);
         QCOMPARE(model()->categoryIdText, c.id);
-    } else {
+    } else if (highlight) {
         QCOMPARE(model()->payeeText, name);
         QCOMPARE(model()->paymentText, QStringLiteral("7.00")); // filled from the payee's last row
+    } else {
+        QCOMPARE(model()->payeeText, typed);
+        QVERIFY(model()->paymentText.isEmpty());
     }
 }
 

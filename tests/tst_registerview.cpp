@@ -536,7 +536,8 @@ void TestRegisterView::tabInPayeePopup_data()
 
     QTest::newRow("highlighted entry taken") << "Grocer" << false << "Grocer";
     QTest::newRow("shift+tab takes it too") << "Grocer" << true << "Grocer";
-    QTest::newRow("nothing highlighted takes the only match") << "" << false << "Grocer";
+    QTest::newRow("nothing highlighted keeps the typed text") << "" << false << "gro";
+    QTest::newRow("shift+tab keeps it too") << "" << true << "gro";
 }
 
 void TestRegisterView::tabInPayeePopup()
@@ -555,9 +556,9 @@ void TestRegisterView::tabInPayeePopup()
     QTest::keyClick(completer->popup(), Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
     QVERIFY(!completer->popup()->isVisible());
     QCOMPARE(m_model->payeeText, expectedPayee);
-    QCOMPARE(m_screen->autofills, QStringList{expectedPayee});
+    QCOMPARE(m_screen->autofills, highlight.isEmpty() ? QStringList() : QStringList{highlight});
     // The delegate filled the entry row from the chosen payee.
-    QCOMPARE(m_model->paymentText, QStringLiteral("12.50"));
+    QCOMPARE(m_model->paymentText, highlight.isEmpty() ? QString() : QStringLiteral("12.50"));
 
     // The editor closes and the screen moves on from the same cell.
     QTRY_COMPARE(m_screen->next + m_screen->previous, 1);
@@ -602,7 +603,7 @@ void TestRegisterView::returnInPayeePopup_data()
     QTest::addColumn<QString>("expectedText");
 
     QTest::newRow("current entry taken") << "Grocer" << "Grocer";
-    QTest::newRow("no current entry: the only match taken") << "" << "Grocer";
+    QTest::newRow("no current entry: the typed text stays") << "" << "gro";
 }
 
 void TestRegisterView::returnInPayeePopup()
@@ -619,7 +620,8 @@ void TestRegisterView::returnInPayeePopup()
     QTest::keyClick(completer->popup(), Qt::Key_Return);
     QVERIFY(!completer->popup()->isVisible());
     QCOMPARE(m_model->payeeText, expectedText);
-    // Return moves on as Tab does, never leaving the typed prefix behind.
+    QCOMPARE(m_screen->autofills, highlight.isEmpty() ? QStringList() : QStringList{highlight});
+    // Return moves on as Tab does.
     QTRY_COMPARE(m_screen->next, 1);
 }
 

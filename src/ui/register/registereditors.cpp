@@ -216,13 +216,15 @@ bool TabCompleter::acceptsAndMoves(const QKeyEvent* key)
 
 void TabCompleter::acceptAndMove(const QKeyEvent* key)
 {
-    // The highlighted entry, else the only one offered: Return or Tab on a
-    // typed prefix with a single match means that match.
+    // The highlighted entry. A category must exist, so there the only one
+    // offered is taken too; a payee may be new, and its typed text stays.
+    QWidget* target = widget();
     QModelIndex current = popup()->currentIndex();
-    if (!current.isValid() && completionModel() && completionModel()->rowCount() == 1)
+    const bool forCombo = qobject_cast<QComboBox*>(target)
+        || (target && qobject_cast<QComboBox*>(target->parentWidget()));
+    if (!current.isValid() && forCombo && completionModel() && completionModel()->rowCount() == 1)
         current = completionModel()->index(0, 0);
     const QString text = current.isValid() ? current.data(Qt::DisplayRole).toString() : QString();
-    QWidget* target = widget();
     if (!text.isEmpty()) {
         if (auto* edit = qobject_cast<QLineEdit*>(target)) {
             edit->setText(text);

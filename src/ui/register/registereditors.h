@@ -79,9 +79,11 @@ protected:
     bool event(QEvent* e) override;
 };
 
-// Completer whose Tab and Return take the highlighted entry, or the only one
-// offered, and move on: inside the two-line payee editor to its memo line,
-// elsewhere to the next cell (Shift+Tab to the previous one).
+// Completer whose Tab and Return take the highlighted entry and move on:
+// inside the two-line payee editor to its memo line, elsewhere to the next
+// cell (Shift+Tab to the previous one). With nothing highlighted the typed
+// text stays, except in a combo box (the category), which takes the only
+// entry offered.
 class TabCompleter : public QCompleter
 {
     Q_OBJECT
