@@ -56,6 +56,8 @@ private slots:
     void sortDuringEditCommitsEditedTransaction();
     void filterHidesNewRow();
     void returnCommitsTabNever();
+    void typingOpensTheCell_data();
+    void typingOpensTheCell();
     void hiddenMemoIsSkipped();
     void apostrophe();
     void commandKeysInsideEditors_data();
@@ -740,6 +742,52 @@ void TestRegisterEntry::returnCommitsTabNever()
     QVERIFY(m_state->transactionRepository()->findByAccount(id).first().cleared);
 }
 
+void TestRegisterEntry::typingOpensTheCell_data()
+{
+    QTest::addColumn<int>("row"); // -1: the entry row
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("buffer");
+
+    QTest::newRow("date typed at once") << -1 << int(RegisterModel::DateColumn) << "12/01/2026" << "12/1/2026";
+    QTest::newRow("date shortcut") << -1 << int(RegisterModel::DateColumn) << "t"
+                                   << QDate::currentDate().toString(QStringLiteral("M/d/yyyy"));
+    QTest::newRow("payee") << -1 << int(RegisterModel::PayeeColumn) << "Gas" << "Gas";
+    QTest::newRow("category") << -1 << int(RegisterModel::CategoryColumn) << "Qzx" << "Qzx";
+    QTest::newRow("payment") << -1 << int(RegisterModel::PaymentColumn) << "12.5" << "12.5";
+    QTest::newRow("a transaction's payee") << 0 << int(RegisterModel::PayeeColumn) << "Market" << "Market";
+}
+
+void TestRegisterEntry::typingOpensTheCell()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    const QString id = addAccount(QStringLiteral("Typing"));
+    // Rows a keyboard search would jump to.
+    add(id, QStringLiteral("Grocer"), QDate(2024, 1, 5), -500);
+    show(id);
+    typeFields({"2/2/2024", "", "Saved", "", "", "1.00"});
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(liveCount(id), 2);
+    // After the save the Date cell is current, with no editor.
+    QCOMPARE(view()->currentIndex(), entryCell(RegisterModel::DateColumn));
+    QVERIFY(!view()->indexWidget(entryCell(RegisterModel::DateColumn)));
+
+    const QModelIndex cell = row < 0 ? entryCell(column) : model()->index(row, column);
+    view()->setCurrentIndex(cell);
+    // Typed as fast as a user types: after the first key the keys go to
+    // whatever has the focus.
+    for (const QChar ch : typed)
+        QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    QCOMPARE(view()->currentIndex(), cell);
+    QVERIFY(view()->indexWidget(cell));
+    key(Qt::Key_Tab);
+    QTRY_COMPARE(view()->currentIndex(), cell.siblingAtColumn(column + 1));
+    QTEST(model()->editBuffer(column), "buffer");
+    QCOMPARE(model()->editingRow, row);
+}
+
 void TestRegisterEntry::hiddenMemoIsSkipped()
 {
     QSettings().setValue(QStringLiteral("register/colHidden/4"), true);
@@ -841,6 +889,11 @@ void TestRegisterEntry::openingRowIsReadOnly()
 
     view()->setCurrentIndex(model()->index(0, RegisterModel::PayeeColumn));
     key(Qt::Key_Return);
+    QVERIFY(!view()->indexWidget(model()->index(0, RegisterModel::PayeeColumn)));
+    // Typing opens nothing there, and never jumps to the row it spells.
+    view()->setCurrentIndex(model()->index(0, RegisterModel::PayeeColumn));
+    key(Qt::Key_A);
+    QCOMPARE(view()->currentIndex(), model()->index(0, RegisterModel::PayeeColumn));
     QVERIFY(!view()->indexWidget(model()->index(0, RegisterModel::PayeeColumn)));
     view()->setCurrentIndex(model()->index(0, RegisterModel::PaymentColumn));
     for (int k : {Qt::Key_D, Qt::Key_E, Qt::Key_M, Qt::Key_Return})

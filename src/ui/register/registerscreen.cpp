@@ -164,7 +164,9 @@ void RegisterScreen::setupUi()
     m_view->verticalHeader()->setDefaultSectionSize(kOneLineRowHeight);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     m_view->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    // Typing on a cell opens its editor with the typed key (see the view).
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
     QHeaderView* columns = m_view->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     // Payee takes the width the other columns leave: the money columns stay

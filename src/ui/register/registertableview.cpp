@@ -91,6 +91,14 @@ void RegisterTableView::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+void RegisterTableView::keyboardSearch(const QString& search)
+{
+    // Typing belongs to the cells (the register opens a cell's editor with
+    // the typed key): it never moves the current cell to another row, also
+    // where no editor can open.
+    Q_UNUSED(search);
+}
+
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
     const QModelIndex next = QTableView::moveCursor(cursorAction, modifiers);

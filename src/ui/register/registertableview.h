@@ -6,8 +6,8 @@
 class RegisterScreen;
 
 // The register's table: Tab and Backtab move between fields through the
-// screen, Space or C toggles the cleared mark, and keyboard moves never land
-// on the Balance column.
+// screen, Space or C toggles the cleared mark, keyboard moves never land on
+// the Balance column, and typing never searches the rows.
 class RegisterTableView : public QTableView
 {
     Q_OBJECT
@@ -16,6 +16,8 @@ public:
 
     // The screen that takes the field moves; null until it sets itself.
     QPointer<RegisterScreen> screen;
+
+    void keyboardSearch(const QString& search) override;
 
 protected:
     bool event(QEvent* e) override;
