@@ -78,6 +78,8 @@ private slots:
     void featureWindowKeys();
     void unsavedEntryIsAskedAbout_data();
     void unsavedEntryIsAskedAbout();
+    void unsavedEntryOffThePage_data();
+    void unsavedEntryOffThePage();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -769,6 +771,46 @@ void MainWindowTest::unsavedEntryIsAskedAbout()
     QCOMPARE(screen->registerModel()->paymentText, leaves ? QString() : QStringLiteral("12.00"));
     if (!quit)
         QCOMPARE(w->accountList()->currentRow(), leaves ? 1 : 0);
+}
+
+void MainWindowTest::unsavedEntryOffThePage_data()
+{
+    QTest::addColumn<bool>("quit"); // else Alt+2 to the other account
+    QTest::newRow("quit") << true;
+    QTest::newRow("switch") << false;
+}
+
+// Once a sign-out has put the welcome page in the register's place, nothing
+// asks about the row typed there: the page the question is about is gone.
+void MainWindowTest::unsavedEntryOffThePage()
+{
+    QFETCH(bool, quit);
+    const QString shown = addAccount(QStringLiteral("Shown"), CurrencyCode::USD, 0, 0);
+    const QString other = addAccount(QStringLiteral("Other"), CurrencyCode::USD, 0, 1);
+    m_state->setCurrentAccountId(shown);
+    MainWindow* w = window();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto* screen = qobject_cast<RegisterScreen*>(w->registerPage());
+    QVERIFY(screen);
+    QCOMPARE(w->pages()->currentWidget(), w->registerPage());
+    screen->registerModel()->setEditBuffer(RegisterModel::PayeeColumn, QStringLiteral("Grocer"));
+    screen->registerModel()->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
+    // Any question would be cancelled, keeping the window and the account.
+    m_answer = QMessageBox::Cancel;
+
+    QVERIFY(m_state->accountClient());
+    emit m_state->accountClient()->authClient()->stateChanged(LarkAccount::AuthState::Unauthenticated);
+    QCOMPARE(w->pages()->currentWidget(), static_cast<QWidget*>(w->welcomePage()));
+    if (quit) {
+        QVERIFY(w->close());
+    } else {
+        emit w->accountShortcuts().at(1)->activated();
+        QCOMPARE(m_state->currentAccountId(), other);
+        QCOMPARE(w->pages()->currentWidget(), w->registerPage());
+    }
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(liveCount("transactions", shown), 0);
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()
