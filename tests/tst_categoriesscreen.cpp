@@ -2,10 +2,13 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
 #include "services/categorytreemodel.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/categoryformdialog.h"
+#include "ui/style.h"
+#include "ui/thememanager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,6 +72,8 @@ private slots:
     void tree_data();
     void tree();
     void searchAndExpansion();
+    void incomeReadable_data();
+    void incomeReadable();
     void contextMenu_data();
     void contextMenu();
     void createAndDelete();
@@ -156,7 +161,7 @@ void TestCategoriesScreen::searchAndExpansion()
     store(QStringLiteral("f:Food:;g:Groceries:f;h:Home:;r:Rent:h;s:Salary::i"));
     QTreeView* view = m_screen->tree();
     QAbstractItemModel* proxy = m_screen->proxy();
-    QCOMPARE(row(QStringLiteral("s")).siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 136, 0));
+    QCOMPARE(row(QStringLiteral("s")).siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(), positiveColor());
     QVERIFY(row(QStringLiteral("h")).data(Qt::FontRole).value<QFont>().bold());
 
     view->expand(row(QStringLiteral("h")));
@@ -170,6 +175,43 @@ void TestCategoriesScreen::searchAndExpansion()
     QCOMPARE(shown(proxy, view), QStringLiteral("Food+[Groceries]"));
     m_screen->searchField()->clear();
     QCOMPARE(shown(proxy, view), QStringLiteral("Food[Groceries]; Home[Rent; Water]; Salary"));
+}
+
+void TestCategoriesScreen::incomeReadable_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("light to dark") << "light" << "dark";
+    QTest::newRow("dark to light") << "dark" << "light";
+}
+
+// "income" reads at 4.5:1 on both row colours of the tree in either theme,
+// and follows a switch while the window is open; other types keep the
+// text colour.
+void TestCategoriesScreen::incomeReadable()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    ThemeManager* theme = m_state.themeManager();
+    const QString before = m_state.preferences()->valueOr(QStringLiteral("theme"), QStringLiteral("system"));
+    theme->setThemeName(from);
+    store(QStringLiteral("s:Salary::i;f:Food:"));
+    for (const QString& name : {from, to}) {
+        theme->setThemeName(name);
+        QCOMPARE(isDarkPalette(), name == QLatin1String("dark"));
+        QCoreApplication::processEvents(); // the tree takes the new palette
+        const QColor shown = row(QStringLiteral("s")).siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>();
+        const QPalette palette = m_screen->tree()->palette();
+        for (const QPalette::ColorRole background : {QPalette::Base, QPalette::AlternateBase}) {
+            const QColor behind = palette.color(background);
+            QVERIFY2(contrastRatio(shown, behind) >= 4.5,
+                     qPrintable(QStringLiteral("%1 %2 on %3: %4:1")
+                                    .arg(name, shown.name(), behind.name())
+                                    .arg(contrastRatio(shown, behind), 0, 'f', 1)));
+        }
+        QVERIFY(!row(QStringLiteral("f")).siblingAtColumn(1).data(Qt::ForegroundRole).isValid());
+    }
+    theme->setThemeName(before);
 }
 
 void TestCategoriesScreen::contextMenu_data()

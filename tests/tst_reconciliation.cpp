@@ -83,6 +83,8 @@ private slots:
     void finishAborts_data();
     void finishAborts();
     void deletedAccountCannotFinish();
+    void discardQuestion_data();
+    void discardQuestion();
     void editFromScreen_data();
     void editFromScreen();
     void history();
@@ -106,6 +108,7 @@ private:
     std::unique_ptr<ReconciliationScreen> m_screen;
     QStringList m_ids; // the small account's shown rows, in table order
     QList<MessageBoxes::Request> m_boxes;
+    QMessageBox::StandardButton m_answer = QMessageBox::Yes; // to questions
     QList<std::function<int(QDialog*)>> m_dialogs; // one handler per dialog run, in order
     int m_dialogRuns = 0;
     int m_created = 0;
@@ -134,9 +137,10 @@ void TestReconciliation::init()
     m_boxes.clear();
     m_dialogs.clear();
     m_dialogRuns = 0;
+    m_answer = QMessageBox::Yes;
     MessageBoxes::setPresenter([this](const MessageBoxes::Request& r) {
         m_boxes.append(r);
-        return r.buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+        return r.buttons.testFlag(QMessageBox::Yes) ? m_answer : QMessageBox::Ok;
     });
     MessageBoxes::setDialogRunner([this](QDialog* dialog) {
         const int run = m_dialogRuns++;
@@ -445,6 +449,115 @@ void TestReconciliation::deletedAccountCannotFinish()
     QCOMPARE(reconciliationCount(), 0);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes.first().text, QStringLiteral("This account no longer exists. Nothing was saved."));
+}
+
+void TestReconciliation::discardQuestion_data()
+{
+    QTest::addColumn<QString>("how");     // "close", "cancel", "escape" or "finish"
+    QTest::addColumn<QString>("actions"); // as apply() takes them, or "add cleared"
+    QTest::addColumn<double>("statement");
+    QTest::addColumn<QDate>("date");      // invalid: left as proposed
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    const QDate proposed;
+    for (const char* how : {"close", "cancel"}) {
+        QTest::addRow("%s, nothing changed", how) << how << "" << 0.0 << proposed << false << false << true;
+        QTest::addRow("%s, ticked and unticked again", how)
+            << how << "space:1,box:1" << 0.0 << proposed << false << false << true;
+        QTest::addRow("%s, statement typed as zero", how) << how << "" << 0.001 << proposed << false << false << true;
+        // Written at once and ticked as it is stored: nothing to lose.
+        QTest::addRow("%s, cleared transaction added", how)
+            << how << "add cleared" << 0.0 << proposed << false << false << true;
+        QTest::addRow("%s, ticked, yes", how) << how << "space:1" << 0.0 << proposed << true << true << true;
+        QTest::addRow("%s, ticked, no", how) << how << "space:1" << 0.0 << proposed << false << true << false;
+        QTest::addRow("%s, cleared row unticked, no", how)
+            << how << "box:0" << 0.0 << proposed << false << true << false;
+        QTest::addRow("%s, balance typed, yes", how) << how << "" << 12.5 << proposed << true << true << true;
+        QTest::addRow("%s, balance typed, no", how) << how << "" << 12.5 << proposed << false << true << false;
+        QTest::addRow("%s, date typed, no", how)
+            << how << "" << 0.0 << QDate(2024, 5, 31) << false << true << false;
+    }
+    QTest::newRow("escape with changes") << "escape" << "space:1" << 12.5 << QDate(2024, 5, 31) << true << false
+                                         << false;
+    QTest::newRow("finish") << "finish" << "box:2" << 120.21 << QDate(2024, 5, 31) << false << false << true;
+}
+
+// Closing the window or Cancel asks before ticks or a typed statement are
+// dropped; No keeps everything as it was. Escape does nothing, and the close
+// after finishing asks nothing.
+void TestReconciliation::discardQuestion()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, actions);
+    QFETCH(double, statement);
+    QFETCH(QDate, date);
+    QFETCH(bool, answerYes);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    addSmallAccount();
+    ReconciliationScreen* screen = openScreen();
+    // As the main window wires it.
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, screen, &QWidget::close);
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen));
+    const QDate proposed = screen->statementDateField()->date();
+    if (actions == QLatin1String("add cleared")) {
+        m_dialogs = {[](QDialog* form) {
+            field<QLineEdit>(form, "payeeEdit")->setText(QStringLiteral("Bank fee"));
+            field<SmartAmountField>(form, "amountField")->setValue(4.0);
+            field<QCheckBox>(form, "clearedCheck")->setChecked(true);
+            form->accept();
+            return form->result();
+        }};
+        screen->addTransaction();
+        QCOMPARE(screen->table()->rowCount(), 4);
+        QVERIFY(qobject_cast<QCheckBox*>(screen->table()->cellWidget(3, 0))->isChecked());
+    } else {
+        apply(actions);
+    }
+    screen->statementBalanceField()->setValue(statement);
+    if (date.isValid())
+        screen->statementDateField()->setDate(date);
+    const QString shownBefore = label(screen, "differenceValue");
+    m_answer = answerYes ? QMessageBox::Yes : QMessageBox::No;
+    QSignalSpy cancelled(screen, &ReconciliationScreen::cancelled);
+
+    if (how == QLatin1String("close")) {
+        QCOMPARE(screen->close(), closed);
+    } else if (how == QLatin1String("cancel")) {
+        field<QPushButton>(screen, "cancelButton")->click();
+        QCOMPARE(cancelled.count(), closed ? 1 : 0);
+    } else if (how == QLatin1String("escape")) {
+        QTest::keyClick(screen->table(), Qt::Key_Escape);
+        QTest::keyClick(screen->statementBalanceField(), Qt::Key_Escape);
+        QTest::keyClick(screen, Qt::Key_Escape);
+    } else {
+        screen->finishButton()->click();
+        m_boxes.removeFirst(); // "Reconciliation Complete"
+    }
+
+    QCOMPARE(screen->isHidden(), closed);
+    QCOMPARE(m_boxes.size(), asked ? 1 : 0);
+    if (asked) {
+        const MessageBoxes::Request& box = m_boxes.first();
+        QCOMPARE(box.title, QStringLiteral("Discard Reconciliation"));
+        QCOMPARE(box.text, QStringLiteral("Discard this reconciliation?"));
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.defaultButton, QMessageBox::No);
+    }
+    if (!closed) {
+        // Everything stays as it was, and the question comes back.
+        QCOMPARE(screen->statementBalanceField()->value(), statement);
+        QCOMPARE(screen->statementDateField()->date(), date.isValid() ? date : proposed);
+        QCOMPARE(label(screen, "differenceValue"), shownBefore);
+        m_boxes.clear();
+        m_answer = QMessageBox::Yes;
+        QVERIFY(screen->close());
+        QCOMPARE(m_boxes.size(), 1);
+    }
+    QCOMPARE(reconciliationCount(), how == QLatin1String("finish") ? 1 : 0);
 }
 
 void TestReconciliation::editFromScreen_data()

@@ -28,6 +28,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <functional>
 #include <memory>
@@ -45,6 +47,8 @@ private slots:
     void settingTakesEffect();
     void language();
     void accentPicker();
+    void aboutLinksFollowTheme_data();
+    void aboutLinksFollowTheme();
     void backupRoundTrip_data();
     void backupRoundTrip();
     void backupFailures_data();
@@ -274,6 +278,57 @@ void SettingsScreenTest::accentPicker()
     QCOMPARE(accentColorRef(), QColor(QStringLiteral("#1e88e5")));
     QVERIFY(m_screen->findChild<QPushButton*>("accentButton")->styleSheet().contains(QLatin1String("#1e88e5")));
     m_state->themeManager()->setAccentColor(QColor(QStringLiteral("#00897B")));
+}
+
+void SettingsScreenTest::aboutLinksFollowTheme_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("light to dark") << "light" << "dark";
+    QTest::newRow("dark to light") << "dark" << "light";
+}
+
+// The About page's links read at 4.5:1 on the page once the theme is
+// switched, without reopening the window.
+void SettingsScreenTest::aboutLinksFollowTheme()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    ThemeManager* theme = m_state->themeManager();
+    const QString before = m_state->preferences()->valueOr(QStringLiteral("theme"), QStringLiteral("system"));
+    theme->setThemeName(from);
+    screen();
+    m_screen->onCategoryChanged(3); // About
+    QLabel* links = nullptr;
+    for (QLabel* label : m_screen->findChildren<QLabel*>()) {
+        if (label->text().contains(QLatin1String("href")))
+            links = label;
+    }
+    QVERIFY(links);
+
+    theme->setThemeName(to);
+    QCOMPARE(isDarkPalette(), to == QLatin1String("dark"));
+    QCoreApplication::processEvents(); // the widgets take the new palette
+    // The colours the label paints its links in, as its document holds them.
+    auto* document = links->findChild<QTextDocument*>();
+    QVERIFY(document);
+    const QColor background = links->palette().color(links->backgroundRole());
+    QStringList anchors;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isAnchor())
+                continue;
+            const QColor shown = format.foreground().color();
+            anchors << format.anchorHref();
+            QVERIFY2(contrastRatio(shown, background) >= 4.5,
+                     qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                    .arg(shown.name(), background.name())
+                                    .arg(contrastRatio(shown, background), 0, 'f', 1)));
+        }
+    }
+    QCOMPARE(anchors, QStringList({"https://larkspur.app/tallyleaf", "https://larkspur.app/tallyleaf/mobile"}));
+    theme->setThemeName(before);
 }
 
 void SettingsScreenTest::backupRoundTrip_data()

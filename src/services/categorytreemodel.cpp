@@ -131,7 +131,7 @@ QVariant CategoryTreeModel::data(const QModelIndex& index, int role) const
         }
     case Qt::ForegroundRole:
         if (index.column() == TypeColumn && category.categoryType == CategoryType::Income)
-            return QColor(0, 136, 0);
+            return m_incomeColor;
         return QVariant();
     case Qt::FontRole:
         if (index.column() == NameColumn && !node->children.isEmpty()) {
@@ -210,6 +210,24 @@ QModelIndex CategoryTreeModel::indexForId(const QString& id) const
         stack.append(node->children);
     }
     return QModelIndex();
+}
+
+void CategoryTreeModel::setIncomeColor(const QColor& color)
+{
+    if (color == m_incomeColor)
+        return;
+    m_incomeColor = color;
+    // The Type column of every level shows the new colour.
+    QList<Node*> parents{m_root.get()};
+    while (!parents.isEmpty()) {
+        Node* node = parents.takeLast();
+        if (node->children.isEmpty())
+            continue;
+        const QModelIndex parent = indexOfNode(node, NameColumn);
+        const int last = static_cast<int>(node->children.size()) - 1;
+        emit dataChanged(index(0, TypeColumn, parent), index(last, TypeColumn, parent), {Qt::ForegroundRole});
+        parents.append(node->children);
+    }
 }
 
 void CategoryTreeModel::configureProxy(QSortFilterProxyModel* proxy)

@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QAbstractItemModel>
+#include <QColor>
 #include <QList>
 #include <QString>
 
@@ -51,6 +52,9 @@ public:
     Category categoryForIndex(const QModelIndex& index) const;
     // Column 0 of the category with that id, or an invalid index.
     QModelIndex indexForId(const QString& id) const;
+    // The text colour of "income" in the Type column; the view sets one
+    // that reads on its current background.
+    void setIncomeColor(const QColor& color);
 
     // The proxy between the model and its view: a fixed-string name filter
     // that keeps the ancestors of every match, and a case-insensitive,
@@ -67,4 +71,5 @@ private:
     QModelIndex indexOfNode(Node* node, int column) const;
 
     std::unique_ptr<Node> m_root;
+    QColor m_incomeColor{0, 136, 0};
 };

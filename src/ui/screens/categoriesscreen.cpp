@@ -46,6 +46,8 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
     layout->addLayout(top);
 
     m_model = new CategoryTreeModel(this);
+    // The theme's positive green reads on both row colours of either theme.
+    followTheme(this, [model = m_model] { model->setIncomeColor(positiveColor()); });
     m_proxy = new QSortFilterProxyModel(this);
     CategoryTreeModel::configureProxy(m_proxy);
     m_proxy->setSourceModel(m_model);

@@ -12,6 +12,7 @@
 #include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHash>
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -121,7 +123,7 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     leftLayout->addWidget(m_finishButton);
     auto* cancel = new QPushButton(tr("Cancel"), left);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(cancel, &QPushButton::clicked, this, &ReconciliationScreen::cancelled);
+    connect(cancel, &QPushButton::clicked, this, &ReconciliationScreen::cancelReconciliation);
     leftLayout->addWidget(cancel);
 
     auto* right = new QWidget(splitter);
@@ -182,6 +184,7 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
         updateDifference();
         recolourNegativeItems(m_table);
     });
+    m_openingDate = m_statementDate->date();
 }
 
 ReconciliationScreen::~ReconciliationScreen() = default;
@@ -227,6 +230,9 @@ void ReconciliationScreen::setAccount(const QString& accountId)
     m_previousBalance = start->previousBalance;
     if (start->proposedStatementDate)
         m_statementDate->setDate(*start->proposedStatementDate);
+    // The proposed date is no typing of the user's.
+    m_openingDate = m_statementDate->date();
+    m_openingStatement = ReconciliationService::toMinorUnits(m_statementBalance->value());
     loadTransactions();
 }
 
@@ -241,8 +247,13 @@ void ReconciliationScreen::loadTransactions()
     m_rows = m_appState->transactionRepository()->findUnreconciled(m_accountId);
     m_checked.clear();
     m_checked.reserve(m_rows.size());
-    for (const Transaction& t : std::as_const(m_rows))
+    for (const Transaction& t : std::as_const(m_rows)) {
         m_checked.append(remembered.value(t.id, t.cleared));
+        // A row added or edited here arrives as stored: its tick is no
+        // change of the user's.
+        if (!m_openingTicks.contains(t.id))
+            m_openingTicks.insert(t.id, m_checked.last());
+    }
 
     m_table->setRowCount(0);
     m_table->setRowCount(m_rows.size());
@@ -348,6 +359,7 @@ void ReconciliationScreen::finish()
     ReconciliationService service = serviceOf(m_appState);
     switch (service.finish(m_accountId, m_previousBalance, ticked, m_statementDate->date(), statement)) {
     case ReconciliationService::FinishResult::Finished:
+        m_finished = true; // the close that follows loses nothing
         MessageBoxes::information(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
         emit reconciliationCompleted();
         return;
@@ -369,6 +381,49 @@ void ReconciliationScreen::finish()
                               tr("The reconciliation could not be saved. Nothing was changed."));
         return;
     }
+}
+
+bool ReconciliationScreen::hasUnsavedWork() const
+{
+    if (m_finished)
+        return false;
+    if (m_statementDate->date() != m_openingDate
+        || ReconciliationService::toMinorUnits(m_statementBalance->value()) != m_openingStatement)
+        return true;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_checked.at(i) != m_openingTicks.value(m_rows.at(i).id, m_checked.at(i)))
+            return true;
+    }
+    return false;
+}
+
+bool ReconciliationScreen::confirmDiscard()
+{
+    return !hasUnsavedWork()
+        || MessageBoxes::question(this, tr("Discard Reconciliation"), tr("Discard this reconciliation?"),
+                                  QMessageBox::No)
+               == QMessageBox::Yes;
+}
+
+void ReconciliationScreen::cancelReconciliation()
+{
+    if (!confirmDiscard())
+        return;
+    // The owner closes the window on cancelled(); that close asks no more.
+    const QPointer<ReconciliationScreen> self(this);
+    m_discardAgreed = true;
+    emit cancelled();
+    if (self)
+        m_discardAgreed = false;
+}
+
+void ReconciliationScreen::closeEvent(QCloseEvent* event)
+{
+    if (!m_discardAgreed && !confirmDiscard()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void ReconciliationScreen::addTransaction()

@@ -2,12 +2,15 @@
 
 #include "data/records.h"
 
+#include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 class AppState;
 class DateField;
+class QCloseEvent;
 class QGridLayout;
 class QKeySequence;
 class QLabel;
@@ -47,8 +50,20 @@ public slots:
     void editSelectedTransaction();
     void deleteSelectedTransaction();
 
+protected:
+    // Closing drops the ticks and the typed statement: asked first when
+    // there are any.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void loadTransactions();
+    // Cancel: asks as a close would, then tells the owner.
+    void cancelReconciliation();
+    // True when the user ticked or unticked a row, or typed a statement date
+    // or balance, since the window opened and nothing was finished.
+    bool hasUnsavedWork() const;
+    // True when there is nothing to lose or the user agreed to discard it.
+    bool confirmDiscard();
     void setChecked(int row, bool checked);
     // The current row when it is one of the rows, else -1.
     int currentRow() const;
@@ -70,4 +85,11 @@ private:
     QTableWidget* m_table = nullptr;
     QList<Transaction> m_rows;
     QList<bool> m_checked; // one per row: the transaction is on the statement
+    // What the window opened with: each shown transaction's tick on arrival,
+    // the statement date and balance after setAccount.
+    QHash<QString, bool> m_openingTicks;
+    QDate m_openingDate;
+    qint64 m_openingStatement = 0;
+    bool m_finished = false;
+    bool m_discardAgreed = false; // for the close that a confirmed Cancel leads to
 };

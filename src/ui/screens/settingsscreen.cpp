@@ -464,12 +464,20 @@ QWidget* SettingsScreen::createAboutPage()
     auto* linksTitle = new QLabel(tr("Links"));
     setFontRole(linksTitle, FontRole::Subtitle);
     layout->addWidget(linksTitle);
-    auto* links = new QLabel(QStringLiteral("<a href=\"https://larkspur.app/tallyleaf\">%1</a><br>"
-                                            "<a href=\"https://larkspur.app/tallyleaf/mobile\">%2</a>")
-                                 .arg(tr("Website"), tr("Tallyleaf for iPhone and Android")));
+    auto* links = new QLabel;
     links->setTextFormat(Qt::RichText);
     links->setOpenExternalLinks(true);
     links->setContentsMargins(12, 0, 0, 0);
+    const QString linksText = QStringLiteral("<a href=\"https://larkspur.app/tallyleaf\">%1</a><br>"
+                                             "<a href=\"https://larkspur.app/tallyleaf/mobile\">%2</a>")
+                                  .arg(tr("Website"), tr("Tallyleaf for iPhone and Android"));
+    // Rich text takes the palette's link colour when it is read, so the
+    // text is read again under each new theme (a label ignores being given
+    // the text it already has, hence the clear).
+    followTheme(links, [links, linksText] {
+        links->clear();
+        links->setText(linksText);
+    });
     layout->addWidget(links);
 
     layout->addStretch();
