@@ -180,10 +180,22 @@ void TestRecurringService::confirm_data()
     QTest::addColumn<QString>("dest");
     QTest::addColumn<int>("endOffset"); // end date relative to the new due date; 99 = none
     QTest::addColumn<bool>("active");
-    QTest::newRow("plain") << "" << 99 << true;
-    QTest::newRow("end on new due date") << "" << 0 << true;
-    QTest::newRow("end a day before") << "" << -1 << false;
-    QTest::newRow("transfer") << "dst" << 99 << true;
+    QTest::addColumn<QString>("payee");     // empty: the schedule's default
+    QTest::addColumn<QString>("destPayee"); // of the transfer's second leg
+    QTest::newRow("plain") << "" << 99 << true << "" << "";
+    QTest::newRow("end on new due date") << "" << 0 << true << "" << "";
+    QTest::newRow("end a day before") << "" << -1 << false << "" << "";
+    QTest::newRow("transfer") << "dst" << 99 << true << "" << "Payee S";
+    // The source side's label: the other side names the source, as in the
+    // register, so the two directions never share a payee.
+    QTest::newRow("transfer labelled to the destination")
+        << "dst" << 99 << true << "Transfer to dst" << "Transfer from src";
+    QTest::newRow("transfer label in other letter case")
+        << "dst" << 99 << true << "transfer to dst" << "transfer to dst";
+    QTest::newRow("transfer labelled to another account")
+        << "dst" << 99 << true << "Transfer to src" << "Transfer to src";
+    QTest::newRow("transfer labelled from the source")
+        << "dst" << 99 << true << "Transfer from src" << "Transfer from src";
 }
 
 void TestRecurringService::confirm()
@@ -191,9 +203,13 @@ void TestRecurringService::confirm()
     QFETCH(QString, dest);
     QFETCH(int, endOffset);
     QFETCH(bool, active);
+    QFETCH(QString, payee);
+    QFETCH(QString, destPayee);
     // Confirmed long after it was due: dated the due date, not today.
     RecurringTransaction r = makeSchedule(QStringLiteral("S"), QDate(2024, 1, 31));
     r.transferDestAccountId = dest;
+    if (!payee.isEmpty())
+        r.payee = payee;
     if (endOffset != 99)
         r.endDate = QDate(2024, 2, 29).addDays(endOffset);
     QVERIFY(m_recurring->insert(r));
@@ -205,9 +221,9 @@ void TestRecurringService::confirm()
         QCOMPARE(transactionCount(), 1);
     } else {
         QCOMPARE(posting(m_transactions->findById(kGoldenFirst)),
-                 "src|2024-01-31|Payee S|-2500|" + kGoldenDest + "|dst|S|pending");
+                 "src|2024-01-31|" + r.payee + "|-2500|" + kGoldenDest + "|dst|S|pending");
         QCOMPARE(posting(m_transactions->findById(kGoldenDest)),
-                 "dst|2024-01-31|Payee S|2500|" + kGoldenFirst + "|src|S|pending");
+                 "dst|2024-01-31|" + destPayee + "|2500|" + kGoldenFirst + "|src|S|pending");
         QCOMPARE(transactionCount(), 2);
     }
     const RecurringTransaction after = schedule(QStringLiteral("S"));
