@@ -89,6 +89,8 @@ private slots:
     void unreadableDatesAreKept();
     void skip_data();
     void skip();
+    void saveEditKeepsWhatChangedMeanwhile_data();
+    void saveEditKeepsWhatChangedMeanwhile();
     void bulkConfirmAndEnterEarly();
     void processAutoPost_data();
     void processAutoPost();
@@ -392,6 +394,54 @@ void TestRecurringService::skip()
              after);
     QCOMPARE(transactionCount(), 0);
     QVERIFY(!m_service->skip(QStringLiteral("nope")));
+}
+
+// A form opened on the schedule, then a pull or a posting changed the
+// stored row: what the form left as it was keeps the stored value, and the
+// version goes on from the stored row's.
+void TestRecurringService::saveEditKeepsWhatChangedMeanwhile_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // SQL assignments, or "post" for a confirm
+    QTest::addColumn<bool>("formAmount");   // the form changed the amount to -1.00 too
+    QTest::addColumn<QString>("after");     // payee memo amount version status next due
+    QTest::newRow("amount pulled") << "amount = -9900, version = 4" << false
+                                   << "Edited||-9900|5|pending|2024-03-15";
+    QTest::newRow("memo pulled") << "memo = 'pulled', version = 4" << false
+                                 << "Edited|pulled|-2500|5|pending|2024-03-15";
+    QTest::newRow("the form's own amount wins") << "amount = -9900, version = 4" << true
+                                                << "Edited||-100|5|pending|2024-03-15";
+    // A pending row keeps its version on save unless it is raised: the one
+    // the form brings would be lost under the stored one.
+    QTest::newRow("pending row changed elsewhere") << "version = 4, sync_status = 'pending'" << false
+                                                   << "Edited||-2500|5|pending|2024-03-15";
+    QTest::newRow("occurrence posted") << "post" << false << "Edited||-2500|3|pending|2024-04-15";
+}
+
+void TestRecurringService::saveEditKeepsWhatChangedMeanwhile()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, formAmount);
+    QFETCH(QString, after);
+    QVERIFY(m_recurring->insert(makeSchedule(QStringLiteral("S"), QDate(2024, 3, 15))));
+    const RecurringTransaction opened = schedule(QStringLiteral("S"));
+    RecurringTransaction edited = opened; // as the form gives it back
+    edited.payee = QStringLiteral("Edited");
+    if (formAmount)
+        edited.amount = -100;
+    edited.version = opened.version + 1;
+    edited.syncStatus = SyncStatus::Pending;
+    edited.updatedAt = QDateTime::currentDateTimeUtc();
+
+    if (meanwhile == QLatin1String("post"))
+        QVERIFY(m_service->confirm(QStringLiteral("S")));
+    else
+        TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET %1").arg(meanwhile));
+    QVERIFY(m_service->saveEdit(opened, edited));
+    const RecurringTransaction saved = schedule(QStringLiteral("S"));
+    QCOMPARE(QStringList({saved.payee, saved.memo, QString::number(saved.amount), QString::number(saved.version),
+                          syncStatusToString(saved.syncStatus), saved.nextDueDate.toString(Qt::ISODate)})
+                 .join(QLatin1Char('|')),
+             after);
 }
 
 void TestRecurringService::bulkConfirmAndEnterEarly()
