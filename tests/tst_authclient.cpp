@@ -213,6 +213,9 @@ void AuthClientTest::logout_data()
     // The server is told with a refreshed token, not left holding a session.
     QTest::newRow("access token run out") << "expired";
     QTest::newRow("access token run out, refresh under way") << "refreshing";
+    // Usable by the local clock, run out by the server's: refreshed once
+    // and the server told again.
+    QTest::newRow("access token refused") << "refused";
     QTest::newRow("server hangs") << "hangs";
     QTest::newRow("server unreachable") << "unreachable";
 }
@@ -229,6 +232,14 @@ void AuthClientTest::logout()
     }
     if (server == QLatin1String("refreshing"))
         m_auth->fetchCurrentUser(nullptr); // its refresh token is already on its way
+    if (server == QLatin1String("refused")) {
+        // Read at start-up on a clock an hour behind the server's.
+        storeTokens(-60);
+        const qint64 behind = QDateTime::currentSecsSinceEpoch() - 3600;
+        m_tokens->setClock([behind] { return behind; });
+        m_tokens->loadFromStore();
+        QVERIFY(!m_tokens->validAccessToken().isEmpty());
+    }
     const QString access = m_tokens->validAccessToken();
     if (server == QLatin1String("hangs"))
         m_service->addFault(kLogout, {{"mode", "hang"}});
@@ -257,6 +268,18 @@ void AuthClientTest::logout()
             QVERIFY(text(headers, "authorization").size() > 20);
         QCOMPARE(m_service->requests(kRefresh).size(), expired ? 1 : 0);
         QVERIFY(!m_store->read(kRefreshTokenKey).has_value()); // the refreshed pair was not kept
+    }
+    if (server == QLatin1String("refused")) {
+        QTRY_COMPARE_WITH_TIMEOUT(m_service->requests(kLogout).size(), 2, 10000);
+        const QJsonArray told = m_service->requests(kLogout);
+        const auto bearer = [&told](int i) {
+            return text(told[i].toObject()[QLatin1String("headers")].toObject(), "authorization");
+        };
+        QCOMPARE(bearer(0), QStringLiteral("Bearer ") + access);
+        QVERIFY(bearer(1) != bearer(0) && bearer(1).size() > 20);
+        QCOMPARE(m_service->requests(kRefresh).size(), 1);
+        QVERIFY(!m_store->read(kRefreshTokenKey).has_value()); // the refreshed pair was not kept
+        QVERIFY(m_tokens->refreshToken().isEmpty());
     }
     if (server == QLatin1String("unreachable"))
         QTRY_COMPARE_WITH_TIMEOUT(networkErrors.size(), 1, 10000);

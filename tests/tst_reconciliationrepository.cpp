@@ -66,6 +66,7 @@ private slots:
     void cascadeDeleteAndRestore_data();
     void cascadeDeleteAndRestore();
     void markSyncedAndResync();
+    void refusedAccountWrites();
 
 private:
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -214,6 +215,31 @@ void TestReconciliationRepository::markSyncedAndResync()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_repo->markAllPendingForResync(), 0);
     QCOMPARE(spy.count(), 1);
+}
+
+// A refused statement: the delete cascade and the resync count no row, as
+// for accounts; only the restore tells its failure apart.
+void TestReconciliationRepository::refusedAccountWrites()
+{
+    QVERIFY(m_repo->insert(makeReconciliation(QStringLiteral("live"), QDate(2024, 1, 31))));
+    QVERIFY(m_repo->insert(makeReconciliation(QStringLiteral("gone"), QDate(2024, 2, 29))));
+    TestSupport::exec(QStringLiteral("UPDATE reconciliations SET sync_status = 'synced'"));
+    TestSupport::exec(QStringLiteral("UPDATE reconciliations SET deleted_at = '2025-03-01T14:05:09Z' "
+                                     "WHERE id = 'gone'"));
+    TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.reconciliations "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QSignalSpy spy(m_repo.get(), &ReconciliationRepository::reconciliationsChanged);
+    for (const char* operation : {"softDeleteByAccount", "markAllPendingForResync", "restoreByAccount"})
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^ReconciliationRepository::%1 failed: .*refused")
+                                                    .arg(QLatin1String(operation))));
+    QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("acc")), 0);
+    QCOMPARE(m_repo->markAllPendingForResync(), 0);
+    QCOMPARE(m_repo->restoreByAccount(QStringLiteral("acc"), QStringLiteral("2025-03-01T14:04:59Z")), -1);
+    QCOMPARE(spy.count(), 0);
+    TestSupport::exec(QStringLiteral("DROP TRIGGER temp.refuse"));
+    QCOMPARE(ids(m_repo->findByAccount(QStringLiteral("acc"))), QStringList{QStringLiteral("live")});
+    QVERIFY(m_repo->findPendingSync().isEmpty());
 }
 
 TALLYLEAF_CORE_TEST_MAIN(TestReconciliationRepository)

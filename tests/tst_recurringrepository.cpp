@@ -74,6 +74,7 @@ private slots:
     void restoreByAccount_data();
     void restoreByAccount();
     void syncBookkeeping();
+    void refusedAccountWrites();
 
 private:
     std::unique_ptr<TestSupport::TempDatabase> m_db;
@@ -285,6 +286,31 @@ void TestRecurringRepository::syncBookkeeping()
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_repo->markAllPendingForResync(), 0);
     QCOMPARE(spy.count(), 1);
+}
+
+// A refused statement: the delete cascade and the resync count no row, as
+// for accounts; only the restore tells its failure apart.
+void TestRecurringRepository::refusedAccountWrites()
+{
+    QVERIFY(m_repo->insert(makeSchedule(QStringLiteral("live"), QStringLiteral("A"), QDate(2024, 5, 1))));
+    QVERIFY(m_repo->insert(makeSchedule(QStringLiteral("gone"), QStringLiteral("B"), QDate(2024, 5, 1))));
+    TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET sync_status = 'synced'"));
+    TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET deleted_at = '2025-03-01T14:05:09Z' "
+                                     "WHERE id = 'gone'"));
+    TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.recurring_transactions "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QSignalSpy spy(m_repo.get(), &RecurringRepository::recurringChanged);
+    for (const char* operation : {"softDeleteByAccount", "markAllPendingForResync", "restoreByAccount"})
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^RecurringRepository::%1 failed: .*refused")
+                                                    .arg(QLatin1String(operation))));
+    QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("acc")), 0);
+    QCOMPARE(m_repo->markAllPendingForResync(), 0);
+    QCOMPARE(m_repo->restoreByAccount(QStringLiteral("acc"), QStringLiteral("2025-03-01T14:04:59Z")), -1);
+    QCOMPARE(spy.count(), 0);
+    TestSupport::exec(QStringLiteral("DROP TRIGGER temp.refuse"));
+    QCOMPARE(payees(m_repo->findAll()), QStringList{QStringLiteral("A")});
+    QVERIFY(m_repo->findPendingSync().isEmpty());
 }
 
 TALLYLEAF_CORE_TEST_MAIN(TestRecurringRepository)

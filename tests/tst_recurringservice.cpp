@@ -89,6 +89,8 @@ private slots:
     void unreadableDatesAreKept();
     void skip_data();
     void skip();
+    void saveEditKeepsWhatChangedMeanwhile_data();
+    void saveEditKeepsWhatChangedMeanwhile();
     void bulkConfirmAndEnterEarly();
     void processAutoPost_data();
     void processAutoPost();
@@ -180,10 +182,22 @@ void TestRecurringService::confirm_data()
     QTest::addColumn<QString>("dest");
     QTest::addColumn<int>("endOffset"); // end date relative to the new due date; 99 = none
     QTest::addColumn<bool>("active");
-    QTest::newRow("plain") << "" << 99 << true;
-    QTest::newRow("end on new due date") << "" << 0 << true;
-    QTest::newRow("end a day before") << "" << -1 << false;
-    QTest::newRow("transfer") << "dst" << 99 << true;
+    QTest::addColumn<QString>("payee");     // empty: the schedule's default
+    QTest::addColumn<QString>("destPayee"); // of the transfer's second leg
+    QTest::newRow("plain") << "" << 99 << true << "" << "";
+    QTest::newRow("end on new due date") << "" << 0 << true << "" << "";
+    QTest::newRow("end a day before") << "" << -1 << false << "" << "";
+    QTest::newRow("transfer") << "dst" << 99 << true << "" << "Payee S";
+    // The source side's label: the other side names the source, as in the
+    // register, so the two directions never share a payee.
+    QTest::newRow("transfer labelled to the destination")
+        << "dst" << 99 << true << "Transfer to dst" << "Transfer from src";
+    QTest::newRow("transfer label in other letter case")
+        << "dst" << 99 << true << "transfer to dst" << "transfer to dst";
+    QTest::newRow("transfer labelled to another account")
+        << "dst" << 99 << true << "Transfer to src" << "Transfer to src";
+    QTest::newRow("transfer labelled from the source")
+        << "dst" << 99 << true << "Transfer from src" << "Transfer from src";
 }
 
 void TestRecurringService::confirm()
@@ -191,9 +205,13 @@ void TestRecurringService::confirm()
     QFETCH(QString, dest);
     QFETCH(int, endOffset);
     QFETCH(bool, active);
+    QFETCH(QString, payee);
+    QFETCH(QString, destPayee);
     // Confirmed long after it was due: dated the due date, not today.
     RecurringTransaction r = makeSchedule(QStringLiteral("S"), QDate(2024, 1, 31));
     r.transferDestAccountId = dest;
+    if (!payee.isEmpty())
+        r.payee = payee;
     if (endOffset != 99)
         r.endDate = QDate(2024, 2, 29).addDays(endOffset);
     QVERIFY(m_recurring->insert(r));
@@ -205,9 +223,9 @@ void TestRecurringService::confirm()
         QCOMPARE(transactionCount(), 1);
     } else {
         QCOMPARE(posting(m_transactions->findById(kGoldenFirst)),
-                 "src|2024-01-31|Payee S|-2500|" + kGoldenDest + "|dst|S|pending");
+                 "src|2024-01-31|" + r.payee + "|-2500|" + kGoldenDest + "|dst|S|pending");
         QCOMPARE(posting(m_transactions->findById(kGoldenDest)),
-                 "dst|2024-01-31|Payee S|2500|" + kGoldenFirst + "|src|S|pending");
+                 "dst|2024-01-31|" + destPayee + "|2500|" + kGoldenFirst + "|src|S|pending");
         QCOMPARE(transactionCount(), 2);
     }
     const RecurringTransaction after = schedule(QStringLiteral("S"));
@@ -376,6 +394,54 @@ void TestRecurringService::skip()
              after);
     QCOMPARE(transactionCount(), 0);
     QVERIFY(!m_service->skip(QStringLiteral("nope")));
+}
+
+// A form opened on the schedule, then a pull or a posting changed the
+// stored row: what the form left as it was keeps the stored value, and the
+// version goes on from the stored row's.
+void TestRecurringService::saveEditKeepsWhatChangedMeanwhile_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // SQL assignments, or "post" for a confirm
+    QTest::addColumn<bool>("formAmount");   // the form changed the amount to -1.00 too
+    QTest::addColumn<QString>("after");     // payee memo amount version status next due
+    QTest::newRow("amount pulled") << "amount = -9900, version = 4" << false
+                                   << "Edited||-9900|5|pending|2024-03-15";
+    QTest::newRow("memo pulled") << "memo = 'pulled', version = 4" << false
+                                 << "Edited|pulled|-2500|5|pending|2024-03-15";
+    QTest::newRow("the form's own amount wins") << "amount = -9900, version = 4" << true
+                                                << "Edited||-100|5|pending|2024-03-15";
+    // A pending row keeps its version on save unless it is raised: the one
+    // the form brings would be lost under the stored one.
+    QTest::newRow("pending row changed elsewhere") << "version = 4, sync_status = 'pending'" << false
+                                                   << "Edited||-2500|5|pending|2024-03-15";
+    QTest::newRow("occurrence posted") << "post" << false << "Edited||-2500|3|pending|2024-04-15";
+}
+
+void TestRecurringService::saveEditKeepsWhatChangedMeanwhile()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, formAmount);
+    QFETCH(QString, after);
+    QVERIFY(m_recurring->insert(makeSchedule(QStringLiteral("S"), QDate(2024, 3, 15))));
+    const RecurringTransaction opened = schedule(QStringLiteral("S"));
+    RecurringTransaction edited = opened; // as the form gives it back
+    edited.payee = QStringLiteral("Edited");
+    if (formAmount)
+        edited.amount = -100;
+    edited.version = opened.version + 1;
+    edited.syncStatus = SyncStatus::Pending;
+    edited.updatedAt = QDateTime::currentDateTimeUtc();
+
+    if (meanwhile == QLatin1String("post"))
+        QVERIFY(m_service->confirm(QStringLiteral("S")));
+    else
+        TestSupport::exec(QStringLiteral("UPDATE recurring_transactions SET %1").arg(meanwhile));
+    QVERIFY(m_service->saveEdit(opened, edited));
+    const RecurringTransaction saved = schedule(QStringLiteral("S"));
+    QCOMPARE(QStringList({saved.payee, saved.memo, QString::number(saved.amount), QString::number(saved.version),
+                          syncStatusToString(saved.syncStatus), saved.nextDueDate.toString(Qt::ISODate)})
+                 .join(QLatin1Char('|')),
+             after);
 }
 
 void TestRecurringService::bulkConfirmAndEnterEarly()

@@ -10,6 +10,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/datarecovery.h"
 #include "sync/syncengine.h"
 #include "testserviceprocess.h"
 #include "ui/appearance.h"
@@ -54,6 +55,9 @@ private slots:
     void backupFailures_data();
     void backupFailures();
     void restoreDeletedAccount();
+    void restoreAccountWithNothingDeletedWithIt();
+    void deleteAccountRefusedStep_data();
+    void deleteAccountRefusedStep();
     void signedOutSync();
     void signedInSync();
 
@@ -501,6 +505,52 @@ void SettingsScreenTest::restoreDeletedAccount()
     QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM recurring_transactions WHERE deleted_at IS NULL").toInt(), 1);
     QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM reconciliations WHERE deleted_at IS NULL").toInt(), 1);
     QVERIFY(!list->isVisible());
+}
+
+// An account whose rows had all gone before it: nothing comes back with
+// it, and that is no failure.
+void SettingsScreenTest::restoreAccountWithNothingDeletedWithIt()
+{
+    TestSupport::exec("UPDATE transactions SET deleted_at = strftime('%Y-%m-%dT%H:%M:%SZ', 'now', '-1 day')");
+    const SyncedRepositories repos = m_state->syncedRepositories();
+    QVERIFY(DataRecovery::deleteAccount(repos, QStringLiteral("a1")));
+    QVERIFY(m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
+
+    QVERIFY(DataRecovery::restoreDeletedAccount(repos, QStringLiteral("a1")));
+    QVERIFY(!m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
+    QCOMPARE(TestSupport::scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 0);
+}
+
+void SettingsScreenTest::deleteAccountRefusedStep_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("owner");
+    QTest::newRow("transactions") << "transactions" << "TransactionRepository";
+    QTest::newRow("schedules") << "recurring_transactions" << "RecurringRepository";
+    QTest::newRow("reconciliations") << "reconciliations" << "ReconciliationRepository";
+}
+
+// One table refuses the account's rows: the account and every row stay
+// live, whatever the refused cascade counted.
+void SettingsScreenTest::deleteAccountRefusedStep()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, owner);
+    addScheduleAndReconciliation();
+    TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.%1 "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                          .arg(table));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^%1::softDeleteByAccount failed:").arg(owner)));
+    const bool deleted = DataRecovery::deleteAccount(m_state->syncedRepositories(), QStringLiteral("a1"));
+    TestSupport::exec("DROP TRIGGER temp.refuse");
+    QVERIFY(!deleted);
+    QVERIFY(!m_state->accountRepository()->findById(QStringLiteral("a1"))->deletedAt);
+    for (const char* live : {"transactions", "recurring_transactions", "reconciliations"})
+        QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE deleted_at IS NULL")
+                                         .arg(QLatin1String(live)))
+                     .toInt(),
+                 qstrcmp(live, "transactions") == 0 ? 2 : 1);
 }
 
 // Signed out: only the notice; a Sync Now the engine refuses gives the

@@ -285,6 +285,32 @@ private slots:
         QCOMPARE(m_repo->findById(QStringLiteral("t3"))->syncStatus, SyncStatus::Synced);
     }
 
+    // A refused statement: the delete cascade and the resync count no row,
+    // as for accounts; only the restore tells its failure apart.
+    void refusedAccountWrites()
+    {
+        add(QStringLiteral("live"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        add(QStringLiteral("gone"), QStringLiteral("a1"), QDate(2024, 1, 1));
+        exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced'"));
+        exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-05-01T10:00:00Z' WHERE id = 'gone'"));
+        exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE UPDATE ON main.transactions "
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        QSignalSpy spy(m_repo.get(), &TransactionRepository::transactionsChanged);
+        for (const char* operation : {"softDeleteByAccount", "markAllPendingForResync", "restoreByAccount"})
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("^TransactionRepository::%1 failed: .*refused")
+                                                        .arg(QLatin1String(operation))));
+        QCOMPARE(m_repo->softDeleteByAccount(QStringLiteral("a1")), 0);
+        QCOMPARE(m_repo->markAllPendingForResync(), 0);
+        QCOMPARE(m_repo->restoreByAccount(QStringLiteral("a1"), QStringLiteral("2024-05-01T00:00:00Z")), -1);
+        QCOMPARE(spy.size(), 0);
+        exec(QStringLiteral("DROP TRIGGER temp.refuse"));
+        QCOMPARE(scalar(QStringLiteral("SELECT group_concat(row, ', ') FROM (SELECT id || ' ' || sync_status || "
+                                       "' ' || (deleted_at IS NULL) AS row FROM transactions ORDER BY id)"))
+                     .toString(),
+                 QStringLiteral("gone synced 0, live synced 1"));
+    }
+
     void listOrdersBreakTiesByInsertion()
     {
         // Same date, same whole-second creation time: insertion order decides.

@@ -145,7 +145,8 @@ int ReconciliationRepository::announced(int changed)
 
 int ReconciliationRepository::softDeleteByAccount(const QString& accountId)
 {
-    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId));
+    // A failed statement counts as no row changed, as for accounts.
+    return announced(qMax(0, SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId)));
 }
 
 int ReconciliationRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
@@ -155,7 +156,7 @@ int ReconciliationRepository::restoreByAccount(const QString& accountId, const Q
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
+    return announced(qMax(0, SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner)));
 }
 
 bool ReconciliationRepository::markSynced(const QString& id, const QString& serverId)

@@ -35,8 +35,9 @@ public:
     // A pending record is a local change (version rule in data/syncrows.h).
     bool update(const Reconciliation& reconciliation);
     // Local changes: pending, version rule in data/syncrows.h. The
-    // account-wide writes return the rows changed, or -1 when the statement
-    // failed.
+    // account-wide writes return the rows changed. A failed statement gives
+    // 0, except for the restore, which gives -1: a restore that failed must
+    // not pass for one that found nothing to revive.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).

@@ -215,7 +215,8 @@ int RecurringRepository::announced(int changed)
 
 int RecurringRepository::softDeleteByAccount(const QString& accountId)
 {
-    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId));
+    // A failed statement counts as no row changed, as for accounts.
+    return announced(qMax(0, SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId)));
 }
 
 int RecurringRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
@@ -225,7 +226,7 @@ int RecurringRepository::restoreByAccount(const QString& accountId, const QStrin
 
 int RecurringRepository::markAllPendingForResync()
 {
-    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner));
+    return announced(qMax(0, SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner)));
 }
 
 bool RecurringRepository::markSynced(const QString& id, const QString& serverId)

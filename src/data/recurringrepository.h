@@ -39,8 +39,9 @@ public:
     bool update(const RecurringTransaction& recurring);
     // Local changes: pending, version rule in data/syncrows.h.
     bool softDelete(const QString& id);
-    // The account-wide writes return the rows changed, or -1 when the
-    // statement failed.
+    // The account-wide writes return the rows changed. A failed statement
+    // gives 0, except for the restore, which gives -1: a restore that
+    // failed must not pass for one that found nothing to revive.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's schedules whose deleted_at text is at or after
     // deletedSince (a UTC timestamp text).

@@ -182,7 +182,9 @@ int TransactionRepository::announced(int changed, const QString& accountId)
 
 int TransactionRepository::softDeleteByAccount(const QString& accountId)
 {
-    return announced(SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId), accountId);
+    // A failed statement counts as no row changed, as for accounts.
+    return announced(qMax(0, SyncRows::softDeleteByAccount(m_database->database(), kTable, kOwner, accountId)),
+                     accountId);
 }
 
 int TransactionRepository::restoreByAccount(const QString& accountId, const QString& deletedSince)
@@ -193,8 +195,9 @@ int TransactionRepository::restoreByAccount(const QString& accountId, const QStr
 
 int TransactionRepository::markAllPendingForResync()
 {
-    // Rows of every account change, hence the empty account id.
-    return announced(SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner), QString());
+    // Rows of every account change, hence the empty account id. A failed
+    // statement counts as no row changed.
+    return announced(qMax(0, SyncRows::markAllPendingForResync(m_database->database(), kTable, kOwner)), QString());
 }
 
 bool TransactionRepository::markSynced(const QString& id, const QString& serverId)

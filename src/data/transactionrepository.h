@@ -46,8 +46,9 @@ public:
     bool update(const Transaction& transaction);
     // False, silently, when no row has the id.
     bool softDelete(const QString& id);
-    // The account-wide writes return the rows changed, or -1 when the
-    // statement failed.
+    // The account-wide writes return the rows changed. A failed statement
+    // gives 0, except for the restore, which gives -1: a restore that
+    // failed must not pass for one that found nothing to revive.
     int softDeleteByAccount(const QString& accountId);
     // Revives the account's rows whose deleted_at is at or after
     // `deletedSince` (a timestamp text). The deletes and this restore are

@@ -42,7 +42,8 @@ bool deleteAccount(const SyncedRepositories& repos, const QString& accountId)
         recurrings = repos.recurring->softDeleteByAccount(accountId);
         reconciliations = repos.reconciliations->softDeleteByAccount(accountId);
         ok = repos.accounts->softDelete(accountId);
-        // Whatever the counts say, no live row of the account may remain.
+        // A refused cascade counts 0, as one that found nothing does: only
+        // what is left live tells them apart, and none of it may remain.
         if (ok)
             ok = repos.transactions->findByAccount(accountId).isEmpty()
                  && repos.reconciliations->findByAccount(accountId).isEmpty();

@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 
 #include <QDebug>
 #include <QSqlDatabase>
@@ -186,6 +187,19 @@ bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurr
     return true;
 }
 
+QString RecurringService::destinationPayee(const RecurringTransaction& recurring) const
+{
+    // A schedule memorized from a transfer carries its source side's label;
+    // the destination names the source instead, as a transfer entered in
+    // the register does, so money going each way keeps its own payee. Any
+    // other payee is the user's own and goes to both legs.
+    const std::optional<Account> source = m_accounts->findById(recurring.accountId);
+    const std::optional<Account> destination = m_accounts->findById(recurring.transferDestAccountId);
+    if (source && destination && recurring.payee == transferToPayee(destination->name))
+        return transferFromPayee(source->name);
+    return recurring.payee;
+}
+
 QList<Transaction> RecurringService::postingLegs(const RecurringTransaction& recurring) const
 {
     Transaction first = buildTransaction(recurring);
@@ -196,7 +210,7 @@ QList<Transaction> RecurringService::postingLegs(const RecurringTransaction& rec
     second.id = postingId(recurring.id, recurring.nextDueDate, QLatin1String(kDestinationSuffix));
     second.accountId = recurring.transferDestAccountId;
     second.date = recurring.nextDueDate;
-    second.payee = recurring.payee;
+    second.payee = destinationPayee(recurring);
     second.memo = recurring.memo;
     second.categoryId = recurring.categoryId;
     second.amount = -recurring.amount;

@@ -72,6 +72,8 @@ private:
     // The transactions of the due occurrence: one, or two linked legs for a
     // transfer.
     QList<Transaction> postingLegs(const RecurringTransaction& recurring) const;
+    // The payee of a transfer's destination leg.
+    QString destinationPayee(const RecurringTransaction& recurring) const;
     // Moves the record to its next occurrence (ending it past its end date)
     // without saving; false when no next date can be computed.
     static bool advance(RecurringTransaction& recurring);

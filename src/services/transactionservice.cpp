@@ -15,6 +15,16 @@
 
 const QString transferPayeePrefix = QStringLiteral("[Transfer] ");
 
+QString transferToPayee(const QString& accountName)
+{
+    return QStringLiteral("Transfer to %1").arg(accountName);
+}
+
+QString transferFromPayee(const QString& accountName)
+{
+    return QStringLiteral("Transfer from %1").arg(accountName);
+}
+
 namespace {
 
 } // namespace
@@ -116,7 +126,7 @@ TransferCheck TransactionService::resolveTransfer(const QString& sourceAccountId
         targetAccountId.clear();
         return TransferCheck::CurrencyMismatch;
     }
-    payee = QStringLiteral("Transfer to %1").arg(name);
+    payee = transferToPayee(name);
     return TransferCheck::Ok;
 }
 
@@ -131,7 +141,7 @@ Transaction TransactionService::makeTransferCounterpart(Transaction& source, con
     QString sourceName = source.accountId;
     if (const std::optional<Account> account = m_accounts->findById(source.accountId))
         sourceName = account->name;
-    other.payee = QStringLiteral("Transfer from %1").arg(sourceName);
+    other.payee = transferFromPayee(sourceName);
     other.amount = negatedAmount(source.amount);
     other.cleared = source.cleared;
     other.reconciled = source.reconciled;

@@ -15,6 +15,13 @@ class TransactionRepository;
 // of the other account.
 extern const QString transferPayeePrefix;
 
+// The stored payees of a saved transfer, each side naming the other
+// account: "Transfer to <account>" where the money leaves, "Transfer from
+// <account>" where it arrives. Stored data, so never translated: every
+// installation writes and recognises the same text whatever its language.
+QString transferToPayee(const QString& accountName);
+QString transferFromPayee(const QString& accountName);
+
 // Result of TransactionService::resolveTransfer.
 enum class TransferCheck : int {
     NotTransfer = 0,      // the payee does not start with the prefix

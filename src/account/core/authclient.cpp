@@ -13,6 +13,21 @@ namespace LarkAccount {
 namespace {
 
 const QString kRefreshPath = QStringLiteral("/auth/token/refresh");
+const QString kLogoutPath = QStringLiteral("/auth/logout");
+
+// Tells the server to end the session of `accessToken`. A token usable by
+// the local clock may have run out by the server's (read at start-up on a
+// clock behind it): refused, it is renewed once and the logout sent again.
+void sendLogout(const QPointer<ApiClient>& api, const QString& accessToken,
+                const TokenManager::SessionRenewal& renew)
+{
+    if (!api || accessToken.isEmpty())
+        return;
+    api->postWithToken(kLogoutPath, QJsonObject(), accessToken, [api, renew](bool, int status, const QJsonObject&) {
+        if (status == 401 && renew)
+            renew([api](const QString& renewed) { sendLogout(api, renewed, {}); });
+    });
+}
 
 } // namespace
 
@@ -186,13 +201,12 @@ void AuthClient::handleCallback(const QUrl& url)
 void AuthClient::logout()
 {
     // The server ends the session only when told with one of its access
-    // tokens; one that has run out is refreshed for that. The local
-    // tokens go at once all the same, and whatever session begins next is
-    // never the one told.
+    // tokens; one that has run out, or that the server refuses, is
+    // refreshed once for that. The local tokens go at once all the same,
+    // and whatever session begins next is never the one told.
     QPointer<ApiClient> api(m_api);
-    m_tokens->endSession([api](const QString& accessToken) {
-        if (api && !accessToken.isEmpty())
-            api->postWithToken(QStringLiteral("/auth/logout"), QJsonObject(), accessToken, ApiClient::Callback());
+    m_tokens->endSession([api](const QString& accessToken, const TokenManager::SessionRenewal& renew) {
+        sendLogout(api, accessToken, renew);
     });
     signOutLocally();
     emit logoutCompleted();

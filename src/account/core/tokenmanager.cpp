@@ -24,6 +24,30 @@ qint64 wallClock()
     return QDateTime::currentSecsSinceEpoch();
 }
 
+// One refresh with an ended session's refresh token, which its first use
+// spends; the access token goes to the receiver only.
+TokenManager::SessionRenewal renewalOf(const TokenManager::RefreshFunction& function, const QString& refreshToken)
+{
+    auto used = std::make_shared<bool>(false);
+    return [function, refreshToken, used](TokenManager::EndedToken receive) {
+        if (std::exchange(*used, true)) {
+            receive(QString());
+            return;
+        }
+        auto answered = std::make_shared<bool>(false);
+        function(
+            refreshToken,
+            [receive, answered](const QString& accessToken, const QString&, qint64) {
+                if (!std::exchange(*answered, true))
+                    receive(accessToken);
+            },
+            [receive, answered](bool) {
+                if (!std::exchange(*answered, true))
+                    receive(QString());
+            });
+    };
+}
+
 } // namespace
 
 TokenManager::TokenManager(std::unique_ptr<TokenStore> store, QObject* parent)
@@ -99,34 +123,29 @@ void TokenManager::endSession(SessionEnd tellServer)
 {
     const QString access = validAccessToken();
     const QString refresh = m_refreshToken;
-    bool joined = false;
+    bool refreshSpent = false;
     {
         QMutexLocker lock(&m_mutex);
         // The refresh token was already sent: a second use would be refused.
-        if (access.isEmpty() && m_refreshInFlight && m_refreshGeneration == m_generation) {
-            m_endingSessions.insert(m_generation, tellServer);
-            joined = true;
-        }
+        refreshSpent = m_refreshInFlight && m_refreshGeneration == m_generation;
+        if (access.isEmpty() && refreshSpent)
+            m_endingSessions.insert(m_generation, [tellServer](const QString& token) { tellServer(token, {}); });
     }
     clearTokens();
-    if (joined)
+    if (access.isEmpty() && refreshSpent)
         return; // answered when that refresh ends
-    if (!access.isEmpty() || refresh.isEmpty() || !m_refreshFunction) {
-        tellServer(access);
+    SessionRenewal renew;
+    if (!refresh.isEmpty() && !refreshSpent && m_refreshFunction)
+        renew = renewalOf(m_refreshFunction, refresh);
+    if (!access.isEmpty()) {
+        tellServer(access, renew);
         return;
     }
-    auto answered = std::make_shared<bool>(false);
-    const RefreshFunction function = m_refreshFunction;
-    function(
-        refresh,
-        [tellServer, answered](const QString& accessToken, const QString&, qint64) {
-            if (!std::exchange(*answered, true))
-                tellServer(accessToken);
-        },
-        [tellServer, answered](bool) {
-            if (!std::exchange(*answered, true))
-                tellServer(QString());
-        });
+    if (!renew) {
+        tellServer(QString(), {});
+        return;
+    }
+    renew([tellServer](const QString& token) { tellServer(token, {}); });
 }
 
 void TokenManager::dropTokens()
@@ -236,7 +255,7 @@ void TokenManager::finishRefresh(quint64 generation, RefreshResult result, const
                                  const QString& refreshToken, qint64 expiresIn)
 {
     bool sameTokens = false;
-    SessionEnd ending;
+    EndedToken ending;
     {
         QMutexLocker lock(&m_mutex);
         sameTokens = generation == m_generation;

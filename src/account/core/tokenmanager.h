@@ -38,7 +38,15 @@ public:
     using RefreshFunction =
         std::function<void(const QString& refreshToken, RefreshSucceeded onSuccess, RefreshFailed onFailure)>;
     // Gets an access token of a session that has ended here, or "".
-    using SessionEnd = std::function<void(const QString& accessToken)>;
+    using EndedToken = std::function<void(const QString& accessToken)>;
+    // Asks the server once for a new access token of an ended session with
+    // that session's refresh token; the receiver gets it, or "". The tokens
+    // of that refresh are never kept.
+    using SessionRenewal = std::function<void(EndedToken receive)>;
+    // Gets an access token of a session that has ended here, or "", and,
+    // with the token that was held, a renewal for when the server refuses
+    // it; empty with a token from a refresh and when no refresh is possible.
+    using SessionEnd = std::function<void(const QString& accessToken, const SessionRenewal& renew)>;
     // Seconds since 1970-01-01 UTC.
     using Clock = std::function<qint64()>;
 
@@ -52,7 +60,9 @@ public:
     // `tellServer` receives an access token of the ended session so the
     // server can end it too: the held one while usable, else one from a
     // refresh (the one under way, if any), else "" when none can be had.
-    // That refresh's tokens are used for this only, never kept.
+    // That refresh's tokens are used for this only, never kept. A held
+    // token comes with a renewal: one that looks usable by the local clock
+    // may have run out by the server's.
     void endSession(SessionEnd tellServer);
 
     // The access token while it has more than 30 seconds to live, else "".
@@ -110,7 +120,7 @@ private:
     bool m_refreshInFlight = false;
     quint64 m_refreshGeneration = 0; // the session the refresh in flight is for
     // Ended sessions waiting for the refresh in flight, by session.
-    QHash<quint64, SessionEnd> m_endingSessions;
+    QHash<quint64, EndedToken> m_endingSessions;
     QList<RefreshCallback> m_pendingCallbacks;
     // Bumped whenever tokens are set or cleared from outside a refresh, so a
     // refresh begun on older tokens cannot bring them back after sign-out.
