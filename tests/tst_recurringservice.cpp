@@ -196,6 +196,8 @@ void TestRecurringService::confirm_data()
         << "dst" << 99 << true << "transfer to dst" << "transfer to dst";
     QTest::newRow("transfer labelled to another account")
         << "dst" << 99 << true << "Transfer to src" << "Transfer to src";
+    QTest::newRow("transfer memorized from the destination leg")
+        << "dst" << 99 << true << "Transfer from dst" << "Transfer to src";
     QTest::newRow("transfer labelled from the source")
         << "dst" << 99 << true << "Transfer from src" << "Transfer from src";
 }

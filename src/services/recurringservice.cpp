@@ -189,14 +189,18 @@ bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurr
 
 QString RecurringService::destinationPayee(const RecurringTransaction& recurring) const
 {
-    // A schedule memorized from a transfer carries its source side's label;
-    // the destination names the source instead, as a transfer entered in
-    // the register does, so money going each way keeps its own payee. Any
-    // other payee is the user's own and goes to both legs.
+    // A schedule memorized from either leg of a transfer carries that leg's
+    // label; the destination gets the other leg's label, as a transfer
+    // entered in the register does, so money going each way keeps its own
+    // payee. Any other payee is the user's own and goes to both legs.
     const std::optional<Account> source = m_accounts->findById(recurring.accountId);
     const std::optional<Account> destination = m_accounts->findById(recurring.transferDestAccountId);
-    if (source && destination && recurring.payee == transferToPayee(destination->name))
+    if (!source || !destination)
+        return recurring.payee;
+    if (recurring.payee == transferToPayee(destination->name))
         return transferFromPayee(source->name);
+    if (recurring.payee == transferFromPayee(destination->name))
+        return transferToPayee(source->name);
     return recurring.payee;
 }
 
