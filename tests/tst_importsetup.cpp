@@ -51,6 +51,8 @@ private slots:
     void counts_data();
     void counts();
     void widenedSinceItsPass();
+    void digestCoversTheWholeFile_data();
+    void digestCoversTheWholeFile();
     void columnLabels();
     void summary_data();
     void summary();
@@ -246,6 +248,44 @@ void TestImportSetup::widenedSinceItsPass()
     QStringList fields;
     QVERIFY(preview->row(0, row, fields));
     QCOMPARE(shown(row), QStringLiteral("R:2024-03-01|Coffee"));
+}
+
+void TestImportSetup::digestCoversTheWholeFile_data()
+{
+    QTest::addColumn<qsizetype>("offset"); // -1: a byte appended
+    const qsizetype size = 600 * 1024 + 7;
+    QTest::newRow("first byte") << qsizetype(0);
+    QTest::newRow("past the first 256 KiB") << qsizetype(400 * 1024 + 3);
+    QTest::newRow("last byte") << size - 1;
+    QTest::newRow("byte appended") << qsizetype(-1);
+}
+
+// A file changed anywhere since its preview is a changed file.
+void TestImportSetup::digestCoversTheWholeFile()
+{
+    QFETCH(qsizetype, offset);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bank.csv"));
+    const auto write = [&path](const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    };
+    const QByteArray line("2024-03-01,Coffee,-4.50\n");
+    const QByteArray original = line.repeated(600 * 1024 / line.size() + 1).left(600 * 1024 + 7);
+    QVERIFY(write(original));
+    const std::optional<QByteArray> before = hashFile(path);
+    QVERIFY(before && !before->isEmpty());
+
+    QByteArray changed = original;
+    if (offset < 0)
+        changed += '\n';
+    else
+        changed[offset] = changed.at(offset) == '1' ? '2' : '1';
+    QVERIFY(write(changed));
+    QVERIFY(hashFile(path) != before);
+    QVERIFY(write(original));
+    QCOMPARE(hashFile(path), before);
+    QVERIFY(!hashFile(dir.filePath(QStringLiteral("missing.csv"))));
 }
 
 void TestImportSetup::columnLabels()
