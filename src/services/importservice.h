@@ -199,6 +199,10 @@ public:
     // negative one) reads as no date.
     static QDate dateFromText(const QString& text, const QString& format);
 
+    // True from an import's start until its transaction has closed
+    // (importFinished): rows read meanwhile may still be rolled back.
+    bool isRunning() const { return m_running; }
+
     // The import's transaction on the default connection.
     bool beginTransaction();
     bool commitTransaction();
