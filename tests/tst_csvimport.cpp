@@ -163,6 +163,13 @@ private slots:
         QTest::newRow("month name") << "March 4, 2024" << QDate(2024, 3, 4);
         QTest::newRow("short month name") << "Mar 4, 2024" << QDate(2024, 3, 4);
         QTest::newRow("no such day") << "2024-02-30" << QDate();
+        QTest::newRow("negative year") << "-2012-08-30" << QDate();
+        QTest::newRow("negative year, compact") << "-20120830" << QDate();
+        QTest::newRow("negative year, month first") << "08/30/-2012" << QDate();
+        QTest::newRow("negative year, month name") << "Aug 30, -2012" << QDate();
+        QTest::newRow("year 0") << "0000-01-01" << QDate();
+        QTest::newRow("year 1") << "0001-01-01" << QDate(1, 1, 1);
+        QTest::newRow("year 9999") << "12/31/9999" << QDate(9999, 12, 31);
         QTest::newRow("empty") << "" << QDate();
         QTest::newRow("words") << "yesterday" << QDate();
     }
@@ -213,6 +220,12 @@ private slots:
         QTest::newRow("unusable dates") << QByteArray("2024-02-30,A,1\nsoon,B,1\n,C,1\n") << columns(0, 1, 2)
                                         << "imported 0, duplicates 0, unparseable 3, database 0, other 0"
                                         << QStringList{};
+        QTest::newRow("years outside 1 to 9999")
+            << QByteArray("-2012-08-30,A,1\n08/30/-2012,B,1\n0000-01-01,C,1\n0001-01-01,D,1\n") << columns(0, 1, 2)
+            << "imported 1, duplicates 0, unparseable 3, database 0, other 0" << QStringList{"0001-01-01|100|D||"};
+        QTest::newRow("years outside 1 to 9999, format")
+            << QByteArray("30.08.-2012,A,1\n30.08.2012,B,1\n") << columns(0, 1, 2, -1, -1, false, "dd.MM.yyyy")
+            << "imported 1, duplicates 0, unparseable 1, database 0, other 0" << QStringList{"2012-08-30|100|B||"};
         QTest::newRow("one date order per file")
             << QByteArray("25/12/2017,A,1\n02/01/2018,B,1\n03/01/2018,C,1\n") << columns(0, 1, 2)
             << "imported 3, duplicates 0, unparseable 0, database 0, other 0"

@@ -166,6 +166,36 @@ private slots:
             QVERIFY(!reader.readRow(whole.size(), row));
         }
     }
+
+    // Rows of empty fields hold no characters: the marks must not copy
+    // such a row piece after piece, and its rows still read right.
+    void marksStayWithinTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("commas") << QByteArray(200000, ',');
+        QTest::newRow("old Mac line ends: one row") << QByteArray(",,\r").repeated(70000);
+        QTest::newRow("commas, then rows") << QByteArray(100000, ',') + "\n" + QByteArray("a,b\n").repeated(20000);
+        QTest::newRow("stray quote") << "a\n\"" + QByteArray("x,\n").repeated(70000);
+    }
+    void marksStayWithinTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        const Rows whole = parseCsv(decodeTextBytes(bytes));
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        CsvReader reader(&buffer, 4096);
+        reader.setKeepMarks(true);
+        QStringList row;
+        qsizetype rows = 0;
+        while (reader.next(row))
+            ++rows;
+        QCOMPARE(rows, whole.size());
+        QVERIFY2(reader.markedSize() <= bytes.size() / 4, qPrintable(QString::number(reader.markedSize())));
+        for (qsizetype i = whole.size() - 1; i >= 0; --i) {
+            QVERIFY(reader.readRow(i, row));
+            QCOMPARE(row, whole.at(i));
+        }
+    }
 };
 
 TALLYLEAF_CORE_TEST_MAIN(TestCsvParser)

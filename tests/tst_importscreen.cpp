@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -47,6 +48,7 @@ private slots:
     void csvSummary_data();
     void csvSummary();
     void longCsvShowsEveryRow();
+    void remapRereadsTheShownRow();
     void changedCsvIsRefused();
     void unreadableCsv_data();
     void unreadableCsv();
@@ -291,6 +293,24 @@ void TestImportScreen::longCsvShowsEveryRow()
     QCOMPARE(table->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Not imported: no readable date"));
     child<QComboBox>("memoColumnCombo")->setCurrentIndex(2);
     QCOMPARE(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Col 1\nPayee, Memo"));
+}
+
+// The row read last is read again with the new mapping, not kept.
+void TestImportScreen::remapRereadsTheShownRow()
+{
+    choose({write("bank.csv", "Date,Payee,Amount\n2024-03-01,Coffee,\"-4,50\"\n")});
+    QAbstractItemModel* table = child<QTableView>("previewTable")->model();
+    QCOMPARE(table->index(1, 2).data().toString(), QStringLiteral("-4.50"));
+    child<QComboBox>("amountColumnCombo")->setCurrentIndex(1);
+    QCOMPARE(table->index(1, 2).data().toString(), QStringLiteral("-4,50"));
+    QCOMPARE(table->index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Not imported: no readable amount"));
+    child<QComboBox>("amountColumnCombo")->setCurrentIndex(2);
+    QCOMPARE(table->index(1, 2).data().toString(), QStringLiteral("-4.50"));
+    // So is the choice of a header row.
+    QCOMPARE(table->index(0, 0).data(Qt::FontRole).value<QFont>().italic(), true);
+    child<QCheckBox>("headerCheck")->setChecked(false);
+    QCOMPARE(table->index(0, 0).data(Qt::FontRole).value<QFont>().italic(), false);
+    QCOMPARE(table->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Not imported: no readable date"));
 }
 
 void TestImportScreen::changedCsvIsRefused()

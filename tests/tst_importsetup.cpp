@@ -48,7 +48,11 @@ private slots:
     void preview();
     void streamedPreview_data();
     void streamedPreview();
+    void counts_data();
+    void counts();
     void widenedSinceItsPass();
+    void digestCoversTheWholeFile_data();
+    void digestCoversTheWholeFile();
     void columnLabels();
     void summary_data();
     void summary();
@@ -80,13 +84,12 @@ void TestImportSetup::preview_data()
         << QStringList{"H:Date|Payee|Amount|",
                        "S:25/12/2024|Coffee|-12,50| # Not imported: the date does not fit the chosen date format",
                        "R:2025-02-01|Rent|-1,234.56|7"}
-        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "1 row(s) to import; 1 row(s) cannot be read and will "
-                                                             "be skipped; 1 row(s) do not fit the chosen date format";
+        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "1 row(s) to import; 1 row(s) do not fit the chosen "
+                                                             "date format";
     QTest::newRow("dates off the format, read in the file's order")
         << columns(0, 1, 2, -1, true, "yyyy-MM-dd")
         << QStringList{"H:Date|Payee|Amount|", "R:2024-12-25|Coffee|-12.50|", "R:2025-01-02|Rent|-1,234.56|7"}
-        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "2 row(s) to import; 2 row(s) do not fit the chosen "
-                                                             "date format";
+        << "Col 0\nDate|Col 1\nPayee|Col 2\nAmount|Col 3" << "2 row(s) to import";
     QTest::newRow("amount on a text column")
         << columns(0, 2, 1, -1, true)
         << QStringList{"H:Date|Payee|Amount|", "S:25/12/2024|Coffee|-12,50| # Not imported: no readable amount",
@@ -145,12 +148,17 @@ void TestImportSetup::streamedPreview()
     const CsvPreview whole = buildCsvPreview(rows, csvColumnCount(rows), mapping);
     int records = 0;
     int skipped = 0;
+    int offFormat = 0;
+    const QString offFormatNote = QStringLiteral("Not imported: the date does not fit the chosen date format");
     for (const CsvPreviewRow& row : whole.rows) {
         records += row.kind == CsvPreviewRow::Kind::Record ? 1 : 0;
-        skipped += row.kind == CsvPreviewRow::Kind::Skipped ? 1 : 0;
+        const bool skip = row.kind == CsvPreviewRow::Kind::Skipped;
+        skipped += skip && row.note != offFormatNote ? 1 : 0;
+        offFormat += skip && row.note == offFormatNote ? 1 : 0;
     }
     QCOMPARE(whole.records, records);
     QCOMPARE(whole.skipped, skipped);
+    QCOMPARE(whole.offFormat, offFormat);
 
     const std::optional<CsvFilePreview> streamed = readCsvPreview(path, mapping);
     QVERIFY(streamed);
@@ -169,6 +177,61 @@ void TestImportSetup::streamedPreview()
     }
 }
 
+void TestImportSetup::counts_data()
+{
+    QTest::addColumn<CsvColumnMapping>("mapping");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QString>("summary");
+
+    // A date off the chosen format is a reason of its own: such a row is
+    // counted under it and under no other.
+    const QList<QStringList> offFormat = {{"03/01/2024", "A", "1"}, {"25/12/2024", "B", "1"},
+                                          {"03/02/2024", "C", "1"}, {"26/12/2024", "D", "1"},
+                                          {"03/03/2024", "E", "1"}};
+    QTest::newRow("two of five off the format") << columns(0, 1, 2, -1, false, "MM/dd/yyyy") << offFormat << "RSRSR"
+                                                << "3 row(s) to import; 2 row(s) do not fit the chosen date format";
+    const QList<QStringList> mixed = {{"03/01/2024", "A", "1"}, {"25/12/2024", "B", "1"},
+                                      {"03/02/2024", "C", "none"}, {"03/03/2024", "D"},
+                                      {"2024-03-04", "E", "1"}, {"27/12/2024", "F"}};
+    QTest::newRow("each skipped row under its own reason")
+        << columns(0, 1, 2, -1, false, "MM/dd/yyyy") << mixed << "RSSSRS"
+        << "2 row(s) to import; 3 row(s) cannot be read and will be skipped; 1 row(s) do not fit the chosen date "
+           "format";
+
+    // Stored dates hold the years 1 to 9999; "yyyy" also reads a sign.
+    const QList<QStringList> years = {{"-2012-08-30", "A", "1"}, {"08/30/-2012", "B", "1"},
+                                      {"0000-01-01", "C", "1"}, {"0001-01-01", "D", "1"},
+                                      {"9999-12-31", "E", "1"}};
+    QTest::newRow("years outside 1 to 9999") << columns(0, 1, 2, -1, false) << years << "SSSRR"
+                                             << "2 row(s) to import; 3 row(s) cannot be read and will be skipped";
+    QTest::newRow("years outside 1 to 9999, format") << columns(0, 1, 2, -1, false, "yyyy-MM-dd") << years << "SSSRR"
+                                                     << "2 row(s) to import; 3 row(s) do not fit the chosen date "
+                                                        "format";
+
+    // The payee may stand after the amount: a row that ends before it is
+    // too short, like one that ends before the amount.
+    QTest::newRow("payee after the amount")
+        << columns(0, 2, 1, -1, false)
+        << QList<QStringList>{{"2024-03-01", "-1", "Coffee"}, {"2024-03-02", "-2"}, {"2024-03-03"}} << "RSS"
+        << "1 row(s) to import; 2 row(s) cannot be read and will be skipped";
+}
+
+void TestImportSetup::counts()
+{
+    QFETCH(CsvColumnMapping, mapping);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, kinds);
+    QFETCH(QString, summary);
+    const CsvPreview preview = buildCsvPreview(rows, csvColumnCount(rows), mapping);
+    QString got;
+    for (const CsvPreviewRow& row : preview.rows)
+        got += QLatin1Char(row.kind == CsvPreviewRow::Kind::Record ? 'R' : 'S');
+    QCOMPARE(got, kinds);
+    QCOMPARE(csvPreviewSummary(preview), summary);
+    QCOMPARE(preview.records + preview.skipped + preview.offFormat, int(rows.size()));
+}
+
 // A row read again from a file that gained a column after its pass shows
 // the columns counted, the mapped one beyond them left out.
 void TestImportSetup::widenedSinceItsPass()
@@ -185,6 +248,44 @@ void TestImportSetup::widenedSinceItsPass()
     QStringList fields;
     QVERIFY(preview->row(0, row, fields));
     QCOMPARE(shown(row), QStringLiteral("R:2024-03-01|Coffee"));
+}
+
+void TestImportSetup::digestCoversTheWholeFile_data()
+{
+    QTest::addColumn<qsizetype>("offset"); // -1: a byte appended
+    const qsizetype size = 600 * 1024 + 7;
+    QTest::newRow("first byte") << qsizetype(0);
+    QTest::newRow("past the first 256 KiB") << qsizetype(400 * 1024 + 3);
+    QTest::newRow("last byte") << size - 1;
+    QTest::newRow("byte appended") << qsizetype(-1);
+}
+
+// A file changed anywhere since its preview is a changed file.
+void TestImportSetup::digestCoversTheWholeFile()
+{
+    QFETCH(qsizetype, offset);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bank.csv"));
+    const auto write = [&path](const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    };
+    const QByteArray line("2024-03-01,Coffee,-4.50\n");
+    const QByteArray original = line.repeated(600 * 1024 / line.size() + 1).left(600 * 1024 + 7);
+    QVERIFY(write(original));
+    const std::optional<QByteArray> before = hashFile(path);
+    QVERIFY(before && !before->isEmpty());
+
+    QByteArray changed = original;
+    if (offset < 0)
+        changed += '\n';
+    else
+        changed[offset] = changed.at(offset) == '1' ? '2' : '1';
+    QVERIFY(write(changed));
+    QVERIFY(hashFile(path) != before);
+    QVERIFY(write(original));
+    QCOMPARE(hashFile(path), before);
+    QVERIFY(!hashFile(dir.filePath(QStringLiteral("missing.csv"))));
 }
 
 void TestImportSetup::columnLabels()

@@ -8,6 +8,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/importservice.h"
 #include "services/sampledataservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/widgets/accountlistwidgets.h"
@@ -59,6 +60,8 @@ private slots:
     void footerTotal_data();
     void footerTotal();
     void rebuildsAreCoalesced();
+    void balancesWaitForTheImport_data();
+    void balancesWaitForTheImport();
     void shortcutsFollowTheOrder();
     void dragReorderIsSaved();
     void startPage_data();
@@ -289,6 +292,58 @@ void MainWindowTest::rebuildsAreCoalesced()
     settle();
     QCOMPARE(resets.count(), 1);
     QCOMPARE(row(0)->balanceLabel()->text(), QStringLiteral("$50.00"));
+}
+
+void MainWindowTest::balancesWaitForTheImport_data()
+{
+    QTest::addColumn<bool>("rollBack");
+    QTest::addColumn<QString>("after");
+    // The last hundred rows are not stored: no change signal follows the
+    // last turn of the event loop, only the end of the import.
+    QTest::newRow("committed") << false << "-$140.00";
+    QTest::newRow("rolled back") << true << "$10.00";
+}
+
+// The import lets the event loop run with its rows not yet committed: the
+// list shows them only once they are stored, and never when rolled back.
+void MainWindowTest::balancesWaitForTheImport()
+{
+    QFETCH(bool, rollBack);
+    QFETCH(QString, after);
+    const QString id = addAccount(QStringLiteral("Checking"), CurrencyCode::USD, 1000);
+    window();
+    settle();
+    QCOMPARE(row(0)->balanceLabel()->text(), QStringLiteral("$10.00"));
+
+    QByteArray csv;
+    for (int i = 0; i < 250; ++i) {
+        const QString payee = rollBack && i == 220 ? QStringLiteral("Bad") : QString::number(i);
+        csv += QStringLiteral("%1,%2,-1.00\n").arg(!rollBack && i >= 150 ? "no date" : "2024-03-01", payee).toUtf8();
+    }
+    const QString path = m_dir->filePath(QStringLiteral("bank.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
+    file.close();
+    if (rollBack) {
+        TestSupport::exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.transactions WHEN "
+                                         "NEW.payee = 'Bad' BEGIN SELECT RAISE(ROLLBACK, 'forced'); END"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("^TransactionRepository::insert failed:")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CSV import aborted:")));
+    }
+
+    ImportService* import = m_state->importService();
+    QStringList during;
+    QObject scope; // ends the connection with the test
+    connect(import, &ImportService::importProgress, &scope,
+            [&](int, int) { during << row(0)->balanceLabel()->text(); });
+    CsvColumnMapping mapping;
+    const ImportResult result = import->importCsv(path, id, mapping);
+    QCOMPARE(result.failed, rollBack);
+    QCOMPARE(during, QStringList(during.size(), QStringLiteral("$10.00")));
+    QCOMPARE(during.size(), 3);
+    settle();
+    QCOMPARE(row(0)->balanceLabel()->text(), after);
 }
 
 void MainWindowTest::shortcutsFollowTheOrder()

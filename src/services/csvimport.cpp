@@ -203,11 +203,11 @@ int CsvFileScan::records(const QHash<QString, QDate>& dates) const
     return records;
 }
 
-int CsvFileScan::offFormatRows(const QSet<QString>& offFormat) const
+int CsvFileScan::offFormatRows(const QHash<QString, QDate>& dates, const QSet<QString>& offFormat) const
 {
     int rows = 0;
     for (const QString& cell : offFormat)
-        rows += m_cells.value(cell).complete;
+        rows += dates.value(cell).isValid() ? 0 : m_cells.value(cell).complete;
     return rows;
 }
 

@@ -152,12 +152,12 @@ QList<QStringList> parseCsv(const QString& text)
     return rows;
 }
 
-qsizetype CsvRowSplitter::pendingChars() const
+qsizetype CsvRowSplitter::pendingSize() const
 {
-    qsizetype chars = m_field.size();
+    qsizetype size = m_field.size() + m_row.size();
     for (const QString& field : m_row)
-        chars += field.size();
-    return chars;
+        size += field.size();
+    return size;
 }
 
 void CsvRowSplitter::feed(QStringView text, QList<QStringList>& rows)
@@ -312,6 +312,14 @@ bool CsvReader::readRow(qint64 index, QStringList& row)
     return true;
 }
 
+qsizetype CsvReader::markedSize() const
+{
+    qsizetype size = 0;
+    for (const Mark& mark : m_marks)
+        size += mark.bytes.size() + mark.splitter.pendingSize();
+    return size;
+}
+
 bool CsvReader::next(QStringList& row)
 {
     while (m_nextRow >= m_rows.size()) {
@@ -331,10 +339,12 @@ void CsvReader::readMore()
 {
     // A piece that starts inside a long row gets no mark: a stray quote
     // can make the rest of the file one row, and a copy of it in every mark
-    // would grow with the square of the file. Its rows are read from the
-    // mark before.
+    // would grow with the square of the file. Long is counted in fields as
+    // well as characters, since a row of empty fields (commas, or lines
+    // ended by a lone carriage return) holds no characters. Its rows are
+    // read from the mark before.
     const bool marking = m_keepMarks && !m_marked;
-    if (marking && m_splitter.pendingChars() <= m_pieceBytes / 8)
+    if (marking && m_splitter.pendingSize() <= m_pieceBytes / 8)
         m_marks.append({m_device->pos(), m_bytes, m_splitter, m_rowsRead, m_pieceCount});
     const QByteArray piece = m_device->read(m_pieceBytes);
     if (piece.isEmpty()) {

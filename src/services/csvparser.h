@@ -30,8 +30,9 @@ class CsvRowSplitter
 public:
     void feed(QStringView text, QList<QStringList>& rows);
     void finish(QList<QStringList>& rows);
-    // Characters of the row not yet complete.
-    qsizetype pendingChars() const;
+    // What a copy of the row not yet complete holds: its characters and
+    // its fields (an empty field holds no character but still takes room).
+    qsizetype pendingSize() const;
 
 private:
     QStringList m_row;
@@ -61,6 +62,9 @@ public:
     // row past the end, before a full pass or when the device fails.
     void setKeepMarks(bool keep);
     bool readRow(qint64 index, QStringList& row);
+    // The bytes, characters and fields the marks hold besides their
+    // positions: at most about an eighth of the bytes read.
+    qsizetype markedSize() const;
 
 private:
     enum class Encoding { Utf8, Utf16LE, Utf16BE, Windows1252 };

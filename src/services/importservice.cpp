@@ -56,6 +56,14 @@ bool hasTwoDigitYear(const QString& format)
     return false;
 }
 
+// Dates are stored as "yyyy-MM-dd", which holds the years 1 to 9999 only;
+// "yyyy" also reads a sign ("-2012-08-30"), and such a date would be stored
+// as no date at all.
+QDate storableDate(const QDate& date)
+{
+    return date.isValid() && date.year() >= 1 && date.year() <= 9999 ? date : QDate();
+}
+
 } // namespace
 
 ImportService::ImportService(Database* database, TransactionRepository* transactions,
@@ -78,7 +86,7 @@ QString ImportService::duplicateKey(const QDate& date, qint64 amount, const QStr
 QDate ImportService::dateFromText(const QString& text, const QString& format)
 {
     if (!hasTwoDigitYear(format))
-        return QDate::fromString(text, format);
+        return storableDate(QDate::fromString(text, format));
     // Qt reads "yy" as 1900-1999 and checks the day against that year, so
     // 2/29/00 would fail. The Julian calendar has every fourth year leap,
     // 1900 included: read the fields there and rebuild the date in the
@@ -91,7 +99,7 @@ QDate ImportService::dateFromText(const QString& text, const QString& format)
     int year = parts.year;
     if (year >= 1900 && year <= 1969)
         year += 100;
-    return QDate(year, parts.month, parts.day);
+    return storableDate(QDate(year, parts.month, parts.day));
 }
 
 const QStringList& ImportSupport::dateFormats()

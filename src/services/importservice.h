@@ -75,10 +75,11 @@ public:
     // not read.
     QHash<QString, QDate> dates(QSet<QString>* offFormat = nullptr) const;
     // With those dates, of a tallied scan: the data rows the import stores
-    // (duplicates aside), and the rows with every required field whose date
-    // cell is off the format.
+    // (duplicates aside), and the rows with every required field that are
+    // skipped because their date cell is off the format and no other form
+    // of its day/month order reads it.
     int records(const QHash<QString, QDate>& dates) const;
-    int offFormatRows(const QSet<QString>& offFormat) const;
+    int offFormatRows(const QHash<QString, QDate>& dates, const QSet<QString>& offFormat) const;
 
 private:
     struct CellRows
@@ -194,8 +195,13 @@ public:
     // first before day first; invalid when none does.
     static QDate parseDate(const QString& text);
     // QDate::fromString, except that a two-digit year means 2000-2069 for
-    // 00-69 and 1970-1999 for 70-99.
+    // 00-69 and 1970-1999 for 70-99, and that a year outside 1-9999 (a
+    // negative one) reads as no date.
     static QDate dateFromText(const QString& text, const QString& format);
+
+    // True from an import's start until its transaction has closed
+    // (importFinished): rows read meanwhile may still be rolled back.
+    bool isRunning() const { return m_running; }
 
     // The import's transaction on the default connection.
     bool beginTransaction();

@@ -162,8 +162,10 @@ CsvPreview previewCounts(const CsvFileScan& scan, int columnCount, const QHash<Q
     CsvPreview preview;
     preview.headers = csvPreviewHeaders(columnCount, scan.mapping());
     preview.records = scan.records(dates);
-    preview.skipped = scan.dataRowCount() - preview.records;
-    preview.offFormat = scan.offFormatRows(offFormat);
+    // Each skipped row under one reason: a date off the chosen format, or
+    // any other.
+    preview.offFormat = scan.offFormatRows(dates, offFormat);
+    preview.skipped = scan.dataRowCount() - preview.records - preview.offFormat;
     return preview;
 }
 

@@ -62,10 +62,12 @@ struct CsvPreview
     // "Col %1", with the field a mapped column feeds on a second line.
     QStringList headers;
     QList<CsvPreviewRow> rows;
+    // Every data row is in one of the three counts.
     int records = 0;
-    int skipped = 0;
-    // Rows whose date the chosen date format does not read (imported when
-    // a form of the same day/month order reads it).
+    int skipped = 0; // for any reason but the next
+    // Rows skipped because the chosen date format does not read their date
+    // and no other form of its day/month order does (rows such a form
+    // reads are records).
     int offFormat = 0;
 };
 
@@ -101,8 +103,8 @@ struct CsvFilePreview
 };
 // Nothing when the file cannot be opened or read.
 std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColumnMapping& mapping);
-// "%n row(s) to import", how many cannot be read and how many dates do not
-// fit the chosen format, when any.
+// "%n row(s) to import", how many cannot be read and how many do not fit
+// the chosen date format, when any: each skipped row once.
 QString csvPreviewSummary(const CsvPreview& preview);
 
 // The name of the account a "create new" choice makes: the source's

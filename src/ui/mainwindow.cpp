@@ -9,6 +9,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "sync/syncengine.h"
 #include "ui/appearance.h"
@@ -89,6 +90,10 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     });
     connect(m_appState->transactionRepository(), &TransactionRepository::transactionsChanged, this,
             [this] { scheduleAccountListRefresh(); });
+    // The list is not rebuilt while an import runs; its end, committed or
+    // rolled back, shows the balances as stored.
+    if (ImportService* import = m_appState->importService())
+        connect(import, &ImportService::importFinished, this, [this] { scheduleAccountListRefresh(); });
 
     m_welcomeScreen = new WelcomeScreen(m_appState);
     connect(m_welcomeScreen, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);

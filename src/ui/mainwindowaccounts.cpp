@@ -6,6 +6,7 @@
 #include "data/money.h"
 #include "services/accountsetup.h"
 #include "services/datarecovery.h"
+#include "services/importservice.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
@@ -150,6 +151,10 @@ void MainWindow::refreshAccountList()
 {
     // A rebuild now makes any pending one pointless.
     m_refreshTimer->stop();
+    // An import's rows are not stored until its transaction commits, and a
+    // rollback drops them: the balances wait for its end (importFinished).
+    if (const ImportService* import = m_appState->importService(); import && import->isRunning())
+        return;
     m_accountList->clear();
 
     const QList<Account> accounts = m_appState->accountRepository()->findAll();
