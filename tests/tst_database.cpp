@@ -1,12 +1,16 @@
 #include "coretestsupport.h"
 
 #include "data/database.h"
+#include "data/walcheckpointer.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -88,6 +92,10 @@ private slots:
     void connectionsInTurn();
     void bulkWriteScope();
     void logReachesTheFile();
+    void checkpointInForce_data();
+    void checkpointInForce();
+    void logStaysBounded();
+    void secondDatabaseRefused();
 
     void split_data();
     void split();
@@ -563,6 +571,103 @@ void DatabaseTest::logReachesTheFile()
     QVERIFY(reopened.open(path));
     QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT length(value) FROM preferences WHERE key = 'big'")).toInt(),
              6000000);
+}
+
+// Which checkpoint a connection runs: the background one (SQLite's own
+// automatic checkpoint off) for a file in WAL mode, SQLite's own otherwise.
+// The file growing alone does not tell them apart.
+void DatabaseTest::checkpointInForce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("autocheckpoint");
+    QTest::newRow("file") << "t.db" << 0;
+    QTest::newRow("in memory, no log") << ":memory:" << 1000;
+}
+
+void DatabaseTest::checkpointInForce()
+{
+    QFETCH(QString, file);
+    QFETCH(int, autocheckpoint);
+    QTemporaryDir dir;
+    Database db;
+    QVERIFY(db.open(file.startsWith(QLatin1Char(':')) ? file : dir.filePath(file)));
+    QCOMPARE(TestSupport::scalar(QStringLiteral("PRAGMA wal_autocheckpoint")).toInt(), autocheckpoint);
+}
+
+// Back-to-back bulk writes, each begun before the background checkpoint of
+// the log before it could finish: the log is restarted all the same, so its
+// file stays near the limit, and a write that restarts it cuts the file back.
+void DatabaseTest::logStaysBounded()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.db"));
+    const QString log = path + QStringLiteral("-wal");
+    Database db;
+    QVERIFY(db.open(path) && db.migrate());
+    const qint64 frame = TestSupport::scalar(QStringLiteral("PRAGMA page_size")).toLongLong() + 24;
+    constexpr int kWrites = 24;
+    constexpr int kRows = 500; // about 2 MB a write
+    qint64 largest = 0;
+    for (int i = 0; i < kWrites; ++i) {
+        TestSupport::exec(QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < %1) "
+                                         "INSERT INTO preferences (key, value) SELECT 'w%2-' || x, "
+                                         "hex(randomblob(2000)) FROM n")
+                              .arg(kRows)
+                              .arg(i));
+        largest = std::max(largest, QFileInfo(log).size());
+    }
+    const qint64 bound = (WalCheckpointer::kLogLimitPages + 2 * 1000) * frame;
+    QVERIFY2(largest < bound, qPrintable(QStringLiteral("%1 >= %2").arg(largest).arg(bound)));
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT count(*) FROM preferences")).toInt(), kWrites * kRows);
+
+    db.waitForCheckpoint();
+    TestSupport::exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('small', 'x')"));
+    const qint64 limit = TestSupport::scalar(QStringLiteral("PRAGMA journal_size_limit")).toLongLong();
+    QVERIFY2(limit > 0 && QFileInfo(log).size() <= limit,
+             qPrintable(QStringLiteral("%1 > %2").arg(QFileInfo(log).size()).arg(limit)));
+}
+
+// Qt's default connection is the one every repository works on: a second
+// Database is refused rather than taking it from the first.
+void DatabaseTest::secondDatabaseRefused()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("duplicate connection|still in use")));
+    QTemporaryDir dir;
+    auto first = std::make_unique<Database>();
+    QVERIFY(first->open(dir.filePath(QStringLiteral("a.db"))) && first->migrate());
+    TestSupport::exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('owner', 'first')"));
+    {
+        Database second;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Database::open refused: ")));
+        QVERIFY(!second.open(dir.filePath(QStringLiteral("b.db"))));
+        QVERIFY(!second.isOpen());
+        QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT value FROM preferences WHERE key = 'owner'")).toString(),
+                 QStringLiteral("first"));
+    }
+    // The refused one, gone, took nothing with it; the first still writes
+    // through its checkpointer.
+    QVERIFY(first->database().isOpen());
+    QVERIFY(QSqlDatabase::contains(Database::connectionName()));
+    TestSupport::exec(QStringLiteral("INSERT INTO preferences (key, value) VALUES ('big', hex(zeroblob(3000000)))"));
+    first->waitForCheckpoint();
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT count(*) FROM preferences")).toInt(), 2);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("b.db"))));
+
+    // Nor does an open Database open again over itself.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Database::open refused: ")));
+    QVERIFY(!first->open(dir.filePath(QStringLiteral("b.db"))));
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT value FROM preferences WHERE key = 'owner'")).toString(),
+             QStringLiteral("first"));
+    first.reset();
+    QVERIFY(!QSqlDatabase::contains(Database::connectionName()));
+
+    // Once the first is gone another may open, also after a failed try.
+    Database third;
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Failed to open database:")));
+    QVERIFY(!third.open(dir.filePath(QStringLiteral("missing/dir/c.db"))));
+    QVERIFY(third.open(dir.filePath(QStringLiteral("b.db"))));
+    QVERIFY(third.migrate());
+    QCOMPARE(TestSupport::scalar(QStringLiteral("SELECT count(*) FROM preferences")).toInt(), 0);
 }
 
 void DatabaseTest::split_data()

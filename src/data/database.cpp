@@ -34,6 +34,9 @@ constexpr int kIndexStepVersion = 6;
 // Page cache during bulk writes, in KiB (a negative cache_size): enough for
 // the interior pages of every transaction index of a million-row table.
 constexpr int kBulkWriteCacheSize = -65536;
+// Bytes the write-ahead log file keeps once restarted: about the 1000 pages
+// of 4 KiB at which its checkpoint is asked for.
+constexpr qint64 kLogFileLimit = 4 * 1024 * 1024;
 
 void addStatement(QStringList& out, const QString& buffer)
 {
@@ -123,7 +126,17 @@ qint64 Database::changeCount()
 
 bool Database::open(const QString& path)
 {
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName());
+    // Every repository and service works on the one named connection: a
+    // second open would take it from the Database that holds it, whose
+    // checkpointer still watches its handle.
+    if (m_isOpen || (!m_db.isValid() && QSqlDatabase::contains(connectionName()))) {
+        qWarning().noquote() << "Database::open refused:" << connectionName()
+                             << "is already open; close that Database first";
+        return false;
+    }
+    // After a failed open the connection is still this one's: tried again.
+    if (!m_db.isValid())
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName());
     m_db.setDatabaseName(path);
     if (!m_db.open()) {
         qCritical().noquote() << "Failed to open database:" << m_db.lastError().text();
@@ -136,6 +149,10 @@ bool Database::open(const QString& path)
     // Savepoints (one per pulled row, one per imported record) keep their
     // statement journal here: in a temporary file that is many writes a row.
     pragma.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
+    // A restarted log file is cut back to this size at its first commit;
+    // else it keeps the size of the largest write for the session.
+    if (wal)
+        pragma.exec(QStringLiteral("PRAGMA journal_size_limit=%1").arg(kLogFileLimit));
     pragma.finish();
     if (wal)
         m_checkpointer.reset(WalCheckpointer::attach(sqliteHandle(m_db)));

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -63,18 +64,44 @@ void WalCheckpointer::waitIdle()
     m_wake.wait(lock, [this] { return !m_requested && !m_running; });
 }
 
+bool WalCheckpointer::logRestarted()
+{
+    // Bytes 12 to 23 of the log's header, read through the connection's own
+    // handle of the file: a second descriptor closed would drop the
+    // process's locks on it.
+    sqlite3_file* log = nullptr;
+    unsigned char header[sizeof m_logHeader] = {};
+    if (sqlite3_file_control(m_db, "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || !log
+        || !log->pMethods || log->pMethods->xRead(log, header, sizeof header, 12) != SQLITE_OK) {
+        m_haveLogHeader = false;
+        return false;
+    }
+    const bool restarted = !m_haveLogHeader || std::memcmp(header, m_logHeader, sizeof header) != 0;
+    std::memcpy(m_logHeader, header, sizeof header);
+    m_haveLogHeader = true;
+    return restarted;
+}
+
 // Called on the committing thread after each commit, its locks released.
 int WalCheckpointer::onCommit(void* self, sqlite3*, const char*, int walPages)
 {
     if (walPages < kCheckpointPages)
         return SQLITE_OK;
     auto* checkpointer = static_cast<WalCheckpointer*>(self);
-    {
-        const std::lock_guard<std::mutex> lock(checkpointer->m_mutex);
-        checkpointer->m_requested = true;
-    }
-    checkpointer->m_wake.notify_all();
+    // Past the limit on a log this commit did not start: earlier commits
+    // left it, and their copy has overlapped the writes since.
+    const bool fresh = checkpointer->logRestarted();
+    checkpointer->request(walPages >= kLogLimitPages && !fresh);
     return SQLITE_OK;
+}
+
+void WalCheckpointer::request(bool wait)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_requested = true;
+    m_wake.notify_all();
+    if (wait)
+        m_wake.wait(lock, [this] { return !m_requested && !m_running; });
 }
 
 void WalCheckpointer::run()

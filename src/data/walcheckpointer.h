@@ -14,9 +14,18 @@
 // is replaced by this one (same threshold), and only once the second
 // connection is open; closing the original connection still checkpoints it
 // all as before.
+//
+// A writer starts the log afresh only when every frame of it has been
+// copied before its write begins. Back-to-back writes each begin while the
+// copy of the log before them still runs, so the log would grow without
+// end: once earlier commits have left it past kLogLimitPages, the commit
+// waits for the copy, and the next write starts a fresh log. A single
+// large commit on a fresh log still returns at once.
 class WalCheckpointer
 {
 public:
+    // Pages (about 16 MB) the log may hold before a commit waits as above.
+    static constexpr int kLogLimitPages = 4000;
     // Null when the second connection cannot be opened: then the
     // connection keeps SQLite's own checkpoint.
     static WalCheckpointer* attach(sqlite3* db);
@@ -32,6 +41,13 @@ public:
 private:
     WalCheckpointer(sqlite3* db, sqlite3* own);
     static int onCommit(void* self, sqlite3* db, const char* schema, int walPages);
+    // Whether the log was started afresh since the last look: a restart
+    // gives its header a new checkpoint sequence number and salts. Unknown
+    // counts as the same log.
+    bool logRestarted();
+    // Asks the thread for a checkpoint; with `wait`, returns once none is
+    // asked for or running.
+    void request(bool wait);
     void run();
 
     sqlite3* m_db;  // the connection whose commits are watched
@@ -41,5 +57,7 @@ private:
     bool m_requested = false;
     bool m_running = false;
     bool m_stopping = false;
+    bool m_haveLogHeader = false;
+    unsigned char m_logHeader[12] = {}; // on the committing thread only
     std::thread m_thread;
 };
