@@ -23,6 +23,8 @@ private slots:
     void cursorReadsBack_data();
     void cursorReadsBack();
     void pageCap();
+    void pageCapSpansBothPulls_data();
+    void pageCapSpansBothPulls();
     void failureKeepsEarlierPages();
     void replyShapes_data();
     void replyShapes();
@@ -153,6 +155,33 @@ void SyncPullTest::pageCap()
     m_service->control("DELETE", QStringLiteral("/_control/faults"));
     QVERIFY(m_app->cycle());
     QCOMPARE(pullQueries().value(50), QStringLiteral("cursor=0+0+0+0+7&limit=200"));
+}
+
+// A cycle that pulls before its push (a default category that never
+// reached the server) reads at most 50 pages over both of its pulls. A
+// first pull that used them all leaves the push to the next cycle.
+void SyncPullTest::pageCapSpansBothPulls_data()
+{
+    QTest::addColumn<int>("firstPull"); // pages, the last without has_more
+    QTest::addColumn<QString>("status"); // of the category after the cycle
+    QTest::newRow("10 pages first") << 10 << "synced";
+    QTest::newRow("49 pages first") << 49 << "synced";
+    QTest::newRow("50 pages first") << 50 << "pending";
+}
+
+void SyncPullTest::pageCapSpansBothPulls()
+{
+    QFETCH(int, firstPull);
+    QFETCH(QString, status);
+    exec(QStringLiteral("INSERT INTO categories (id, name, is_default, created_at, updated_at) "
+                        "VALUES ('d1', 'Default', 1, '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+    for (int page = 1; page <= firstPull; ++page)
+        queuePage({{"cursor", QStringLiteral("0+0+0+0+%1").arg(page)}, {"has_more", page < firstPull}});
+    m_service->addFault(kPull, {{"status", 200}, {"body", QJsonObject{{"cursor", "0+0+0+0+99"}, {"has_more", true}}}});
+    QVERIFY(m_app->cycle());
+    QCOMPARE(m_service->requests(kPull).size(), 50);
+    QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).size(), status == QLatin1String("synced") ? 1 : 0);
+    QCOMPARE(scalar("SELECT sync_status FROM categories WHERE id = 'd1'").toString(), status);
 }
 
 void SyncPullTest::failureKeepsEarlierPages()

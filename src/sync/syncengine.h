@@ -249,7 +249,7 @@ private:
     QTimer* m_debounceTimer;
     SyncState m_state = Idle;
     QString m_lastError;
-    int m_pullPageCount = 0;
+    int m_pullPageCount = 0; // pages pulled in this cycle, before and after the push
     // This cycle's pull before the push: under way, or done.
     bool m_pullingFirst = false;
     bool m_pulledFirst = false;
