@@ -296,6 +296,24 @@ void SyncPullTest::applyRules_data()
     QTest::newRow("pending row, newer server version")
         << "UPDATE transactions SET sync_status = 'pending'" << transactions({{"version", 2}}) << t1
         << "New|synced|2|srv-t1" << "";
+    // A row that never reached the server ties with the server's copy of
+    // its id (made under the same id elsewhere): that copy wins only while
+    // the row is as it was written.
+    const QString t2 = QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, version, "
+                                      "sync_status, created_at, updated_at) VALUES ('t2', 'a1', '2024-03-05', "
+                                      "'Mine', -100, 1, 'pending', '2024-03-01T10:00:00Z', '%1')");
+    const QJsonObject t2Copy{{"id", "srv-t2"}, {"client_id", "t2"}, {"payee", "Theirs"}};
+    const QString t2Columns = QStringLiteral("SELECT payee || '|' || sync_status || '|' || version || '|' || "
+                                             "ifnull(server_id, '') FROM transactions WHERE id = 't2'");
+    QTest::newRow("never synced, untouched, same version")
+        << t2.arg(QLatin1String("2024-03-01T10:00:00Z")) << transactions(t2Copy) << t2Columns
+        << "Theirs|synced|1|srv-t2" << "";
+    QTest::newRow("never synced, edited, same version")
+        << t2.arg(QLatin1String("2024-03-04T10:00:00Z")) << transactions(t2Copy) << t2Columns << "Mine|pending|1|"
+        << "";
+    QTest::newRow("never synced, edited, newer server version")
+        << t2.arg(QLatin1String("2024-03-04T10:00:00Z")) << transactions({{"id", "srv-t2"}, {"client_id", "t2"}, {"payee", "Theirs"}, {"version", 2}})
+        << t2Columns << "Theirs|synced|2|srv-t2" << "";
     QTest::newRow("local 5, server 4") << "UPDATE transactions SET version = 5" << transactions({{"version", 4}})
                                        << t1 << "Old|synced|5|srv-t1" << "";
     QTest::newRow("unknown client id, known server id")
