@@ -1,5 +1,6 @@
 #include "coretestsupport.h"
 
+#include "services/transactionservice.h"
 #include "syncinstallation.h"
 
 #include <QJsonArray>
@@ -22,6 +23,8 @@ private slots:
     void cursorReadsBack_data();
     void cursorReadsBack();
     void pageCap();
+    void pageCapSpansBothPulls_data();
+    void pageCapSpansBothPulls();
     void failureKeepsEarlierPages();
     void replyShapes_data();
     void replyShapes();
@@ -29,6 +32,10 @@ private slots:
     void serviceFaults();
     void applyRules_data();
     void applyRules();
+    void transferMadeElsewhere_data();
+    void transferMadeElsewhere();
+    void referencesToLaterRows_data();
+    void referencesToLaterRows();
     void retryList();
     void retryListForgetsStaleRows();
     void wrongTypesEverywhere();
@@ -150,6 +157,33 @@ void SyncPullTest::pageCap()
     QCOMPARE(pullQueries().value(50), QStringLiteral("cursor=0+0+0+0+7&limit=200"));
 }
 
+// A cycle that pulls before its push (a default category that never
+// reached the server) reads at most 50 pages over both of its pulls. A
+// first pull that used them all leaves the push to the next cycle.
+void SyncPullTest::pageCapSpansBothPulls_data()
+{
+    QTest::addColumn<int>("firstPull"); // pages, the last without has_more
+    QTest::addColumn<QString>("status"); // of the category after the cycle
+    QTest::newRow("10 pages first") << 10 << "synced";
+    QTest::newRow("49 pages first") << 49 << "synced";
+    QTest::newRow("50 pages first") << 50 << "pending";
+}
+
+void SyncPullTest::pageCapSpansBothPulls()
+{
+    QFETCH(int, firstPull);
+    QFETCH(QString, status);
+    exec(QStringLiteral("INSERT INTO categories (id, name, is_default, created_at, updated_at) "
+                        "VALUES ('d1', 'Default', 1, '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+    for (int page = 1; page <= firstPull; ++page)
+        queuePage({{"cursor", QStringLiteral("0+0+0+0+%1").arg(page)}, {"has_more", page < firstPull}});
+    m_service->addFault(kPull, {{"status", 200}, {"body", QJsonObject{{"cursor", "0+0+0+0+99"}, {"has_more", true}}}});
+    QVERIFY(m_app->cycle());
+    QCOMPARE(m_service->requests(kPull).size(), 50);
+    QCOMPARE(m_service->requests(QStringLiteral("/sync/push")).size(), status == QLatin1String("synced") ? 1 : 0);
+    QCOMPARE(scalar("SELECT sync_status FROM categories WHERE id = 'd1'").toString(), status);
+}
+
 void SyncPullTest::failureKeepsEarlierPages()
 {
     const auto account = [](const char* id) {
@@ -262,6 +296,24 @@ void SyncPullTest::applyRules_data()
     QTest::newRow("pending row, newer server version")
         << "UPDATE transactions SET sync_status = 'pending'" << transactions({{"version", 2}}) << t1
         << "New|synced|2|srv-t1" << "";
+    // A row that never reached the server ties with the server's copy of
+    // its id (made under the same id elsewhere): that copy wins only while
+    // the row is as it was written.
+    const QString t2 = QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, version, "
+                                      "sync_status, created_at, updated_at) VALUES ('t2', 'a1', '2024-03-05', "
+                                      "'Mine', -100, 1, 'pending', '2024-03-01T10:00:00Z', '%1')");
+    const QJsonObject t2Copy{{"id", "srv-t2"}, {"client_id", "t2"}, {"payee", "Theirs"}};
+    const QString t2Columns = QStringLiteral("SELECT payee || '|' || sync_status || '|' || version || '|' || "
+                                             "ifnull(server_id, '') FROM transactions WHERE id = 't2'");
+    QTest::newRow("never synced, untouched, same version")
+        << t2.arg(QLatin1String("2024-03-01T10:00:00Z")) << transactions(t2Copy) << t2Columns
+        << "Theirs|synced|1|srv-t2" << "";
+    QTest::newRow("never synced, edited, same version")
+        << t2.arg(QLatin1String("2024-03-04T10:00:00Z")) << transactions(t2Copy) << t2Columns << "Mine|pending|1|"
+        << "";
+    QTest::newRow("never synced, edited, newer server version")
+        << t2.arg(QLatin1String("2024-03-04T10:00:00Z")) << transactions({{"id", "srv-t2"}, {"client_id", "t2"}, {"payee", "Theirs"}, {"version", 2}})
+        << t2Columns << "Theirs|synced|2|srv-t2" << "";
     QTest::newRow("local 5, server 4") << "UPDATE transactions SET version = 5" << transactions({{"version", 4}})
                                        << t1 << "Old|synced|5|srv-t1" << "";
     QTest::newRow("unknown client id, known server id")
@@ -398,6 +450,128 @@ void SyncPullTest::applyRules()
     QVERIFY(m_app->engine->applyPulledPage(page));
     QCOMPARE(scalar(query).toString(), expected);
     QCOMPARE(m_app->engine->retryCount(), 0);
+}
+
+// A transfer made on another device without client ids: each leg names
+// the other by its server id. However the legs arrive, each ends up naming
+// the other by its local id, as the server has it (synced, no new version),
+// and the two still move together afterwards.
+void SyncPullTest::transferMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("pulls"); // the legs of each pull, pulls split by '|'
+    QTest::newRow("one page, outgoing leg first") << "out,in";
+    QTest::newRow("one page, incoming leg first") << "in,out";
+    QTest::newRow("two pulls") << "out|in";
+    QTest::newRow("two pulls, incoming leg first") << "in|out";
+}
+
+void SyncPullTest::transferMadeElsewhere()
+{
+    QFETCH(QString, pulls);
+    const QHash<QString, QJsonObject> legs{
+        {"out", transactionRow({{"id", "srv-out"}, {"client_id", QJsonValue::Null}, {"account_id", "srv-a1"},
+                                {"amount", -500}, {"transfer_link_id", "srv-in"}, {"transfer_dest_account_id", "srv-a2"}})},
+        {"in", transactionRow({{"id", "srv-in"}, {"client_id", QJsonValue::Null}, {"account_id", "srv-a2"},
+                               {"amount", 500}, {"transfer_link_id", "srv-out"}, {"transfer_dest_account_id", "srv-a1"}})}};
+    for (const QString& pull : pulls.split(QLatin1Char('|'))) {
+        QJsonArray rows;
+        for (const QString& leg : pull.split(QLatin1Char(',')))
+            rows.append(legs.value(leg));
+        queuePage({{"transactions", rows}, {"cursor", "1"}});
+        QVERIFY(m_app->cycle());
+    }
+    const QString out = scalar("SELECT id FROM transactions WHERE server_id = 'srv-out'").toString();
+    const QString in = scalar("SELECT id FROM transactions WHERE server_id = 'srv-in'").toString();
+    QCOMPARE(out.size(), 36);
+    QCOMPARE(in.size(), 36);
+    const auto leg = [](const QString& id) {
+        return scalar(QStringLiteral("SELECT transfer_link_id || '|' || transfer_dest_account_id || '|' || sync_status "
+                                     "|| '|' || version || '|' || amount FROM transactions WHERE id = '%1'").arg(id))
+            .toString();
+    };
+    QCOMPARE(leg(out), in + QStringLiteral("|a2|synced|1|-500"));
+    QCOMPARE(leg(in), out + QStringLiteral("|a1|synced|1|500"));
+
+    // The other device changes the amount: the leg pulled again keeps its partner.
+    QJsonObject outEdited = legs.value(QStringLiteral("out"));
+    outEdited.insert(QStringLiteral("amount"), -700);
+    outEdited.insert(QStringLiteral("version"), 2);
+    queuePage({{"transactions", QJsonArray{outEdited}}, {"cursor", "2"}});
+    QVERIFY(m_app->cycle());
+    QCOMPARE(leg(out), in + QStringLiteral("|a2|synced|2|-700"));
+
+    // Edited and deleted here, a leg takes its partner along.
+    TransactionService service(m_app->database.get(), m_app->accounts.get(), m_app->transactions.get(),
+                               m_app->splitLines.get());
+    Transaction edited = *m_app->transactions->findById(out);
+    edited.amount = -800;
+    edited.syncStatus = SyncStatus::Pending;
+    QVERIFY(service.updateTransaction(edited));
+    QCOMPARE(m_app->transactions->findById(in)->amount, qint64(800));
+    QVERIFY(service.deleteTransaction(*m_app->transactions->findById(out)));
+    QVERIFY(m_app->transactions->findById(in)->deletedAt);
+}
+
+// Every other reference without a foreign key, to a row that comes in a
+// later commit: it ends up naming the row by its local id, the referring
+// row left as the server has it.
+void SyncPullTest::referencesToLaterRows_data()
+{
+    QTest::addColumn<QString>("before"); // SQL run first, may be empty
+    QTest::addColumn<QJsonArray>("pages"); // each applied in a commit of its own
+    QTest::addColumn<QString>("query");
+
+    const QJsonObject laterAccount{
+        {"accounts", QJsonArray{QJsonObject{{"id", "srv-a9"}, {"name", "Later"}, {"version", 1}}}}};
+    const QJsonObject laterSchedule{
+        {"recurring_transactions", QJsonArray{QJsonObject{{"id", "srv-s9"}, {"account_id", "a1"},
+                                                          {"next_due_date", "2024-05-01"}, {"version", 1}}}}};
+    const auto schedule = [](const QJsonObject& fields) {
+        QJsonObject row{{"id", "srv-s8"}, {"account_id", "a1"}, {"next_due_date", "2024-05-01"}, {"version", 1}};
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            row.insert(it.key(), it.value());
+        return QJsonObject{{"recurring_transactions", QJsonArray{row}}};
+    };
+    const QString named = QStringLiteral("SELECT (r.%1 = n.id) || '|' || r.sync_status || '|' || r.version FROM %2 r, "
+                                         "%3 n WHERE r.server_id = '%4' AND n.server_id = '%5'");
+    QTest::newRow("transfer destination account")
+        << "" << QJsonArray{transactions({{"id", "srv-x"}, {"client_id", QJsonValue::Null},
+                                    {"transfer_dest_account_id", "srv-a9"}}),
+                      laterAccount}
+        << named.arg("transfer_dest_account_id", "transactions", "accounts", "srv-x", "srv-a9");
+    QTest::newRow("schedule of a posting")
+        << "" << QJsonArray{transactions({{"id", "srv-x"}, {"client_id", QJsonValue::Null}, {"recurring_id", "srv-s9"}}),
+                      laterSchedule}
+        << named.arg("recurring_id", "transactions", "recurring_transactions", "srv-x", "srv-s9");
+    QTest::newRow("schedule's transfer destination")
+        << "" << QJsonArray{schedule({{"transfer_dest_account_id", "srv-a9"}}), laterAccount}
+        << named.arg("transfer_dest_account_id", "recurring_transactions", "accounts", "srv-s8", "srv-a9");
+    QTest::newRow("category's account")
+        << "" << QJsonArray{QJsonObject{{"categories", QJsonArray{QJsonObject{{"id", "srv-c9"}, {"name", "Own"},
+                                                                        {"account_id", "srv-a9"}, {"version", 1}}}}},
+                      laterAccount}
+        << named.arg("account_id", "categories", "accounts", "srv-c9", "srv-a9");
+    // The row named is stored here already, without the server id (its
+    // push's reply was lost): the pull that brings it back names it.
+    QTest::newRow("partner known here, its server id not yet")
+        << "INSERT INTO transactions (id, account_id, date, payee, amount, version, sync_status, created_at, "
+           "updated_at) VALUES ('mine', 'a2', '2024-03-05', 'In', 500, 1, 'pending', '2024-03-01T10:00:00Z', "
+           "'2024-03-01T10:00:00Z')"
+        << QJsonArray{transactions({{"id", "srv-x"}, {"client_id", QJsonValue::Null}, {"transfer_link_id", "srv-mine"}}),
+                      transactions({{"id", "srv-mine"}, {"client_id", "mine"}, {"account_id", "a2"}})}
+        << named.arg("transfer_link_id", "transactions", "transactions", "srv-x", "srv-mine");
+}
+
+void SyncPullTest::referencesToLaterRows()
+{
+    QFETCH(QString, before);
+    QFETCH(QJsonArray, pages);
+    QFETCH(QString, query);
+    if (!before.isEmpty())
+        exec(before);
+    for (const QJsonValue& page : std::as_const(pages))
+        QVERIFY(m_app->engine->applyPulledPage(page.toObject()));
+    QCOMPARE(scalar(query).toString(), QStringLiteral("1|synced|1"));
 }
 
 // A row whose parent has not arrived waits on the retry list, across

@@ -3,6 +3,7 @@
 #include "account/core/accountsharingservice.h"
 #include "account/core/client.h"
 #include "account/core/filetokenstore.h"
+#include "account/core/tokenmanager.h"
 #include "app/appstate.h"
 #include "app/paths.h"
 #include "data/accountrepository.h"
@@ -228,8 +229,9 @@ void SyncWiringTest::startupTokens()
 }
 
 // Signed in as another user than the one the data was synced with: the
-// main window asks, and nothing is sent before the answer. No signs out
-// with nothing sent; yes uploads the rows.
+// main window asks, and nothing is sent before the answer, also once the
+// access token has run out and only the refresh token could get another.
+// No signs out with nothing sent; yes uploads the rows.
 void SyncWiringTest::anotherUserIsAsked_data()
 {
     QTest::addColumn<bool>("upload");
@@ -244,9 +246,18 @@ void SyncWiringTest::anotherUserIsAsked()
     state->preferences()->setValue(QStringLiteral("syncUserId"), QStringLiteral("u1"));
     MainWindow window(state.get());
     QStringList asked;
+    QList<SyncEngine::SyncState> whileAsked;
+    bool ranOut = false;
     MessageBoxes::setPresenter([&](const MessageBoxes::Request& request) {
         asked << request.text;
         state->syncEngine()->syncNow(); // held back
+        whileAsked << state->syncEngine()->state();
+        LarkAccount::TokenManager* tokens = state->accountClient()->tokenManager();
+        tokens->setClock([] { return QDateTime::currentSecsSinceEpoch() + 7200; });
+        ranOut = tokens->validAccessToken().isEmpty() && !tokens->refreshToken().isEmpty();
+        state->syncEngine()->syncNow(); // held back as well
+        whileAsked << state->syncEngine()->state();
+        tokens->setClock({});
         return upload ? QMessageBox::Yes : QMessageBox::No;
     });
     const QJsonObject pair = m_service->issueTokens(QStringLiteral("u2"));
@@ -255,6 +266,8 @@ void SyncWiringTest::anotherUserIsAsked()
                  .arg(text(pair, "access_token"), text(pair, "refresh_token"))));
     QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, 10000);
     MessageBoxes::setPresenter({});
+    QVERIFY(ranOut);
+    QCOMPARE(whileAsked, (QList<SyncEngine::SyncState>{SyncEngine::Idle, SyncEngine::Idle}));
     QCOMPARE(asked.first(), QStringLiteral("This computer holds data synced with another Larkspur account. "
                                            "Upload it to u2@example.com?"));
     QCOMPARE(state->accountClient()->isAuthenticated(), upload);

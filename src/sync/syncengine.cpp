@@ -110,6 +110,7 @@ void SyncEngine::syncNow()
     m_resyncRequested = false;
     ++m_cycle;
     m_pullingFirst = m_pulledFirst = false;
+    m_pullPageCount = 0;
     setState(Syncing);
     pushChanges();
 }

@@ -198,6 +198,9 @@ private:
     QString localIdForServerId(const QString& table, const QString& serverId);
     // A pulled reference as the local id it names (see syncapply.cpp).
     QString ref(const char* table, const QString& value);
+    // References stored by server id to the row just stored under `id`
+    // now name it by `id` (see syncapply.cpp). False on a database error.
+    bool resolveReferencesTo(const char* table, const QString& id, const QString& serverId);
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
@@ -246,7 +249,7 @@ private:
     QTimer* m_debounceTimer;
     SyncState m_state = Idle;
     QString m_lastError;
-    int m_pullPageCount = 0;
+    int m_pullPageCount = 0; // pages pulled in this cycle, before and after the push
     // This cycle's pull before the push: under way, or done.
     bool m_pullingFirst = false;
     bool m_pulledFirst = false;

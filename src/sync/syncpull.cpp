@@ -81,9 +81,10 @@ void SyncEngine::pullChanges(const QString& cursor)
         query);
 }
 
+// The page count is the cycle's (syncNow() resets it): a pull after the
+// push reads only what the pull before it left of the cap.
 void SyncEngine::beginPull()
 {
-    m_pullPageCount = 0;
     m_heldPages.clear();
     m_heldRows = 0;
     pullChanges(savedCursor());
@@ -156,9 +157,9 @@ void SyncEngine::settlePull()
     }
     if (std::exchange(m_pullingFirst, false)) {
         m_pulledFirst = true;
-        // Cut short at the page cap, the push waits for the next cycle,
-        // which pulls on first.
-        if (!m_pullHasMore || m_pullCursor.isEmpty()) {
+        // At the page cap, the push and the pull after it wait for the
+        // next cycle, which pulls on first.
+        if ((!m_pullHasMore || m_pullCursor.isEmpty()) && m_pullPageCount < kMaxPullPages) {
             pushChanges();
             return;
         }
