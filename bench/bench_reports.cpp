@@ -260,6 +260,11 @@ struct RawStatement
 #define NO_TRANSFERS " AND (+t.transfer_link_id IS NULL OR +t.transfer_link_id = '')"
 #define IN_RANGE " AND t.date >= ? AND t.date <= ?"
 #define CATEGORY_SCAN "SELECT category_id, amount FROM (" CATEGORY_AMOUNTS IN_RANGE ")"
+#define CATEGORY_LABELS                                                                                                \
+    "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories WHERE deleted_at IS "    \
+    "NULL GROUP BY name HAVING COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS name, c.tax_category "  \
+    "AS tax_category, c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN categories p ON p.id = "       \
+    "c.parent_id"
 #define ACCOUNT_SUMMARY                                                                                                \
     "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 " \
     "END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, " \
@@ -270,18 +275,18 @@ struct RawStatement
 // the window asks for them (the statements of services/reportfast.cpp).
 const RawStatement kServiceStatements[] = {
     {AllTime, "SELECT category_id, amount FROM (" CATEGORY_AMOUNTS NO_TRANSFERS IN_RANGE ") WHERE amount < 0"},
-    {NoRange, "SELECT id, name, tax_category FROM categories"},
+    {NoRange, "SELECT id, name, tax_category FROM (" CATEGORY_LABELS ")"},
     {AllTime,
      "SELECT t.payee, t.amount FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"},
     {AllTime, "SELECT category_id, amount FROM (" CATEGORY_AMOUNTS IN_RANGE ") WHERE category_id IN (SELECT id FROM "
               "categories WHERE is_tax_relevant = 1)"},
-    {NoRange, "SELECT id, name, tax_category FROM categories WHERE is_tax_relevant = 1"},
+    {NoRange, "SELECT id, name, tax_category FROM (" CATEGORY_LABELS ") WHERE is_tax_relevant = 1"},
     {AllTime, MONTHLY_HEAD " AND (+t.transfer_link_id IS NULL OR +t.transfer_link_id = '')" MONTHLY_TAIL},
     {AllTime, MONTHLY_HEAD MONTHLY_TAIL},
     {Previous, CATEGORY_SCAN},
-    {NoRange, "SELECT id, name, tax_category FROM categories"},
+    {NoRange, "SELECT id, name, tax_category FROM (" CATEGORY_LABELS ")"},
     {Current, CATEGORY_SCAN},
-    {NoRange, "SELECT id, name, tax_category FROM categories"},
+    {NoRange, "SELECT id, name, tax_category FROM (" CATEGORY_LABELS ")"},
     {NoRange, ACCOUNT_SUMMARY},
     {NoRange, "SELECT id, name FROM accounts"},
     {NoRange, "SELECT id, COALESCE(name, '') FROM categories"},
@@ -291,19 +296,19 @@ const RawStatement kServiceStatements[] = {
 
 #define CATEGORY_TOTALS                                                                                                \
     "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (" CATEGORY_AMOUNTS IN_RANGE ") x LEFT JOIN "       \
-    "categories c ON x.category_id = c.id GROUP BY COALESCE(c.name, 'Uncategorized')"
+    "(" CATEGORY_LABELS ") c ON x.category_id = c.id GROUP BY COALESCE(c.name, 'Uncategorized')"
 
 // The plain statements of the reports, which the service still runs when
 // its quicker way cannot vouch for the rows.
 const RawStatement kFirstStatements[] = {
     {AllTime, "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (" CATEGORY_AMOUNTS NO_TRANSFERS IN_RANGE
-              ") x LEFT JOIN categories c ON x.category_id = c.id WHERE x.amount < 0 GROUP BY COALESCE(c.name, "
-              "'Uncategorized') ORDER BY SUM(x.amount) ASC"},
+              ") x LEFT JOIN (" CATEGORY_LABELS ") c ON x.category_id = c.id WHERE x.amount < 0 GROUP BY "
+              "COALESCE(c.name, 'Uncategorized') ORDER BY SUM(x.amount) ASC"},
     {AllTime, "SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? "
               "AND t.date <= ? GROUP BY t.payee ORDER BY SUM(t.amount) ASC"},
-    {AllTime, "SELECT c.name, c.tax_category, SUM(x.amount) FROM (" CATEGORY_AMOUNTS IN_RANGE ") x JOIN categories c "
-              "ON x.category_id = c.id WHERE c.is_tax_relevant = 1 GROUP BY c.name, c.tax_category ORDER BY "
-              "c.tax_category, c.name"},
+    {AllTime, "SELECT c.name, c.tax_category, SUM(x.amount) FROM (" CATEGORY_AMOUNTS IN_RANGE
+              ") x JOIN (" CATEGORY_LABELS ") c ON x.category_id = c.id WHERE c.is_tax_relevant = 1 GROUP BY "
+              "c.name, c.tax_category ORDER BY c.tax_category, c.name"},
     {AllTime, "SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS "
               "income, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
               "t.deleted_at IS NULL   AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '')   AND t.date >= ? "

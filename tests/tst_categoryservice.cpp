@@ -2,6 +2,7 @@
 
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "services/categorylookup.h"
 #include "services/categoryservice.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,8 @@ private slots:
     void shippedCatalogues();
     void seedsOnlyWhenNoLiveCategory();
     void allDeletedReseedFailsAndKeepsRowsDeleted();
+    void sharedNameRefusal_data();
+    void sharedNameRefusal();
 };
 
 void TestCategoryService::stableIds_data()
@@ -238,6 +241,53 @@ void TestCategoryService::allDeletedReseedFailsAndKeepsRowsDeleted()
     // The ids are recorded even though every insert failed.
     QCOMPARE(CategoryService::defaultCategoryId(QStringLiteral("Charitable Donations")),
              QStringLiteral("7f07774b-f677-5f76-9b37-c190c8a585bd"));
+}
+
+void TestCategoryService::sharedNameRefusal_data()
+{
+    QTest::addColumn<QStringList>("extra"); // "id|name|parent", a parent "@Key" being a default category's
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("resolves");
+    QTest::addColumn<QString>("expected");
+    const QString two = QStringLiteral("2 categories are named \"%1\": type \"Housing > Maintenance\" or "
+                                       "\"Transportation > Maintenance\".");
+    QTest::newRow("the catalogue's two") << QStringList() << "Maintenance" << false << two.arg("Maintenance");
+    QTest::newRow("letter case and blanks aside")
+        << QStringList() << " maintenance " << false << two.arg("maintenance");
+    QTest::newRow("three") << QStringList{"sm|Maintenance|@Shopping"} << "Maintenance" << false
+                           << "3 categories are named \"Maintenance\": type \"Housing > Maintenance\", "
+                              "\"Shopping > Maintenance\" or \"Transportation > Maintenance\".";
+    QTest::newRow("a parent that names none") << QStringList() << "Boat > Maintenance" << false
+                                              << two.arg("Maintenance");
+    QTest::newRow("labels alike") << QStringList{"h2|Housing|", "hm2|Maintenance|h2"} << "Maintenance" << false
+                                  << "3 categories are named \"Maintenance\": choose one from the list.";
+    QTest::newRow("the label names one") << QStringList() << "Housing > Maintenance" << true << QString();
+    QTest::newRow("one of that name") << QStringList() << "groceries" << true << QString();
+    QTest::newRow("none of that name") << QStringList() << "Boat" << false << QString();
+    QTest::newRow("empty") << QStringList() << "  " << false << QString();
+}
+
+void TestCategoryService::sharedNameRefusal()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, typed);
+    TestSupport::TempDatabase db;
+    CategoryRepository repo(db.db());
+    CategoryService service(&repo);
+    service.seedIfEmpty();
+    QList<Category> categories = repo.findAll();
+    for (const QString& row : extra) {
+        const QStringList parts = row.split(QLatin1Char('|'));
+        Category c;
+        c.id = parts.at(0);
+        c.name = parts.at(1);
+        c.parentId = parts.at(2).startsWith(QLatin1Char('@'))
+            ? CategoryService::defaultCategoryId(parts.at(2).mid(1))
+            : parts.at(2);
+        categories.append(c);
+    }
+    QTEST(!CategoryLookup::idForTypedText(categories, typed).isEmpty(), "resolves");
+    QTEST(CategoryLookup::sharedNameRefusal(categories, typed), "expected");
 }
 
 TALLYLEAF_TEST_MAIN(TestCategoryService)

@@ -288,6 +288,11 @@ void TestRecurringFormDialog::categoryTakesTypedName()
     QCOMPARE(m_boxes.size(), 2);
     QCOMPARE(m_boxes.first(), QStringLiteral("No category is named \"Maint\". Choose one from the list, or clear "
                                              "the field for no category."));
+    // A shared name is no unknown one: the box says what to type.
+    QCOMPARE(m_boxes.at(1), QStringLiteral("2 categories are named \"Maintenance\": type \"Housing > Maintenance\" "
+                                           "or \"Transportation > Maintenance\"."));
+    categories->lineEdit()->setText(QStringLiteral("Housing > Maintenance"));
+    QCOMPARE(dialog.recurring().categoryId, idOf("Housing > Maintenance"));
 }
 
 void TestRecurringFormDialog::createFromSeed()

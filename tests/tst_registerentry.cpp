@@ -68,6 +68,7 @@ private slots:
     void failedInsertKeepsBuffers();
     void acceptFromCompletionPopup_data();
     void acceptFromCompletionPopup();
+    void sharedCategoryName();
 
 private:
     QString addAccount(const QString& name, qint64 starting = 0, CurrencyCode currency = CurrencyCode::USD);
@@ -1044,6 +1045,31 @@ void TestRegisterEntry::acceptFromCompletionPopup()
         QCOMPARE(model()->payeeText, typed);
         QVERIFY(model()->paymentText.isEmpty());
     }
+}
+
+// The catalogue's two "Maintenance" categories: the name alone is refused
+// with what to type instead, and the parent's label picks one.
+void TestRegisterEntry::sharedCategoryName()
+{
+    const QString id = addAccount(QStringLiteral("Shared Name"));
+    show(id);
+    model()->payeeText = QStringLiteral("Garage");
+    model()->paymentText = QStringLiteral("40.00");
+    model()->categoryText = QStringLiteral("Maintenance");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(status(), QStringLiteral("2 categories are named \"Maintenance\": type \"Housing > Maintenance\" or "
+                                      "\"Transportation > Maintenance\"."));
+    QCOMPARE(liveCount(id), 0);
+    QCOMPARE(view()->currentIndex(), entryCell(RegisterModel::CategoryColumn));
+
+    type(QStringLiteral("Transportation > Maintenance"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    const QList<Transaction> stored = m_state->transactionRepository()->findByAccount(id);
+    QCOMPARE(stored.size(), 1);
+    const std::optional<Category> category = m_state->categoryRepository()->findById(stored[0].categoryId);
+    QVERIFY(category);
+    QCOMPARE(category->name, QStringLiteral("Maintenance"));
+    QCOMPARE(m_state->categoryRepository()->findById(category->parentId)->name, QStringLiteral("Transportation"));
 }
 
 TALLYLEAF_TEST_MAIN(TestRegisterEntry)

@@ -246,12 +246,13 @@ private slots:
     {
         QTest::addColumn<QString>("account");
         QTest::addColumn<QStringList>("expected");
-        // Same-named categories merge; the refund in Food does not reduce it;
-        // a split counts by its lines; a transfer is no spending.
+        // Same-named categories keep rows of their own, the one with a parent
+        // shown under it; the refund in Food does not reduce it; a split
+        // counts by its lines; a transfer is no spending.
         QTest::newRow("all accounts") << kAll
-                                      << QStringList{"Food|-13000", "Maintenance|-9000", "apple|-5000",
-                                                     "Uncategorized|-1200"};
-        QTest::newRow("one account") << QStringLiteral("a2") << QStringList{"Maintenance|-4000"};
+                                      << QStringList{"Food|-13000", "Maintenance|-5000", "apple|-5000",
+                                                     "Food > Maintenance|-4000", "Uncategorized|-1200"};
+        QTest::newRow("one account") << QStringLiteral("a2") << QStringList{"Food > Maintenance|-4000"};
     }
     void categorySpending()
     {
@@ -338,10 +339,52 @@ private slots:
         const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
         // Capitals before small letters; positives count with their sign.
         QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
-                 QStringList({"Food|-10000|-14900|-4900", "Maintenance|-1000|0|1000", "Salary|0|900|900",
-                              "Uncategorized|0|-60|-60", "apple|0|-640|-640"}));
+                 QStringList({"Food|-10000|-14900|-4900", "Food > Maintenance|-300|0|300",
+                              "Maintenance|-700|0|700", "Salary|0|900|900", "Uncategorized|0|-60|-60",
+                              "apple|0|-640|-640"}));
         QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, QStringLiteral("a2"))),
-                 QStringList({"Maintenance|-300|0|300"}));
+                 QStringList({"Food > Maintenance|-300|0|300"}));
+    }
+
+    // Categories that share a name: each live one has its own row, under
+    // its parent's name; a deleted one joins the row of its label; a name
+    // shared with deleted categories only stays as it is. The quick ways
+    // and the statements agree.
+    void sharedCategoryNames()
+    {
+        exec(QStringLiteral(
+            "INSERT INTO categories (id, name, parent_id, is_tax_relevant, tax_category, created_at, updated_at, "
+            "deleted_at) VALUES ('home', 'Housing', NULL, 0, NULL, 'x', 'x', NULL), "
+            "('car', 'Transportation', NULL, 0, NULL, 'x', 'x', NULL), "
+            "('hm', 'Maintenance', 'home', 1, 'repairs', 'x', 'x', NULL), "
+            "('cm', 'Maintenance', 'car', 1, 'repairs', 'x', 'x', NULL), "
+            "('old', 'Maintenance', 'home', 1, 'repairs', 'x', 'x', 'D'), "
+            "('sal2', 'Salary', 'home', 1, 'w2_wages', 'x', 'x', 'D')"));
+        rows("('h1', 'a1', '2024-03-01', -8500, 'P', 'hm', 0, NULL, NULL, NULL), "
+             "('c1', 'a2', '2024-03-02', -4000, 'P', 'cm', 0, NULL, NULL, NULL), "
+             "('o1', 'a1', '2024-03-03', -100, 'P', 'old', 0, NULL, NULL, NULL), "
+             "('s1', 'a1', '2024-03-04', 500, 'P', 'sal', 0, NULL, NULL, NULL), "
+             "('s2', 'a1', '2024-03-05', 300, 'P', 'sal2', 0, NULL, NULL, NULL), "
+             "('m1', 'a1', '2023-03-01', -700, 'P', 'm1', 0, NULL, NULL, NULL)");
+        const QDate pf(2023, 1, 1), pt(2023, 12, 31), cf(2024, 1, 1), ct(2024, 12, 31);
+        QSqlDatabase* db = &m_db->db()->database();
+        QVERIFY(ReportFast::categorySpending(db, cf, ct, kAll));
+        QVERIFY(ReportFast::taxReport(db, cf, ct));
+        QVERIFY(ReportFast::categoryTotals(db, cf, ct, kAll));
+        for (bool statementsOnly : {false, true}) {
+            m_reports->setStatementsOnly(statementsOnly);
+            QCOMPARE(lines(m_reports->categorySpending(cf, ct, kAll)),
+                     QStringList({"Housing > Maintenance|-8600", "Transportation > Maintenance|-4000"}));
+            QCOMPARE(lines(m_reports->taxReport(cf, ct)),
+                     QStringList({"Housing > Maintenance|repairs|-8600", "Transportation > Maintenance|repairs|-4000",
+                                  "Salary|w2_wages|800"}));
+            QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
+                     QStringList({"Housing > Maintenance|0|-8600|-8600", "Maintenance|-700|0|700",
+                                  "Salary|0|800|800", "Transportation > Maintenance|0|-4000|-4000"}));
+            // The list names each transaction's own category.
+            QCOMPARE(m_reports->transactionList(cf, ct, kAll, QStringLiteral("cm")).first().categoryName,
+                     QStringLiteral("Maintenance"));
+        }
     }
 
     void emptyAndBadRanges_data()

@@ -5,10 +5,12 @@
 #include "services/reportservice.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/reportsscreen.h"
+#include "ui/thememanager.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -59,6 +61,7 @@ private slots:
     void dataChangesCoalesced();
     void exportCurrentTab_data();
     void exportCurrentTab();
+    void columnsFitTheirContents();
 
 private:
     // The screen shown, on "Custom" 2024-01-01 to 2024-12-31, comparing 2023
@@ -359,6 +362,69 @@ void TestReportsScreen::exportCurrentTab()
         QCOMPARE(m_boxes.first().icon, QMessageBox::Warning);
         QVERIFY(m_boxes.first().text.contains(m_chosenPath));
     }
+}
+
+// Every column at least as wide as its header and its cells need in the
+// table's font, as Qt measures them: after the font grows to Extra Large
+// under the open window, after a period change brings wider cells and after
+// reopening with wider data.
+void TestReportsScreen::columnsFitTheirContents()
+{
+    ThemeManager* theme = m_state.themeManager();
+    QVERIFY(theme);
+    const auto restore = qScopeGuard([theme] { theme->setFontScale(100); });
+    exec(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, amount, payee, category_id, cleared, memo, created_at, "
+        "updated_at) VALUES ('big', 'chk', '2024-03-01', -1234567, 'Hardware', 'food', 0, 'gutters', 'x', 'x')"));
+    // The first column narrower than it needs, on any tab; empty when none.
+    // Turning to each tab lays it out as the user sees it, and runs the
+    // reports again.
+    const auto tooNarrow = [this](bool turnTabs = true) -> QString {
+        auto* tabs = field<QTabWidget>(m_screen.get(), "reportTabs");
+        for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
+            if (turnTabs)
+                tabs->setCurrentIndex(tab);
+            const QTableWidget* table = m_screen->table(tab);
+            const QHeaderView* header = table->horizontalHeader();
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const int needed = std::max(header->sectionSizeHint(c),
+                                            static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(c));
+                if (table->columnWidth(c) < needed)
+                    return QStringLiteral("%1, column %2 is %3 px, needs %4")
+                        .arg(tabs->tabText(tab))
+                        .arg(c)
+                        .arg(table->columnWidth(c))
+                        .arg(needed);
+            }
+        }
+        return QString();
+    };
+
+    openOn2024();
+    field<QDateEdit>(m_screen.get(), "toEdit")->setDate(QDate(2024, 1, 31));
+    QString problem = tooNarrow();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+
+    theme->setFontScale(150); // Extra Large
+    QTRY_COMPARE(m_screen->table(0)->font().pointSize(), QApplication::font().pointSize()); // reaches the tables
+    problem = tooNarrow(false); // without a run
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("font grown, no run: ") + problem));
+    problem = tooNarrow();
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("font grown: ") + problem));
+
+    field<QDateEdit>(m_screen.get(), "toEdit")->setDate(QDate(2024, 12, 31)); // takes in the wide row
+    problem = tooNarrow();
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("period changed: ") + problem));
+
+    m_screen->hide();
+    exec(QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, amount, payee, category_id, cleared, memo, created_at, "
+        "updated_at) VALUES ('wider', 'sav', '2024-03-02', -987654321, 'Wholesale Building Supplies', 'rent', 0, "
+        "'a much longer memo than any before it', 'x', 'x')"));
+    m_screen->refresh();
+    m_screen->show();
+    problem = tooNarrow();
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("reopened: ") + problem));
 }
 
 TALLYLEAF_TEST_MAIN(TestReportsScreen)

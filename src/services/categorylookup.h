@@ -17,6 +17,12 @@ namespace CategoryLookup {
 // of the same kind name nothing: a guess could pick the wrong category.
 QString idForTypedText(const QList<Category>& categories, const QString& typed);
 
+// Why `typed` names no category when several share what it says: how many
+// and what to type for each ("Parent > Child"), e.g. 2 categories are named
+// "Maintenance": type "Housing > Maintenance" or "Transportation >
+// Maintenance". Empty when the text names one category or none.
+QString sharedNameRefusal(const QList<Category>& categories, const QString& typed);
+
 // True when a category of `categories` other than `exceptId` has the same
 // parent and the same name, letter case and surrounding white space aside:
 // two such entries could not be told apart in any list.

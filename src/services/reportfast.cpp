@@ -141,10 +141,11 @@ bool loadCategories(sqlite3* db, const QString& sql, QHash<QByteArray, CategoryI
     return s.done();
 }
 
-const QString kAllCategories = QStringLiteral("SELECT id, name, tax_category FROM categories");
+const QString kAllCategories =
+    QLatin1String("SELECT id, name, tax_category FROM (") + categoryLabels() + QLatin1Char(')');
 
-// Sums per COALESCE(c.name, 'Uncategorized') of the LEFT JOIN, ascending
-// by the name's bytes (GROUP BY order).
+// Sums per COALESCE(c.name, 'Uncategorized') of the LEFT JOIN with the
+// category labels, ascending by the label's bytes (GROUP BY order).
 std::optional<std::vector<std::pair<Named, Sum>>> sumsByCategoryName(sqlite3* db, const QString& sql,
                                                                      const QList<QString>& values)
 {
@@ -211,6 +212,17 @@ QString categoryAmounts(bool withTransfers)
         + (withTransfers ? QString()
                          : QStringLiteral(" AND (+t.transfer_link_id IS NULL OR +t.transfer_link_id = '')"))
         + QLatin1String(" AND t.date >= ? AND t.date <= ?");
+}
+
+QString categoryLabels()
+{
+    // The shared names are found once; each category's parent is one
+    // lookup by its key.
+    return QStringLiteral(
+        "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories WHERE "
+        "deleted_at IS NULL GROUP BY name HAVING COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS "
+        "name, c.tax_category AS tax_category, c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN "
+        "categories p ON p.id = c.parent_id");
 }
 
 std::optional<QList<CategorySpendingRow>> categorySpending(QSqlDatabase* database, QDate from, QDate to,

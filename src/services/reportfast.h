@@ -33,8 +33,8 @@ std::optional<QList<MonthlyFlowRow>> monthlyFlows(QSqlDatabase* db, QDate from, 
                                                   bool withTransfers);
 std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* db, QDate from, QDate to,
                                                          const QString& accountId, const QString& categoryId);
-// Category name to the sum of all its amounts, as ReportService's
-// categoryTotals.
+// Category label (categoryLabels) to the sum of all its amounts, as
+// ReportService's categoryTotals.
 std::optional<QMap<QString, qint64>> categoryTotals(QSqlDatabase* db, QDate from, QDate to, const QString& accountId);
 
 // The WHERE additions and bound values every report shares: from and to
@@ -54,5 +54,12 @@ Filter filter(QDate from, QDate to, const QString& accountId, const QString& cat
 // one whose lines are gone, one row with its own. Without transfers, the
 // legs of transfers are left out.
 QString categoryAmounts(bool withTransfers);
+
+// Every category, soft-deleted ones included, with the text the reports
+// group and show it by: columns id, name, tax_category and
+// is_tax_relevant. The name is the category's own, or "Parent > Name" when
+// more than one live category has that name and its parent row exists, so
+// that categories sharing a name get rows of their own.
+QString categoryLabels();
 
 } // namespace ReportFast

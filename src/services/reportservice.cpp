@@ -141,8 +141,9 @@ QList<CategorySpendingRow> ReportService::categorySpending(QDate from, QDate to,
     if (!run(q,
              QLatin1String("SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (")
                  + ReportFast::categoryAmounts(false),
-             QStringLiteral(") x LEFT JOIN categories c ON x.category_id = c.id WHERE x.amount < 0 GROUP BY "
-                            "COALESCE(c.name, 'Uncategorized') ORDER BY SUM(x.amount) ASC"),
+             QLatin1String(") x LEFT JOIN (") + ReportFast::categoryLabels()
+                 + QLatin1String(") c ON x.category_id = c.id WHERE x.amount < 0 GROUP BY COALESCE(c.name, "
+                                 "'Uncategorized') ORDER BY SUM(x.amount) ASC"),
              from, to, accountId))
         return {};
     return collect<CategorySpendingRow>(q, [](const QSqlQuery& q) {
@@ -179,8 +180,9 @@ QList<TaxReportRow> ReportService::taxReport(QDate from, QDate to) const
     QSqlQuery q(m_database->database());
     if (!run(q,
              QLatin1String("SELECT c.name, c.tax_category, SUM(x.amount) FROM (") + ReportFast::categoryAmounts(true),
-             QStringLiteral(") x JOIN categories c ON x.category_id = c.id WHERE c.is_tax_relevant = 1 GROUP BY "
-                            "c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+             QLatin1String(") x JOIN (") + ReportFast::categoryLabels()
+                 + QLatin1String(") c ON x.category_id = c.id WHERE c.is_tax_relevant = 1 GROUP BY c.name, "
+                                 "c.tax_category ORDER BY c.tax_category, c.name"),
              from, to, QString()))
         return {};
     return collect<TaxReportRow>(q, [](const QSqlQuery& q) {
@@ -225,8 +227,8 @@ QMap<QString, qint64> ReportService::categoryTotals(QDate from, QDate to, const 
     if (!run(q,
              QLatin1String("SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.amount) FROM (")
                  + ReportFast::categoryAmounts(true),
-             QStringLiteral(") x LEFT JOIN categories c ON x.category_id = c.id GROUP BY COALESCE(c.name, "
-                            "'Uncategorized')"),
+             QLatin1String(") x LEFT JOIN (") + ReportFast::categoryLabels()
+                 + QLatin1String(") c ON x.category_id = c.id GROUP BY COALESCE(c.name, 'Uncategorized')"),
              from, to, accountId))
         return {};
     QMap<QString, qint64> totals;

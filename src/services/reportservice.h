@@ -33,7 +33,7 @@ struct MonthlyFlowRow
 
 struct CategorySpendingRow
 {
-    QString category; // name, or "Uncategorized"
+    QString category; // name ("Parent > Name" when shared), or "Uncategorized"
     qint64 amount = 0; // sum of the negative amounts
 };
 
@@ -73,7 +73,8 @@ struct YearOverYearRow
 // rows, and the CSV text of any table. Holds no state and writes nothing.
 // Dates are inclusive bounds; an empty account (or category) id means all.
 // The reports by category count a split transaction by its lines'
-// categories and amounts. A statement that fails gives an empty list;
+// categories and amounts, and show a name that several live categories
+// share with its parent ("Housing > Maintenance"), one row each. A statement that fails gives an empty list;
 // nothing is logged. Each report first tries a quicker way to the same rows
 // (ReportFast) and runs its statement when that cannot vouch for them.
 class ReportService : public QObject
@@ -93,8 +94,8 @@ public:
     QList<TaxReportRow> taxReport(QDate from, QDate to) const;
     QList<TransactionListRow> transactionList(QDate from, QDate to, const QString& accountId,
                                               const QString& categoryId) const;
-    // One row per category name found in either range, ordered by name
-    // (case-sensitive, by character code).
+    // One row per category found in either range, ordered by its shown
+    // name (case-sensitive, by character code).
     QList<YearOverYearRow> yearOverYear(QDate previousFrom, QDate previousTo, QDate currentFrom, QDate currentTo,
                                         const QString& accountId) const;
 
@@ -108,8 +109,8 @@ public:
     static QString toCsv(const QStringList& headers, const QList<QStringList>& rows);
 
 private:
-    // Category name ("Uncategorized" without one) to the signed sum of all
-    // its amounts in the range.
+    // Category as shown ("Uncategorized" without one) to the signed sum of
+    // all its amounts in the range.
     QMap<QString, qint64> categoryTotals(QDate from, QDate to, const QString& accountId) const;
 
     // The connection for the quicker ways to the rows; none with

@@ -133,7 +133,12 @@ void RegisterScreen::commitCurrentRow()
     // 5. Category: typed text that names none is refused, never dropped.
     if ((applies(RegisterModel::CategoryColumn) || m_model->categoryIdText != m_loadedCategoryId)
         && !resolveBufferCategory(&values.categoryId)) {
-        refuseCommit(tr("No category is named \"%1\"").arg(m_model->categoryText.trimmed()), row,
+        // A name several categories share is no unknown name: say what to type.
+        const QString typed = m_model->categoryText.trimmed();
+        CategoryRepository* categories = appState->categoryRepository();
+        const QString shared =
+            CategoryLookup::sharedNameRefusal(categories ? categories->findAll() : QList<Category>(), typed);
+        refuseCommit(shared.isEmpty() ? tr("No category is named \"%1\"").arg(typed) : shared, row,
                      RegisterModel::CategoryColumn);
         return;
     }

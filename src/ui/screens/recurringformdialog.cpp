@@ -379,10 +379,15 @@ bool RecurringFormDialog::isTransfer() const
 void RecurringFormDialog::accept()
 {
     if (!selectedCategoryId()) {
+        const QString typed = m_categoryCombo->currentText().trimmed();
+        CategoryRepository* categories = m_appState ? m_appState->categoryRepository() : nullptr;
+        const QString shared =
+            CategoryLookup::sharedNameRefusal(categories ? categories->findAll() : QList<Category>(), typed);
         MessageBoxes::warning(this, tr("Recurring Transaction"),
-                              tr("No category is named \"%1\". Choose one from the list, or clear the field for "
-                                 "no category.")
-                                  .arg(m_categoryCombo->currentText().trimmed()));
+                              !shared.isEmpty() ? shared
+                                                : tr("No category is named \"%1\". Choose one from the list, or "
+                                                     "clear the field for no category.")
+                                                      .arg(typed));
         m_categoryCombo->setFocus(Qt::OtherFocusReason);
         return;
     }
