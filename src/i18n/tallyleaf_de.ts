@@ -330,6 +330,38 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>CategoryLookup</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>One category name, quoted, in a list of them.</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: choose one from the list.</source>
+        <translation>
+            <numerusform>%n Kategorie heißt „%1“: Wählen Sie eine aus der Liste.</numerusform>
+            <numerusform>%n Kategorien heißen „%1“: Wählen Sie eine aus der Liste.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the next quoted category name to a list of them.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last quoted category name to a list of them.</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: type %2.</source>
+        <translation>
+            <numerusform>%n Kategorie heißt „%1“: Geben Sie %2 ein.</numerusform>
+            <numerusform>%n Kategorien heißen „%1“: Geben Sie %2 ein.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -1792,6 +1824,14 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Diese Buchung existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Discard Reconciliation</source>
+        <translation>Abgleich verwerfen</translation>
+    </message>
+    <message>
+        <source>Discard this reconciliation?</source>
+        <translation>Diesen Abgleich verwerfen?</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,38 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoryLookup</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>One category name, quoted, in a list of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: choose one from the list.</source>
+        <translation>
+            <numerusform>%n category is named &quot;%1&quot;: choose one from the list.</numerusform>
+            <numerusform>%n categories are named &quot;%1&quot;: choose one from the list.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the next quoted category name to a list of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last quoted category name to a list of them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: type %2.</source>
+        <translation>
+            <numerusform>%n category is named &quot;%1&quot;: type %2.</numerusform>
+            <numerusform>%n categories are named &quot;%1&quot;: type %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -1782,6 +1814,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard this reconciliation?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

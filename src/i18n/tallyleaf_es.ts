@@ -330,6 +330,38 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryLookup</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>One category name, quoted, in a list of them.</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: choose one from the list.</source>
+        <translation>
+            <numerusform>%n categoría se llama «%1»: elija una de la lista.</numerusform>
+            <numerusform>%n categorías se llaman «%1»: elija una de la lista.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the next quoted category name to a list of them.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last quoted category name to a list of them.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: type %2.</source>
+        <translation>
+            <numerusform>%n categoría se llama «%1»: escriba %2.</numerusform>
+            <numerusform>%n categorías se llaman «%1»: escriba %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -1792,6 +1824,14 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Esta transacción ya no existe.</translation>
+    </message>
+    <message>
+        <source>Discard Reconciliation</source>
+        <translation>Descartar conciliación</translation>
+    </message>
+    <message>
+        <source>Discard this reconciliation?</source>
+        <translation>¿Descartar esta conciliación?</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,38 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryLookup</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>One category name, quoted, in a list of them.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: choose one from the list.</source>
+        <translation>
+            <numerusform>%n catégorie s’appelle «&#xa0;%1&#xa0;»&#xa0;: choisissez-en une dans la liste.</numerusform>
+            <numerusform>%n catégories s’appellent «&#xa0;%1&#xa0;»&#xa0;: choisissez-en une dans la liste.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the next quoted category name to a list of them.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last quoted category name to a list of them.</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: type %2.</source>
+        <translation>
+            <numerusform>%n catégorie s’appelle «&#xa0;%1&#xa0;»&#xa0;: saisissez %2.</numerusform>
+            <numerusform>%n catégories s’appellent «&#xa0;%1&#xa0;»&#xa0;: saisissez %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -1792,6 +1824,14 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Cette opération n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Discard Reconciliation</source>
+        <translation>Abandonner le rapprochement</translation>
+    </message>
+    <message>
+        <source>Discard this reconciliation?</source>
+        <translation>Abandonner ce rapprochement&#xa0;?</translation>
     </message>
 </context>
 <context>

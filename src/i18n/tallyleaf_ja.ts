@@ -329,6 +329,36 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoryLookup</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>One category name, quoted, in a list of them.</extracomment>
+        <translation>「%1」</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: choose one from the list.</source>
+        <translation>
+            <numerusform>「%1」という名前のカテゴリが%n個あります。一覧から選んでください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the next quoted category name to a list of them.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Joins the last quoted category name to a list of them.</extracomment>
+        <translation>%1または%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n categories are named &quot;%1&quot;: type %2.</source>
+        <translation>
+            <numerusform>「%1」という名前のカテゴリが%n個あります。%2と入力してください。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
@@ -1775,6 +1805,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <message>
         <source>This transaction no longer exists.</source>
         <translation>この取引はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>Discard Reconciliation</source>
+        <translation>照合の破棄</translation>
+    </message>
+    <message>
+        <source>Discard this reconciliation?</source>
+        <translation>この照合を破棄しますか？</translation>
     </message>
 </context>
 <context>
