@@ -49,6 +49,7 @@ private slots:
     void csvSummary();
     void longCsvShowsEveryRow();
     void remapRereadsTheShownRow();
+    void wideCsvOpens();
     void changedCsvIsRefused();
     void unreadableCsv_data();
     void unreadableCsv();
@@ -311,6 +312,59 @@ void TestImportScreen::remapRereadsTheShownRow()
     child<QCheckBox>("headerCheck")->setChecked(false);
     QCOMPARE(table->index(0, 0).data(Qt::FontRole).value<QFont>().italic(), false);
     QCOMPARE(table->index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("Not imported: no readable date"));
+}
+
+// A file of 200,000 columns opens with every column in the lists and the
+// preview, each item and header made for the column it stands for.
+void TestImportScreen::wideCsvOpens()
+{
+    constexpr int kColumns = 200000;
+    QByteArray first("c0");
+    for (int i = 1; i < kColumns - 1; ++i)
+        first += ",c" + QByteArray::number(i);
+    // The longest row has one more, empty, field than the first.
+    choose({write("wide.csv", first + "\n" + QByteArray(kColumns - 1, ',') + "\n")});
+    auto* date = child<QComboBox>("dateColumnCombo");
+    auto* memo = child<QComboBox>("memoColumnCombo");
+    QCOMPARE(date->count(), kColumns);
+    QCOMPARE(memo->count(), kColumns + 1);
+    QCOMPARE(memo->itemText(0), QStringLiteral("(none)"));
+    QCOMPARE(memo->itemData(0).toInt(), -1);
+    const QList<std::pair<int, QString>> items = {{0, "Col 0: c0"},
+                                                  {1, "Col 1: c1"},
+                                                  {100000, "Col 100000: c100000"},
+                                                  {kColumns - 2, "Col 199998: c199998"},
+                                                  {kColumns - 1, "Column 199999"}};
+    for (const auto& [column, text] : items) {
+        QCOMPARE(date->itemText(column), text);
+        QCOMPARE(date->itemData(column).toInt(), column);
+        QCOMPARE(memo->itemText(column + 1), text);
+        QCOMPARE(memo->itemData(column + 1).toInt(), column);
+    }
+    QCOMPARE(columns(), (QStringList{"0", "1", "2"}));
+    // Too many items to measure one by one: the lists are as wide as their
+    // longest item's characters.
+    QCOMPARE(date->minimumContentsLength(), int(QStringLiteral("Col 199998: c199998").size()));
+
+    QAbstractItemModel* table = child<QTableView>("previewTable")->model();
+    QCOMPARE(table->columnCount(), kColumns);
+    QCOMPARE(table->rowCount(), 2);
+    memo->setCurrentIndex(kColumns);
+    QCOMPARE(table->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Col 0\nDate"));
+    QCOMPARE(table->headerData(100000, Qt::Horizontal).toString(), QStringLiteral("Col 100000"));
+    QCOMPARE(table->headerData(kColumns - 1, Qt::Horizontal).toString(), QStringLiteral("Col 199999\nMemo"));
+    QCOMPARE(table->index(0, 100000).data().toString(), QStringLiteral("c100000"));
+    QCOMPARE(table->index(0, kColumns - 1).data().toString(), QString());
+    QCOMPARE(child<QLabel>("previewSummary")->text(),
+             QStringLiteral("0 row(s) to import; 1 row(s) cannot be read and will be skipped"));
+    QCoreApplication::processEvents();
+
+    // A file of a few columns has its lists measured again.
+    choose({write("bank.csv", kOneRow)});
+    QCOMPARE(date->count(), 3);
+    QCOMPARE(date->sizeAdjustPolicy(), QComboBox::AdjustToContents);
+    QCOMPARE(date->minimumContentsLength(), 0);
+    QCOMPARE(memo->itemText(1), QStringLiteral("Col 0: Date"));
 }
 
 void TestImportScreen::changedCsvIsRefused()

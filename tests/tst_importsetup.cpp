@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace ImportSetup;
 
@@ -37,6 +40,15 @@ QString shown(const CsvPreviewRow& row)
     return text;
 }
 
+// The headers of the first columnCount columns, joined by '|'.
+QString headers(int columnCount, const CsvColumnMapping& mapping)
+{
+    QStringList all;
+    for (int column = 0; column < columnCount; ++column)
+        all.append(csvPreviewHeader(column, mapping));
+    return all.join(QLatin1Char('|'));
+}
+
 } // namespace
 
 class TestImportSetup : public QObject
@@ -54,6 +66,8 @@ private slots:
     void digestCoversTheWholeFile_data();
     void digestCoversTheWholeFile();
     void columnLabels();
+    void longestColumnLabel_data();
+    void longestColumnLabel();
     void summary_data();
     void summary();
     void qifNames_data();
@@ -119,7 +133,7 @@ void TestImportSetup::preview()
     for (const CsvPreviewRow& row : preview.rows)
         got.append(shown(row));
     QCOMPARE(got, rows);
-    QCOMPARE(preview.headers.join(QLatin1Char('|')), headers);
+    QCOMPARE(::headers(csvColumnCount(file), mapping), headers);
     QCOMPARE(csvPreviewSummary(preview), summary);
 }
 
@@ -165,7 +179,6 @@ void TestImportSetup::streamedPreview()
     QCOMPARE(streamed->rowCount, int(rows.size()));
     QCOMPARE(streamed->columnCount, csvColumnCount(rows));
     QCOMPARE(streamed->firstRow, rows.value(0));
-    QCOMPARE(streamed->preview.headers, whole.headers);
     QCOMPARE(csvPreviewSummary(streamed->preview), csvPreviewSummary(whole));
     // Every row read back from the file, from the last to the first.
     for (int i = int(rows.size()) - 1; i >= 0; --i) {
@@ -291,10 +304,74 @@ void TestImportSetup::digestCoversTheWholeFile()
 void TestImportSetup::columnLabels()
 {
     const QList<QStringList> rows = {{"Transaction date and time", "Payee"}, {"1", "2", "3"}};
-    QCOMPARE(csvColumnLabels(rows, csvColumnCount(rows)),
-             (QStringList{"Col 0: Transaction date and", "Col 1: Payee", "Column 2"}));
+    QStringList labels;
+    for (int column = 0; column < csvColumnCount(rows); ++column)
+        labels.append(csvColumnLabel(rows.first(), column));
+    QCOMPARE(labels, (QStringList{"Col 0: Transaction date and", "Col 1: Payee", "Column 2"}));
     QCOMPARE(csvDataRowCount({{"Date"}}, true), 0);
     QCOMPARE(csvDataRowCount({{"Date"}}, false), 1);
+
+    // The lists' items, made as they are asked for: "(none)" first where
+    // the column may be left out; data the column, -1 for none.
+    CsvColumnListModel required(false);
+    CsvColumnListModel optional(true);
+    QCOMPARE(required.rowCount(), 0);
+    QCOMPARE(optional.rowCount(), 1);
+    QSignalSpy reset(&optional, &QAbstractItemModel::modelReset);
+    required.setColumns(rows.first(), 3);
+    optional.setColumns(rows.first(), 3);
+    QCOMPARE(reset.size(), 1);
+    QStringList items;
+    for (const CsvColumnListModel* model : {&required, &optional}) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row);
+            items << index.data().toString() + QLatin1Char('=') + index.data(Qt::UserRole).toString();
+        }
+    }
+    QCOMPARE(items, (QStringList{"Col 0: Transaction date and=0", "Col 1: Payee=1", "Column 2=2", "(none)=-1",
+                                 "Col 0: Transaction date and=0", "Col 1: Payee=1", "Column 2=2"}));
+    QVERIFY(!required.index(3).data().isValid());
+    QVERIFY(!required.index(0).data(Qt::DecorationRole).isValid());
+    optional.setColumns({}, -1);
+    QCOMPARE(optional.rowCount(), 1);
+}
+
+void TestImportSetup::longestColumnLabel_data()
+{
+    QTest::addColumn<QStringList>("firstRow");
+    QTest::addColumn<int>("columnCount");
+
+    QStringList empty(120);
+    QTest::newRow("empty fields: the last column") << empty << 120;
+    QStringList early = empty;
+    early[9] = QStringLiteral("123456789012345678901234");
+    QTest::newRow("a long field before ten columns") << early << 120;
+    QStringList digits = empty;
+    digits[9] = QStringLiteral("123456789012345678901234");
+    digits[10] = QStringLiteral("12345678901234567890");
+    QTest::newRow("the cut field with one more digit") << digits << 120;
+    QStringList hundred = empty;
+    hundred[99] = QStringLiteral("abc");
+    hundred[100] = QStringLiteral("ab");
+    QTest::newRow("two digits and a longer field") << hundred << 120;
+    QTest::newRow("columns past the first row") << QStringList{"Date", "Payee"} << 3;
+    QTest::newRow("the last column past the first row") << QStringList{"Date"} << 100000;
+    QTest::newRow("a long field past the first row's end")
+        << QStringList{"Date", "A field longer than the cut"} << 100000;
+    QTest::newRow("fewer columns than fields") << early << 5;
+    QTest::newRow("no columns") << early << 0;
+}
+
+// The longest item of a list, found without making them all, is the
+// longest of them all.
+void TestImportSetup::longestColumnLabel()
+{
+    QFETCH(QStringList, firstRow);
+    QFETCH(int, columnCount);
+    qsizetype longest = 0;
+    for (int column = 0; column < columnCount; ++column)
+        longest = std::max(longest, csvColumnLabel(firstRow, column).size());
+    QCOMPARE(csvLongestColumnLabel(firstRow, columnCount), int(longest));
 }
 
 void TestImportSetup::summary_data()

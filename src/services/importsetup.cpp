@@ -52,28 +52,24 @@ QString problemNote(CsvRecord::Problem problem, bool offFormat)
 
 } // namespace
 
-QStringList csvPreviewHeaders(int columnCount, const CsvColumnMapping& mapping)
+QString csvPreviewHeader(int column, const CsvColumnMapping& mapping)
 {
-    const QList<std::pair<int, QString>> roles = {
-        {mapping.dateColumn, QCoreApplication::translate("ImportScreen", "Date")},
-        {mapping.payeeColumn, QCoreApplication::translate("ImportScreen", "Payee")},
-        {mapping.amountColumn, QCoreApplication::translate("ImportScreen", "Amount")},
-        {mapping.memoColumn, QCoreApplication::translate("ImportScreen", "Memo")},
-        {mapping.categoryColumn, QCoreApplication::translate("ImportScreen", "Category")},
+    const std::pair<int, const char*> roles[] = {
+        {mapping.dateColumn, QT_TRANSLATE_NOOP("ImportScreen", "Date")},
+        {mapping.payeeColumn, QT_TRANSLATE_NOOP("ImportScreen", "Payee")},
+        {mapping.amountColumn, QT_TRANSLATE_NOOP("ImportScreen", "Amount")},
+        {mapping.memoColumn, QT_TRANSLATE_NOOP("ImportScreen", "Memo")},
+        {mapping.categoryColumn, QT_TRANSLATE_NOOP("ImportScreen", "Category")},
     };
-    QStringList headers;
-    for (int column = 0; column < columnCount; ++column) {
-        QStringList fed;
-        for (const auto& [index, name] : roles) {
-            if (index == column)
-                fed.append(name);
-        }
-        QString header = QCoreApplication::translate("ImportScreen", "Col %1").arg(column);
-        if (!fed.isEmpty())
-            header += QLatin1Char('\n') + fed.join(QStringLiteral(", "));
-        headers.append(header);
+    QStringList fed;
+    for (const auto& [index, name] : roles) {
+        if (index == column)
+            fed.append(QCoreApplication::translate("ImportScreen", name));
     }
-    return headers;
+    QString header = QCoreApplication::translate("ImportScreen", "Col %1").arg(column);
+    if (!fed.isEmpty())
+        header += QLatin1Char('\n') + fed.join(QStringLiteral(", "));
+    return header;
 }
 
 std::optional<QByteArray> readFile(const QString& path)
@@ -123,17 +119,74 @@ int csvColumnCount(const QList<QStringList>& rows)
     return int(count);
 }
 
-QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount)
+QString csvColumnLabel(const QStringList& firstRow, int column)
 {
-    const QStringList first = rows.value(0);
-    QStringList labels;
-    for (int i = 0; i < columnCount; ++i) {
-        labels.append(i < first.size()
-                          ? QCoreApplication::translate("ImportScreen", "Col %1: %2")
-                                .arg(QString::number(i), first.at(i).left(kColumnLabelChars))
-                          : QCoreApplication::translate("ImportScreen", "Column %1").arg(i));
+    return column >= 0 && column < firstRow.size()
+        ? QCoreApplication::translate("ImportScreen", "Col %1: %2")
+              .arg(QString::number(column), firstRow.at(column).left(kColumnLabelChars))
+        : QCoreApplication::translate("ImportScreen", "Column %1").arg(column);
+}
+
+int csvLongestColumnLabel(const QStringList& firstRow, int columnCount)
+{
+    // An item grows with its column's digits and its field's characters
+    // up to the cut, so one of these columns holds the longest: the longest
+    // named one, and the last, which may have no field.
+    int longestNamed = -1;
+    qsizetype longestSize = -1;
+    qsizetype digits = 1;
+    qsizetype nextDigit = 10;
+    const int named = int(std::min<qsizetype>(firstRow.size(), std::max(0, columnCount)));
+    for (int column = 0; column < named; ++column) {
+        if (column == nextDigit) {
+            ++digits;
+            nextDigit = nextDigit * 10;
+        }
+        const qsizetype size = digits + std::min<qsizetype>(firstRow.at(column).size(), kColumnLabelChars);
+        if (size > longestSize) {
+            longestSize = size;
+            longestNamed = column;
+        }
     }
-    return labels;
+    qsizetype longest = longestNamed < 0 ? 0 : csvColumnLabel(firstRow, longestNamed).size();
+    if (columnCount > 0)
+        longest = std::max(longest, csvColumnLabel(firstRow, columnCount - 1).size());
+    return int(longest);
+}
+
+CsvColumnListModel::CsvColumnListModel(bool withNone, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_withNone(withNone)
+{
+}
+
+void CsvColumnListModel::setColumns(const QStringList& firstRow, int columnCount)
+{
+    beginResetModel();
+    m_firstRow = firstRow;
+    m_columnCount = std::max(0, columnCount);
+    endResetModel();
+}
+
+int CsvColumnListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_columnCount + (m_withNone ? 1 : 0);
+}
+
+QVariant CsvColumnListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return QVariant();
+    const int column = index.row() - (m_withNone ? 1 : 0);
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return column < 0 ? QCoreApplication::translate("ImportScreen", "(none)") : csvColumnLabel(m_firstRow, column);
+    case Qt::UserRole:
+        return column;
+    default:
+        return QVariant();
+    }
 }
 
 int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader)
@@ -156,11 +209,9 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
 
 namespace {
 
-CsvPreview previewCounts(const CsvFileScan& scan, int columnCount, const QHash<QString, QDate>& dates,
-                         const QSet<QString>& offFormat)
+CsvPreview previewCounts(const CsvFileScan& scan, const QHash<QString, QDate>& dates, const QSet<QString>& offFormat)
 {
     CsvPreview preview;
-    preview.headers = csvPreviewHeaders(columnCount, scan.mapping());
     preview.records = scan.records(dates);
     // Each skipped row under one reason: a date off the chosen format, or
     // any other.
@@ -202,7 +253,7 @@ CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount)
 {
     QSet<QString> offFormat;
     const QHash<QString, QDate> dates = scan.dates(&offFormat);
-    CsvPreview preview = previewCounts(scan, columnCount, dates, offFormat);
+    CsvPreview preview = previewCounts(scan, dates, offFormat);
     const QList<QStringList>& rows = scan.firstRows();
     preview.rows.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i)
@@ -231,7 +282,7 @@ std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColum
     shown.rowCount = scan.rowCount();
     shown.columnCount = scan.columnCount();
     shown.dates = scan.dates(&shown.offFormat);
-    shown.preview = previewCounts(scan, shown.columnCount, shown.dates, shown.offFormat);
+    shown.preview = previewCounts(scan, shown.dates, shown.offFormat);
     shown.file = std::move(file);
     return shown;
 }

@@ -4,6 +4,7 @@
 #include "services/csvparser.h"
 #include "services/importservice.h"
 
+#include <QAbstractListModel>
 #include <QByteArray>
 #include <QDate>
 #include <QHash>
@@ -40,9 +41,13 @@ QStringList unreadableFiles(const QStringList& paths);
 // The field count of the longest row: a bank's title line above the data
 // must not hide the data's columns.
 int csvColumnCount(const QList<QStringList>& rows);
-// The items of a column list: "Col %1: %2" with the first row's field cut
-// to 20 characters, or "Column %1" where the first row has no such field.
-QStringList csvColumnLabels(const QList<QStringList>& rows, int columnCount);
+// The item of a column list for column `column`: "Col %1: %2" with the
+// first row's field cut to 20 characters, or "Column %1" where the first
+// row has no such field.
+QString csvColumnLabel(const QStringList& firstRow, int column);
+// The length in characters of the longest item of a column list, found
+// without making every item.
+int csvLongestColumnLabel(const QStringList& firstRow, int columnCount);
 // The rows the import would read: every row after the header row.
 int csvDataRowCount(const QList<QStringList>& rows, bool hasHeader);
 int csvDataRowCount(int rowCount, bool hasHeader);
@@ -59,8 +64,6 @@ struct CsvPreviewRow
 
 struct CsvPreview
 {
-    // "Col %1", with the field a mapped column feeds on a second line.
-    QStringList headers;
     QList<CsvPreviewRow> rows;
     // Every data row is in one of the three counts.
     int records = 0;
@@ -77,8 +80,10 @@ CsvPreview buildCsvPreview(const QList<QStringList>& rows, int columnCount, cons
 // The same for the first rows a scan kept, with the counts of every row it
 // was given.
 CsvPreview buildCsvPreview(const CsvFileScan& scan, int columnCount);
-// The headers of the preview's columns.
-QStringList csvPreviewHeaders(int columnCount, const CsvColumnMapping& mapping);
+// The header of the preview's column `column`: "Col %1", with the fields
+// the column feeds on a second line. Made one at a time: a file may hold
+// millions of columns.
+QString csvPreviewHeader(int column, const CsvColumnMapping& mapping);
 // Whether two mappings read every row alike (they may feed memo and
 // category from other columns).
 bool readsRowsAlike(const CsvColumnMapping& a, const CsvColumnMapping& b);
@@ -92,7 +97,7 @@ struct CsvFilePreview
     QStringList firstRow;
     int rowCount = 0;    // every row, a header included
     int columnCount = 0; // csvColumnCount of every row
-    CsvPreview preview;  // the counts and headers; no rows
+    CsvPreview preview;  // the counts; no rows
     QHash<QString, QDate> dates;
     QSet<QString> offFormat;
     std::shared_ptr<CsvFileRows> file;
@@ -106,6 +111,28 @@ std::optional<CsvFilePreview> readCsvPreview(const QString& path, const CsvColum
 // "%n row(s) to import", how many cannot be read and how many do not fit
 // the chosen date format, when any: each skipped row once.
 QString csvPreviewSummary(const CsvPreview& preview);
+
+// The items of the column lists, each made when it is asked for, so that a
+// file of a million columns costs no more than its first row: a row per
+// column (data: its index), after "(none)" (data: -1) for a list whose
+// column may be left out. The lists of one file may share one model.
+class CsvColumnListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    explicit CsvColumnListModel(bool withNone, QObject* parent = nullptr);
+
+    // The columns of a file whose first row is firstRow; resets the model.
+    void setColumns(const QStringList& firstRow, int columnCount);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    bool m_withNone;
+    QStringList m_firstRow;
+    int m_columnCount = 0;
+};
 
 // The name of the account a "create new" choice makes: the source's
 // account name, or for a file without account header its file name up to

@@ -7,13 +7,13 @@
 
 using ImportSetup::CsvPreviewRow;
 
-void CsvPreviewModel::setFile(const ImportSetup::CsvFilePreview* file, const QStringList& headers)
+void CsvPreviewModel::setFile(const ImportSetup::CsvFilePreview* file, const CsvColumnMapping& mapping)
 {
     beginResetModel();
     m_file.reset();
     if (file)
         m_file = *file;
-    m_headers = file ? headers : QStringList();
+    m_headerMapping = mapping;
     m_cachedRow = -1;
     endResetModel();
 }
@@ -25,7 +25,7 @@ int CsvPreviewModel::rowCount(const QModelIndex& parent) const
 
 int CsvPreviewModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_headers.size());
+    return parent.isValid() || !m_file ? 0 : m_file->columnCount;
 }
 
 QVariant CsvPreviewModel::data(const QModelIndex& index, int role) const
@@ -74,6 +74,7 @@ QVariant CsvPreviewModel::data(const QModelIndex& index, int role) const
 QVariant CsvPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_headers.value(section);
+        return section >= 0 && section < columnCount() ? ImportSetup::csvPreviewHeader(section, m_headerMapping)
+                                                       : QString();
     return QAbstractTableModel::headerData(section, orientation, role);
 }

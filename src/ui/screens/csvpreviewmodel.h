@@ -13,9 +13,9 @@ class CsvPreviewModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Shows the file's rows read with its mapping, with `headers` over the
-    // columns; null shows nothing.
-    void setFile(const ImportSetup::CsvFilePreview* file, const QStringList& headers);
+    // Shows the file's rows read with its mapping, the columns headed by
+    // the fields `mapping` feeds from them; null shows nothing.
+    void setFile(const ImportSetup::CsvFilePreview* file, const CsvColumnMapping& mapping);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -24,7 +24,9 @@ public:
 
 private:
     std::optional<ImportSetup::CsvFilePreview> m_file;
-    QStringList m_headers;
+    // Headers are made when the view asks: a file may hold millions of
+    // columns.
+    CsvColumnMapping m_headerMapping;
     // The row last read: a view asks for each of its cells and roles.
     mutable int m_cachedRow = -1;
     mutable ImportSetup::CsvPreviewRow m_shown;

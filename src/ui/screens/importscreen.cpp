@@ -21,6 +21,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -30,6 +31,9 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <array>
+#include <vector>
 
 using namespace ImportSetup;
 
@@ -42,6 +46,9 @@ constexpr int kImportDialogDelayMs = 500;
 constexpr int kAnalysisDialogDelayMs = 200;
 constexpr int kEventSliceMs = 5;
 constexpr int kColumnComboMinWidth = 160;
+// Column lists up to this long are as wide as their widest item; measuring
+// every item of a list of a million columns would take minutes.
+constexpr int kMeasuredColumns = 1000;
 constexpr int kPreviewMinHeight = 220;
 
 QString fileName(const QString& path)
@@ -124,17 +131,19 @@ ImportScreen::ImportScreen(AppState* appState, QWidget* parent)
     mapRow->addSpacing(16);
     mapRow->addLayout(optionalForm);
     mapRow->addStretch();
-    const auto addColumnRow = [](QFormLayout* form, QComboBox*& combo, const QString& label, bool withNone,
-                                 const char* name) {
-        combo = makeColumnCombo(withNone);
+    m_columnList = new CsvColumnListModel(false, this);
+    m_optionalColumnList = new CsvColumnListModel(true, this);
+    const auto addColumnRow = [](QFormLayout* form, QComboBox*& combo, const QString& label,
+                                 QAbstractItemModel* columns, const char* name) {
+        combo = makeColumnCombo(columns);
         combo->setObjectName(QLatin1String(name));
         form->addRow(label, combo);
     };
-    addColumnRow(requiredForm, m_dateCombo, tr("Date column:"), false, "dateColumnCombo");
-    addColumnRow(requiredForm, m_payeeCombo, tr("Payee column:"), false, "payeeColumnCombo");
-    addColumnRow(requiredForm, m_amountCombo, tr("Amount column:"), false, "amountColumnCombo");
-    addColumnRow(optionalForm, m_memoCombo, tr("Memo column:"), true, "memoColumnCombo");
-    addColumnRow(optionalForm, m_categoryCombo, tr("Category column:"), true, "categoryColumnCombo");
+    addColumnRow(requiredForm, m_dateCombo, tr("Date column:"), m_columnList, "dateColumnCombo");
+    addColumnRow(requiredForm, m_payeeCombo, tr("Payee column:"), m_columnList, "payeeColumnCombo");
+    addColumnRow(requiredForm, m_amountCombo, tr("Amount column:"), m_columnList, "amountColumnCombo");
+    addColumnRow(optionalForm, m_memoCombo, tr("Memo column:"), m_optionalColumnList, "memoColumnCombo");
+    addColumnRow(optionalForm, m_categoryCombo, tr("Category column:"), m_optionalColumnList, "categoryColumnCombo");
     m_dateFormatCombo = new QComboBox(m_csvBox);
     m_dateFormatCombo->setObjectName(QStringLiteral("dateFormatCombo"));
     m_dateFormatCombo->addItem(tr("Auto-detect"), QString());
@@ -209,13 +218,16 @@ ImportScreen::ImportScreen(AppState* appState, QWidget* parent)
 
 ImportScreen::~ImportScreen() = default;
 
-QComboBox* ImportScreen::makeColumnCombo(bool withNone)
+QComboBox* ImportScreen::makeColumnCombo(QAbstractItemModel* columns)
 {
     auto* combo = new QComboBox;
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setMinimumWidth(kColumnComboMinWidth);
-    if (withNone)
-        combo->addItem(tr("(none)"), -1);
+    combo->setModel(columns);
+    // Items of one line each: the popup's list lays them out by the size
+    // of one rather than measuring every one.
+    if (auto* list = qobject_cast<QListView*>(combo->view()))
+        list->setUniformItemSizes(true);
     return combo;
 }
 
@@ -277,7 +289,7 @@ void ImportScreen::clearCsvFile()
 
 void ImportScreen::clearCsvPreview()
 {
-    m_previewModel->setFile(nullptr, {});
+    m_previewModel->setFile(nullptr, CsvColumnMapping());
     m_previewSummary->clear();
 }
 
@@ -321,11 +333,7 @@ void ImportScreen::loadCsvPreview()
         return;
     if (m_csvFile->rowCount > 0) {
         const int columnCount = m_csvFile->columnCount;
-        updateColumnCombos(m_dateCombo, false);
-        updateColumnCombos(m_payeeCombo, false);
-        updateColumnCombos(m_amountCombo, false);
-        updateColumnCombos(m_memoCombo, true);
-        updateColumnCombos(m_categoryCombo, true);
+        updateColumnCombos();
         if (columnCount >= 3 && columnCount != m_previewColumnCount) {
             const QSignalBlocker blockDate(m_dateCombo);
             const QSignalBlocker blockPayee(m_payeeCombo);
@@ -357,18 +365,34 @@ bool ImportScreen::readCsvFile(const CsvColumnMapping& mapping)
     return true;
 }
 
-void ImportScreen::updateColumnCombos(QComboBox* combo, bool withNone)
+void ImportScreen::updateColumnCombos()
 {
-    const QSignalBlocker block(combo);
-    const int index = combo->currentIndex();
-    combo->clear();
-    if (withNone)
-        combo->addItem(tr("(none)"), -1);
-    const QStringList labels = csvColumnLabels({m_csvFile->firstRow}, m_csvFile->columnCount);
-    for (int i = 0; i < labels.size(); ++i)
-        combo->addItem(labels.at(i), i);
-    if (index >= 0 && index < combo->count())
-        combo->setCurrentIndex(index);
+    const std::array<QComboBox*, 5> combos = {m_dateCombo, m_payeeCombo, m_amountCombo, m_memoCombo, m_categoryCombo};
+    std::array<int, 5> indexes{};
+    std::vector<QSignalBlocker> blocks;
+    blocks.reserve(combos.size());
+    for (std::size_t i = 0; i < combos.size(); ++i) {
+        blocks.emplace_back(combos[i]);
+        indexes[i] = combos[i]->currentIndex();
+    }
+    const int columnCount = m_csvFile->columnCount;
+    const bool measured = columnCount <= kMeasuredColumns;
+    const int longest = measured ? 0 : csvLongestColumnLabel(m_csvFile->firstRow, columnCount);
+    for (QComboBox* combo : combos) {
+        // A longer list is as wide as its longest item's characters (with
+        // room for an icon: Qt sizes by characters no other way).
+        combo->setSizeAdjustPolicy(measured ? QComboBox::AdjustToContents
+                                            : QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(longest);
+    }
+    m_columnList->setColumns(m_csvFile->firstRow, m_csvFile->columnCount);
+    m_optionalColumnList->setColumns(m_csvFile->firstRow, m_csvFile->columnCount);
+    // A reset list has no current item; a list filled anew would take its
+    // first.
+    for (std::size_t i = 0; i < combos.size(); ++i) {
+        const int count = combos[i]->count();
+        combos[i]->setCurrentIndex(indexes[i] >= 0 && indexes[i] < count ? indexes[i] : (count > 0 ? 0 : -1));
+    }
 }
 
 CsvColumnMapping ImportScreen::currentMapping() const
@@ -402,7 +426,7 @@ void ImportScreen::showCsvPreview()
         m_previewSummary->setText(tr("The file holds no rows."));
         return;
     }
-    m_previewModel->setFile(&*m_csvFile, csvPreviewHeaders(m_csvFile->columnCount, mapping));
+    m_previewModel->setFile(&*m_csvFile, mapping);
     m_previewSummary->setText(csvPreviewSummary(m_csvFile->preview));
 }
 

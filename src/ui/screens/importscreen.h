@@ -13,6 +13,7 @@
 #include <optional>
 
 class AppState;
+class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -53,8 +54,10 @@ public slots:
 private:
     void reloadAccounts();
     void resetFile();
-    static QComboBox* makeColumnCombo(bool withNone);
-    void updateColumnCombos(QComboBox* combo, bool withNone);
+    static QComboBox* makeColumnCombo(QAbstractItemModel* columns);
+    // The column lists for the file's first row and column count, each
+    // keeping its choice where the new list still holds it.
+    void updateColumnCombos();
     void onFormatToggled();
     void loadCsvPreview();
     // Draws the shown rows with the current mapping.
@@ -97,6 +100,10 @@ private:
     QComboBox* m_amountCombo = nullptr;
     QComboBox* m_memoCombo = nullptr;
     QComboBox* m_categoryCombo = nullptr;
+    // The items of the column combos, made on demand: Date, Payee and
+    // Amount share the first, Memo and Category the second with "(none)".
+    ImportSetup::CsvColumnListModel* m_columnList = nullptr;
+    ImportSetup::CsvColumnListModel* m_optionalColumnList = nullptr;
     QComboBox* m_dateFormatCombo = nullptr;
     QCheckBox* m_headerCheck = nullptr;
     QTableView* m_previewTable = nullptr;
