@@ -1,8 +1,9 @@
 // Times a CSV import of generated rows into an account that already holds as
-// many rows, against the floor: the sqlite3 command-line program writing the
-// same rows into a copy of the database as it was before the import (when
-// sqlite3 is on the PATH). Change signals are received the way the main window should take
-// them: coalesced into one rebuild per event-loop turn.
+// many rows, against the floor: SQLite alone writing the same rows into a
+// copy of the database as it was before the import, with the same settings
+// and commits (see Bench::writeFloor). Change signals are received the way
+// the main window should take them: coalesced into one rebuild per
+// event-loop turn.
 //
 // Usage: bench_csvimport [rows [existing-rows]]   (defaults 100000 100000)
 
@@ -144,6 +145,12 @@ int main(int argc, char** argv)
     const qint64 lastTransaction = before.value(0).toLongLong();
     const qint64 lastCategory = before.value(1).toLongLong();
     before.finish();
+    QByteArray settings;
+    {
+        // The import's own settings, its bulk page cache among them.
+        const BulkWriteScope bulk(&database);
+        settings = Bench::writeSettings(database.database());
+    }
 
     TransactionRepository transactions(&database);
     CategoryRepository categories(&database);
@@ -191,9 +198,11 @@ int main(int argc, char** argv)
     preview.reset();
 
     resetPeakRss();
+    const Bench::CommitCounter commits(database.database());
     timer.start();
     const ImportResult result = service.importCsv(csvPath, QStringLiteral("acct"), mapping);
     const double importMs = double(timer.nsecsElapsed()) / 1e6;
+    const double importLogMs = Bench::finishLog(database);
     const long peak = peakRssKb();
     QCoreApplication::processEvents();
 
@@ -201,17 +210,13 @@ int main(int argc, char** argv)
                 importMs, result.imported, result.duplicatesSkipped, result.unparseableSkipped,
                 result.databaseErrorSkipped, result.failed ? ", FAILED" : "");
     std::printf("  change signals %d, coalesced rebuilds %d\n", signalsReceived, rebuilds);
-    const double floorMs = Bench::sqliteCliFloor(
-        floorDb, dir.filePath(QStringLiteral("tallyleaf.db")),
-        {{QStringLiteral("categories"), QStringLiteral("SELECT * FROM categories WHERE rowid > %1").arg(lastCategory)},
-         {QStringLiteral("transactions"),
-          QStringLiteral("SELECT * FROM transactions WHERE rowid > %1 ORDER BY rowid").arg(lastTransaction)}},
-        Bench::floorFtsPrologue(), Bench::floorFtsEpilogue(lastTransaction));
-    if (floorMs < 0)
-        std::printf("floor: no sqlite3 program on the PATH, or it failed\n");
-    else
-        std::printf("floor (sqlite3 writing the same rows) %9.1f ms  ratio %.2fx (target at most 1.6x)\n", floorMs,
-                    importMs / floorMs);
+    // The import writes in one transaction: so does the floor.
+    const Bench::FloorTimes floor =
+        Bench::writeFloor(floorDb, dir.filePath(QStringLiteral("tallyleaf.db")), settings,
+                          {{{{"categories", "rowid > " + QByteArray::number(lastCategory)},
+                             {"transactions", "rowid > " + QByteArray::number(lastTransaction)}},
+                            {}}});
+    Bench::printFloor(floor, importMs, importLogMs, commits.count(), 1, "at most 1.6x");
     std::printf("load average %s\n", Bench::loadAverage().constData());
 
     std::printf("peak memory of the import %.1f MB (target under 200 MB -> %s)\n", peak / 1024.0,

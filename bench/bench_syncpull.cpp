@@ -2,9 +2,9 @@
 // the service sends them (JSON text), read and applied by the sync engine
 // a commit a page, then held and committed as the pull does (every ~2,000
 // rows); the wire and the service are left out. Prints both times, the
-// commits and change signals, the floor (the sqlite3 program writing the
-// same rows a commit a page, in the same run), the load average and the
-// process's peak memory.
+// commits and change signals, the floor of the pull's own (SQLite alone
+// writing the same rows with the same settings and commits, see
+// Bench::writeFloor), the load average and the process's peak memory.
 //
 // Usage: bench_syncpull [transactions]   (default 100000, with 10 accounts
 // and 200 categories ahead of them; every tenth transaction a split of
@@ -27,9 +27,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -114,13 +112,28 @@ qint64 count(QSqlDatabase& db, const char* sql)
     return q.exec(QLatin1String(sql)) && q.next() ? q.value(0).toLongLong() : -1;
 }
 
+// The largest rowid of each table the pull writes after a commit, and the
+// cursor saved with it.
+struct Written
+{
+    qint64 accounts = 0;
+    qint64 categories = 0;
+    qint64 transactions = 0;
+    qint64 splitLines = 0;
+    QByteArray cursor;
+};
+
 struct PullRun
 {
     double localMs = 0;  // reading and applying the pages
     double cpuMs = 0;    // of it on the CPU
     double worstMs = 0;  // the slowest commit's pages
+    double logMs = 0;    // then until the log is all in the file
     int pages = 0;
     int commits = 0;
+    int countedCommits = 0; // on the connection itself
+    QList<Written> written; // after each commit
+    QByteArray settings;    // the connection's, for the floor
     int changeSignals = 0;
     qint64 stored = 0;
     qint64 indexed = 0;
@@ -131,7 +144,8 @@ struct PullRun
 
 // A first pull into a new database at `path`, its pages held and applied
 // as the engine's pull does, a commit each `commitRows` rows. `emptyCopy`,
-// when given, receives a copy of the database before the pull.
+// when given, receives a copy of the database before the pull; what each
+// commit wrote is then recorded, for the floor.
 PullRun runPull(const QString& path, int transactions, int commitRows, const QString& emptyCopy)
 {
     PullRun run;
@@ -162,6 +176,9 @@ PullRun runPull(const QString& path, int transactions, int commitRows, const QSt
     QObject::connect(&recurring, &RecurringRepository::recurringChanged, countSignal);
     QObject::connect(&reconciliations, &ReconciliationRepository::reconciliationsChanged, countSignal);
 
+    QSqlDatabase& db = database.database();
+    run.settings = Bench::writeSettings(db);
+    const Bench::CommitCounter commits(db);
     // Only reading and applying the pages counts: building them stands in
     // for the service.
     QList<QJsonObject> held;
@@ -190,9 +207,17 @@ PullRun runPull(const QString& path, int transactions, int commitRows, const QSt
         if (held.isEmpty()) {
             run.worstMs = std::max(run.worstMs, heldMs);
             heldMs = 0;
+            if (!emptyCopy.isEmpty())
+                run.written.append({count(db, "SELECT COALESCE(MAX(rowid), 0) FROM accounts"),
+                                    count(db, "SELECT COALESCE(MAX(rowid), 0) FROM categories"),
+                                    count(db, "SELECT COALESCE(MAX(rowid), 0) FROM transactions"),
+                                    count(db, "SELECT COALESCE(MAX(rowid), 0) FROM split_lines"),
+                                    QByteArray::number(std::min(kAccounts + kCategories + transactions,
+                                                                (run.pages + 1) * kPageSize))});
         }
     }
-    QSqlDatabase& db = database.database();
+    run.logMs = Bench::finishLog(database);
+    run.countedCommits = commits.count();
     run.stored = count(db, "SELECT COUNT(*) FROM transactions WHERE sync_status = 'synced'");
     run.indexed = count(db, "SELECT COUNT(*) FROM transactions_fts");
     run.splitLines = count(db, "SELECT COUNT(*) FROM split_lines");
@@ -201,43 +226,31 @@ PullRun runPull(const QString& path, int transactions, int commitRows, const QSt
     return run;
 }
 
-// The floor: the sqlite3 program writing the rows of `written` into
-// `emptyCopy` a commit a page, as a pull that commits every page must: the
-// accounts and categories, then each page's transactions with their split
-// lines, the page's full-text rows at once and the cursor.
-double pageFloor(const QString& emptyCopy, const QString& written, int transactions)
+// The floor of a pull: the rows of `written` (the pull's database) written
+// into `emptyCopy` with the pull's commits, each with the cursor.
+Bench::FloorTimes pullFloor(const QString& emptyCopy, const QString& written, const PullRun& run)
 {
-    QByteArray pages;
-    for (int first = 1; first <= transactions; first += kPageSize) {
-        const int last = std::min(transactions, first + kPageSize - 1);
-        pages += QStringLiteral(
-                     ".mode insert transactions\nSELECT * FROM transactions WHERE rowid BETWEEN %1 AND %2 ORDER BY "
-                     "rowid;\n.mode insert split_lines\nSELECT s.* FROM split_lines s JOIN transactions t ON t.id = "
-                     "s.transaction_id WHERE t.rowid BETWEEN %1 AND %2 ORDER BY s.rowid;\n.mode list\nSELECT "
-                     "'INSERT INTO transactions_fts(rowid, payee, memo, check_number) SELECT rowid, payee, memo, "
-                     "check_number FROM transactions WHERE rowid BETWEEN %1 AND %2; INSERT INTO preferences (key, "
-                     "value) VALUES (''syncCursor'', ''%2'') ON CONFLICT(key) DO UPDATE SET value = excluded.value; "
-                     "COMMIT; BEGIN;';\n")
-                     .arg(first)
-                     .arg(last)
-                     .toUtf8();
+    QList<Bench::FloorCommit> commits;
+    Written before;
+    const auto range = [](qint64 from, qint64 to) {
+        return "rowid > " + QByteArray::number(from) + " AND rowid <= " + QByteArray::number(to);
+    };
+    for (const Written& after : run.written) {
+        Bench::FloorCommit commit;
+        if (after.accounts > before.accounts)
+            commit.rows.append({"accounts", range(before.accounts, after.accounts)});
+        if (after.categories > before.categories)
+            commit.rows.append({"categories", range(before.categories, after.categories)});
+        if (after.transactions > before.transactions)
+            commit.rows.append({"transactions", range(before.transactions, after.transactions)});
+        if (after.splitLines > before.splitLines)
+            commit.rows.append({"split_lines", range(before.splitLines, after.splitLines)});
+        commit.after = "INSERT INTO preferences (key, value) VALUES ('syncCursor', '" + after.cursor
+            + "') ON CONFLICT(key) DO UPDATE SET value = excluded.value;\n";
+        commits.append(commit);
+        before = after;
     }
-    const QString cli = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (cli.isEmpty())
-        return -1;
-    QProcess dump;
-    dump.start(cli, {QStringLiteral("-batch"), QStringLiteral("-bail"), written});
-    dump.write(".mode insert accounts\nSELECT * FROM accounts ORDER BY rowid;\n.mode insert categories\nSELECT * FROM "
-               "categories ORDER BY rowid;\n.mode list\nSELECT 'COMMIT; BEGIN;';\n"
-               + pages);
-    dump.closeWriteChannel();
-    dump.waitForFinished(-1);
-    if (dump.exitCode() != 0)
-        return -1;
-    // The trigger goes first and comes back last: rows are indexed a page at
-    // once, as the engine does.
-    return Bench::sqliteCliFloor(emptyCopy, written, {}, Bench::floorFtsPrologue() + dump.readAllStandardOutput(),
-                                 Bench::floorFtsEpilogue(transactions));
+    return Bench::writeFloor(emptyCopy, written, run.settings, commits);
 }
 
 void print(const char* title, const PullRun& run, int transactions)
@@ -245,7 +258,9 @@ void print(const char* title, const PullRun& run, int transactions)
     std::printf("%s\n", title);
     std::printf("  local time        %9.0f ms  (worst commit %.1f ms)\n", run.localMs, run.worstMs);
     std::printf("  of it on the CPU  %9.0f ms\n", run.cpuMs);
-    std::printf("  commits           %9d     (%d pages)\n", run.commits, run.pages);
+    std::printf("  commits           %9d     (%d pages, %d counted on the connection)\n", run.commits, run.pages,
+                run.countedCommits);
+    std::printf("  then the log copied into the file %.0f ms\n", run.logMs);
     std::printf("  change signals    %9d     (%.2f per commit)\n", run.changeSignals,
                 double(run.changeSignals) / std::max(1, run.commits));
     std::printf("  stored            %9lld of %d transactions (%lld in the search index), %lld split lines, "
@@ -272,15 +287,12 @@ int main(int argc, char** argv)
     const PullRun held = runPull(dir.filePath(QStringLiteral("held.db")), transactions, SyncEngine::kPullCommitRows,
                                  emptyCopy);
     print("a commit every ~2,000 rows (the pull's own)", held, transactions);
-    const double floorMs = pageFloor(emptyCopy, dir.filePath(QStringLiteral("held.db")), transactions);
-    if (floorMs < 0)
-        std::printf("floor: no sqlite3 program on the PATH, or it failed\n");
-    else
-        std::printf("floor (sqlite3 writing the same rows, a commit a page) %9.0f ms\n"
-                    "  ratio to the floor: a commit a page %.2fx, the pull's own %.2fx (target at most 1x)\n",
-                    floorMs, perPage.localMs / floorMs, held.localMs / floorMs);
+    const double peakMb = Bench::peakMegabytes();
+    const Bench::FloorTimes floor = pullFloor(emptyCopy, dir.filePath(QStringLiteral("held.db")), held);
+    Bench::printFloor(floor, held.localMs, held.logMs, held.countedCommits, int(held.written.size()),
+                      "at most 1x");
     std::printf("  the pull's own against a commit a page: %.2fx\n", held.localMs / std::max(1.0, perPage.localMs));
     std::printf("load average %s\n", Bench::loadAverage().constData());
-    std::printf("peak RSS %.1f MB\n", Bench::peakMegabytes());
+    std::printf("peak RSS %.1f MB\n", peakMb);
     return perPage.ok && held.ok ? 0 : 1;
 }
