@@ -2,6 +2,7 @@
 
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
+#include "services/transactionservice.h"
 #include "syncinstallation.h"
 
 #include <QJsonArray>
@@ -27,6 +28,8 @@ private slots:
     void forceFullSyncLosesNothing();
     void childrenBeforeParents();
     void editDuringDelayedPush();
+    void transferMadeElsewhere_data();
+    void transferMadeElsewhere();
     void fixedIdRowsOfTheOtherInstallation_data();
     void fixedIdRowsOfTheOtherInstallation();
 
@@ -294,6 +297,76 @@ void SyncTwoDevicesTest::editDuringDelayedPush()
     settle(*m_a);
     settle(*m_b);
     QCOMPARE(payee(QStringLiteral("t0")), QStringLiteral("second"));
+}
+
+// A transfer made elsewhere (two accounts and two legs, no client ids)
+// names the same rows on both installations: an edit made on A arrives on
+// B whole. An earlier build kept such rows here under ids of its own, one
+// leg linking to its partner's server id; one cycle repairs that.
+void SyncTwoDevicesTest::transferMadeElsewhere_data()
+{
+    QTest::addColumn<bool>("earlierBuild");
+    QTest::newRow("pulled by this build") << false;
+    QTest::newRow("stored by an earlier build") << true;
+}
+
+void SyncTwoDevicesTest::transferMadeElsewhere()
+{
+    QFETCH(bool, earlierBuild);
+    const auto change = [](const char* type, const char* serverId, QJsonObject payload) {
+        payload.insert(QStringLiteral("server_id"), QLatin1String(serverId));
+        payload.insert(QStringLiteral("created_at"), QStringLiteral("2024-03-01T09:00:00Z"));
+        payload.insert(QStringLiteral("updated_at"), QStringLiteral("2024-03-01T09:00:00Z"));
+        return QJsonObject{{"entity_type", type}, {"action", "upsert"}, {"version", 1}, {"payload", payload}};
+    };
+    const auto leg = [](const char* account, int amount, const char* link, const char* destination) {
+        return QJsonObject{{"account_id", account}, {"date", "2024-03-05"}, {"payee", "Transfer"}, {"amount", amount},
+                           {"transfer_link_id", link}, {"transfer_dest_account_id", destination}};
+    };
+    m_service->control("POST", QStringLiteral("/_control/sync/elsewhere"),
+                       {{"user", "same-user"},
+                        {"changes", QJsonArray{change("account", "srv-e1", {{"name", "Web checking"}, {"starting_balance", 1000}}),
+                                               change("account", "srv-e2", {{"name", "Web savings"}}),
+                                               change("transaction", "srv-out", leg("srv-e1", -500, "srv-in", "srv-e2")),
+                                               change("transaction", "srv-in", leg("srv-e2", 500, "srv-out", "srv-e1"))}}});
+    settle(*m_a);
+    if (earlierBuild) {
+        exec("PRAGMA foreign_keys = OFF");
+        for (const char* table : {"accounts", "transactions"})
+            exec(QStringLiteral("UPDATE %1 SET id = 'old-' || id WHERE server_id = id").arg(QLatin1String(table)));
+        exec("UPDATE transactions SET account_id = 'old-' || account_id, "
+             "transfer_dest_account_id = 'old-' || transfer_dest_account_id, "
+             "transfer_link_id = CASE id WHEN 'old-srv-in' THEN 'old-srv-out' ELSE transfer_link_id END "
+             "WHERE id LIKE 'old-%'");
+        exec("PRAGMA foreign_keys = ON");
+        exec("DELETE FROM preferences WHERE key = 'syncIdsRepaired'");
+        QVERIFY(m_a->cycle());
+        QCOMPARE(scalar("SELECT group_concat(id || '>' || transfer_link_id) FROM (SELECT * FROM transactions "
+                        "WHERE transfer_link_id <> '' ORDER BY id)").toString(),
+                 QStringLiteral("srv-in>srv-out,srv-out>srv-in"));
+    }
+    std::optional<Transaction> out = m_a->transactions->findById(QStringLiteral("srv-out"));
+    QVERIFY(out);
+    out->memo = QStringLiteral("Edited on A");
+    out->syncStatus = SyncStatus::Pending;
+    QVERIFY(m_a->transactions->update(*out));
+    settle(*m_a);
+    settle(*m_b);
+    const QString mirrored = QStringLiteral(
+        "SELECT group_concat(line, ';') FROM (SELECT a.name || ' ' || (a.starting_balance + (SELECT SUM(amount) "
+        "FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL)) || ' ' || group_concat(t.id || '>' "
+        "|| t.transfer_link_id || '>' || t.transfer_dest_account_id || '>' || t.memo) AS line FROM accounts a "
+        "JOIN transactions t ON t.account_id = a.id GROUP BY a.id ORDER BY a.name)");
+    const QString expected = QStringLiteral("Web checking 500 srv-out>srv-in>srv-e2>Edited on A;"
+                                            "Web savings 500 srv-in>srv-out>srv-e1>");
+    QCOMPARE(scalar(mirrored).toString(), expected);
+    QCOMPARE(m_b->engine->retryCount(), 0);
+    use(*m_a);
+    QCOMPARE(scalar(mirrored).toString(), expected);
+    TransactionService service(m_a->database.get(), m_a->accounts.get(), m_a->transactions.get(),
+                               m_a->splitLines.get());
+    QVERIFY(service.deleteTransaction(*m_a->transactions->findById(QStringLiteral("srv-out"))));
+    QVERIFY(m_a->transactions->findById(QStringLiteral("srv-in"))->deletedAt);
 }
 
 // Default categories and a schedule's postings get the same ids on every

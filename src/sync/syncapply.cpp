@@ -143,14 +143,15 @@ QJsonArray parentsFirst(const QJsonArray& rows)
 } // namespace
 
 // The local row a server row belongs to: by its client id, else by the
-// server id stored locally (then `id` becomes that row's id). A row known
-// by neither and created elsewhere without a client id gets a new id of
-// its own (rows referring to it by its server id find it through ref(),
-// or through resolveReferencesTo() when they came first).
+// server id stored locally (then `id` becomes that row's id). A row made
+// elsewhere without a client id is known by its server id on every
+// installation: that is its id here too.
 template <typename Repository>
 auto SyncEngine::locate(Repository* repository, const char* table, QString& id, const QString& serverId)
     -> decltype(repository->findById(id))
 {
+    if (id.isEmpty())
+        id = serverId;
     // Probed first: on a first pull most rows are new, and the probe's
     // statement is prepared once a page.
     decltype(repository->findById(id)) local;
@@ -180,55 +181,6 @@ QString SyncEngine::ref(const char* table, const QString& value)
         return value;
     const QString known = findId(table, "server_id", value);
     return known.isEmpty() ? value : known;
-}
-
-// A reference without a foreign key is stored even when the row it names
-// by server id has not arrived yet (the two legs of a transfer made
-// elsewhere name each other). Once that row is stored here under `id` with
-// that server id, such references name it by its local id. Only the id is
-// fixed: the rows stay as the server has them, neither pending nor a
-// version further. (Called only when the server id is new to the row: the
-// columns other than transfer_link_id have no index to search.)
-bool SyncEngine::resolveReferencesTo(const char* table, const QString& id, const QString& serverId)
-{
-    struct Reference
-    {
-        const char* target;
-        const char* table;
-        const char* column;
-        const char* entityType; // of the referring table
-    };
-    static constexpr Reference kReferences[] = {
-        {"accounts", "transactions", "transfer_dest_account_id", "transaction"},
-        {"accounts", "recurring_transactions", "transfer_dest_account_id", "recurring"},
-        {"accounts", "categories", "account_id", "category"},
-        {"recurring_transactions", "transactions", "recurring_id", "transaction"},
-        {"transactions", "transactions", "transfer_link_id", "transaction"},
-    };
-    if (serverId.isEmpty() || serverId == id)
-        return true;
-    for (const Reference& reference : kReferences) {
-        if (qstrcmp(reference.target, table) != 0)
-            continue;
-        // A value that is a local id names that row (as ref() reads it).
-        // "<> ''" lets the partial index of transfer links serve.
-        QSqlQuery& q = statement(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ? AND %2 <> '' "
-                                                "AND NOT EXISTS (SELECT 1 FROM %3 WHERE id = ?)")
-                                     .arg(QLatin1String(reference.table), QLatin1String(reference.column),
-                                          QLatin1String(table)));
-        q.bindValue(0, id);
-        q.bindValue(1, serverId);
-        q.bindValue(2, serverId);
-        const bool ok = q.exec();
-        if (!ok)
-            qWarning().noquote() << "SyncEngine: references not resolved:" << q.lastError().text();
-        else if (q.numRowsAffected() > 0)
-            m_pageTouched.insert(QLatin1String(reference.entityType));
-        q.finish();
-        if (!ok)
-            return false;
-    }
-    return true;
 }
 
 // The version rule for one server row: a new row is inserted (unless the
@@ -342,6 +294,8 @@ SyncEngine::RowOutcome SyncEngine::applyPulledRow(Repository* repository, const 
     Record r;
     r.serverId = text(row, "id");
     r.id = text(row, "client_id");
+    if (r.id.isEmpty() && !adoptServerId(entity.table, r.serverId))
+        return RowOutcome::Failed;
     const std::optional<Record> local = locate(repository, entity.table, r.id, r.serverId);
     bool valid = true;
     readColumns(r, local, valid);

@@ -199,8 +199,14 @@ private:
     // A pulled reference as the local id it names (see syncapply.cpp).
     QString ref(const char* table, const QString& value);
     // References stored by server id to the row just stored under `id`
-    // now name it by `id` (see syncapply.cpp). False on a database error.
+    // now name it by `id` (see syncids.cpp). False on a database error.
     bool resolveReferencesTo(const char* table, const QString& id, const QString& serverId);
+    // A row made elsewhere without a client id is named by its server id
+    // here; one an earlier build stored under another id takes it, with
+    // every reference to it (see syncids.cpp). False on a database error.
+    bool adoptServerId(const char* table, const QString& serverId);
+    bool renameRow(const char* table, const QString& from, const QString& to);
+    bool repairStoredIdsOnce();
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));

@@ -87,6 +87,8 @@ void SyncEngine::beginPull()
 {
     m_heldPages.clear();
     m_heldRows = 0;
+    // Tried again by the next pull when it fails.
+    repairStoredIdsOnce();
     pullChanges(savedCursor());
 }
 
@@ -459,10 +461,13 @@ void SyncEngine::lookUpStored(const char* table, const QJsonArray& rows)
     QJsonArray ids, serverIds;
     for (const QJsonValue& value : rows) {
         const QJsonObject row = value.toObject();
-        const QJsonValue id = row.value(QLatin1String("client_id"));
+        const QJsonValue serverId = row.value(QLatin1String("id"));
+        // A row without a client id is looked for under its server id.
+        QJsonValue id = row.value(QLatin1String("client_id"));
+        if (!id.isString() || id.toString().isEmpty())
+            id = serverId;
         if (id.isString() && !id.toString().isEmpty() && !m_storedIds.contains(storedKey(table, "id", id.toString())))
             ids.append(id);
-        const QJsonValue serverId = row.value(QLatin1String("id"));
         if (serverId.isString() && !serverId.toString().isEmpty()
             && !m_storedIds.contains(storedKey(table, "server_id", serverId.toString())))
             serverIds.append(serverId);

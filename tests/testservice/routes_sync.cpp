@@ -14,6 +14,10 @@
 //                              "rejected by test") and are not stored, and with omit_server_id "ok" results
 //                              carry "server_id": "".
 //   GET  /_control/sync/rows   {"rows": [server rows]} of every user in change order.
+//   POST /_control/sync/elsewhere  {"user", "changes": [change objects]} → {"results": [...]}: the user's
+//                              changes from a client that keeps no ids of its own: the rows have no
+//                              client id ("client_id" ""); a change names its row by the payload's
+//                              "server_id", and a new row takes that server id when one is given.
 //   POST /_control/sync/pull   how /sync/pull answers until reset (each key optional):
 //                              "order" "global" (default: change order) or "by_type" (accounts,
 //                              categories, schedules, transactions, reconciliations, each in change
@@ -83,10 +87,10 @@ public:
         m_omitServerId = settings.value(QLatin1String("omit_server_id")).toBool();
     }
 
-    QJsonObject push(const QString& user, const QJsonObject& change)
+    QJsonObject push(const QString& user, const QJsonObject& change, bool madeElsewhere = false)
     {
         const QString entityType = change.value(QLatin1String("entity_type")).toString();
-        const QString entityId = change.value(QLatin1String("entity_id")).toString();
+        const QString entityId = madeElsewhere ? QStringLiteral("-") : change.value(QLatin1String("entity_id")).toString();
         const QString action = change.value(QLatin1String("action")).toString();
         QJsonObject result{{"entity_type", entityType}, {"entity_id", entityId}, {"server_id", ""}};
         const auto answer = [&result](const char* status, const QString& message) {
@@ -101,7 +105,8 @@ public:
             return answer("rejected", QStringLiteral("rejected by test"));
 
         const QJsonObject payload = change.value(QLatin1String("payload")).toObject();
-        SyncRow& row = rowFor(user, entityType, entityId, payload.value(QLatin1String("server_id")).toString());
+        SyncRow& row = rowFor(user, entityType, madeElsewhere ? QString() : entityId,
+                              payload.value(QLatin1String("server_id")).toString());
         row.version = change.value(QLatin1String("version")).toInt();
         row.payload = payload;
         row.payload.remove(QStringLiteral("server_id"));
@@ -233,15 +238,18 @@ private:
         const auto byServerId = m_rows.find(serverId);
         if (byServerId != m_rows.end() && byServerId->user == user && byServerId->entityType == entityType)
             return *byServerId;
-        const QString known = m_byKey.value(key(user, entityType, entityId));
+        const QString known = entityId.isEmpty() ? QString() : m_byKey.value(key(user, entityType, entityId));
         if (!known.isEmpty())
             return m_rows[known];
         SyncRow row;
-        row.serverId = QStringLiteral("srv-%1").arg(++m_serial);
+        row.serverId = entityId.isEmpty() && !serverId.isEmpty() && !m_rows.contains(serverId)
+            ? serverId
+            : QStringLiteral("srv-%1").arg(++m_serial);
         row.user = user;
         row.entityType = entityType;
         row.entityId = entityId;
-        m_byKey.insert(key(user, entityType, entityId), row.serverId);
+        if (!entityId.isEmpty())
+            m_byKey.insert(key(user, entityType, entityId), row.serverId);
         return m_rows.insert(row.serverId, row).value();
     }
 
@@ -288,6 +296,16 @@ void addSyncRoutes(TestService& service)
         store->configure(TestService::bodyObject(request));
         return TestService::json(200, {});
     });
+
+    service.addRoute("POST", QStringLiteral("/_control/sync/elsewhere"),
+                     [store](const HttpRequest& request, const QStringList&) {
+                         const QJsonObject body = TestService::bodyObject(request);
+                         const QString user = body.value(QLatin1String("user")).toString();
+                         QJsonArray results;
+                         for (const QJsonValue& change : body.value(QLatin1String("changes")).toArray())
+                             results.append(store->push(user, change.toObject(), true));
+                         return TestService::json(200, {{"results", results}});
+                     });
 
     service.addRoute("GET", QStringLiteral("/_control/sync/rows"), [store](const HttpRequest&, const QStringList&) {
         return TestService::json(200, {{"rows", store->rows()}});
