@@ -95,6 +95,8 @@ private slots:
     void checkpointInForce_data();
     void checkpointInForce();
     void logStaysBounded();
+    void logBoundWaits_data();
+    void logBoundWaits();
     void secondDatabaseRefused();
 
     void split_data();
@@ -625,6 +627,47 @@ void DatabaseTest::logStaysBounded()
     const qint64 limit = TestSupport::scalar(QStringLiteral("PRAGMA journal_size_limit")).toLongLong();
     QVERIFY2(limit > 0 && QFileInfo(log).size() <= limit,
              qPrintable(QStringLiteral("%1 > %2").arg(QFileInfo(log).size()).arg(limit)));
+}
+
+// Which commits wait for the background copy of the log. A reader keeps
+// every copy from finishing, so each commit after the first of a row
+// appends to the log the first one restarted.
+void DatabaseTest::logBoundWaits_data()
+{
+    QTest::addColumn<QList<int>>("pages"); // of each commit in turn
+    QTest::addColumn<int>("waited");
+    constexpr int kLimit = WalCheckpointer::kLogLimitPages;
+    QTest::newRow("one past the limit on a fresh log") << QList<int>{kLimit + 500} << 0;
+    QTest::newRow("one taking a fresh log past the limit") << QList<int>{1200, kLimit - 1000} << 0;
+    QTest::newRow("small one after a bulk write") << QList<int>{kLimit + 500, 1} << 0;
+    QTest::newRow("bulk write on a short log") << QList<int>{1, kLimit + 500} << 0;
+    QTest::newRow("bulk write after a bulk write") << QList<int>{kLimit + 500, kLimit + 500} << 1;
+}
+
+void DatabaseTest::logBoundWaits()
+{
+    QFETCH(QList<int>, pages);
+    QFETCH(int, waited);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("t.db"));
+    Database db;
+    QVERIFY(db.open(path) && db.migrate());
+    QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+    reader.setDatabaseName(path);
+    pages.prepend(1500); // copied whole before the reader starts: the next write restarts the log
+    for (int i = 0; i < pages.size(); ++i) {
+        TestSupport::exec(QStringLiteral("INSERT INTO preferences VALUES (%1, hex(zeroblob(%2)))")
+                              .arg(i)
+                              .arg(pages.at(i) * 2046)); // 4092 bytes an overflow page
+        if (i == 0) {
+            db.waitForCheckpoint();
+            QVERIFY(reader.open() && reader.transaction()
+                    && QSqlQuery(QStringLiteral("SELECT count(*) FROM preferences"), reader).next());
+        }
+    }
+    QCOMPARE(db.waitedCommits(), waited);
+    reader = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
 }
 
 // Qt's default connection is the one every repository works on: a second

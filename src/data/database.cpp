@@ -115,6 +115,11 @@ void Database::waitForCheckpoint()
         m_checkpointer->waitIdle();
 }
 
+int Database::waitedCommits() const
+{
+    return m_checkpointer ? m_checkpointer->waitedCommits() : 0;
+}
+
 qint64 Database::changeCount()
 {
     QSqlQuery q(m_db);

@@ -40,6 +40,9 @@ public:
     // Waits for a checkpoint of the write-ahead log running or asked for on
     // the background thread (benchmarks measure it apart).
     void waitForCheckpoint();
+    // Commits that waited for that checkpoint to bound the log (see
+    // WalCheckpointer); 0 without one.
+    int waitedCommits() const;
 
     // Rows written on this connection since it opened (SQLite's
     // total_changes()); -1 when it cannot be read. The same count at two

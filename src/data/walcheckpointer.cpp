@@ -83,15 +83,32 @@ bool WalCheckpointer::logRestarted()
 }
 
 // Called on the committing thread after each commit, its locks released.
+// `walPages` is the log's length after the commit.
 int WalCheckpointer::onCommit(void* self, sqlite3*, const char*, int walPages)
 {
+    auto* checkpointer = static_cast<WalCheckpointer*>(self);
+    const int before = checkpointer->m_logPages;
+    checkpointer->m_logPages = walPages;
     if (walPages < kCheckpointPages)
         return SQLITE_OK;
-    auto* checkpointer = static_cast<WalCheckpointer*>(self);
-    // Past the limit on a log this commit did not start: earlier commits
-    // left it, and their copy has overlapped the writes since.
-    const bool fresh = checkpointer->logRestarted();
-    checkpointer->request(walPages >= kLogLimitPages && !fresh);
+    // A log this commit started, or one that was below the threshold before
+    // it: nothing of it was being copied, and the copy asked for now covers
+    // all of it. (A changed header may show an earlier restart by a commit
+    // below the threshold, which reads none: the log before this one was
+    // below it then as well.) A shorter log was restarted, header or not.
+    if (checkpointer->logRestarted() || before < kCheckpointPages || walPages < before) {
+        checkpointer->m_copiedUpTo = walPages;
+        checkpointer->request(false);
+        return SQLITE_OK;
+    }
+    // Written while a copy of the log ran: past the limit, wait for it, so
+    // that the next write starts a fresh log.
+    const bool wait = walPages - checkpointer->m_copiedUpTo >= kLogLimitPages;
+    if (wait) {
+        checkpointer->m_copiedUpTo = walPages;
+        ++checkpointer->m_waitedCommits;
+    }
+    checkpointer->request(wait);
     return SQLITE_OK;
 }
 

@@ -18,13 +18,17 @@
 // A writer starts the log afresh only when every frame of it has been
 // copied before its write begins. Back-to-back writes each begin while the
 // copy of the log before them still runs, so the log would grow without
-// end: once earlier commits have left it past kLogLimitPages, the commit
-// waits for the copy, and the next write starts a fresh log. A single
-// large commit on a fresh log still returns at once.
+// end: a commit waits for the copy, and the next write starts a fresh log,
+// once the pages written to the log since a copy of all of it was asked
+// for reach kLogLimitPages. A commit on a fresh log, or on one below the
+// checkpoint threshold (no copy asked for yet), asks for such a copy and
+// returns at once however large it is; so does a small commit after it,
+// while that copy runs.
 class WalCheckpointer
 {
 public:
-    // Pages (about 16 MB) the log may hold before a commit waits as above.
+    // Pages (about 16 MB) written to the log meanwhile before a commit
+    // waits as above.
     static constexpr int kLogLimitPages = 4000;
     // Null when the second connection cannot be opened: then the
     // connection keeps SQLite's own checkpoint.
@@ -37,6 +41,8 @@ public:
 
     // Blocks until no checkpoint is asked for or running (for measuring).
     void waitIdle();
+    // Commits that waited for the copy as above, since attached.
+    int waitedCommits() const { return m_waitedCommits; }
 
 private:
     WalCheckpointer(sqlite3* db, sqlite3* own);
@@ -57,7 +63,11 @@ private:
     bool m_requested = false;
     bool m_running = false;
     bool m_stopping = false;
+    // On the committing thread only:
     bool m_haveLogHeader = false;
-    unsigned char m_logHeader[12] = {}; // on the committing thread only
+    unsigned char m_logHeader[12] = {};
+    int m_logPages = 0;    // in the log after the last commit
+    int m_copiedUpTo = 0;  // log pages when a copy of all of it was last asked for or waited for
+    int m_waitedCommits = 0;
     std::thread m_thread;
 };
