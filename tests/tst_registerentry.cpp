@@ -786,9 +786,8 @@ void TestRegisterEntry::typingOpensTheCell()
     if (reach == QLatin1String("arrow"))
         key(Qt::Key_Right);
     if (reach == QLatin1String("autofill")) {
-        // Offscreen, the save's completion popup takes the window's
-        // activation when it goes (key() brings it back), and so would a
-        // popup shown by typing the payee, closing the next editor with it.
+        // Offscreen, a completion popup takes the activation when it goes:
+        // the save's one now (key() restores it), so the payee is not typed.
         QTest::qWait(0);
         key(Qt::Key_Return);
         qobject_cast<QLineEdit*>(QApplication::focusWidget())->setText(QStringLiteral("Grocer"));
