@@ -5,7 +5,9 @@
 #include "ui/register/registerscreen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace {
@@ -97,6 +99,26 @@ void RegisterTableView::keyboardSearch(const QString& search)
     // the typed key): it never moves the current cell to another row, also
     // where no editor can open.
     Q_UNUSED(search);
+}
+
+bool RegisterTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // A category cell opened by a typed key or by the register's own moves
+    // (Tab, Return, a click) is typed over, as every other cell is: the view
+    // selects a line edit's text when it opens it, but not a combo box's.
+    // Double click and F2 open it as they always have.
+    if (index.column() != RegisterModel::CategoryColumn || (trigger != AnyKeyPressed && trigger != AllEditTriggers))
+        return QTableView::edit(index, trigger, event);
+    // The key that opens the cell must reach it after the selection.
+    QEvent* key = trigger == AnyKeyPressed && event && event->type() == QEvent::KeyPress ? event : nullptr;
+    if (!QTableView::edit(index, trigger, key ? nullptr : event))
+        return false;
+    QWidget* editor = indexWidget(index);
+    if (auto* combo = qobject_cast<QComboBox*>(editor); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+    if (key && editor)
+        QCoreApplication::sendEvent(editor->focusProxy() ? editor->focusProxy() : editor, key);
+    return true;
 }
 
 QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -18,8 +18,10 @@ public:
     QPointer<RegisterScreen> screen;
 
     void keyboardSearch(const QString& search) override;
+    using QTableView::edit;
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
