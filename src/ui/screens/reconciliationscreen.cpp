@@ -419,6 +419,13 @@ void ReconciliationScreen::cancelReconciliation()
         m_discardAgreed = false;
 }
 
+void ReconciliationScreen::closeDiscarding()
+{
+    m_discardAgreed = true;
+    close(); // a delete on close comes later
+    m_discardAgreed = false;
+}
+
 void ReconciliationScreen::closeEvent(QCloseEvent* event)
 {
     if (!m_discardAgreed && !confirmDiscard()) {
