@@ -17,6 +17,7 @@
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/dialogs/messageboxes.h"
+#include "ui/screens/reconciliationscreen.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/widgets/smartamountfield.h"
 #include "ui/widgets/statusbar.h"
@@ -32,6 +33,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -83,6 +85,8 @@ private slots:
     void unsavedEntryIsAskedAbout();
     void unsavedEntryOffThePage_data();
     void unsavedEntryOffThePage();
+    void closeAsksTheReconcileWindow_data();
+    void closeAsksTheReconcileWindow();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -866,6 +870,57 @@ void MainWindowTest::unsavedEntryOffThePage()
     }
     QVERIFY(m_boxes.isEmpty());
     QCOMPARE(liveCount("transactions", shown), 0);
+}
+
+void MainWindowTest::closeAsksTheReconcileWindow_data()
+{
+    QTest::addColumn<bool>("quit"); // the Quit command, else the window's close
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // to every question: a Yes cancels the register's
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("stays");
+    QTest::newRow("nothing typed") << false << "" << int(QMessageBox::No) << 0 << false;
+    QTest::newRow("statement, no") << false << "statement" << int(QMessageBox::No) << 1 << true;
+    QTest::newRow("statement, yes, quit") << true << "statement" << int(QMessageBox::Yes) << 1 << false;
+    QTest::newRow("statement and entry, no") << false << "statement, entry" << int(QMessageBox::No) << 1 << true;
+    QTest::newRow("statement and entry, yes, cancel")
+        << true << "statement, entry" << int(QMessageBox::Yes) << 2 << true;
+}
+
+// The reconcile window asks before anything closes, the register's entry
+// after it: a No or Cancel keeps every window as it was, else none is left.
+void MainWindowTest::closeAsksTheReconcileWindow()
+{
+    QFETCH(bool, quit);
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    m_state->setCurrentAccountId(addAccount(QStringLiteral("Shown")));
+    MainWindow* w = window();
+    w->show();
+    w->showReconciliationWindow();
+    QPointer<ReconciliationScreen> reconcile = w->findChild<ReconciliationScreen*>();
+    reconcile->statementBalanceField()->setValue(typed.isEmpty() ? 0.0 : 12.5);
+    RegisterModel* model = qobject_cast<RegisterScreen*>(w->registerPage())->registerModel();
+    const QString entry = typed.contains(QLatin1String("entry")) ? QStringLiteral("Grocer") : QString();
+    model->setEditBuffer(RegisterModel::PayeeColumn, entry);
+    m_answer = QMessageBox::StandardButton(answer);
+    const QList<QAction*> actions = w->findChildren<QAction*>();
+    const auto isQuit = [](QAction* a) { return a->text() == QLatin1String("&Quit"); };
+    if (quit)
+        (*std::find_if(actions.begin(), actions.end(), isQuit))->trigger();
+    else
+        w->close();
+
+    QFETCH(int, questions);
+    QFETCH(bool, stays);
+    QCOMPARE(m_boxes.size(), questions);
+    if (questions)
+        QCOMPARE(m_boxes.first().text, QStringLiteral("Discard this reconciliation?"));
+    QTRY_COMPARE(reconcile.isNull(), !stays);
+    const QWidgetList all = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(all.begin(), all.end(), [](QWidget* t) { return t->isVisible(); }), stays ? 2 : 0);
+    if (stays)
+        QCOMPARE(model->payeeText, entry);
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()

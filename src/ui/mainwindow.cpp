@@ -16,6 +16,7 @@
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow_p.h"
 #include "ui/register/registerscreen.h"
+#include "ui/screens/reconciliationscreen.h"
 #include "ui/screens/welcomescreen.h"
 #include "ui/widgets/statusbar.h"
 #include "ui/style.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
@@ -381,9 +383,29 @@ void MainWindow::showLarkspurAccountScreen(int tab)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Every question comes before anything closes, so that a No leaves all
+    // windows as they were. The reconcile windows ask first: agreeing there
+    // changes nothing until the register entry is settled too.
+    QList<QPointer<ReconciliationScreen>> reconciliations;
+    for (ReconciliationScreen* screen : findChildren<ReconciliationScreen*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (screen->isVisible())
+            reconciliations.append(screen);
+    }
+    for (const QPointer<ReconciliationScreen>& screen : std::as_const(reconciliations)) {
+        if (screen && !screen->confirmDiscard()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!settleRegisterEntry()) {
         event->ignore();
         return;
+    }
+    // Closed here without asking again: none outlives the main window, so
+    // the program ends with it.
+    for (const QPointer<ReconciliationScreen>& screen : std::as_const(reconciliations)) {
+        if (screen)
+            screen->closeDiscarding();
     }
     QSettings settings;
     settings.setValue(QLatin1String(kGeometryKey), saveGeometry());

@@ -176,6 +176,8 @@ ReconciliationScreen::ReconciliationScreen(AppState* appState, QWidget* parent)
     addShortcut(QKeySequence(Qt::Key_F2), &ReconciliationScreen::editSelectedTransaction);
     addShortcut(QKeySequence(Qt::Key_Delete), &ReconciliationScreen::deleteSelectedTransaction);
     addShortcut(QKeySequence(QKeySequence::Delete), &ReconciliationScreen::deleteSelectedTransaction);
+    // Escape leaves as every window does, through Cancel and its question.
+    addShortcut(QKeySequence(Qt::Key_Escape), &ReconciliationScreen::cancelReconciliation);
 
     // An account deleted while the window is open can no longer be finished.
     connect(m_appState->accountRepository(), &AccountRepository::accountsChanged, this,
@@ -415,6 +417,13 @@ void ReconciliationScreen::cancelReconciliation()
     emit cancelled();
     if (self)
         m_discardAgreed = false;
+}
+
+void ReconciliationScreen::closeDiscarding()
+{
+    m_discardAgreed = true;
+    close(); // a delete on close comes later
+    m_discardAgreed = false;
 }
 
 void ReconciliationScreen::closeEvent(QCloseEvent* event)

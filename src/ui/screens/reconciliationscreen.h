@@ -33,6 +33,11 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // True when there is nothing to lose or the user agreed to discard it.
+    bool confirmDiscard();
+    // Closes without asking again, once confirmDiscard agreed.
+    void closeDiscarding();
+
     // For tests.
     QTableWidget* table() const { return m_table; }
     QPushButton* finishButton() const { return m_finishButton; }
@@ -62,8 +67,6 @@ private:
     // True when the user ticked or unticked a row, or typed a statement date
     // or balance, since the window opened and nothing was finished.
     bool hasUnsavedWork() const;
-    // True when there is nothing to lose or the user agreed to discard it.
-    bool confirmDiscard();
     void setChecked(int row, bool checked);
     // The current row when it is one of the rows, else -1.
     int currentRow() const;
