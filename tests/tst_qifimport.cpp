@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(started.at(0).at(0).toInt(), 15);
         QCOMPARE(storedRows(),
                  (QStringList{"a1 2024-01-01 100 Buy: ACME||Interest|||1 pending",
-                              "a1 2024-01-02 200 ACME||Food|||1 pending", "a1 2024-01-03 300 101||Food|||1 pending",
+                              "a1 2024-01-02 200 ACME||food|||1 pending", "a1 2024-01-03 300 101||Food|||1 pending",
                               "a1 2024-01-04 400 Elsewhere|[\u2192 Elsewhere]||||1 pending",
                               "a1 2024-01-05 500 Imported transaction||Travel|||1 pending",
                               "a1 2024-01-06 600 Shop||Gifts|||1 pending",
@@ -411,12 +411,13 @@ private slots:
                               "a1 2024-01-15 1500 Imported transaction|||||1 pending"}));
         QCOMPARE(column("SELECT date FROM transactions WHERE category_id = 'hm'"),
                  (QStringList{"2024-01-12", "2024-01-14"}));
-        // Names are read as the register reads them (food is Food, a shared
-        // name makes none); the list's entries come first, then the
-        // records' in their order.
+        // Names differing in case are different categories, and a shared
+        // name makes none; the list's entries come first, then the records'
+        // in their order.
         QCOMPARE(column("SELECT name || ':' || category_type FROM categories WHERE parent_id IS NULL ORDER BY rowid"),
                  (QStringList{"Food:expense", "Housing:expense", "Transportation:expense", "Interest:income",
-                              "Travel:expense", "Gifts:expense", "Transfers:transfer", "Uncategorized:expense"}));
+                              "Travel:expense", "food:expense", "Gifts:expense", "Transfers:transfer",
+                              "Uncategorized:expense"}));
         QCOMPARE(column("SELECT c.name || ' ' || s.amount || ' ' || s.memo FROM split_lines s JOIN transactions t "
                         "ON t.id = s.transaction_id JOIN categories c ON c.id = s.category_id "
                         "WHERE t.is_split = 1 ORDER BY t.date, s.rowid"),

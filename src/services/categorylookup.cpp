@@ -27,26 +27,21 @@ struct Index::Reading
     QString sharedText;
 };
 
-Index::Index(const QList<Category>& categories)
-    : m_categories(categories)
+Index::Index(const QList<Category>& categories, Qt::CaseSensitivity names)
+    : m_names(names)
 {
+    // Every parent's name is known before the labels are made.
     for (const Category& category : categories)
-        m_names.insert(category.id, category.name);
-    for (int i = 0; i < m_categories.size(); ++i) {
-        const Category& category = m_categories.at(i);
-        const QString label = labelOf(category);
-        m_byName[category.name].append(i);
-        m_byFoldedName[folded(category.name)].append(i);
-        m_byLabel[label].append(i);
-        m_byFoldedLabel[folded(label)].append(i);
-    }
+        m_nameById.insert(category.id, category.name);
+    for (const Category& category : categories)
+        add(category);
 }
 
 void Index::add(const Category& category)
 {
     const int i = int(m_categories.size());
     m_categories.append(category);
-    m_names.insert(category.id, category.name);
+    m_nameById.insert(category.id, category.name);
     const QString label = labelOf(category);
     m_byName[category.name].append(i);
     m_byFoldedName[folded(category.name)].append(i);
@@ -57,18 +52,18 @@ void Index::add(const Category& category)
 // "Parent > Child" when the parent is among the categories, else the name.
 QString Index::labelOf(const Category& category) const
 {
-    const auto parent = category.parentId.isEmpty() ? m_names.cend() : m_names.constFind(category.parentId);
-    return parent == m_names.cend() ? category.name : *parent + kSeparator + category.name;
+    const auto parent = category.parentId.isEmpty() ? m_nameById.cend() : m_nameById.constFind(category.parentId);
+    return parent == m_nameById.cend() ? category.name : *parent + kSeparator + category.name;
 }
 
 // The categories whose text is `key`: the exact matches, or when there are
-// none those that differ only in letter case.
+// none and `sensitivity` allows, those that differ only in letter case.
 QList<int> Index::matches(const QHash<QString, QList<int>>& exact, const QHash<QString, QList<int>>& foldedTexts,
-                          const QString& key) const
+                          const QString& key, Qt::CaseSensitivity sensitivity) const
 {
     const auto found = exact.constFind(key);
-    if (found != exact.cend())
-        return *found;
+    if (found != exact.cend() || sensitivity == Qt::CaseSensitive)
+        return found != exact.cend() ? *found : QList<int>();
     return foldedTexts.value(folded(key));
 }
 
@@ -89,14 +84,16 @@ Index::Reading Index::read(const QString& typed) const
         }
         return false;
     };
-    if (take(matches(m_byName, m_byFoldedName, text), text))
+    if (take(matches(m_byName, m_byFoldedName, text, m_names), text))
         return reading;
-    if (take(matches(m_byLabel, m_byFoldedLabel, text), text))
+    // A top-level category's label is its bare name.
+    const Qt::CaseSensitivity labels = text.contains(kSeparator) ? Qt::CaseInsensitive : m_names;
+    if (take(matches(m_byLabel, m_byFoldedLabel, text, labels), text))
         return reading;
     const qsizetype last = text.lastIndexOf(kSeparator);
     if (last >= 0) {
         const QString child = text.mid(last + kSeparator.size()).trimmed();
-        take(matches(m_byName, m_byFoldedName, child), child);
+        take(matches(m_byName, m_byFoldedName, child, m_names), child);
     }
     return reading;
 }

@@ -32,11 +32,13 @@ bool nameTaken(const QList<Category>& categories, const QString& parentId, const
 
 // The categories arranged for reading many texts: built once, each reading
 // then costs a few hash look-ups (an import reads a text per row). The
-// reading is the one of idForTypedText and sharedNameRefusal.
+// reading is the one of idForTypedText and sharedNameRefusal, except that
+// with `names` case-sensitive a bare name matches only as written (an
+// import's "food" is not the category "Food").
 class Index
 {
 public:
-    explicit Index(const QList<Category>& categories = {});
+    explicit Index(const QList<Category>& categories = {}, Qt::CaseSensitivity names = Qt::CaseInsensitive);
 
     // A category made after the index was built, which no other category
     // has as its parent.
@@ -51,11 +53,12 @@ private:
     struct Reading;
     Reading read(const QString& typed) const;
     QList<int> matches(const QHash<QString, QList<int>>& exact, const QHash<QString, QList<int>>& folded,
-                       const QString& key) const;
+                       const QString& key, Qt::CaseSensitivity sensitivity) const;
     QString labelOf(const Category& category) const;
 
+    Qt::CaseSensitivity m_names;
     QList<Category> m_categories;
-    QHash<QString, QString> m_names; // by id
+    QHash<QString, QString> m_nameById;
     // Positions in m_categories, in its order, by name and by label, as
     // written and case-folded.
     QHash<QString, QList<int>> m_byName;

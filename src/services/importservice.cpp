@@ -222,7 +222,8 @@ QHash<QString, int> ImportService::loadDuplicateKeys(const QString& accountId) c
 
 CategoryLookup::Index ImportService::loadCategories() const
 {
-    return CategoryLookup::Index(m_categories->findAll());
+    // Names that differ in letter case are different categories in a file.
+    return CategoryLookup::Index(m_categories->findAll(), Qt::CaseSensitive);
 }
 
 QString ImportService::categoryIdFor(const QString& name, CategoryType type, CategoryLookup::Index& index,
