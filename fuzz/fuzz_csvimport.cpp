@@ -47,6 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Every record lands in exactly one count; the import is all or nothing.
     FUZZ_CHECK(result.imported + result.duplicatesSkipped + result.unparseableSkipped + result.databaseErrorSkipped
                == records);
+    FUZZ_CHECK(result.uncategorizedSharedName <= result.imported);
     FUZZ_CHECK(FuzzSupport::rowCount(QStringLiteral("transactions")) == (result.failed ? 0 : result.imported));
     FUZZ_CHECK(!database->bulkWriteActive());
     FUZZ_CHECK(FuzzSupport::databaseIntact());

@@ -261,6 +261,9 @@ void TestCategoryService::sharedNameRefusal_data()
                                               << two.arg("Maintenance");
     QTest::newRow("labels alike") << QStringList{"h2|Housing|", "hm2|Maintenance|h2"} << "Maintenance" << false
                                   << "3 categories are named \"Maintenance\": choose one from the list.";
+    QTest::newRow("labels alike, typed in full")
+        << QStringList{"h2|Housing|", "hm2|Maintenance|h2"} << "Housing > Maintenance" << false
+        << "2 categories are named \"Housing > Maintenance\": choose one from the list.";
     QTest::newRow("the label names one") << QStringList() << "Housing > Maintenance" << true << QString();
     QTest::newRow("one of that name") << QStringList() << "groceries" << true << QString();
     QTest::newRow("none of that name") << QStringList() << "Boat" << false << QString();

@@ -32,13 +32,14 @@ CsvColumnMapping columns(int date, int payee, int amount, int memo = -1, int cat
 
 QString counts(const ImportResult& r)
 {
-    return QStringLiteral("imported %1, duplicates %2, unparseable %3, database %4, other %5%6")
+    return QStringLiteral("imported %1, duplicates %2, unparseable %3, database %4, other %5%6%7")
         .arg(r.imported)
         .arg(r.duplicatesSkipped)
         .arg(r.unparseableSkipped)
         .arg(r.databaseErrorSkipped)
         .arg(r.metadataSkipped + r.unmappedSkipped + r.transfersLinked + r.retroactiveLinks)
-        .arg(r.failed ? QStringLiteral(", failed") : QString());
+        .arg(r.failed ? QStringLiteral(", failed") : QString())
+        .arg(r.uncategorizedSharedName ? QStringLiteral(", shared %1").arg(r.uncategorizedSharedName) : QString());
 }
 
 // "date|amount|payee|memo|category" of the account's rows, in date order.
@@ -305,21 +306,29 @@ private slots:
                  QStringLiteral("imported 3, duplicates 0, unparseable 0, database 0, other 0"));
     }
 
+    // Category texts read as the register reads them, but for letter case
+    // (food is not Food): a label names its category, a shared name none.
     void newCategories()
     {
+        exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                            "('h', 'Housing', NULL, 'x', 'x'), ('hm', 'Maintenance', 'h', 'x', 'x'), "
+                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x')"));
         const QByteArray file("2024-03-01,A,1,Food\n2024-03-02,B,1,food\n2024-03-03,C,1,Travel\n"
                               "2024-03-04,D,1,Travel\n2024-03-05,E,1,Travel\n2024-03-06,F,1,Groceries\n"
-                              "2024-03-07,G,1,\n");
+                              "2024-03-07,G,1,\n2024-03-08,H,1,Housing > Maintenance\n2024-03-09,I,1,Maintenance\n");
         QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
         QCOMPARE(counts(import(file, columns(0, 1, 2, -1, 3))),
-                 QStringLiteral("imported 7, duplicates 0, unparseable 0, database 0, other 0"));
+                 QStringLiteral("imported 9, duplicates 0, unparseable 0, database 0, other 0, shared 1"));
         QCOMPARE(changed.size(), 3);
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(name, ',') FROM (SELECT name FROM categories "
                                        "WHERE category_type = 'expense' ORDER BY name)"))
                      .toString(),
-                 QStringLiteral("Food,Groceries,Travel,food"));
+                 QStringLiteral("Food,Groceries,Housing,Maintenance,Maintenance,Transportation,Travel,food"));
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE category_id = 'c1'")).toInt(), 1);
-        QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE category_id IS NULL")).toInt(), 1);
+        QCOMPARE(scalar(QStringLiteral("SELECT group_concat(payee || ':' || COALESCE(category_id, '-')) FROM "
+                                       "transactions WHERE payee IN ('G', 'H', 'I')"))
+                     .toString(),
+                 QStringLiteral("G:-,H:hm,I:-"));
     }
 
     // Progress every 100 rows and at the end, inside one open transaction

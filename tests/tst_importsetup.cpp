@@ -380,10 +380,12 @@ void TestImportSetup::summary_data()
     QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("read");
 
-    ImportResult all{1, 2, 3, 4, 5, 6, 7, 8, false};
+    ImportResult all{1, 2, 3, 4, 5, 6, 7, 8, false, 9};
     QTest::newRow("every count")
         << all
-        << "Import complete!||1 transaction(s) imported|6 transfer(s) linked across accounts|"
+        << "Import complete!||1 transaction(s) imported|"
+           "9 transaction(s) imported without a category (category name shared by several categories)|"
+           "6 transfer(s) linked across accounts|"
            "  (including 7 linked to previously imported row(s))|2 duplicate(s) skipped|"
            "3 record(s) skipped (unparseable)|4 metadata record(s) skipped|"
            "5 record(s) skipped (unmapped source account)|8 record(s) skipped (database error — see log)"

@@ -20,7 +20,7 @@ namespace {
 QString counts(const ImportResult& r)
 {
     return QStringLiteral("imported %1, duplicates %2, unparseable %3, metadata %4, unmapped %5, linked %6, "
-                          "retroactive %7, database %8%9")
+                          "retroactive %7, database %8%9%10")
         .arg(r.imported)
         .arg(r.duplicatesSkipped)
         .arg(r.unparseableSkipped)
@@ -29,7 +29,8 @@ QString counts(const ImportResult& r)
         .arg(r.transfersLinked)
         .arg(r.retroactiveLinks)
         .arg(r.databaseErrorSkipped)
-        .arg(r.failed ? QStringLiteral(", failed") : QString());
+        .arg(r.failed ? QStringLiteral(", failed") : QString())
+        .arg(r.uncategorizedSharedName ? QStringLiteral(", shared %1").arg(r.uncategorizedSharedName) : QString());
 }
 
 // "account date amount payee|memo|category|link|dest|version status": the
@@ -375,20 +376,26 @@ private slots:
     {
         exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
                             "VALUES ('e', 'a1', '2024-01-09', 'ACME', 900, 'x', 'x')"));
+        exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                            "('h', 'Housing', NULL, 'x', 'x'), ('hm', 'Maintenance', 'h', 'x', 'x'), "
+                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x')"));
         const QString path = writeFile(
             QStringLiteral("Mixed.QIF"),
-            qif({"!Type:Cat", "NInterest", "I", "^", "NFood", "^", "NTravel", "E", "^", "!Type:Memorized", "PRent",
+            qif({"!Type:Cat", "NInterest", "I", "^", "NFood", "^", "NTravel", "E", "^", "NMaintenance", "^",
+                 "!Type:Memorized", "PRent",
                  "^", "!Type:Bank", "D1/1/24", "T1", "NBuy", "YACME", "LInterest", "^", "D1/2/24", "T2", "YACME",
                  "Lfood", "^", "D1/3/24", "T3", "N101", "LFood", "^", "D1/4/24", "T4", "L[Elsewhere]", "^", "D1/5/24",
                  "T5", "LTravel/Trip", "^", "D1/6/24", "T6", "PShop", "N7", "LGifts", "^", "D1/7/24", "T-100",
                  "PMarket", "SFood", "EBread", "$-60", "S[Savings]", "Emove", "$-30", "S", "$-10", "^", "D1/8/24",
                  "T-5", "PMarket", "S[Visa]", "$-5", "^", "D1/9/24", "T9", "YACME", "^", "D1/9/24", "T9", "YACME", "^",
-                 "D1/10/24", "^", "D1/11/24", "T11", "^"}));
+                 "D1/10/24", "^", "D1/11/24", "T11", "^", "D1/12/24", "T12", "LHousing:Maintenance", "^",
+                 "D1/13/24", "T13", "LMaintenance", "^", "D1/14/24", "T14", "Lhousing > maintenance", "^",
+                 "D1/15/24", "T15", "SMaintenance", "$15", "^"}));
         QSignalSpy started(m_service.get(), &ImportService::importStarted);
         QCOMPARE(counts(import({path}, {{path.toUpper(), "a1"}})),
-                 QStringLiteral("imported 10, duplicates 1, unparseable 1, metadata 1, unmapped 0, linked 0, "
-                                "retroactive 0, database 0"));
-        QCOMPARE(started.at(0).at(0).toInt(), 11);
+                 QStringLiteral("imported 14, duplicates 1, unparseable 1, metadata 1, unmapped 0, linked 0, "
+                                "retroactive 0, database 0, shared 2"));
+        QCOMPARE(started.at(0).at(0).toInt(), 15);
         QCOMPARE(storedRows(),
                  (QStringList{"a1 2024-01-01 100 Buy: ACME||Interest|||1 pending",
                               "a1 2024-01-02 200 ACME||food|||1 pending", "a1 2024-01-03 300 101||Food|||1 pending",
@@ -397,17 +404,25 @@ private slots:
                               "a1 2024-01-06 600 Shop||Gifts|||1 pending",
                               "a1 2024-01-07 -10000 Market|||||1 pending", "a1 2024-01-08 -500 Market|||||1 pending",
                               "a1 2024-01-09 900 ACME|||||1 pending", "a1 2024-01-09 900 ACME|||||1 pending",
-                              "a1 2024-01-11 1100 Imported transaction|||||1 pending"}));
-        // Names differing in case are different categories; the list's
-        // entries come first, then the records' in their order.
-        QCOMPARE(column("SELECT name || ':' || category_type FROM categories ORDER BY rowid"),
-                 (QStringList{"Food:expense", "Interest:income", "Travel:expense", "food:expense", "Gifts:expense",
-                              "Transfers:transfer", "Uncategorized:expense"}));
+                              "a1 2024-01-11 1100 Imported transaction|||||1 pending",
+                              "a1 2024-01-12 1200 Imported transaction||Maintenance|||1 pending",
+                              "a1 2024-01-13 1300 Imported transaction|||||1 pending",
+                              "a1 2024-01-14 1400 Imported transaction||Maintenance|||1 pending",
+                              "a1 2024-01-15 1500 Imported transaction|||||1 pending"}));
+        QCOMPARE(column("SELECT date FROM transactions WHERE category_id = 'hm'"),
+                 (QStringList{"2024-01-12", "2024-01-14"}));
+        // Names differing in case are different categories, and a shared
+        // name makes none; the list's entries come first, then the records'
+        // in their order.
+        QCOMPARE(column("SELECT name || ':' || category_type FROM categories WHERE parent_id IS NULL ORDER BY rowid"),
+                 (QStringList{"Food:expense", "Housing:expense", "Transportation:expense", "Interest:income",
+                              "Travel:expense", "food:expense", "Gifts:expense", "Transfers:transfer",
+                              "Uncategorized:expense"}));
         QCOMPARE(column("SELECT c.name || ' ' || s.amount || ' ' || s.memo FROM split_lines s JOIN transactions t "
                         "ON t.id = s.transaction_id JOIN categories c ON c.id = s.category_id "
                         "WHERE t.is_split = 1 ORDER BY t.date, s.rowid"),
                  (QStringList{"Food -6000 Bread", "Transfers -3000 [\u2192 Savings] move", "Uncategorized -1000 ",
-                              "Transfers -500 [\u2192 Visa]"}));
+                              "Transfers -500 [\u2192 Visa]", "Uncategorized 1500 "}));
     }
 
     void recordsWithoutAccountAreKeyedByPath()

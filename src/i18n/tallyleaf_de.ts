@@ -682,6 +682,13 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n transaction(s) imported without a category (category name shared by several categories)</source>
+        <translation>
+            <numerusform>%n Buchung ohne Kategorie importiert (Kategoriename mehrfach vergeben)</numerusform>
+            <numerusform>%n Buchungen ohne Kategorie importiert (Kategoriename mehrfach vergeben)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
         <translation>
             <numerusform>%n Umbuchung kontenübergreifend verknüpft</numerusform>

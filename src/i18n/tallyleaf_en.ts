@@ -678,6 +678,13 @@ Please check file permissions and try again.</source>
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n transaction(s) imported without a category (category name shared by several categories)</source>
+        <translation>
+            <numerusform>%n transaction imported without a category (category name shared by several categories)</numerusform>
+            <numerusform>%n transactions imported without a category (category name shared by several categories)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
         <translation>
             <numerusform>%n transfer linked across accounts</numerusform>

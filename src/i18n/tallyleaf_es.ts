@@ -682,6 +682,13 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n transaction(s) imported without a category (category name shared by several categories)</source>
+        <translation>
+            <numerusform>%n transacción importada sin categoría (nombre de categoría compartido por varias categorías)</numerusform>
+            <numerusform>%n transacciones importadas sin categoría (nombre de categoría compartido por varias categorías)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
         <translation>
             <numerusform>%n transferencia vinculada entre cuentas</numerusform>

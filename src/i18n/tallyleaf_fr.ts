@@ -682,6 +682,13 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n transaction(s) imported without a category (category name shared by several categories)</source>
+        <translation>
+            <numerusform>%n opération importée sans catégorie (nom de catégorie partagé par plusieurs catégories)</numerusform>
+            <numerusform>%n opérations importées sans catégorie (nom de catégorie partagé par plusieurs catégories)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
         <translation>
             <numerusform>%n virement lié entre comptes</numerusform>

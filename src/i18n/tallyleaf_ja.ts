@@ -676,6 +676,12 @@ Please check file permissions and try again.</source>
         </translation>
     </message>
     <message numerus="yes">
+        <source>%n transaction(s) imported without a category (category name shared by several categories)</source>
+        <translation>
+            <numerusform>%n 件の取引をカテゴリなしでインポートしました（カテゴリ名が複数のカテゴリで共有されています）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
         <translation>
             <numerusform>%n 件の振替を口座間で関連付けました</numerusform>

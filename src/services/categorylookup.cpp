@@ -3,66 +3,79 @@
 #include <QCoreApplication>
 #include <QHash>
 
-#include <functional>
-
 namespace CategoryLookup {
 
 namespace {
 
 const QLatin1String kSeparator(" > ");
 
-// The categories whose text is `key`: the exact matches, or when there are
-// none those that differ only in letter case.
-QList<const Category*> matches(const QList<Category>& categories, const QString& key,
-                               const std::function<QString(const Category&)>& textOf)
+// The key under which texts equal but for letter case meet.
+QString folded(const QString& text)
 {
-    QList<const Category*> exact;
-    QList<const Category*> folded;
-    for (const Category& category : categories) {
-        const QString text = textOf(category);
-        if (text.compare(key, Qt::CaseInsensitive) != 0)
-            continue;
-        if (text == key)
-            exact.append(&category);
-        folded.append(&category);
-    }
-    return exact.isEmpty() ? folded : exact;
+    return text.toCaseFolded();
 }
+
+} // namespace
 
 // What typed text names: the one category found, or else the categories
 // of the first reading that found several (none when no reading found
 // any) with the text they share.
-struct Reading
+struct Index::Reading
 {
     QString id;
-    QList<const Category*> shared;
+    QList<int> shared;
     QString sharedText;
 };
 
-// "Parent > Child" when the parent is among the categories, else the name.
-QString labelOf(const Category& category, const QHash<QString, QString>& names)
+Index::Index(const QList<Category>& categories, Qt::CaseSensitivity names)
+    : m_names(names)
 {
-    const auto parent = category.parentId.isEmpty() ? names.cend() : names.constFind(category.parentId);
-    return parent == names.cend() ? category.name : *parent + kSeparator + category.name;
-}
-
-QHash<QString, QString> namesById(const QList<Category>& categories)
-{
-    QHash<QString, QString> names;
+    // Every parent's name is known before the labels are made.
     for (const Category& category : categories)
-        names.insert(category.id, category.name);
-    return names;
+        m_nameById.insert(category.id, category.name);
+    for (const Category& category : categories)
+        add(category);
 }
 
-Reading read(const QList<Category>& categories, const QHash<QString, QString>& names, const QString& typed)
+void Index::add(const Category& category)
+{
+    const int i = int(m_categories.size());
+    m_categories.append(category);
+    m_nameById.insert(category.id, category.name);
+    const QString label = labelOf(category);
+    m_byName[category.name].append(i);
+    m_byFoldedName[folded(category.name)].append(i);
+    m_byLabel[label].append(i);
+    m_byFoldedLabel[folded(label)].append(i);
+}
+
+// "Parent > Child" when the parent is among the categories, else the name.
+QString Index::labelOf(const Category& category) const
+{
+    const auto parent = category.parentId.isEmpty() ? m_nameById.cend() : m_nameById.constFind(category.parentId);
+    return parent == m_nameById.cend() ? category.name : *parent + kSeparator + category.name;
+}
+
+// The categories whose text is `key`: the exact matches, or when there are
+// none and `sensitivity` allows, those that differ only in letter case.
+QList<int> Index::matches(const QHash<QString, QList<int>>& exact, const QHash<QString, QList<int>>& foldedTexts,
+                          const QString& key, Qt::CaseSensitivity sensitivity) const
+{
+    const auto found = exact.constFind(key);
+    if (found != exact.cend() || sensitivity == Qt::CaseSensitive)
+        return found != exact.cend() ? *found : QList<int>();
+    return foldedTexts.value(folded(key));
+}
+
+Index::Reading Index::read(const QString& typed) const
 {
     Reading reading;
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return reading;
-    const auto take = [&reading](const QList<const Category*>& found, const QString& key) {
+    const auto take = [this, &reading](const QList<int>& found, const QString& key) {
         if (found.size() == 1) {
-            reading.id = found.first()->id;
+            reading.id = m_categories.at(found.first()).id;
             return true;
         }
         if (found.size() > 1 && reading.shared.isEmpty()) {
@@ -71,37 +84,37 @@ Reading read(const QList<Category>& categories, const QHash<QString, QString>& n
         }
         return false;
     };
-    const auto name = [](const Category& category) { return category.name; };
-    if (take(matches(categories, text, name), text))
+    if (take(matches(m_byName, m_byFoldedName, text, m_names), text))
         return reading;
-    const auto label = [&names](const Category& category) { return labelOf(category, names); };
-    if (take(matches(categories, text, label), text))
+    // A top-level category's label is its bare name.
+    const Qt::CaseSensitivity labels = text.contains(kSeparator) ? Qt::CaseInsensitive : m_names;
+    if (take(matches(m_byLabel, m_byFoldedLabel, text, labels), text))
         return reading;
     const qsizetype last = text.lastIndexOf(kSeparator);
     if (last >= 0) {
         const QString child = text.mid(last + kSeparator.size()).trimmed();
-        take(matches(categories, child, name), child);
+        take(matches(m_byName, m_byFoldedName, child, m_names), child);
     }
     return reading;
 }
 
-} // namespace
-
-QString idForTypedText(const QList<Category>& categories, const QString& typed)
+QString Index::idFor(const QString& typed, bool* shared) const
 {
-    return read(categories, namesById(categories), typed).id;
+    const Reading reading = read(typed);
+    if (shared)
+        *shared = reading.id.isEmpty() && !reading.shared.isEmpty();
+    return reading.id;
 }
 
-QString sharedNameRefusal(const QList<Category>& categories, const QString& typed)
+QString Index::sharedNameRefusal(const QString& typed) const
 {
-    const QHash<QString, QString> names = namesById(categories);
-    const Reading reading = read(categories, names, typed);
+    const Reading reading = read(typed);
     if (!reading.id.isEmpty() || reading.shared.isEmpty())
         return QString();
     QStringList labels;
-    for (const Category* category : reading.shared) {
+    for (const int i : reading.shared) {
         //: One category name, quoted, in a list of them.
-        labels << QCoreApplication::translate("CategoryLookup", "\"%1\"").arg(labelOf(*category, names));
+        labels << QCoreApplication::translate("CategoryLookup", "\"%1\"").arg(labelOf(m_categories.at(i)));
     }
     labels.sort();
     const int count = int(reading.shared.size());
@@ -126,6 +139,16 @@ QString sharedNameRefusal(const QList<Category>& categories, const QString& type
     }
     return QCoreApplication::translate("CategoryLookup", "%n categories are named \"%1\": type %2.", nullptr, count)
         .arg(name, choices);
+}
+
+QString idForTypedText(const QList<Category>& categories, const QString& typed)
+{
+    return Index(categories).idFor(typed);
+}
+
+QString sharedNameRefusal(const QList<Category>& categories, const QString& typed)
+{
+    return Index(categories).sharedNameRefusal(typed);
 }
 
 bool nameTaken(const QList<Category>& categories, const QString& parentId, const QString& name,

@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,5 +29,42 @@ QString sharedNameRefusal(const QList<Category>& categories, const QString& type
 // two such entries could not be told apart in any list.
 bool nameTaken(const QList<Category>& categories, const QString& parentId, const QString& name,
                const QString& exceptId);
+
+// The categories arranged for reading many texts: built once, each reading
+// then costs a few hash look-ups (an import reads a text per row). The
+// reading is the one of idForTypedText and sharedNameRefusal, except that
+// with `names` case-sensitive a bare name matches only as written (an
+// import's "food" is not the category "Food").
+class Index
+{
+public:
+    explicit Index(const QList<Category>& categories = {}, Qt::CaseSensitivity names = Qt::CaseInsensitive);
+
+    // A category made after the index was built, which no other category
+    // has as its parent.
+    void add(const Category& category);
+
+    // As idForTypedText; `shared` (when given) tells whether the text names
+    // none because several categories share what it says.
+    QString idFor(const QString& typed, bool* shared = nullptr) const;
+    QString sharedNameRefusal(const QString& typed) const;
+
+private:
+    struct Reading;
+    Reading read(const QString& typed) const;
+    QList<int> matches(const QHash<QString, QList<int>>& exact, const QHash<QString, QList<int>>& folded,
+                       const QString& key, Qt::CaseSensitivity sensitivity) const;
+    QString labelOf(const Category& category) const;
+
+    Qt::CaseSensitivity m_names;
+    QList<Category> m_categories;
+    QHash<QString, QString> m_nameById;
+    // Positions in m_categories, in its order, by name and by label, as
+    // written and case-folded.
+    QHash<QString, QList<int>> m_byName;
+    QHash<QString, QList<int>> m_byFoldedName;
+    QHash<QString, QList<int>> m_byLabel;
+    QHash<QString, QList<int>> m_byFoldedLabel;
+};
 
 } // namespace CategoryLookup

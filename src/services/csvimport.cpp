@@ -275,7 +275,7 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         dates = scan.dates();
     }
     QHash<QString, int> storedKeys = loadDuplicateKeys(accountId);
-    QHash<QString, QString> categoryIds = loadCategoryIds();
+    CategoryLookup::Index categories = loadCategories();
 
     if (!openImport(total, result))
         return result;
@@ -317,11 +317,13 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
         t.updatedAt = t.createdAt;
 
         bool written = true;
+        bool sharedName = false;
         if (!record.category.isEmpty()) {
-            t.categoryId = categoryIdFor(record.category, CategoryType::Expense, categoryIds);
+            t.categoryId = categoryIdFor(record.category, CategoryType::Expense, categories, &sharedName);
             // Without its category the row would be imported as something
-            // it is not.
-            written = !t.categoryId.isEmpty();
+            // it is not; a name several categories share names none, and
+            // the row goes in without one rather than under a guess.
+            written = sharedName || !t.categoryId.isEmpty();
         }
         if (written)
             written = m_transactions->insert(t);
@@ -334,6 +336,8 @@ ImportResult ImportService::importCsv(const QString& filePath, const QString& ac
             continue;
         }
         ++result.imported;
+        if (sharedName)
+            ++result.uncategorizedSharedName;
     }
 
     closeImport(result, total);

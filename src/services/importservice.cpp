@@ -220,28 +220,32 @@ QHash<QString, int> ImportService::loadDuplicateKeys(const QString& accountId) c
     return keys;
 }
 
-QHash<QString, QString> ImportService::loadCategoryIds() const
+CategoryLookup::Index ImportService::loadCategories() const
 {
-    QHash<QString, QString> ids;
-    const QList<Category> categories = m_categories->findAll();
-    for (const Category& c : categories)
-        ids.insert(c.name, c.id);
-    return ids;
+    // Names that differ in letter case are different categories in a file.
+    return CategoryLookup::Index(m_categories->findAll(), Qt::CaseSensitive);
 }
 
-QString ImportService::categoryIdFor(const QString& name, CategoryType type, QHash<QString, QString>& ids)
+QString ImportService::categoryIdFor(const QString& name, CategoryType type, CategoryLookup::Index& index,
+                                     bool* shared, const QString& otherText)
 {
-    const auto found = ids.constFind(name);
-    if (found != ids.constEnd())
-        return found.value();
+    bool isShared = false;
+    QString id = index.idFor(name, &isShared);
+    if (id.isEmpty() && !isShared && !otherText.isEmpty())
+        id = index.idFor(otherText, &isShared);
+    if (shared)
+        *shared = isShared;
+    if (!id.isEmpty() || isShared)
+        return id;
     Category category;
     category.id = newId();
-    category.name = name;
+    // As read: the white space around a text does not count.
+    category.name = name.trimmed();
     category.categoryType = type;
     category.createdAt = QDateTime::currentDateTimeUtc();
     category.updatedAt = category.createdAt;
     if (!m_categories->insert(category))
         return QString();
-    ids.insert(name, category.id);
+    index.add(category);
     return category.id;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/records.h"
+#include "services/categorylookup.h"
 #include "services/qifparser.h"
 
 #include <QDate>
@@ -101,9 +102,9 @@ private:
 // no amount.
 CsvRecord readCsvRecord(const QStringList& row, const CsvColumnMapping& mapping, const QHash<QString, QDate>& dates);
 
-// Outcome of one import. Every record processed lands in exactly one count;
-// `failed` means nothing of the import was kept (the counts then tell how
-// far it got).
+// Outcome of one import. Every record processed lands in exactly one of the
+// counts from `imported` to `databaseErrorSkipped`; `failed` means nothing of
+// the import was kept (the counts then tell how far it got).
 struct ImportResult
 {
     int imported = 0;
@@ -115,6 +116,9 @@ struct ImportResult
     int retroactiveLinks = 0;
     int databaseErrorSkipped = 0;
     bool failed = false;
+    // Of the imported: records left without a category (a split line under
+    // the catch-all) because several categories share the name they give.
+    int uncategorizedSharedName = 0;
 };
 
 // One account found in the QIF files, for the user to map to a target.
@@ -238,16 +242,19 @@ private:
     // Duplicate keys and retroactive candidates of a target account, read
     // once per import.
     AccountImportIndex& loadAccountIndex(QifRun& run, const QString& accountId);
-    // The record's category by name, inserted when missing; empty when that
-    // insert failed (then not tried again in this import).
-    QString qifCategoryId(QifRun& run, const QString& name, CategoryType type);
+    // The category a record's text names, inserted when none; empty when the
+    // name is shared (`shared` set) or that insert failed (then not tried
+    // again in this import). A QIF "Parent:Child" that names no category as
+    // written is read as "Parent > Child".
+    QString qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared = nullptr);
     QString qifPayee(const QifTransaction& record) const;
     // A transfer leg without a partner in the import: links it to a marked
     // row of an earlier import when one fits (returned, changed, for
     // writing after the leg), else puts the marker into the memo.
     std::optional<RetroactiveMatch> linkUnpaired(QifRun& run, const QifImportRecord& record, Transaction& t);
     bool writeRetroactiveLink(QifRun& run, const RetroactiveMatch& match);
-    bool storeSplitLines(QifRun& run, const QifImportRecord& record, const Transaction& t);
+    // `sharedName`: set when a line's category name is shared by several.
+    bool storeSplitLines(QifRun& run, const QifImportRecord& record, const Transaction& t, bool& sharedName);
     // Legs whose partner was not inserted lose their link and are treated
     // as unpaired; then the pairs are counted.
     bool settlePairs(QifRun& run);
@@ -255,11 +262,15 @@ private:
 
     // How many live rows of the account have each duplicate key.
     QHash<QString, int> loadDuplicateKeys(const QString& accountId) const;
-    // Exact name -> id of every live category.
-    QHash<QString, QString> loadCategoryIds() const;
-    // The id of the category with this exact name, inserting it (and adding
-    // it to `ids`) when there is none; empty when that insert fails.
-    QString categoryIdFor(const QString& name, CategoryType type, QHash<QString, QString>& ids);
+    // Every live category, for reading the files' category texts.
+    CategoryLookup::Index loadCategories() const;
+    // The category a file's text names, read as the register reads typed
+    // text (then, when given and that names none, `otherText`). A name no
+    // category has is inserted (and added to `index`); empty when that insert
+    // fails, and empty with `shared` set when several categories share what
+    // the text says: never a guess, never a new category.
+    QString categoryIdFor(const QString& name, CategoryType type, CategoryLookup::Index& index, bool* shared,
+                          const QString& otherText = QString());
 
     Database* m_database;
     TransactionRepository* m_transactions;

@@ -395,6 +395,8 @@ QStringList summaryLines(const ImportResult& r)
         if (n > 0)
             lines.append(counted(line, n));
     };
+    add(r.uncategorizedSharedName, QT_TRANSLATE_N_NOOP("ImportScreen", "%n transaction(s) imported without a category "
+                                                                       "(category name shared by several categories)"));
     add(r.transfersLinked, QT_TRANSLATE_N_NOOP("ImportScreen", "%n transfer(s) linked across accounts"));
     if (r.transfersLinked > 0)
         add(r.retroactiveLinks,

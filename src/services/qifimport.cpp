@@ -161,7 +161,7 @@ struct ImportService::QifRun
     QHash<QString, QString> sourceMap; // lower-cased source key -> target account id
     QList<QifImportRecord> records;
     QList<bool> inserted;
-    QHash<QString, QString> categoryIds;
+    CategoryLookup::Index categories;
     QSet<QString> refusedCategories;
     // Node-based: references handed out stay valid while others are added.
     std::map<QString, AccountImportIndex> indexes;
@@ -290,12 +290,25 @@ ImportService::AccountImportIndex& ImportService::loadAccountIndex(QifRun& run, 
     return index;
 }
 
-QString ImportService::qifCategoryId(QifRun& run, const QString& name, CategoryType type)
+QString ImportService::qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared)
 {
+    if (shared)
+        *shared = false;
     if (run.refusedCategories.contains(name))
         return QString();
-    const QString id = categoryIdFor(name, type, run.categoryIds);
-    if (id.isEmpty()) {
+    // QIF writes a subcategory "Parent:Child", the register "Parent > Child".
+    QString path;
+    if (name.contains(QLatin1Char(':'))) {
+        QStringList parts = name.split(QLatin1Char(':'));
+        for (QString& part : parts)
+            part = part.trimmed();
+        path = parts.join(QStringLiteral(" > "));
+    }
+    bool isShared = false;
+    const QString id = categoryIdFor(name, type, run.categories, &isShared, path);
+    if (shared)
+        *shared = isShared;
+    if (id.isEmpty() && !isShared) {
         run.refusedCategories.insert(name);
         if (transactionLost())
             abortQif(run, QStringLiteral("the database rolled the import back"));
@@ -382,24 +395,28 @@ bool ImportService::writeRetroactiveLink(QifRun& run, const RetroactiveMatch& ma
     return true;
 }
 
-bool ImportService::storeSplitLines(QifRun& run, const QifImportRecord& record, const Transaction& t)
+bool ImportService::storeSplitLines(QifRun& run, const QifImportRecord& record, const Transaction& t,
+                                    bool& sharedName)
 {
     QList<SplitLine> lines;
     lines.reserve(record.splits.size());
     for (const QifSplit& split : record.splits) {
-        // The table needs a category for every line: a line the file left
-        // without one is kept under a catch-all category instead of lost.
-        QString name = split.category;
-        CategoryType type = CategoryType::Expense;
-        if (name.isEmpty()) {
-            // Stored in the user's language, like the default categories.
-            name = split.transferAccount.isEmpty() ? tr("Uncategorized") : tr("Transfers");
-            type = split.transferAccount.isEmpty() ? CategoryType::Expense : CategoryType::Transfer;
-        }
         SplitLine line;
         line.id = newId();
         line.transactionId = t.id;
-        line.categoryId = qifCategoryId(run, name, type);
+        bool shared = false;
+        if (!split.category.isEmpty())
+            line.categoryId = qifCategoryId(run, split.category, CategoryType::Expense, &shared);
+        // The table needs a category for every line: a line the file left
+        // without one, or whose name several categories share, is kept
+        // under a catch-all category instead of lost or guessed.
+        if (!run.aborted && (split.category.isEmpty() || shared)) {
+            // Stored in the user's language, like the default categories.
+            const bool transfer = !split.transferAccount.isEmpty();
+            line.categoryId = qifCategoryId(run, transfer ? tr("Transfers") : tr("Uncategorized"),
+                                            transfer ? CategoryType::Transfer : CategoryType::Expense);
+        }
+        sharedName = sharedName || shared;
         if (run.aborted)
             return false;
         if (line.categoryId.isEmpty()) {
@@ -510,15 +527,15 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
     }
 
     pairTransfers(run.records);
-    run.categoryIds = loadCategoryIds();
+    run.categories = loadCategories();
     run.total = int(run.records.size());
     run.inserted = QList<bool>(run.total, false);
     if (!openImport(run.total, run.result))
         return run.result;
 
+    // Made only when no category answers to the name.
     for (const QifCategory& category : std::as_const(listCategories)) {
-        if (!run.categoryIds.contains(category.name))
-            qifCategoryId(run, category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
+        qifCategoryId(run, category.name, category.isIncome ? CategoryType::Income : CategoryType::Expense);
         if (run.aborted)
             return run.result;
     }
@@ -551,8 +568,9 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         t.isSplit = !record.splits.isEmpty();
         t.createdAt = QDateTime::currentDateTimeUtc();
         t.updatedAt = t.createdAt;
+        bool sharedName = false;
         if (!record.category.isEmpty())
-            t.categoryId = qifCategoryId(run, record.category, CategoryType::Expense);
+            t.categoryId = qifCategoryId(run, record.category, CategoryType::Expense, &sharedName);
         if (run.aborted)
             return run.result;
 
@@ -580,9 +598,11 @@ ImportResult ImportService::importQif(const QStringList& filePaths, const QHash<
         run.inserted[i] = true;
         if (match && !writeRetroactiveLink(run, *match))
             return run.result;
-        if (!record.splits.isEmpty() && !storeSplitLines(run, record, t))
+        if (!record.splits.isEmpty() && !storeSplitLines(run, record, t, sharedName))
             return run.result;
         ++run.result.imported;
+        if (sharedName)
+            ++run.result.uncategorizedSharedName;
     }
 
     if (!settlePairs(run))
