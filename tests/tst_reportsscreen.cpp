@@ -379,8 +379,8 @@ void TestReportsScreen::exportCurrentTab()
 
 // Every column at least as wide as its header and its cells need in the
 // table's font, as Qt measures them: after the font grows to Extra Large
-// under the open window, after a period change brings wider cells and after
-// reopening with wider data.
+// under the open window, after a period change brings wider cells, after
+// reopening with wider data and after the font shrinks back.
 void TestReportsScreen::columnsFitTheirContents()
 {
     ThemeManager* theme = m_state.themeManager();
@@ -439,6 +439,25 @@ void TestReportsScreen::columnsFitTheirContents()
     problem = tooNarrow();
     QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("reopened: ") + problem));
 
+    // Back to the default size: every column but the stretched last one is
+    // narrower again, and still wide enough.
+    const auto widths = [this] {
+        QList<int> all;
+        for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
+            for (int c = 0; c + 1 < m_screen->table(tab)->columnCount(); ++c)
+                all << m_screen->table(tab)->columnWidth(c);
+        }
+        return all;
+    };
+    const QList<int> large = widths();
+    theme->setFontScale(100);
+    QTRY_COMPARE(m_screen->table(0)->font().pointSize(), QApplication::font().pointSize());
+    const QList<int> small = widths();
+    for (qsizetype i = 0; i < large.size(); ++i)
+        QVERIFY2(small.at(i) < large.at(i), qPrintable(QStringLiteral("column %1 of all: %2 px, was %3 px")
+                                                           .arg(i).arg(small.at(i)).arg(large.at(i))));
+    problem = tooNarrow(false);
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("font shrunk: ") + problem));
 }
 
 TALLYLEAF_TEST_MAIN(TestReportsScreen)
