@@ -261,10 +261,9 @@ struct RawStatement
 #define IN_RANGE " AND t.date >= ? AND t.date <= ?"
 #define CATEGORY_SCAN "SELECT category_id, amount FROM (" CATEGORY_AMOUNTS IN_RANGE ")"
 #define CATEGORY_LABELS                                                                                                \
-    "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories WHERE deleted_at IS "    \
-    "NULL GROUP BY name HAVING COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS name, c.tax_category "  \
-    "AS tax_category, c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN categories p ON p.id = "       \
-    "c.parent_id"
+    "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories GROUP BY name HAVING " \
+    "COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS name, c.tax_category AS tax_category, "          \
+    "c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN categories p ON p.id = c.parent_id"
 #define ACCOUNT_SUMMARY                                                                                                \
     "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 " \
     "END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, " \
@@ -289,7 +288,7 @@ const RawStatement kServiceStatements[] = {
     {NoRange, "SELECT id, name, tax_category FROM (" CATEGORY_LABELS ")"},
     {NoRange, ACCOUNT_SUMMARY},
     {NoRange, "SELECT id, name FROM accounts"},
-    {NoRange, "SELECT id, COALESCE(name, '') FROM categories"},
+    {NoRange, "SELECT id, COALESCE(name, '') FROM (" CATEGORY_LABELS ")"},
     {AllTime, "SELECT t.date, t.account_id, t.payee, t.category_id, t.memo, t.amount FROM transactions t WHERE "
               "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? ORDER BY t.date"},
 };
@@ -321,8 +320,8 @@ const RawStatement kFirstStatements[] = {
     {NoRange, ACCOUNT_SUMMARY},
     {AllTime, "SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS category_name,        "
               "COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id LEFT "
-              "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? "
-              "ORDER BY t.date, t.payee"},
+              "JOIN (" CATEGORY_LABELS ") c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND "
+              "t.date <= ? ORDER BY t.date, t.payee"},
 };
 
 template <size_t N>

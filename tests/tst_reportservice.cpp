@@ -304,9 +304,10 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("all") << kAll << kAll
                              << QStringList{"2024-01-01|Zeta|A||note|-1", "2024-01-01|Alpha|B|Food||-2",
-                                            "2024-01-31|Zeta|A|Maintenance||-3"};
+                                            "2024-01-31|Zeta|A|Food > Maintenance||-3"};
         QTest::newRow("account") << QStringLiteral("a2") << kAll << QStringList{"2024-01-01|Alpha|B|Food||-2"};
-        QTest::newRow("category") << kAll << QStringLiteral("m2") << QStringList{"2024-01-31|Zeta|A|Maintenance||-3"};
+        QTest::newRow("category") << kAll << QStringLiteral("m2")
+                                  << QStringList{"2024-01-31|Zeta|A|Food > Maintenance||-3"};
         QTest::newRow("both, no match") << QStringLiteral("a2") << QStringLiteral("m2") << QStringList{};
     }
     void transactionList()
@@ -346,18 +347,18 @@ private slots:
                  QStringList({"Food > Maintenance|-300|0|300"}));
     }
 
-    // Categories that share a name: each live one has its own row, under
-    // its parent's name; a deleted one joins the row of its label; a name
-    // shared with deleted categories only stays as it is. The quick ways
-    // and the statements agree.
+    // Categories that share a name, deleted ones included, have rows of
+    // their own under their parents' names; a deleted one joins a live
+    // one's row only when both have the same parent and name. The quick
+    // ways and the statements agree.
     void sharedCategoryNames()
     {
         exec(QStringLiteral(
             "INSERT INTO categories (id, name, parent_id, is_tax_relevant, tax_category, created_at, updated_at, "
             "deleted_at) VALUES ('home', 'Housing', NULL, 0, NULL, 'x', 'x', NULL), "
-            "('car', 'Transportation', NULL, 0, NULL, 'x', 'x', NULL), "
+            "('car', 'Transportation', NULL, 0, NULL, 'x', 'x', 'D'), "
             "('hm', 'Maintenance', 'home', 1, 'repairs', 'x', 'x', NULL), "
-            "('cm', 'Maintenance', 'car', 1, 'repairs', 'x', 'x', NULL), "
+            "('cm', 'Maintenance', 'car', 1, 'repairs', 'x', 'x', 'D'), "
             "('old', 'Maintenance', 'home', 1, 'repairs', 'x', 'x', 'D'), "
             "('sal2', 'Salary', 'home', 1, 'w2_wages', 'x', 'x', 'D')"));
         rows("('h1', 'a1', '2024-03-01', -8500, 'P', 'hm', 0, NULL, NULL, NULL), "
@@ -377,13 +378,14 @@ private slots:
                      QStringList({"Housing > Maintenance|-8600", "Transportation > Maintenance|-4000"}));
             QCOMPARE(lines(m_reports->taxReport(cf, ct)),
                      QStringList({"Housing > Maintenance|repairs|-8600", "Transportation > Maintenance|repairs|-4000",
-                                  "Salary|w2_wages|800"}));
+                                  "Housing > Salary|w2_wages|300", "Salary|w2_wages|500"}));
             QCOMPARE(lines(m_reports->yearOverYear(pf, pt, cf, ct, kAll)),
-                     QStringList({"Housing > Maintenance|0|-8600|-8600", "Maintenance|-700|0|700",
-                                  "Salary|0|800|800", "Transportation > Maintenance|0|-4000|-4000"}));
-            // The list names each transaction's own category.
+                     QStringList({"Housing > Maintenance|0|-8600|-8600", "Housing > Salary|0|300|300",
+                                  "Maintenance|-700|0|700", "Salary|0|500|500",
+                                  "Transportation > Maintenance|0|-4000|-4000"}));
+            // The list labels each transaction's category as the reports do.
             QCOMPARE(m_reports->transactionList(cf, ct, kAll, QStringLiteral("cm")).first().categoryName,
-                     QStringLiteral("Maintenance"));
+                     QStringLiteral("Transportation > Maintenance"));
         }
     }
 

@@ -310,22 +310,35 @@ void TestReportsScreen::exportCurrentTab_data()
     QTest::addColumn<QString>("expected"); // file text; "-" no file
     QTest::addColumn<QStringList>("chooser");
     QTest::addColumn<bool>("warns");
-    QTest::addColumn<bool>("noRows");
+    QTest::addColumn<QString>("change"); // SQL run once the window is open; "" none
     const QStringList income{"Export CSV|income_vs_expenses.csv|CSV Files (*.csv)"};
     QTest::newRow("income vs expenses with its Total")
         << int(ReportsScreen::IncomeVsExpensesTab) << "out.csv"
         << "\"Month\",\"Income\",\"Expenses\",\"Net\"\n\"2024-01\",\"$2,500.00\",\"-$123.45\",\"$2,376.55\"\n"
            "\"2024-02\",\"$1.23\",\"-$50.00\",\"-$48.77\"\n\"Total\",\"$2,501.23\",\"-$173.45\",\"$2,327.78\"\n"
-        << income << false << false;
+        << income << false << "";
     QTest::newRow("replaces a file") << int(ReportsScreen::TaxReportTab) << "old.csv"
                                      << "\"Category\",\"Tax Code\",\"Total\"\n\"Salary\",\"w2_wages\",\"$2,500.00\"\n"
-                                     << QStringList{"Export CSV|tax_report.csv|CSV Files (*.csv)"} << false << false;
+                                     << QStringList{"Export CSV|tax_report.csv|CSV Files (*.csv)"} << false << "";
     QTest::newRow("cancelled") << int(ReportsScreen::IncomeVsExpensesTab) << ""
-                               << "-" << income << false << false;
+                               << "-" << income << false << "";
     QTest::newRow("unwritable") << int(ReportsScreen::IncomeVsExpensesTab) << "missing/dir/out.csv"
-                                << "-" << income << true << false;
+                                << "-" << income << true << "";
     QTest::newRow("empty tab, no dialog") << int(ReportsScreen::PayeeSummaryTab) << "out.csv"
-                                          << "-" << QStringList() << false << true;
+                                          << "-" << QStringList() << false << "DELETE FROM transactions";
+    // A name shared with a deleted category is shown under its parent, as
+    // in the other tabs.
+    QTest::newRow("transactions, shared category name")
+        << int(ReportsScreen::TransactionsTab) << "out.csv"
+        << "\"Date\",\"Account\",\"Payee\",\"Category\",\"Memo\",\"Amount\"\n"
+           "\"1/5/24\",\"Checking\",\"Grocer\",\"Rent > Salary\",\"weekly\",\"-$123.45\"\n"
+           "\"1/20/24\",\"Checking\",\"Employer\",\"Salary\",\"\",\"$2,500.00\"\n"
+           "\"2/3/24\",\"Checking\",\"Grocer\",\"Rent > Salary\",\"\",\"-$50.00\"\n"
+           "\"2/10/24\",\"Checking\",\"Transfer\",\"\",\"\",\"-$1,000.00\"\n"
+           "\"2/10/24\",\"Savings\",\"Transfer\",\"\",\"\",\"$1,000.00\"\n"
+           "\"2/15/24\",\"Savings\",\"Bank\",\"\",\"\",\"$1.23\"\n"
+        << QStringList{"Export CSV|transactions.csv|CSV Files (*.csv)"} << false
+        << "UPDATE categories SET name = 'Salary', parent_id = 'rent', deleted_at = 'D' WHERE id = 'food'";
 }
 
 void TestReportsScreen::exportCurrentTab()
@@ -335,7 +348,7 @@ void TestReportsScreen::exportCurrentTab()
     QFETCH(QString, expected);
     QFETCH(QStringList, chooser);
     QFETCH(bool, warns);
-    QFETCH(bool, noRows);
+    QFETCH(QString, change);
     QTemporaryDir dir;
     m_chosenPath = path.isEmpty() ? QString() : dir.filePath(path);
     if (path == QLatin1String("old.csv")) {
@@ -344,8 +357,8 @@ void TestReportsScreen::exportCurrentTab()
         old.write("previous content that is longer than the report itself, all of it replaced");
     }
     openOn2024();
-    if (noRows)
-        exec(QStringLiteral("DELETE FROM transactions"));
+    if (!change.isEmpty())
+        exec(change);
     field<QTabWidget>(m_screen.get(), "reportTabs")->setCurrentIndex(tab); // runs again
     field<QPushButton>(m_screen.get(), "exportButton")->click();
 
@@ -366,8 +379,8 @@ void TestReportsScreen::exportCurrentTab()
 
 // Every column at least as wide as its header and its cells need in the
 // table's font, as Qt measures them: after the font grows to Extra Large
-// under the open window, after a period change brings wider cells and after
-// reopening with wider data.
+// under the open window, after a period change brings wider cells, after
+// reopening with wider data and after the font shrinks back.
 void TestReportsScreen::columnsFitTheirContents()
 {
     ThemeManager* theme = m_state.themeManager();
@@ -425,6 +438,26 @@ void TestReportsScreen::columnsFitTheirContents()
     m_screen->show();
     problem = tooNarrow();
     QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("reopened: ") + problem));
+
+    // Back to the default size: every column but the stretched last one is
+    // narrower again, and still wide enough.
+    const auto widths = [this] {
+        QList<int> all;
+        for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
+            for (int c = 0; c + 1 < m_screen->table(tab)->columnCount(); ++c)
+                all << m_screen->table(tab)->columnWidth(c);
+        }
+        return all;
+    };
+    const QList<int> large = widths();
+    theme->setFontScale(100);
+    QTRY_COMPARE(m_screen->table(0)->font().pointSize(), QApplication::font().pointSize());
+    const QList<int> small = widths();
+    for (qsizetype i = 0; i < large.size(); ++i)
+        QVERIFY2(small.at(i) < large.at(i), qPrintable(QStringLiteral("column %1 of all: %2 px, was %3 px")
+                                                           .arg(i).arg(small.at(i)).arg(large.at(i))));
+    problem = tooNarrow(false);
+    QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("font shrunk: ") + problem));
 }
 
 TALLYLEAF_TEST_MAIN(TestReportsScreen)

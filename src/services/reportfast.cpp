@@ -217,12 +217,13 @@ QString categoryAmounts(bool withTransfers)
 QString categoryLabels()
 {
     // The shared names are found once; each category's parent is one
-    // lookup by its key.
+    // lookup by its key. Deleted categories count: their past rows must not
+    // merge with a live namesake's once the other one is gone.
     return QStringLiteral(
-        "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories WHERE "
-        "deleted_at IS NULL GROUP BY name HAVING COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS "
-        "name, c.tax_category AS tax_category, c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN "
-        "categories p ON p.id = c.parent_id");
+        "SELECT c.id AS id, CASE WHEN p.id IS NOT NULL AND c.name IN (SELECT name FROM categories GROUP BY name "
+        "HAVING COUNT(*) > 1) THEN p.name || ' > ' || c.name ELSE c.name END AS name, c.tax_category AS "
+        "tax_category, c.is_tax_relevant AS is_tax_relevant FROM categories c LEFT JOIN categories p ON p.id = "
+        "c.parent_id");
 }
 
 std::optional<QList<CategorySpendingRow>> categorySpending(QSqlDatabase* database, QDate from, QDate to,
@@ -391,7 +392,8 @@ std::optional<QList<TransactionListRow>> transactionList(QSqlDatabase* database,
     }
     QHash<QByteArray, QString> categoryNames;
     {
-        Statement s(db, QStringLiteral("SELECT id, COALESCE(name, '') FROM categories"), {});
+        Statement s(db, QLatin1String("SELECT id, COALESCE(name, '') FROM (") + categoryLabels() + QLatin1Char(')'),
+                    {});
         if (!s.isValid())
             return std::nullopt;
         while (s.next()) {

@@ -58,8 +58,9 @@ QString categoryAmounts(bool withTransfers);
 // Every category, soft-deleted ones included, with the text the reports
 // group and show it by: columns id, name, tax_category and
 // is_tax_relevant. The name is the category's own, or "Parent > Name" when
-// more than one live category has that name and its parent row exists, so
-// that categories sharing a name get rows of their own.
+// more than one category, live or deleted, has that name and its parent row
+// exists (deleted or not), so that categories sharing a name get rows of
+// their own.
 QString categoryLabels();
 
 } // namespace ReportFast

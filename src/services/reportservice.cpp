@@ -203,8 +203,10 @@ QList<TransactionListRow> ReportService::transactionList(QDate from, QDate to, c
     if (!run(q,
              QStringLiteral("SELECT t.date, a.name AS account_name, t.payee,        COALESCE(c.name, '') AS "
                             "category_name,        COALESCE(t.memo, ''), t.amount FROM transactions t LEFT JOIN "
-                            "accounts a ON t.account_id = a.id LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+                            "accounts a ON t.account_id = a.id LEFT JOIN (")
+                 + ReportFast::categoryLabels()
+                 + QLatin1String(") c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND "
+                                 "t.date <= ?"),
              QStringLiteral(" ORDER BY t.date, t.payee"), from, to, accountId, categoryId))
         return {};
     return collect<TransactionListRow>(q, [](const QSqlQuery& q) {

@@ -56,7 +56,7 @@ struct TransactionListRow
     QString date; // stored "yyyy-MM-dd" text
     QString accountName;
     QString payee;
-    QString categoryName; // empty when none
+    QString categoryName; // labelled as in the other reports; empty when none
     QString memo;         // empty when none
     qint64 amount = 0;
 };
@@ -73,10 +73,11 @@ struct YearOverYearRow
 // rows, and the CSV text of any table. Holds no state and writes nothing.
 // Dates are inclusive bounds; an empty account (or category) id means all.
 // The reports by category count a split transaction by its lines'
-// categories and amounts, and show a name that several live categories
-// share with its parent ("Housing > Maintenance"), one row each. A statement that fails gives an empty list;
-// nothing is logged. Each report first tries a quicker way to the same rows
-// (ReportFast) and runs its statement when that cannot vouch for them.
+// categories and amounts, and show a name that several categories share
+// (deleted ones too) with its parent ("Housing > Maintenance"), one row
+// each. A statement that fails gives an empty list; nothing is logged.
+// Each report first tries a quicker way to the same rows (ReportFast) and
+// runs its statement when that cannot vouch for them.
 class ReportService : public QObject
 {
     Q_OBJECT
