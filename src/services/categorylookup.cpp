@@ -62,9 +62,9 @@ QList<int> Index::matches(const QHash<QString, QList<int>>& exact, const QHash<Q
                           const QString& key, Qt::CaseSensitivity sensitivity) const
 {
     const auto found = exact.constFind(key);
-    if (found != exact.cend() || sensitivity == Qt::CaseSensitive)
-        return found != exact.cend() ? *found : QList<int>();
-    return foldedTexts.value(folded(key));
+    if (found != exact.cend())
+        return *found;
+    return sensitivity == Qt::CaseSensitive ? QList<int>() : foldedTexts.value(folded(key));
 }
 
 Index::Reading Index::read(const QString& typed) const

@@ -90,7 +90,7 @@ public:
     QJsonObject push(const QString& user, const QJsonObject& change, bool madeElsewhere = false)
     {
         const QString entityType = change.value(QLatin1String("entity_type")).toString();
-        const QString entityId = madeElsewhere ? QStringLiteral("-") : change.value(QLatin1String("entity_id")).toString();
+        const QString entityId = madeElsewhere ? QString() : change.value(QLatin1String("entity_id")).toString();
         const QString action = change.value(QLatin1String("action")).toString();
         QJsonObject result{{"entity_type", entityType}, {"entity_id", entityId}, {"server_id", ""}};
         const auto answer = [&result](const char* status, const QString& message) {
@@ -98,15 +98,14 @@ public:
             result.insert(QStringLiteral("message"), message);
             return result;
         };
-        if (!kEntityTypes.contains(entityType) || entityId.isEmpty()
+        if (!kEntityTypes.contains(entityType) || (entityId.isEmpty() && !madeElsewhere)
             || (action != QLatin1String("upsert") && action != QLatin1String("delete")))
             return answer("invalid", QStringLiteral("unknown entity type, empty id or unknown action"));
         if (m_rejected.contains(entityId))
             return answer("rejected", QStringLiteral("rejected by test"));
 
         const QJsonObject payload = change.value(QLatin1String("payload")).toObject();
-        SyncRow& row = rowFor(user, entityType, madeElsewhere ? QString() : entityId,
-                              payload.value(QLatin1String("server_id")).toString());
+        SyncRow& row = rowFor(user, entityType, entityId, payload.value(QLatin1String("server_id")).toString());
         row.version = change.value(QLatin1String("version")).toInt();
         row.payload = payload;
         row.payload.remove(QStringLiteral("server_id"));
