@@ -126,6 +126,11 @@ signals:
     void syncFailed(const QString& error);
     // After a completed cycle: what the views show may have changed.
     void dataChanged();
+    // Rows of `table` ("accounts", "categories", ...) that an earlier build
+    // stored under ids of its own now have their server ids (old id → new
+    // id). Sent after the commit and before the tables' change signals, so
+    // that what holds an old id can follow before the views reload.
+    void idsRenamed(const QString& table, const QHash<QString, QString>& renamed);
 
 private:
     void setState(SyncState state);
