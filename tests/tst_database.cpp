@@ -638,10 +638,13 @@ void DatabaseTest::logBoundWaits_data()
     QTest::addColumn<int>("waited");
     constexpr int kLimit = WalCheckpointer::kLogLimitPages;
     QTest::newRow("one past the limit on a fresh log") << QList<int>{kLimit + 500} << 0;
+    // Past the limit even counted from the log before: only its header tells it is fresh.
+    QTest::newRow("one far past the limit on a fresh log") << QList<int>{kLimit + 2500} << 0;
     QTest::newRow("one taking a fresh log past the limit") << QList<int>{1200, kLimit - 1000} << 0;
     QTest::newRow("small one after a bulk write") << QList<int>{kLimit + 500, 1} << 0;
     QTest::newRow("bulk write on a short log") << QList<int>{1, kLimit + 500} << 0;
     QTest::newRow("bulk write after a bulk write") << QList<int>{kLimit + 500, kLimit + 500} << 1;
+    QTest::newRow("small one after a bulk write that waited") << QList<int>{kLimit + 500, kLimit + 500, 1} << 1;
 }
 
 void DatabaseTest::logBoundWaits()

@@ -749,7 +749,8 @@ void TestRegisterEntry::typingOpensTheCell_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("buffer");
-    QTest::addColumn<QString>("reach"); // "": made current; "arrow": Right; "autofill": Tab from payee Grocer
+    // "": made current; "arrow": Right; "f2": Right, F2; "autofill": Tab from payee Grocer
+    QTest::addColumn<QString>("reach");
 
     QTest::newRow("date typed at once") << -1 << int(RegisterModel::DateColumn) << "12/01/2026" << "12/1/2026" << "";
     QTest::newRow("date shortcut") << -1 << int(RegisterModel::DateColumn) << "t"
@@ -761,6 +762,8 @@ void TestRegisterEntry::typingOpensTheCell_data()
     // A filled category (Groceries) is typed over, not added to.
     QTest::newRow("autofilled category") << -1 << int(RegisterModel::CategoryColumn) << "Hou" << "Hou" << "autofill";
     QTest::newRow("a transaction's category") << 0 << int(RegisterModel::CategoryColumn) << "Hou" << "Hou" << "arrow";
+    // F2 edits the text in place: the caret at its end, nothing selected.
+    QTest::newRow("F2 on a category") << 0 << int(RegisterModel::CategoryColumn) << "x" << "Groceriesx" << "f2";
 }
 
 void TestRegisterEntry::typingOpensTheCell()
@@ -783,8 +786,10 @@ void TestRegisterEntry::typingOpensTheCell()
     const QModelIndex cell = row < 0 ? entryCell(column) : model()->index(row, column);
     QFETCH(QString, reach);
     view()->setCurrentIndex(reach.isEmpty() ? cell : cell.siblingAtColumn(column - 1));
-    if (reach == QLatin1String("arrow"))
+    if (reach == QLatin1String("arrow") || reach == QLatin1String("f2"))
         key(Qt::Key_Right);
+    if (reach == QLatin1String("f2"))
+        key(Qt::Key_F2);
     if (reach == QLatin1String("autofill")) {
         // Offscreen, a completion popup takes the activation when it goes:
         // the save's one now (key() restores it), so the payee is not typed.

@@ -104,10 +104,8 @@ int WalCheckpointer::onCommit(void* self, sqlite3*, const char*, int walPages)
     // Written while a copy of the log ran: past the limit, wait for it, so
     // that the next write starts a fresh log.
     const bool wait = walPages - checkpointer->m_copiedUpTo >= kLogLimitPages;
-    if (wait) {
+    if (wait)
         checkpointer->m_copiedUpTo = walPages;
-        ++checkpointer->m_waitedCommits;
-    }
     checkpointer->request(wait);
     return SQLITE_OK;
 }
@@ -117,8 +115,11 @@ void WalCheckpointer::request(bool wait)
     std::unique_lock<std::mutex> lock(m_mutex);
     m_requested = true;
     m_wake.notify_all();
-    if (wait)
-        m_wake.wait(lock, [this] { return !m_requested && !m_running; });
+    if (!wait)
+        return;
+    // Counted here, where the commit blocks, so that no wait goes unseen.
+    ++m_waitedCommits;
+    m_wake.wait(lock, [this] { return !m_requested && !m_running; });
 }
 
 void WalCheckpointer::run()
