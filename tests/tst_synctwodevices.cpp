@@ -6,6 +6,7 @@
 #include "syncinstallation.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 using TestSupport::exec;
 using TestSupport::scalar;
@@ -302,17 +303,22 @@ void SyncTwoDevicesTest::editDuringDelayedPush()
 // A transfer made elsewhere (two accounts and two legs, no client ids)
 // names the same rows on both installations: an edit made on A arrives on
 // B whole. An earlier build kept such rows here under ids of its own, one
-// leg linking to its partner's server id; one cycle repairs that.
+// leg linking to its partner's server id; one pass repairs that, pushing
+// only A's own row that named an old id (pulled a page before the
+// category it names), and no edit made elsewhere meanwhile is lost.
 void SyncTwoDevicesTest::transferMadeElsewhere_data()
 {
     QTest::addColumn<bool>("earlierBuild");
-    QTest::newRow("pulled by this build") << false;
-    QTest::newRow("stored by an earlier build") << true;
+    QTest::addColumn<bool>("phoneEdit"); // of A's own row, between two repair cycles
+    QTest::newRow("pulled by this build") << false << false;
+    QTest::newRow("stored by an earlier build") << true << false;
+    QTest::newRow("stored by an earlier build, edited by a phone") << true << true;
 }
 
 void SyncTwoDevicesTest::transferMadeElsewhere()
 {
     QFETCH(bool, earlierBuild);
+    QFETCH(bool, phoneEdit);
     const auto change = [](const char* type, const char* serverId, QJsonObject payload) {
         payload.insert(QStringLiteral("server_id"), QLatin1String(serverId));
         payload.insert(QStringLiteral("created_at"), QStringLiteral("2024-03-01T09:00:00Z"));
@@ -323,27 +329,90 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
         return QJsonObject{{"account_id", account}, {"date", "2024-03-05"}, {"payee", "Transfer"}, {"amount", amount},
                            {"transfer_link_id", link}, {"transfer_dest_account_id", destination}};
     };
-    m_service->control("POST", QStringLiteral("/_control/sync/elsewhere"),
-                       {{"user", "same-user"},
-                        {"changes", QJsonArray{change("account", "srv-e1", {{"name", "Web checking"}, {"starting_balance", 1000}}),
-                                               change("account", "srv-e2", {{"name", "Web savings"}}),
-                                               change("transaction", "srv-out", leg("srv-e1", -500, "srv-in", "srv-e2")),
-                                               change("transaction", "srv-in", leg("srv-e2", 500, "srv-out", "srv-e1"))}}});
+    const auto madeElsewhere = [this](const QJsonArray& changes) {
+        m_service->control("POST", QStringLiteral("/_control/sync/elsewhere"),
+                           {{"user", "same-user"}, {"changes", changes}});
+    };
+    QJsonObject webRow = leg("srv-e1", 0, "", "");
+    webRow.insert(QStringLiteral("category_id"), QStringLiteral("srv-c1"));
+    madeElsewhere({change("account", "srv-e1", {{"name", "Web checking"}, {"starting_balance", 1000}}),
+                   change("account", "srv-e2", {{"name", "Web savings"}}),
+                   change("category", "srv-c1", {{"name", "Web category"}}),
+                   change("transaction", "srv-out", leg("srv-e1", -500, "srv-in", "srv-e2")),
+                   change("transaction", "srv-in", leg("srv-e2", 500, "srv-out", "srv-e1")),
+                   change("transaction", "srv-t1", webRow)});
     settle(*m_a);
     if (earlierBuild) {
         exec("PRAGMA foreign_keys = OFF");
-        for (const char* table : {"accounts", "transactions"})
+        for (const char* table : {"accounts", "categories", "transactions"})
             exec(QStringLiteral("UPDATE %1 SET id = 'old-' || id WHERE server_id = id").arg(QLatin1String(table)));
-        exec("UPDATE transactions SET account_id = 'old-' || account_id, "
+        exec("UPDATE transactions SET account_id = 'old-' || account_id, category_id = 'old-' || category_id, "
              "transfer_dest_account_id = 'old-' || transfer_dest_account_id, "
              "transfer_link_id = CASE id WHEN 'old-srv-in' THEN 'old-srv-out' ELSE transfer_link_id END "
              "WHERE id LIKE 'old-%'");
+        exec("UPDATE transactions SET category_id = NULL WHERE category_id = 'old-'");
         exec("PRAGMA foreign_keys = ON");
+        m_a->preferences->setValue(QStringLiteral("lastViewedAccountId"), QStringLiteral("old-srv-e1"));
+        m_a->preferences->setValue(QStringLiteral("registerFilter_old-srv-e1"), R"({"categoryId":"old-srv-c1"})");
+        // A's own row, pushed by the earlier build with the category's old id.
+        Transaction mine;
+        mine.id = QStringLiteral("mine");
+        mine.accountId = QStringLiteral("acct");
+        mine.categoryId = QStringLiteral("old-srv-c1");
+        mine.date = QDate(2024, 3, 6);
+        mine.payee = QStringLiteral("Mine");
+        mine.createdAt = mine.updatedAt = kStamp;
+        QVERIFY(m_a->transactions->insert(mine));
+        settle(*m_a);
+        // Renamed elsewhere afterwards: the category comes after A's row.
+        QJsonObject renamed = change("category", "srv-c1", {{"name", "Web category 2"}});
+        renamed.insert(QStringLiteral("version"), 2);
+        madeElsewhere({renamed});
+        m_service->control("POST", QStringLiteral("/_control/sync/pull"), {{"limit", 1}});
+        m_service->control("DELETE", QStringLiteral("/_control/requests"));
         exec("DELETE FROM preferences WHERE key = 'syncIdsRepaired'");
         QVERIFY(m_a->cycle());
+        if (phoneEdit) {
+            QJsonObject edit = change("transaction", qPrintable(scalar("SELECT server_id FROM transactions "
+                                                                     "WHERE id = 'mine'").toString()),
+                                      {{"account_id", "acct"}, {"category_id", "old-srv-c1"}, {"date", "2024-03-06"},
+                                       {"payee", "Mine"}, {"memo", "Phone edit"}, {"amount", 0}});
+            edit.insert(QStringLiteral("version"), 2);
+            madeElsewhere({edit});
+        }
+        settle(*m_a);
+        QStringList pushed;
+        for (const QJsonValue& request : m_service->requests(QStringLiteral("/sync/push"))) {
+            const QJsonObject body =
+                QJsonDocument::fromJson(request.toObject().value(QLatin1String("body")).toString().toUtf8()).object();
+            for (const QJsonValue& pushedChange : body.value(QLatin1String("changes")).toArray())
+                pushed << pushedChange.toObject().value(QLatin1String("entity_id")).toString();
+        }
+        QCOMPARE(pushed, QStringList{QStringLiteral("mine")});
         QCOMPARE(scalar("SELECT group_concat(id || '>' || transfer_link_id) FROM (SELECT * FROM transactions "
                         "WHERE transfer_link_id <> '' ORDER BY id)").toString(),
                  QStringLiteral("srv-in>srv-out,srv-out>srv-in"));
+        QCOMPARE(scalar("SELECT group_concat(id || '>' || category_id) FROM (SELECT * FROM transactions "
+                        "WHERE category_id <> '' ORDER BY id)").toString(),
+                 QStringLiteral("mine>srv-c1,srv-t1>srv-c1"));
+        QCOMPARE(m_a->preferences->valueOr(QStringLiteral("lastViewedAccountId"), QString()),
+                 QStringLiteral("srv-e1"));
+        QCOMPARE(m_a->preferences->valueOr(QStringLiteral("registerFilter_srv-e1"), QString()),
+                 QStringLiteral(R"({"categoryId":"srv-c1"})"));
+        QJsonObject onService;
+        for (const QJsonValue& row : m_service->control("GET", QStringLiteral("/_control/sync/rows"))
+                                         .value(QLatin1String("rows")).toArray()) {
+            if (row.toObject().value(QLatin1String("client_id")).toString() == QLatin1String("mine"))
+                onService = row.toObject();
+        }
+        const QString memo = phoneEdit ? QStringLiteral("Phone edit") : QString();
+        QCOMPARE(onService.value(QLatin1String("category_id")).toString(), QStringLiteral("srv-c1"));
+        QCOMPARE(onService.value(QLatin1String("memo")).toString(), memo);
+        QCOMPARE(m_a->transactions->findById(QStringLiteral("mine"))->memo, memo);
+        settle(*m_b);
+        QCOMPARE(m_b->transactions->findById(QStringLiteral("mine"))->memo, memo);
+        QCOMPARE(m_b->transactions->findById(QStringLiteral("mine"))->categoryId, QStringLiteral("srv-c1"));
+        use(*m_a);
     }
     std::optional<Transaction> out = m_a->transactions->findById(QStringLiteral("srv-out"));
     QVERIFY(out);
@@ -356,7 +425,7 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
         "SELECT group_concat(line, ';') FROM (SELECT a.name || ' ' || (a.starting_balance + (SELECT SUM(amount) "
         "FROM transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL)) || ' ' || group_concat(t.id || '>' "
         "|| t.transfer_link_id || '>' || t.transfer_dest_account_id || '>' || t.memo) AS line FROM accounts a "
-        "JOIN transactions t ON t.account_id = a.id GROUP BY a.id ORDER BY a.name)");
+        "JOIN transactions t ON t.account_id = a.id AND t.transfer_link_id <> '' GROUP BY a.id ORDER BY a.name)");
     const QString expected = QStringLiteral("Web checking 500 srv-out>srv-in>srv-e2>Edited on A;"
                                             "Web savings 500 srv-in>srv-out>srv-e1>");
     QCOMPARE(scalar(mirrored).toString(), expected);

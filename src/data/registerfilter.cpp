@@ -36,6 +36,11 @@ bool RegisterFilter::matches(const Transaction& transaction) const
     return true;
 }
 
+QString RegisterFilter::preferenceKey(const QString& accountId)
+{
+    return QStringLiteral("registerFilter_%1").arg(accountId);
+}
+
 QString RegisterFilter::toJson() const
 {
     QJsonObject object;

@@ -27,6 +27,8 @@ struct RegisterFilter
     // Anything that is not a JSON object gives the empty filter; members of
     // the wrong type are ignored.
     static RegisterFilter fromJson(const QString& text);
+    // The preference an account's filter is saved under.
+    static QString preferenceKey(const QString& accountId);
 
     bool operator==(const RegisterFilter& other) const;
     bool operator!=(const RegisterFilter& other) const { return !(*this == other); }

@@ -10,6 +10,7 @@
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "sync/changeobjects.h"
 
 #include <QDebug>
 #include <QSet>
@@ -170,17 +171,28 @@ auto SyncEngine::locate(Repository* repository, const char* table, QString& id, 
 }
 
 // A reference of a pulled row to a row of `table`: a local id as it is;
-// the server id of a row stored here under another id becomes that id.
+// the server id of a row stored here under another id becomes that id,
+// and so does an id this row had before it took its server id (the row
+// then goes out again, see syncids.cpp).
 QString SyncEngine::ref(const char* table, const QString& value)
 {
     if (value.isEmpty())
         return value;
     // A page names the same few accounts and categories in every row:
     // findId() remembers them.
-    if (!findId(table, "id", value).isEmpty())
+    if (!findId(table, "id", value).isEmpty()) {
+        if (m_repairPass && !m_seenInPass.contains(value))
+            m_rowLiteralRefs.append(value);
         return value;
+    }
     const QString known = findId(table, "server_id", value);
-    return known.isEmpty() ? value : known;
+    if (!known.isEmpty())
+        return known;
+    const QString renamed = renamedId(value);
+    if (renamed.isEmpty())
+        return value;
+    m_rowNamesOldId = true;
+    return renamed;
 }
 
 // The version rule for one server row: a new row is inserted (unless the
@@ -294,9 +306,13 @@ SyncEngine::RowOutcome SyncEngine::applyPulledRow(Repository* repository, const 
     Record r;
     r.serverId = text(row, "id");
     r.id = text(row, "client_id");
-    if (r.id.isEmpty() && !adoptServerId(entity.table, r.serverId))
+    // The page's rows were renamed before it was applied; a row tried again
+    // from the retry list may not have been.
+    if (r.id.isEmpty() && !adoptServerIds(entity.table, QJsonArray{row}))
         return RowOutcome::Failed;
     const std::optional<Record> local = locate(repository, entity.table, r.id, r.serverId);
+    m_rowLiteralRefs.clear();
+    m_rowNamesOldId = false;
     bool valid = true;
     readColumns(r, local, valid);
     r.version = int32(row, "version");
@@ -320,12 +336,56 @@ SyncEngine::RowOutcome SyncEngine::applyPulledRow(Repository* repository, const 
         qWarning() << entity.operation << "skipping server record with an amount that is not a whole number:" << r.id;
         return RowOutcome::Skipped;
     }
-    const RowOutcome outcome = writeRow(repository, entity.table, local, r, text(row, "deleted_at"));
+    const QString deletedAt = text(row, "deleted_at");
+    // A pull that starts over brings every row again: one that changes
+    // nothing stored is not written.
+    const bool stored = local && local->syncStatus == SyncStatus::Synced && local->version == r.version
+        && storedAlready(*local, r, deletedAt, lines);
+    RowOutcome outcome = stored ? RowOutcome::Skipped : writeRow(repository, entity.table, local, r, deletedAt);
     if constexpr (std::is_same_v<Record, Transaction>) {
         if (outcome == RowOutcome::Written)
-            return writeSplitLines(r, local, lines);
+            outcome = writeSplitLines(r, local, lines);
+    }
+    if (outcome == RowOutcome::Failed || (outcome == RowOutcome::Skipped && !stored))
+        return outcome;
+    if (m_rowNamesOldId && !markForRepush(entity.table, r.id))
+        return RowOutcome::Failed;
+    if (m_repairPass) {
+        for (const QString& target : std::as_const(m_rowLiteralRefs))
+            m_literalRefs[target].append({entity.table, r.id});
+        m_seenInPass.insert(r.id);
     }
     return outcome;
+}
+
+// Whether the stored row already is the pulled one, split lines included
+// (compared as the change objects the two would push).
+template <typename Record>
+bool SyncEngine::storedAlready(const Record& local, Record pulled, const QString& deletedAt,
+                               const std::optional<QList<SplitLine>>& lines) const
+{
+    if (!deletedAt.isEmpty()) {
+        const QDateTime stamp = QDateTime::fromString(deletedAt, Qt::ISODate);
+        if (!stamp.isValid())
+            return false;
+        pulled.deletedAt = stamp.toUTC();
+    }
+    if constexpr (std::is_same_v<Record, Transaction>) {
+        if (!local.isSplit && !pulled.isSplit)
+            return ChangeObjects::transaction(local, {}) == ChangeObjects::transaction(pulled, {});
+        const QList<SplitLine> localLines = m_splitLines->findByTransaction(local.id);
+        // A split row sent without its lines keeps the stored ones.
+        return ChangeObjects::transaction(local, localLines)
+            == ChangeObjects::transaction(pulled, lines ? *lines : localLines);
+    } else if constexpr (std::is_same_v<Record, Account>) {
+        return ChangeObjects::account(local) == ChangeObjects::account(pulled);
+    } else if constexpr (std::is_same_v<Record, Category>) {
+        return ChangeObjects::category(local) == ChangeObjects::category(pulled);
+    } else if constexpr (std::is_same_v<Record, RecurringTransaction>) {
+        return ChangeObjects::recurring(local) == ChangeObjects::recurring(pulled);
+    } else {
+        return ChangeObjects::reconciliation(local) == ChangeObjects::reconciliation(pulled);
+    }
 }
 
 SyncEngine::RowOutcome SyncEngine::applyAccountRow(const QJsonObject& row)

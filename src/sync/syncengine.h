@@ -119,6 +119,10 @@ public:
     void setPullCommitRows(int rows) { m_pullCommitRows = qMax(1, rows); }
     // Rows waiting for a parent, kept across cycles.
     int retryCount() const { return int(m_retryRows.size()); }
+    // Before a pull: once per database, starts the pass that gives rows an
+    // earlier build stored under ids of their own their server ids (see
+    // syncids.cpp). False when the database could not be read.
+    bool repairStoredIdsOnce();
 
 signals:
     void stateChanged(SyncEngine::SyncState state);
@@ -141,6 +145,8 @@ private:
     // The preference keys of the sync position.
     static const QString kCursorKey;
     static const QString kLastSyncKey;
+    // Set while rows wait to go out again with ids everyone knows.
+    static const QString kRepushKey;
 
     // Push.
     void pushChanges();
@@ -207,11 +213,15 @@ private:
     // now name it by `id` (see syncids.cpp). False on a database error.
     bool resolveReferencesTo(const char* table, const QString& id, const QString& serverId);
     // A row made elsewhere without a client id is named by its server id
-    // here; one an earlier build stored under another id takes it, with
-    // every reference to it (see syncids.cpp). False on a database error.
-    bool adoptServerId(const char* table, const QString& serverId);
+    // here; rows an earlier build stored under other ids take it, with
+    // every reference to them (see syncids.cpp). False on a database error.
+    bool adoptServerIds(const char* table, const QJsonArray& rows);
+    bool renameRows(const char* table, const QHash<QString, QString>& renames);
     bool renameRow(const char* table, const QString& from, const QString& to);
-    bool repairStoredIdsOnce();
+    bool renameFilterCategories(const QHash<QString, QString>& renames);
+    QString renamedId(const QString& oldId);
+    bool markForRepush(const char* table, const QString& id);
+    void finishRepairPass();
     template <typename Repository>
     auto locate(Repository* repository, const char* table, QString& id, const QString& serverId)
         -> decltype(repository->findById(id));
@@ -222,6 +232,9 @@ private:
     template <typename Record, typename Repository, typename ReadColumns>
     RowOutcome applyPulledRow(Repository* repository, const PulledEntity<Record>& entity, const QJsonObject& row,
                               ReadColumns readColumns);
+    template <typename Record>
+    bool storedAlready(const Record& local, Record pulled, const QString& deletedAt,
+                       const std::optional<QList<SplitLine>>& lines) const;
     std::optional<QList<SplitLine>> pulledSplitLines(const QJsonObject& row, const Transaction& transaction,
                                                      bool& valid);
     RowOutcome writeSplitLines(const Transaction& transaction, const std::optional<Transaction>& local,
@@ -302,4 +315,24 @@ private:
     QString m_pullCursor;
     bool m_pullHasMore = false;
     QString m_pullFailure;
+    // The repair of stored ids (syncids.cpp): a pass is under way; the
+    // rows renamed by the pages being applied (table → old id → new id);
+    // whether any row was ever renamed (unknown until asked).
+    bool m_repairPass = false;
+    QHash<QString, QHash<QString, QString>> m_renamedIds;
+    std::optional<bool> m_hasRenamedIds;
+    // In a pass: the rows whose pulled copy named a row by an id of this
+    // installation that may still change (id → the referring rows), and
+    // the ids of the rows pulled so far, whose ids no longer change.
+    struct LiteralRef
+    {
+        const char* table;
+        QString id;
+    };
+    QHash<QString, QList<LiteralRef>> m_literalRefs;
+    QSet<QString> m_seenInPass;
+    // The row being applied: the ids its copy names literally (in a pass),
+    // and whether it named an id renamed since.
+    QStringList m_rowLiteralRefs;
+    bool m_rowNamesOldId = false;
 };

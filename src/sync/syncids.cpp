@@ -8,8 +8,11 @@
 
 #include "data/database.h"
 #include "data/preferencesrepository.h"
+#include "data/registerfilter.h"
 
 #include <QDebug>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -52,6 +55,8 @@ constexpr const char* kSyncedTables[] = {"accounts", "categories", "recurring_tr
 
 // Set once the stored ids of earlier builds were repaired.
 const QString kIdsRepairedKey = QStringLiteral("syncIdsRepaired");
+// Followed by a row's id before the repair: the id it took.
+const QString kRenamedIdPrefix = QStringLiteral("syncRenamedId_");
 
 } // namespace
 
@@ -90,60 +95,166 @@ bool SyncEngine::resolveReferencesTo(const char* table, const QString& id, const
     return true;
 }
 
-// A row without a client id that an earlier build stored here under an id
-// of its own takes its server id as its id. False on a database error.
-bool SyncEngine::adoptServerId(const char* table, const QString& serverId)
+// The rows of a page without a client id that an earlier build stored here
+// under ids of their own take their server ids as their ids, all before
+// the page's rows are applied (see renameRows()). False on a database
+// error.
+bool SyncEngine::adoptServerIds(const char* table, const QJsonArray& rows)
 {
-    const QString stored = findId(table, "server_id", serverId);
-    if (stored.isEmpty() || stored == serverId || !findId(table, "id", serverId).isEmpty())
-        return true;
-    return renameRow(table, stored, serverId);
+    QHash<QString, QString> renames;
+    for (const QJsonValue& value : rows) {
+        const QJsonObject row = value.toObject();
+        const QString serverId = row.value(QLatin1String("id")).toString();
+        if (serverId.isEmpty() || !row.value(QLatin1String("client_id")).toString().isEmpty())
+            continue;
+        const QString stored = findId(table, "server_id", serverId);
+        if (!stored.isEmpty() && stored != serverId && findId(table, "id", serverId).isEmpty())
+            renames.insert(stored, serverId);
+    }
+    return renames.isEmpty() || renameRows(table, renames);
 }
 
-// Every reference to the row follows it to its new id. A referring row
-// that syncs is pending again: the service and the other installations
-// may hold it with the old id, which only this installation knows.
-bool SyncEngine::renameRow(const char* table, const QString& from, const QString& to)
+// Every reference to the rows follows them to their new ids. No referring
+// row is pushed for that alone: one whose copy on the service names an old
+// id, which only this installation knew, is found when that copy is pulled
+// (ref()) or was pulled before in this pass (m_literalRefs), and only that
+// one is pushed again.
+bool SyncEngine::renameRows(const char* table, const QHash<QString, QString>& renames)
 {
     // The foreign keys are checked at the commit instead, once every
-    // reference has followed.
-    bool ok = execSql(QStringLiteral("PRAGMA defer_foreign_keys = ON"))
-        && execSql(QStringLiteral("UPDATE %1 SET id = ? WHERE id = ?").arg(QLatin1String(table)), {to, from});
+    // reference has followed. Switched on once for all the rows: every
+    // switch makes SQLite compile each prepared statement again.
+    // In a savepoint: a failure half-way must not leave references behind.
+    if (!execSql(QStringLiteral("SAVEPOINT rename_rows")))
+        return false;
+    bool ok = execSql(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    for (auto it = renames.constBegin(); ok && it != renames.constEnd(); ++it)
+        ok = renameRow(table, it.key(), it.value());
+    execSql(QStringLiteral("PRAGMA defer_foreign_keys = OFF"));
+    if (ok && qstrcmp(table, "categories") == 0)
+        ok = renameFilterCategories(renames);
+    m_storedIds.clear();
+    if (!ok) {
+        execSql(QStringLiteral("ROLLBACK TO rename_rows"));
+        execSql(QStringLiteral("RELEASE rename_rows"));
+        return false;
+    }
+    if (!execSql(QStringLiteral("RELEASE rename_rows")))
+        return false;
+    m_hasRenamedIds = true;
+    QHash<QString, QString>& renamed = m_renamedIds[QLatin1String(table)];
+    for (auto it = renames.constBegin(); it != renames.constEnd(); ++it) {
+        renamed.insert(it.key(), it.value());
+        m_literalRefs.remove(it.key());
+    }
+    return true;
+}
+
+bool SyncEngine::renameRow(const char* table, const QString& from, const QString& to)
+{
+    bool ok = execSql(QStringLiteral("UPDATE %1 SET id = ? WHERE id = ?").arg(QLatin1String(table)), {to, from});
     for (const Reference& reference : kReferences) {
         if (!ok || qstrcmp(reference.target, table) != 0)
             continue;
-        const QString referring = QLatin1String(reference.table);
-        const QString column = QLatin1String(reference.column);
-        if (referring == QLatin1String("split_lines") && reference.entityType) {
-            ok = execSql(QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE id IN "
-                                        "(SELECT transaction_id FROM split_lines WHERE %1 = ?)")
-                             .arg(column),
-                         {from});
-        } else if (reference.entityType) {
-            ok = execSql(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE %2 = ?").arg(referring, column),
-                         {from});
-        }
-        ok = ok && execSql(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ?").arg(referring, column), {to, from});
+        // "<> ''" lets the partial index of transfer links serve.
+        ok = execSql(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ? AND %2 <> ''")
+                         .arg(QLatin1String(reference.table), QLatin1String(reference.column)),
+                     {to, from});
         if (ok && reference.entityType)
             m_pageTouched.insert(QLatin1String(reference.entityType));
     }
-    // The next start opens the account it was showing.
-    if (ok && qstrcmp(table, "accounts") == 0)
+    // Pulled rows that name the old id find the row still (ref()).
+    ok = ok
+        && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"),
+                   {kRenamedIdPrefix + from, to});
+    for (const LiteralRef& referrer : m_literalRefs.value(from)) {
+        if (ok)
+            ok = markForRepush(referrer.table, referrer.id);
+    }
+    if (ok && qstrcmp(table, "accounts") == 0) {
+        // The next start opens the account it was showing, with its filter.
         ok = execSql(QStringLiteral("UPDATE preferences SET value = ? WHERE key = 'lastViewedAccountId' AND value = ?"),
-                     {to, from});
-    execSql(QStringLiteral("PRAGMA defer_foreign_keys = OFF"));
-    m_storedIds.clear();
+                     {to, from})
+            && execSql(QStringLiteral("UPDATE OR REPLACE preferences SET key = ? WHERE key = ?"),
+                       {RegisterFilter::preferenceKey(to), RegisterFilter::preferenceKey(from)});
+    }
     return ok;
 }
+
+// The saved register filters name categories by id.
+bool SyncEngine::renameFilterCategories(const QHash<QString, QString>& renames)
+{
+    QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT key, value FROM preferences WHERE key LIKE 'registerFilter\\_%' ESCAPE '\\'")))
+        return false;
+    QList<std::pair<QString, QString>> rewritten;
+    while (q.next()) {
+        RegisterFilter filter = RegisterFilter::fromJson(q.value(1).toString());
+        if (renames.contains(filter.categoryId)) {
+            filter.categoryId = renames.value(filter.categoryId);
+            rewritten.append({q.value(0).toString(), filter.toJson()});
+        }
+    }
+    q.finish();
+    for (const auto& [key, value] : std::as_const(rewritten)) {
+        if (!execSql(QStringLiteral("UPDATE preferences SET value = ? WHERE key = ?"), {value, key}))
+            return false;
+    }
+    return true;
+}
+
+// The id a row had here before it took its server id (renameRow()), or
+// empty.
+QString SyncEngine::renamedId(const QString& oldId)
+{
+    if (!m_hasRenamedIds) {
+        QSqlQuery& q = statement(QStringLiteral("SELECT EXISTS (SELECT 1 FROM preferences WHERE key > ? AND key < ?)"));
+        q.bindValue(0, kRenamedIdPrefix);
+        q.bindValue(1, kRenamedIdPrefix + QChar(0xffff));
+        m_hasRenamedIds = q.exec() && q.next() && q.value(0).toBool();
+        q.finish();
+        if (!*m_hasRenamedIds)
+            return QString();
+    } else if (!*m_hasRenamedIds) {
+        return QString();
+    }
+    const QString key = kRenamedIdPrefix + oldId;
+    if (const auto known = m_storedIds.constFind(key); known != m_storedIds.constEnd())
+        return *known;
+    QSqlQuery& q = statement(QStringLiteral("SELECT value FROM preferences WHERE key = ?"));
+    q.bindValue(0, key);
+    const bool ok = q.exec();
+    const QString id = ok && q.next() ? q.value(0).toString() : QString();
+    q.finish();
+    if (ok)
+        m_storedIds.insert(key, id);
+    return id;
+}
+
+// A synced row whose copy on the service names an id only this
+// installation knew goes out again with the ids everyone knows. The next
+// cycle pulls first, so that it never goes out over a newer copy.
+bool SyncEngine::markForRepush(const char* table, const QString& id)
+{
+    return execSql(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE id = ? AND sync_status = 'synced'")
+                       .arg(QLatin1String(table)),
+                   {id})
+        && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, '1')"), {kRepushKey});
+}
+
+const QString SyncEngine::kRepushKey = QStringLiteral("syncIdsRepush");
 
 // Earlier builds stored rows made elsewhere without a client id under ids
 // of their own. Once per database: when any row here came from the
 // service, the pull starts over, so every such row comes again and takes
-// its server id (adoptServerId()); the rows pulled again resolve their
-// references as they are written (ref()).
+// its server id (adoptServerIds()); the rows pulled again resolve their
+// references as they are written (ref()). The pass is done when that pull
+// reaches the end (finishRepairPass()); one cut short by a restart starts
+// over, since what it learnt of the rows pulled before lives in memory.
 bool SyncEngine::repairStoredIdsOnce()
 {
-    if (!m_preferences || m_preferences->boolValue(kIdsRepairedKey, false))
+    if (m_repairPass || !m_preferences || m_preferences->boolValue(kIdsRepairedKey, false))
         return true;
     QStringList fromService;
     for (const char* table : kSyncedTables)
@@ -153,7 +264,19 @@ bool SyncEngine::repairStoredIdsOnce()
         qWarning().noquote() << "SyncEngine: stored ids not checked:" << q.lastError().text();
         return false;
     }
-    if (q.value(0).toBool() && !m_preferences->remove(kCursorKey))
+    if (!q.value(0).toBool())
+        return m_preferences->setValue(kIdsRepairedKey, QStringLiteral("1"));
+    if (!m_preferences->remove(kCursorKey))
         return false;
-    return m_preferences->setValue(kIdsRepairedKey, QStringLiteral("1"));
+    m_repairPass = true;
+    return true;
+}
+
+void SyncEngine::finishRepairPass()
+{
+    if (!m_repairPass || !m_preferences->setValue(kIdsRepairedKey, QStringLiteral("1")))
+        return;
+    m_repairPass = false;
+    m_literalRefs.clear();
+    m_seenInPass.clear();
 }

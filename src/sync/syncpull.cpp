@@ -157,6 +157,8 @@ void SyncEngine::settlePull()
         pullChanges(m_pullCursor);
         return;
     }
+    if (!m_pullHasMore)
+        finishRepairPass();
     if (std::exchange(m_pullingFirst, false)) {
         m_pulledFirst = true;
         // At the page cap, the push and the pull after it wait for the
@@ -202,6 +204,7 @@ bool SyncEngine::applyPages(const QList<QJsonObject>& pages, int firstPageIndex)
     const QJsonArray retryBefore = m_retryRows;
     m_pageTouched.clear();
     m_storedIds.clear();
+    m_renamedIds.clear();
     // Full-text indexing row by row, each in its own savepoint, costs more
     // than all the rest of a row: the pages' new rows are indexed at once.
     const bool indexingSuspended = m_database && m_database->suspendTransactionIndexing();
@@ -264,11 +267,17 @@ bool SyncEngine::applyPages(const QList<QJsonObject>& pages, int firstPageIndex)
     if (!ok) {
         db.rollback();
         m_retryRows = retryBefore;
+        m_renamedIds.clear();
+        m_hasRenamedIds.reset();
         m_pageTouched.clear();
         m_settledRows.clear();
         m_pageFailures = QJsonArray();
         return false;
     }
+    // What holds an old id follows it before the views reload.
+    for (auto it = m_renamedIds.constBegin(); it != m_renamedIds.constEnd(); ++it)
+        emit idsRenamed(it.key(), it.value());
+    m_renamedIds.clear();
     if (m_pageTouched.contains(kAccount))
         emit m_accounts->accountsChanged();
     if (m_pageTouched.contains(kCategory))
@@ -307,7 +316,14 @@ QString storedKey(const char* table, const char* column, const QString& value)
 
 void SyncEngine::applyRows(const QString& entityType, const QJsonArray& rows)
 {
-    lookUpStored(tableOf(entityType), rows);
+    const char* table = tableOf(entityType);
+    lookUpStored(table, rows);
+    // Renamed here all at once; a failure leaves each row to try it alone.
+    const int renamedBefore = int(m_renamedIds.value(QLatin1String(table)).size());
+    if (!adoptServerIds(table, rows))
+        qWarning() << "Sync pull: stored ids not repaired for the page's" << entityType << "rows";
+    else if (m_renamedIds.value(QLatin1String(table)).size() != renamedBefore)
+        lookUpStored(table, rows);
     for (const QJsonValue& row : rows) {
         if (applyRow(entityType, row) == RowOutcome::Failed)
             m_pageFailures.append(QJsonObject{{"entity_type", entityType}, {"row", row}});

@@ -7,6 +7,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -120,13 +121,18 @@ bool SyncEngine::needsPullFirst() const
         return false;
     // Default categories and postings of schedules get the same ids on
     // every installation: the server may already hold a newer copy of a
-    // row this one created and never synced.
+    // row this one created and never synced. Rows that go out again only
+    // for the ids they name (syncids.cpp) changed nothing here: another
+    // installation's edit made since they were pulled must win.
     QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
     q.setForwardOnly(true);
-    const bool ok = q.exec(QStringLiteral(
+    q.prepare(QStringLiteral(
         "SELECT EXISTS (SELECT 1 FROM categories WHERE sync_status = 'pending' AND is_default = 1 "
         "AND COALESCE(server_id, '') = '') OR EXISTS (SELECT 1 FROM transactions WHERE sync_status = 'pending' "
-        "AND COALESCE(recurring_id, '') <> '' AND COALESCE(server_id, '') = '')"));
+        "AND COALESCE(recurring_id, '') <> '' AND COALESCE(server_id, '') = '') "
+        "OR EXISTS (SELECT 1 FROM preferences WHERE key = ?)"));
+    q.addBindValue(kRepushKey);
+    const bool ok = q.exec();
     // Unsure: pulling first costs one request, pushing first may lose an edit.
     return !ok || !q.next() || q.value(0).toBool();
 }
@@ -204,6 +210,9 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
                    << "errors — failed records remain pending for next sync";
     }
     markAccepted(accepted);
+    // Every row that waited to go out again has: it followed a pull.
+    if (rejectedCount == 0 && m_unsentCount == 0 && m_preferences)
+        m_preferences->remove(kRepushKey);
     m_sentChanges = QJsonArray();
     beginPull();
 }
