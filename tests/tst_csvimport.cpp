@@ -312,23 +312,27 @@ private slots:
     {
         exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
                             "('h', 'Housing', NULL, 'x', 'x'), ('hm', 'Maintenance', 'h', 'x', 'x'), "
-                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x')"));
+                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x'), "
+                            "('u', 'Utilities', NULL, 'x', 'x'), ('ug', 'Gas', 'u', 'x', 'x')"));
+        // Without an Auto, "Auto > Gas" is made, not read as Utilities' Gas.
         const QByteArray file("2024-03-01,A,1,Food\n2024-03-02,B,1,food\n2024-03-03,C,1,Travel\n"
                               "2024-03-04,D,1,Travel\n2024-03-05,E,1,Travel\n2024-03-06,F,1,Groceries\n"
-                              "2024-03-07,G,1,\n2024-03-08,H,1,Housing > Maintenance\n2024-03-09,I,1,Maintenance\n");
+                              "2024-03-07,G,1,\n2024-03-08,H,1,Housing > Maintenance\n2024-03-09,I,1,Maintenance\n"
+                              "2024-03-10,J,1,Auto > Gas\n2024-03-11,K,1,utilities > Gas\n");
         QSignalSpy changed(m_categories.get(), &CategoryRepository::categoriesChanged);
         QCOMPARE(counts(import(file, columns(0, 1, 2, -1, 3))),
-                 QStringLiteral("imported 9, duplicates 0, unparseable 0, database 0, other 0, shared 1"));
-        QCOMPARE(changed.size(), 3);
+                 QStringLiteral("imported 11, duplicates 0, unparseable 0, database 0, other 0, shared 1"));
+        QCOMPARE(changed.size(), 4);
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(name, ',') FROM (SELECT name FROM categories "
                                        "WHERE category_type = 'expense' ORDER BY name)"))
                      .toString(),
-                 QStringLiteral("Food,Groceries,Housing,Maintenance,Maintenance,Transportation,Travel,food"));
+                 QStringLiteral("Auto > Gas,Food,Gas,Groceries,Housing,Maintenance,Maintenance,Transportation,Travel,"
+                                "Utilities,food"));
         QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE category_id = 'c1'")).toInt(), 1);
         QCOMPARE(scalar(QStringLiteral("SELECT group_concat(payee || ':' || COALESCE(category_id, '-')) FROM "
-                                       "transactions WHERE payee IN ('G', 'H', 'I')"))
+                                       "transactions WHERE payee IN ('G', 'H', 'I', 'K')"))
                      .toString(),
-                 QStringLiteral("G:-,H:hm,I:-"));
+                 QStringLiteral("G:-,H:hm,I:-,K:ug"));
     }
 
     // Progress every 100 rows and at the end, inside one open transaction

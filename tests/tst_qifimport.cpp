@@ -378,7 +378,9 @@ private slots:
                             "VALUES ('e', 'a1', '2024-01-09', 'ACME', 900, 'x', 'x')"));
         exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
                             "('h', 'Housing', NULL, 'x', 'x'), ('hm', 'Maintenance', 'h', 'x', 'x'), "
-                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x')"));
+                            "('t', 'Transportation', NULL, 'x', 'x'), ('tm', 'Maintenance', 't', 'x', 'x'), "
+                            "('u', 'Utilities', NULL, 'x', 'x'), ('ug', 'Gas', 'u', 'x', 'x'), "
+                            "('hu', 'Uncategorized', 'h', 'x', 'x'), ('tu', 'Uncategorized', 't', 'x', 'x')"));
         const QString path = writeFile(
             QStringLiteral("Mixed.QIF"),
             qif({"!Type:Cat", "NInterest", "I", "^", "NFood", "^", "NTravel", "E", "^", "NMaintenance", "^",
@@ -390,12 +392,13 @@ private slots:
                  "T-5", "PMarket", "S[Visa]", "$-5", "^", "D1/9/24", "T9", "YACME", "^", "D1/9/24", "T9", "YACME", "^",
                  "D1/10/24", "^", "D1/11/24", "T11", "^", "D1/12/24", "T12", "LHousing:Maintenance", "^",
                  "D1/13/24", "T13", "LMaintenance", "^", "D1/14/24", "T14", "Lhousing > maintenance", "^",
-                 "D1/15/24", "T15", "SMaintenance", "$15", "^"}));
+                 "D1/15/24", "T15", "SMaintenance", "$15", "^", "D1/16/24", "T16", "LAuto:Gas", "^", "D1/17/24",
+                 "T17", "Lutilities:Gas", "^"}));
         QSignalSpy started(m_service.get(), &ImportService::importStarted);
         QCOMPARE(counts(import({path}, {{path.toUpper(), "a1"}})),
-                 QStringLiteral("imported 14, duplicates 1, unparseable 1, metadata 1, unmapped 0, linked 0, "
+                 QStringLiteral("imported 16, duplicates 1, unparseable 1, metadata 1, unmapped 0, linked 0, "
                                 "retroactive 0, database 0, shared 2"));
-        QCOMPARE(started.at(0).at(0).toInt(), 15);
+        QCOMPARE(started.at(0).at(0).toInt(), 17);
         QCOMPARE(storedRows(),
                  (QStringList{"a1 2024-01-01 100 Buy: ACME||Interest|||1 pending",
                               "a1 2024-01-02 200 ACME||food|||1 pending", "a1 2024-01-03 300 101||Food|||1 pending",
@@ -408,21 +411,25 @@ private slots:
                               "a1 2024-01-12 1200 Imported transaction||Maintenance|||1 pending",
                               "a1 2024-01-13 1300 Imported transaction|||||1 pending",
                               "a1 2024-01-14 1400 Imported transaction||Maintenance|||1 pending",
-                              "a1 2024-01-15 1500 Imported transaction|||||1 pending"}));
+                              "a1 2024-01-15 1500 Imported transaction|||||1 pending",
+                              "a1 2024-01-16 1600 Imported transaction||Auto:Gas|||1 pending",
+                              "a1 2024-01-17 1700 Imported transaction||Gas|||1 pending"}));
         QCOMPARE(column("SELECT date FROM transactions WHERE category_id = 'hm'"),
                  (QStringList{"2024-01-12", "2024-01-14"}));
         // Names differing in case are different categories, and a shared
         // name makes none; the list's entries come first, then the records'
         // in their order.
         QCOMPARE(column("SELECT name || ':' || category_type FROM categories WHERE parent_id IS NULL ORDER BY rowid"),
-                 (QStringList{"Food:expense", "Housing:expense", "Transportation:expense", "Interest:income",
-                              "Travel:expense", "food:expense", "Gifts:expense", "Transfers:transfer",
-                              "Uncategorized:expense"}));
+                 (QStringList{"Food:expense", "Housing:expense", "Transportation:expense", "Utilities:expense",
+                              "Interest:income", "Travel:expense", "food:expense", "Gifts:expense",
+                              "Transfers:transfer", "Uncategorized:expense", "Auto:Gas:expense"}));
         QCOMPARE(column("SELECT c.name || ' ' || s.amount || ' ' || s.memo FROM split_lines s JOIN transactions t "
                         "ON t.id = s.transaction_id JOIN categories c ON c.id = s.category_id "
                         "WHERE t.is_split = 1 ORDER BY t.date, s.rowid"),
                  (QStringList{"Food -6000 Bread", "Transfers -3000 [\u2192 Savings] move", "Uncategorized -1000 ",
                               "Transfers -500 [\u2192 Visa]", "Uncategorized 1500 "}));
+        // The catch-all is top-level, though subcategories share its name.
+        QCOMPARE(scalar("SELECT COUNT(*) FROM split_lines WHERE category_id IN ('hu', 'tu')").toInt(), 0);
     }
 
     void recordsWithoutAccountAreKeyedByPath()

@@ -27,8 +27,9 @@ struct Index::Reading
     QString sharedText;
 };
 
-Index::Index(const QList<Category>& categories, Qt::CaseSensitivity names)
-    : m_names(names)
+Index::Index(const QList<Category>& categories, Source source)
+    : m_source(source)
+    , m_names(source == Source::File ? Qt::CaseSensitive : Qt::CaseInsensitive)
 {
     // Every parent's name is known before the labels are made.
     for (const Category& category : categories)
@@ -90,7 +91,7 @@ Index::Reading Index::read(const QString& typed) const
     const Qt::CaseSensitivity labels = text.contains(kSeparator) ? Qt::CaseInsensitive : m_names;
     if (take(matches(m_byLabel, m_byFoldedLabel, text, labels), text))
         return reading;
-    const qsizetype last = text.lastIndexOf(kSeparator);
+    const qsizetype last = m_source == Source::Typed ? text.lastIndexOf(kSeparator) : -1;
     if (last >= 0) {
         const QString child = text.mid(last + kSeparator.size()).trimmed();
         take(matches(m_byName, m_byFoldedName, child, m_names), child);
@@ -104,6 +105,16 @@ QString Index::idFor(const QString& typed, bool* shared) const
     if (shared)
         *shared = reading.id.isEmpty() && !reading.shared.isEmpty();
     return reading.id;
+}
+
+QString Index::topLevelId(const QString& name) const
+{
+    const QList<int> named = matches(m_byName, m_byFoldedName, name.trimmed(), m_names);
+    for (const int i : named) {
+        if (m_categories.at(i).parentId.isEmpty())
+            return m_categories.at(i).id;
+    }
+    return QString();
 }
 
 QString Index::sharedNameRefusal(const QString& typed) const

@@ -30,15 +30,20 @@ QString sharedNameRefusal(const QList<Category>& categories, const QString& type
 bool nameTaken(const QList<Category>& categories, const QString& parentId, const QString& name,
                const QString& exceptId);
 
+// Where the texts an Index reads come from. Typed: a form, where the person
+// sees the category picked. File: an import, where no one sees it, so a
+// bare name matches only as written (a file's "food" is not the category
+// "Food") and "Parent > Child" names a child only under a parent of that
+// name (a file's "Auto > Gas" is not "Utilities > Gas").
+enum class Source { Typed, File };
+
 // The categories arranged for reading many texts: built once, each reading
-// then costs a few hash look-ups (an import reads a text per row). The
-// reading is the one of idForTypedText and sharedNameRefusal, except that
-// with `names` case-sensitive a bare name matches only as written (an
-// import's "food" is not the category "Food").
+// then costs a few hash look-ups (an import reads a text per row). A Typed
+// index reads as idForTypedText and sharedNameRefusal.
 class Index
 {
 public:
-    explicit Index(const QList<Category>& categories = {}, Qt::CaseSensitivity names = Qt::CaseInsensitive);
+    explicit Index(const QList<Category>& categories = {}, Source source = Source::Typed);
 
     // A category made after the index was built, which no other category
     // has as its parent.
@@ -48,6 +53,9 @@ public:
     // none because several categories share what it says.
     QString idFor(const QString& typed, bool* shared = nullptr) const;
     QString sharedNameRefusal(const QString& typed) const;
+    // The first top-level category named `name` (letter case as for a bare
+    // name), or empty: a catch-all, which a subcategory cannot stand for.
+    QString topLevelId(const QString& name) const;
 
 private:
     struct Reading;
@@ -56,6 +64,7 @@ private:
                        const QString& key, Qt::CaseSensitivity sensitivity) const;
     QString labelOf(const Category& category) const;
 
+    Source m_source;
     Qt::CaseSensitivity m_names;
     QList<Category> m_categories;
     QHash<QString, QString> m_nameById;

@@ -222,15 +222,14 @@ QHash<QString, int> ImportService::loadDuplicateKeys(const QString& accountId) c
 
 CategoryLookup::Index ImportService::loadCategories() const
 {
-    // Names that differ in letter case are different categories in a file.
-    return CategoryLookup::Index(m_categories->findAll(), Qt::CaseSensitive);
+    return CategoryLookup::Index(m_categories->findAll(), CategoryLookup::Source::File);
 }
 
 QString ImportService::categoryIdFor(const QString& name, CategoryType type, CategoryLookup::Index& index,
-                                     bool* shared, const QString& otherText)
+                                     bool* shared, const QString& otherText, bool topLevel)
 {
     bool isShared = false;
-    QString id = index.idFor(name, &isShared);
+    QString id = topLevel ? index.topLevelId(name) : index.idFor(name, &isShared);
     if (id.isEmpty() && !isShared && !otherText.isEmpty())
         id = index.idFor(otherText, &isShared);
     if (shared)

@@ -245,8 +245,9 @@ private:
     // The category a record's text names, inserted when none; empty when the
     // name is shared (`shared` set) or that insert failed (then not tried
     // again in this import). A QIF "Parent:Child" that names no category as
-    // written is read as "Parent > Child".
-    QString qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared = nullptr);
+    // written is read as "Parent > Child". `topLevel` as for categoryIdFor.
+    QString qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared = nullptr,
+                          bool topLevel = false);
     QString qifPayee(const QifTransaction& record) const;
     // A transfer leg without a partner in the import: links it to a marked
     // row of an earlier import when one fits (returned, changed, for
@@ -264,13 +265,15 @@ private:
     QHash<QString, int> loadDuplicateKeys(const QString& accountId) const;
     // Every live category, for reading the files' category texts.
     CategoryLookup::Index loadCategories() const;
-    // The category a file's text names, read as the register reads typed
-    // text (then, when given and that names none, `otherText`). A name no
-    // category has is inserted (and added to `index`); empty when that insert
-    // fails, and empty with `shared` set when several categories share what
-    // the text says: never a guess, never a new category.
+    // The category a file's text names, as `index` reads a file's texts
+    // (then, when given and that names none, `otherText`); with `topLevel`
+    // only a top-level category of the name answers. A text that names none
+    // is inserted as a top-level category of that name (and added to
+    // `index`); empty when that insert fails, and empty with `shared` set
+    // when several categories share what the text says: never a guess,
+    // never a new category.
     QString categoryIdFor(const QString& name, CategoryType type, CategoryLookup::Index& index, bool* shared,
-                          const QString& otherText = QString());
+                          const QString& otherText = QString(), bool topLevel = false);
 
     Database* m_database;
     TransactionRepository* m_transactions;

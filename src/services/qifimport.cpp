@@ -290,7 +290,8 @@ ImportService::AccountImportIndex& ImportService::loadAccountIndex(QifRun& run, 
     return index;
 }
 
-QString ImportService::qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared)
+QString ImportService::qifCategoryId(QifRun& run, const QString& name, CategoryType type, bool* shared,
+                                     bool topLevel)
 {
     if (shared)
         *shared = false;
@@ -305,7 +306,7 @@ QString ImportService::qifCategoryId(QifRun& run, const QString& name, CategoryT
         path = parts.join(QStringLiteral(" > "));
     }
     bool isShared = false;
-    const QString id = categoryIdFor(name, type, run.categories, &isShared, path);
+    const QString id = categoryIdFor(name, type, run.categories, &isShared, path, topLevel);
     if (shared)
         *shared = isShared;
     if (id.isEmpty() && !isShared) {
@@ -409,12 +410,14 @@ bool ImportService::storeSplitLines(QifRun& run, const QifImportRecord& record, 
             line.categoryId = qifCategoryId(run, split.category, CategoryType::Expense, &shared);
         // The table needs a category for every line: a line the file left
         // without one, or whose name several categories share, is kept
-        // under a catch-all category instead of lost or guessed.
+        // under a top-level catch-all category instead of lost or guessed
+        // (subcategories of its name would be shared or wrong).
         if (!run.aborted && (split.category.isEmpty() || shared)) {
             // Stored in the user's language, like the default categories.
             const bool transfer = !split.transferAccount.isEmpty();
             line.categoryId = qifCategoryId(run, transfer ? tr("Transfers") : tr("Uncategorized"),
-                                            transfer ? CategoryType::Transfer : CategoryType::Expense);
+                                            transfer ? CategoryType::Transfer : CategoryType::Expense, nullptr,
+                                            true);
         }
         sharedName = sharedName || shared;
         if (run.aborted)
