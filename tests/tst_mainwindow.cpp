@@ -5,15 +5,18 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
+#include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
 #include "services/sampledataservice.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/widgets/accountlistwidgets.h"
 #include "ui/widgets/elidedlabel.h"
 #include "ui/mainwindow.h"
+#include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/dialogs/messageboxes.h"
@@ -87,6 +90,8 @@ private slots:
     void unsavedEntryOffThePage();
     void closeAsksTheReconcileWindow_data();
     void closeAsksTheReconcileWindow();
+    void renamedIdsAreFollowed_data();
+    void renamedIdsAreFollowed();
     void accountCommandsNeedAnAccount_data();
     void accountCommandsNeedAnAccount();
     void toolWindowKeepsItsSize();
@@ -921,6 +926,76 @@ void MainWindowTest::closeAsksTheReconcileWindow()
     QCOMPARE(std::count_if(all.begin(), all.end(), [](QWidget* t) { return t->isVisible(); }), stays ? 2 : 0);
     if (stays)
         QCOMPARE(model->payeeText, entry);
+}
+
+void MainWindowTest::renamedIdsAreFollowed_data()
+{
+    QTest::addColumn<bool>("account");
+    QTest::addColumn<bool>("category");
+    QTest::newRow("account") << true << false;
+    QTest::newRow("category") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+// A sync repair gives the shown account, or the category its register
+// filters on, the server's id: the windows follow, and the row being typed
+// stays and is stored under the new ids.
+void MainWindowTest::renamedIdsAreFollowed()
+{
+    QFETCH(bool, account);
+    QFETCH(bool, category);
+    const auto sql = [](const char* statement) { TestSupport::exec(QString::fromUtf8(statement)); };
+    sql("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('old-acct', 'Checking', '2024', '2024')");
+    sql("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('old-cat', 'Food', '2024', '2024')");
+    const QString stored = addTransaction(QStringLiteral("old-acct"), -500);
+    sql("UPDATE transactions SET category_id = 'old-cat'");
+    m_state->preferences()->setValue(QStringLiteral("registerFilter_old-acct"), R"({"categoryId":"old-cat"})");
+    m_state->setCurrentAccountId(QStringLiteral("old-acct"));
+    MainWindow* w = window();
+    w->show();
+    w->showReconciliationWindow();
+    auto* reconcile = w->findChild<ReconciliationScreen*>();
+    auto* screen = qobject_cast<RegisterScreen*>(w->registerPage());
+    RegisterModel* model = screen->registerModel();
+    model->setEditBuffer(RegisterModel::PayeeColumn, QStringLiteral("Grocer"));
+    model->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
+    model->setCategoryId(QStringLiteral("old-cat"));
+
+    // As the engine repairs: the rows and their references at once, then
+    // the announcements, the tables' signals and the cycle's end.
+    sql("PRAGMA foreign_keys = OFF");
+    if (account) {
+        sql("UPDATE accounts SET id = 'new-acct'");
+        sql("UPDATE transactions SET account_id = 'new-acct'");
+        sql("UPDATE preferences SET key = 'registerFilter_new-acct' WHERE key = 'registerFilter_old-acct'");
+    }
+    if (category) {
+        sql("UPDATE categories SET id = 'new-cat' WHERE id = 'old-cat'");
+        sql("UPDATE transactions SET category_id = 'new-cat'");
+        sql("UPDATE preferences SET value = replace(value, 'old-cat', 'new-cat') WHERE key LIKE 'registerFilter%'");
+    }
+    sql("PRAGMA foreign_keys = ON");
+    SyncEngine* engine = m_state->syncEngine();
+    if (category)
+        emit engine->idsRenamed(QStringLiteral("categories"), {{QStringLiteral("old-cat"), QStringLiteral("new-cat")}});
+    if (account)
+        emit engine->idsRenamed(QStringLiteral("accounts"), {{QStringLiteral("old-acct"), QStringLiteral("new-acct")}});
+    emit m_state->accountRepository()->accountsChanged();
+    emit m_state->transactionRepository()->transactionsChanged(QString());
+    emit engine->dataChanged();
+    settle();
+
+    const QString accountId = account ? QStringLiteral("new-acct") : QStringLiteral("old-acct");
+    QCOMPARE(m_state->currentAccountId(), accountId);
+    QCOMPARE(w->accountList()->currentItem()->data(Qt::UserRole).toString(), accountId);
+    QCOMPARE(reconcile->accountId(), accountId);
+    QCOMPARE(screen->registerDelegate()->accountId, accountId);
+    // Listed: the register reads the account, and its filter the category.
+    QVERIFY(screen->rowOfTransaction(stored) >= 0);
+    screen->commitCurrentRow();
+    const QVariant saved = TestSupport::scalar(
+        QStringLiteral("SELECT account_id || ' ' || category_id FROM transactions WHERE payee = 'Grocer'"));
+    QCOMPARE(saved.toString(), accountId + (category ? " new-cat" : " old-cat"));
 }
 
 void MainWindowTest::accountCommandsNeedAnAccount_data()

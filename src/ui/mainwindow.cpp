@@ -434,6 +434,7 @@ void MainWindow::setupSyncAndAuth()
         connect(engine, &SyncEngine::syncCompleted, this, &MainWindow::onSyncCompleted);
         connect(engine, &SyncEngine::syncFailed, this, &MainWindow::onSyncFailed);
         connect(engine, &SyncEngine::dataChanged, this, &MainWindow::onSyncDataChanged);
+        connect(engine, &SyncEngine::idsRenamed, this, &MainWindow::followRenamedIds);
     }
     updateAuthUI();
 }
@@ -467,6 +468,26 @@ void MainWindow::onSyncDataChanged()
 {
     // A pull of thousands of rows rebuilds the list and the register once.
     scheduleAccountListRefresh();
+    scheduleRegisterReload();
+}
+
+void MainWindow::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    if (table == QLatin1String("accounts")) {
+        // The same account under its new id: no switch, so nothing typed is
+        // asked about or dropped.
+        const QString current = m_appState->currentAccountId();
+        if (renamed.contains(current))
+            m_appState->setCurrentAccountId(renamed.value(current));
+        // The list is rebuilt, highlight and all, at the engine's
+        // accountsChanged that follows.
+        for (ReconciliationScreen* screen : findChildren<ReconciliationScreen*>(QString(), Qt::FindDirectChildrenOnly))
+            screen->followRenamedAccounts(renamed);
+    }
+    if (m_registerScreen)
+        m_registerScreen->followRenamedIds(table, renamed);
+    // Once every table of the repair is followed: read before that, the
+    // register could look for its account under an id already gone.
     scheduleRegisterReload();
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -177,6 +178,10 @@ private:
     void onSyncCompleted();
     void onSyncFailed(const QString& error);
     void onSyncDataChanged();
+    // A sync repair gave rows of `table` new ids (old id → new id): the
+    // current account, the list, the register and the reconcile windows
+    // follow.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     AppState* m_appState;
     QListWidget* m_accountList = nullptr;

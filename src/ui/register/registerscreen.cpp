@@ -277,6 +277,23 @@ void RegisterScreen::setAccount(const QString& id)
     focusEntryRow();
 }
 
+void RegisterScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    if (table == QLatin1String("accounts")) {
+        // No editor holds the account's id: one that is open stays.
+        accountId = renamed.value(accountId, accountId);
+        m_delegate->accountId = accountId;
+    } else if (table == QLatin1String("categories")) {
+        // An open category editor offers the old ids: its text goes into
+        // the buffers first, whose ids then follow.
+        finishEditing();
+        const auto follow = [&renamed](const QString& id) { return renamed.value(id, id); };
+        filter.categoryId = follow(filter.categoryId);
+        m_model->setCategoryId(follow(m_model->categoryIdText));
+        m_loadedCategoryId = follow(m_loadedCategoryId);
+    }
+}
+
 void RegisterScreen::runPendingReload()
 {
     if (m_reloadPending && !editorOpen(m_view))

@@ -3,6 +3,7 @@
 #include "data/records.h"
 #include "data/registerfilter.h"
 
+#include <QHash>
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,12 @@ public:
     // but not saved. Skipped while a cell editor is open; it then runs once
     // the editor has closed.
     void reload();
+    // Rows of `table` ("accounts", "categories") took new ids (old id → new
+    // id) under the page: the account, the filter's category and the ids in
+    // the typed row follow, and what was typed stays. The rows are not read
+    // again here: one repair renames several tables before it announces
+    // each, so the caller reloads once all are followed.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
     // Shows the text bottom left; each call's timer clears whatever the
     // label holds when it fires.
     void showStatus(const QString& text, int milliseconds);

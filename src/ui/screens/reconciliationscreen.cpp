@@ -238,6 +238,12 @@ void ReconciliationScreen::setAccount(const QString& accountId)
     loadTransactions();
 }
 
+void ReconciliationScreen::followRenamedAccounts(const QHash<QString, QString>& renamed)
+{
+    // Its rows are found by their own ids and stay as shown.
+    m_accountId = renamed.value(m_accountId, m_accountId);
+}
+
 void ReconciliationScreen::loadTransactions()
 {
     if (m_accountId.isEmpty())

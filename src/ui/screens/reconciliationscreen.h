@@ -30,6 +30,10 @@ public:
     ~ReconciliationScreen() override;
 
     void setAccount(const QString& accountId);
+    QString accountId() const { return m_accountId; }
+    // The account took a new id (old id → new id) under the window: the
+    // ticks and the typed statement stay.
+    void followRenamedAccounts(const QHash<QString, QString>& renamed);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
