@@ -6,6 +6,10 @@
 // writing the same rows with the same settings and commits, see
 // Bench::writeFloor), the load average and the process's peak memory.
 //
+// Then the one-time repair of ids an earlier build gave rows made
+// elsewhere, at 20,000 rows and at the given count, against a first pull of
+// the same rows: the ratio in total and for the longest cycle.
+//
 // Usage: bench_syncpull [transactions]   (default 100000, with 10 accounts
 // and 200 categories ahead of them; every tenth transaction a split of
 // three lines)
@@ -31,6 +35,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
 
 
 namespace {
@@ -40,18 +45,32 @@ constexpr int kCategories = 200;
 constexpr int kPageSize = 200;
 const QString kNow = QStringLiteral("2024-06-01T12:00:00Z");
 
+// Rows made here carry their client ids and name each other by them; rows
+// made elsewhere (`elsewhere`) carry none and name each other by server id.
+bool elsewhere = false;
+
+QString idOf(const char* kind, int n)
+{
+    return QStringLiteral("%1%2-%3").arg(elsewhere ? QStringLiteral("srv-") : QString(), QLatin1String(kind)).arg(n);
+}
+
+QString clientIdOf(const char* kind, int n)
+{
+    return elsewhere ? QString() : idOf(kind, n);
+}
+
 QJsonObject accountRow(int a)
 {
-    return {{"id", QStringLiteral("srv-acct-%1").arg(a)}, {"client_id", QStringLiteral("acct-%1").arg(a)},
+    return {{"id", QStringLiteral("srv-acct-%1").arg(a)}, {"client_id", clientIdOf("acct", a)},
             {"name", QStringLiteral("Account %1").arg(a)}, {"account_type", "checking"}, {"currency", "USD"},
             {"version", 1}, {"created_at", kNow}, {"updated_at", kNow}};
 }
 
 QJsonObject categoryRow(int c)
 {
-    return {{"id", QStringLiteral("srv-cat-%1").arg(c)}, {"client_id", QStringLiteral("cat-%1").arg(c)},
+    return {{"id", QStringLiteral("srv-cat-%1").arg(c)}, {"client_id", clientIdOf("cat", c)},
             {"name", QStringLiteral("Category %1").arg(c)},
-            {"parent_id", c < 40 ? QString() : QStringLiteral("cat-%1").arg(c % 40)}, {"version", 1},
+            {"parent_id", c < 40 ? QString() : idOf("cat", c % 40)}, {"version", 1},
             {"created_at", kNow}, {"updated_at", kNow}};
 }
 
@@ -60,13 +79,13 @@ QJsonObject transactionRow(int t)
     const bool isSplit = t % 10 == 0;
     const qint64 amount = -qint64(100 + (t * 7919) % 50000);
     QJsonObject row{{"id", QStringLiteral("srv-txn-%1").arg(t)},
-                    {"client_id", QStringLiteral("txn-%1").arg(t)},
-                    {"account_id", QStringLiteral("acct-%1").arg(t % kAccounts)},
+                    {"client_id", clientIdOf("txn", t)},
+                    {"account_id", idOf("acct", t % kAccounts)},
                     {"date", QDate(2015, 1, 1).addDays(t / 30).toString(Qt::ISODate)},
                     {"payee", QStringLiteral("Payee %1").arg(t % 97)},
                     {"memo", t % 3 ? QString() : QStringLiteral("memo %1").arg(t)},
                     {"amount", amount},
-                    {"category_id", isSplit ? QString() : QStringLiteral("cat-%1").arg(t % kCategories)},
+                    {"category_id", isSplit ? QString() : idOf("cat", t % kCategories)},
                     {"check_number", ""},
                     {"cleared", t % 2},
                     {"reconciled", 0},
@@ -77,7 +96,7 @@ QJsonObject transactionRow(int t)
     if (isSplit) {
         QJsonArray lines;
         for (int s = 0; s < 3; ++s)
-            lines.append(QJsonObject{{"category_id", QStringLiteral("cat-%1").arg((t + s) % kCategories)},
+            lines.append(QJsonObject{{"category_id", idOf("cat", (t + s) % kCategories)},
                                      {"amount", amount / 3}, {"memo", ""}});
         row.insert(QStringLiteral("split_lines"), lines);
     }
@@ -269,6 +288,109 @@ void print(const char* title, const PullRun& run, int transactions)
                 static_cast<long long>(run.splitLines), run.waiting);
 }
 
+// Reading and applying a whole feed of rows made elsewhere, as the pull
+// does: cycles of 50 pages, a commit every ~2,000 rows.
+struct CycleTimes
+{
+    double totalMs = 0;
+    double worstMs = 0; // the slowest cycle
+    int cycles = 0;
+    bool ok = false;
+};
+
+CycleTimes applyFeed(SyncEngine& engine, int transactions)
+{
+    CycleTimes times;
+    QList<QJsonObject> held;
+    int heldRows = 0;
+    double cycleMs = 0;
+    bool last = false;
+    for (int index = 0; !last; ++index) {
+        const QByteArray body = page(index, transactions, &last);
+        QElapsedTimer timer;
+        timer.start();
+        held.append(QJsonDocument::fromJson(body).object());
+        heldRows += kPageSize;
+        if ((heldRows >= engine.pullCommitRows() || last || (index + 1) % SyncEngine::kMaxPullPages == 0)
+            && !engine.applyPulledPages(std::exchange(held, {}))) {
+            std::fprintf(stderr, "page %d failed\n", index);
+            return times;
+        }
+        if (held.isEmpty())
+            heldRows = 0;
+        cycleMs += double(timer.nsecsElapsed()) / 1e6;
+        if (last || (index + 1) % SyncEngine::kMaxPullPages == 0) {
+            times.totalMs += cycleMs;
+            times.worstMs = std::max(times.worstMs, cycleMs);
+            ++times.cycles;
+            cycleMs = 0;
+        }
+    }
+    times.ok = true;
+    return times;
+}
+
+// The one-time repair of the ids an earlier build gave rows made elsewhere:
+// every row of the feed comes again and takes its server id, against a
+// first pull of the same rows into an empty database.
+void runRepair(const QString& path, int transactions)
+{
+    elsewhere = true;
+    Database database;
+    if (!database.open(path) || !database.migrate())
+        return;
+    AccountRepository accounts(&database);
+    TransactionRepository transactionRepository(&database);
+    CategoryRepository categories(&database);
+    RecurringRepository recurring(&database);
+    ReconciliationRepository reconciliations(&database);
+    SplitLineRepository splitLines(&database);
+    PreferencesRepository preferences(&database);
+    const auto engine = [&] {
+        auto made = std::make_unique<SyncEngine>(nullptr, &accounts, &transactionRepository, &categories, &recurring,
+                                                 &reconciliations, &splitLines, &preferences);
+        made->setDatabase(&database);
+        made->repairStoredIdsOnce();
+        return made;
+    };
+    const CycleTimes first = applyFeed(*engine(), transactions);
+    // (Empty references are NULL, and stay so.)
+    // As an earlier build left them: ids of its own, the references with them.
+    QSqlQuery q(database.database());
+    bool ok = first.ok && q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    for (const char* sql : {"UPDATE accounts SET id = 'old-' || id",
+                            "UPDATE categories SET id = 'old-' || id, parent_id = 'old-' || parent_id",
+                            "UPDATE transactions SET id = 'old-' || id, account_id = 'old-' || account_id, "
+                            "category_id = 'old-' || category_id",
+                            "UPDATE split_lines SET transaction_id = 'old-' || transaction_id, "
+                            "category_id = 'old-' || category_id",
+                            "DELETE FROM preferences WHERE key IN ('syncIdsRepaired', 'syncCursor')",
+                            "PRAGMA foreign_keys = ON"})
+        ok = ok && q.exec(QLatin1String(sql));
+    if (!ok) {
+        std::fprintf(stderr, "the earlier build's ids were not written\n");
+        return;
+    }
+    const std::unique_ptr<SyncEngine> repairing = engine();
+    const CycleTimes repair = applyFeed(*repairing, transactions);
+    std::printf("repair of %d rows made elsewhere (+%d accounts, %d categories) against a first pull of them\n",
+                transactions, kAccounts, kCategories);
+    std::printf("  first pull  %9.0f ms in %d cycles (longest %.0f ms)\n", first.totalMs, first.cycles, first.worstMs);
+    std::printf("  repair      %9.0f ms in %d cycles (longest %.0f ms)\n", repair.totalMs, repair.cycles,
+                repair.worstMs);
+    std::printf("  ratio       %9.2fx in total, %.2fx for the longest cycle (aim: under 4x)\n",
+                repair.totalMs / std::max(1.0, first.totalMs), repair.worstMs / std::max(1.0, first.worstMs));
+    QSqlDatabase& db = database.database();
+    std::printf("  then: %lld references to old ids, %lld rows to push, %d waiting for a parent\n",
+                static_cast<long long>(count(db, "SELECT (SELECT COUNT(*) FROM transactions WHERE id LIKE 'old-%' "
+                                                 "OR account_id LIKE 'old-%' OR category_id LIKE 'old-%') + "
+                                                 "(SELECT COUNT(*) FROM split_lines WHERE category_id LIKE 'old-%' "
+                                                 "OR transaction_id LIKE 'old-%')")),
+                static_cast<long long>(count(db, "SELECT COUNT(*) FROM transactions WHERE sync_status = 'pending'")),
+                repairing->retryCount());
+    elsewhere = false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -292,6 +414,9 @@ int main(int argc, char** argv)
     Bench::printFloor(floor, held.localMs, held.logMs, held.countedCommits, int(held.written.size()),
                       "at most 1x");
     std::printf("  the pull's own against a commit a page: %.2fx\n", held.localMs / std::max(1.0, perPage.localMs));
+    runRepair(dir.filePath(QStringLiteral("repair-20k.db")), 20000);
+    if (transactions != 20000)
+        runRepair(dir.filePath(QStringLiteral("repair.db")), transactions);
     std::printf("load average %s\n", Bench::loadAverage().constData());
     std::printf("peak RSS %.1f MB\n", peakMb);
     return perPage.ok && held.ok ? 0 : 1;

@@ -381,7 +381,10 @@ bool Database::suspendTransactionIndexing()
     q.finish();
     // Updates and deletes keep the index of the rows already in it; rows
     // inserted from now on are indexed from their final content on resume.
-    const QString updateStandIn = standInTrigger(updateSql, kUpdateTrigger, "UPDATE", upTo);
+    // As narrow as the trigger it stands in for: an update of other columns
+    // (a pull renaming ids, marking rows synced) leaves the index alone.
+    const QString updateStandIn =
+        standInTrigger(updateSql, kUpdateTrigger, "UPDATE OF payee, memo, check_number", upTo);
     const QString deleteStandIn =
         standInTrigger(deleteSql, kDeleteTrigger, "DELETE", upTo,
                        QStringLiteral("INSERT INTO %1 (rowid) VALUES (old.rowid); ").arg(QLatin1String(kFreedTable)));

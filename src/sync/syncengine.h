@@ -217,7 +217,6 @@ private:
     // every reference to them (see syncids.cpp). False on a database error.
     bool adoptServerIds(const char* table, const QJsonArray& rows);
     bool renameRows(const char* table, const QHash<QString, QString>& renames);
-    bool renameRow(const char* table, const QString& from, const QString& to);
     bool renameFilterCategories(const QHash<QString, QString>& renames);
     QString renamedId(const QString& oldId);
     bool markForRepush(const char* table, const QString& id);

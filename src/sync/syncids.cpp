@@ -12,6 +12,7 @@
 
 #include <QDebug>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -114,23 +115,65 @@ bool SyncEngine::adoptServerIds(const char* table, const QJsonArray& rows)
     return renames.isEmpty() || renameRows(table, renames);
 }
 
-// Every reference to the rows follows them to their new ids. No referring
-// row is pushed for that alone: one whose copy on the service names an old
-// id, which only this installation knew, is found when that copy is pulled
-// (ref()) or was pulled before in this pass (m_literalRefs), and only that
-// one is pushed again.
+// Every reference to the rows follows them to their new ids, set-wise:
+// one statement a column for all of them, through the column's index where
+// it has one. No referring row is pushed for that alone: one whose copy on
+// the service names an old id, which only this installation knew, is found
+// when that copy is pulled (ref()) or was pulled before in this pass
+// (m_literalRefs), and only that one is pushed again.
 bool SyncEngine::renameRows(const char* table, const QHash<QString, QString>& renames)
 {
-    // The foreign keys are checked at the commit instead, once every
-    // reference has followed. Switched on once for all the rows: every
-    // switch makes SQLite compile each prepared statement again.
+    QJsonObject pairs;
+    for (auto it = renames.constBegin(); it != renames.constEnd(); ++it)
+        pairs.insert(it.key(), it.value());
+    // "old" → "new" for the statements below; "<> ''" lets the partial index
+    // of transfer links serve.
+    const auto follow = [this](const QString& referring, const QString& column) {
+        return execSql(QStringLiteral("UPDATE %1 SET %2 = (SELECT new FROM temp.sync_renamed_ids WHERE old = %2) "
+                                      "WHERE %2 IN (SELECT old FROM temp.sync_renamed_ids) AND %2 <> ''")
+                           .arg(referring, column));
+    };
     // In a savepoint: a failure half-way must not leave references behind.
     if (!execSql(QStringLiteral("SAVEPOINT rename_rows")))
         return false;
-    bool ok = execSql(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
-    for (auto it = renames.constBegin(); ok && it != renames.constEnd(); ++it)
-        ok = renameRow(table, it.key(), it.value());
+    bool ok = execSql(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS sync_renamed_ids "
+                                     "(old TEXT PRIMARY KEY, new TEXT NOT NULL)"))
+        && execSql(QStringLiteral("DELETE FROM temp.sync_renamed_ids"))
+        && execSql(QStringLiteral("INSERT INTO temp.sync_renamed_ids SELECT key, value FROM json_each(?)"),
+                   {QString::fromUtf8(QJsonDocument(pairs).toJson(QJsonDocument::Compact))})
+        // The foreign keys are checked at the commit instead, once every
+        // reference has followed. (Each switch makes SQLite compile every
+        // prepared statement again: once for all the rows.)
+        && execSql(QStringLiteral("PRAGMA defer_foreign_keys = ON")) && follow(QLatin1String(table), QStringLiteral("id"));
+    for (const Reference& reference : kReferences) {
+        if (!ok || qstrcmp(reference.target, table) != 0)
+            continue;
+        ok = follow(QLatin1String(reference.table), QLatin1String(reference.column));
+        if (ok && reference.entityType)
+            m_pageTouched.insert(QLatin1String(reference.entityType));
+    }
     execSql(QStringLiteral("PRAGMA defer_foreign_keys = OFF"));
+    // Pulled rows that name an old id find the row still (ref()).
+    ok = ok
+        && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) "
+                                  "SELECT ? || old, new FROM temp.sync_renamed_ids"),
+                   {kRenamedIdPrefix});
+    for (auto it = renames.constBegin(); ok && it != renames.constEnd(); ++it) {
+        for (const LiteralRef& referrer : m_literalRefs.value(it.key())) {
+            if (ok)
+                ok = markForRepush(referrer.table, referrer.id);
+        }
+    }
+    if (ok && qstrcmp(table, "accounts") == 0) {
+        // The next start opens the account it was showing, with its filter.
+        ok = execSql(QStringLiteral("UPDATE preferences SET value = (SELECT new FROM temp.sync_renamed_ids "
+                                    "WHERE old = value) WHERE key = 'lastViewedAccountId' "
+                                    "AND value IN (SELECT old FROM temp.sync_renamed_ids)"))
+            && execSql(QStringLiteral("UPDATE OR REPLACE preferences SET key = '%1' || (SELECT new FROM "
+                                      "temp.sync_renamed_ids WHERE '%1' || old = key) "
+                                      "WHERE key IN (SELECT '%1' || old FROM temp.sync_renamed_ids)")
+                           .arg(RegisterFilter::preferenceKey(QString())));
+    }
     if (ok && qstrcmp(table, "categories") == 0)
         ok = renameFilterCategories(renames);
     m_storedIds.clear();
@@ -148,37 +191,6 @@ bool SyncEngine::renameRows(const char* table, const QHash<QString, QString>& re
         m_literalRefs.remove(it.key());
     }
     return true;
-}
-
-bool SyncEngine::renameRow(const char* table, const QString& from, const QString& to)
-{
-    bool ok = execSql(QStringLiteral("UPDATE %1 SET id = ? WHERE id = ?").arg(QLatin1String(table)), {to, from});
-    for (const Reference& reference : kReferences) {
-        if (!ok || qstrcmp(reference.target, table) != 0)
-            continue;
-        // "<> ''" lets the partial index of transfer links serve.
-        ok = execSql(QStringLiteral("UPDATE %1 SET %2 = ? WHERE %2 = ? AND %2 <> ''")
-                         .arg(QLatin1String(reference.table), QLatin1String(reference.column)),
-                     {to, from});
-        if (ok && reference.entityType)
-            m_pageTouched.insert(QLatin1String(reference.entityType));
-    }
-    // Pulled rows that name the old id find the row still (ref()).
-    ok = ok
-        && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, ?)"),
-                   {kRenamedIdPrefix + from, to});
-    for (const LiteralRef& referrer : m_literalRefs.value(from)) {
-        if (ok)
-            ok = markForRepush(referrer.table, referrer.id);
-    }
-    if (ok && qstrcmp(table, "accounts") == 0) {
-        // The next start opens the account it was showing, with its filter.
-        ok = execSql(QStringLiteral("UPDATE preferences SET value = ? WHERE key = 'lastViewedAccountId' AND value = ?"),
-                     {to, from})
-            && execSql(QStringLiteral("UPDATE OR REPLACE preferences SET key = ? WHERE key = ?"),
-                       {RegisterFilter::preferenceKey(to), RegisterFilter::preferenceKey(from)});
-    }
-    return ok;
 }
 
 // The saved register filters name categories by id.
