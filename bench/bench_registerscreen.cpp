@@ -195,14 +195,14 @@ int main(int argc, char** argv)
     // The same with a filter that keeps about a tenth of the rows.
     RegisterFilter filter;
     filter.cleared = false;
-    state.preferences()->setValue(RegisterScreen::filterPreferenceKey(big.id), filter.toJson());
+    state.preferences()->setValue(RegisterFilter::preferenceKey(big.id), filter.toJson());
     const Figures filtered = measure(repeats, [&] {
         screen.setAccount(big.id);
         QCoreApplication::processEvents();
         screen.repaint();
     });
     print("setAccount with an uncleared-only filter (ready)", filtered);
-    state.preferences()->remove(RegisterScreen::filterPreferenceKey(big.id));
+    state.preferences()->remove(RegisterFilter::preferenceKey(big.id));
 
     // Newest first: the rows arrive oldest first and are sorted the other way.
     screen.registerModel()->sort(RegisterModel::DateColumn, Qt::DescendingOrder);

@@ -709,7 +709,7 @@ void TestRegisterEntry::sortDuringEditCommitsEditedTransaction()
 void TestRegisterEntry::filterHidesNewRow()
 {
     const QString id = addAccount(QStringLiteral("Filtered"));
-    m_state->preferences()->setValue(RegisterScreen::filterPreferenceKey(id), QStringLiteral(R"({"cleared":true})"));
+    m_state->preferences()->setValue(RegisterFilter::preferenceKey(id), QStringLiteral(R"({"cleared":true})"));
     show(id);
     typeFields({"", "", "Hidden payee", "", "", "9.99"});
     key(Qt::Key_Return, Qt::ControlModifier);

@@ -158,7 +158,7 @@ void TestRegisterScreen::totals()
     const QString id = addAccount(starting);
     add(id, "-a", QDate(2024, 2, 1), -2500, true);
     add(id, "-b", QDate(2024, 2, 2), 1000);
-    m_state->preferences()->setValue(RegisterScreen::filterPreferenceKey(id), storedFilter);
+    m_state->preferences()->setValue(RegisterFilter::preferenceKey(id), storedFilter);
 
     m_screen->setAccount(id);
     QCOMPARE(QStringList({label("clearedLabel"), label("unclearedLabel"), label("balanceLabel")}), texts.mid(0, 3));
@@ -328,7 +328,7 @@ void TestRegisterScreen::filterButton()
     QFETCH(QString, stored);
     QFETCH(QString, text);
     const QString id = addAccount(0);
-    m_state->preferences()->setValue(RegisterScreen::filterPreferenceKey(id), stored);
+    m_state->preferences()->setValue(RegisterFilter::preferenceKey(id), stored);
     m_screen->setAccount(id);
     QCOMPARE(button()->text(), text);
     QTEST(int(button()->font().weight()), "weight");
@@ -344,7 +344,7 @@ void TestRegisterScreen::filterDialogSavesAndClears()
     add(id, "-2", QDate(2024, 3, 2), -200);
     m_screen->setAccount(id);
     const QString key = QStringLiteral("registerFilter_") + id;
-    QCOMPARE(RegisterScreen::filterPreferenceKey(id), key);
+    QCOMPARE(RegisterFilter::preferenceKey(id), key);
 
     runFilterDialog([](RegisterFilterDialog* d) { d->unclearedButton()->setChecked(true); });
     QCOMPARE(m_state->preferences()->value(key).value_or(QString()), QStringLiteral(R"({"cleared":false})"));

@@ -259,11 +259,6 @@ void RegisterScreen::setAccountControlsEnabled(bool enabled)
     reconcileButton->setEnabled(enabled);
 }
 
-QString RegisterScreen::filterPreferenceKey(const QString& id)
-{
-    return QStringLiteral("registerFilter_%1").arg(id);
-}
-
 void RegisterScreen::setAccount(const QString& id)
 {
     abandonEditing();
@@ -271,7 +266,7 @@ void RegisterScreen::setAccount(const QString& id)
     m_model->clearEntryRow();
     accountId = id;
     m_delegate->accountId = id;
-    filter = RegisterFilter::fromJson(appState->preferences()->valueOr(filterPreferenceKey(id), QString()));
+    filter = RegisterFilter::fromJson(appState->preferences()->valueOr(RegisterFilter::preferenceKey(id), QString()));
     updateFilterButton();
     reload();
     focusEntryRow();
@@ -476,7 +471,7 @@ void RegisterScreen::showFilterDialog()
 
     filter = dialog.filter();
     PreferencesRepository* preferences = appState->preferences();
-    const QString key = filterPreferenceKey(accountId);
+    const QString key = RegisterFilter::preferenceKey(accountId);
     const bool stored = filter.isActive() ? preferences->setValue(key, filter.toJson()) : preferences->remove(key);
     updateFilterButton();
     reload();

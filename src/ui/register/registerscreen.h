@@ -66,8 +66,6 @@ public:
     // cancels or the commit is refused (the row then stays as typed).
     bool settleUnsavedEntry();
 
-    // Preference key of an account's stored filter.
-    static QString filterPreferenceKey(const QString& accountId);
     void updateFilterButton();
     void showFilterDialog();
 
