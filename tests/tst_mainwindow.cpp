@@ -27,6 +27,7 @@
 #include "ui/style.h"
 #include "ui/thememanager.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QTabWidget>
@@ -934,12 +935,13 @@ void MainWindowTest::renamedIdsAreFollowed_data()
     QTest::addColumn<bool>("category");
     QTest::newRow("account") << true << false;
     QTest::newRow("category") << false << true;
-    QTest::newRow("both") << true << true;
+    QTest::newRow("both, and the transaction") << true << true;
 }
 
 // A sync repair gives the shown account, or the category its register
-// filters on, the server's id: the windows follow, and the row being typed
-// stays and is stored under the new ids.
+// filters on, the server's id: the windows follow, the row being typed
+// stays and is stored under the new ids, and the reconcile window
+// finishes with its ticks.
 void MainWindowTest::renamedIdsAreFollowed()
 {
     QFETCH(bool, account);
@@ -960,6 +962,8 @@ void MainWindowTest::renamedIdsAreFollowed()
     model->setEditBuffer(RegisterModel::PayeeColumn, QStringLiteral("Grocer"));
     model->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
     model->setCategoryId(QStringLiteral("old-cat"));
+    qobject_cast<QCheckBox*>(reconcile->table()->cellWidget(0, 0))->setChecked(true);
+    reconcile->statementBalanceField()->setValue(-5.0);
 
     // As the engine repairs: the rows and their references at once, then
     // the announcements, the tables' signals and the cycle's end.
@@ -974,8 +978,12 @@ void MainWindowTest::renamedIdsAreFollowed()
         sql("UPDATE transactions SET category_id = 'new-cat'");
         sql("UPDATE preferences SET value = replace(value, 'old-cat', 'new-cat') WHERE key LIKE 'registerFilter%'");
     }
+    const QString transactionId = account && category ? QStringLiteral("new-txn") : stored;
+    TestSupport::exec(QStringLiteral("UPDATE transactions SET id = '%1'").arg(transactionId));
     sql("PRAGMA foreign_keys = ON");
     SyncEngine* engine = m_state->syncEngine();
+    if (transactionId != stored)
+        emit engine->idsRenamed(QStringLiteral("transactions"), {{stored, transactionId}});
     if (category)
         emit engine->idsRenamed(QStringLiteral("categories"), {{QStringLiteral("old-cat"), QStringLiteral("new-cat")}});
     if (account)
@@ -991,7 +999,10 @@ void MainWindowTest::renamedIdsAreFollowed()
     QCOMPARE(reconcile->accountId(), accountId);
     QCOMPARE(screen->registerDelegate()->accountId, accountId);
     // Listed: the register reads the account, and its filter the category.
-    QVERIFY(screen->rowOfTransaction(stored) >= 0);
+    QVERIFY(screen->rowOfTransaction(transactionId) >= 0);
+    m_boxes.clear();
+    reconcile->finishButton()->click();
+    QCOMPARE(m_boxes.value(0).title, QStringLiteral("Reconciliation Complete"));
     screen->commitCurrentRow();
     const QVariant saved = TestSupport::scalar(
         QStringLiteral("SELECT account_id || ' ' || category_id FROM transactions WHERE payee = 'Grocer'"));

@@ -481,9 +481,9 @@ void MainWindow::followRenamedIds(const QString& table, const QHash<QString, QSt
             m_appState->setCurrentAccountId(renamed.value(current));
         // The list is rebuilt, highlight and all, at the engine's
         // accountsChanged that follows.
-        for (ReconciliationScreen* screen : findChildren<ReconciliationScreen*>(QString(), Qt::FindDirectChildrenOnly))
-            screen->followRenamedAccounts(renamed);
     }
+    for (ReconciliationScreen* screen : findChildren<ReconciliationScreen*>(QString(), Qt::FindDirectChildrenOnly))
+        screen->followRenamedIds(table, renamed);
     if (m_registerScreen)
         m_registerScreen->followRenamedIds(table, renamed);
     // Once every table of the repair is followed: read before that, the

@@ -238,10 +238,20 @@ void ReconciliationScreen::setAccount(const QString& accountId)
     loadTransactions();
 }
 
-void ReconciliationScreen::followRenamedAccounts(const QHash<QString, QString>& renamed)
+void ReconciliationScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
 {
-    // Its rows are found by their own ids and stay as shown.
-    m_accountId = renamed.value(m_accountId, m_accountId);
+    if (table == QLatin1String("accounts")) {
+        m_accountId = renamed.value(m_accountId, m_accountId);
+    } else if (table == QLatin1String("transactions")) {
+        // Finishing finds the ticked rows by id, and a reload keeps ticks
+        // by id.
+        for (Transaction& row : m_rows)
+            row.id = renamed.value(row.id, row.id);
+        QHash<QString, bool> opening;
+        for (auto it = m_openingTicks.constBegin(); it != m_openingTicks.constEnd(); ++it)
+            opening.insert(renamed.value(it.key(), it.key()), it.value());
+        m_openingTicks = opening;
+    }
 }
 
 void ReconciliationScreen::loadTransactions()

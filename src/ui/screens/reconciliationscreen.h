@@ -31,9 +31,10 @@ public:
 
     void setAccount(const QString& accountId);
     QString accountId() const { return m_accountId; }
-    // The account took a new id (old id → new id) under the window: the
-    // ticks and the typed statement stay.
-    void followRenamedAccounts(const QHash<QString, QString>& renamed);
+    // The account or its transactions took new ids (`table` "accounts" or
+    // "transactions", old id → new id) under the window: the ticks and the
+    // typed statement stay.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
