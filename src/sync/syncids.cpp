@@ -56,7 +56,9 @@ constexpr const char* kSyncedTables[] = {"accounts", "categories", "recurring_tr
 
 // Set once the stored ids of earlier builds were repaired.
 const QString kIdsRepairedKey = QStringLiteral("syncIdsRepaired");
-// Followed by a row's id before the repair: the id it took.
+// Followed by a row's id before the repair: the id it took. Kept after the
+// repair: a copy pulled later may still name the old id (another device
+// edited it from a copy it pulled before the row went out again).
 const QString kRenamedIdPrefix = QStringLiteral("syncRenamedId_");
 
 } // namespace
@@ -216,8 +218,7 @@ bool SyncEngine::renameFilterCategories(const QHash<QString, QString>& renames)
     return true;
 }
 
-// The id a row had here before it took its server id (renameRow()), or
-// empty.
+// The id the row that had `oldId` here took (renameRows()), or empty.
 QString SyncEngine::renamedId(const QString& oldId)
 {
     if (!m_hasRenamedIds) {
@@ -226,11 +227,9 @@ QString SyncEngine::renamedId(const QString& oldId)
         q.bindValue(1, kRenamedIdPrefix + QChar(0xffff));
         m_hasRenamedIds = q.exec() && q.next() && q.value(0).toBool();
         q.finish();
-        if (!*m_hasRenamedIds)
-            return QString();
-    } else if (!*m_hasRenamedIds) {
-        return QString();
     }
+    if (!*m_hasRenamedIds)
+        return QString();
     const QString key = kRenamedIdPrefix + oldId;
     if (const auto known = m_storedIds.constFind(key); known != m_storedIds.constEnd())
         return *known;
@@ -254,8 +253,6 @@ bool SyncEngine::markForRepush(const char* table, const QString& id)
                    {id})
         && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, '1')"), {kRepushKey});
 }
-
-const QString SyncEngine::kRepushKey = QStringLiteral("syncIdsRepush");
 
 // Earlier builds stored rows made elsewhere without a client id under ids
 // of their own. Once per database: when any row here came from the
