@@ -30,7 +30,6 @@ public:
     ~ReconciliationScreen() override;
 
     void setAccount(const QString& accountId);
-    QString accountId() const { return m_accountId; }
     // The account or its transactions took new ids (`table` "accounts" or
     // "transactions", old id → new id) under the window: the ticks and the
     // typed statement stay.
