@@ -319,11 +319,11 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
 {
     QFETCH(bool, earlierBuild);
     QFETCH(bool, phoneEdit);
-    const auto change = [](const char* type, const char* serverId, QJsonObject payload) {
+    const auto change = [](const char* type, const char* serverId, QJsonObject payload, int version = 1) {
         payload.insert(QStringLiteral("server_id"), QLatin1String(serverId));
         payload.insert(QStringLiteral("created_at"), QStringLiteral("2024-03-01T09:00:00Z"));
         payload.insert(QStringLiteral("updated_at"), QStringLiteral("2024-03-01T09:00:00Z"));
-        return QJsonObject{{"entity_type", type}, {"action", "upsert"}, {"version", 1}, {"payload", payload}};
+        return QJsonObject{{"entity_type", type}, {"action", "upsert"}, {"version", version}, {"payload", payload}};
     };
     const auto leg = [](const char* account, int amount, const char* link, const char* destination) {
         return QJsonObject{{"account_id", account}, {"date", "2024-03-05"}, {"payee", "Transfer"}, {"amount", amount},
@@ -350,35 +350,24 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
              "transfer_dest_account_id = 'old-' || transfer_dest_account_id, "
              "transfer_link_id = CASE id WHEN 'old-srv-in' THEN 'old-srv-out' ELSE transfer_link_id END "
              "WHERE id LIKE 'old-%'");
-        exec("UPDATE transactions SET category_id = NULL WHERE category_id = 'old-'");
         exec("PRAGMA foreign_keys = ON");
         m_a->preferences->setValue(QStringLiteral("lastViewedAccountId"), QStringLiteral("old-srv-e1"));
         m_a->preferences->setValue(QStringLiteral("registerFilter_old-srv-e1"), R"({"categoryId":"old-srv-c1"})");
         // A's own row, pushed by the earlier build with the category's old id.
-        Transaction mine;
-        mine.id = QStringLiteral("mine");
-        mine.accountId = QStringLiteral("acct");
-        mine.categoryId = QStringLiteral("old-srv-c1");
-        mine.date = QDate(2024, 3, 6);
-        mine.payee = QStringLiteral("Mine");
-        mine.createdAt = mine.updatedAt = kStamp;
-        QVERIFY(m_a->transactions->insert(mine));
+        exec("INSERT INTO transactions (id, account_id, category_id, date, payee, amount, sync_status, created_at, "
+             "updated_at) VALUES ('mine', 'acct', 'old-srv-c1', '2024-03-06', 'Mine', 0, 'pending', '2024', '2024')");
         settle(*m_a);
         // Renamed elsewhere afterwards: the category comes after A's row.
-        QJsonObject renamed = change("category", "srv-c1", {{"name", "Web category 2"}});
-        renamed.insert(QStringLiteral("version"), 2);
-        madeElsewhere({renamed});
+        madeElsewhere({change("category", "srv-c1", {{"name", "Web category 2"}}, 2)});
         m_service->control("POST", QStringLiteral("/_control/sync/pull"), {{"limit", 1}});
         m_service->control("DELETE", QStringLiteral("/_control/requests"));
         exec("DELETE FROM preferences WHERE key = 'syncIdsRepaired'");
         QVERIFY(m_a->cycle());
         if (phoneEdit) {
-            QJsonObject edit = change("transaction", qPrintable(scalar("SELECT server_id FROM transactions "
-                                                                     "WHERE id = 'mine'").toString()),
-                                      {{"account_id", "acct"}, {"category_id", "old-srv-c1"}, {"date", "2024-03-06"},
-                                       {"payee", "Mine"}, {"memo", "Phone edit"}, {"amount", 0}});
-            edit.insert(QStringLiteral("version"), 2);
-            madeElsewhere({edit});
+            madeElsewhere({change("transaction",
+                                  qPrintable(scalar("SELECT server_id FROM transactions WHERE id = 'mine'").toString()),
+                                  {{"account_id", "acct"}, {"category_id", "old-srv-c1"}, {"date", "2024-03-06"},
+                                   {"payee", "Mine"}, {"memo", "Phone edit"}, {"amount", 0}}, 2)});
         }
         settle(*m_a);
         QStringList pushed;
@@ -389,12 +378,9 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
                 pushed << pushedChange.toObject().value(QLatin1String("entity_id")).toString();
         }
         QCOMPARE(pushed, QStringList{QStringLiteral("mine")});
-        QCOMPARE(scalar("SELECT group_concat(id || '>' || transfer_link_id) FROM (SELECT * FROM transactions "
-                        "WHERE transfer_link_id <> '' ORDER BY id)").toString(),
-                 QStringLiteral("srv-in>srv-out,srv-out>srv-in"));
-        QCOMPARE(scalar("SELECT group_concat(id || '>' || category_id) FROM (SELECT * FROM transactions "
-                        "WHERE category_id <> '' ORDER BY id)").toString(),
-                 QStringLiteral("mine>srv-c1,srv-t1>srv-c1"));
+        QCOMPARE(scalar("SELECT group_concat(id || '>' || COALESCE(NULLIF(transfer_link_id, ''), category_id)) FROM (SELECT * "
+                        "FROM transactions ORDER BY id)").toString(),
+                 QStringLiteral("mine>srv-c1,srv-in>srv-out,srv-out>srv-in,srv-t1>srv-c1"));
         QCOMPARE(m_a->preferences->valueOr(QStringLiteral("lastViewedAccountId"), QString()),
                  QStringLiteral("srv-e1"));
         QCOMPARE(m_a->preferences->valueOr(QStringLiteral("registerFilter_srv-e1"), QString()),
