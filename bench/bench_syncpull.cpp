@@ -125,6 +125,39 @@ QByteArray page(int index, int transactions, bool* last)
     return QJsonDocument(body).toJson(QJsonDocument::Compact);
 }
 
+// The repositories of a database, and sync engines over them.
+struct Repositories
+{
+    explicit Repositories(Database* database)
+        : database(database)
+        , accounts(database)
+        , transactions(database)
+        , categories(database)
+        , recurring(database)
+        , reconciliations(database)
+        , splitLines(database)
+        , preferences(database)
+    {
+    }
+
+    std::unique_ptr<SyncEngine> engine()
+    {
+        auto made = std::make_unique<SyncEngine>(nullptr, &accounts, &transactions, &categories, &recurring,
+                                                 &reconciliations, &splitLines, &preferences);
+        made->setDatabase(database);
+        return made;
+    }
+
+    Database* database;
+    AccountRepository accounts;
+    TransactionRepository transactions;
+    CategoryRepository categories;
+    RecurringRepository recurring;
+    ReconciliationRepository reconciliations;
+    SplitLineRepository splitLines;
+    PreferencesRepository preferences;
+};
+
 qint64 count(QSqlDatabase& db, const char* sql)
 {
     QSqlQuery q(db);
@@ -176,24 +209,17 @@ PullRun runPull(const QString& path, int transactions, int commitRows, const QSt
         if (!copy.exec(QStringLiteral("VACUUM INTO '%1'").arg(emptyCopy)))
             return run;
     }
-    AccountRepository accounts(&database);
-    TransactionRepository transactionRepository(&database);
-    CategoryRepository categories(&database);
-    RecurringRepository recurring(&database);
-    ReconciliationRepository reconciliations(&database);
-    SplitLineRepository splitLines(&database);
-    PreferencesRepository preferences(&database);
-    SyncEngine engine(nullptr, &accounts, &transactionRepository, &categories, &recurring, &reconciliations,
-                      &splitLines, &preferences);
-    engine.setDatabase(&database);
+    Repositories stack(&database);
+    const std::unique_ptr<SyncEngine> owned = stack.engine();
+    SyncEngine& engine = *owned;
     engine.setPullCommitRows(commitRows);
 
     const auto countSignal = [&run] { ++run.changeSignals; };
-    QObject::connect(&accounts, &AccountRepository::accountsChanged, countSignal);
-    QObject::connect(&categories, &CategoryRepository::categoriesChanged, countSignal);
-    QObject::connect(&transactionRepository, &TransactionRepository::transactionsChanged, countSignal);
-    QObject::connect(&recurring, &RecurringRepository::recurringChanged, countSignal);
-    QObject::connect(&reconciliations, &ReconciliationRepository::reconciliationsChanged, countSignal);
+    QObject::connect(&stack.accounts, &AccountRepository::accountsChanged, countSignal);
+    QObject::connect(&stack.categories, &CategoryRepository::categoriesChanged, countSignal);
+    QObject::connect(&stack.transactions, &TransactionRepository::transactionsChanged, countSignal);
+    QObject::connect(&stack.recurring, &RecurringRepository::recurringChanged, countSignal);
+    QObject::connect(&stack.reconciliations, &ReconciliationRepository::reconciliationsChanged, countSignal);
 
     QSqlDatabase& db = database.database();
     run.settings = Bench::writeSettings(db);
@@ -339,23 +365,15 @@ void runRepair(const QString& path, int transactions)
     Database database;
     if (!database.open(path) || !database.migrate())
         return;
-    AccountRepository accounts(&database);
-    TransactionRepository transactionRepository(&database);
-    CategoryRepository categories(&database);
-    RecurringRepository recurring(&database);
-    ReconciliationRepository reconciliations(&database);
-    SplitLineRepository splitLines(&database);
-    PreferencesRepository preferences(&database);
-    const auto engine = [&] {
-        auto made = std::make_unique<SyncEngine>(nullptr, &accounts, &transactionRepository, &categories, &recurring,
-                                                 &reconciliations, &splitLines, &preferences);
-        made->setDatabase(&database);
+    Repositories stack(&database);
+    const auto engine = [&stack] {
+        std::unique_ptr<SyncEngine> made = stack.engine();
         made->repairStoredIdsOnce();
         return made;
     };
     const CycleTimes first = applyFeed(*engine(), transactions);
-    // (Empty references are NULL, and stay so.)
-    // As an earlier build left them: ids of its own, the references with them.
+    // As an earlier build left them: ids of its own, the references with
+    // them (empty ones are NULL, and stay so).
     QSqlQuery q(database.database());
     bool ok = first.ok && q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
     for (const char* sql : {"UPDATE accounts SET id = 'old-' || id",

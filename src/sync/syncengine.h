@@ -254,6 +254,9 @@ private:
     // server_id); empty when there is none. Remembered while the pages are
     // applied (the rows' own writes keep it right; a row undone forgets all).
     QString findId(const char* table, const char* column, const QString& value);
+    // The first column `sql` gives for `value` ("" for none), remembered
+    // under `key` as findId() remembers.
+    QString lookUpAndRemember(const QString& key, const QString& sql, const QString& value);
     void loadRetryRows();
     void clearRetryRows();
     bool saveRetryRows();

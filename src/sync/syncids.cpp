@@ -233,14 +233,7 @@ QString SyncEngine::renamedId(const QString& oldId)
     const QString key = kRenamedIdPrefix + oldId;
     if (const auto known = m_storedIds.constFind(key); known != m_storedIds.constEnd())
         return *known;
-    QSqlQuery& q = statement(QStringLiteral("SELECT value FROM preferences WHERE key = ?"));
-    q.bindValue(0, key);
-    const bool ok = q.exec();
-    const QString id = ok && q.next() ? q.value(0).toString() : QString();
-    q.finish();
-    if (ok)
-        m_storedIds.insert(key, id);
-    return id;
+    return lookUpAndRemember(key, QStringLiteral("SELECT value FROM preferences WHERE key = ?"), key);
 }
 
 // A synced row whose copy on the service names an id only this

@@ -461,15 +461,20 @@ QString SyncEngine::findId(const char* table, const char* column, const QString&
     const QString key = storedKey(table, column, value);
     if (const auto known = m_storedIds.constFind(key); known != m_storedIds.constEnd())
         return *known;
-    QSqlQuery& q = statement(
-        QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(QLatin1String(table), QLatin1String(column)));
+    return lookUpAndRemember(
+        key, QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(QLatin1String(table), QLatin1String(column)), value);
+}
+
+QString SyncEngine::lookUpAndRemember(const QString& key, const QString& sql, const QString& value)
+{
+    QSqlQuery& q = statement(sql);
     q.bindValue(0, value);
     const bool ok = q.exec();
-    const QString id = ok && q.next() ? q.value(0).toString() : QString();
+    const QString found = ok && q.next() ? q.value(0).toString() : QString();
     q.finish();
     if (ok)
-        m_storedIds.insert(key, id);
-    return id;
+        m_storedIds.insert(key, found);
+    return found;
 }
 
 void SyncEngine::lookUpStored(const char* table, const QJsonArray& rows)
