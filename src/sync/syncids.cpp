@@ -9,6 +9,7 @@
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/registerfilter.h"
+#include "data/renamedids.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -58,8 +59,9 @@ constexpr const char* kSyncedTables[] = {"accounts", "categories", "recurring_tr
 const QString kIdsRepairedKey = QStringLiteral("syncIdsRepaired");
 // Followed by a row's id before the repair: the id it took. Kept after the
 // repair: a copy pulled later may still name the old id (another device
-// edited it from a copy it pulled before the row went out again).
-const QString kRenamedIdPrefix = QStringLiteral("syncRenamedId_");
+// edited it from a copy it pulled before the row went out again), and so
+// may a backup made before it.
+const QString kRenamedIdPrefix = RenamedIds::preferenceKey(QString());
 
 } // namespace
 
