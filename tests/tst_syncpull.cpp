@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSqlQuery>
 
 using TestSupport::exec;
 using TestSupport::scalar;
@@ -34,6 +35,10 @@ private slots:
     void applyRules();
     void transferMadeElsewhere_data();
     void transferMadeElsewhere();
+    void storedIdsRepair_data();
+    void storedIdsRepair();
+    void repairPassEnds_data();
+    void repairPassEnds();
     void referencesToLaterRows_data();
     void referencesToLaterRows();
     void retryList();
@@ -337,6 +342,12 @@ void SyncPullTest::applyRules_data()
     QTest::newRow("deleted on the server")
         << "" << transactions({{"version", 2}, {"deleted_at", "2024-03-03T00:00:00Z"}})
         << "SELECT (deleted_at IS NOT NULL) || sync_status || version FROM transactions" << "1pending3" << "";
+    // A pull that starts over brings unchanged rows again; a change in the
+    // deletion state alone is a change all the same.
+    QTest::newRow("deleted on the server at the same version")
+        << "" << transactions({{"payee", "Old"}, {"amount", -100}, {"created_at", "2024-01-01T00:00:00Z"},
+                               {"updated_at", "2024-01-01T00:00:00Z"}, {"deleted_at", "2024-03-03T00:00:00Z"}})
+        << "SELECT (deleted_at IS NOT NULL) || sync_status || version FROM transactions" << "1pending2" << "";
     QTest::newRow("restored elsewhere")
         << "UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z'" << transactions({{"version", 2}})
         << "SELECT (deleted_at IS NULL) || sync_status FROM transactions" << "1synced" << "";
@@ -387,6 +398,11 @@ void SyncPullTest::applyRules_data()
                               QJsonObject{{"category_id", "c1"}, {"amount", -200}, {"memo", "m"}}};
     QTest::newRow("split lines replaced") << localSplit << transactions({{"is_split", 1}, {"split_lines", twoLines}})
                                           << lines << "c2:-300,c1:-200" << "";
+    QTest::newRow("split lines alone changed")
+        << localSplit + "; UPDATE transactions SET payee = 'New', amount = -500, created_at = '2024-03-01T10:00:00Z', "
+                        "updated_at = '2024-03-02T10:00:00Z'"
+        << transactions({{"is_split", 1}, {"split_lines", QJsonArray{QJsonObject{{"category_id", "c2"}, {"amount", -100}}}}})
+        << lines << "c2:-100" << "";
     QTest::newRow("arrives unsplit") << localSplit << transactions({}) << lines << "" << "";
     QTest::newRow("split, lines not sent") << localSplit << transactions({{"is_split", 1}}) << lines << "c1:-100"
                                            << "";
@@ -512,6 +528,127 @@ void SyncPullTest::transferMadeElsewhere()
     QCOMPARE(m_app->transactions->findById(in)->amount, qint64(800));
     QVERIFY(service.deleteTransaction(*m_app->transactions->findById(out)));
     QVERIFY(m_app->transactions->findById(in)->deletedAt);
+}
+
+// An earlier build stored rows made elsewhere under ids of its own and
+// pushed its own row naming them so. Pulled again, they take their server
+// ids with every reference (a split line's too); the unchanged copy of the
+// own row, which names old ids, goes out again; and what holds an old id
+// is told after the commit, before the tables' signals. A rename that
+// fails half-way renames nothing: the rows wait to be tried again.
+void SyncPullTest::storedIdsRepair_data()
+{
+    QTest::addColumn<bool>("fails");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("renamed") << false << "a1,a2,srv-a|mine,srv-t,t1|srv-a srv-c pending|srv-c|1|0";
+    QTest::newRow("the rename fails half-way") << true << "a1,a2,old-a|mine,old-t,t1|old-a old-c synced|old-c|0|3";
+}
+
+void SyncPullTest::storedIdsRepair()
+{
+    QFETCH(bool, fails);
+    QFETCH(QString, expected);
+    exec("INSERT INTO accounts (id, name, version, sync_status, server_id, created_at, updated_at) "
+         "VALUES ('old-a', 'Web', 1, 'synced', 'srv-a', 'x', 'x')");
+    exec("INSERT INTO categories (id, name, version, sync_status, server_id, created_at, updated_at) "
+         "VALUES ('old-c', 'Web', 1, 'synced', 'srv-c', 'x', 'x')");
+    exec("INSERT INTO transactions (id, account_id, date, payee, amount, category_id, version, sync_status, "
+         "server_id, created_at, updated_at) VALUES ('old-t', 'old-a', '2024-03-05', 'Web', -100, 'old-c', 1, "
+         "'synced', 'srv-t', 'x', 'x'), ('mine', 'old-a', '2024-03-05', 'New', -500, 'old-c', 1, 'synced', "
+         "'srv-mine', '2024-03-01T10:00:00Z', '2024-03-02T10:00:00Z')");
+    exec("UPDATE transactions SET is_split = 1 WHERE id = 't1'");
+    exec("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
+         "VALUES ('l1', 't1', 'old-c', -100, 'x', 'x')");
+    if (fails) {
+        // The last step of a rename: remembering the old ids.
+        exec("CREATE TEMP TRIGGER refuse_renamed_ids BEFORE INSERT ON preferences "
+             "WHEN NEW.key LIKE 'syncRenamedId%' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    }
+    QStringList events;
+    {
+        QSqlDatabase observer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("observer"));
+        observer.setDatabaseName(m_app->database->database().databaseName());
+        QVERIFY(observer.open());
+        connect(m_app->engine.get(), &SyncEngine::idsRenamed, this,
+                [&events, &observer](const QString& table, const QHash<QString, QString>& renamed) {
+                    // Another connection sees the new ids: they are committed.
+                    QSqlQuery q(observer);
+                    const bool committed = q.exec(QStringLiteral("SELECT 1 FROM %1 WHERE id = '%2'")
+                                                      .arg(table, renamed.values().join(QString()))) && q.next();
+                    events << QStringLiteral("%1 %2>%3%4").arg(table, renamed.keys().join(QString()),
+                                                               renamed.values().join(QString()),
+                                                               committed ? QString() : QStringLiteral(" uncommitted"));
+                });
+        connect(m_app->accounts.get(), &AccountRepository::accountsChanged, this,
+                [&events] { events << QStringLiteral("accountsChanged"); });
+        QVERIFY(m_app->engine->applyPulledPage(
+            {{"accounts", QJsonArray{QJsonObject{{"id", "srv-a"}, {"name", "Web"}, {"version", 1}}}},
+             {"categories", QJsonArray{QJsonObject{{"id", "srv-c"}, {"name", "Web"}, {"version", 1}}}},
+             {"transactions", QJsonArray{transactionRow({{"id", "srv-t"}, {"client_id", QJsonValue::Null},
+                                                         {"account_id", "srv-a"}, {"category_id", "srv-c"}}),
+                                         transactionRow({{"id", "srv-mine"}, {"client_id", "mine"},
+                                                         {"account_id", "old-a"}, {"category_id", "old-c"}})}}}));
+        disconnect(m_app->engine.get(), nullptr, this, nullptr);
+        disconnect(m_app->accounts.get(), nullptr, this, nullptr);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("observer"));
+    QCOMPARE(scalar("SELECT (SELECT group_concat(id) FROM (SELECT id FROM accounts ORDER BY id)) || '|' || "
+                    "(SELECT group_concat(id) FROM (SELECT id FROM transactions ORDER BY id)) || '|' || "
+                    "(SELECT account_id || ' ' || category_id || ' ' || sync_status FROM transactions "
+                    "WHERE id = 'mine') || '|' || (SELECT category_id FROM split_lines) || '|' || "
+                    "(SELECT COUNT(*) FROM preferences WHERE key = 'syncIdsRepush')")
+                 .toString() + QLatin1Char('|') + QString::number(m_app->engine->retryCount()),
+             expected);
+    if (fails) {
+        QVERIFY(events.filter(QStringLiteral(">")).isEmpty());
+    } else {
+        QCOMPARE(events.size(), 4);
+        QCOMPARE(events.last(), QStringLiteral("accountsChanged"));
+        events.removeLast();
+        events.sort();
+        QCOMPARE(events, (QStringList{"accounts old-a>srv-a", "categories old-c>srv-c", "transactions old-t>srv-t"}));
+    }
+}
+
+// The repair pass is done only when its pull reaches the end: not at the
+// page cap, not when the pull fails. A pass cut short by a restart pulls
+// from the first page again; one that is done goes on from its cursor.
+void SyncPullTest::repairPassEnds_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::addColumn<bool>("done");
+    QTest::newRow("the pull reaches the end") << "end" << true;
+    QTest::newRow("the page cap") << "cap" << false;
+    QTest::newRow("the pull fails") << "fail" << false;
+}
+
+void SyncPullTest::repairPassEnds()
+{
+    QFETCH(QString, ending);
+    QFETCH(bool, done);
+    // a1 came from the service under an id of its own: the first cycle
+    // repairs.
+    const QString repaired = QStringLiteral("syncIdsRepaired");
+    QVERIFY(!m_app->preferences->value(repaired));
+    if (ending == QLatin1String("cap")) {
+        m_service->addFault(kPull, {{"status", 200}, {"body", QJsonObject{{"cursor", "0+0+0+0+7"}, {"has_more", true}}}});
+    } else {
+        queuePage({{"cursor", "0+0+0+0+7"}, {"has_more", true}});
+        if (ending == QLatin1String("end"))
+            queuePage({{"cursor", "0+0+0+0+8"}});
+        else
+            m_service->addFault(kPull, {{"status", 500}, {"times", 1}});
+    }
+    QCOMPARE(m_app->cycle(), ending != QLatin1String("fail"));
+    QCOMPARE(m_app->preferences->value(repaired).has_value(), done);
+
+    m_service->control("DELETE", QStringLiteral("/_control/faults"));
+    m_service->control("DELETE", QStringLiteral("/_control/requests"));
+    m_app->close();
+    QVERIFY(m_app->open());
+    QVERIFY(m_app->cycle());
+    QCOMPARE(pullQueries().value(0), done ? QStringLiteral("cursor=0+0+0+0+8&limit=200") : QStringLiteral("limit=200"));
+    QVERIFY(m_app->preferences->value(repaired));
 }
 
 // Every other reference without a foreign key, to a row that comes in a

@@ -360,6 +360,9 @@ void SyncPushTest::batchesOf500()
     for (int i = 0; i < 500; ++i)
         addTransaction(QStringLiteral("t%1").arg(i, 3, 10, QLatin1Char('0')));
     QVERIFY(m_db->db()->database().commit());
+    // Rows waiting to go out again after an id repair wait until the last.
+    const QString repush = QStringLiteral("syncIdsRepush");
+    m_preferences->setValue(repush, QStringLiteral("1"));
 
     QTest::ignoreMessage(QtInfoMsg, "Pushing 501 changes (in batches of 500 )");
     QTest::ignoreMessage(QtInfoMsg, "Push batch: 500 changes, 1 remaining");
@@ -368,6 +371,7 @@ void SyncPushTest::batchesOf500()
     QCOMPARE(pushedIds(0).first(), QStringLiteral("a1"));
     QCOMPARE(syncColumns("transactions", "t498"), QStringLiteral("synced|srv-500|1"));
     QCOMPARE(syncColumns("transactions", "t499"), QStringLiteral("pending||1"));
+    QVERIFY(m_preferences->value(repush));
     QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"))
                 .match(m_preferences->valueOr(QStringLiteral("lastSyncTimestamp"), QString()))
                 .hasMatch());
@@ -376,6 +380,7 @@ void SyncPushTest::batchesOf500()
     QVERIFY(cycle());
     QCOMPARE(pushedIds(1), QStringList{"t499"});
     QCOMPARE(syncColumns("transactions", "t499"), QStringLiteral("synced|srv-501|1"));
+    QVERIFY(!m_preferences->value(repush));
 
     QVERIFY(cycle());
     QCOMPARE(m_service->requests(kPush).size(), 2);
@@ -418,17 +423,22 @@ void SyncPushTest::results_data()
     QTest::addColumn<QString>("error");   // of syncFailed; empty: the cycle succeeds
     QTest::addColumn<QString>("pending"); // rows still pending afterwards
     QTest::addColumn<QString>("t1");      // t1's sync columns afterwards
+    // Whether the rows that wait to go out again after an id repair still
+    // wait (the next cycle pulls first): only every row accepted ends that.
+    QTest::addColumn<bool>("repush");
 
-    QTest::newRow("all accepted") << QJsonObject() << QJsonObject() << "" << "" << "synced|srv-1|1";
+    QTest::newRow("all accepted") << QJsonObject() << QJsonObject() << "" << "" << "synced|srv-1|1" << false;
     QTest::newRow("two of five rejected") << QJsonObject{{"reject", QJsonArray{"t2", "t4"}}} << QJsonObject()
                                           << "2 change(s) were refused by the server: rejected by test"
-                                          << "t2,t4" << "synced|srv-1|1";
+                                          << "t2,t4" << "synced|srv-1|1" << true;
     QTest::newRow("ok without server_id") << QJsonObject{{"omit_server_id", true}} << QJsonObject() << "" << ""
-                                          << "synced|keep-1|1";
+                                          << "synced|keep-1|1" << false;
     QTest::newRow("HTTP 500") << QJsonObject() << QJsonObject{{"mode", "status"}, {"status", 500}}
-                              << "Push failed (HTTP 500)" << "t1,t2,t3,t4,t5" << "pending|keep-1|1";
+                              << "Push failed (HTTP 500)" << "t1,t2,t3,t4,t5" << "pending|keep-1|1" << true;
     QTest::newRow("no HTTP answer") << QJsonObject() << QJsonObject{{"mode", "close"}} << "Push failed (HTTP 0)"
-                                    << "t1,t2,t3,t4,t5" << "pending|keep-1|1";
+                                    << "t1,t2,t3,t4,t5" << "pending|keep-1|1" << true;
+    QTest::newRow("200 without results") << QJsonObject() << QJsonObject{{"status", 200}, {"body", QJsonObject()}}
+                                         << "" << "t1,t2,t3,t4,t5" << "pending|keep-1|1" << true;
 }
 
 void SyncPushTest::results()
@@ -438,8 +448,10 @@ void SyncPushTest::results()
     QFETCH(QString, error);
     QFETCH(QString, pending);
     QFETCH(QString, t1);
+    QFETCH(bool, repush);
     addAccount(QStringLiteral("a1"));
     exec(QStringLiteral("UPDATE accounts SET sync_status = 'synced'"));
+    m_preferences->setValue(QStringLiteral("syncIdsRepush"), QStringLiteral("1"));
     for (int i = 1; i <= 5; ++i)
         addTransaction(QStringLiteral("t%1").arg(i));
     exec(QStringLiteral("UPDATE transactions SET server_id = 'keep-1' WHERE id = 't1'"));
@@ -472,6 +484,7 @@ void SyncPushTest::results()
     QCOMPARE(stillPending.join(','), pending);
     QCOMPARE(syncColumns("transactions", "t1"), t1);
     QCOMPARE(m_engine->lastSyncTimestamp().isEmpty(), !error.isEmpty());
+    QCOMPARE(m_preferences->value(QStringLiteral("syncIdsRepush")).has_value(), repush);
     if (behaviour.contains(QLatin1String("reject"))) {
         // Refused again: still an error; accepted at last: synced.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Push ")));
@@ -483,6 +496,7 @@ void SyncPushTest::results()
         QVERIFY(cycle());
         QCOMPARE(m_engine->state(), SyncEngine::Idle);
         QVERIFY(m_transactions->findPendingSync(100).isEmpty());
+        QVERIFY(!m_preferences->value(QStringLiteral("syncIdsRepush")));
     }
 }
 

@@ -19,6 +19,8 @@
 #include <QPointer>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 const QString kAccount = QStringLiteral("account");
@@ -210,8 +212,14 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
                    << "errors — failed records remain pending for next sync";
     }
     markAccepted(accepted);
-    // Every row that waited to go out again has: it followed a pull.
-    if (rejectedCount == 0 && m_unsentCount == 0 && m_preferences)
+    // Every row that waited to go out again has, after a pull, once each
+    // row sent came back accepted. A reply that lists fewer (a faulty
+    // service or proxy) leaves them waiting, so the next cycle pulls first.
+    const auto wasAccepted = [&accepted](const QJsonValue& change) {
+        return accepted.value(text(change.toObject(), "entity_type")).contains(text(change.toObject(), "entity_id"));
+    };
+    if (m_unsentCount == 0 && m_preferences
+        && std::all_of(m_sentChanges.begin(), m_sentChanges.end(), wasAccepted))
         m_preferences->remove(kRepushKey);
     m_sentChanges = QJsonArray();
     beginPull();
