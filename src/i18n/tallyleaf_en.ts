@@ -250,6 +250,10 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation type="unfinished"></translation>
     </message>

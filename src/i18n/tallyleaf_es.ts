@@ -254,6 +254,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>No se pudieron guardar los cambios en &quot;%1&quot;.</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>Esta categoría ya no existe. No se guardó nada.</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>Eliminar categoría</translation>
     </message>

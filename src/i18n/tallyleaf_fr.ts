@@ -254,6 +254,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>Cette catégorie n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>Supprimer la catégorie</translation>
     </message>

@@ -253,6 +253,10 @@ Please check file permissions and try again.</source>
         <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>このカテゴリはもう存在しません。何も保存されていません。</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>カテゴリの削除</translation>
     </message>
