@@ -1202,6 +1202,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Dieses Konto existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
         <source>Sign In Required</source>
         <translation>Anmeldung erforderlich</translation>
     </message>

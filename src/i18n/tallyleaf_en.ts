@@ -1204,6 +1204,10 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Sign In Required</source>
         <translation type="unfinished"></translation>
     </message>

@@ -1202,6 +1202,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>No se pudieron guardar los cambios en &quot;%1&quot;.</translation>
     </message>
     <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Esta cuenta ya no existe. No se guardó nada.</translation>
+    </message>
+    <message>
         <source>Sign In Required</source>
         <translation>Es necesario iniciar sesión</translation>
     </message>

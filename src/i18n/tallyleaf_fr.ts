@@ -1202,6 +1202,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Ce compte n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
         <source>Sign In Required</source>
         <translation>Connexion requise</translation>
     </message>

@@ -1186,6 +1186,10 @@ Please check file permissions and try again.</source>
         <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>この口座はもう存在しません。何も保存されていません。</translation>
+    </message>
+    <message>
         <source>Sign In Required</source>
         <translation>サインインが必要です</translation>
     </message>
