@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
 #include "services/categorytreemodel.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/categoryformdialog.h"
@@ -80,6 +81,8 @@ private slots:
     void formKeepsType_data();
     void formKeepsType();
     void formFields();
+    void renamedIdsAreFollowed_data();
+    void renamedIdsAreFollowed();
 
 private:
     void store(const QString& layout);
@@ -334,6 +337,61 @@ void TestCategoriesScreen::formFields()
     QCOMPARE(edited.version, 4);
     QCOMPARE(edited.syncStatus, SyncStatus::Pending);
     QCOMPARE(edited.taxCategory, QStringLiteral("charitable_contributions"));
+}
+
+void TestCategoriesScreen::renamedIdsAreFollowed_data()
+{
+    QTest::addColumn<QString>("change"); // SQL run before the command, or with ">" while its form is open
+    QTest::addColumn<QString>("typed"); // Groceries' new name; "+name" adds a subcategory to Food
+    QTest::addColumn<QString>("result"); // name:parent of each subcategory | the form's name at each run | boxes
+    const QString ids = "UPDATE categories SET id = upper(id) || 2, parent_id = upper(parent_id) || 2";
+    QTest::newRow("window") << ids << "Market" << "Market:F2|Groceries";
+    QTest::newRow("form") << ">" + ids << "Market" << "Market:F2|Groceries";
+    QTest::newRow("new") << ">" + ids << "+Dining" << "Groceries:F2,Dining:F2|";
+    QTest::newRow("name taken") << ">" + ids << "+groceries"
+                                << "Groceries:F2||New Subcategory: A category named \"groceries\" already exists "
+                                   "here. Choose another name.";
+    QTest::newRow("deleted") << ">DELETE FROM categories WHERE id = 'g'" << "Market"
+                             << "|Groceries|Market|Not Saved: This category no longer exists. Nothing was saved.";
+    QTest::newRow("deleted elsewhere") << ">UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'g'"
+                                       << "Market" << "Groceries:f|Groceries|Market|Not Saved: This category no "
+                                                      "longer exists. Nothing was saved.";
+}
+
+// A sync repair renames Food and Groceries under the window or an open
+// form: what the user saves lands on the renamed rows.
+void TestCategoriesScreen::renamedIdsAreFollowed()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    store(QStringLiteral("f:Food:;g:Groceries:f"));
+    m_screen->tree()->expandAll();
+    const bool whileOpen = change.startsWith(QLatin1Char('>'));
+    const auto sync = [&] {
+        TestSupport::exec(change.mid(whileOpen ? 1 : 0));
+        if (change.contains(QLatin1String("SET id")))
+            emit m_state.syncEngine()->idsRenamed(QStringLiteral("categories"), {{"f", "F2"}, {"g", "G2"}});
+    };
+    if (!whileOpen)
+        sync();
+    const bool add = typed.startsWith(QLatin1Char('+'));
+    const QModelIndex food = m_screen->proxy()->index(0, 0);
+    QVERIFY(m_screen->tree()->isExpanded(food));
+    m_screen->tree()->setCurrentIndex(add ? food : m_screen->proxy()->index(0, 0, food));
+    QStringList runs;
+    m_fill = [&](CategoryFormDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        runs.append(name->text());
+        if (whileOpen && runs.size() == 1)
+            sync();
+        // Blank when the form comes back: that run stores nothing.
+        name->setText(runs.size() == 1 ? typed.mid(add ? 1 : 0) : QString());
+    };
+    add ? m_screen->onCreateSubcategory() : m_screen->onEditCategory();
+    const QVariant stored =
+        TestSupport::scalar(QStringLiteral("SELECT group_concat(name || ':' || parent_id) FROM categories"));
+    QCOMPARE((QStringList{stored.toString()} + runs + m_questions).join(QLatin1Char('|')), result);
 }
 
 TALLYLEAF_TEST_MAIN(TestCategoriesScreen)

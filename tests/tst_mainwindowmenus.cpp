@@ -6,7 +6,9 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/mainwindow.h"
+#include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliationscreen.h"
@@ -57,6 +59,7 @@ private slots:
     void featureCommands();
     void reconcileWindows();
     void restoreReloadsOpenWindows();
+    void editedAccountGoneOrRenamed();
 
 private:
     MainWindow* window();
@@ -77,6 +80,7 @@ private:
         QString text;
     };
     QList<Shown> m_shown; // message boxes run as dialogs
+    std::function<int(AccountFormDialog*)> m_accountForm; // runs the account form; none: cancelled
 };
 
 void MainWindowMenusTest::initTestCase()
@@ -94,7 +98,8 @@ void MainWindowMenusTest::initTestCase()
     MessageBoxes::setDialogRunner([this](QDialog* d) {
         if (auto* box = qobject_cast<QMessageBox*>(d))
             m_shown.append({box->windowTitle(), box->textFormat(), box->text()});
-        return int(QDialog::Rejected);
+        auto* form = qobject_cast<AccountFormDialog*>(d);
+        return form && m_accountForm ? m_accountForm(form) : int(QDialog::Rejected);
     });
 }
 
@@ -113,6 +118,7 @@ void MainWindowMenusTest::init()
     QVERIFY(m_state->initialize());
     m_boxTexts.clear();
     m_shown.clear();
+    m_accountForm = nullptr;
 }
 
 void MainWindowMenusTest::cleanup()
@@ -537,6 +543,30 @@ void MainWindowMenusTest::restoreReloadsOpenWindows()
     emit w->findChild<SettingsScreen*>()->deletedAccountRestored();
     QCOMPARE(payees->payeeList()->count(), 1);
     QCOMPARE(w->findChild<QListWidget*>(QStringLiteral("accountList"))->count(), 2);
+}
+
+// The account of an open Edit Account form takes its server id: the edit
+// is saved under it. Deleted instead: the form says so and comes back.
+void MainWindowMenusTest::editedAccountGoneOrRenamed()
+{
+    TestSupport::exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('old', 'Checking', 'x', 'x')");
+    window()->selectAccount(QStringLiteral("old"));
+    QString change = QStringLiteral("UPDATE accounts SET id = 'new'");
+    QStringList runs; // the form's name at each run
+    m_accountForm = [&](AccountFormDialog* form) {
+        runs.append(form->nameEdit()->text());
+        TestSupport::exec(change);
+        emit m_state->syncEngine()->idsRenamed(QStringLiteral("accounts"), {{"old", "new"}});
+        form->nameEdit()->setText(QStringLiteral("Joint %1").arg(runs.size()));
+        return int(runs.size() < 3 ? QDialog::Accepted : QDialog::Rejected);
+    };
+    QAction* edit = action(QStringLiteral("&Account"), QStringLiteral("&Edit..."));
+    edit->trigger();
+    QCOMPARE(TestSupport::scalar("SELECT id || ':' || name FROM accounts").toString(), QStringLiteral("new:Joint 1"));
+    change = QStringLiteral("DELETE FROM accounts");
+    edit->trigger();
+    QCOMPARE(runs, (QStringList{"Checking", "Joint 1", "Joint 2"}));
+    QCOMPARE(m_boxTexts, QStringList{"This account no longer exists. Nothing was saved."});
 }
 
 #include "tst_mainwindowmenus.moc"

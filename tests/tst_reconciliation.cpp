@@ -6,6 +6,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/splitlineswidget.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -691,6 +692,16 @@ void TestReconciliation::history()
     screen.setAccount(kEuro);
     QCOMPARE(rows(), expected);
     QVERIFY(!table->isHidden() && screen.emptyLabel()->isHidden());
+
+    // A sync repair gives the account a new id: the kept window reads it under that.
+    TestSupport::exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    TestSupport::exec(QStringLiteral("UPDATE accounts SET id = 'euro-2' WHERE id = '%1'").arg(kEuro));
+    TestSupport::exec(QStringLiteral("UPDATE reconciliations SET account_id = 'euro-2'"));
+    TestSupport::exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    emit m_state.syncEngine()->idsRenamed(QStringLiteral("accounts"), {{kEuro, QStringLiteral("euro-2")}});
+    screen.refresh();
+    QCOMPARE(rows(), expected);
+    QVERIFY(!table->isHidden()); // its old rows stay in it, hidden, when none are found
 }
 
 #include "tst_reconciliation.moc"

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
@@ -220,6 +221,18 @@ void TestSearchScreen::reopening()
     QCOMPARE(m_screen->searchField()->selectedText(), QStringLiteral("shell"));
     QCOMPARE(shownPayees(), QStringList{"Shell"});
     exec(QStringLiteral("DELETE FROM accounts WHERE id = 'a3'"));
+
+    // A sync repair renames the chosen account and category: the choice stays and finds their rows.
+    m_screen->searchField()->clear();
+    m_screen->accountFilter()->setCurrentIndex(1); // Checking
+    m_screen->categoryFilter()->setCurrentIndex(1); // Food
+    exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    exec(QStringLiteral("UPDATE transactions SET account_id = 'a9', category_id = 'f9' WHERE id = 't1'"));
+    exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+    emit m_state.syncEngine()->idsRenamed(QStringLiteral("accounts"), {{"a1", "a9"}});
+    emit m_state.syncEngine()->idsRenamed(QStringLiteral("categories"), {{"food", "f9"}});
+    m_screen->performSearch();
+    QCOMPARE(shownPayees(), QStringList{"Corner Grocer"});
 }
 
 void TestSearchScreen::contextMenu_data()

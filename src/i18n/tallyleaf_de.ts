@@ -254,6 +254,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>Diese Kategorie existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>Kategorie löschen</translation>
     </message>
@@ -1196,6 +1200,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
         <translation>Die Änderungen an „%1“ konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Dieses Konto existiert nicht mehr. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Sign In Required</source>

@@ -250,6 +250,10 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1197,6 +1201,10 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -254,6 +254,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>No se pudieron guardar los cambios en &quot;%1&quot;.</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>Esta categoría ya no existe. No se guardó nada.</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>Eliminar categoría</translation>
     </message>
@@ -1196,6 +1200,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
         <translation>No se pudieron guardar los cambios en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Esta cuenta ya no existe. No se guardó nada.</translation>
     </message>
     <message>
         <source>Sign In Required</source>

@@ -254,6 +254,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>Cette catégorie n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>Supprimer la catégorie</translation>
     </message>
@@ -1196,6 +1200,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
         <translation>Les modifications de «&#xa0;%1&#xa0;» n’ont pas pu être enregistrées.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Ce compte n’existe plus. Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>Sign In Required</source>

@@ -253,6 +253,10 @@ Please check file permissions and try again.</source>
         <translation>「%1」の変更を保存できませんでした。</translation>
     </message>
     <message>
+        <source>This category no longer exists. Nothing was saved.</source>
+        <translation>このカテゴリはもう存在しません。何も保存されていません。</translation>
+    </message>
+    <message>
         <source>Delete Category</source>
         <translation>カテゴリの削除</translation>
     </message>
@@ -1180,6 +1184,10 @@ Please check file permissions and try again.</source>
     <message>
         <source>The changes to &quot;%1&quot; could not be saved.</source>
         <translation>「%1」の変更を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>この口座はもう存在しません。何も保存されていません。</translation>
     </message>
     <message>
         <source>Sign In Required</source>

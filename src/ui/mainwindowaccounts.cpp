@@ -8,6 +8,7 @@
 #include "services/datarecovery.h"
 #include "services/importservice.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow_p.h"
@@ -304,15 +305,25 @@ void MainWindow::showEditAccountDialog()
     if (!account)
         return;
     AccountFormDialog dialog(*account, this);
-    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
-        return;
-    const Account changed = dialog.account();
-    if (!m_appState->accountRepository()->update(changed)) {
-        MessageBoxes::warning(this, tr("Edit Account"),
-                              tr("The changes to \"%1\" could not be saved.").arg(account->name));
+    // A sync repair may give the account its server id while the form is open.
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, &dialog, &AccountFormDialog::followRenamedIds);
+    while (MessageBoxes::exec(&dialog) == QDialog::Accepted) {
+        const Account changed = dialog.account();
+        // An update of a row that is gone matches nothing and looks saved:
+        // the form comes back with what was typed.
+        if (!liveAccount(changed.id)) {
+            MessageBoxes::warning(this, tr("Edit Account"), tr("This account no longer exists. Nothing was saved."));
+            continue;
+        }
+        if (!m_appState->accountRepository()->update(changed)) {
+            MessageBoxes::warning(this, tr("Edit Account"),
+                                  tr("The changes to \"%1\" could not be saved.").arg(account->name));
+            return;
+        }
+        reloadRegister();
         return;
     }
-    reloadRegister();
 }
 
 QMenu* MainWindow::createAccountContextMenu(const QString& accountId)

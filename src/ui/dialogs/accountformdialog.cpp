@@ -1,6 +1,7 @@
 #include "ui/dialogs/accountformdialog.h"
 
 #include "data/datetext.h"
+#include "data/renamedids.h"
 #include "ui/appearance.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -189,4 +190,9 @@ Account AccountFormDialog::account() const
 QDate AccountFormDialog::asOfDate() const
 {
     return m_asOf->date();
+}
+
+void AccountFormDialog::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    RenamedIds::follow(m_account, table, renamed);
 }

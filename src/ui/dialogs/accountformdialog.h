@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QHash>
 
 class QComboBox;
 class QDateEdit;
@@ -27,6 +28,10 @@ public:
     // edited account with the form's values.
     Account account() const;
     QDate asOfDate() const;
+    // Rows of `table` took new ids (old id → new id) while the form is open:
+    // the edited account is saved under its new id. The opener forwards
+    // them; the form knows no sync engine.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     QLineEdit* nameEdit() const { return m_name; }
     QComboBox* typeCombo() const { return m_type; }

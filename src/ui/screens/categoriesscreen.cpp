@@ -2,7 +2,9 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/renamedids.h"
 #include "services/categorytreemodel.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/categoryformdialog.h"
 #include "ui/style.h"
@@ -72,11 +74,13 @@ CategoriesScreen::CategoriesScreen(AppState* appState, QWidget* parent)
             m_tree->expandAll();
     });
     connect(m_tree, &QWidget::customContextMenuRequested, this, &CategoriesScreen::onContextMenu);
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, this, &CategoriesScreen::followRenamedIds);
 }
 
 CategoriesScreen::~CategoriesScreen() = default;
 
-void CategoriesScreen::reload()
+void CategoriesScreen::reload(const QHash<QString, QString>& renamed)
 {
     // Expansion is remembered by id: the reset below rebuilds every row.
     QSet<QString> expanded;
@@ -86,7 +90,7 @@ void CategoriesScreen::reload()
         for (int row = 0; row < m_proxy->rowCount(parent); ++row) {
             const QModelIndex index = m_proxy->index(row, CategoryTreeModel::NameColumn, parent);
             if (m_tree->isExpanded(index))
-                expanded.insert(m_model->categoryForIndex(m_proxy->mapToSource(index)).id);
+                expanded.insert(RenamedIds::follow(renamed, m_model->categoryForIndex(m_proxy->mapToSource(index)).id));
             if (m_proxy->hasChildren(index))
                 parents.append(index);
         }
@@ -144,6 +148,7 @@ void CategoriesScreen::createCategory(const QString& parentId)
     }
     CategoryFormDialog dialog(parentId, parentName, this);
     dialog.setExistingCategories(m_appState->categoryRepository()->findAll());
+    followWhileOpen(&dialog);
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return;
     const Category category = dialog.category();
@@ -151,8 +156,8 @@ void CategoriesScreen::createCategory(const QString& parentId)
         return;
     const bool saved = m_appState->categoryRepository()->insert(category);
     reload();
-    if (!parentId.isEmpty())
-        expandId(parentId);
+    if (!category.parentId.isEmpty())
+        expandId(category.parentId);
     warnIfNotSaved(saved, tr("Not Saved"), tr("The category \"%1\" could not be saved.").arg(category.name));
 }
 
@@ -170,14 +175,24 @@ void CategoriesScreen::onEditCategory()
     }
     CategoryFormDialog dialog(category, parentName, this);
     dialog.setExistingCategories(m_appState->categoryRepository()->findAll());
-    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+    followWhileOpen(&dialog);
+    while (MessageBoxes::exec(&dialog) == QDialog::Accepted) {
+        const Category edited = dialog.category();
+        if (edited.name.isEmpty())
+            return;
+        // An update of a row that is gone matches nothing and looks saved:
+        // the form comes back with what was typed.
+        const std::optional<Category> stored = m_appState->categoryRepository()->findById(edited.id);
+        if (!stored || stored->deletedAt) {
+            reload();
+            MessageBoxes::warning(this, tr("Not Saved"), tr("This category no longer exists. Nothing was saved."));
+            continue;
+        }
+        const bool saved = m_appState->categoryRepository()->update(edited);
+        reload();
+        warnIfNotSaved(saved, tr("Not Saved"), tr("The changes to \"%1\" could not be saved.").arg(category.name));
         return;
-    const Category edited = dialog.category();
-    if (edited.name.isEmpty())
-        return;
-    const bool saved = m_appState->categoryRepository()->update(edited);
-    reload();
-    warnIfNotSaved(saved, tr("Not Saved"), tr("The changes to \"%1\" could not be saved.").arg(category.name));
+    }
 }
 
 void CategoriesScreen::onDeleteCategory()
@@ -206,4 +221,21 @@ void CategoriesScreen::warnIfNotSaved(bool saved, const QString& title, const QS
 {
     if (!saved)
         MessageBoxes::warning(this, title, text);
+}
+
+void CategoriesScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    // Read again rather than patched: the rows carry parent and account
+    // ids as well as their own.
+    if (table == QLatin1String("categories"))
+        reload(renamed);
+    else if (table == QLatin1String("accounts"))
+        reload();
+}
+
+void CategoriesScreen::followWhileOpen(CategoryFormDialog* dialog)
+{
+    // The connection ends with the dialog.
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, dialog, &CategoryFormDialog::followRenamedIds);
 }

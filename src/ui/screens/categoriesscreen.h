@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QPoint>
 #include <QWidget>
 
 class AppState;
+class CategoryFormDialog;
 class CategoryTreeModel;
 class QLineEdit;
 class QMenu;
@@ -21,8 +23,9 @@ public:
     explicit CategoriesScreen(AppState* appState, QWidget* parent = nullptr);
     ~CategoriesScreen() override;
 
-    // Reads the categories again; rows expanded before stay expanded.
-    void reload();
+    // Reads the categories again; rows expanded before stay expanded, under
+    // their new ids where `renamed` (old id → new id) names them.
+    void reload(const QHash<QString, QString>& renamed = {});
     // The menu for a point of the tree's viewport; the caller owns it.
     QMenu* createContextMenu(const QPoint& pos);
 
@@ -42,6 +45,10 @@ private:
     void onContextMenu(const QPoint& pos);
     void expandId(const QString& id);
     void warnIfNotSaved(bool saved, const QString& title, const QString& text);
+    // A sync repair renamed rows of `table` (old id → new id): the tree and
+    // an open form hold ids that an edit writes back.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
+    void followWhileOpen(CategoryFormDialog* dialog);
 
     AppState* m_appState;
     QLineEdit* m_search = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/screens/categoryformdialog.h"
 
+#include "data/renamedids.h"
 #include "services/categorylookup.h"
 #include "ui/dialogs/messageboxes.h"
 
@@ -116,6 +117,15 @@ void CategoryFormDialog::loadCategory()
 void CategoryFormDialog::setExistingCategories(const QList<Category>& categories)
 {
     m_existing = categories;
+}
+
+void CategoryFormDialog::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    RenamedIds::follow(m_category, table, renamed);
+    if (table == QLatin1String("categories"))
+        m_parentId = RenamedIds::follow(renamed, m_parentId);
+    for (Category& existing : m_existing)
+        RenamedIds::follow(existing, table, renamed);
 }
 
 void CategoryFormDialog::accept()

@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 class QCheckBox;
@@ -33,6 +34,11 @@ public:
     // another of them has under the same parent.
     void setExistingCategories(const QList<Category>& categories);
     void accept() override;
+    // Rows of `table` took new ids (old id → new id) while the form is open:
+    // the category, its parent and the categories its name is checked
+    // against follow. The opener forwards them; the form knows no sync
+    // engine.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
 private:
     void setupUi(const QString& parentName);

@@ -5,6 +5,8 @@
 #include "data/datetext.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
+#include "data/renamedids.h"
+#include "sync/syncengine.h"
 #include "ui/style.h"
 
 #include <QHeaderView>
@@ -69,9 +71,17 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState* appState, QWi
     m_emptyLabel->hide();
     layout->addWidget(m_emptyLabel);
     followTheme(m_table, [table = m_table] { recolourNegativeItems(table); });
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, this, &ReconciliationHistoryScreen::followRenamedIds);
 }
 
 ReconciliationHistoryScreen::~ReconciliationHistoryScreen() = default;
+
+void ReconciliationHistoryScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    if (table == QLatin1String("accounts"))
+        m_accountId = RenamedIds::follow(renamed, m_accountId);
+}
 
 void ReconciliationHistoryScreen::setAccount(const QString& accountId)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -24,6 +25,10 @@ public:
     QLabel* emptyLabel() const { return m_emptyLabel; }
 
 private:
+    // A sync repair renamed rows of `table` (old id → new id): the shown
+    // account is read under its new id.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
+
     AppState* m_appState;
     QString m_accountId;
     QLabel* m_titleLabel = nullptr;

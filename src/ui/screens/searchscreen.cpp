@@ -4,7 +4,9 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datetext.h"
+#include "data/renamedids.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/register/registermodel.h"
@@ -114,6 +116,8 @@ SearchScreen::SearchScreen(AppState* appState, QWidget* parent)
     connect(m_clearedOnly, &QCheckBox::toggled, this, &SearchScreen::performSearch);
     connect(m_results, &QTableView::doubleClicked, this, &SearchScreen::onDoubleClicked);
     connect(m_results, &QWidget::customContextMenuRequested, this, &SearchScreen::onContextMenu);
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, this, &SearchScreen::followRenamedIds);
 }
 
 SearchScreen::~SearchScreen() = default;
@@ -133,6 +137,20 @@ QComboBox* SearchScreen::makeFilterCombo(const QString& allText)
         combo->setMinimumWidth(std::max(metrics.averageCharWidth() * 14, metrics.horizontalAdvance(allText) + frame));
     });
     return combo;
+}
+
+void SearchScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    QComboBox* filter = nullptr;
+    if (table == QLatin1String("accounts"))
+        filter = m_accountFilter;
+    else if (table == QLatin1String("categories"))
+        filter = m_categoryFilter;
+    else
+        return;
+    // The items keep their places, so the current one stays chosen.
+    for (int i = 0; i < filter->count(); ++i)
+        filter->setItemData(i, RenamedIds::follow(renamed, filter->itemData(i).toString()));
 }
 
 QDateEdit* SearchScreen::makeDateEdit(const QDate& date)

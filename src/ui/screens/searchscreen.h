@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -72,6 +73,9 @@ public slots:
 private:
     void onDoubleClicked(const QModelIndex& index);
     QComboBox* makeFilterCombo(const QString& allText);
+    // A sync repair renamed rows of `table` (old id → new id): the account
+    // and category filters keep their choice under the new ids.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
     QDateEdit* makeDateEdit(const QDate& date);
 
     AppState* m_appState;
