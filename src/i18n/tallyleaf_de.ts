@@ -3500,6 +3500,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>This transaction no longer exists.</source>
         <translation>Diese Buchung existiert nicht mehr.</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Diese Buchung existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

@@ -3477,6 +3477,10 @@ Both sides of the transfer will be deleted.</source>
         <source>This transaction no longer exists.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>This transaction no longer exists. Nothing was saved.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

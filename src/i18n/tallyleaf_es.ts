@@ -3500,6 +3500,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>This transaction no longer exists.</source>
         <translation>Esta transacción ya no existe.</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Esta transacción ya no existe. No se guardó nada.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

@@ -3500,6 +3500,10 @@ Les deux écritures du virement seront supprimées.</translation>
         <source>This transaction no longer exists.</source>
         <translation>Cette opération n’existe plus.</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Cette opération n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

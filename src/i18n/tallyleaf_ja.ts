@@ -3473,6 +3473,10 @@ Both sides of the transfer will be deleted.</source>
         <source>This transaction no longer exists.</source>
         <translation>この取引はもう存在しません。</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>この取引はもう存在しません。何も保存されていません。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
