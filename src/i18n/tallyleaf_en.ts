@@ -2385,8 +2385,8 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>This transaction no longer exists. Nothing was saved.</translation>
     </message>
     <message>
         <source>Fields cleared</source>

@@ -2394,8 +2394,8 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <translation>Enregistrée. Elle n’est pas affichée à cause du filtre actuel.</translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Cette opération n’existe plus.</translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Cette opération n’existe plus. Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
