@@ -19,6 +19,7 @@
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/reconciliationscreen.h"
 #include "ui/screens/welcomescreen.h"
@@ -933,19 +934,23 @@ void MainWindowTest::renamedIdsAreFollowed_data()
 {
     QTest::addColumn<bool>("account");
     QTest::addColumn<bool>("category");
-    QTest::newRow("account") << true << false;
-    QTest::newRow("category") << false << true;
-    QTest::newRow("both, and the transaction") << true << true;
+    QTest::addColumn<bool>("storedRow"); // the stored row is being edited, else the entry row
+    QTest::newRow("account") << true << false << false;
+    QTest::newRow("category") << false << true << false;
+    QTest::newRow("both, and the transaction") << true << true << false;
+    QTest::newRow("edited row, its category") << false << true << true;
+    QTest::newRow("edited row, all three") << true << true << true;
 }
 
 // A sync repair gives the shown account, or the category its register
 // filters on, the server's id: the windows follow, the row being typed
 // stays and is stored under the new ids, and the reconcile window
-// finishes with its ticks.
+// finishes with its ticks, which are still the user's to discard.
 void MainWindowTest::renamedIdsAreFollowed()
 {
     QFETCH(bool, account);
     QFETCH(bool, category);
+    QFETCH(bool, storedRow);
     const auto sql = [](const char* statement) { TestSupport::exec(QString::fromUtf8(statement)); };
     sql("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('old-acct', 'Checking', '2024', '2024')");
     sql("INSERT INTO categories (id, name, created_at, updated_at) VALUES ('old-cat', 'Food', '2024', '2024')");
@@ -959,11 +964,12 @@ void MainWindowTest::renamedIdsAreFollowed()
     auto* reconcile = w->findChild<ReconciliationScreen*>();
     auto* screen = qobject_cast<RegisterScreen*>(w->registerPage());
     RegisterModel* model = screen->registerModel();
+    if (storedRow)
+        screen->tableView()->setCurrentIndex(model->index(screen->rowOfTransaction(stored), 0));
     model->setEditBuffer(RegisterModel::PayeeColumn, QStringLiteral("Grocer"));
     model->setEditBuffer(RegisterModel::PaymentColumn, QStringLiteral("12.00"));
     model->setCategoryId(QStringLiteral("old-cat"));
     qobject_cast<QCheckBox*>(reconcile->table()->cellWidget(0, 0))->setChecked(true);
-    reconcile->statementBalanceField()->setValue(-5.0);
 
     // As the engine repairs: the rows and their references at once, then
     // the announcements, the tables' signals and the cycle's end.
@@ -999,6 +1005,9 @@ void MainWindowTest::renamedIdsAreFollowed()
     QCOMPARE(screen->registerDelegate()->accountId, accountId);
     // Listed: the register reads the account, and its filter the category.
     QVERIFY(screen->rowOfTransaction(transactionId) >= 0);
+    reconcile->confirmDiscard();
+    QCOMPARE(m_boxes.value(0).text, QStringLiteral("Discard this reconciliation?"));
+    reconcile->statementBalanceField()->setValue(-5.0);
     m_boxes.clear();
     reconcile->finishButton()->click();
     QCOMPARE(m_boxes.value(0).title, QStringLiteral("Reconciliation Complete"));

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/widgets/datefield.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/widgets/smartamountfield.h"
@@ -103,6 +104,8 @@ private slots:
     void detailsEnterNeverDeletes();
     void editTransferKeepsSidesInStep_data();
     void editTransferKeepsSidesInStep();
+    void renamedRowIsFollowed_data();
+    void renamedRowIsFollowed();
 
 private:
     Transaction stored(const QString& id) const { return *m_state.transactionRepository()->findById(id); }
@@ -670,6 +673,51 @@ void TestTransactionActions::editTransferKeepsSidesInStep()
     QCOMPARE(theirs.version, otherChanged ? 2 : 1);
     QCOMPARE(theirs.syncStatus, SyncStatus::Pending);
     QVERIFY(!splitOffered);
+}
+
+void TestTransactionActions::renamedRowIsFollowed_data()
+{
+    QTest::addColumn<bool>("splits"); // the split editor, else the form
+    QTest::addColumn<bool>("gone");   // deleted while open, else renamed
+    QTest::newRow("form") << false << false;
+    QTest::newRow("split editor") << true << false;
+    QTest::newRow("form, row gone") << false << true;
+}
+
+// A sync renames the row and its category under an open editor: the memo
+// typed is saved on the renamed row. A row gone is said, and the form is back.
+void TestTransactionActions::renamedRowIsFollowed()
+{
+    QFETCH(bool, splits);
+    QFETCH(bool, gone);
+    const auto sql = [](const char* statement) { TestSupport::exec(QString::fromUtf8(statement)); };
+    sql("INSERT OR REPLACE INTO categories (id, name, created_at, updated_at) VALUES ('c1', 'C', '', '')");
+    Transaction t = plain(QStringLiteral("t1"), kChecking, -3000, QStringLiteral("Market"));
+    t.categoryId = QStringLiteral("c1");
+    t.isSplit = splits;
+    QVERIFY(m_state.transactionService()->insertTransaction(t, nullptr, {line("l", t.categoryId, -3000)}));
+    QString shownAgain;
+    m_dialogs = {[&](QDialog* d) {
+                     splits ? field<QTableWidget>(d, "splitTable")->item(0, 2)->setText("typed")
+                            : field<QLineEdit>(d, "memoEdit")->setText("typed");
+                     sql("PRAGMA foreign_keys = OFF");
+                     sql("UPDATE OR REPLACE categories SET id = 'c2' WHERE id = 'c1'");
+                     sql(gone ? "DELETE FROM transactions" : "UPDATE transactions SET id = 't2', category_id = 'c2'");
+                     sql("UPDATE split_lines SET transaction_id = 't2', category_id = 'c2'");
+                     sql("PRAGMA foreign_keys = ON");
+                     emit m_state.syncEngine()->idsRenamed("categories", {{"c1", "c2"}});
+                     emit m_state.syncEngine()->idsRenamed("transactions", {{"t1", "t2"}});
+                     d->accept();
+                     return d->result();
+                 },
+                 [&](QDialog* d) { shownAgain = field<QLineEdit>(d, "memoEdit")->text(); return 0; }};
+    const auto run = splits ? TransactionActions::editSplits : TransactionActions::edit;
+    QCOMPARE(run(&m_state, t, nullptr), !gone);
+    QCOMPARE(m_boxes.value(0).text, gone ? "This transaction no longer exists. Nothing was saved." : QString());
+    QCOMPARE(shownAgain, gone ? "typed" : QString());
+    const char* saved = splits ? "SELECT category_id || ' ' || memo FROM split_lines WHERE transaction_id = 't2'"
+                               : "SELECT category_id || ' ' || memo FROM transactions WHERE id = 't2'";
+    QCOMPARE(TestSupport::scalar(QString::fromUtf8(saved)).toString(), gone ? QString() : "c2 typed");
 }
 
 TALLYLEAF_TEST_MAIN(TestTransactionActions)

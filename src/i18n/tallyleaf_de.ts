@@ -2402,8 +2402,8 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <translation>Gespeichert. Wegen des aktuellen Filters wird sie nicht angezeigt.</translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Diese Buchung existiert nicht mehr.</translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Diese Buchung existiert nicht mehr. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -3507,6 +3507,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Diese Buchung existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Diese Buchung existiert nicht mehr. Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>

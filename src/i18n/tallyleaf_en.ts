@@ -2393,8 +2393,8 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>This transaction no longer exists. Nothing was saved.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -3484,6 +3484,10 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>This transaction no longer exists.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>This transaction no longer exists. Nothing was saved.</translation>
     </message>
 </context>
 <context>

@@ -2402,8 +2402,8 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <translation>Guardada. No aparece en la lista por el filtro actual.</translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Esta transacción ya no existe.</translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Esta transacción ya no existe. No se guardó nada.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -3507,6 +3507,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Esta transacción ya no existe.</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Esta transacción ya no existe. No se guardó nada.</translation>
     </message>
 </context>
 <context>

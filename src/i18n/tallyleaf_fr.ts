@@ -2402,8 +2402,8 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <translation>Enregistrée. Elle n’est pas affichée à cause du filtre actuel.</translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Cette opération n’existe plus.</translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Cette opération n’existe plus. Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -3507,6 +3507,10 @@ Les deux écritures du virement seront supprimées.</translation>
     <message>
         <source>This transaction no longer exists.</source>
         <translation>Cette opération n’existe plus.</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>Cette opération n’existe plus. Rien n’a été enregistré.</translation>
     </message>
 </context>
 <context>

@@ -2382,8 +2382,8 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <translation>保存しました。現在のフィルターのため、一覧には表示されません。</translation>
     </message>
     <message>
-        <source>This transaction no longer exists.</source>
-        <translation>この取引はもう存在しません。</translation>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>この取引はもう存在しません。何も保存されていません。</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -3480,6 +3480,10 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>This transaction no longer exists.</source>
         <translation>この取引はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists. Nothing was saved.</source>
+        <translation>この取引はもう存在しません。何も保存されていません。</translation>
     </message>
 </context>
 <context>

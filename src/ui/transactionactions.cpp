@@ -3,9 +3,11 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/money.h"
+#include "data/renamedids.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
@@ -35,6 +37,19 @@ void reportSaveFailure(QWidget* parent)
     MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
                           QCoreApplication::translate("TransactionActions",
                                                       "The transaction could not be saved. Nothing was changed."));
+}
+
+// An update of a row that is gone matches nothing and fails no write: the
+// editors look first, and say so.
+bool stillStored(AppState* appState, const QString& id, QWidget* parent)
+{
+    const std::optional<Transaction> stored = appState->transactionRepository()->findById(id);
+    if (stored && !stored->deletedAt)
+        return true;
+    MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
+                          QCoreApplication::translate("TransactionActions",
+                                                      "This transaction no longer exists. Nothing was saved."));
+    return false;
 }
 
 } // namespace
@@ -91,9 +106,15 @@ bool edit(AppState* appState, const Transaction& transaction, QWidget* parent)
     if (!usable(appState) || transaction.id.isEmpty())
         return false;
     TransactionFormDialog dialog(appState, transaction, parent);
-    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
-        return false;
-    if (!service(appState)->updateWithLines(dialog.transaction(), dialog.splitLines())) {
+    Transaction edited;
+    // The form follows ids a sync renames while it is open; a row gone all
+    // the same is said, and the form comes back with what was typed.
+    do {
+        if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+            return false;
+        edited = dialog.transaction();
+    } while (!stillStored(appState, edited.id, parent));
+    if (!service(appState)->updateWithLines(edited, dialog.splitLines())) {
         reportSaveFailure(parent);
         return false;
     }
@@ -107,8 +128,12 @@ bool editSplits(AppState* appState, const Transaction& transaction, QWidget* par
     Transaction copy = transaction;
     const QList<SplitLine> stored = appState->splitLineRepository()->findByTransaction(copy.id);
     SplitEditorDialog dialog(appState, copy.amount, stored, parent);
-    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
-        return false;
+    // The copy is written back whole, so it follows a sync's renames too.
+    followRenamedIds(appState, &dialog, copy);
+    do {
+        if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+            return false;
+    } while (!stillStored(appState, copy.id, parent));
     const QList<SplitLine> lines = dialog.lines();
     copy.isSplit = !lines.isEmpty();
     if (!lines.isEmpty())
@@ -142,8 +167,9 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
         created = dialog.transaction();
         lines = dialog.splitLines();
         targetAccountId.clear();
-        const QString refusal =
-            transferRefusal(resolveTransfer(appState, accountId, created.payee, targetAccountId), !lines.isEmpty());
+        // The form's account: under its new id when a sync renamed it.
+        const QString refusal = transferRefusal(
+            resolveTransfer(appState, created.accountId, created.payee, targetAccountId), !lines.isEmpty());
         if (!refusal.isEmpty()) {
             MessageBoxes::warning(parent, transferTitle, refusal);
             continue;
@@ -229,9 +255,11 @@ bool showDetails(AppState* appState, const Transaction& transaction, QWidget* pa
     if (!dialog.editRequested() && !dialog.duplicateRequested())
         return toggled;
     // The dialog may have changed the row (cleared), and the caller's list
-    // may have moved since: act on the stored transaction of this id.
+    // may have moved since: act on the stored transaction of this id, which
+    // the dialog followed through a sync's renames.
+    const QString id = dialog.transaction().id;
     const std::optional<Transaction> fresh =
-        transaction.id.isEmpty() ? std::nullopt : appState->transactionRepository()->findById(transaction.id);
+        id.isEmpty() ? std::nullopt : appState->transactionRepository()->findById(id);
     if (!fresh || fresh->deletedAt) {
         MessageBoxes::information(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
                                   QCoreApplication::translate("TransactionActions",
@@ -240,6 +268,16 @@ bool showDetails(AppState* appState, const Transaction& transaction, QWidget* pa
     }
     const bool done = dialog.editRequested() ? edit(appState, *fresh, parent) : duplicate(appState, *fresh, parent);
     return done || toggled;
+}
+
+void followRenamedIds(AppState* appState, QObject* context, Transaction& transaction)
+{
+    if (SyncEngine* engine = appState ? appState->syncEngine() : nullptr) {
+        QObject::connect(engine, &SyncEngine::idsRenamed, context,
+                         [&transaction](const QString& table, const QHash<QString, QString>& renamed) {
+                             RenamedIds::follow(transaction, table, renamed);
+                         });
+    }
 }
 
 } // namespace TransactionActions

@@ -7,6 +7,7 @@
 #include <QString>
 
 class AppState;
+class QObject;
 class QWidget;
 
 // The user-level operations on one transaction, shared by the register,
@@ -58,5 +59,10 @@ bool saveSplitLines(AppState* appState, const Transaction& transaction, const QL
 // Shows the details dialog; afterwards re-reads the transaction by id and
 // runs edit or duplicate when one was asked. True when anything was written.
 bool showDetails(AppState* appState, const Transaction& transaction, QWidget* parent);
+
+// While `context` lives, `transaction` (which must outlive it) follows the
+// ids a sync repair renames: what a dialog holds across its run is then
+// written on the renamed rows.
+void followRenamedIds(AppState* appState, QObject* context, Transaction& transaction);
 
 } // namespace TransactionActions

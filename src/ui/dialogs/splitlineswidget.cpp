@@ -2,6 +2,8 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/renamedids.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/formamount.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/widgets/smartamountfield.h"
@@ -104,6 +106,12 @@ QString comboCategoryId(const QComboBox* combo)
     return typed >= 0 ? combo->itemData(typed).toString() : QString();
 }
 
+void followComboIds(QComboBox* combo, const QHash<QString, QString>& renamed)
+{
+    for (int i = 0; combo && i < combo->count(); ++i)
+        combo->setItemData(i, RenamedIds::follow(renamed, combo->itemData(i).toString()));
+}
+
 SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     : QWidget(parent)
     , m_appState(appState)
@@ -144,6 +152,19 @@ SplitLinesWidget::SplitLinesWidget(AppState* appState, QWidget* parent)
     connect(addButton, &QPushButton::clicked, this, &SplitLinesWidget::addLine);
     connect(removeButton, &QPushButton::clicked, this, &SplitLinesWidget::removeCurrentLine);
     connect(m_table, &QTableWidget::itemChanged, this, &SplitLinesWidget::changed);
+    // While a dialog is open, a sync may rename the categories it offers.
+    if (SyncEngine* engine = m_appState ? m_appState->syncEngine() : nullptr)
+        connect(engine, &SyncEngine::idsRenamed, this, &SplitLinesWidget::followRenamedIds);
+}
+
+void SplitLinesWidget::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    if (table != QLatin1String("categories"))
+        return;
+    for (auto& choice : m_choices)
+        choice.first = RenamedIds::follow(renamed, choice.first);
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        followComboIds(rowCombo(row), renamed);
 }
 
 void SplitLinesWidget::addLine()

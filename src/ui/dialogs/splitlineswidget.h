@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -15,6 +16,9 @@ class QTableWidget;
 // label is the edit text (so two categories with the same label never swap),
 // else the first item labelled exactly as typed, else empty.
 QString comboCategoryId(const QComboBox* combo);
+// The items' ids (their Qt::UserRole data) that a sync repair renamed take
+// their new ids (`renamed`: old id → new id).
+void followComboIds(QComboBox* combo, const QHash<QString, QString>& renamed);
 
 // Editable table of split lines: category, positive amount and memo per
 // row. It stores nothing; the caller gives the sign of the lines it reads.
@@ -47,6 +51,9 @@ signals:
 private:
     qint64 rowCents(int row) const;
     QComboBox* rowCombo(int row) const;
+    // Categories a sync repair renamed (`table` "categories", old id → new
+    // id): the choices and every row keep their category under its new id.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     AppState* m_appState;
     QTableWidget* m_table = nullptr;

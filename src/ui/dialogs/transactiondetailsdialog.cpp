@@ -60,6 +60,8 @@ TransactionDetailsDialog::TransactionDetailsDialog(AppState* appState, const Tra
     , m_transaction(transaction)
 {
     setWindowTitle(tr("Transaction Details"));
+    // The cleared toggle, the delete and the caller's edit act on its id.
+    TransactionActions::followRenamedIds(appState, this, m_transaction);
     buildContent();
     setMinimumWidth(480);
     setMinimumHeight(420);

@@ -24,7 +24,8 @@ public:
     bool wasDeleted() const { return m_deleted; }
     // True once the cleared flag was written from the dialog.
     bool clearedChanged() const { return m_clearedChanged; }
-    // The shown transaction as last written by the dialog.
+    // The shown transaction as last written by the dialog, under the ids a
+    // sync repair gave it and its references while the dialog was open.
     Transaction transaction() const { return m_transaction; }
 
 protected:

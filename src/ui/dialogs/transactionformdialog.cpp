@@ -3,8 +3,10 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/renamedids.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/smartamountfield.h"
 #include "ui/dialogs/formamount.h"
@@ -185,8 +187,20 @@ void TransactionFormDialog::setupUi()
             setFormAmount(m_amountField, m_splitLines->amountTotal());
     });
 
+    if (SyncEngine* engine = m_appState ? m_appState->syncEngine() : nullptr)
+        connect(engine, &SyncEngine::idsRenamed, this, &TransactionFormDialog::followRenamedIds);
+
     m_payeeEdit->setFocus(Qt::OtherFocusReason);
     updateSplitState();
+}
+
+void TransactionFormDialog::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    RenamedIds::follow(m_transaction, table, renamed);
+    if (table == QLatin1String("accounts"))
+        m_accountId = RenamedIds::follow(renamed, m_accountId);
+    else if (table == QLatin1String("categories"))
+        followComboIds(m_categoryCombo, renamed);
 }
 
 void TransactionFormDialog::populatePayees()

@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
 
 class AppState;
@@ -55,6 +56,10 @@ private:
     void selectCategory(const QString& categoryId);
     void updateSplitState();
     void loadSplitLines(const QString& transactionId);
+    // Rows a sync repair renamed while the form is open (old id → new id):
+    // the edited transaction, its account and the offered categories take
+    // their new ids, so what is typed is saved on the renamed rows.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     AppState* m_appState;
     QString m_accountId;

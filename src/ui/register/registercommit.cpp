@@ -214,11 +214,10 @@ void RegisterScreen::commitChangedRow(const EntryValues& values, int row)
     // so a change pulled by sync meanwhile to another field is kept.
     TransactionRepository* transactions = appState->transactionRepository();
     const std::optional<Transaction> stored = transactions->findById(m_model->editingTransactionId());
+    // An update of a row that is gone would match nothing and fail no
+    // write: said here, and the row stays as typed.
     if (!stored || stored->deletedAt) {
-        showStatus(tr("This transaction no longer exists."), 5000);
-        abandonEditing();
-        m_model->clearEntryRow();
-        reload();
+        refuseCommit(tr("This transaction no longer exists. Nothing was saved."), row, RegisterModel::DateColumn);
         return;
     }
     Transaction updated = *stored;

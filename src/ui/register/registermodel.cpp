@@ -1,6 +1,7 @@
 #include "ui/register/registermodel.h"
 
 #include "data/money.h"
+#include "data/renamedids.h"
 #include "ui/style.h"
 
 #include <QDate>
@@ -538,6 +539,14 @@ void RegisterModel::setAmountBuffers(qint64 amount)
 {
     paymentText = amount < 0 ? plainAmount(negatedAmount(amount)) : QString();
     depositText = amount < 0 ? QString() : plainAmount(amount);
+}
+
+void RegisterModel::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    for (RegisterRow& row : rows)
+        RenamedIds::follow(row, table, renamed);
+    if (table == QLatin1String("transactions"))
+        m_editingId = RenamedIds::follow(renamed, m_editingId);
 }
 
 void RegisterModel::setCategoryId(const QString& id)

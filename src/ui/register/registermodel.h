@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -80,6 +81,10 @@ public:
     bool isEditingTransaction() const { return m_editingDataRow; }
     QString editingTransactionId() const { return m_editingId; }
     void clearEntryRow();
+    // Rows of `table` took new ids in a sync repair (old id → new id): the
+    // rows' ids and references follow, and so does the transaction being
+    // edited, so a reload finds it again.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
     void loadRowIntoBuffers(const RegisterRow& row, const QString& categoryText);
     // Payee autofill: the amount, the category (when given) and, unless
     // `keepMemo`, a non-empty memo of the payee's last transaction go into

@@ -274,6 +274,7 @@ void RegisterScreen::setAccount(const QString& id)
 
 void RegisterScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
 {
+    m_model->followRenamedIds(table, renamed);
     if (table == QLatin1String("accounts")) {
         // No editor holds the account's id: one that is open stays.
         accountId = renamed.value(accountId, accountId);

@@ -44,9 +44,10 @@ public:
     // but not saved. Skipped while a cell editor is open; it then runs once
     // the editor has closed.
     void reload();
-    // Rows of `table` ("accounts", "categories") took new ids (old id → new
-    // id) under the page: the account, the filter's category and the ids in
-    // the typed row follow, and what was typed stays. The rows are not read
+    // Rows of `table` ("accounts", "categories", "transactions") took new
+    // ids (old id → new id) under the page: the account, the filter's
+    // category, the rows, the transaction being edited and the ids in the
+    // typed row follow, and what was typed stays. The rows are not read
     // again here: one repair renames several tables before it announces
     // each, so the caller reloads once all are followed.
     void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
