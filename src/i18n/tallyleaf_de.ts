@@ -184,6 +184,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <translation>Die Wiederherstellung wurde abgebrochen: %1</translation>
     </message>
     <message>
+        <source>the ids that sync renamed could not be read</source>
+        <translation>die von der Synchronisierung umbenannten IDs konnten nicht gelesen werden</translation>
+    </message>
+    <message>
         <source>The backup archive could not be written: %1</source>
         <translation>Das Sicherungsarchiv konnte nicht geschrieben werden: %1</translation>
     </message>

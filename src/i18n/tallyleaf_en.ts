@@ -180,6 +180,10 @@ Please check file permissions and try again.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>the ids that sync renamed could not be read</source>
+        <translation>the ids that sync renamed could not be read</translation>
+    </message>
+    <message>
         <source>The backup archive could not be written: %1</source>
         <translation type="unfinished"></translation>
     </message>

@@ -184,6 +184,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <translation>La restauración se detuvo: %1</translation>
     </message>
     <message>
+        <source>the ids that sync renamed could not be read</source>
+        <translation>no se pudieron leer los identificadores que la sincronización renombró</translation>
+    </message>
+    <message>
         <source>The backup archive could not be written: %1</source>
         <translation>No se pudo escribir el archivo de la copia de seguridad: %1</translation>
     </message>

@@ -184,6 +184,10 @@ Vérifiez les droits d’accès aux fichiers et réessayez.</translation>
         <translation>La restauration s’est interrompue&#xa0;: %1</translation>
     </message>
     <message>
+        <source>the ids that sync renamed could not be read</source>
+        <translation>les identifiants renommés par la synchronisation n’ont pas pu être lus</translation>
+    </message>
+    <message>
         <source>The backup archive could not be written: %1</source>
         <translation>L’archive de sauvegarde n’a pas pu être écrite&#xa0;: %1</translation>
     </message>

@@ -184,6 +184,10 @@ Please check file permissions and try again.</source>
         <translation>復元を中止しました: %1</translation>
     </message>
     <message>
+        <source>the ids that sync renamed could not be read</source>
+        <translation>同期で変更されたIDを読み込めませんでした</translation>
+    </message>
+    <message>
         <source>The backup archive could not be written: %1</source>
         <translation>バックアップアーカイブを書き込めませんでした: %1</translation>
     </message>

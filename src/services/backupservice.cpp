@@ -2,6 +2,7 @@
 
 #include "data/atomicwrite.h"
 #include "data/database.h"
+#include "data/renamedids.h"
 #include "data/sqlvalue.h"
 #include "services/ziparchive.h"
 
@@ -24,6 +25,9 @@ struct BackupService::Table
     bool synced; // carries version, sync_status and server_id
     int BackupImportResult::*imported;
     int BackupImportResult::*skipped;
+    // Columns naming rows the sync repair may have renamed: the row's own
+    // id (a split line's is never renamed) and its references.
+    QStringList idColumns;
 };
 
 // State of one restore: the table being restored, its real columns and the
@@ -90,6 +94,9 @@ struct BackupService::Restore
     };
     QHash<QStringList, std::shared_ptr<Statements>> statements; // by the row's keys
     QString error;                             // of the last failed statement
+    // Old id -> new id of the rows the sync repair renamed: an archive made
+    // before the repair names them by their old ids.
+    QHash<QString, QString> renamed;
 };
 
 // Turns steps done of a total into the percentages a Progress is told,
@@ -206,17 +213,24 @@ const QList<BackupService::Table>& BackupService::tables()
 {
     static const QList<Table> list = {
         {QStringLiteral("accounts"), QStringLiteral("accounts"), QStringLiteral("accountCount"), true,
-         &BackupImportResult::accountsImported, &BackupImportResult::accountsSkipped},
+         &BackupImportResult::accountsImported, &BackupImportResult::accountsSkipped, {QStringLiteral("id")}},
         {QStringLiteral("categories"), QStringLiteral("categories"), QStringLiteral("categoryCount"), true,
-         &BackupImportResult::categoriesImported, &BackupImportResult::categoriesSkipped},
+         &BackupImportResult::categoriesImported, &BackupImportResult::categoriesSkipped,
+         {QStringLiteral("id"), QStringLiteral("parent_id"), QStringLiteral("account_id")}},
         {QStringLiteral("transactions"), QStringLiteral("transactions"), QStringLiteral("transactionCount"), true,
-         &BackupImportResult::transactionsImported, &BackupImportResult::transactionsSkipped},
+         &BackupImportResult::transactionsImported, &BackupImportResult::transactionsSkipped,
+         {QStringLiteral("id"), QStringLiteral("account_id"), QStringLiteral("category_id"),
+          QStringLiteral("transfer_link_id"), QStringLiteral("transfer_dest_account_id"), QStringLiteral("recurring_id")}},
         {QStringLiteral("split_lines"), QStringLiteral("split_lines"), QStringLiteral("splitLineCount"), false,
-         &BackupImportResult::splitLinesImported, &BackupImportResult::splitLinesSkipped},
+         &BackupImportResult::splitLinesImported, &BackupImportResult::splitLinesSkipped,
+         {QStringLiteral("transaction_id"), QStringLiteral("category_id")}},
         {QStringLiteral("recurring_transactions"), QStringLiteral("recurring"), QStringLiteral("recurringCount"), true,
-         &BackupImportResult::recurringImported, &BackupImportResult::recurringSkipped},
+         &BackupImportResult::recurringImported, &BackupImportResult::recurringSkipped,
+         {QStringLiteral("id"), QStringLiteral("account_id"), QStringLiteral("category_id"),
+          QStringLiteral("transfer_dest_account_id")}},
         {QStringLiteral("reconciliations"), QStringLiteral("reconciliations"), QStringLiteral("reconciliationCount"),
-         true, &BackupImportResult::reconciliationsImported, &BackupImportResult::reconciliationsSkipped},
+         true, &BackupImportResult::reconciliationsImported, &BackupImportResult::reconciliationsSkipped,
+         {QStringLiteral("id"), QStringLiteral("account_id")}},
     };
     return list;
 }
@@ -356,9 +370,14 @@ void BackupService::markForResync(const Table& table, QStringList& keys, QVarian
 
 BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, const QJsonObject& row)
 {
-    const QString id = row.value(kIdKey).toString();
+    QString id = row.value(kIdKey).toString();
     if (id.isEmpty())
         return Outcome::Skipped;
+    // A row the sync repair renamed is that renamed row, whichever id the
+    // archive knows it by; so are the rows it refers to.
+    const bool followRenamed = !restore.renamed.isEmpty();
+    if (followRenamed && table.idColumns.contains(kIdKey))
+        id = RenamedIds::follow(restore.renamed, id);
 
     // Only the table's own columns reach the SQL text, so an archive can
     // never run statements of its own.
@@ -373,11 +392,15 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         QVariant value;
         if (!restore.columns.contains(key) || !toBindValue(it.value(), &value))
             return Outcome::Skipped;
+        if (followRenamed && it.value().isString() && table.idColumns.contains(key))
+            value = SqlValue::text(RenamedIds::follow(restore.renamed, it.value().toString()));
         keys.append(key);
         values.append(value);
     }
     markForResync(table, keys, values);
-    if (table.name == kSplitLinesTable && !restore.restoredTransactions.contains(row.value(kTransactionIdKey).toString()))
+    if (table.name == kSplitLinesTable
+        && !restore.restoredTransactions.contains(
+            RenamedIds::follow(restore.renamed, row.value(kTransactionIdKey).toString())))
         return Outcome::Skipped;
 
     const bool found = restore.existing.contains(id);
@@ -543,7 +566,18 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
     int entriesRead = 0;
     {
         Restore restore(db, mode);
+        // Read where the restore writes, so that no repair comes between.
+        // Without it, rows renamed since the archive was made would be
+        // restored a second time under their old ids.
+        bool renamedRead = false;
+        restore.renamed = RenamedIds::load(db, &renamedRead);
+        if (!renamedRead) {
+            aborted = true;
+            abortError = tr("the ids that sync renamed could not be read");
+        }
         for (const Table& table : tables()) {
+            if (aborted)
+                break;
             restore.columns.clear();
             const QSqlRecord record = db.record(table.name);
             for (int i = 0; i < record.count(); ++i)
@@ -628,8 +662,6 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             if (!refused.isEmpty())
                 result.errors.append(tr("%1: %n row(s) could not be written: %2", nullptr, int(refused.size()))
                                          .arg(table.folder, refused.last().error));
-            if (aborted)
-                break;
         }
     }
 
