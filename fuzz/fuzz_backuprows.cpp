@@ -6,18 +6,31 @@
 // else they are stored); the rest is split at zero bytes into entries,
 // each its path up to the first line feed and its content after it (a path
 // already taken is left out: the writer refuses it). A valid manifest is
-// added when no entry is named manifest.json.
+// added when no entry is named manifest.json. The database remembers that
+// the sync repair renamed "old-account" and "old-row", so rows that name
+// those ids are restored as the rows they became.
 
 #include "fuzzsupport.h"
 
 #include "data/database.h"
+#include "data/renamedids.h"
 #include "services/backupservice.h"
 #include "services/ziparchive.h"
+
+#include <QSqlQuery>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Database* database = FuzzSupport::scratchDatabase();
     static BackupService service(database);
+    static const bool renamed = [] {
+        QSqlQuery q(database->database());
+        return q.exec(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES ('%1', '%2'), ('%3', "
+                                     "'renamed-row')")
+                          .arg(RenamedIds::preferenceKey(QStringLiteral("old-account")), FuzzSupport::kAccountId,
+                               RenamedIds::preferenceKey(QStringLiteral("old-row"))));
+    }();
+    FUZZ_CHECK(renamed);
     if (size < 1)
         return 0;
 

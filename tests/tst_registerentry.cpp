@@ -470,6 +470,17 @@ void TestRegisterEntry::changedRowAppliesOnlyEditedFields()
     QCOMPARE(m_state->transactionRepository()->findById(a)->version, 1);
     QCOMPARE(view()->currentIndex(), model()->index(2, RegisterModel::DateColumn));
     QCOMPARE(model()->editingRow, 2);
+
+    // Gone meanwhile (an update would match nothing): said, and what was
+    // typed stays in edit.
+    view()->setCurrentIndex(model()->index(2, RegisterModel::PayeeColumn));
+    key(Qt::Key_Return);
+    type(QStringLiteral("Third, renamed"));
+    TestSupport::exec(QStringLiteral("DELETE FROM transactions WHERE payee = 'Third'"));
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(status(), QStringLiteral("This transaction no longer exists. Nothing was saved."));
+    QCOMPARE(model()->payeeText, QStringLiteral("Third, renamed"));
+    QCOMPARE(model()->editingRow, 2);
 }
 
 void TestRegisterEntry::inlineEditOneField_data()

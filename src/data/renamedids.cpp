@@ -70,10 +70,4 @@ void follow(Transaction& transaction, const QString& table, const QHash<QString,
     followIf(is(table, "recurring_transactions"), renamed, transaction.recurringId);
 }
 
-void follow(SplitLine& line, const QString& table, const QHash<QString, QString>& renamed)
-{
-    followIf(is(table, "transactions"), renamed, line.transactionId);
-    followIf(is(table, "categories"), renamed, line.categoryId);
-}
-
 } // namespace RenamedIds

@@ -4,11 +4,11 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datetext.h"
-#include "data/renamedids.h"
 #include "data/transactionrepository.h"
 #include "sync/syncengine.h"
 #include "ui/appearance.h"
 #include "ui/dialogs/messageboxes.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/register/registermodel.h"
 #include "ui/style.h"
 #include "ui/transactionactions.h"
@@ -149,8 +149,7 @@ void SearchScreen::followRenamedIds(const QString& table, const QHash<QString, Q
     else
         return;
     // The items keep their places, so the current one stays chosen.
-    for (int i = 0; i < filter->count(); ++i)
-        filter->setItemData(i, RenamedIds::follow(renamed, filter->itemData(i).toString()));
+    followComboIds(filter, renamed);
 }
 
 QDateEdit* SearchScreen::makeDateEdit(const QDate& date)
