@@ -357,15 +357,22 @@ QJsonObject BackupService::rowToJson(const QSqlQuery& query, const QStringList& 
     return row;
 }
 
-// A restored row is new to the sync service: pending, without a server
-// id, at version 1. Set on the bound values, not the archive's object: a
-// change to that object copies all of it.
-void BackupService::markForResync(const Table& table, QStringList& keys, QVariantList& values)
+// A restored row goes out again: pending, at version 1. An inserted row is
+// new to the sync service and has no server id; an overwritten one keeps
+// the server id stored here, since the service knows it as that row (a row
+// made where no client id is kept is found by nothing else, and would be
+// made a second time). Set on the bound values, not the archive's object:
+// a change to that object copies all of it.
+void BackupService::markForResync(const Table& table, bool overwrite, QStringList& keys, QVariantList& values)
 {
     if (!table.synced)
         return;
-    keys << kSyncStatusKey << kServerIdKey << kVersionKey;
-    values << SqlValue::text(QStringLiteral("pending")) << QVariant() << QVariant(qint64(1));
+    keys << kSyncStatusKey << kVersionKey;
+    values << SqlValue::text(QStringLiteral("pending")) << QVariant(qint64(1));
+    if (!overwrite) {
+        keys << kServerIdKey;
+        values << QVariant();
+    }
 }
 
 BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, const QJsonObject& row)
@@ -397,7 +404,6 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         keys.append(key);
         values.append(value);
     }
-    markForResync(table, keys, values);
     if (table.name == kSplitLinesTable
         && !restore.restoredTransactions.contains(
             RenamedIds::follow(restore.renamed, row.value(kTransactionIdKey).toString())))
@@ -406,6 +412,7 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     const bool found = restore.existing.contains(id);
     if (found && restore.mode == BackupImportMode::SkipExisting)
         return Outcome::Skipped;
+    markForResync(table, found, keys, values);
 
     auto cached = restore.statements.find(keys);
     if (cached == restore.statements.end()) {
