@@ -5,6 +5,7 @@
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
 #include "services/importsetup.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/importqifmapping.h"
@@ -451,12 +452,14 @@ void TestImportScreen::failedImportRollsBack()
 void TestImportScreen::targetGoneBeforeStart_data()
 {
     QTest::addColumn<bool>("qif");
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("box"); // none: the target is renamed by a sync repair, not deleted
     QTest::newRow("csv") << false
                          << "Import Transactions: The account \"Checking\" no longer exists. Choose another account.";
     QTest::newRow("qif") << true
                          << "Import Transactions: The account chosen for Checking no longer exists. Choose another "
                             "one.";
+    QTest::newRow("csv, renamed") << false << "";
+    QTest::newRow("qif, renamed") << true << "";
 }
 
 void TestImportScreen::targetGoneBeforeStart()
@@ -468,9 +471,19 @@ void TestImportScreen::targetGoneBeforeStart()
     setQif(qif);
     choose({qif ? write("bank.qif", "!Account\nNChecking\n^\n!Type:Bank\nD3/1/2024\nT-4.50\nPCoffee\n^\n")
                 : write("bank.csv", kOneRow)});
-    QVERIFY(m_state.accountRepository()->softDelete(m_account));
+    if (box.isEmpty()) {
+        for (const char* sql : {"PRAGMA foreign_keys = OFF", "UPDATE accounts SET id = 'A2' WHERE name = 'Checking'",
+                                "PRAGMA foreign_keys = ON"})
+            exec(QLatin1String(sql));
+        emit m_state.syncEngine()->idsRenamed(QStringLiteral("accounts"), {{m_account, QStringLiteral("A2")}});
+    } else {
+        QVERIFY(m_state.accountRepository()->softDelete(m_account));
+    }
     clickImport();
-    QCOMPARE(m_boxes, QStringList{box});
+    QCOMPARE(m_boxes, box.isEmpty() ? QStringList() : QStringList{box});
+    QCOMPARE(stored(QStringLiteral("A2")).size(), box.isEmpty() ? 1 : 0);
+    if (box.isEmpty())
+        return;
     QCOMPARE(stored(savings), QStringList());
     QCOMPARE(scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
     // The choices left offer only live accounts.

@@ -6,6 +6,7 @@
 #include "data/transactionrepository.h"
 #include "services/recurringlist.h"
 #include "services/recurringservice.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/mainwindow.h"
 #include "ui/screens/recurringformdialog.h"
@@ -14,6 +15,7 @@
 #include "ui/screens/recurringscreen.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,6 +42,8 @@ private slots:
     void refusedPostingWarns();
     void editKeepsLargeAmount();
     void editWhileAPostingMovesTheSchedule();
+    void editWhileSyncChangesTheSchedule_data();
+    void editWhileSyncChangesTheSchedule();
     void refreshesWhileVisible();
 
 private:
@@ -369,6 +373,42 @@ void TestRecurringScreen::editWhileAPostingMovesTheSchedule()
     QVERIFY(m_boxes.isEmpty());
     QCOMPARE(m_screen->model()->scheduleAt(0)->nextDueDate, schedule.nextDueDate.addMonths(1));
     QVERIFY(m_state.recurringService()->confirm(schedule.id));
+}
+
+void TestRecurringScreen::editWhileSyncChangesTheSchedule_data()
+{
+    QTest::addColumn<QString>("sync"); // run while the form is open
+    QTest::addColumn<QString>("box");  // none: the sync repair renamed the schedule
+    QTest::newRow("renamed") << "UPDATE recurring_transactions SET id = 'R2'" << "";
+    QTest::newRow("deleted elsewhere") << "UPDATE recurring_transactions SET deleted_at = '2024'"
+                                       << "Not Saved: This recurring transaction no longer exists. Nothing was saved.";
+}
+
+// The typed payee lands on the renamed row; a schedule gone brings the form back as typed.
+void TestRecurringScreen::editWhileSyncChangesTheSchedule()
+{
+    QFETCH(QString, sync);
+    QFETCH(QString, box);
+    addSchedule(QStringLiteral("Rent"), -100000, 5, [](RecurringTransaction& r) { r.id = "r"; });
+    showScreen();
+    QStringList runs;
+    MessageBoxes::setDialogRunner([&](QDialog* dialog) {
+        auto* payee = dialog->findChild<QLineEdit*>(QStringLiteral("payeeEdit"));
+        runs << payee->text();
+        if (runs.size() > 1)
+            return int(QDialog::Rejected);
+        TestSupport::exec(sync);
+        if (box.isEmpty())
+            emit m_state.syncEngine()->idsRenamed(QStringLiteral("recurring_transactions"), {{"r", "R2"}});
+        payee->setText(QStringLiteral("Landlord"));
+        return int(QDialog::Accepted);
+    });
+    m_screen->showEditForm(0);
+    MessageBoxes::setDialogRunner([](QDialog*) { return int(QDialog::Accepted); });
+    QCOMPARE(m_boxes.join(QString()), box);
+    QCOMPARE(runs.join(QLatin1Char(',')), box.isEmpty() ? QStringLiteral("Rent") : QStringLiteral("Rent,Landlord"));
+    if (box.isEmpty())
+        QCOMPARE(m_state.recurringRepository()->findById("R2")->payee, QStringLiteral("Landlord"));
 }
 
 void TestRecurringScreen::refreshesWhileVisible()

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/widgets/datefield.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/register/registerdelegate.h"
@@ -358,6 +359,13 @@ void TestRegisterScreen::filterDialogSavesAndClears()
     QVERIFY(!m_state->preferences()->value(key).has_value());
     QCOMPARE(model()->rowCount(), 3);
     QCOMPARE(button()->text(), QStringLiteral("Filter"));
+
+    // The chosen category is renamed by a sync repair before Done.
+    runFilterDialog([this](RegisterFilterDialog* d) {
+        d->categoryComboBox()->setCurrentIndex(1);
+        emit m_state->syncEngine()->idsRenamed("categories", {{d->categoryComboBox()->currentData().toString(), "C2"}});
+    });
+    QCOMPARE(m_state->preferences()->value(key).value_or(QString()), QStringLiteral(R"({"categoryId":"C2"})"));
 }
 
 void TestRegisterScreen::filterDialogForm()

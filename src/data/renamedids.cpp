@@ -70,4 +70,12 @@ void follow(Transaction& transaction, const QString& table, const QHash<QString,
     followIf(is(table, "recurring_transactions"), renamed, transaction.recurringId);
 }
 
+void follow(RecurringTransaction& schedule, const QString& table, const QHash<QString, QString>& renamed)
+{
+    followIf(is(table, "recurring_transactions"), renamed, schedule.id);
+    followIf(is(table, "accounts"), renamed, schedule.accountId);
+    followIf(is(table, "accounts"), renamed, schedule.transferDestAccountId);
+    followIf(is(table, "categories"), renamed, schedule.categoryId);
+}
+
 } // namespace RenamedIds

@@ -31,5 +31,6 @@ QString follow(const QHash<QString, QString>& renamed, const QString& id);
 void follow(Account& account, const QString& table, const QHash<QString, QString>& renamed);
 void follow(Category& category, const QString& table, const QHash<QString, QString>& renamed);
 void follow(Transaction& transaction, const QString& table, const QHash<QString, QString>& renamed);
+void follow(RecurringTransaction& schedule, const QString& table, const QHash<QString, QString>& renamed);
 
 } // namespace RenamedIds

@@ -2241,6 +2241,10 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <source>Not Saved</source>
         <translation>Nicht gespeichert</translation>
     </message>
+    <message>
+        <source>This recurring transaction no longer exists. Nothing was saved.</source>
+        <translation>Diese wiederkehrende Buchung existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>

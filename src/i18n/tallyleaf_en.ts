@@ -2232,6 +2232,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>Not Saved</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This recurring transaction no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>

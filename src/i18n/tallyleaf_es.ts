@@ -2241,6 +2241,10 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <source>Not Saved</source>
         <translation>No guardada</translation>
     </message>
+    <message>
+        <source>This recurring transaction no longer exists. Nothing was saved.</source>
+        <translation>Esta transacción periódica ya no existe. No se guardó nada.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>

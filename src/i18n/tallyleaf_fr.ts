@@ -2241,6 +2241,10 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>Not Saved</source>
         <translation>Échec de l’enregistrement</translation>
     </message>
+    <message>
+        <source>This recurring transaction no longer exists. Nothing was saved.</source>
+        <translation>Cette opération récurrente n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>

@@ -2221,6 +2221,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>Not Saved</source>
         <translation>保存できませんでした</translation>
     </message>
+    <message>
+        <source>This recurring transaction no longer exists. Nothing was saved.</source>
+        <translation>この定期取引はもう存在しません。何も保存されていません。</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/widgets/datefield.h"
 
 #include <QButtonGroup>
@@ -126,6 +127,13 @@ void RegisterFilterDialog::setFilter(const RegisterFilter& filter)
         }
     }
     m_categoryCombo->setCurrentIndex(item);
+}
+
+void RegisterFilterDialog::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    // The items keep their places, so the chosen one stays chosen.
+    if (table == QLatin1String("categories"))
+        followComboIds(m_categoryCombo, renamed);
 }
 
 RegisterFilter RegisterFilterDialog::filter() const

@@ -3,6 +3,7 @@
 #include "data/registerfilter.h"
 
 #include <QDialog>
+#include <QHash>
 
 class AppState;
 class DateField;
@@ -24,6 +25,9 @@ public:
     // The filter the form shows.
     RegisterFilter filter() const;
     void setFilter(const RegisterFilter& filter);
+    // Rows of `table` took new ids in a sync repair (old id → new id): the
+    // categories offered follow them.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     // For tests and the register: the form's controls.
     QRadioButton* clearedButton() const { return m_clearedRadio; }

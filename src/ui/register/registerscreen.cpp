@@ -5,6 +5,7 @@
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registereditors.h"
@@ -467,6 +468,9 @@ void RegisterScreen::showFilterDialog()
     if (accountId.isEmpty())
         return;
     RegisterFilterDialog dialog(appState, filter, this);
+    // A sync repair may rename the chosen category while the form is open.
+    if (SyncEngine* engine = appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, &dialog, &RegisterFilterDialog::followRenamedIds);
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
         return;
 

@@ -5,8 +5,10 @@
 #include "data/transactionrepository.h"
 #include "services/accountsetup.h"
 #include "services/importsetup.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/messageboxes.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/screens/csvpreviewmodel.h"
 #include "ui/screens/importqifmapping.h"
 #include "ui/style.h"
@@ -212,6 +214,8 @@ ImportScreen::ImportScreen(AppState* appState, QWidget* parent)
     for (QComboBox* combo : {m_dateCombo, m_payeeCombo, m_amountCombo, m_memoCombo, m_categoryCombo, m_dateFormatCombo})
         connect(combo, &QComboBox::currentIndexChanged, this, &ImportScreen::showCsvPreview);
     connect(m_headerCheck, &QCheckBox::toggled, this, &ImportScreen::showCsvPreview);
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, this, &ImportScreen::followRenamedIds);
 
     onFormatToggled();
 }
@@ -264,6 +268,16 @@ void ImportScreen::reloadAccounts()
     const int index = selected.isEmpty() ? -1 : m_accountCombo->findData(selected);
     if (index >= 0)
         m_accountCombo->setCurrentIndex(index);
+}
+
+void ImportScreen::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    if (table != QLatin1String("accounts"))
+        return;
+    // The items keep their places, so the current ones stay chosen.
+    followComboIds(m_accountCombo, renamed);
+    for (const QifMappingRow& row : m_qifBox->rows())
+        followComboIds(row.targetCombo, renamed);
 }
 
 void ImportScreen::resetFile()

@@ -3,6 +3,7 @@
 #include "services/importservice.h"
 #include "services/importsetup.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -53,6 +54,9 @@ public slots:
 
 private:
     void reloadAccounts();
+    // A sync repair renamed rows of `table` (old id → new id): the chosen
+    // target accounts stay chosen under their new ids.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
     void resetFile();
     static QComboBox* makeColumnCombo(QAbstractItemModel* columns);
     // The column lists for the file's first row and column count, each

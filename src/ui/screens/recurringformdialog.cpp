@@ -4,10 +4,12 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/recurringrepository.h"
+#include "data/renamedids.h"
 #include "data/transactionrepository.h"
 #include "services/categorylookup.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/formamount.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/widgets/datefield.h"
 #include "ui/widgets/smartamountfield.h"
 
@@ -439,6 +441,18 @@ void RecurringFormDialog::loadRecurring(const RecurringTransaction& record)
     m_leadDaysSpin->setValue(record.leadDays);
     m_leadDaysSpin->setEnabled(record.autoPost);
     m_activeCheck->setChecked(record.isActive);
+}
+
+void RecurringFormDialog::followRenamedIds(const QString& table, const QHash<QString, QString>& renamed)
+{
+    RenamedIds::follow(m_original, table, renamed);
+    // The items keep their places, so the current ones stay chosen.
+    if (table == QLatin1String("accounts")) {
+        followComboIds(m_accountCombo, renamed);
+        followComboIds(m_destinationCombo, renamed);
+    } else if (table == QLatin1String("categories")) {
+        followComboIds(m_categoryCombo, renamed);
+    }
 }
 
 RecurringTransaction RecurringFormDialog::recurring() const

@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <optional>
 
@@ -37,6 +38,12 @@ public:
 
     // The schedule built from the form; changes nothing in the dialog.
     RecurringTransaction recurring() const;
+    // The schedule the form was opened with.
+    const RecurringTransaction& original() const { return m_original; }
+
+    // Rows of `table` took new ids in a sync repair (old id → new id): the
+    // schedule and the accounts and categories offered follow them.
+    void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     // OK is refused, with a message, while the typed category names no
     // category or a transfer's destination is its own account.

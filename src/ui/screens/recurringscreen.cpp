@@ -5,6 +5,7 @@
 #include "data/recurringrepository.h"
 #include "services/recurringlist.h"
 #include "services/recurringservice.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
@@ -165,11 +166,24 @@ void RecurringScreen::showEditForm(int row)
         return;
     }
     RecurringFormDialog dialog(m_appState, *schedule, this);
-    if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+    // A sync repair may rename the schedule, its accounts or its category
+    // while the form is open.
+    if (SyncEngine* engine = m_appState->syncEngine())
+        connect(engine, &SyncEngine::idsRenamed, &dialog, &RecurringFormDialog::followRenamedIds);
+    while (MessageBoxes::exec(&dialog) == QDialog::Accepted) {
+        const RecurringTransaction edited = dialog.recurring();
+        // Gone meanwhile: the form comes back with what was typed.
+        const std::optional<RecurringTransaction> stored = m_appState->recurringRepository()->findById(edited.id);
+        if (!stored || stored->deletedAt) {
+            MessageBoxes::warning(this, tr("Not Saved"),
+                                  tr("This recurring transaction no longer exists. Nothing was saved."));
+            continue;
+        }
+        const bool saved = m_appState->recurringService()->saveEdit(dialog.original(), edited);
+        refresh();
+        warnIfNotSaved(saved, tr("The changes to \"%1\" could not be saved.").arg(schedule->payee));
         return;
-    const bool saved = m_appState->recurringService()->saveEdit(*schedule, dialog.recurring());
-    refresh();
-    warnIfNotSaved(saved, tr("The changes to \"%1\" could not be saved.").arg(schedule->payee));
+    }
 }
 
 void RecurringScreen::confirmSelected()
