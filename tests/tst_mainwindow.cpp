@@ -661,16 +661,19 @@ void MainWindowTest::startPageAfterTheCurrentGoes_data()
 {
     QTest::addColumn<bool>("sampleData");
     QTest::addColumn<bool>("othersRemain");
-    QTest::newRow("deleted, another remains") << false << true;
-    QTest::newRow("deleted, none remains") << false << false;
-    QTest::newRow("sample data cleared, another remains") << true << true;
-    QTest::newRow("sample data cleared, none remains") << true << false;
+    QTest::addColumn<bool>("elsewhere"); // deleted on another device, by a sync
+    QTest::newRow("deleted, another remains") << false << true << false;
+    QTest::newRow("deleted, none remains") << false << false << false;
+    QTest::newRow("sample data cleared, another remains") << true << true << false;
+    QTest::newRow("sample data cleared, none remains") << true << false << false;
+    QTest::newRow("deleted elsewhere, another remains") << false << true << true;
 }
 
 void MainWindowTest::startPageAfterTheCurrentGoes()
 {
     QFETCH(bool, sampleData);
     QFETCH(bool, othersRemain);
+    QFETCH(bool, elsewhere);
     const QString mine = othersRemain ? addAccount(QStringLiteral("Mine"), CurrencyCode::USD, 0, 50) : QString();
     QString current;
     if (sampleData) {
@@ -683,7 +686,10 @@ void MainWindowTest::startPageAfterTheCurrentGoes()
     MainWindow* w = window();
     QCOMPARE(w->pages()->currentWidget(), w->registerPage());
 
-    if (sampleData) {
+    if (elsewhere) {
+        QVERIFY(m_state->accountRepository()->softDelete(current));
+        QTRY_COMPARE(m_state->currentAccountId(), mine);
+    } else if (sampleData) {
         w->onClearSampleData();
     } else {
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("^Cascade delete account")));

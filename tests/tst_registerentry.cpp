@@ -481,6 +481,16 @@ void TestRegisterEntry::changedRowAppliesOnlyEditedFields()
     QCOMPARE(status(), QStringLiteral("This transaction no longer exists. Nothing was saved."));
     QCOMPARE(model()->payeeText, QStringLiteral("Third, renamed"));
     QCOMPARE(model()->editingRow, 2);
+    // So does a reload with no editor open (a sync applied the deletion),
+    // until the user leaves the row.
+    key(Qt::Key_Escape);
+    m_screen->findChild<QLabel*>("statusLabel")->clear();
+    m_screen->reload();
+    QCOMPARE(status(), QStringLiteral("This transaction no longer exists. Nothing was saved."));
+    QCOMPARE(model()->payeeText, QStringLiteral("Third, renamed"));
+    QVERIFY(model()->isEditingTransaction());
+    view()->setCurrentIndex(entryCell(RegisterModel::DateColumn));
+    QTRY_COMPARE(model()->rowCount(), 3);
 }
 
 void TestRegisterEntry::inlineEditOneField_data()

@@ -32,6 +32,7 @@
 #include <QUuid>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 using namespace MainWindowPrivate;
@@ -189,6 +190,15 @@ void MainWindow::refreshAccountList()
         m_footerLabel->setText(tr("Total: %1").arg(parts.join(QStringLiteral(" \u00B7 "))));
     }
 
+    // The account shown was deleted, here or on another device: the window
+    // moves on to another account or the start page.
+    const QString current = m_appState->currentAccountId();
+    if (m_pages->currentWidget() == m_registerPage
+        && std::none_of(accounts.cbegin(), accounts.cend(), [&current](const Account& a) { return a.id == current; })) {
+        m_appState->setCurrentAccountId(QString());
+        showNoAccountPage();
+        return;
+    }
     highlightCurrentAccount();
 }
 
@@ -387,10 +397,6 @@ void MainWindow::deleteAccount(const QString& accountId)
         return;
     }
     refreshAccountList();
-    if (accountId == m_appState->currentAccountId()) {
-        m_appState->setCurrentAccountId(QString());
-        showNoAccountPage();
-    }
 }
 
 void MainWindow::deleteCurrentAccount()

@@ -17,6 +17,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QTimer>
+
+#include <algorithm>
 
 // The register's entry: the cell editors and the edit buffers, field moves,
 // the row commands and the dialogs for new rows. Saving a row is in
@@ -205,6 +208,19 @@ void RegisterScreen::restoreTypedEdit(const TypedEdit& edit)
         m_model->setCategoryId(edit.categoryId);
 }
 
+std::optional<RegisterRow> RegisterScreen::goneEditedRow(const QList<RegisterRow>& stored)
+{
+    m_keptGoneId.clear();
+    if (!m_model->isEditingTransaction() || !hasUnsavedEntry())
+        return std::nullopt;
+    const QString id = m_model->editingTransactionId();
+    const RegisterRow* shown = m_model->tryEntryAt(m_model->editingRow);
+    if (!shown || std::any_of(stored.cbegin(), stored.cend(), [&id](const RegisterRow& row) { return row.id == id; }))
+        return std::nullopt;
+    m_keptGoneId = id;
+    return *shown;
+}
+
 void RegisterScreen::startEditingRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
@@ -245,6 +261,10 @@ void RegisterScreen::onCurrentChanged(const QModelIndex& current, const QModelIn
     if (previous.isValid() && previous.row() == current.row())
         return;
     startEditingRow(current.row());
+    if (!m_keptGoneId.isEmpty() && m_model->editingTransactionId() != m_keptGoneId) {
+        m_keptGoneId.clear();
+        QTimer::singleShot(0, this, &RegisterScreen::reload);
+    }
 }
 
 void RegisterScreen::onClicked(const QModelIndex& index)

@@ -355,6 +355,9 @@ void RegisterScreen::reload()
         currentId = row->id;
 
     QList<RegisterRow> rows = appState->transactionRepository()->findRegisterRows(accountId);
+    // What was typed into a row deleted meanwhile stays, as when its commit
+    // is refused: the user is told, and decides.
+    const std::optional<RegisterRow> gone = goneEditedRow(rows);
 
     // Totals over every row, whatever the filter hides; the opening row is
     // cleared, so the starting balance counts once.
@@ -370,6 +373,10 @@ void RegisterScreen::reload()
 
     if (filter.isActive()) {
         rows.removeIf([this](const RegisterRow& row) { return !filter.matches(row); });
+    }
+    if (gone) {
+        rows.append(*gone);
+        showStatus(tr("This transaction no longer exists. Nothing was saved."), 3000);
     }
 
     PreferencesRepository* preferences = appState->preferences();

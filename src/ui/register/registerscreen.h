@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
 class QKeyEvent;
 class QLabel;
@@ -229,6 +231,9 @@ private:
         QString loadedCategoryId;
     };
     TypedEdit typedEdit() const;
+    // The row in edit, as shown, when `stored` no longer holds it (deleted
+    // on another device) and changes are typed into it.
+    std::optional<RegisterRow> goneEditedRow(const QList<RegisterRow>& stored);
     void restoreTypedEdit(const TypedEdit& edit);
 
     RegisterFilter filter;
@@ -250,6 +255,9 @@ private:
 
     // A reload was asked for while an editor was open.
     bool m_reloadPending = false;
+    // The row in edit that a reload kept, as typed, after it was deleted
+    // elsewhere; it goes once the user leaves it.
+    QString m_keptGoneId;
     // The buffers as loaded from the transaction being edited inline, so a
     // commit applies only what the user changed on top of the stored row.
     QStringList m_loadedBuffers;
