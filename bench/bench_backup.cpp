@@ -5,7 +5,9 @@
 // Bench::writeFloor), and prints the process's peak memory. Then the sync
 // repair renames every restored row, and the archive, made before it, is
 // restored once more with "Skip existing": each of its rows is a renamed one,
-// found and left as it is.
+// found and left as it is. Last, every row is marked synced with a server id
+// and the archive restored with "Replace all": each row keeps its server id
+// and goes one version up.
 //
 // Usage: bench_backup [transactions]   (default 100000; every tenth is a
 // split of three lines, so 100,000 make an archive of 130,181 entries)
@@ -246,23 +248,30 @@ int main(int argc, char** argv)
                 "errors %lld\n",
                 againMs, static_cast<long long>(RenamedIds::load(target->database()).size()), again.skipped(),
                 again.imported(), static_cast<long long>(again.errors.size()));
-    // Every row known to the service: "Replace all" overwrites each one and
-    // keeps its server id.
-    const auto serverIds = [&target] {
+    // Every row synced, at version 1: "Replace all" overwrites each one as a
+    // local change, keeping its server id and raising its version.
+    const auto count = [&target](const char* what) {
+        QStringList parts;
+        for (const char* table :
+             {"accounts", "categories", "transactions", "recurring_transactions", "reconciliations"})
+            parts.append(QStringLiteral("(SELECT %1 FROM %2)").arg(QLatin1String(what), QLatin1String(table)));
         QSqlQuery q(target->database());
-        q.exec(QStringLiteral("SELECT (SELECT COUNT(server_id) FROM accounts) + (SELECT COUNT(server_id) FROM "
-                              "categories) + (SELECT COUNT(server_id) FROM transactions) + (SELECT COUNT(server_id) "
-                              "FROM recurring_transactions) + (SELECT COUNT(server_id) FROM reconciliations)"));
+        q.exec(QStringLiteral("SELECT ") + parts.join(QLatin1String(" + ")));
         return q.next() ? q.value(0).toLongLong() : -1;
     };
+    const auto serverIds = [&count] { return count("COUNT(server_id)"); };
     for (const char* table : {"accounts", "categories", "transactions", "recurring_transactions", "reconciliations"})
-        QSqlQuery(target->database()).exec(QStringLiteral("UPDATE %1 SET server_id = 'srv-' || id").arg(table));
+        QSqlQuery(target->database())
+            .exec(QStringLiteral("UPDATE %1 SET server_id = 'srv-' || id, sync_status = 'synced', version = 1")
+                      .arg(table));
     const qint64 known = serverIds();
     timer.restart();
     const BackupImportResult over = service.importBackup(archive, BackupImportMode::ReplaceAll);
     const double overMs = double(timer.nsecsElapsed()) / 1e6;
-    std::printf("replace all over stored rows %9.1f ms  rows written %d, server ids kept %lld of %lld, errors %lld\n",
+    std::printf("replace all over stored rows %9.1f ms  rows written %d, server ids kept %lld of %lld, versions raised "
+                "%lld, errors %lld\n",
                 overMs, over.imported(), static_cast<long long>(serverIds()), static_cast<long long>(known),
+                static_cast<long long>(count("COUNT(*) FILTER (WHERE version = 2)")),
                 static_cast<long long>(over.errors.size()));
     std::printf("load average %s\n", Bench::loadAverage().constData());
     std::printf("peak memory after export     %9.1f MB\n", exportPeakMb);

@@ -87,9 +87,11 @@ Dump dumpAll(bool resetSync = false, bool overwritten = false)
             for (int i = 0; i < q.record().count(); ++i) {
                 const QString name = q.record().fieldName(i);
                 QString cell = q.isNull(i) ? "NULL" : QStringLiteral("%1:%2").arg(q.value(i).typeName(), q.value(i).toString());
-                if (synced && name == "version")
-                    cell = "qlonglong:1";
-                else if (synced && name == "sync_status")
+                if (synced && name == "version") {
+                    // Overwritten: a local change of the stored row.
+                    const bool raised = overwritten && q.value("sync_status").toString() != "pending";
+                    cell = QStringLiteral("qlonglong:%1").arg(overwritten ? q.value(i).toLongLong() + raised : 1);
+                } else if (synced && name == "sync_status")
                     cell = "QString:pending";
                 else if (synced && name == "server_id" && !overwritten)
                     cell = "NULL";
@@ -255,6 +257,7 @@ private slots:
         const QByteArray archive = service.exportBackup();
         if (renamed)
             renameAll();
+        TestSupport::exec("UPDATE accounts SET server_id = 'srv-a2' WHERE id LIKE '%a2'"); // pushed since
         const Dump before = dumpAll();
         const Dump reset = dumpAll(true, true);
         TestSupport::exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a3', 'Kept', '', '')");
@@ -298,6 +301,7 @@ private slots:
         QCOMPARE(r.accountsSkipped, overwrites ? 0 : 1);
         QCOMPARE(TestSupport::scalar("SELECT name FROM accounts WHERE id = 'a1'").toString(),
                  overwrites ? QStringLiteral("From backup") : QStringLiteral("Checking"));
+        QCOMPARE(TestSupport::scalar("SELECT server_id FROM accounts WHERE id = 'a1'").toString(), "srv-a1");
     }
 
     // The archive holds t2 with the lines s1 and s2; the database has since

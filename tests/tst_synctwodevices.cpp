@@ -310,18 +310,20 @@ void SyncTwoDevicesTest::transferMadeElsewhere_data()
 {
     QTest::addColumn<bool>("earlierBuild");
     QTest::addColumn<bool>("phoneEdit"); // of A's own row, between two repair cycles
-    QTest::addColumn<bool>("restored");  // from a backup, replacing all
-    QTest::newRow("pulled by this build") << false << false << false;
-    QTest::newRow("stored by an earlier build") << true << false << false;
-    QTest::newRow("stored by an earlier build, edited by a phone") << true << true << false;
-    QTest::newRow("pulled, then restored from a backup") << false << false << true;
+    QTest::addColumn<QString>("restore"); // a backup of A's, replacing all: where
+    QTest::newRow("pulled by this build") << false << false << "";
+    QTest::newRow("stored by an earlier build") << true << false << "";
+    QTest::newRow("stored by an earlier build, edited by a phone") << true << true << "";
+    QTest::newRow("pulled, then restored from a backup") << false << false << "on A";
+    QTest::newRow("pulled, restored after an edit synced") << false << false << "on A, edited since";
+    QTest::newRow("pulled, restored into a new installation") << false << false << "on a new installation";
 }
 
 void SyncTwoDevicesTest::transferMadeElsewhere()
 {
     QFETCH(bool, earlierBuild);
     QFETCH(bool, phoneEdit);
-    QFETCH(bool, restored);
+    QFETCH(QString, restore);
     const auto change = [](const char* type, const char* serverId, QJsonObject payload, int version = 1) {
         payload.insert(QStringLiteral("server_id"), QLatin1String(serverId));
         payload.insert(QStringLiteral("created_at"), QStringLiteral("2024-03-01T09:00:00Z"));
@@ -345,12 +347,23 @@ void SyncTwoDevicesTest::transferMadeElsewhere()
                    change("transaction", "srv-in", leg("srv-e2", 500, "srv-out", "srv-e1")),
                    change("transaction", "srv-t1", webRow)});
     settle(*m_a);
-    if (restored) {
-        BackupService backup(m_a->database.get());
-        QVERIFY(backup.importBackup(backup.exportBackup(), BackupImportMode::ReplaceAll).errors.isEmpty());
-        settle(*m_a);
+    if (!restore.isEmpty()) {
+        const QByteArray archive = BackupService(m_a->database.get()).exportBackup();
+        if (restore == "on A, edited since") {
+            editPayee(QStringLiteral("srv-out"), QStringLiteral("Since the backup"));
+            settle(*m_a);
+            settle(*m_b);
+        } else if (restore == "on a new installation") {
+            m_b = std::make_unique<SyncInstallation>(m_service.get(), QStringLiteral("same-user"));
+        }
+        SyncInstallation& target = use(restore == "on a new installation" ? *m_b : *m_a);
+        QVERIFY(BackupService(target.database.get()).importBackup(archive, BackupImportMode::ReplaceAll).errors.isEmpty());
+        settle(target);
+        settle(*m_b);
+        QCOMPARE(payee(QStringLiteral("srv-out")), QStringLiteral("Transfer")); // the backup's, on B
         // Still one row each on the service: "acct", two accounts, a category, three transactions.
         QCOMPARE(m_service->control("GET", QStringLiteral("/_control/sync/rows")).value("rows").toArray().size(), 7);
+        use(*m_a);
     }
     if (earlierBuild) {
         exec("PRAGMA foreign_keys = OFF");

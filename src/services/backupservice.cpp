@@ -357,22 +357,30 @@ QJsonObject BackupService::rowToJson(const QSqlQuery& query, const QStringList& 
     return row;
 }
 
-// A restored row goes out again: pending, at version 1. An inserted row is
-// new to the sync service and has no server id; an overwritten one keeps
-// the server id stored here, since the service knows it as that row (a row
-// made where no client id is kept is found by nothing else, and would be
-// made a second time). Set on the bound values, not the archive's object:
-// a change to that object copies all of it.
-void BackupService::markForResync(const Table& table, bool overwrite, QStringList& keys, QVariantList& values)
+// A restored row goes out again, pending. An overwritten row is a local
+// change of the stored row: it keeps the server id stored here, since the
+// service knows it as that row (a row made where no client id is kept is
+// found by nothing else, and would be made a second time), and its version
+// follows the rule of local changes (syncrows.h), set by the update
+// statement, so that it wins over the older copies elsewhere. An inserted
+// row is new to the service, at version 1 without a server id, unless the
+// archive shows the service knows it under its own id: it keeps that id and
+// the archive's version, which a push must not lower. Set on the bound
+// values, not the archive's object: a change to that object copies all of
+// it.
+void BackupService::markForResync(const Table& table, bool overwrite, const QJsonObject& row, const QString& id,
+                                  QStringList& keys, QVariantList& values)
 {
     if (!table.synced)
         return;
-    keys << kSyncStatusKey << kVersionKey;
-    values << SqlValue::text(QStringLiteral("pending")) << QVariant(qint64(1));
-    if (!overwrite) {
-        keys << kServerIdKey;
-        values << QVariant();
-    }
+    keys << kSyncStatusKey;
+    values << SqlValue::text(QStringLiteral("pending"));
+    if (overwrite)
+        return;
+    const bool known = row.value(kServerIdKey).toString() == id;
+    keys << kVersionKey << kServerIdKey;
+    values << QVariant(known ? qMax<qint64>(1, row.value(kVersionKey).toInteger(1)) : qint64(1))
+           << (known ? SqlValue::text(id) : QVariant());
 }
 
 BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, const QJsonObject& row)
@@ -412,7 +420,7 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     const bool found = restore.existing.contains(id);
     if (found && restore.mode == BackupImportMode::SkipExisting)
         return Outcome::Skipped;
-    markForResync(table, found, keys, values);
+    markForResync(table, found, row, id, keys, values);
 
     auto cached = restore.statements.find(keys);
     if (cached == restore.statements.end()) {
@@ -432,6 +440,9 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
             }
             if (quotedKeys.isEmpty())
                 return Outcome::Skipped;
+            // Evaluated on the stored row, before sync_status is set.
+            if (table.synced)
+                quotedKeys.append(QStringLiteral("version = version + (sync_status != 'pending')"));
             // Keeping the newer row is this statement's condition: an
             // empty archive time always overwrites.
             sql = QStringLiteral("UPDATE %1 SET %2 WHERE id = ? AND (? = '' OR ? > COALESCE(updated_at, ''))")
