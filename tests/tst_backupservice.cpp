@@ -87,11 +87,10 @@ Dump dumpAll(bool resetSync = false, bool overwritten = false)
             for (int i = 0; i < q.record().count(); ++i) {
                 const QString name = q.record().fieldName(i);
                 QString cell = q.isNull(i) ? "NULL" : QStringLiteral("%1:%2").arg(q.value(i).typeName(), q.value(i).toString());
-                if (synced && name == "version") {
-                    // Overwritten: a local change of the stored row.
-                    const bool raised = overwritten && q.value("sync_status").toString() != "pending";
-                    cell = QStringLiteral("qlonglong:%1").arg(overwritten ? q.value(i).toLongLong() + raised : 1);
-                } else if (synced && name == "sync_status")
+                if (synced && name == "version") // overwritten: a local change of the stored row
+                    cell = QStringLiteral("qlonglong:%1")
+                               .arg(overwritten ? q.value(i).toLongLong() + (q.value("sync_status") != "pending") : 1);
+                else if (synced && name == "sync_status")
                     cell = "QString:pending";
                 else if (synced && name == "server_id" && !overwritten)
                     cell = "NULL";

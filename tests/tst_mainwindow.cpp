@@ -685,6 +685,11 @@ void MainWindowTest::startPageAfterTheCurrentGoes()
     m_state->setCurrentAccountId(current);
     MainWindow* w = window();
     QCOMPARE(w->pages()->currentWidget(), w->registerPage());
+    RegisterTableView* view = qobject_cast<RegisterScreen*>(w->registerPage())->tableView();
+    const QModelIndex payee = view->model()->index(view->model()->rowCount() - 1, RegisterModel::PayeeColumn);
+    view->setCurrentIndex(payee);
+    view->edit(payee);
+    QTest::keyClicks(view->indexWidget(payee), "Typed");
 
     if (elsewhere) {
         QVERIFY(m_state->accountRepository()->softDelete(current));
@@ -698,6 +703,8 @@ void MainWindowTest::startPageAfterTheCurrentGoes()
     QCOMPARE(m_state->currentAccountId(), mine);
     QCOMPARE(w->pages()->currentWidget(), othersRemain ? w->registerPage() : static_cast<QWidget*>(w->welcomePage()));
     QCOMPARE(w->accountList()->currentRow(), othersRemain ? 0 : -1);
+    // Typed into, its editor open: only a deletion elsewhere says it is lost.
+    QCOMPARE(w->appStatusBar()->currentMessage() == "This account no longer exists. Nothing was saved.", elsewhere);
 }
 
 void MainWindowTest::highlightFollowsTheRegister()

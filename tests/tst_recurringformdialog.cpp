@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/widgets/datefield.h"
 #include "ui/screens/recurringformdialog.h"
@@ -334,6 +335,12 @@ void TestRecurringFormDialog::transferDestination()
              QStringList{"A transfer needs two different accounts. Choose another account to transfer to."});
 
     destination->setCurrentIndex(destination->findData(QStringLiteral("acc-a")));
+    // A sync repair's rename is followed; an account gone is refused.
+    emit m_state.syncEngine()->idsRenamed(QStringLiteral("accounts"), {{"acc-a", "acc-gone"}});
+    QCOMPARE(dialog->recurring().transferDestAccountId, QStringLiteral("acc-gone"));
+    dialog->accept();
+    QCOMPARE(m_boxes.last(), QStringLiteral("The chosen account no longer exists. Choose another account."));
+    emit m_state.syncEngine()->idsRenamed(QStringLiteral("accounts"), {{"acc-gone", "acc-a"}});
     QCOMPARE(dialog->recurring().transferDestAccountId, QStringLiteral("acc-a"));
     dialog->accept();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));

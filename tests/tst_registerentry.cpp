@@ -489,8 +489,32 @@ void TestRegisterEntry::changedRowAppliesOnlyEditedFields()
     QCOMPARE(status(), QStringLiteral("This transaction no longer exists. Nothing was saved."));
     QCOMPARE(model()->payeeText, QStringLiteral("Third, renamed"));
     QVERIFY(model()->isEditingTransaction());
+    // Kept, it starts no other reload, and the totals never counted it.
+    const QString keptBalance = m_screen->findChild<QLabel*>("balanceLabel")->text();
+    QSignalSpy resets(model(), &QAbstractItemModel::modelReset);
+    QTest::qWait(50);
+    QCOMPARE(resets.count(), 0);
     view()->setCurrentIndex(entryCell(RegisterModel::DateColumn));
     QTRY_COMPARE(model()->rowCount(), 3);
+    QCOMPARE(m_screen->findChild<QLabel*>("balanceLabel")->text(), keptBalance);
+    // Moved by a sync: said so. Deleted here: gone at once, unannounced.
+    const auto typeInto = [this](int row) {
+        view()->setCurrentIndex(model()->index(row, RegisterModel::PayeeColumn));
+        key(Qt::Key_Return);
+        type(QStringLiteral("Typed"));
+        key(Qt::Key_Tab);
+        key(Qt::Key_Escape);
+        m_screen->findChild<QLabel*>("statusLabel")->clear();
+    };
+    typeInto(1);
+    TestSupport::exec(QStringLiteral("UPDATE transactions SET account_id = '%1' WHERE id = '%2'")
+                          .arg(addAccount(QStringLiteral("Elsewhere")), b));
+    m_screen->reload();
+    QCOMPARE(status(), QStringLiteral("This transaction was moved to another account. Saving keeps your changes there."));
+    MessageBoxes::setPresenter([](const MessageBoxes::Request&) { return QMessageBox::Yes; });
+    typeInto(0);
+    key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(status(), QString());
 }
 
 void TestRegisterEntry::inlineEditOneField_data()

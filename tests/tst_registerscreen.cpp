@@ -366,6 +366,14 @@ void TestRegisterScreen::filterDialogSavesAndClears()
         emit m_state->syncEngine()->idsRenamed("categories", {{d->categoryComboBox()->currentData().toString(), "C2"}});
     });
     QCOMPARE(m_state->preferences()->value(key).value_or(QString()), QStringLiteral(R"({"categoryId":"C2"})"));
+    // Its account deleted elsewhere, the page has moved on: nothing is stored.
+    const QString other = addAccount(0);
+    runFilterDialog([&](RegisterFilterDialog* d) {
+        d->unclearedButton()->setChecked(true);
+        TestSupport::exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024' WHERE id = '%1'").arg(id));
+        m_screen->setAccount(other);
+    });
+    QVERIFY(!m_state->preferences()->value(RegisterFilter::preferenceKey(other)).has_value());
 }
 
 void TestRegisterScreen::filterDialogForm()

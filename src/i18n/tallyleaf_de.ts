@@ -2055,6 +2055,10 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
         <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
         <translation>Eine Überweisung braucht zwei verschiedene Konten. Wählen Sie ein anderes Zielkonto.</translation>
     </message>
+    <message>
+        <source>The chosen account no longer exists. Choose another account.</source>
+        <translation>Das gewählte Konto existiert nicht mehr. Wählen Sie ein anderes Konto.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2504,6 +2508,14 @@ Buchungen, wiederkehrende Buchungen oder Abgleiche, die zu einem Beispielkonto h
     <message>
         <source>Save the transaction you were entering?</source>
         <translation>Die begonnene Buchung speichern?</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Dieses Konto existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>This transaction was moved to another account. Saving keeps your changes there.</source>
+        <translation>Diese Buchung wurde in ein anderes Konto verschoben. Beim Speichern bleiben Ihre Änderungen dort erhalten.</translation>
     </message>
 </context>
 <context>

@@ -2046,6 +2046,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The chosen account no longer exists. Choose another account.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2494,6 +2498,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     </message>
     <message>
         <source>Save the transaction you were entering?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction was moved to another account. Saving keeps your changes there.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

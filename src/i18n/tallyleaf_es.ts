@@ -2055,6 +2055,10 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
         <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
         <translation>Una transferencia necesita dos cuentas distintas. Elija otra cuenta de destino.</translation>
     </message>
+    <message>
+        <source>The chosen account no longer exists. Choose another account.</source>
+        <translation>La cuenta elegida ya no existe. Elija otra cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2504,6 +2508,14 @@ Las transacciones, programaciones o conciliaciones añadidas a una cuenta de eje
     <message>
         <source>Save the transaction you were entering?</source>
         <translation>¿Guardar la transacción que estaba introduciendo?</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Esta cuenta ya no existe. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>This transaction was moved to another account. Saving keeps your changes there.</source>
+        <translation>Esta transacción se movió a otra cuenta. Al guardar, sus cambios se conservan allí.</translation>
     </message>
 </context>
 <context>

@@ -2055,6 +2055,10 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
         <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
         <translation>Un virement nécessite deux comptes différents. Choisissez un autre compte de destination.</translation>
     </message>
+    <message>
+        <source>The chosen account no longer exists. Choose another account.</source>
+        <translation>Le compte choisi n’existe plus. Choisissez un autre compte.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2504,6 +2508,14 @@ Les opérations, opérations récurrentes ou rapprochements ajoutés à un compt
     <message>
         <source>Save the transaction you were entering?</source>
         <translation>Enregistrer la transaction en cours de saisie ?</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Ce compte n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>This transaction was moved to another account. Saving keeps your changes there.</source>
+        <translation>Cette opération a été déplacée vers un autre compte. L’enregistrement y conserve vos modifications.</translation>
     </message>
 </context>
 <context>

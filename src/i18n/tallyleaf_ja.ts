@@ -2035,6 +2035,10 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
         <source>A transfer needs two different accounts. Choose another account to transfer to.</source>
         <translation>振替には異なる2つの口座が必要です。別の振替先口座を選んでください。</translation>
     </message>
+    <message>
+        <source>The chosen account no longer exists. Choose another account.</source>
+        <translation>選択した口座はもう存在しません。別の口座を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -2484,6 +2488,14 @@ Transactions, schedules or reconciliations added to a sample account keep it in 
     <message>
         <source>Save the transaction you were entering?</source>
         <translation>入力中の取引を保存しますか？</translation>
+    </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>この口座はもう存在しません。何も保存されていません。</translation>
+    </message>
+    <message>
+        <source>This transaction was moved to another account. Saving keeps your changes there.</source>
+        <translation>この取引は別の口座に移動されました。保存すると変更内容は移動先に残ります。</translation>
     </message>
 </context>
 <context>

@@ -191,10 +191,12 @@ void MainWindow::refreshAccountList()
     }
 
     // The account shown was deleted, here or on another device: the window
-    // moves on to another account or the start page.
+    // moves on to another account or the start page, once the register has
+    // said what typing it drops.
     const QString current = m_appState->currentAccountId();
     if (m_pages->currentWidget() == m_registerPage
         && std::none_of(accounts.cbegin(), accounts.cend(), [&current](const Account& a) { return a.id == current; })) {
+        reloadRegister();
         m_appState->setCurrentAccountId(QString());
         showNoAccountPage();
         return;
@@ -396,6 +398,9 @@ void MainWindow::deleteAccount(const QString& accountId)
         refreshAccountList();
         return;
     }
+    // Deleted by the user: what was typed into its register goes with it.
+    if (m_registerScreen && m_registerScreen->currentAccountId() == accountId)
+        m_registerScreen->discardUnsavedEntry();
     refreshAccountList();
 }
 

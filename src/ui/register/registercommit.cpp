@@ -314,11 +314,16 @@ bool RegisterScreen::settleUnsavedEntry()
         // A refused commit keeps the row as typed, with its message shown.
         return !hasUnsavedEntry();
     case QMessageBox::Discard:
-        abandonEditing();
-        m_model->clearEntryRow();
-        m_view->viewport()->update();
+        discardUnsavedEntry();
         return true;
     default:
         return false;
     }
+}
+
+void RegisterScreen::discardUnsavedEntry()
+{
+    abandonEditing();
+    m_model->clearEntryRow();
+    m_view->viewport()->update();
 }

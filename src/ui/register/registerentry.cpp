@@ -330,8 +330,10 @@ void RegisterScreen::deleteTransaction(int row)
         return;
     const Transaction transaction = *found;
     closeEditorWithoutSaving();
-    if (TransactionActions::confirmDelete(appState, transaction, this))
+    if (TransactionActions::confirmDelete(appState, transaction, this)) {
+        discardEditOfDeleted(transaction.id);
         reload();
+    }
 }
 
 void RegisterScreen::duplicateTransaction(int row)
@@ -366,7 +368,17 @@ void RegisterScreen::showTransactionDetails(int row)
     const Transaction transaction = *found;
     closeEditorWithoutSaving();
     TransactionActions::showDetails(appState, transaction, this);
+    discardEditOfDeleted(transaction.id);
     reload();
+}
+
+void RegisterScreen::discardEditOfDeleted(const QString& id)
+{
+    if (m_model->editingTransactionId() != id)
+        return;
+    const std::optional<Transaction> stored = appState->transactionRepository()->findById(id);
+    if (!stored || stored->deletedAt)
+        discardUnsavedEntry();
 }
 
 void RegisterScreen::editSplits(int row)

@@ -314,16 +314,20 @@ void RegisterScreen::reload()
 {
     if (accountId.isEmpty())
         return;
-    if (editorOpen(m_view)) {
+    const std::optional<Account> account = appState->accountRepository()->findById(accountId);
+    // A soft-deleted account (a deletion pulled by sync among them) counts
+    // as gone: its register must not stay open for entries, not even in an
+    // open editor, and what was typed there is said to be lost.
+    const bool accountGone = !account || account->deletedAt.has_value();
+    if (editorOpen(m_view) && !accountGone) {
         m_reloadPending = true;
         return;
     }
     m_reloadPending = false;
-
-    const std::optional<Account> account = appState->accountRepository()->findById(accountId);
-    // A soft-deleted account (a deletion pulled by sync among them) counts
-    // as gone: its register must not stay open for entries.
-    if (!account || account->deletedAt.has_value()) {
+    if (accountGone) {
+        if (hasUnsavedEntry())
+            emit errorMessage(tr("This account no longer exists. Nothing was saved."));
+        abandonEditing();
         showNoAccount();
         return;
     }
@@ -376,7 +380,12 @@ void RegisterScreen::reload()
     }
     if (gone) {
         rows.append(*gone);
-        showStatus(tr("This transaction no longer exists. Nothing was saved."), 3000);
+        // Moved by another device, it can still be saved where it went.
+        const std::optional<Transaction> moved = appState->transactionRepository()->findById(gone->id);
+        showStatus(moved && !moved->deletedAt
+                       ? tr("This transaction was moved to another account. Saving keeps your changes there.")
+                       : tr("This transaction no longer exists. Nothing was saved."),
+                   3000);
     }
 
     PreferencesRepository* preferences = appState->preferences();
@@ -475,10 +484,22 @@ void RegisterScreen::showFilterDialog()
     if (accountId.isEmpty())
         return;
     RegisterFilterDialog dialog(appState, filter, this);
-    // A sync repair may rename the chosen category while the form is open.
-    if (SyncEngine* engine = appState->syncEngine())
+    // The filter is the account's the form was opened on. A sync repair may
+    // rename it, or the chosen category, while the form is open.
+    QString openedOn = accountId;
+    if (SyncEngine* engine = appState->syncEngine()) {
         connect(engine, &SyncEngine::idsRenamed, &dialog, &RegisterFilterDialog::followRenamedIds);
+        connect(engine, &SyncEngine::idsRenamed, &dialog,
+                [&openedOn](const QString& table, const QHash<QString, QString>& renamed) {
+                    if (table == QLatin1String("accounts"))
+                        openedOn = renamed.value(openedOn, openedOn);
+                });
+    }
     if (MessageBoxes::exec(&dialog) != QDialog::Accepted)
+        return;
+    // Deleted meanwhile (the page has moved on): nothing is stored.
+    const std::optional<Account> account = appState->accountRepository()->findById(openedOn);
+    if (openedOn != accountId || !account || account->deletedAt)
         return;
 
     filter = dialog.filter();

@@ -68,6 +68,8 @@ public:
     // commits as Ctrl+Return does, Discard drops them. False when the user
     // cancels or the commit is refused (the row then stays as typed).
     bool settleUnsavedEntry();
+    // Drops what was typed into the entry row or the row being edited.
+    void discardUnsavedEntry();
 
     void updateFilterButton();
     void showFilterDialog();
@@ -234,6 +236,9 @@ private:
     // The row in edit, as shown, when `stored` no longer holds it (deleted
     // on another device) and changes are typed into it.
     std::optional<RegisterRow> goneEditedRow(const QList<RegisterRow>& stored);
+    // After a row command on the transaction: when the user deleted the row
+    // being edited, it goes at once, with what was typed into it.
+    void discardEditOfDeleted(const QString& id);
     void restoreTypedEdit(const TypedEdit& edit);
 
     RegisterFilter filter;

@@ -7,6 +7,7 @@
 #include "data/renamedids.h"
 #include "data/transactionrepository.h"
 #include "services/categorylookup.h"
+#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/dialogs/formamount.h"
 #include "ui/dialogs/splitlineswidget.h"
@@ -220,6 +221,10 @@ void RecurringFormDialog::setupUi()
     connect(m_frequencyCombo, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::updateSemimonthlyRows);
     updateIntervalSuffix();
     updateSemimonthlyRows();
+    // A sync repair may rename the schedule, its accounts or its category
+    // while the form is open.
+    if (SyncEngine* engine = m_appState ? m_appState->syncEngine() : nullptr)
+        connect(engine, &SyncEngine::idsRenamed, this, &RecurringFormDialog::followRenamedIds);
 }
 
 void RecurringFormDialog::populateAccounts()
@@ -398,6 +403,19 @@ void RecurringFormDialog::accept()
                               tr("A transfer needs two different accounts. Choose another account to transfer "
                                  "to."));
         m_destinationCombo->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // Deleted meanwhile, on another device: a new schedule has no account
+    // to go to, and the form stays as typed.
+    AccountRepository* accounts = m_appState ? m_appState->accountRepository() : nullptr;
+    const auto gone = [accounts](const QComboBox* combo) {
+        const std::optional<Account> account = accounts->findById(combo->currentData().toString());
+        return !account || account->deletedAt;
+    };
+    if (!m_editMode && accounts && (gone(m_accountCombo) || (isTransfer() && gone(m_destinationCombo)))) {
+        MessageBoxes::warning(this, tr("Recurring Transaction"),
+                              tr("The chosen account no longer exists. Choose another account."));
+        m_accountCombo->setFocus(Qt::OtherFocusReason);
         return;
     }
     QDialog::accept();

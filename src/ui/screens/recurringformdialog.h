@@ -42,11 +42,13 @@ public:
     const RecurringTransaction& original() const { return m_original; }
 
     // Rows of `table` took new ids in a sync repair (old id → new id): the
-    // schedule and the accounts and categories offered follow them.
+    // schedule and the accounts and categories offered follow them. The
+    // form listens for the repair's announcements itself.
     void followRenamedIds(const QString& table, const QHash<QString, QString>& renamed);
 
     // OK is refused, with a message, while the typed category names no
-    // category or a transfer's destination is its own account.
+    // category, a transfer's destination is its own account, or an account
+    // chosen for a new schedule no longer exists.
     void accept() override;
 
 private:

@@ -5,7 +5,6 @@
 #include "data/recurringrepository.h"
 #include "services/recurringlist.h"
 #include "services/recurringservice.h"
-#include "sync/syncengine.h"
 #include "ui/dialogs/messageboxes.h"
 #include "ui/screens/recurringformdialog.h"
 #include "ui/screens/recurringmodel.h"
@@ -166,10 +165,6 @@ void RecurringScreen::showEditForm(int row)
         return;
     }
     RecurringFormDialog dialog(m_appState, *schedule, this);
-    // A sync repair may rename the schedule, its accounts or its category
-    // while the form is open.
-    if (SyncEngine* engine = m_appState->syncEngine())
-        connect(engine, &SyncEngine::idsRenamed, &dialog, &RecurringFormDialog::followRenamedIds);
     while (MessageBoxes::exec(&dialog) == QDialog::Accepted) {
         const RecurringTransaction edited = dialog.recurring();
         // Gone meanwhile: the form comes back with what was typed.
