@@ -5,12 +5,15 @@
 // Bench::writeFloor), and prints the process's peak memory. Then the sync
 // repair renames every restored row, and the archive, made before it, is
 // restored once more with "Skip existing": each of its rows is a renamed one,
-// found and left as it is. Last, every row is marked synced with a server id
+// found and left as it is. Then every row is marked synced with a server id
 // and the archive restored with "Replace all": each row keeps its server id
-// and goes one version up.
+// and goes one version up. Last, every transaction is made older than the
+// archive's but for one leg of each transfer, which is newer: "Keep newer"
+// overwrites every other transaction and keeps both legs of each transfer.
 //
 // Usage: bench_backup [transactions]   (default 100000; every tenth is a
-// split of three lines, so 100,000 make an archive of 130,181 entries)
+// split of three lines, so 100,000 make an archive of 130,181 entries; a
+// tenth are the legs of transfers)
 
 #include "benchsupport.h"
 #include "data/database.h"
@@ -71,7 +74,8 @@ bool build(Database& database, int transactions)
 
     QSqlQuery txn(db);
     txn.prepare("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
-                "cleared, is_split, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                "cleared, is_split, transfer_link_id, transfer_dest_account_id, created_at, updated_at) "
+                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     QSqlQuery split(db);
     split.prepare("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) "
                   "VALUES (?, ?, ?, ?, ?, ?, ?)");
@@ -80,13 +84,17 @@ bool build(Database& database, int transactions)
         const QString id = QStringLiteral("txn-%1").arg(t);
         const bool isSplit = t % 10 == 0;
         const qint64 amount = -qint64(100 + (t * 7919) % 50000);
+        // Transactions 2 and 3 of every twenty are the legs of a transfer.
+        const int other = t % 20 == 2 && t + 1 < transactions ? t + 1 : t % 20 == 3 ? t - 1 : -1;
+        const QVariant none(QMetaType::fromType<QString>());
         for (const QVariant& v :
              {QVariant(id), QVariant(QStringLiteral("acct-%1").arg(t % 10)),
               QVariant(first.addDays(t / 30).toString(Qt::ISODate)), QVariant(QString::fromLatin1(kPayees[t % 10])),
               QVariant(t % 3 ? QString() : QStringLiteral("memo %1").arg(t)), QVariant(amount),
               isSplit ? QVariant(QMetaType::fromType<QString>()) : QVariant(QStringLiteral("cat-%1").arg(t % 100)),
               QVariant(t % 5 ? QString() : QString::number(1000 + t)), QVariant(t % 2), QVariant(isSplit ? 1 : 0),
-              QVariant(now), QVariant(now)})
+              other < 0 ? none : QVariant(QStringLiteral("txn-%1").arg(other)),
+              other < 0 ? none : QVariant(QStringLiteral("acct-%1").arg(other % 10)), QVariant(now), QVariant(now)})
             txn.addBindValue(v);
         if (!exec(txn))
             return false;
@@ -152,7 +160,8 @@ bool renameAll(Database& database)
          {"UPDATE accounts SET id = 'new-' || id",
           "UPDATE categories SET id = 'new-' || id, parent_id = 'new-' || parent_id",
           "UPDATE transactions SET id = 'new-' || id, account_id = 'new-' || account_id, "
-          "category_id = 'new-' || category_id",
+          "category_id = 'new-' || category_id, transfer_link_id = 'new-' || transfer_link_id, "
+          "transfer_dest_account_id = 'new-' || transfer_dest_account_id",
           "UPDATE split_lines SET transaction_id = 'new-' || transaction_id, category_id = 'new-' || category_id",
           "UPDATE recurring_transactions SET id = 'new-' || id, account_id = 'new-' || account_id, "
           "category_id = 'new-' || category_id",
@@ -273,6 +282,19 @@ int main(int argc, char** argv)
                 overMs, over.imported(), static_cast<long long>(serverIds()), static_cast<long long>(known),
                 static_cast<long long>(count("COUNT(*) FILTER (WHERE version = 2)")),
                 static_cast<long long>(over.errors.size()));
+    QSqlQuery older(target->database());
+    older.exec("UPDATE transactions SET updated_at = CASE WHEN transfer_link_id <> '' AND id > transfer_link_id "
+               "THEN '2025-01-01T00:00:00Z' ELSE '2024-01-01T00:00:00Z' END");
+    timer.restart();
+    const BackupImportResult newer = service.importBackup(archive, BackupImportMode::KeepNewer);
+    const double newerMs = double(timer.nsecsElapsed()) / 1e6;
+    // Transfers of which one leg took the archive's row and the other did not.
+    older.exec("SELECT COUNT(*) FROM transactions t JOIN transactions o ON o.id = t.transfer_link_id "
+               "WHERE (t.updated_at = '2024-06-01T12:00:00Z') <> (o.updated_at = '2024-06-01T12:00:00Z')");
+    std::printf("keep newer over older rows   %9.1f ms  transactions written %d, skipped %d, transfer legs split "
+                "%lld, errors %lld\n",
+                newerMs, newer.transactionsImported, newer.transactionsSkipped,
+                older.next() ? older.value(0).toLongLong() : -1LL, static_cast<long long>(newer.errors.size()));
     std::printf("load average %s\n", Bench::loadAverage().constData());
     std::printf("peak memory after export     %9.1f MB\n", exportPeakMb);
     std::printf("peak memory after restore    %9.1f MB  (target < 400)\n", restorePeakMb);

@@ -74,8 +74,9 @@ void renameAll()
 }
 
 // Every row as text that tells NULL from '' and numbers from texts;
-// resetSync shows the synced tables as a restore leaves them: inserted, or
-// overwritten (keeping their server ids).
+// resetSync shows the synced tables as a restore leaves them: inserted (a
+// row with a server id keeps it and its version), or overwritten (keeping
+// their server ids).
 Dump dumpAll(bool resetSync = false, bool overwritten = false)
 {
     Dump all;
@@ -84,15 +85,17 @@ Dump dumpAll(bool resetSync = false, bool overwritten = false)
         QSqlQuery q(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
         while (q.next()) {
             QStringList cells;
+            const bool kept = overwritten || (synced && !q.value("server_id").toString().isEmpty());
             for (int i = 0; i < q.record().count(); ++i) {
                 const QString name = q.record().fieldName(i);
                 QString cell = q.isNull(i) ? "NULL" : QStringLiteral("%1:%2").arg(q.value(i).typeName(), q.value(i).toString());
                 if (synced && name == "version") // overwritten: a local change of the stored row
                     cell = QStringLiteral("qlonglong:%1")
-                               .arg(overwritten ? q.value(i).toLongLong() + (q.value("sync_status") != "pending") : 1);
+                               .arg(overwritten ? q.value(i).toLongLong() + (q.value("sync_status") != "pending")
+                                                : kept ? q.value(i).toLongLong() : 1);
                 else if (synced && name == "sync_status")
                     cell = "QString:pending";
-                else if (synced && name == "server_id" && !overwritten)
+                else if (synced && name == "server_id" && !kept)
                     cell = "NULL";
                 cells << name + '=' + cell;
             }
@@ -293,14 +296,22 @@ private slots:
         QJsonObject row{{"id", "a1"}, {"name", "From backup"}};
         if (!archiveUpdatedAt.isUndefined())
             row.insert("updated_at", archiveUpdatedAt);
+        // The transfer t1/t2 too, its leg t2 newer here.
+        TestSupport::exec("UPDATE transactions SET updated_at = '2024-03-01T00:00:00Z' WHERE id = 't2'");
+        QJsonObject leg = row;
+        leg.insert("payee", leg.take("name"));
+        const auto legEntry = [&leg](const char* id) { leg["id"] = id; return QJsonDocument(leg).toJson(); };
         const BackupImportResult r = BackupService(db.db()).importBackup(
-            zipOf({{"accounts/a1.json", QJsonDocument(row).toJson()}, {"manifest.json", kManifest}}),
+            zipOf({{"accounts/a1.json", QJsonDocument(row).toJson()}, {"transactions/t1.json", legEntry("t1")},
+                   {"transactions/t2.json", legEntry("t2")}, {"manifest.json", kManifest}}),
             BackupImportMode::KeepNewer);
         QCOMPARE(r.accountsImported, overwrites ? 1 : 0);
         QCOMPARE(r.accountsSkipped, overwrites ? 0 : 1);
         QCOMPARE(TestSupport::scalar("SELECT name FROM accounts WHERE id = 'a1'").toString(),
                  overwrites ? QStringLiteral("From backup") : QStringLiteral("Checking"));
         QCOMPARE(TestSupport::scalar("SELECT server_id FROM accounts WHERE id = 'a1'").toString(), "srv-a1");
+        QCOMPARE(TestSupport::scalar("SELECT group_concat(payee) FROM (SELECT payee FROM transactions ORDER BY id)"),
+                 archiveUpdatedAt.toString().isEmpty() ? "From backup,From backup" : "Market,Shop"); // both or neither
     }
 
     // The archive holds t2 with the lines s1 and s2; the database has since
@@ -327,7 +338,7 @@ private slots:
         TestSupport::exec("DELETE FROM split_lines WHERE transaction_id = 't2'");
         TestSupport::exec("INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) "
                           "VALUES ('s3', 't2', 'c1', -2500, '2024-03-01T00:00:00Z', '2024-03-01T00:00:00Z')");
-        TestSupport::exec("UPDATE transactions SET updated_at = '" + storedUpdatedAt + "' WHERE id = 't2'");
+        TestSupport::exec("UPDATE transactions SET updated_at = '" + storedUpdatedAt + "'"); // both legs of t1/t2
 
         QCOMPARE(service.importBackup(archive, mode).errors, QStringList());
         QCOMPARE(TestSupport::scalar("SELECT group_concat(id) FROM (SELECT id FROM split_lines "

@@ -148,4 +148,21 @@ QString idsIn(const QString& column, const QStringList& ids, QVariantList& value
     return sql + QLatin1Char(')');
 }
 
+QString pullFirstKey()
+{
+    return QStringLiteral("syncIdsRepush");
+}
+
+bool requestPullFirst(QSqlDatabase& db, QString* error)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, '1')"));
+    q.addBindValue(pullFirstKey());
+    if (q.exec())
+        return true;
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
 } // namespace SyncRows

@@ -51,4 +51,12 @@ int markAllPendingForResync(QSqlDatabase& db, const char* table, const char* own
 // "id IN (?, ?, …)" for the ids, which go to `values`; "0" for none.
 QString idsIn(const QString& column, const QStringList& ids, QVariantList& values);
 
+// The preference set while pending rows must not go out before the
+// service's copies of them were pulled (a newer copy wins there): the next
+// sync cycles pull before they push, until every such row went out.
+QString pullFirstKey();
+// Sets it; false on a database error (no warning), whose text goes to
+// `error` when given.
+bool requestPullFirst(QSqlDatabase& db, QString* error = nullptr);
+
 } // namespace SyncRows

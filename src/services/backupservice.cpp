@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/renamedids.h"
 #include "data/sqlvalue.h"
+#include "data/syncrows.h"
 #include "services/ziparchive.h"
 
 #include <QDebug>
@@ -63,6 +64,24 @@ struct BackupService::Restore
         return true;
     }
 
+    // Keep newer: each stored transfer leg with its other leg, as the
+    // restore found them (a leg overwritten since must not decide the other).
+    bool loadTransferLegs()
+    {
+        if (mode != BackupImportMode::KeepNewer)
+            return true;
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT t.id, o.id, COALESCE(o.updated_at, '') FROM transactions t "
+                                   "JOIN transactions o ON o.id = t.transfer_link_id WHERE t.transfer_link_id <> ''"))) {
+            error = q.lastError().text();
+            return false;
+        }
+        while (q.next())
+            otherLegs.insert(q.value(0).toString(), {q.value(1).toString(), q.value(2).toString()});
+        return true;
+    }
+
     // Undoes what a row wrote since its savepoint; false when the enclosing
     // transaction is gone.
     bool undoRow()
@@ -87,6 +106,16 @@ struct BackupService::Restore
     // Transactions written from the archive: only their split lines are
     // restored, so a transaction's lines are always one side's, never both.
     QSet<QString> restoredTransactions;
+    struct OtherLeg
+    {
+        QString id;
+        QString updatedAt;
+    };
+    QHash<QString, OtherLeg> otherLegs;
+    // Legs whose other leg the restore has decided: overwritten, or kept.
+    QHash<QString, bool> legsDecided;
+    // Rows were inserted under server ids the service knows.
+    bool keptServerIds = false;
     struct Statements
     {
         QSqlQuery insert;
@@ -363,24 +392,27 @@ QJsonObject BackupService::rowToJson(const QSqlQuery& query, const QStringList& 
 // found by nothing else, and would be made a second time), and its version
 // follows the rule of local changes (syncrows.h), set by the update
 // statement, so that it wins over the older copies elsewhere. An inserted
-// row is new to the service, at version 1 without a server id, unless the
-// archive shows the service knows it under its own id: it keeps that id and
-// the archive's version, which a push must not lower. Set on the bound
-// values, not the archive's object: a change to that object copies all of
-// it.
-void BackupService::markForResync(const Table& table, bool overwrite, const QJsonObject& row, const QString& id,
-                                  QStringList& keys, QVariantList& values)
+// row the archive gives a server id keeps it and the archive's version:
+// the service knows the row, maybe at a later version, and the next sync
+// pulls first (true is returned), so that a newer copy there wins and the
+// pull's repair finds a row an earlier build stored under an id of its own.
+// Any other inserted row is new to the service, at version 1. Set on the
+// bound values, not the archive's object: a change to that object copies
+// all of it.
+bool BackupService::markForResync(const Table& table, bool overwrite, const QJsonObject& row, QStringList& keys,
+                                  QVariantList& values)
 {
     if (!table.synced)
-        return;
+        return false;
     keys << kSyncStatusKey;
     values << SqlValue::text(QStringLiteral("pending"));
     if (overwrite)
-        return;
-    const bool known = row.value(kServerIdKey).toString() == id;
+        return false;
+    const QString serverId = row.value(kServerIdKey).toString();
     keys << kVersionKey << kServerIdKey;
-    values << QVariant(known ? qMax<qint64>(1, row.value(kVersionKey).toInteger(1)) : qint64(1))
-           << (known ? SqlValue::text(id) : QVariant());
+    values << QVariant(serverId.isEmpty() ? qint64(1) : qMax<qint64>(1, row.value(kVersionKey).toInteger(1)))
+           << SqlValue::ref(serverId);
+    return !serverId.isEmpty();
 }
 
 BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& table, const QJsonObject& row)
@@ -420,7 +452,27 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     const bool found = restore.existing.contains(id);
     if (found && restore.mode == BackupImportMode::SkipExisting)
         return Outcome::Skipped;
-    markForResync(table, found, row, id, keys, values);
+    // Keep newer: the archive's time, which the update statement compares
+    // with the stored one (empty always overwrites).
+    QString incoming = restore.mode == BackupImportMode::KeepNewer ? row.value(kUpdatedAtKey).toString() : QString();
+    // It decides a transfer's two legs together, or the transfer would no
+    // longer balance: the leg met first is overwritten only when the
+    // archive is newer than both stored legs, and the other follows it.
+    QString otherLeg;
+    if (found && restore.mode == BackupImportMode::KeepNewer && table.name == kTransactionsTable) {
+        if (const auto decided = restore.legsDecided.constFind(id); decided != restore.legsDecided.constEnd()) {
+            if (!*decided)
+                return Outcome::Skipped;
+            incoming.clear();
+        } else if (const auto other = restore.otherLegs.constFind(id); other != restore.otherLegs.constEnd()) {
+            otherLeg = other->id;
+            if (!incoming.isEmpty() && incoming <= other->updatedAt) {
+                restore.legsDecided.insert(otherLeg, false);
+                return Outcome::Skipped;
+            }
+        }
+    }
+    const bool keepsServerId = markForResync(table, found, row, keys, values);
 
     auto cached = restore.statements.find(keys);
     if (cached == restore.statements.end()) {
@@ -466,8 +518,6 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
             q.bindValue(bound++, values.at(i));
     }
     if (found) {
-        const QString incoming =
-            restore.mode == BackupImportMode::KeepNewer ? row.value(kUpdatedAtKey).toString() : QString();
         q.bindValue(bound++, id);
         q.bindValue(bound++, SqlValue::text(incoming));
         q.bindValue(bound++, SqlValue::text(incoming));
@@ -492,6 +542,8 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
         return failed(q, twoStatements);
     if (q.numRowsAffected() == 0) {
         // Not newer than the stored row: nothing was written.
+        if (!otherLeg.isEmpty())
+            restore.legsDecided.insert(otherLeg, false);
         if (twoStatements && !restore.release.exec()) {
             restore.error = restore.release.lastError().text();
             return Outcome::Aborted;
@@ -510,6 +562,9 @@ BackupService::Outcome BackupService::upsertRow(Restore& restore, const Table& t
     restore.existing.insert(id);
     if (isTransaction)
         restore.restoredTransactions.insert(id);
+    if (!otherLeg.isEmpty())
+        restore.legsDecided.insert(otherLeg, true);
+    restore.keptServerIds = restore.keptServerIds || keepsServerId;
     return Outcome::Imported;
 }
 
@@ -601,7 +656,7 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
             for (int i = 0; i < record.count(); ++i)
                 restore.columns.insert(record.fieldName(i));
             restore.statements.clear();
-            if (!restore.loadIds(table.name)) {
+            if (!restore.loadIds(table.name) || (table.name == kTransactionsTable && !restore.loadTransferLegs())) {
                 aborted = true;
                 abortError = restore.error;
                 break;
@@ -681,6 +736,8 @@ BackupImportResult BackupService::importBackup(const QByteArray& archive, Backup
                 result.errors.append(tr("%1: %n row(s) could not be written: %2", nullptr, int(refused.size()))
                                          .arg(table.folder, refused.last().error));
         }
+        if (!aborted && restore.keptServerIds && !SyncRows::requestPullFirst(db, &abortError))
+            aborted = true;
     }
 
     auto discardImported = [&result]() {

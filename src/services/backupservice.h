@@ -94,8 +94,8 @@ private:
     int exportTable(ZipArchive::Writer& zip, const Table& table, QString* error,
                     const std::function<void()>& rowWritten);
     static QJsonObject rowToJson(const QSqlQuery& query, const QStringList& columns);
-    static void markForResync(const Table& table, bool overwrite, const QJsonObject& row, const QString& id,
-                              QStringList& keys, QVariantList& values);
+    static bool markForResync(const Table& table, bool overwrite, const QJsonObject& row, QStringList& keys,
+                              QVariantList& values);
     Outcome upsertRow(Restore& restore, const Table& table, const QJsonObject& row);
 
     Database* m_database;

@@ -175,7 +175,6 @@ void SyncEngine::setState(SyncState state)
 
 const QString SyncEngine::kCursorKey = QStringLiteral("syncCursor");
 const QString SyncEngine::kLastSyncKey = QStringLiteral("lastSyncTimestamp");
-const QString SyncEngine::kRepushKey = QStringLiteral("syncIdsRepush");
 
 QString SyncEngine::lastSyncTimestamp() const
 {

@@ -145,8 +145,6 @@ private:
     // The preference keys of the sync position.
     static const QString kCursorKey;
     static const QString kLastSyncKey;
-    // Set while rows wait to go out again with ids everyone knows.
-    static const QString kRepushKey;
 
     // Push.
     void pushChanges();

@@ -10,6 +10,7 @@
 #include "data/preferencesrepository.h"
 #include "data/registerfilter.h"
 #include "data/renamedids.h"
+#include "data/syncrows.h"
 
 #include <QDebug>
 #include <QJsonArray>
@@ -243,10 +244,11 @@ QString SyncEngine::renamedId(const QString& oldId)
 // cycle pulls first, so that it never goes out over a newer copy.
 bool SyncEngine::markForRepush(const char* table, const QString& id)
 {
+    QSqlDatabase db = m_database ? m_database->database() : QSqlDatabase::database();
     return execSql(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE id = ? AND sync_status = 'synced'")
                        .arg(QLatin1String(table)),
                    {id})
-        && execSql(QStringLiteral("INSERT OR REPLACE INTO preferences (key, value) VALUES (?, '1')"), {kRepushKey});
+        && SyncRows::requestPullFirst(db);
 }
 
 // Earlier builds stored rows made elsewhere without a client id under ids

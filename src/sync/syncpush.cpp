@@ -11,6 +11,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/syncrows.h"
 #include "data/transactionrepository.h"
 #include "sync/changeobjects.h"
 
@@ -125,7 +126,8 @@ bool SyncEngine::needsPullFirst() const
     // every installation: the server may already hold a newer copy of a
     // row this one created and never synced. Rows that go out again only
     // for the ids they name (syncids.cpp) changed nothing here: another
-    // installation's edit made since they were pulled must win.
+    // installation's edit made since they were pulled must win. So must one
+    // made since a backup this installation restored rows from.
     QSqlQuery q(m_database ? m_database->database() : QSqlDatabase::database());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
@@ -133,7 +135,7 @@ bool SyncEngine::needsPullFirst() const
         "AND COALESCE(server_id, '') = '') OR EXISTS (SELECT 1 FROM transactions WHERE sync_status = 'pending' "
         "AND COALESCE(recurring_id, '') <> '' AND COALESCE(server_id, '') = '') "
         "OR EXISTS (SELECT 1 FROM preferences WHERE key = ?)"));
-    q.addBindValue(kRepushKey);
+    q.addBindValue(SyncRows::pullFirstKey());
     const bool ok = q.exec();
     // Unsure: pulling first costs one request, pushing first may lose an edit.
     return !ok || !q.next() || q.value(0).toBool();
@@ -220,7 +222,7 @@ void SyncEngine::handlePushResponse(bool ok, int httpStatus, const QJsonObject& 
     };
     if (m_unsentCount == 0 && m_preferences
         && std::all_of(m_sentChanges.begin(), m_sentChanges.end(), wasAccepted))
-        m_preferences->remove(kRepushKey);
+        m_preferences->remove(SyncRows::pullFirstKey());
     m_sentChanges = QJsonArray();
     beginPull();
 }
