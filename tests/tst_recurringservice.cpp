@@ -262,6 +262,13 @@ void TestRecurringService::confirmRefuses_data()
     QTest::newRow("broken date") << "broken"
                                  << "^RecurringService::confirm refusing record with broken date: S Payee S "
                                     "1999-12-01 — quarantining \\(deactivating\\)$";
+    // Deleted by a pulled row, which leaves the schedule live: every way of
+    // posting refuses, and it is not due.
+    const QString ownGone = QStringLiteral("^RecurringService: skipping post for S — its account is missing or deleted$");
+    QTest::newRow("account deleted by a sync: confirm") << "deletedAccount confirm" << ownGone;
+    QTest::newRow("account deleted by a sync: confirm all due") << "deletedAccount all due" << "";
+    QTest::newRow("account deleted by a sync: enter early") << "deletedAccount early" << ownGone;
+    QTest::newRow("account deleted by a sync: auto-post") << "deletedAccount auto" << ownGone;
 }
 
 void TestRecurringService::confirmRefuses()
@@ -269,9 +276,13 @@ void TestRecurringService::confirmRefuses()
     QFETCH(QString, situation);
     QFETCH(QString, warning);
     const bool broken = situation == QLatin1String("broken");
+    const bool accountGone = situation.startsWith(QLatin1String("deletedAccount"));
     RecurringTransaction r = makeSchedule(QStringLiteral("S"), broken ? QDate(1999, 12, 1) : QDate(2024, 1, 31));
-    if (situation != QLatin1String("posted") && situation != QLatin1String("unsaved") && !broken)
+    r.autoPost = accountGone;
+    if (situation != QLatin1String("posted") && situation != QLatin1String("unsaved") && !broken && !accountGone)
         r.transferDestAccountId = QStringLiteral("dst");
+    if (accountGone)
+        QVERIFY(m_accounts->softDelete(QStringLiteral("src")));
     if (situation == QLatin1String("currency")) {
         addAccount(QStringLiteral("eur"), QStringLiteral("EUR"));
         r.transferDestAccountId = QStringLiteral("eur");
@@ -301,7 +312,11 @@ void TestRecurringService::confirmRefuses()
     const int before = transactionCount();
 
     QSignalSpy pending(m_service, &RecurringService::pendingCountChanged);
-    QVERIFY(!m_service->confirm(QStringLiteral("S")));
+    QCOMPARE(situation.endsWith(QLatin1String("all due")) ? m_service->confirmAllDue()
+             : situation.endsWith(QLatin1String("early")) ? m_service->enterEarlyUntil(QDate::currentDate())
+             : situation.endsWith(QLatin1String("auto"))  ? m_service->processAutoPost()
+                                                          : int(m_service->confirm(QStringLiteral("S"))),
+             0);
     QCOMPARE(transactionCount(), before);
     QCOMPARE(pending.count(), 0);
     if (situation == QLatin1String("missing"))
@@ -312,6 +327,11 @@ void TestRecurringService::confirmRefuses()
     QCOMPARE(after.nextDueDate, r.nextDueDate);
     QCOMPARE(after.isActive, !broken);
     QCOMPARE(after.syncStatus, broken ? SyncStatus::Pending : SyncStatus::Synced);
+    if (accountGone) {
+        QCOMPARE(m_service->pendingCount(), 0);
+        QVERIFY(m_accounts->restore(QStringLiteral("src")));
+        QCOMPARE(m_service->pendingCount(), 1); // due again
+    }
 }
 
 void TestRecurringService::transferInsideSomeoneElsesTransaction()

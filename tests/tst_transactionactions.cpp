@@ -249,6 +249,7 @@ void TestTransactionActions::addTransactionChecks_data()
     QTest::newRow("other currency") << "[Transfer] Euro" << false
                                     << "Transfers require both accounts to use the same currency";
     QTest::newRow("split transfer") << "[Transfer] Savings" << true << "A transfer can't be split across categories";
+    QTest::newRow("account deleted by a sync") << "Grocer" << false << "This account no longer exists. Nothing was saved.";
 }
 
 void TestTransactionActions::addTransactionChecks()
@@ -283,10 +284,11 @@ void TestTransactionActions::addTransactionChecks()
     };
     m_dialogs = {fill, secondRun};
 
-    const bool saved = TransactionActions::addTransaction(&m_state, kChecking, nullptr, nullptr);
+    const bool accountGone = warning.startsWith("This account");
+    const bool saved = TransactionActions::addTransaction(&m_state, accountGone ? kOld : kChecking, nullptr, nullptr);
     QCOMPARE(m_boxes.size(), warning.isEmpty() ? 0 : 1);
     if (!warning.isEmpty()) {
-        QCOMPARE(m_boxes.first().title, QStringLiteral("Transfer"));
+        QCOMPARE(m_boxes.first().title, accountGone ? "Transaction" : "Transfer");
         QCOMPARE(m_boxes.first().text, warning);
         QCOMPARE(m_boxes.first().icon, QMessageBox::Warning);
         QCOMPARE(m_dialogRuns, 2);

@@ -66,7 +66,11 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString&
 
 QList<RecurringTransaction> RecurringRepository::findDue() const
 {
-    return select(QStringLiteral("WHERE deleted_at IS NULL AND is_active = 1 AND next_due_date <= ?"),
+    // A schedule whose account or transfer destination is deleted cannot
+    // post, so it is not due (until the account is restored).
+    return select(QStringLiteral("WHERE deleted_at IS NULL AND is_active = 1 AND next_due_date <= ? "
+                                 "AND NOT EXISTS (SELECT 1 FROM accounts a WHERE a.deleted_at IS NOT NULL AND a.id IN "
+                                 "(recurring_transactions.account_id, recurring_transactions.transfer_dest_account_id))"),
                   {SqlValue::date(QDate::currentDate())});
 }
 

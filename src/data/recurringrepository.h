@@ -26,7 +26,8 @@ public:
 
     QList<RecurringTransaction> findAll() const;
     std::optional<RecurringTransaction> findById(const QString& id) const;
-    // Live active schedules due today (local date) or earlier.
+    // Live active schedules due today (local date) or earlier, but for those
+    // whose account or transfer destination is deleted.
     QList<RecurringTransaction> findDue() const;
     QList<RecurringTransaction> findPendingSync() const;
     // The first `limit` pending rows in the order they were created.

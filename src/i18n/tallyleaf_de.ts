@@ -3532,6 +3532,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>This transaction no longer exists. Nothing was saved.</source>
         <translation>Diese Buchung existiert nicht mehr. Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Dieses Konto existiert nicht mehr. Es wurde nichts gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

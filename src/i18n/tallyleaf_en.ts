@@ -3509,6 +3509,10 @@ Both sides of the transfer will be deleted.</source>
         <source>This transaction no longer exists. Nothing was saved.</source>
         <translation>This transaction no longer exists. Nothing was saved.</translation>
     </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

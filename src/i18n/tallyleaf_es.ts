@@ -3532,6 +3532,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>This transaction no longer exists. Nothing was saved.</source>
         <translation>Esta transacción ya no existe. No se guardó nada.</translation>
     </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Esta cuenta ya no existe. No se guardó nada.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

@@ -3532,6 +3532,10 @@ Les deux écritures du virement seront supprimées.</translation>
         <source>This transaction no longer exists. Nothing was saved.</source>
         <translation>Cette opération n’existe plus. Rien n’a été enregistré.</translation>
     </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>Ce compte n’existe plus. Rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

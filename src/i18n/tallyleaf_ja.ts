@@ -3505,6 +3505,10 @@ Both sides of the transfer will be deleted.</source>
         <source>This transaction no longer exists. Nothing was saved.</source>
         <translation>この取引はもう存在しません。何も保存されていません。</translation>
     </message>
+    <message>
+        <source>This account no longer exists. Nothing was saved.</source>
+        <translation>この口座はもう存在しません。何も保存されていません。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>

@@ -163,8 +163,19 @@ void RecurringService::deactivate(RecurringTransaction recurring)
     m_recurring->update(recurring);
 }
 
-bool RecurringService::transferAccountsUsable(const RecurringTransaction& recurring) const
+bool RecurringService::accountsUsable(const RecurringTransaction& recurring) const
 {
+    if (recurring.transferDestAccountId.isEmpty()) {
+        // An account deleted on another device may leave its schedules live
+        // here: a posting into it would be hidden from every register and
+        // still count. It posts again once the account is restored.
+        const std::optional<Account> account = m_accounts->findById(recurring.accountId);
+        if (account && !account->deletedAt)
+            return true;
+        qWarning().noquote() << "RecurringService: skipping post for" << recurring.id
+                             << "— its account is missing or deleted";
+        return false;
+    }
     // Both legs in one account would post a "transfer" that moves nothing.
     if (recurring.transferDestAccountId == recurring.accountId) {
         qWarning().noquote() << "RecurringService: skipping transfer post for" << recurring.id
@@ -245,7 +256,7 @@ bool RecurringService::confirm(const QString& recurringId)
         deactivate(recurring);
         return false;
     }
-    if (!recurring.transferDestAccountId.isEmpty() && !transferAccountsUsable(recurring))
+    if (!accountsUsable(recurring))
         return false;
 
     const QList<Transaction> legs = postingLegs(recurring);

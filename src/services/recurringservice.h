@@ -56,7 +56,8 @@ public:
     // restarts the schedule there. False when the schedule is gone, when it
     // is a transfer into its own account, or when the write fails.
     bool saveEdit(const RecurringTransaction& opened, const RecurringTransaction& edited);
-    // Number of live active schedules due today or earlier.
+    // Number of live active schedules due today or earlier, but for those
+    // whose account or transfer destination is deleted.
     int pendingCount() const;
     QList<RecurringTransaction> all() const;
 
@@ -68,7 +69,9 @@ private:
     static QString postingId(const QString& recurringId, QDate date, const QString& suffix);
     void quarantine(const RecurringTransaction& recurring, const char* reason);
 
-    bool transferAccountsUsable(const RecurringTransaction& recurring) const;
+    // The schedule's account, and a transfer's destination, are live (and a
+    // transfer's two accounts differ and share a currency).
+    bool accountsUsable(const RecurringTransaction& recurring) const;
     // The transactions of the due occurrence: one, or two linked legs for a
     // transfer.
     QList<Transaction> postingLegs(const RecurringTransaction& recurring) const;

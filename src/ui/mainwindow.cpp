@@ -85,7 +85,7 @@ MainWindow::MainWindow(AppState* appState, QWidget* parent)
     m_registerPage->setObjectName(QStringLiteral("registerPage"));
     connect(m_registerScreen, &RegisterScreen::reconcileRequested, this, [this] { showReconciliationWindow(); });
     connect(m_registerScreen, &RegisterScreen::errorMessage, this,
-            [this](const QString& text) { m_statusBar->showMessage(text, kErrorTimeout); });
+            [this](const QString& text) { m_statusBar->showWarning(text, kErrorTimeout); });
     connect(m_appState->preferences(), &PreferencesRepository::changed, this, [this](const QString& key) {
         if (reloadsRegister(key))
             reloadRegister();
@@ -456,7 +456,8 @@ void MainWindow::onLoginFailed(const QString& error)
 
 void MainWindow::onSyncCompleted()
 {
-    showStatus(tr("Sync complete"), kSyncDoneTimeout);
+    // Routine: a warning still showing (typing lost to this very sync) stays.
+    m_statusBar->showRoutineMessage(tr("Sync complete"), kSyncDoneTimeout);
 }
 
 void MainWindow::onSyncFailed(const QString& error)

@@ -179,6 +179,8 @@ void MainWindow::refreshAccountList()
     }
 
     m_statusBar->setAccountCount(int(accounts.size()));
+    // Schedules of a deleted account are not due.
+    updateRecurringDueIndicator();
     setupAccountShortcuts();
 
     if (accounts.isEmpty()) {
@@ -253,7 +255,7 @@ void MainWindow::saveAccountOrder()
             orders.append({id, i});
     }
     if (!m_appState->accountRepository()->updateSortOrders(orders)) {
-        m_statusBar->showMessage(tr("The account order could not be saved."), kErrorTimeout);
+        m_statusBar->showWarning(tr("The account order could not be saved."), kErrorTimeout);
         // Back to the stored order, so the list does not pretend otherwise.
         refreshAccountList();
     }

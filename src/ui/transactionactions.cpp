@@ -166,6 +166,15 @@ bool addTransaction(AppState* appState, const QString& accountId, const Transact
             return false;
         created = dialog.transaction();
         lines = dialog.splitLines();
+        // Deleted on another device while the form was open: a row stored
+        // there would be hidden from every register.
+        const std::optional<Account> account = appState->accountRepository()->findById(created.accountId);
+        if (!account || account->deletedAt) {
+            MessageBoxes::warning(parent, QCoreApplication::translate("TransactionActions", "Transaction"),
+                                  QCoreApplication::translate("TransactionActions",
+                                                              "This account no longer exists. Nothing was saved."));
+            continue;
+        }
         targetAccountId.clear();
         // The form's account: under its new id when a sync renamed it.
         const QString refusal = transferRefusal(

@@ -406,16 +406,22 @@ void RecurringFormDialog::accept()
         return;
     }
     // Deleted meanwhile, on another device: a new schedule has no account
-    // to go to, and the form stays as typed.
+    // to go to, nor a transfer a destination, and the form stays as typed.
+    // (An edited schedule keeps its own account, whichever state it is in.)
     AccountRepository* accounts = m_appState ? m_appState->accountRepository() : nullptr;
     const auto gone = [accounts](const QComboBox* combo) {
         const std::optional<Account> account = accounts->findById(combo->currentData().toString());
         return !account || account->deletedAt;
     };
-    if (!m_editMode && accounts && (gone(m_accountCombo) || (isTransfer() && gone(m_destinationCombo)))) {
+    QComboBox* goneCombo = nullptr;
+    if (accounts && !m_editMode && gone(m_accountCombo))
+        goneCombo = m_accountCombo;
+    else if (accounts && isTransfer() && gone(m_destinationCombo))
+        goneCombo = m_destinationCombo;
+    if (goneCombo) {
         MessageBoxes::warning(this, tr("Recurring Transaction"),
                               tr("The chosen account no longer exists. Choose another account."));
-        m_accountCombo->setFocus(Qt::OtherFocusReason);
+        goneCombo->setFocus(Qt::OtherFocusReason);
         return;
     }
     QDialog::accept();

@@ -47,6 +47,10 @@ StatusBar::StatusBar(QWidget* parent)
     addPermanentWidget(m_busyBar, 0);
     addPermanentWidget(m_syncLabel, 0);
     connect(this, &QStatusBar::messageChanged, this, &StatusBar::updateRecurringDueVisibility);
+    connect(this, &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (text != m_warning)
+            m_warning.clear();
+    });
 }
 
 StatusBar::~StatusBar() = default;
@@ -93,6 +97,18 @@ void StatusBar::showMessage(const QString& text, int timeout)
 {
     hideProgress();
     QStatusBar::showMessage(text, timeout);
+}
+
+void StatusBar::showWarning(const QString& text, int timeout)
+{
+    m_warning = text;
+    showMessage(text, timeout);
+}
+
+void StatusBar::showRoutineMessage(const QString& text, int timeout)
+{
+    if (m_warning.isEmpty())
+        QStatusBar::showMessage(text, timeout);
 }
 
 void StatusBar::updateColors()

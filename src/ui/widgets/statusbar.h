@@ -25,6 +25,11 @@ public:
     void hideProgress();
     // Hides the busy indicator, then shows the timed message.
     void showMessage(const QString& text, int timeout = 0);
+    // A warning: stays its full time unless another message that is not
+    // routine replaces it.
+    void showWarning(const QString& text, int timeout);
+    // A routine message (a sync that completed): not shown over a warning.
+    void showRoutineMessage(const QString& text, int timeout);
 
     // Recolours the sync and account-count labels for the current palette.
     void updateColors();
@@ -35,6 +40,7 @@ private:
     void updateRecurringDueVisibility();
 
     int m_recurringDueCount = 0;
+    QString m_warning; // the warning showing, if any
     QLabel* m_syncLabel;
     QLabel* m_accountCountLabel;
     QLabel* m_recurringDueLabel;
