@@ -74,9 +74,8 @@ void renameAll()
 }
 
 // Every row as text that tells NULL from '' and numbers from texts;
-// resetSync shows the synced tables as a restore leaves them: inserted (a
-// row with a server id keeps it and its version), or overwritten (keeping
-// their server ids).
+// resetSync shows the synced tables as a restore leaves them: inserted, or
+// overwritten (keeping their server ids, as inserted rows that have one).
 Dump dumpAll(bool resetSync = false, bool overwritten = false)
 {
     Dump all;
@@ -233,6 +232,7 @@ private slots:
                  QList<int>({2, 2, 2, 2, 1, 1}));
         QCOMPARE(r.skipped(), 0);
         QCOMPARE(dumpAll(), expected);
+        QCOMPARE(TestSupport::scalar("SELECT value FROM preferences WHERE key = 'syncIdsRepush'"), "1"); // sync pulls first
         QCOMPARE(TestSupport::scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'market'").toInt(), 1);
         QCOMPARE(TestSupport::scalar("PRAGMA temp_store").toInt(), 2); // the connection's MEMORY, unchanged
     }
@@ -296,14 +296,11 @@ private slots:
         QJsonObject row{{"id", "a1"}, {"name", "From backup"}};
         if (!archiveUpdatedAt.isUndefined())
             row.insert("updated_at", archiveUpdatedAt);
-        // The transfer t1/t2 too, its leg t2 newer here.
-        TestSupport::exec("UPDATE transactions SET updated_at = '2024-03-01T00:00:00Z' WHERE id = 't2'");
-        QJsonObject leg = row;
-        leg.insert("payee", leg.take("name"));
-        const auto legEntry = [&leg](const char* id) { leg["id"] = id; return QJsonDocument(leg).toJson(); };
+        TestSupport::exec("UPDATE transactions SET updated_at = '2024-03-01T00:00:00Z' WHERE id = 't2'"); // a transfer leg
+        const auto leg = [&row](const char* id) { return QJsonDocument(row).toJson().replace("a1", id).replace("name", "payee"); };
         const BackupImportResult r = BackupService(db.db()).importBackup(
-            zipOf({{"accounts/a1.json", QJsonDocument(row).toJson()}, {"transactions/t1.json", legEntry("t1")},
-                   {"transactions/t2.json", legEntry("t2")}, {"manifest.json", kManifest}}),
+            zipOf({{"accounts/a1.json", QJsonDocument(row).toJson()}, {"transactions/t1.json", leg("t1")},
+                   {"transactions/t2.json", leg("t2")}, {"manifest.json", kManifest}}),
             BackupImportMode::KeepNewer);
         QCOMPARE(r.accountsImported, overwrites ? 1 : 0);
         QCOMPARE(r.accountsSkipped, overwrites ? 0 : 1);
